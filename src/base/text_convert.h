@@ -1,0 +1,9 @@
+#pragma once
+// 8-bit texts inside the plug-in are in the system's ANSI code page, as the host's 8-bit texts are;
+// wide texts are what Win32 and the host's BSTRs carry.
+
+#include <string>
+#include <string_view>
+
+std::wstring to_wide(std::string_view text);
+std::string to_ansi(std::wstring_view text);
