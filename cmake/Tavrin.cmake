@@ -27,15 +27,19 @@ function(tavrin_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
 endfunction()
 
-# tavrin_layer(<name> PURE <sources…> WINDOWS <sources…> DEPS <layers…> LIBS <libraries…>)
-# Declares the static library tavrin_<name>. PURE sources build everywhere (natively under the
-# sanitizers and for Windows); WINDOWS sources only in the Windows build.
+# tavrin_layer(<name> PURE <sources…> DEPS <layers…> LIBS <libraries…>)
+# Declares the static library tavrin_<name> from the .cpp files of the calling folder. The PURE ones
+# include no Windows header and build everywhere (natively under the sanitizers too); every other .cpp
+# of the folder builds only for Windows. PURE names that do not exist yet are ignored.
 function(tavrin_layer name)
-  cmake_parse_arguments(L "" "" "PURE;WINDOWS;DEPS;LIBS" ${ARGN})
-  set(sources ${L_PURE})
-  if(WIN32)
-    list(APPEND sources ${L_WINDOWS})
-  endif()
+  cmake_parse_arguments(L "" "" "PURE;DEPS;LIBS" ${ARGN})
+  file(GLOB all CONFIGURE_DEPENDS RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  set(sources)
+  foreach(f ${all})
+    if(WIN32 OR f IN_LIST L_PURE)
+      list(APPEND sources ${f})
+    endif()
+  endforeach()
   set(deps)
   foreach(d ${L_DEPS})
     list(APPEND deps tavrin_${d})
