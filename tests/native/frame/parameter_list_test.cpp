@@ -1,0 +1,170 @@
+#include "frame/parameter_list.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Pairs = std::vector<std::pair<std::string, std::string>>;
+
+Pairs pairs_of(const TParameterList& list) {
+  Pairs result;
+  for (int i = 0; i < list.Count(); ++i) result.emplace_back(list.Items(i)->Name, list.Items(i)->Value);
+  return result;
+}
+
+struct ReadCase {
+  const char* text;
+  Pairs expected;
+};
+
+class ParameterListRead : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(ParameterListRead, ReadsItems) {
+  TParameterList list;
+  list.Add("Stale", "gone");
+  list.SetText(GetParam().text);
+  EXPECT_EQ(pairs_of(list), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ParameterListRead,
+    testing::Values(ReadCase{"", {}}, ReadCase{"|||", {}}, ReadCase{"Action=Redraw", {{"Action", "Redraw"}}},
+                    ReadCase{"ObjectKind=Panel|Action=Show|Id=KnowledgeCenter",
+                             {{"ObjectKind", "Panel"}, {"Action", "Show"}, {"Id", "KnowledgeCenter"}}},
+                    ReadCase{"A=1=2", {{"A", "1=2"}}}, ReadCase{"=5|B=2", {{"B", "2"}}},
+                    ReadCase{"NoEquals|B=2", {{"B", "2"}}}, ReadCase{"A=1|A=2", {{"A", "1"}, {"A", "2"}}},
+                    ReadCase{" X = 1 =2 |Y=", {{"X", "1 =2"}, {"Y", ""}}},
+                    ReadCase{"\t N \x01= \x1fv\x7f |  =x| \r\n=y", {{"N", "v\x7f"}}},
+                    // Bytes above 127 are text, not control characters to be trimmed.
+                    ReadCase{"\xe9t\xe9=\xff", {{"\xe9t\xe9", "\xff"}}}, ReadCase{"A=|B", {{"A", ""}}},
+                    ReadCase{"A=1|", {{"A", "1"}}}));
+
+TEST(ParameterList, SetTextStopsAtTheFirstNul) {
+  TParameterList list;
+  list.SetText(std::string_view("A=1\0B=2", 7));
+  EXPECT_EQ(pairs_of(list), (Pairs{{"A", "1"}}));
+  list.SetText(static_cast<const char*>(nullptr));
+  EXPECT_EQ(list.Count(), 0);
+}
+
+TEST(ParameterList, FindIgnoresCaseAndControlsButNotBlanks) {
+  TParameterList list;
+  list.SetText("Action=Redraw|A=1|A=2");
+  ASSERT_NE(list.Find("ACTION"), nullptr);
+  EXPECT_EQ(list.Find("action")->Value, "Redraw");
+  EXPECT_EQ(list.Find("\tAction\r\n"), list.Items(0));
+  EXPECT_EQ(list.Find(" Action"), nullptr);
+  EXPECT_EQ(list.Find("Actio"), nullptr);
+  EXPECT_EQ(list.Find("Actions"), nullptr);
+  EXPECT_EQ(list.Find("a"), list.Items(1));
+  EXPECT_EQ(list.Find(""), nullptr);
+  // Only ASCII letters fold: 0xE9 and 0xC9 are different names.
+  list.SetText("\xe9=1");
+  EXPECT_EQ(list.Find("\xc9"), nullptr);
+  EXPECT_NE(list.Find("\xe9"), nullptr);
+}
+
+TEST(ParameterList, GetTextWritesEmptyValuesAsABlankThatReadsBackEmpty) {
+  TParameterList list;
+  list.Add(" Name ", "");
+  list.Add("Other", " v ");
+  char buffer[32];
+  ASSERT_TRUE(list.GetText(buffer, sizeof buffer));
+  EXPECT_STREQ(buffer, "Name= |Other=v");
+  TParameterList back;
+  back.SetText(buffer);
+  EXPECT_EQ(pairs_of(back), (Pairs{{"Name", ""}, {"Other", "v"}}));
+
+  TParameterList empty;
+  std::strcpy(buffer, "old");
+  ASSERT_TRUE(empty.GetText(buffer, sizeof buffer));
+  EXPECT_STREQ(buffer, "");
+}
+
+TEST(ParameterList, GetTextRefusesATextThatDoesNotFitAndLeavesTheBufferAlone) {
+  TParameterList list;
+  list.SetText("Action=Redraw");  // 13 bytes and the NUL
+  char buffer[20];
+  for (int32_t size : {0, -1, 1, 13}) {
+    std::memset(buffer, '#', sizeof buffer);
+    EXPECT_FALSE(list.GetText(buffer, size)) << size;
+    for (char c : buffer) ASSERT_EQ(c, '#') << size;
+  }
+  std::memset(buffer, '#', sizeof buffer);
+  ASSERT_TRUE(list.GetText(buffer, 14));
+  EXPECT_STREQ(buffer, "Action=Redraw");
+  EXPECT_EQ(buffer[14], '#');
+  EXPECT_FALSE(list.GetText(nullptr, 14));
+}
+
+struct SetCase {
+  const char* before;
+  const char* name;
+  const char* value;
+  const char* after;
+};
+
+class SetParameterCases : public testing::TestWithParam<SetCase> {};
+
+TEST_P(SetParameterCases, RewritesTheBuffer) {
+  char buffer[256];
+  std::strcpy(buffer, GetParam().before);
+  ASSERT_TRUE(SetParameter(buffer, sizeof buffer, GetParam().name, GetParam().value));
+  EXPECT_STREQ(buffer, GetParam().after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, SetParameterCases,
+    testing::Values(SetCase{"", "Action", "Redraw", "Action=Redraw"},
+                    SetCase{"Action=Pan", "action", " Redraw ", "Action=Redraw"},
+                    SetCase{"A=1|B", "C", "3", "A=1|C=3"},
+                    SetCase{" X = 1 =2 |Y=", "Z", "", "X=1 =2|Y= |Z= "},
+                    SetCase{"A=1|A=2", "A", "9", "A=9|A=2"},
+                    SetCase{"Action=Redraw", " Action", "x", "Action=Redraw|Action=x"},
+                    SetCase{"A=1", " \t ", "x", "A=1"}, SetCase{"A=1|B=2", "b", "", "A=1|B= "}));
+
+TEST(SetParameter, RefusesATextThatDoesNotFitAndLeavesTheBufferAlone) {
+  char buffer[16];
+  std::memset(buffer, '#', sizeof buffer);
+  std::strcpy(buffer, "A=1");
+  // "A=1|Action=Redraw" needs 18 bytes.
+  EXPECT_FALSE(SetParameter(buffer, sizeof buffer, "Action", "Redraw"));
+  EXPECT_STREQ(buffer, "A=1");
+  for (size_t i = 4; i < sizeof buffer; ++i) EXPECT_EQ(buffer[i], '#') << i;
+  // Exactly fitting: "Action=Redraw" and its NUL are 14 bytes.
+  char exact[14] = "";
+  EXPECT_TRUE(SetParameter(exact, sizeof exact, "Action", "Redraw"));
+  EXPECT_STREQ(exact, "Action=Redraw");
+  EXPECT_FALSE(SetParameter(exact, 0, "A", "1"));
+  EXPECT_FALSE(SetParameter(nullptr, 10, "A", "1"));
+}
+
+TEST(SetParameter, ReadsTheBufferOnlyUpToItsSize) {
+  // The first 8 bytes hold no NUL; what follows them is not part of the buffer.
+  char memory[] = "A=123456|B=7";
+  EXPECT_FALSE(SetParameter(memory, 8, "C", "1"));  // "A=123456|C=1" does not fit
+  EXPECT_STREQ(memory, "A=123456|B=7");
+  ASSERT_TRUE(SetParameter(memory, 8, "a", "9"));
+  EXPECT_STREQ(memory, "A=9");
+  EXPECT_STREQ(memory + 4, "3456|B=7");
+}
+
+TEST(ParameterBuffer, AllocatesAnEmptyTextOrNothing) {
+  EXPECT_EQ(AllocParameterBuffer(0), nullptr);
+  EXPECT_EQ(AllocParameterBuffer(-1), nullptr);
+  char* buffer = AllocParameterBuffer(256);
+  ASSERT_NE(buffer, nullptr);
+  EXPECT_EQ(buffer[0], '\0');
+  EXPECT_TRUE(SetParameter(buffer, 256, "Action", "Redraw"));
+  EXPECT_STREQ(buffer, "Action=Redraw");
+  FreeParameterBuffer(buffer, 256);
+  FreeParameterBuffer(nullptr, 256);
+  FreeParameterBuffer(nullptr, 0);
+}
+
+}  // namespace
