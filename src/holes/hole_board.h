@@ -1,0 +1,23 @@
+#pragma once
+// What a hole list needs of the board: the primitives of one kind, the hole size of each, and the
+// write of one primitive's hole size inside its modification bracket. The editor hands the lists the
+// board of the PCB layer (pcb_hole_board.h); tests hand them a generated board.
+
+#include <cstdint>
+#include <functional>
+
+#include "pcb/coord.h"
+
+class HoleBoard {
+ public:
+  // Calls visit once for every primitive of the kind on the board (2 pads, 3 vias), in any order.
+  virtual void for_each_primitive(uint8_t kind, const std::function<void(uint32_t)>& visit) = 0;
+  // The hole size of a primitive met by for_each_primitive for that kind; 0 when it cannot be read.
+  virtual TCoord hole_size(uint32_t handle, uint8_t kind) = 0;
+  // Rewrites the primitive's record with the given hole size and every other field as read, bracketed
+  // by its modification; a primitive that offers no primitive interface is skipped. Failures raise.
+  virtual void write_hole_size(uint32_t handle, TCoord size) = 0;
+
+ protected:
+  ~HoleBoard() = default;
+};

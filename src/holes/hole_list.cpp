@@ -1,0 +1,81 @@
+#include "holes/hole_list.h"
+
+#include <unordered_set>
+
+#include "holes/coord_object.h"
+#include "holes/hole_labels.h"
+
+THoleList::THoleList(HoleBoard& board) : board_(board) {}
+
+THoleList::THoleList(HoleBoard& board, uint8_t kind) : board_(board) {
+  board.for_each_primitive(kind, [&](uint32_t handle) {
+    AddHole(kind, board.hole_size(handle, kind), handle);
+  });
+}
+
+THoleList::TextIndex& THoleList::index_for(bool imperial) {
+  TextIndex& index = index_[imperial];
+  if (!index.built) {
+    for (int i = 0; i < Count(); ++i)
+      index.by_text[groups_[static_cast<size_t>(i)]->InitialText(imperial)].push_back(i);
+    index.built = true;
+  }
+  return index;
+}
+
+void THoleList::AddHole(uint8_t kind, TCoord size, uint32_t handle) {
+  const bool imperial = Imperial;
+  TextIndex& index = index_for(imperial);
+  std::vector<int>*& entry = index.by_size[size];
+  if (!entry) entry = &index.by_text[FormatCoordForMatch(size, imperial)];
+  // Several groups can share a text in the unit that was not in force when they were formed; each
+  // of them gets the handle.
+  for (int i : *entry) groups_[static_cast<size_t>(i)]->AddHandle(handle);
+  if (!entry->empty()) return;
+
+  auto group = std::make_unique<THole>(kind, size);
+  group->AddHandle(handle);
+  const int number = Count();
+  groups_.push_back(std::move(group));
+  entry->push_back(number);
+  if (TextIndex& other = index_[!imperial]; other.built)
+    other.by_text[groups_.back()->InitialText(!imperial)].push_back(number);
+}
+
+void THoleList::ChangeSize(TCoord old_size, TCoord new_size) {
+  const std::string text = FormatCoordForMatch(old_size, Imperial);
+  for (auto& group : groups_)
+    if (group->NewText(Imperial) == text) group->NewSize = new_size;
+}
+
+int THoleList::CountHoles(TCoord size) const {
+  const std::string text = FormatCoordForMatch(size, Imperial);
+  int count = 0;
+  for (const auto& group : groups_)
+    if (group->NewText(Imperial) == text) count += group->Count();
+  return count;
+}
+
+void THoleList::AddLabels(TStrings& items, bool imperial) const {
+  // One pass over the items instead of a search per group: the items may be a list box's.
+  std::unordered_set<std::string> present;
+  for (int i = 0, n = items.Count(); i < n; ++i) present.insert(items.Get(i));
+  for (const auto& group : groups_) {
+    std::string label = FormatHoleLabel(group->NewSize, imperial);
+    if (!present.insert(label).second) continue;
+    auto object = std::make_unique<TCoordObject>(group->NewSize);
+    items.AddObject(label, object.get());
+    object.release();
+  }
+}
+
+void THoleList::Apply() {
+  for (const auto& group : groups_) WriteBackHole(*group);
+}
+
+void THoleList::WriteBackHole(const THole& group) {
+  for (uint32_t handle : group.Handles()) {
+    if (handle == 0) continue;
+    board_.write_hole_size(handle, group.NewSize);
+  }
+}

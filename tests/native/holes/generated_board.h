@@ -1,0 +1,77 @@
+#pragma once
+// A board made up in memory for the hole lists: primitives with handles, kinds and hole sizes, and a
+// record of every hole-size write. Deterministic generators make boards whose sizes cluster around
+// the places where the size texts change, where grouping mistakes show.
+
+#include <cstdint>
+#include <functional>
+#include <random>
+#include <stdexcept>
+#include <vector>
+
+#include "holes/hole_board.h"
+
+namespace holes_test {
+
+struct Primitive {
+  uint32_t handle;
+  uint8_t kind;
+  TCoord size;
+};
+
+struct Write {
+  uint32_t handle;
+  TCoord size;
+  bool operator==(const Write&) const = default;
+};
+
+class GeneratedBoard : public HoleBoard {
+ public:
+  GeneratedBoard() = default;
+  explicit GeneratedBoard(std::vector<Primitive> primitives) : primitives(std::move(primitives)) {}
+
+  void for_each_primitive(uint8_t kind, const std::function<void(uint32_t)>& visit) override {
+    for (const auto& p : primitives)
+      if (p.kind == kind) visit(p.handle);
+  }
+  TCoord hole_size(uint32_t handle, uint8_t) override {
+    ++size_reads;
+    for (const auto& p : primitives)
+      if (p.handle == handle) return p.size;
+    return 0;
+  }
+  void write_hole_size(uint32_t handle, TCoord size) override {
+    if (fail_at_write >= 0 && static_cast<int>(writes.size()) == fail_at_write)
+      throw std::runtime_error("write failed");
+    writes.push_back({handle, size});
+  }
+
+  // Pads and vias numbered from 1, kind chosen at random.
+  void add(uint8_t kind, TCoord size) {
+    primitives.push_back({static_cast<uint32_t>(primitives.size() + 1), kind, size});
+  }
+
+  std::vector<Primitive> primitives;
+  std::vector<Write> writes;
+  int size_reads = 0;
+  int fail_at_write = -1;  // index of the write that throws, -1 for none
+};
+
+// count primitives over `sizes` distinct base sizes, each primitive a few units off its base so that
+// neighbouring texts (39 units per metric text, 10 per imperial one) are both met.
+inline std::vector<Primitive> generate_primitives(std::mt19937& random, int count, int sizes) {
+  std::uniform_int_distribution<int> base_pick(0, sizes - 1);
+  std::uniform_int_distribution<int> jitter(-25, 25);
+  std::uniform_int_distribution<int> kind_pick(2, 3);
+  std::vector<TCoord> bases;
+  for (int i = 0; i < sizes; ++i) bases.push_back(80000 + 19685 * i);  // 0.5 mil steps near 0.05 mm
+  std::vector<Primitive> result;
+  result.reserve(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    const TCoord size = bases[static_cast<size_t>(base_pick(random))] + jitter(random);
+    result.push_back({static_cast<uint32_t>(i + 1), static_cast<uint8_t>(kind_pick(random)), size});
+  }
+  return result;
+}
+
+}  // namespace holes_test
