@@ -1,0 +1,28 @@
+#pragma once
+// Component classes the layout reader can create by name. A form's own layout finds the classes
+// of its declared component fields without any registration (TLayoutBindings); classes used in a
+// layout without a field, or in layouts read outside a form, are registered here once.
+
+#include <string_view>
+
+#include "base/object.h"
+
+class TComponent;
+
+struct TComponentClass {
+  const TClassInfo* Info;
+  TComponent* (*Create)(TComponent* owner);
+};
+
+template <class T>
+TComponentClass component_class_of() {
+  return {&T::StaticClass(), [](TComponent* owner) -> TComponent* { return new T(owner); }};
+}
+
+void register_component_class(const TComponentClass& cls);
+template <class T>
+void register_class() {
+  register_component_class(component_class_of<T>());
+}
+// The registered class of that name (ASCII case ignored), or nullptr.
+const TComponentClass* find_component_class(std::string_view name);

@@ -1,0 +1,38 @@
+#pragma once
+// A small set of enumeration values (at most 32), stored as bits with the first value in bit 0.
+
+#include <cstdint>
+#include <initializer_list>
+
+template <class E>
+class TSet {
+ public:
+  constexpr TSet() = default;
+  constexpr TSet(std::initializer_list<E> values) {
+    for (E v : values) bits_ |= bit(v);
+  }
+  static constexpr TSet FromBits(uint32_t bits) {
+    TSet s;
+    s.bits_ = bits;
+    return s;
+  }
+  constexpr uint32_t Bits() const { return bits_; }
+  constexpr bool Contains(E v) const { return (bits_ & bit(v)) != 0; }
+  constexpr bool Empty() const { return bits_ == 0; }
+  constexpr TSet& Include(E v) {
+    bits_ |= bit(v);
+    return *this;
+  }
+  constexpr TSet& Exclude(E v) {
+    bits_ &= ~bit(v);
+    return *this;
+  }
+  constexpr TSet operator|(TSet o) const { return FromBits(bits_ | o.bits_); }
+  constexpr TSet operator&(TSet o) const { return FromBits(bits_ & o.bits_); }
+  constexpr TSet operator-(TSet o) const { return FromBits(bits_ & ~o.bits_); }
+  constexpr bool operator==(const TSet&) const = default;
+
+ private:
+  static constexpr uint32_t bit(E v) { return uint32_t{1} << static_cast<unsigned>(v); }
+  uint32_t bits_ = 0;
+};

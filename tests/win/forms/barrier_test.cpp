@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "forms/application.h"
+#include "forms/fault_guard.h"
+#include "tests/win/forms/modal_form.h"
+#include "tests/win/forms/ui_driver.h"
+
+namespace {
+
+// Records what reaches the application's exception event, and restores the event afterwards.
+class ExceptionEventRecorder {
+ public:
+  ExceptionEventRecorder() : saved_(Application->OnException) {
+    Application->OnException = [this](TObject* sender, Exception& e) {
+      senders.push_back(sender);
+      messages.push_back(e.Message());
+      access_violation.push_back(e.Is("EAccessViolation"));
+      external.push_back(e.Is(EExternal::StaticClass()));
+    };
+  }
+  ~ExceptionEventRecorder() { Application->OnException = saved_; }
+  std::vector<TObject*> senders;
+  std::vector<std::string> messages;
+  std::vector<bool> access_violation, external;
+
+ private:
+  TExceptionEvent saved_;
+};
+
+void write_through_null() {
+  volatile int* p = nullptr;
+  *p = 1;
+}
+
+struct FaultCase {
+  const char* name;
+  void (*raise)();
+  bool access_violation;
+  const char* message_start;
+};
+
+class BarrierTest : public ::testing::TestWithParam<FaultCase> {};
+
+TEST_P(BarrierTest, AHandlerFailureReachesTheExceptionEventAndTheDialogKeepsWorking) {
+  ExceptionEventRecorder recorder;
+  std::unique_ptr<TModalForm> form(make_form<TModalForm>(nullptr));
+  form->on_throw_click = GetParam().raise;
+  TModalResult result = run_modal_with(*form, [&] {
+    click_button(*form->ThrowButton);
+    click_button(*form->ThrowButton);
+    // The dialog still answers: OK runs its handler and ends the run.
+    click_button(*form->OkButton);
+  });
+  EXPECT_EQ(result, mrOk);
+  EXPECT_EQ(form->ok_clicks, 1);
+  ASSERT_EQ(recorder.messages.size(), 2u);
+  // The click arrives as the parent window's notification, so the form's barrier reports it.
+  EXPECT_EQ(recorder.senders[0], form.get());
+  EXPECT_EQ(recorder.access_violation[0], GetParam().access_violation);
+  EXPECT_EQ(recorder.external[0], GetParam().access_violation);
+  EXPECT_EQ(recorder.messages[0].rfind(GetParam().message_start, 0), 0u) << recorder.messages[0];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, BarrierTest,
+    ::testing::Values(FaultCase{"Exception", [] { throw Exception("Handler failed"); }, false, "Handler failed"},
+                      FaultCase{"StdException", [] { throw std::runtime_error("runtime failure"); }, false,
+                                "runtime failure"},
+                      FaultCase{"AccessViolation", &write_through_null, true, "Access violation at address"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FaultGuard, ReportsTheFaultAndRunsOnAfterwards) {
+  for (int round = 0; round < 3; ++round) {
+    std::exception_ptr e = run_guarded(&write_through_null);
+    ASSERT_TRUE(e);
+    try {
+      std::rethrow_exception(e);
+    } catch (const EAccessViolation& av) {
+      EXPECT_EQ(av.Code(), 0xC0000005u);
+      EXPECT_NE(av.Message().find("Write of address 00000000"), std::string::npos) << av.Message();
+    }
+  }
+  int ran = 0;
+  EXPECT_FALSE(run_guarded([&] { ++ran; }));
+  EXPECT_EQ(ran, 1);
+}
+
+TEST(FaultGuard, NestedGuardsCatchAtTheInnermost) {
+  bool inner_faulted = false;
+  std::exception_ptr outer = run_guarded([&] {
+    inner_faulted = static_cast<bool>(run_guarded(&write_through_null));
+  });
+  EXPECT_TRUE(inner_faulted);
+  EXPECT_FALSE(outer);
+}
+
+TEST(ApplicationExceptionEvent, AFailingEventIsSwallowed) {
+  TExceptionEvent saved = Application->OnException;
+  Application->OnException = [](TObject*, Exception&) { throw Exception("event failed too"); };
+  EXPECT_NO_THROW(Application->HandleException(nullptr, std::make_exception_ptr(Exception("first"))));
+  Application->OnException = saved;
+}
+
+}  // namespace

@@ -1,0 +1,74 @@
+#include "tests/win/forms/ui_driver.h"
+
+#include "forms/application.h"
+
+namespace {
+
+LRESULT CALLBACK owner_proc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return DefWindowProcW(w, m, wp, lp); }
+
+}  // namespace
+
+OwnerWindow::OwnerWindow() {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = &owner_proc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"TestOwnerWindow";
+  RegisterClassW(&wc);
+  window_.reset(CreateWindowExW(0, L"TestOwnerWindow", L"Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10,
+                                300, 200, nullptr, nullptr, wc.hInstance, nullptr));
+}
+
+TModalResult run_modal_with(TCustomForm& form, std::function<void()> script) {
+  bool ran = false;
+  int idle_steps = 0;
+  int id = Application->AddIdleHandler([&](TObject*, bool& done) {
+    done = false;
+    if (!form.HandleAllocated() || !IsWindowVisible(form.Handle())) return;
+    if (!ran) {
+      ran = true;
+      script();
+      return;
+    }
+    // A script that failed to end the dialog must not hang the suite.
+    if (++idle_steps > 5000 && form.ModalResult() == mrNone) form.SetModalResult(-1);
+  });
+  TModalResult result = mrNone;
+  try {
+    result = form.ShowModal();
+  } catch (...) {
+    Application->RemoveIdleHandler(id);
+    throw;
+  }
+  Application->RemoveIdleHandler(id);
+  return result;
+}
+
+void pump() { Application->ProcessMessages(); }
+
+void click_button(TWinControl& button) { SendMessageW(button.Handle(), BM_CLICK, 0, 0); }
+
+void press_key(TWinControl& control, WORD key) {
+  PostMessageW(control.Handle(), WM_KEYDOWN, key, 1);
+  PostMessageW(control.Handle(), WM_KEYUP, key, 0xC0000001);
+}
+
+void press_char(TWinControl& control, char c, bool alt) {
+  PostMessageW(control.Handle(), alt ? WM_SYSCHAR : WM_CHAR, static_cast<unsigned char>(c),
+               alt ? 0x20000001 : 1);
+}
+
+void mouse_click(HWND window, int x, int y, WPARAM keys) {
+  SendMessageW(window, WM_LBUTTONDOWN, keys | MK_LBUTTON, MAKELPARAM(x, y));
+  SendMessageW(window, WM_LBUTTONUP, keys, MAKELPARAM(x, y));
+}
+
+void mouse_double_click(HWND window, int x, int y) {
+  mouse_click(window, x, y, 0);
+  SendMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(x, y));
+  SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+void right_click(HWND window, int x, int y) {
+  SendMessageW(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(x, y));
+  SendMessageW(window, WM_RBUTTONUP, 0, MAKELPARAM(x, y));
+}

@@ -1,0 +1,36 @@
+#pragma once
+// Drives framework windows the way a user does, through real window messages, and runs modal
+// dialogs with a script that starts once the dialog is idle on screen.
+
+#include <windows.h>
+
+#include <functional>
+
+#include "base/unique_handle.h"
+#include "forms/form.h"
+
+// A visible top-level window that stands in for the host's main window.
+class OwnerWindow {
+ public:
+  OwnerWindow();
+  HWND get() const { return window_.get(); }
+
+ private:
+  UniqueHwnd window_;
+};
+
+// Runs the form modally; script runs once from the idle step after the form is shown (and the
+// form is cancelled if the script does not end it within a bounded number of idle steps).
+TModalResult run_modal_with(TCustomForm& form, std::function<void()> script);
+// Processes every waiting message (and posted ones they cause).
+void pump();
+
+void click_button(TWinControl& button);
+// A key press as the message loop receives it: WM_KEYDOWN then WM_KEYUP posted to the control.
+void press_key(TWinControl& control, WORD key);
+// Posts a character (WM_CHAR, or WM_SYSCHAR when alt) to the control.
+void press_char(TWinControl& control, char c, bool alt);
+// Mouse clicks in client coordinates; the key state flags (MK_CONTROL, MK_SHIFT) as given.
+void mouse_click(HWND window, int x, int y, WPARAM keys);
+void mouse_double_click(HWND window, int x, int y);
+void right_click(HWND window, int x, int y);
