@@ -86,6 +86,12 @@ bool TParameterList::GetText(char* buffer, int32_t size) const {
 
 bool SetParameter(char* buffer, int32_t size, std::string_view name, std::string_view value) {
   if (!buffer || size <= 0) return false;
+  // The text has no quoting: a "|" would start another item and a NUL end the text, so such a
+  // parameter could not be read back as given (and could smuggle in other parameters).
+  if (name.find_first_of(std::string_view("=|\0", 3)) != std::string_view::npos ||
+      value.find_first_of(std::string_view("|\0", 2)) != std::string_view::npos) {
+    return false;
+  }
   TParameterList list;
   // A buffer without a NUL inside its size is read up to its end, never beyond.
   const void* nul = std::memchr(buffer, '\0', static_cast<size_t>(size));

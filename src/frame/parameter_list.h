@@ -57,7 +57,8 @@ class TParameterList : public TObject {
 
 // Sets one parameter in the text held by a buffer of `size` bytes: the first parameter of that name
 // gets the (trimmed) value in its place, or the parameter is appended. The buffer is read no further
-// than its size. False, with the buffer left as it was, when the new text does not fit.
+// than its size. False, with the buffer left as it was, when the new text does not fit or when the
+// name holds "=", "|" or NUL or the value "|" or NUL, which the text cannot carry.
 bool SetParameter(char* buffer, int32_t size, std::string_view name, std::string_view value);
 
 // A buffer of `size` bytes whose first byte is NUL; nullptr when the size is 0 or negative.

@@ -1,6 +1,7 @@
-// The 32-bit x87 unit would carry intermediate products in 80 bits and round twice, so the same
-// coordinate could give other digits in the plug-in than in the native build. SSE2 arithmetic, which
-// every processor that runs 32-bit Windows 7 or later has, rounds each step to double.
+// On 32-bit x86 the compiler would use the x87 unit, whose precision is whatever the host process
+// set (64 bits by default for this toolchain): products would round twice and the same coordinate
+// could give other digits in another host, or here than in the native build. SSE2 arithmetic rounds
+// every step to double; every processor that runs a current 32-bit Windows has it.
 #if defined(__i386__) && defined(__GNUC__) && !defined(__clang__)
 #pragma GCC target("sse2", "fpmath=sse")
 #endif

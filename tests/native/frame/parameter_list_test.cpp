@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,6 +22,8 @@ struct ReadCase {
   const char* text;
   Pairs expected;
 };
+
+void PrintTo(const ReadCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
 
 class ParameterListRead : public testing::TestWithParam<ReadCase> {};
 
@@ -109,6 +112,8 @@ struct SetCase {
   const char* after;
 };
 
+void PrintTo(const SetCase& c, std::ostream* os) { *os << '"' << c.before << "\" with " << c.name << "=" << c.value; }
+
 class SetParameterCases : public testing::TestWithParam<SetCase> {};
 
 TEST_P(SetParameterCases, RewritesTheBuffer) {
@@ -142,6 +147,21 @@ TEST(SetParameter, RefusesATextThatDoesNotFitAndLeavesTheBufferAlone) {
   EXPECT_STREQ(exact, "Action=Redraw");
   EXPECT_FALSE(SetParameter(exact, 0, "A", "1"));
   EXPECT_FALSE(SetParameter(nullptr, 10, "A", "1"));
+}
+
+TEST(SetParameter, RefusesNamesAndValuesThatTheTextCannotCarry) {
+  const std::pair<std::string_view, std::string_view> refused[] = {
+      {"Action", "Redraw|Delete=All"}, {"A=B", "1"}, {"A|B", "1"}, {std::string_view("A\0B", 3), "1"},
+      {"Action", std::string_view("x\0y", 3)},
+  };
+  for (const auto& [name, value] : refused) {
+    char buffer[64] = "Action=Pan";
+    EXPECT_FALSE(SetParameter(buffer, sizeof buffer, name, value)) << name << " " << value;
+    EXPECT_STREQ(buffer, "Action=Pan");
+  }
+  char buffer[64] = "Action=Pan";
+  EXPECT_TRUE(SetParameter(buffer, sizeof buffer, "Action", "a=b"));  // "=" is an ordinary value byte
+  EXPECT_STREQ(buffer, "Action=a=b");
 }
 
 TEST(SetParameter, ReadsTheBufferOnlyUpToItsSize) {

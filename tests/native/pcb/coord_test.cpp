@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <ostream>
+#include <random>
 
 #include "base/exceptions.h"
-#include "base/scope_guard.h"
 
 namespace {
 
@@ -102,6 +104,8 @@ struct FixedCase {
   int decimals;
   const char* text;
 };
+
+void PrintTo(const FixedCase& c, std::ostream* os) { *os << c.value << " at " << c.decimals; }
 
 class FormatFixedCases : public testing::TestWithParam<FixedCase> {};
 
@@ -201,6 +205,8 @@ struct ParseCase {
   TUnit unit_out;
 };
 
+void PrintTo(const ParseCase& c, std::ostream* os) { *os << '"' << c.text << "\" in unit " << int{c.unit_in}; }
+
 class ParseCoordCases : public testing::TestWithParam<ParseCase> {};
 
 TEST_P(ParseCoordCases, Parses) {
@@ -235,6 +241,23 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{"-inf", eImperial, 0, eImperial}, ParseCase{"-nan", eImperial, 0, eImperial},
                     ParseCase{"0.00005", eImperial, 0, eImperial}, ParseCase{"0.00025mil", eImperial, 2, eImperial},
                     ParseCase{"-0.00035", eImperial, -4, eImperial}));
+
+TEST_F(DigitSettings, EditBoxTextsReadBackAsTheirCoordinate) {
+  // Four mil decimals resolve one unit, so that text reads back exactly; five millimetre decimals
+  // resolve 3.937 units, so that one reads back within two.
+  SetFractionalDigits(eImperial, 4);
+  std::mt19937 random(5);
+  std::uniform_int_distribution<TCoord> any(kMinCoord, kMaxCoord);
+  for (int i = 0; i < 20000; ++i) {
+    const TCoord c = i < 2 ? (i ? kMaxCoord : kMinCoord) : any(random);
+    TUnit unit = eMetric;
+    ASSERT_EQ(ParseCoordWithUnit(FormatCoordWithUnit(c, eImperial), unit), c);
+    ASSERT_EQ(unit, eImperial);
+    const TCoord back = ParseCoordWithUnit(FormatCoordWithUnit(c, eMetric), unit);
+    ASSERT_LE(std::llabs(int64_t{back} - c), 2) << c;
+    ASSERT_EQ(unit, eMetric);
+  }
+}
 
 TEST(Coord, SplitUnitSuffixReturnsThePrefix) {
   TUnit unit = eImperial;
