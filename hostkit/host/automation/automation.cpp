@@ -1,0 +1,103 @@
+#include "automation.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+#include "base/text_convert.h"
+#include "base/unique_handle.h"
+#include "script.h"
+#include "script_runner.h"
+#include "ui_thread_call.h"
+
+namespace {
+
+std::mutex output_lock;
+
+void print_line(const std::string& line) {
+  std::lock_guard<std::mutex> hold(output_lock);
+  std::fputs(("script: " + line + "\n").c_str(), stdout);
+  std::fflush(stdout);
+}
+
+[[noreturn]] void fail_process(const std::string& reason) {
+  print_line("FAILED " + reason);
+  std::fflush(nullptr);
+  TerminateProcess(GetCurrentProcess(), kScriptFailedExitCode);
+  for (;;) Sleep(INFINITE);
+}
+
+struct TRunningScript {
+  TUiThreadCall Ui;
+  std::unique_ptr<TScriptRunner> Runner;
+  std::thread Thread;
+  UniqueKernelHandle Done{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+};
+
+std::unique_ptr<TRunningScript> running;
+
+bool read_file(const std::wstring& path, std::string& text) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  UniqueKernelHandle owner(file);
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file, &size) || size.QuadPart > (1 << 24)) return false;
+  text.resize(static_cast<size_t>(size.QuadPart));
+  DWORD read = 0;
+  return text.empty() ||
+         (ReadFile(file, text.data(), static_cast<DWORD>(text.size()), &read, nullptr) &&
+          read == text.size());
+}
+
+}  // namespace
+
+bool StartScript(const std::wstring& path) {
+  std::string text, error;
+  if (!read_file(path, text)) {
+    print_line("FAILED cannot read " + to_ansi(path));
+    return false;
+  }
+  TScript script;
+  if (!parse_script(text, script, error)) {
+    print_line("FAILED " + to_ansi(path) + ": " + error);
+    return false;
+  }
+  running = std::make_unique<TRunningScript>();
+  if (!running->Ui.Create()) {
+    print_line("FAILED no window for the script's calls");
+    running.reset();
+    return false;
+  }
+  print_line("running " + to_ansi(path) + " (" + std::to_string(script.Steps.size()) + " steps)");
+  running->Runner = std::make_unique<TScriptRunner>(std::move(script), running->Ui, print_line);
+  TRunningScript* state = running.get();
+  running->Thread = std::thread([state] {
+    std::string failure;
+    if (!state->Runner->RunAll(failure)) fail_process(failure);
+    print_line("done");
+    SetEvent(state->Done.get());
+  });
+  return true;
+}
+
+void FinishScript() {
+  if (!running) return;
+  HANDLE done = running->Done.get();
+  // The script may still be driving windows of this thread, so its calls must keep being served.
+  for (;;) {
+    DWORD woke = MsgWaitForMultipleObjects(1, &done, FALSE, INFINITE, QS_ALLINPUT);
+    if (woke == WAIT_OBJECT_0) break;
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+  running->Thread.join();
+  running->Ui.Destroy();
+  running.reset();
+}

@@ -1,0 +1,71 @@
+#include "hostkit/host/automation/script.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ScriptParse, ReadsVerbsQuotedTextsAndSkipsComments) {
+  TScript script;
+  std::string error;
+  ASSERT_TRUE(parse_script("# a comment\n"
+                           "\n"
+                           "  wait-window \"Hole Size Editor\"\r\n"
+                           "select @ListBox \"12.000 mil\" ctrl\n"
+                           "set-text @Edit \"say \\\"hi\\\" \\\\ now\"\n"
+                           "expect-items @ListBox\n"
+                           "timeout 0.5",
+                           script, error))
+      << error;
+  ASSERT_EQ(script.Steps.size(), 5u);
+  EXPECT_EQ(script.Steps[0].Line, 3);
+  EXPECT_EQ(script.Steps[0].Verb, "wait-window");
+  EXPECT_EQ(script.Steps[0].Args, std::vector<std::string>{"Hole Size Editor"});
+  EXPECT_EQ(script.Steps[1].Args, (std::vector<std::string>{"@ListBox", "12.000 mil", "ctrl"}));
+  EXPECT_EQ(script.Steps[2].Args[1], "say \"hi\" \\ now");
+  EXPECT_TRUE(script.Steps[3].Args.size() == 1);
+  EXPECT_EQ(script.Steps[4].Line, 7);
+}
+
+TEST(ScriptParse, StepTextReadsBackAsTheSameStep) {
+  TScript script, again;
+  std::string error;
+  ASSERT_TRUE(parse_script("set-text @Edit \"a \\\"b\\\"\\tc\\\\\"", script, error)) << error;
+  ASSERT_TRUE(parse_script(step_text(script.Steps[0]), again, error)) << error;
+  EXPECT_EQ(again.Steps[0].Args, script.Steps[0].Args);
+}
+
+struct BadScript {
+  const char* Text;
+  const char* Error;
+};
+
+class ScriptParseRejects : public testing::TestWithParam<BadScript> {};
+
+TEST_P(ScriptParseRejects, WithTheLineAndTheReason) {
+  TScript script;
+  std::string error;
+  EXPECT_FALSE(parse_script(GetParam().Text, script, error));
+  EXPECT_EQ(error, GetParam().Error);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ScriptParseRejects,
+    testing::Values(
+        BadScript{"wait-window \"A\"\nfrobnicate", "line 2: unknown verb frobnicate"},
+        BadScript{"click", "line 1: click takes 1 arguments, not 0"},
+        BadScript{"check \"&Pads\"", "line 1: check takes 2 arguments, not 1"},
+        BadScript{"select @ListBox a ctrl extra", "line 1: select takes 2 to 3 arguments, not 4"},
+        BadScript{"expect-items", "line 1: expect-items takes 1 or more arguments, not 0"},
+        BadScript{"print-controls now", "line 1: print-controls takes 0 arguments, not 1"},
+        BadScript{"click \"OK", "line 1: unterminated quoted text"},
+        BadScript{"click \"OK\"x", "line 1: a quoted text must be followed by a blank"},
+        BadScript{"click O\"K\"", "line 1: a quote inside a bare word"},
+        BadScript{"echo \"\\q\"", "line 1: unknown escape \\q"},
+        BadScript{"check \"&Pads\" yes", "line 1: check needs on or off"},
+        BadScript{"expect-enabled OK maybe", "line 1: expect-enabled needs on or off"},
+        BadScript{"select @ListBox a alt", "line 1: select takes plain, ctrl or shift"},
+        BadScript{"timeout 0", "line 1: timeout needs seconds between 0 and 600"},
+        BadScript{"timeout 5s", "line 1: timeout needs seconds between 0 and 600"},
+        BadScript{"timeout 601", "line 1: timeout needs seconds between 0 and 600"}));
+
+}  // namespace
