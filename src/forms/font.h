@@ -4,6 +4,8 @@
 // owns its font and hears every change (OnChange).
 
 #include <windows.h>
+// wingdi's GetObject macro would rename TStrings::GetObject in every file that includes us.
+#undef GetObject
 
 #include <cstdint>
 #include <functional>

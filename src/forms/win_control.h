@@ -6,6 +6,8 @@
 // is handled goes to the application's exception handling and the message loop goes on.
 
 #include <windows.h>
+// wingdi's GetObject macro would rename TStrings::GetObject in every file that includes us.
+#undef GetObject
 
 #include <functional>
 #include <string>

@@ -1,0 +1,5 @@
+#pragma once
+// Registers the toolkit's classes with the layout reader's class registry, for layouts that use
+// a class without declaring a field of it. Safe to call more than once.
+
+void register_toolkit_classes();
