@@ -21,11 +21,11 @@ class TButton : public TWinControl {
   // Sets the form's modal result (when the button has one), then runs OnClick.
   void Click() override;
   bool DialogChar(char c) override;
+  void SetParent(TWinControl* parent) override;
 
  protected:
   void CreateParams(TCreateParams& params) override;
   void CNCommand(WORD code) override;
-  void SetParent(TWinControl* parent) override;
 
  private:
   void update_roles(bool on);

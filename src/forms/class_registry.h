@@ -6,8 +6,7 @@
 #include <string_view>
 
 #include "base/object.h"
-
-class TComponent;
+#include "forms/component.h"
 
 struct TComponentClass {
   const TClassInfo* Info;
@@ -16,7 +15,7 @@ struct TComponentClass {
 
 template <class T>
 TComponentClass component_class_of() {
-  return {&T::StaticClass(), [](TComponent* owner) -> TComponent* { return new T(owner); }};
+  return {&T::StaticClass(), [](TComponent* owner) -> TComponent* { return make_component<T>(owner); }};
 }
 
 void register_component_class(const TComponentClass& cls);

@@ -17,7 +17,9 @@ THookPoint<void(TComponent&, TComponent&)> ComponentInsertedHook("ComponentInser
 
 TComponent::TComponent(TComponent* owner) {
   ++g_live;
-  if (owner) owner->InsertComponent(*this);
+  // The object is not complete yet, so the hook point (which may look at its class and
+  // properties) is not run for it: see make_component.
+  if (owner) insert_component_default(*owner, *this);
 }
 
 TComponent::~TComponent() {

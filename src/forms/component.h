@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "base/object.h"
@@ -30,8 +31,10 @@ class TComponent : public TObject {
   // The owned component of that name (ASCII case ignored), or nullptr.
   TComponent* FindComponent(std::string_view name) const;
 
-  // Moves a component into this owner's list. Both run through the hook point
-  // ComponentInsertedHook (insertion) so start-up can act on every component inserted anywhere.
+  // Moves a component into this owner's list, through the hook point ComponentInsertedHook so
+  // start-up can act on every component inserted anywhere. A constructor given an owner inserts
+  // the object without the hook point (the object is not complete then); the layout reader and
+  // make_component insert complete objects through it.
   void InsertComponent(TComponent& component);
   void RemoveComponent(TComponent& component);
   // Frees every owned component, the one inserted last first.
@@ -77,6 +80,21 @@ class TComponent : public TObject {
 void insert_component_default(TComponent& owner, TComponent& component);
 void remove_component_default(TComponent& owner, TComponent& component);
 extern THookPoint<void(TComponent& owner, TComponent& component)> ComponentInsertedHook;
+
+// Creates a component and then inserts it into its owner through the hook point.
+template <class T, class... Args>
+T* make_component(TComponent* owner, Args&&... args) {
+  T* component = new T(nullptr, std::forward<Args>(args)...);
+  if (owner) {
+    try {
+      owner->InsertComponent(*component);
+    } catch (...) {
+      delete component;
+      throw;
+    }
+  }
+  return component;
+}
 
 // Number of TComponent objects alive in the process; tests use it to see that owners free.
 int live_component_count();

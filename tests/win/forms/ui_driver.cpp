@@ -19,14 +19,17 @@ OwnerWindow::OwnerWindow() {
 }
 
 TModalResult run_modal_with(TCustomForm& form, std::function<void()> script) {
-  bool ran = false;
+  return run_modal_steps(form, {std::move(script)});
+}
+
+TModalResult run_modal_steps(TCustomForm& form, std::vector<std::function<void()>> steps) {
+  size_t next = 0;
   int idle_steps = 0;
   int id = Application->AddIdleHandler([&](TObject*, bool& done) {
     done = false;
     if (!form.HandleAllocated() || !IsWindowVisible(form.Handle())) return;
-    if (!ran) {
-      ran = true;
-      script();
+    if (next < steps.size()) {
+      steps[next++]();
       return;
     }
     // A script that failed to end the dialog must not hang the suite.

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <vector>
 
 #include "base/unique_handle.h"
 #include "forms/form.h"
@@ -22,6 +23,9 @@ class OwnerWindow {
 // Runs the form modally; script runs once from the idle step after the form is shown (and the
 // form is cancelled if the script does not end it within a bounded number of idle steps).
 TModalResult run_modal_with(TCustomForm& form, std::function<void()> script);
+// The same with steps, each run from an idle step of its own (so the modal loop sees what each
+// step did before the next one runs).
+TModalResult run_modal_steps(TCustomForm& form, std::vector<std::function<void()>> steps);
 // Processes every waiting message (and posted ones they cause).
 void pump();
 
