@@ -37,4 +37,13 @@ typedef void(__stdcall* HostKitPcb_SetEditorWindowProc)(HWND window);
 // Undo and redo of one whole process; 1 when there was a step to undo or redo.
 typedef int32_t(__stdcall* HostKitPcb_UndoProc)();
 typedef int32_t(__stdcall* HostKitPcb_RedoProc)();
+// Fault injection of a missing export: the named PcbApi_ export disappears from the module's export
+// table until HostKitPcb_RestoreExports, so GetProcAddress finds nothing for it. 1 when it was there.
+typedef int32_t(__stdcall* HostKitPcb_RemoveExportProc)(const char* name);
+typedef void(__stdcall* HostKitPcb_RestoreExportsProc)();
+// Number of PcbApi_ calls the module has served since it was loaded.
+typedef uint32_t(__stdcall* HostKitPcb_CallCountProc)();
+// Number of protocol violations seen so far (a record write outside BeginModify/EndModify, a
+// modification outside a process, brackets out of order); each is also a trace line.
+typedef int32_t(__stdcall* HostKitPcb_ProtocolViolationsProc)();
 }

@@ -1,0 +1,67 @@
+#!/usr/bin/env python3
+"""Writes a board file for the stand-in PCB editor: pads and vias on a grid over a chosen number of
+distinct hole sizes, on a two-layer stack with one layer pair. The output is in the canonical form
+that the editor itself saves, so loading and saving it gives the same bytes.
+
+  generate_board.py --pads 5000 --vias 5000 --sizes 12 --unit imperial -o big.json
+"""
+import argparse
+import sys
+
+MIL = 10000                 # internal units per mil
+MM = 10000 / 0.0254         # internal units per millimetre
+
+
+def coord_mm(value):
+    return int(round(value * MM))
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--pads", type=int, default=100)
+    parser.add_argument("--vias", type=int, default=100)
+    parser.add_argument("--sizes", type=int, default=8, help="distinct hole sizes of each kind")
+    parser.add_argument("--unit", choices=["metric", "imperial"], default="metric")
+    parser.add_argument("-o", "--output", default="-")
+    args = parser.parse_args()
+    sizes = max(1, args.sizes)
+    metric = args.unit == "metric"
+    # Hole sizes: 0.2 mm upwards in 0.05 mm steps, or 8 mil upwards in 2 mil steps.
+    pad_holes = [coord_mm(0.6 + 0.05 * i) if metric else (24 + 2 * i) * MIL for i in range(sizes)]
+    via_holes = [coord_mm(0.2 + 0.05 * i) if metric else (8 + 2 * i) * MIL for i in range(sizes)]
+    pitch = coord_mm(2.54) if metric else 100 * MIL
+    columns = max(1, int((args.pads + args.vias) ** 0.5))
+
+    out = open(args.output, "w", newline="\n") if args.output != "-" else sys.stdout
+    w = out.write
+    w('{\n  "format": "dralith-board",\n  "version": 1,\n')
+    w('  "board": {"unit": %d, "layer": 1}' % (0 if metric else 1))
+    w(',\n  "layers": [\n    {"layer": 1, "nextLayer": 32},\n    {"layer": 32, "prevLayer": 1}\n  ]')
+    w(',\n  "layerPairs": [\n    {"layerA": 1, "layerB": 32}\n  ]')
+    total = args.pads + args.vias
+    if total:
+        w(',\n  "primitives": [\n')
+    handle = 0
+    for i in range(total):
+        handle += 1
+        x, y = (i % columns) * pitch, (i // columns) * pitch
+        if i < args.pads:
+            hole = pad_holes[i % sizes]
+            land = hole * 2
+            w('    {"kind": "pad", "handle": %d, "layer": 74, "x": %d, "y": %d, "holeSize": %d, '
+              '"stack": [[1, 1, %d, %d, 0, 0], [32, 1, %d, %d, 0, 0], [74, 1, %d, %d, 0, 0]]}'
+              % (handle, x, y, hole, land, land, land, land, land, land))
+        else:
+            hole = via_holes[(i - args.pads) % sizes]
+            w('    {"kind": "via", "handle": %d, "layer": 1, "x": %d, "y": %d, "size": %d, "holeSize": %d, '
+              '"f13": 32}' % (handle, x, y, hole * 2, hole))
+        w(',\n' if i + 1 < total else '\n')
+    if total:
+        w('  ]')
+    w('\n}\n')
+    if out is not sys.stdout:
+        out.close()
+
+
+if __name__ == "__main__":
+    main()

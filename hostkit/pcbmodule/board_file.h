@@ -1,0 +1,23 @@
+#pragma once
+// Board files: a JSON text (docs/board-format.md) with coordinates in internal units, where a
+// coordinate may also be given as a unit text ("0.8mm", "31.5mil"). Saving writes the canonical
+// form, which loads back to the same board and saves to the same bytes.
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "board.h"
+
+// The board, or null with the error in error: "<file>:<line>: <field>: <problem>". A refused file
+// leaves nothing behind.
+std::unique_ptr<Board> parse_board(std::string_view text, const std::string& file_name,
+                                   std::string* error);
+std::string write_board(const Board& board);
+
+std::unique_ptr<Board> load_board_file(const std::wstring& path, std::string* error);
+bool save_board_file(const Board& board, const std::wstring& path, std::string* error);
+
+// A coordinate text: an integer in internal units, or a number with the unit "mm" or "mil". False
+// when the text is none of these or the value does not fit 32 bits.
+bool parse_coordinate_text(std::string_view text, int32_t* value);

@@ -1,0 +1,31 @@
+#pragma once
+// What every PcbApi_ export of the module does around its own work: count the call, ask the host's
+// fault injection, and write one trace line with the arguments and the result.
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "record.h"
+#include "record_schemas.h"
+
+#define DRALITH_EXPORT extern "C" __declspec(dllexport)
+
+// Status results of the module's record exports.
+inline constexpr int32_t kStatusOk = 0;
+inline constexpr int32_t kStatusNotFound = 1;      // no such primitive, board, layer or index
+inline constexpr int32_t kStatusInvalidValue = 2;  // a write with a value its field cannot hold
+
+// Counts the call and returns the injected status (0 to proceed normally).
+int32_t enter_call(const char* name);
+// One trace line "name(args) = result", with " [f1 f2]" listing the fields a write changed.
+void trace_call(const char* name, const std::string& args, int64_t result,
+                const std::vector<const char*>* changed = nullptr, bool injected = false);
+
+int32_t transfer_primitive(ExportId id, uint8_t readFlag, uint32_t handle,
+                           std::initializer_list<FieldRef> refs);
+int32_t transfer_board(ExportId id, uint8_t readFlag, uint32_t handle, uint32_t index,
+                       std::initializer_list<FieldRef> refs);
+// The exports of kinds the model holds no primitive of: every handle is unknown to them.
+int32_t absent_record(const char* name, uint32_t handle);

@@ -1,0 +1,409 @@
+// The "PCB" server module that the host creates through ServerFactory. It answers for
+// IPCB_ServerInterface, whose process brackets group the changes of the flat record exports into
+// one undo step, and hands out one IPCB_PrimitiveObject per primitive with the modification
+// brackets. Operations no caller uses answer E_NOTIMPL.
+
+#include <windows.h>
+
+#include <oleauto.h>
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+
+#include "editor.h"
+#include "export_support.h"
+#include "hostapi/client.h"
+#include "hostapi/pcb_server.h"
+#include "hostapi/server_module.h"
+
+namespace {
+
+std::string hex(HRESULT status) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "0x%08lX", static_cast<unsigned long>(status));
+  return buffer;
+}
+
+// Asks the host's fault injection about one interface operation and writes its trace line.
+HRESULT server_call(const std::string& operation, const std::string& args,
+                    HRESULT (*body)(uint32_t), uint32_t handle) {
+  Editor& editor = Editor::get();
+  const int32_t injected = editor.fault(operation.c_str());
+  const HRESULT status = injected ? injected : body(handle);
+  editor.trace(operation + "(" + args + ") = " + hex(status) + (injected ? " (injected)" : ""));
+  return status;
+}
+
+template <class... I>
+class Counted : public I... {
+ public:
+  ULONG __stdcall AddRef() override { return ++count_; }
+  ULONG __stdcall Release() override {
+    const ULONG left = --count_;
+    if (left == 0) delete this;
+    return left;
+  }
+
+ protected:
+  virtual ~Counted() = default;
+
+ private:
+  std::atomic<ULONG> count_{1};
+};
+
+class PrimitiveObject final : public Counted<IPCB_PrimitiveObject> {
+ public:
+  explicit PrimitiveObject(uint32_t handle) : handle_(handle) {}
+
+  HRESULT __stdcall QueryInterface(REFIID iid, void** out) override {
+    if (!out) return E_POINTER;
+    *out = nullptr;
+    if (iid != IID_IUnknown && iid != IID_IPCB_PrimitiveObject) return E_NOINTERFACE;
+    *out = static_cast<IPCB_PrimitiveObject*>(this);
+    AddRef();
+    return S_OK;
+  }
+
+  HRESULT __stdcall Reserved1() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved2() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved3() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved4() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved5() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved6() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved7() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved8() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved9() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved10() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved11() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved12() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved13() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved14() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved15() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved16() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved17() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved18() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved19() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved20() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved21() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved22() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved23() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved24() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved25() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved26() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved27() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved28() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved29() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved30() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved31() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved32() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved33() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved34() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved35() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved36() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved37() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved38() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved39() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved40() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved41() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved42() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved43() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved44() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved45() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved46() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved47() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved48() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved49() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved50() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved51() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved52() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved53() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved54() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved55() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved56() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved57() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved58() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved59() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved60() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved61() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved62() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved63() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved64() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved65() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved66() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved67() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved68() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved69() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved70() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved71() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved72() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved73() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved74() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved75() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved76() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved77() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved78() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved79() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved80() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved81() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved82() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved83() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved84() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved85() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved86() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved87() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved88() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved89() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved90() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved91() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved92() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved93() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved94() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved95() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved96() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved97() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved98() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved99() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved100() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved101() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved102() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved103() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved104() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved105() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved106() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved107() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved108() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved109() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved110() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved111() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved112() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved113() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved114() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved115() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved116() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved117() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved118() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved119() override { return E_NOTIMPL; }
+
+  HRESULT __stdcall BeginModify() override {
+    return server_call(
+        "IPCB_PrimitiveObject.BeginModify", std::to_string(handle_),
+        [](uint32_t h) -> HRESULT {
+          Editor::get().begin_modify(h);
+          return S_OK;
+        },
+        handle_);
+  }
+  HRESULT __stdcall EndModify() override {
+    return server_call(
+        "IPCB_PrimitiveObject.EndModify", std::to_string(handle_),
+        [](uint32_t h) -> HRESULT {
+          Editor::get().end_modify(h);
+          return S_OK;
+        },
+        handle_);
+  }
+
+ private:
+  uint32_t handle_;
+};
+
+class PcbServer final : public Counted<IServerModule, IPCB_ServerInterface> {
+ public:
+  explicit PcbServer(IClient* client) : client_(client) {
+    if (client_) client_->AddRef();
+  }
+
+  HRESULT __stdcall QueryInterface(REFIID iid, void** out) override {
+    if (!out) return E_POINTER;
+    *out = nullptr;
+    if (iid == IID_IUnknown || iid == IID_IServerModule) {
+      *out = static_cast<IServerModule*>(this);
+    } else if (iid == IID_IPCB_ServerInterface) {
+      *out = static_cast<IPCB_ServerInterface*>(this);
+    } else {
+      return E_NOINTERFACE;
+    }
+    AddRef();
+    return S_OK;
+  }
+
+  // IServerModule
+  HRESULT __stdcall Idle() override { return S_OK; }
+  HRESULT __stdcall ReceiveNotification(DWORD) override { return S_OK; }
+  HRESULT __stdcall CreateDocument(DWORD, DWORD, IServerDocument** document) override {
+    if (document) *document = nullptr;
+    return E_NOTIMPL;
+  }
+  HRESULT __stdcall DestroyDocument(IServerDocument*) override { return E_NOTIMPL; }
+  HRESULT __stdcall GetClient(IClient** client) override {
+    if (!client) return E_POINTER;
+    *client = client_;
+    if (client_) client_->AddRef();
+    return S_OK;
+  }
+  HRESULT __stdcall GetCommandLauncher(ICommandLauncher** launcher) override {
+    if (launcher) *launcher = nullptr;
+    return E_NOTIMPL;
+  }
+  HRESULT __stdcall GetDocumentCount(int32_t* count) override {
+    if (!count) return E_POINTER;
+    *count = 0;
+    return S_OK;
+  }
+  HRESULT __stdcall GetDocument(int32_t, IServerDocument** document) override {
+    if (document) *document = nullptr;
+    return E_INVALIDARG;
+  }
+  HRESULT __stdcall GetModuleHandle(DWORD* instance) override {
+    if (!instance) return E_POINTER;
+    HMODULE self = nullptr;
+    GetModuleHandleExW(
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+        reinterpret_cast<LPCWSTR>(&server_call), &self);
+    *instance = static_cast<DWORD>(reinterpret_cast<uintptr_t>(self));
+    return S_OK;
+  }
+  HRESULT __stdcall GetModuleName(BSTR* name) override {
+    if (!name) return E_POINTER;
+    *name = SysAllocString(L"PCB");
+    return *name ? S_OK : E_OUTOFMEMORY;
+  }
+  HRESULT __stdcall GetProcessControl(IProcessControl** control) override {
+    if (control) *control = nullptr;
+    return E_NOTIMPL;
+  }
+  HRESULT __stdcall GetRegisteredCount(int32_t* count) override {
+    if (!count) return E_POINTER;
+    *count = 0;
+    return S_OK;
+  }
+  HRESULT __stdcall GetRegistered(int32_t, IUnknown** registered) override {
+    if (registered) *registered = nullptr;
+    return E_INVALIDARG;
+  }
+  HRESULT __stdcall CreateOptionsView(BSTR, IDocumentOptionsView** view) override {
+    if (view) *view = nullptr;
+    return E_NOTIMPL;
+  }
+  HRESULT __stdcall CreateServerObject(DWORD, IUnknown** object) override {
+    if (object) *object = nullptr;
+    return E_NOTIMPL;
+  }
+  HRESULT __stdcall CreateServerObjectFor(DWORD, DWORD, IUnknown** object) override {
+    if (object) *object = nullptr;
+    return E_NOTIMPL;
+  }
+  HRESULT __stdcall RemoveRegistered(IUnknown*) override { return E_NOTIMPL; }
+  HRESULT __stdcall AddRegistered(IUnknown*) override { return E_NOTIMPL; }
+  HRESULT __stdcall CreateDocument(DWORD, DWORD, BYTE, IServerDocument** document) override {
+    if (document) *document = nullptr;
+    return E_NOTIMPL;
+  }
+
+  // IPCB_ServerInterface
+
+  HRESULT __stdcall Reserved1() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved2() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved3() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved4() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved5() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved6() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved7() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved8() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved9() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved10() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved11() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved12() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved13() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved14() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved15() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved16() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved17() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved18() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved19() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved20() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved21() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved25() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved26() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved27() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved28() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved29() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved30() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved31() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved32() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved33() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved34() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved35() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved36() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved37() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved38() override { return E_NOTIMPL; }
+  HRESULT __stdcall Reserved39() override { return E_NOTIMPL; }
+
+  HRESULT __stdcall GetPrimitiveInterface(DWORD handle, const GUID* iid, IUnknown** primitive,
+                                          BYTE* found) override {
+    const std::string operation = "IPCB_ServerInterface.GetPrimitiveInterface";
+    Editor& editor = Editor::get();
+    if (primitive) *primitive = nullptr;
+    if (found) *found = 0;
+    const int32_t injected = editor.fault(operation.c_str());
+    HRESULT status = injected;
+    bool exists = false;
+    if (!injected) {
+      if (!iid || !primitive || !found) {
+        status = E_POINTER;
+      } else {
+        exists = editor.board() && editor.board()->find(handle) &&
+                 (*iid == IID_IPCB_PrimitiveObject || *iid == IID_IUnknown);
+        if (exists) {
+          *primitive = static_cast<IPCB_PrimitiveObject*>(new PrimitiveObject(handle));
+          *found = 1;
+        }
+        status = S_OK;
+      }
+    }
+    editor.trace(operation + "(" + std::to_string(handle) + ") = " + hex(status) +
+                 (injected ? " (injected)"
+                  : exists ? " found"
+                           : " not found"));
+    return status;
+  }
+  HRESULT __stdcall ProcessStart() override {
+    return server_call(
+        "IPCB_ServerInterface.ProcessStart", "",
+        [](uint32_t) -> HRESULT {
+          Editor::get().process_start();
+          return S_OK;
+        },
+        0);
+  }
+  HRESULT __stdcall ProcessEnd() override {
+    return server_call(
+        "IPCB_ServerInterface.ProcessEnd", "",
+        [](uint32_t) -> HRESULT {
+          Editor::get().process_end();
+          return S_OK;
+        },
+        0);
+  }
+
+ private:
+  ~PcbServer() override {
+    if (client_) client_->Release();
+  }
+  IClient* client_;
+};
+
+}  // namespace
+
+// The host creates the "PCB" server module through this, as it creates every server library.
+DRALITH_EXPORT HRESULT __stdcall ServerFactory(IClient* client, IServerModule** module) {
+  if (!module) return E_POINTER;
+  *module = nullptr;
+  try {
+    *module = static_cast<IServerModule*>(new PcbServer(client));
+  } catch (...) {
+    return E_OUTOFMEMORY;
+  }
+  return S_OK;
+}

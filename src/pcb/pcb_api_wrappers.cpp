@@ -1,0 +1,17 @@
+#include "pcb/pcb_api_wrappers.h"
+
+#include <algorithm>
+#include <cstring>
+
+void PcbApi_GetDesignatorDisplayString(uint32_t handle, PcbText* text) {
+  text->Length = 0;
+  EnsurePcbApiBound();
+  auto entry = reinterpret_cast<PcbApi_GetDesignatorDisplayString_fn>(
+      PcbApiEntry(PcbApiSlot::PcbApi_GetDesignatorDisplayString));
+  if (!entry) return;
+  PcbText buffer{};
+  entry(&buffer, handle);
+  const uint8_t length = std::min<uint8_t>(buffer.Length, 254);
+  std::memcpy(text->Chars, buffer.Chars, length);
+  text->Length = length;
+}

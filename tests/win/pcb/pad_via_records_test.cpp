@@ -1,0 +1,155 @@
+#include "pcb/pad_via_records.h"
+
+#include <gtest/gtest.h>
+
+#include "pcb/pcb_api_wrappers.h"
+#include "pcb/pcb_object.h"
+#include "pcb_test_host.h"
+
+namespace pcbtest {
+namespace {
+
+using RecordTest = PcbTest;
+
+// The layer id a pad holds, read without any mapping.
+uint32_t raw_pad_layer(uint32_t handle) {
+  TPcbPad pad(handle);
+  pad.Query(1);
+  return pad.Layer;
+}
+
+TEST_F(RecordTest, HoleSizeOfHandleZeroMakesNoHostCall) {
+  ASSERT_TRUE(open_board_text(board_text({pad_json(1, 1000)})));
+  const uint32_t before = call_count();
+  EXPECT_EQ(GetObjectHoleSize(0), 0);
+  EXPECT_EQ(call_count(), before);
+}
+
+TEST_F(RecordTest, HoleSizesComeFromTheRecordOfEachKind) {
+  ASSERT_TRUE(
+      open_board_text(board_text({pad_json(1, 314961), via_json(2, 118110),
+                                  "{\"kind\": \"track\", \"handle\": 3, \"x\": 0, \"y\": 0}"})));
+  EXPECT_EQ(GetObjectHoleSize(1), 314961);
+  EXPECT_EQ(GetObjectHoleSize(2), 118110);
+  EXPECT_EQ(GetObjectHoleSize(3), 0);
+  EXPECT_EQ(GetObjectHoleSize(77), 0);
+  // The full legacy objects agree with the direct read.
+  for (uint32_t h : {1u, 2u}) {
+    auto object = CreatePcbObject(h);
+    ASSERT_TRUE(object);
+    EXPECT_EQ(object->HoleSize(), GetObjectHoleSize(h));
+  }
+  EXPECT_EQ(CreatePcbObject(3), nullptr);
+}
+
+TEST_F(RecordTest, ReadingAHoleSizeKnowingTheKindIsOneHostCall) {
+  ASSERT_TRUE(open_board_text(board_text({pad_json(1, 1000), via_json(2, 500)})));
+  const uint32_t before = call_count();
+  EXPECT_EQ(ReadHoleSize(1, ePadObject), 1000);
+  EXPECT_EQ(ReadHoleSize(2, eViaObject), 500);
+  EXPECT_EQ(call_count(), before + 2);
+}
+
+TEST_F(RecordTest, AFullLegacyPadReadMakesItsPadStackQueries) {
+  ASSERT_TRUE(open_board_text(board_text({pad_json(1, 1000)})));
+  host().trace.clear();
+  auto pad = CreatePcbObject(1);
+  ASSERT_TRUE(pad);
+  // kind, two bit fields, the record, the stack mode, and four queries for each of 83 layers
+  EXPECT_EQ(call_names().size(), 1u + 2 + 1 + 1 + 83 * 4);
+}
+
+TEST_F(RecordTest, AFailedPadReadGivesHoleSizeZeroAndNoStackQueries) {
+  ASSERT_TRUE(open_board_text(board_text({pad_json(1, 1000)})));
+  fail_call("PcbApi_QueryPad", 5);
+  host().trace.clear();
+  auto pad = CreatePcbObject(1);
+  ASSERT_TRUE(pad);
+  EXPECT_EQ(pad->HoleSize(), 0);
+  EXPECT_TRUE(lines_starting("PcbApi_QueryPadStackMode").empty());
+  EXPECT_TRUE(lines_starting("PcbApi_QueryPadOrViaShapeOnLayer").empty());
+  EXPECT_EQ(GetObjectHoleSize(1), 0);
+}
+
+TEST_F(RecordTest, AFailedReadCausesNoWrite) {
+  ASSERT_TRUE(open_board_text(board_text({pad_json(1, 1000), via_json(2, 500)})));
+  const std::string before = saved_board();
+  fail_call("PcbApi_QueryPad", 5);
+  fail_call("PcbApi_QueryVia", 5);
+  host().trace.clear();
+  EXPECT_FALSE(RewriteHoleSize(1, ePadObject, 9999));
+  EXPECT_FALSE(RewriteHoleSize(2, eViaObject, 9999));
+  EXPECT_EQ(lines_starting("PcbApi_QueryPad(0").size(), 0u);
+  EXPECT_EQ(lines_starting("PcbApi_QueryVia(0").size(), 0u);
+  host().faults.clear();
+  EXPECT_EQ(saved_board(), before);
+}
+
+TEST_F(RecordTest, RewritingAHoleSizeChangesThatFieldOnly) {
+  const std::string rich_pad = pad_json(
+      1, 1000,
+      ", \"flags\": 513, \"value16\": 7, \"value32a\": 4000000000, \"value8\": 9, \"f11\": -5, "
+      "\"f21\": \"abcdefghijklmnopqrst\", \"rotation\": 22.5, \"f32\": -9000000000, \"f37\": 255, "
+      "\"stackMode\": 2, \"flags2\": 3, \"flags3\": 4, \"stack\": [[1, 2, 500, 400, 10, 20]]");
+  const std::string rich_via = via_json(2, 500, ", \"flags\": 65535, \"f16\": 200");
+  ASSERT_TRUE(open_board_text(board_text({rich_pad, rich_via})));
+  const std::string before = saved_board();
+  host().trace.clear();
+  EXPECT_TRUE(RewriteHoleSize(1, ePadObject, 2000));
+  EXPECT_TRUE(RewriteHoleSize(2, eViaObject, 700));
+  ASSERT_EQ(lines_starting("PcbApi_QueryPad(0, 1) = 0").size(), 1u);
+  EXPECT_EQ(lines_starting("PcbApi_QueryPad(0, 1) = 0")[0], "PcbApi_QueryPad(0, 1) = 0 [holeSize]");
+  EXPECT_EQ(lines_starting("PcbApi_QueryVia(0, 2) = 0")[0], "PcbApi_QueryVia(0, 2) = 0 [holeSize]");
+  std::string expected = before;
+  expected.replace(expected.find("\"holeSize\": 1000"), 16, "\"holeSize\": 2000");
+  expected.replace(expected.find("\"holeSize\": 500"), 15, "\"holeSize\": 700");
+  EXPECT_EQ(saved_board(), expected);
+}
+
+struct LayerCase {
+  uint32_t stored;
+  uint32_t written_back;
+};
+
+TEST_F(RecordTest, APadLayerMakesTheRoundTripThroughItsLegacyNumber) {
+  const LayerCase cases[] = {
+      {74, 74},          // multi-layer, legacy-encoded
+      {1, 1},            // top
+      {32, 32},          // bottom
+      {43, 43},          // internal plane 5
+      {0x01010028, 31},  // signal layer 40 of the kind encoding collapses onto 31
+      {0x01040014, 54},  // internal plane 20 onto plane 16
+  };
+  for (const LayerCase& c : cases) {
+    SCOPED_TRACE(c.stored);
+    ASSERT_TRUE(open_board_text(
+        board_text({"{\"kind\": \"pad\", \"handle\": 1, \"layer\": " + std::to_string(c.stored) +
+                    ", \"x\": 0, \"y\": 0, \"holeSize\": 1000}"})));
+    EXPECT_TRUE(RewriteHoleSize(1, ePadObject, 1000));
+    EXPECT_EQ(raw_pad_layer(1), c.written_back);
+  }
+}
+
+TEST_F(RecordTest, AMissingPadExportStillMapsTheLayer) {
+  ASSERT_TRUE(open_board_text(board_text({pad_json(1, 1000)})));
+  ASSERT_TRUE(remove_export("PcbApi_QueryPad"));
+  TPadRecord pad;
+  pad.Layer = 74;
+  EXPECT_EQ(pad.Query(1, 1), 0);
+  EXPECT_EQ(pad.Layer, 74);
+  pad.Layer = 200;  // no legacy layer: maps to id 0 and back to 0
+  EXPECT_EQ(pad.Query(1, 1), 0);
+  EXPECT_EQ(pad.Layer, 0);
+}
+
+TEST_F(RecordTest, AViaReadConvertsItsLayerBothWays) {
+  ASSERT_TRUE(open_board_text(board_text({via_json(2, 500, ", \"f13\": 32")})));
+  TPcbVia via(2);
+  ASSERT_EQ(via.Query(1), 0);
+  EXPECT_EQ(via.Layer, 1u);
+  EXPECT_EQ(via.Size, 1000);
+  EXPECT_EQ(via.F13, 32);
+}
+
+}  // namespace
+}  // namespace pcbtest
