@@ -1,0 +1,27 @@
+#pragma once
+// What every scripted editor case checks first: the host ran to its end, the script passed every
+// step, and nothing in the PCB module saw a bracket out of order.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "board_text.h"
+#include "host_run.h"
+
+inline void expect_script_passed(const THostResult& result) {
+  EXPECT_FALSE(result.TimedOut) << result.Output;
+  EXPECT_EQ(result.ExitCode, 0u) << result.Output;
+  EXPECT_FALSE(result.printed("script: FAILED")) << result.Output;
+  EXPECT_TRUE(result.printed("script: done")) << result.Output;
+  EXPECT_TRUE(result.trace_starting("PROTOCOL VIOLATION").empty()) << result.Output;
+}
+
+// The name of the running test, as a folder name.
+inline std::string case_name() {
+  const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
+  std::string name = std::string(info->test_suite_name()) + "." + info->name();
+  for (char& c : name)
+    if (c == '/') c = '_';
+  return name;
+}

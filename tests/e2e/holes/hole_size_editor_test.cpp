@@ -1,0 +1,270 @@
+// What the user sees and does in the Hole Size Editor: labels, their order and unit, the
+// description, and edits through the Edit Hole Size dialog, checked on the live dialogs and on the
+// board that OK saves.
+
+#include <gtest/gtest.h>
+
+#include "editor_case.h"
+
+namespace {
+
+constexpr int32_t k03mm = 118110;      // 0.3 mm
+constexpr int32_t k030004mm = 118126;  // 0.30004 mm: the same metric label, another imperial one
+
+struct GroupingCase {
+  const char* Name;
+  int32_t First, Second;
+  const char* ImperialLabel;
+};
+
+class Grouping : public testing::TestWithParam<GroupingCase> {};
+
+// Sizes are grouped by their metric text when the editor opens, so the group keeps the size met
+// first; switching to imperial neither splits nor merges it.
+TEST_P(Grouping, SizesWithOneMetricTextFormOneGroupOfTheFirstSize) {
+  THostCase host(case_name());
+  THostResult result = host.run_editor(
+      board_text(true, pads(1, GetParam().First) + pads(2, GetParam().Second)),
+      std::string("wait-window \"Hole Size Editor\"\n"
+                  "expect-checked Metric on\n"
+                  "expect-items @ListBox \"0.3000 mm\"\n"
+                  "expect-text @Static \"Pads : 3  Vias : 0\"\n"
+                  "click Imperial\n"
+                  "expect-items @ListBox \"") + GetParam().ImperialLabel + "\"\n"
+                  "expect-selected @ListBox \"" + GetParam().ImperialLabel + "\"\n"
+                  "expect-text @Static \"Pads : 3  Vias : 0\"\n"
+                  "click Cancel\n"
+                  "wait-no-window \"Hole Size Editor\"\n");
+  expect_script_passed(result);
+}
+
+INSTANTIATE_TEST_SUITE_P(Orders, Grouping,
+                         testing::Values(GroupingCase{"ExactFirst", k03mm, k030004mm, "11.811 mil"},
+                                         GroupingCase{"OffFirst", k030004mm, k03mm, "11.813 mil"}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(HoleSizeEditor, AnImperialBoardOpensInImperialWithLabelsInNumericOrder) {
+  THostCase host(case_name());
+  THostResult result = host.run_editor(
+      board_text(false, pads(1, 20 * kMil) + pads(2, 8 * kMil) + vias(4, 12 * kMil) + pads(1, 12 * kMil)),
+      "wait-window \"Hole Size Editor\"\n"
+      "expect-checked Imperial on\n"
+      "expect-checked Metric off\n"
+      "expect-items @ListBox \"8.000 mil\" \"12.000 mil\" \"20.000 mil\"\n"
+      "expect-selected @ListBox \"8.000 mil\"\n"
+      "expect-current @ListBox \"8.000 mil\"\n"
+      "expect-text @Static \"Pads : 2  Vias : 0\"\n"
+      "select @ListBox \"12.000 mil\"\n"
+      "expect-text @Static \"Pads : 1  Vias : 4\"\n"
+      "select @ListBox \"20.000 mil\" shift\n"
+      "expect-selected @ListBox \"12.000 mil\" \"20.000 mil\"\n"
+      "expect-text @Static \"Pads : 2  Vias : 4\"\n"
+      "click Metric\n"
+      "expect-items @ListBox \"0.2032 mm\" \"0.3048 mm\" \"0.5080 mm\"\n"
+      "expect-selected @ListBox \"0.2032 mm\"\n"
+      "click Cancel\n"
+      "wait-no-window \"Hole Size Editor\"\n");
+  expect_script_passed(result);
+}
+
+TEST(HoleSizeEditor, APadAndAViaGroupWithOneLabelShowOneItemCountingBoth) {
+  THostCase host(case_name());
+  THostResult result = host.run_editor(
+      board_text(false, pads(3, 12 * kMil) + vias(5, 120004)),
+      "wait-window \"Hole Size Editor\"\n"
+      "expect-items @ListBox \"12.000 mil\"\n"
+      "expect-text @Static \"Pads : 3  Vias : 5\"\n"
+      "click \"Edit...\"\n"
+      "wait-window \"Edit Hole Size\"\n"
+      "expect-focus @Edit\n"
+      "expect-text @Edit \"12.000 mil\"\n"
+      "set-text @Edit \"16mil\"\n"
+      "key enter\n"
+      "wait-no-window \"Edit Hole Size\"\n"
+      "wait-window \"Hole Size Editor\"\n"
+      "expect-items @ListBox \"16.000 mil\"\n"
+      "expect-text @Static \"Pads : 3  Vias : 5\"\n"
+      "click OK\n"
+      "wait-no-window \"Hole Size Editor\"\n");
+  expect_script_passed(result);
+  std::map<int, TSavedHole> saved = saved_holes(result.Saved);
+  ASSERT_EQ(saved.size(), 8u);
+  for (const auto& [handle, hole] : saved) EXPECT_EQ(hole.Size, 16 * kMil) << "handle " << handle;
+}
+
+struct DescriptionCase {
+  const char* Name;
+  const char* Steps;
+  const char* Items;
+  const char* Description;
+};
+
+class Description : public testing::TestWithParam<DescriptionCase> {};
+
+TEST_P(Description, FollowsTheCheckBoxes) {
+  THostCase host(case_name());
+  THostResult result = host.run_editor(
+      board_text(false, pads(3, 10 * kMil) + vias(7, 10 * kMil) + vias(2, 30 * kMil)),
+      std::string("wait-window \"Hole Size Editor\"\n"
+                  "expect-checked Pads on\n"
+                  "expect-checked Vias on\n") +
+          GetParam().Steps +
+          "expect-items @ListBox " + GetParam().Items + "\n"
+          "expect-text @Static \"" + GetParam().Description + "\"\n"
+          "click Cancel\n"
+          "wait-no-window \"Hole Size Editor\"\n");
+  expect_script_passed(result);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, Description,
+    testing::Values(
+        DescriptionCase{"Both", "", "\"10.000 mil\" \"30.000 mil\"", "Pads : 3  Vias : 7"},
+        DescriptionCase{"ViasOnly", "check Pads off\n", "\"10.000 mil\" \"30.000 mil\"",
+                        "  Vias : 7"},
+        DescriptionCase{"PadsOnly", "check Vias off\n", "\"10.000 mil\"", "Pads : 3"},
+        DescriptionCase{"Neither", "check Vias off\ncheck Pads off\n", "", ""},
+        DescriptionCase{"BothAgainAfterSelectingAll",
+                        "check Pads off\ncheck Pads on\nselect @ListBox \"30.000 mil\" ctrl\n",
+                        "\"10.000 mil\" \"30.000 mil\"", "Pads : 3  Vias : 9"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(HoleSizeEditor, ABoardWithoutPadsAndViasShowsAnEmptyListAndEditDoesNothing) {
+  THostCase host(case_name());
+  THostResult result = host.run_editor(board_text(true, {}),
+                                       "wait-window \"Hole Size Editor\"\n"
+                                       "expect-items @ListBox\n"
+                                       "expect-text @Static \"Pads : 0  Vias : 0\"\n"
+                                       "click \"Edit...\"\n"
+                                       "expect-enabled \"Edit...\" on\n"
+                                       "click OK\n"
+                                       "wait-no-window \"Hole Size Editor\"\n");
+  expect_script_passed(result);
+  EXPECT_FALSE(result.printed("Edit Hole Size"));
+}
+
+struct LabelValueCase {
+  const char* Name;
+  bool Imperial;
+  const char* Label;
+  int32_t Expected;
+};
+
+class OkWithoutTyping : public testing::TestWithParam<LabelValueCase> {};
+
+// The box starts with the label's text, so OK sets the group to what the label says, not to the
+// size the group had: 118126 is shown as 0.3000 mm and 11.813 mil.
+TEST_P(OkWithoutTyping, SetsTheGroupToTheLabelsValue) {
+  THostCase host(case_name());
+  const LabelValueCase& c = GetParam();
+  THostResult result = host.run_editor(
+      board_text(true, pads(2, k030004mm) + vias(1, 200000)),
+      std::string("wait-window \"Hole Size Editor\"\n") + (c.Imperial ? "click Imperial\n" : "") +
+          "select @ListBox \"" + c.Label + "\"\n"
+          "click \"Edit...\"\n"
+          "wait-window \"Edit Hole Size\"\n"
+          "expect-text @Edit \"" + c.Label + "\"\n"
+          "click OK\n"
+          "wait-no-window \"Edit Hole Size\"\n"
+          "wait-window \"Hole Size Editor\"\n"
+          "expect-selected @ListBox \"" + c.Label + "\"\n"
+          "click OK\n"
+          "wait-no-window \"Hole Size Editor\"\n");
+  expect_script_passed(result);
+  std::map<int, TSavedHole> saved = saved_holes(result.Saved);
+  EXPECT_EQ(saved[1].Size, c.Expected);
+  EXPECT_EQ(saved[2].Size, c.Expected);
+  EXPECT_EQ(saved[3].Size, 200000);
+}
+
+INSTANTIATE_TEST_SUITE_P(Units, OkWithoutTyping,
+                         testing::Values(LabelValueCase{"Metric", false, "0.3000 mm", k03mm},
+                                         LabelValueCase{"Imperial", true, "11.813 mil", 118130}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(HoleSizeEditor, TwoLabelsSelectedGiveAnEmptyBoxAndOkOnItWarnsAndChangesNothing) {
+  THostCase host(case_name());
+  const std::string board = board_text(false, pads(2, 8 * kMil) + pads(3, 12 * kMil));
+  THostResult result = host.run_editor(
+      board,
+      "wait-window \"Hole Size Editor\"\n"
+      "select @ListBox \"12.000 mil\" ctrl\n"
+      "expect-selected @ListBox \"8.000 mil\" \"12.000 mil\"\n"
+      "click \"Edit...\"\n"
+      "wait-window \"Edit Hole Size\"\n"
+      "expect-text @Edit \"\"\n"
+      "key enter\n"
+      "wait-window \"Warning\"\n"
+      "expect-text \"No hole size given.\" \"No hole size given.\"\n"
+      "click OK\n"
+      "wait-no-window \"Warning\"\n"
+      "wait-window \"Hole Size Editor\"\n"
+      "expect-items @ListBox \"8.000 mil\" \"12.000 mil\"\n"
+      "expect-text @Static \"Pads : 5  Vias : 0\"\n"
+      "click OK\n"
+      "wait-no-window \"Hole Size Editor\"\n");
+  expect_script_passed(result);
+  EXPECT_EQ(result.Saved, board);
+}
+
+// 3 pads of 8 mil typed over to 12 mil join the 5 of 12 mil: one label, selected, counting 8.
+TEST(HoleSizeEditor, ChangingASizeIntoAnotherMergesTheirLabels) {
+  THostCase host(case_name());
+  THostResult result = host.run_editor(
+      board_text(false, pads(3, 8 * kMil) + pads(5, 12 * kMil) + vias(2, 8 * kMil)),
+      "wait-window \"Hole Size Editor\"\n"
+      "expect-text @Static \"Pads : 3  Vias : 2\"\n"
+      "double-click @ListBox \"8.000 mil\"\n"
+      "wait-window \"Edit Hole Size\"\n"
+      "set-text @Edit \"12mil\"\n"
+      "click OK\n"
+      "wait-no-window \"Edit Hole Size\"\n"
+      "wait-window \"Hole Size Editor\"\n"
+      "expect-items @ListBox \"12.000 mil\"\n"
+      "expect-selected @ListBox \"12.000 mil\"\n"
+      "expect-text @Static \"Pads : 8  Vias : 2\"\n"
+      // The groups now carry 12 mil: a second change of "8 mil" has nothing left to find.
+      "select @ListBox \"12.000 mil\"\n"
+      "click \"Edit...\"\n"
+      "wait-window \"Edit Hole Size\"\n"
+      "set-text @Edit \"0.5mm\"\n"
+      "key enter\n"
+      "wait-window \"Hole Size Editor\"\n"
+      "expect-items @ListBox \"19.685 mil\"\n"
+      "expect-text @Static \"Pads : 8  Vias : 2\"\n"
+      "click OK\n"
+      "wait-no-window \"Hole Size Editor\"\n");
+  expect_script_passed(result);
+  std::map<int, TSavedHole> saved = saved_holes(result.Saved);
+  ASSERT_EQ(saved.size(), 10u);
+  for (const auto& [handle, hole] : saved) EXPECT_EQ(hole.Size, mm_units(0.5)) << "handle " << handle;
+}
+
+TEST(HoleSizeEditor, CancelAndEscapeInTheEditDialogChangeNothing) {
+  THostCase host(case_name());
+  THostResult result = host.run_editor(
+      board_text(true, pads(2, k03mm)),
+      "wait-window \"Hole Size Editor\"\n"
+      "click \"Edit...\"\n"
+      "wait-window \"Edit Hole Size\"\n"
+      "set-text @Edit \"1mm\"\n"
+      "click Cancel\n"
+      "wait-no-window \"Edit Hole Size\"\n"
+      "wait-window \"Hole Size Editor\"\n"
+      "right-click @ListBox \"0.3000 mm\"\n"
+      "key e\n"
+      "wait-window \"Edit Hole Size\"\n"
+      "set-text @Edit \"2mm\"\n"
+      "key escape\n"
+      "wait-no-window \"Edit Hole Size\"\n"
+      "wait-window \"Hole Size Editor\"\n"
+      "expect-items @ListBox \"0.3000 mm\"\n"
+      "key enter\n"
+      "wait-no-window \"Hole Size Editor\"\n");
+  expect_script_passed(result);
+  EXPECT_EQ(saved_holes(result.Saved)[1].Size, k03mm);
+  // Enter pressed OK, which wrote the board back.
+  EXPECT_EQ(result.trace_starting("IPCB_ServerInterface.ProcessStart").size(), 1u);
+}
+
+}  // namespace

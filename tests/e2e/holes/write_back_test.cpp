@@ -1,0 +1,175 @@
+// OK writes every hole size back inside one process with one modification per primitive, and
+// nothing else: checked on the PCB module's trace and on the saved board.
+
+#include <gtest/gtest.h>
+
+#include "editor_case.h"
+
+namespace {
+
+// The bracket lines of the trace, shortened to "start", "end", "begin 3", "end 3", and the record
+// transfers between them as "read 3" / "write 3".
+std::vector<std::string> protocol(const THostResult& result) {
+  std::vector<std::string> out;
+  for (const std::string& line : result.Trace) {
+    auto handle_of = [&](size_t open) { return line.substr(open + 1, line.find(')', open) - open - 1); };
+    if (line.starts_with("IPCB_ServerInterface.ProcessStart(")) out.push_back("start");
+    else if (line.starts_with("IPCB_ServerInterface.ProcessEnd(")) out.push_back("end");
+    else if (line.starts_with("IPCB_PrimitiveObject.BeginModify(")) out.push_back("begin " + handle_of(line.find('(')));
+    else if (line.starts_with("IPCB_PrimitiveObject.EndModify(")) out.push_back("end " + handle_of(line.find('(')));
+    else if (line.starts_with("PcbApi_QueryPad(") || line.starts_with("PcbApi_QueryVia(")) {
+      size_t open = line.find('(');
+      std::string args = line.substr(open + 1, line.find(')') - open - 1);  // "1, 5"
+      if (args.size() > 3 && args[1] == ',')
+        out.push_back(std::string(args[0] == '1' ? "read " : "write ") + args.substr(3));
+    }
+  }
+  return out;
+}
+
+std::vector<std::string> bracketed(const std::vector<int>& handles) {
+  std::vector<std::string> out = {"start"};
+  for (int h : handles) {
+    const std::string n = std::to_string(h);
+    out.insert(out.end(), {"begin " + n, "read " + n, "write " + n, "end " + n});
+  }
+  out.push_back("end");
+  return out;
+}
+
+// Only the protocol after the editor opened: opening reads the records too.
+std::vector<std::string> from_start(std::vector<std::string> lines) {
+  auto start = std::find(lines.begin(), lines.end(), "start");
+  return std::vector<std::string>(start, lines.end());
+}
+
+TEST(WriteBack, OkWithoutEditsRewritesEveryPrimitiveInItsOwnBracketAndChangesNothing) {
+  THostCase host(case_name());
+  // Pads and vias interleaved over two sizes: groups are written in the order they were formed.
+  const std::string board =
+      board_text(true, pads(1, 118110) + vias(1, 157480) + pads(1, 157480) + vias(1, 118110) + pads(1, 118110));
+  THostResult result = host.run_editor(board,
+                                       "wait-window \"Hole Size Editor\"\n"
+                                       "click OK\n"
+                                       "wait-no-window \"Hole Size Editor\"\n");
+  expect_script_passed(result);
+  EXPECT_EQ(from_start(protocol(result)), bracketed({1, 5, 3, 2, 4}));
+  EXPECT_EQ(result.Saved, board);
+  for (const std::string& line : result.Trace) {
+    // A record write may report the hole size as changed, and nothing else.
+    if (line.starts_with("PcbApi_") && line.find("(0, ") != std::string::npos) {
+      EXPECT_TRUE(line.find('[') == std::string::npos || line.ends_with("[holeSize]")) << line;
+    }
+  }
+}
+
+TEST(WriteBack, WithPadsExcludedAnEditChangesTheViasOnly) {
+  THostCase host(case_name());
+  const std::string board = board_text(false, pads(2, 10 * kMil) + vias(3, 10 * kMil) + pads(1, 20 * kMil));
+  THostResult result = host.run_editor(board,
+                                       "wait-window \"Hole Size Editor\"\n"
+                                       "check Pads off\n"
+                                       "expect-items @ListBox \"10.000 mil\"\n"
+                                       "expect-text @Static \"  Vias : 3\"\n"
+                                       "click \"Edit...\"\n"
+                                       "wait-window \"Edit Hole Size\"\n"
+                                       "set-text @Edit \"14\"\n"
+                                       "key enter\n"
+                                       "wait-window \"Hole Size Editor\"\n"
+                                       "expect-items @ListBox \"14.000 mil\"\n"
+                                       "check Pads on\n"
+                                       "expect-items @ListBox \"10.000 mil\" \"14.000 mil\" \"20.000 mil\"\n"
+                                       "click OK\n"
+                                       "wait-no-window \"Hole Size Editor\"\n");
+  expect_script_passed(result);
+  std::map<int, TSavedHole> saved = saved_holes(result.Saved);
+  EXPECT_EQ(saved[1], (TSavedHole{"pad", 10 * kMil}));
+  EXPECT_EQ(saved[2], (TSavedHole{"pad", 10 * kMil}));
+  EXPECT_EQ(saved[3], (TSavedHole{"via", 14 * kMil}));
+  EXPECT_EQ(saved[5], (TSavedHole{"via", 14 * kMil}));
+  EXPECT_EQ(saved[6], (TSavedHole{"pad", 20 * kMil}));
+  // The unchanged pads were still rewritten, each in its bracket.
+  EXPECT_EQ(from_start(protocol(result)), bracketed({1, 2, 6, 3, 4, 5}));
+  EXPECT_EQ(lines_without_hole_sizes(result.Saved), lines_without_hole_sizes(board));
+}
+
+// A failing modification stops the write-back; the process is still closed, the error is shown
+// and the editor stays open, so the user can cancel (or try again).
+TEST(WriteBack, AFailureDuringTheWriteBackClosesTheProcessShowsTheErrorAndKeepsTheDialog) {
+  THostCase host(case_name());
+  const std::string board = board_text(false, pads(3, 10 * kMil));
+  THostResult result = host.run_editor(
+      board,
+      "wait-window \"Hole Size Editor\"\n"
+      "click \"Edit...\"\n"
+      "wait-window \"Edit Hole Size\"\n"
+      "set-text @Edit \"11mil\"\n"
+      "key enter\n"
+      "wait-window \"Hole Size Editor\"\n"
+      "click OK\n"
+      "wait-window \"Error\"\n"
+      "print-controls\n"
+      "click OK\n"
+      "wait-no-window \"Error\"\n"
+      "wait-window \"Hole Size Editor\"\n"
+      "expect-items @ListBox \"11.000 mil\"\n"
+      "click Cancel\n"
+      "wait-no-window \"Hole Size Editor\"\n",
+      {L"--fail", L"IPCB_PrimitiveObject.BeginModify,2,0x80004005,Board is locked"});
+  expect_script_passed(result);
+  EXPECT_TRUE(result.printed("Board is locked")) << result.Output;
+  EXPECT_EQ(from_start(protocol(result)),
+            (std::vector<std::string>{"start", "begin 1", "read 1", "write 1", "end 1", "begin 2", "end"}));
+  // The first pad keeps its new size; the others were never written.
+  std::map<int, TSavedHole> saved = saved_holes(result.Saved);
+  EXPECT_EQ(saved[1].Size, 11 * kMil);
+  EXPECT_EQ(saved[2].Size, 10 * kMil);
+  EXPECT_EQ(saved[3].Size, 10 * kMil);
+  EXPECT_EQ(result.trace_starting("IProcessLauncher.RunProcess(\"PCB:Zoom\"").size(), 1u);
+}
+
+TEST(WriteBack, ASecondOkAfterAFailureWritesEverythingAgain) {
+  THostCase host(case_name());
+  const std::string board = board_text(false, pads(2, 10 * kMil));
+  THostResult result = host.run_editor(
+      board,
+      "wait-window \"Hole Size Editor\"\n"
+      "click OK\n"
+      "wait-window \"Error\"\n"
+      "click OK\n"
+      "wait-window \"Hole Size Editor\"\n"
+      "click OK\n"
+      "wait-no-window \"Hole Size Editor\"\n",
+      {L"--fail", L"IPCB_PrimitiveObject.EndModify,1,0x80004005,Busy"});
+  expect_script_passed(result);
+  EXPECT_EQ(from_start(protocol(result)),
+            (std::vector<std::string>{"start", "begin 1", "read 1", "write 1", "end 1", "end",  //
+                                      "start", "begin 1", "read 1", "write 1", "end 1", "begin 2",
+                                      "read 2", "write 2", "end 2", "end"}));
+  EXPECT_EQ(result.Saved, board);
+}
+
+TEST(WriteBack, CancelWritesNothingYetAsksForTheRedrawWithItsOwnParameters) {
+  THostCase host(case_name());
+  const std::string board = board_text(true, pads(2, 118110) + vias(2, 157480));
+  THostResult result = host.run_editor(board,
+                                       "wait-window \"Hole Size Editor\"\n"
+                                       "click \"Edit...\"\n"
+                                       "wait-window \"Edit Hole Size\"\n"
+                                       "set-text @Edit \"0.9mm\"\n"
+                                       "key enter\n"
+                                       "wait-window \"Hole Size Editor\"\n"
+                                       "expect-items @ListBox \"0.4000 mm\" \"0.9000 mm\"\n"
+                                       "key escape\n"
+                                       "wait-no-window \"Hole Size Editor\"\n",
+                                       {L"--parameters", L"Zoom=Fit|Action=Other"});
+  expect_script_passed(result);
+  EXPECT_EQ(result.Saved, board);
+  EXPECT_TRUE(result.trace_starting("IPCB_ServerInterface.ProcessStart").empty());
+  std::vector<std::string> zoom = result.trace_starting("IProcessLauncher.RunProcess(");
+  ASSERT_EQ(zoom.size(), 1u);
+  EXPECT_TRUE(zoom[0].starts_with("IProcessLauncher.RunProcess(\"PCB:Zoom\", \"Action=Redraw\", 256,"))
+      << zoom[0];
+}
+
+}  // namespace
