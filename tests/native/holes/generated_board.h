@@ -36,6 +36,9 @@ class GeneratedBoard : public HoleBoard {
   }
   TCoord hole_size(uint32_t handle, uint8_t) override {
     ++size_reads;
+    // Generated handles are numbered from 1 in order; others are searched for.
+    if (handle >= 1 && handle <= primitives.size() && primitives[handle - 1].handle == handle)
+      return primitives[handle - 1].size;
     for (const auto& p : primitives)
       if (p.handle == handle) return p.size;
     return 0;
@@ -57,11 +60,13 @@ class GeneratedBoard : public HoleBoard {
   int fail_at_write = -1;  // index of the write that throws, -1 for none
 };
 
-// count primitives over `sizes` distinct base sizes, each primitive a few units off its base so that
-// neighbouring texts (39 units per metric text, 10 per imperial one) are both met.
-inline std::vector<Primitive> generate_primitives(std::mt19937& random, int count, int sizes) {
+// count primitives over `sizes` distinct base sizes. With a jitter each primitive lies up to that many
+// units off its base, so that neighbouring texts (39 units per metric text, 10 per imperial one) are
+// met; without one the board has exactly `sizes` distinct hole sizes.
+inline std::vector<Primitive> generate_primitives(std::mt19937& random, int count, int sizes,
+                                                  int jitter_units = 25) {
   std::uniform_int_distribution<int> base_pick(0, sizes - 1);
-  std::uniform_int_distribution<int> jitter(-25, 25);
+  std::uniform_int_distribution<int> jitter(-jitter_units, jitter_units);
   std::uniform_int_distribution<int> kind_pick(2, 3);
   std::vector<TCoord> bases;
   for (int i = 0; i < sizes; ++i) bases.push_back(80000 + 19685 * i);  // 0.5 mil steps near 0.05 mm
