@@ -38,24 +38,6 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusalCase{"NotAPcb", L"other", "No PCB Board is currently open in Client."}),
     [](const auto& info) { return std::string(info.param.Name); });
 
-// Without any document only the first check speaks; test mode prints the message instead.
-TEST(RunCommand, InTestModeTheRefusalIsOneLineAndExitCodeOne) {
-  THostCase host(case_name());
-  THostResult result = host.run_editor(board_text(true, pads(1, 118110)), "",
-                                       {L"--document", L"none", L"--test-mode"});
-  EXPECT_EQ(result.ExitCode, 1u) << result.Output;
-  EXPECT_TRUE(result.printed("No document is currently open in Client.")) << result.Output;
-  EXPECT_FALSE(result.printed("No PCB Board"));
-}
-
-TEST(RunCommand, InTestModeTheEditorPrintsItsLineAndEndsTheProcess) {
-  THostCase host(case_name());
-  THostResult result = host.run_editor(board_text(true, pads(1, 118110)), "", {L"--test-mode"});
-  EXPECT_EQ(result.ExitCode, 1u) << result.Output;
-  EXPECT_TRUE(result.printed("Running modal dialog THoleSizeEditor Hole Size Editor")) << result.Output;
-  EXPECT_TRUE(result.trace_starting("IPCB_ServerInterface.ProcessStart").empty());
-}
-
 // The headless main job: the bundled demo script on the bundled board.
 TEST(RunCommand, TheDemoScriptChangesTheBundledBoardAndTakesAScreenshot) {
   THostCase host(case_name());

@@ -1,0 +1,29 @@
+// The "Run" command in test mode: every dialog and message prints one line and ends the process
+// with exit code 1. The test-mode key is one for the whole Wine prefix and every host run sets or
+// removes it, so these cases run alone (RUN_SERIAL).
+
+#include <gtest/gtest.h>
+
+#include "editor_case.h"
+
+namespace {
+
+// Without any document only the first check speaks; test mode prints the message instead.
+TEST(TestMode, TheRefusalIsOneLineAndExitCodeOne) {
+  THostCase host(case_name());
+  THostResult result = host.run_editor(board_text(true, pads(1, 118110)), "",
+                                       {L"--document", L"none", L"--test-mode"});
+  EXPECT_EQ(result.ExitCode, 1u) << result.Output;
+  EXPECT_TRUE(result.printed("No document is currently open in Client.")) << result.Output;
+  EXPECT_FALSE(result.printed("No PCB Board"));
+}
+
+TEST(TestMode, TheEditorPrintsItsLineAndEndsTheProcess) {
+  THostCase host(case_name());
+  THostResult result = host.run_editor(board_text(true, pads(1, 118110)), "", {L"--test-mode"});
+  EXPECT_EQ(result.ExitCode, 1u) << result.Output;
+  EXPECT_TRUE(result.printed("Running modal dialog THoleSizeEditor Hole Size Editor")) << result.Output;
+  EXPECT_TRUE(result.trace_starting("IPCB_ServerInterface.ProcessStart").empty());
+}
+
+}  // namespace
