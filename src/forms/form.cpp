@@ -262,6 +262,9 @@ TModalResult TCustomForm::ShowModal() {
   });
   modal_result_ = mrNone;
   Show();
+  // Normally activation focuses the first control; the run must not depend on getting it.
+  if (!active_control_)
+    if (TWinControl* first = FindNextControl(nullptr, true, true, false)) first->SetFocus();
   while (modal_result_ == mrNone) {
     Application->HandleMessage();
     if (Application->Terminated()) modal_result_ = mrCancel;
@@ -337,8 +340,9 @@ bool TCustomForm::ChildKey(TWinControl* control, WORD key, TShiftState shift) {
 
 bool TCustomForm::DialogKey(WORD key, TShiftState shift) {
   if (shift.Contains(ssAlt)) return false;
+  // The control with the focus; the one that last had it while the form is not active.
   TWinControl* focused = FindControlOrParent(GetFocus());
-  if (focused && !ContainsControl(focused)) focused = nullptr;
+  if (!focused || !ContainsControl(focused) || focused == this) focused = active_control_;
   switch (key) {
     case VK_TAB:
       if (shift.Contains(ssCtrl)) return false;

@@ -65,11 +65,10 @@ class TXPRadioGroup::Button : public TWinControl {
   void CNCommand(WORD code) override {
     if (code == BN_CLICKED) group_.button_clicked(index);
   }
-  void WndProc(TMessage& msg) override {
-    TWinControl::WndProc(msg);
+  void SetFocus() override {
+    TWinControl::SetFocus();
     // Arrow keys move the focus between the buttons; the one reached is chosen, as in dialogs.
-    if (msg.Msg == WM_SETFOCUS && GetKeyState(VK_LBUTTON) >= 0 && !checked && group_.item_index_ >= 0)
-      group_.button_clicked(index);
+    if (!checked && group_.item_index_ >= 0) group_.button_clicked(index);
   }
 
  private:
