@@ -20,7 +20,7 @@ constexpr TVerbShape kVerbs[] = {
     {"expect-items", 1, -1},   {"expect-selected", 1, -1}, {"expect-current", 2, 2},
     {"expect-checked", 2, 2},  {"expect-enabled", 2, 2},  {"expect-focus", 1, 1},
     {"print", 1, 1},           {"print-items", 1, 1},     {"print-controls", 0, 0},
-    {"screenshot", 1, 1},      {"echo", 1, 1},
+    {"screenshot", 1, 1},      {"echo", 1, 1},            {"report-times", 1, 1},
 };
 
 const TVerbShape* find_verb(std::string_view verb) {
@@ -100,7 +100,8 @@ bool check_arguments(const TScriptStep& step, std::string& error) {
       error = "timeout needs seconds between 0 and 600";
       return false;
     }
-  } else if (verb == "check" || verb == "expect-checked" || verb == "expect-enabled") {
+  } else if (verb == "check" || verb == "expect-checked" || verb == "expect-enabled" ||
+             verb == "report-times") {
     if (!is_on_off(a[1])) {
       error = verb + " needs on or off";
       return false;

@@ -257,10 +257,14 @@ bool TScriptRunner::RunAll(std::string& failure) {
   for (const TScriptStep& step : script_.Steps) {
     output_("line " + std::to_string(step.Line) + ": " + step_text(step));
     std::string reason;
+    const ULONGLONG started = GetTickCount64();
     if (!run_step(step, reason)) {
       failure = "line " + std::to_string(step.Line) + ": " + step_text(step) + ": " + reason;
       return false;
     }
+    if (report_times_ && step.Verb != "report-times")
+      output_("line " + std::to_string(step.Line) + ": took " +
+              std::to_string(GetTickCount64() - started) + " ms");
   }
   return true;
 }
@@ -308,6 +312,10 @@ bool TScriptRunner::run_step(const TScriptStep& step, std::string& reason) {
 
   if (verb == "timeout") {
     timeout_ = static_cast<DWORD>(std::strtod(a[0].c_str(), nullptr) * 1000);
+    return true;
+  }
+  if (verb == "report-times") {
+    report_times_ = a[0] == "on";
     return true;
   }
   if (verb == "echo") {

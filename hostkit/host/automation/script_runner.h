@@ -44,6 +44,7 @@ class TScriptRunner {
   TUiThreadCall& ui_;
   TOutput output_;
   DWORD timeout_ = 10000;
+  bool report_times_ = false;
   HWND current_ = nullptr;
   std::wstring current_caption_;
 };

@@ -64,6 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadScript{"check \"&Pads\" yes", "line 1: check needs on or off"},
         BadScript{"expect-enabled OK maybe", "line 1: expect-enabled needs on or off"},
         BadScript{"select @ListBox a alt", "line 1: select takes plain, ctrl or shift"},
+        BadScript{"report-times always", "line 1: report-times needs on or off"},
         BadScript{"timeout 0", "line 1: timeout needs seconds between 0 and 600"},
         BadScript{"timeout 5s", "line 1: timeout needs seconds between 0 and 600"},
         BadScript{"timeout 601", "line 1: timeout needs seconds between 0 and 600"}));
