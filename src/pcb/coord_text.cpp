@@ -121,8 +121,8 @@ size_t find_ignoring_case(std::string_view text, std::string_view upper_word) {
   return std::string_view::npos;
 }
 
-// The value of the longest leading part of the form [+|-]digits[.digits][(e|E)[+|-]digits], where
-// the mantissa needs one digit on either side of the point; 0 when there is none.
+// The value of the longest leading part of the form [+|-]digits[.digits][(e|E)[+|-]digits], whose
+// mantissa has a digit before or after its point (".5" and "5." count); 0 when there is none.
 double read_decimal(std::string_view s) {
   size_t i = 0;
   const bool negative = i < s.size() && s[i] == '-';
