@@ -87,7 +87,11 @@ void TApplication::DestroyHandle() {
   CancelHint();
   delete hint_window_;
   hint_window_ = nullptr;
-  if (handle_ && own_handle_ && IsWindow(handle_)) DestroyWindow(handle_);
+  if (handle_ && own_handle_ && IsWindow(handle_)) {
+    DestroyWindow(handle_);
+    // A library that is unloaded must leave no class behind that points into it.
+    UnregisterClassW(kAppClass, framework_module());
+  }
   handle_ = nullptr;
   own_handle_ = false;
 }

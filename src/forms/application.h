@@ -42,6 +42,8 @@ class TApplication : public TComponent {
   void SetHandle(HWND window);
   // Makes another window (the host's application window) the owner of our application window.
   void SetOwnerWindow(HWND owner);
+  // Destroys the hint window and our own application window (library end calls it, then
+  // release_window_classes).
   void DestroyHandle();
 
   std::string Title = "Tavrin";

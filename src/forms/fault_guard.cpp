@@ -17,6 +17,7 @@ struct GuardFrame {
 };
 
 extern "C" int tavrin_fault_call(void (*fn)(void*), void* arg, TFaultRecord* out);
+extern "C" [[noreturn]] void tavrin_fault_resume(GuardFrame* frame);
 
 extern "C" EXCEPTION_DISPOSITION tavrin_fault_handler(EXCEPTION_RECORD* record, void* frame,
                                                      CONTEXT* context, void*) {
@@ -32,15 +33,11 @@ extern "C" EXCEPTION_DISPOSITION tavrin_fault_handler(EXCEPTION_RECORD* record, 
     g->out->AccessAddress = record->ExceptionInformation[1];
   }
   // Frames registered inside the guard are unwound, then execution resumes at the recovery
-  // label with the registers the guard saved.
+  // label with the registers the guard saved. Jumping there (rather than asking the system to
+  // continue) also recovers from faults that are marked as not continuable.
+  (void)context;
   RtlUnwind(frame, nullptr, record, nullptr);
-  context->Esp = g->esp;
-  context->Ebp = g->ebp;
-  context->Ebx = g->ebx;
-  context->Esi = g->esi;
-  context->Edi = g->edi;
-  context->Eip = reinterpret_cast<DWORD>(g->recovery);
-  return ExceptionContinueExecution;
+  tavrin_fault_resume(g);
 }
 
 asm(R"(
@@ -82,6 +79,18 @@ _tavrin_fault_call:
     popl %ebx
     popl %ebp
     ret
+
+    .globl _tavrin_fault_resume
+    .def _tavrin_fault_resume; .scl 2; .type 32; .endef
+_tavrin_fault_resume:
+    movl 4(%esp), %eax
+    movl 12(%eax), %ebp
+    movl 16(%eax), %ebx
+    movl 20(%eax), %esi
+    movl 24(%eax), %edi
+    movl 28(%eax), %ecx
+    movl 8(%eax), %esp
+    jmp *%ecx
 )");
 
 namespace {

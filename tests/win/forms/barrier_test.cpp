@@ -90,6 +90,20 @@ TEST(FaultGuard, ReportsTheFaultAndRunsOnAfterwards) {
   EXPECT_EQ(ran, 1);
 }
 
+TEST(FaultGuard, OtherFaultsBecomeExternalExceptionsAlsoWhenNotContinuable) {
+  for (DWORD flags : {DWORD{0}, DWORD{EXCEPTION_NONCONTINUABLE}}) {
+    std::exception_ptr e = run_guarded([flags] { RaiseException(0xC0000135, flags, 0, nullptr); });
+    ASSERT_TRUE(e);
+    try {
+      std::rethrow_exception(e);
+    } catch (const EAccessViolation&) {
+      ADD_FAILURE() << "not an access violation";
+    } catch (const EExternal& x) {
+      EXPECT_EQ(x.Code(), 0xC0000135u);
+    }
+  }
+}
+
 TEST(FaultGuard, NestedGuardsCatchAtTheInnermost) {
   bool inner_faulted = false;
   std::exception_ptr outer = run_guarded([&] {
