@@ -19,7 +19,7 @@ constexpr TVerbShape kVerbs[] = {
     {"type", 1, 1},            {"key", 1, 1},             {"expect-text", 2, 2},
     {"expect-items", 1, -1},   {"expect-selected", 1, -1}, {"expect-current", 2, 2},
     {"expect-checked", 2, 2},  {"expect-enabled", 2, 2},  {"expect-focus", 1, 1},
-    {"print", 1, 1},           {"print-items", 1, 1},     {"print-controls", 0, 0},
+    {"print", 1, 1},           {"print-items", 1, 1},     {"print-controls", 0, 0},  {"print-windows", 0, 0},
     {"screenshot", 1, 1},      {"echo", 1, 1},            {"report-times", 1, 1},
 };
 

@@ -69,6 +69,11 @@ BOOL CALLBACK top_search(HWND window, LPARAM l) {
   return TRUE;
 }
 
+BOOL CALLBACK top_list(HWND window, LPARAM l) {
+  if (IsWindowVisible(window)) reinterpret_cast<std::vector<std::string>*>(l)->push_back(quoted(window_text(window)));
+  return TRUE;
+}
+
 HWND find_top(const std::wstring& caption) {
   TTopSearch search{caption};
   EnumThreadWindows(GetCurrentThreadId(), top_search, reinterpret_cast<LPARAM>(&search));
@@ -340,6 +345,18 @@ bool TScriptRunner::run_step(const TScriptStep& step, std::string& reason) {
         }, answer, reason))
       return false;
     if (current_caption_ == caption) current_ = nullptr;
+    return true;
+  }
+  if (verb == "print-windows") {
+    auto captions = std::make_shared<std::vector<std::string>>();
+    if (!once([captions] {
+          EnumThreadWindows(GetCurrentThreadId(), top_list, reinterpret_cast<LPARAM>(captions.get()));
+          return TAnswer{true, {}, nullptr};
+        }, answer, reason))
+      return false;
+    std::string line = "windows:";
+    for (const std::string& caption : *captions) line += " " + caption;
+    output_(line);
     return true;
   }
   if (verb == "print-controls") {

@@ -259,6 +259,9 @@ TEST(HoleSizeEditor, CancelAndEscapeInTheEditDialogChangeNothing) {
       "wait-no-window \"Edit Hole Size\"\n"
       "wait-window \"Hole Size Editor\"\n"
       "expect-items @ListBox \"0.3000 mm\"\n"
+      // Enter presses the default button OK while the list (not another button) has the focus.
+      "select @ListBox \"0.3000 mm\"\n"
+      "expect-focus @ListBox\n"
       "key enter\n"
       "wait-no-window \"Hole Size Editor\"\n");
   expect_script_passed(result);

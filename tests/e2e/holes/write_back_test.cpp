@@ -94,7 +94,8 @@ TEST(WriteBack, WithPadsExcludedAnEditChangesTheViasOnly) {
 }
 
 // A failing modification stops the write-back; the process is still closed, the error is shown
-// and the editor stays open, so the user can cancel (or try again).
+// (in the application's message box, captioned with its title) and the editor stays open, so the
+// user can cancel or try again.
 TEST(WriteBack, AFailureDuringTheWriteBackClosesTheProcessShowsTheErrorAndKeepsTheDialog) {
   THostCase host(case_name());
   const std::string board = board_text(false, pads(3, 10 * kMil));
@@ -107,10 +108,10 @@ TEST(WriteBack, AFailureDuringTheWriteBackClosesTheProcessShowsTheErrorAndKeepsT
       "key enter\n"
       "wait-window \"Hole Size Editor\"\n"
       "click OK\n"
-      "wait-window \"Error\"\n"
+      "wait-window \"Tavrin\"\n"
       "print-controls\n"
       "click OK\n"
-      "wait-no-window \"Error\"\n"
+      "wait-no-window \"Tavrin\"\n"
       "wait-window \"Hole Size Editor\"\n"
       "expect-items @ListBox \"11.000 mil\"\n"
       "click Cancel\n"
@@ -135,12 +136,12 @@ TEST(WriteBack, ASecondOkAfterAFailureWritesEverythingAgain) {
       board,
       "wait-window \"Hole Size Editor\"\n"
       "click OK\n"
-      "wait-window \"Error\"\n"
+      "wait-window \"Tavrin\"\n"
       "click OK\n"
       "wait-window \"Hole Size Editor\"\n"
       "click OK\n"
       "wait-no-window \"Hole Size Editor\"\n",
-      {L"--fail", L"IPCB_PrimitiveObject.EndModify,1,0x80004005,Busy"});
+      {L"--fail", L"IPCB_ServerInterface.GetPrimitiveInterface,2,0x80004005,Busy"});
   expect_script_passed(result);
   EXPECT_EQ(from_start(protocol(result)),
             (std::vector<std::string>{"start", "begin 1", "read 1", "write 1", "end 1", "end",  //
