@@ -333,6 +333,12 @@ void TCustomForm::Notification(TComponent* component, TOperation operation) {
   if (component == cancel_button_) cancel_button_ = nullptr;
 }
 
+void TCustomForm::forget_control(TControl* control) {
+  if (control == active_control_) active_control_ = nullptr;
+  if (control == default_button_) default_button_ = nullptr;
+  if (control == cancel_button_) cancel_button_ = nullptr;
+}
+
 bool TCustomForm::ChildKey(TWinControl* control, WORD key, TShiftState shift) {
   (void)control, (void)key, (void)shift;
   return false;

@@ -107,6 +107,9 @@ class TCustomForm : public TWinControl {
 
  private:
   friend void form_showing_changed_default(TCustomForm& form);
+  friend void remove_control_default(TWinControl& parent, TControl& control);
+  // A control left the form's tree: references to it go (it may be owned by another component).
+  void forget_control(TControl* control);
   void read_layout(std::string_view text, const std::string& resource);
   void close_modal();
   void prune_system_menu();

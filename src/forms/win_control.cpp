@@ -327,6 +327,7 @@ void remove_control_default(TWinControl& parent, TControl& control) {
   auto& list = parent.controls_;
   list.erase(std::remove(list.begin(), list.end(), &control), list.end());
   control.parent_ = nullptr;
+  if (TCustomForm* form = parent.ParentForm()) form->forget_control(&control);
   parent.ControlChange(&control, false);
 }
 

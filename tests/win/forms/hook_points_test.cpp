@@ -209,3 +209,39 @@ TEST(HintWindow, ShowEventAndAReplacementClassWithItsOwnCreationParameters) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(HintWindow, HoveringOverAControlWithAHintShowsItAfterThePause) {
+  std::unique_ptr<TModalForm> form(make_form<TModalForm>(nullptr));
+  form->SetShowHint(true);
+  form->OkButton->SetHint("Accept");
+  form->Show();
+  pump();
+  int saved_pause = Application->HintPause;
+  Application->HintPause = 1;
+  std::vector<std::string> shown;
+  Application->OnShowHint = [&](std::string& text, bool&, THintInfo&) { shown.push_back(text); };
+  PostMessageW(form->OkButton->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  // The hint timer fires by itself; bounded so a failure cannot hang.
+  for (int i = 0; i < 200 && shown.empty(); ++i) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    Application->ProcessMessages();
+  }
+  Application->OnShowHint = nullptr;
+  Application->HintPause = saved_pause;
+  EXPECT_EQ(shown, std::vector<std::string>{"Accept"});
+  ASSERT_NE(Application->HintWindow(), nullptr);
+  EXPECT_TRUE(IsWindowVisible(Application->HintWindow()->Handle()));
+  PostMessageW(form->OkButton->Handle(), WM_LBUTTONDOWN, 0, 0);
+  pump();
+  EXPECT_FALSE(IsWindowVisible(Application->HintWindow()->Handle()));
+  // A control without ShowHint in effect shows none.
+  form->ThrowButton->SetHint("Never");
+  form->ThrowButton->SetShowHint(false);
+  PostMessageW(form->ThrowButton->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  pump();
+  Application->DestroyHandle();
+}
+
+}  // namespace

@@ -95,6 +95,17 @@ TEST_F(ToolkitTest, AcceleratorsReachTheirControls) {
   EXPECT_FALSE(form->PadsCheckBox->Checked());
 }
 
+TEST_F(ToolkitTest, TheFormForgetsAFocusedControlThatGoesAway) {
+  show();
+  TWinControl* button = form->UnitRadioGroup->Buttons(1);
+  button->SetFocus();
+  EXPECT_EQ(form->ActiveControl(), button);
+  form->UnitRadioGroup->Items()->Delete(1);  // the group frees that button, which the form does not own
+  EXPECT_NE(form->ActiveControl(), button);
+  delete form->OKButton;
+  EXPECT_EQ(form->DefaultButtonControl(), nullptr);
+}
+
 TEST_F(ToolkitTest, ArrowKeysInTheRadioGroupChooseTheNextItem) {
   TModalResult result = run_modal_steps(*form, {[&] { form->UnitRadioGroup->Buttons(0)->SetFocus(); },
                                                 [&] { press_key(*form->UnitRadioGroup->Buttons(0), VK_DOWN); },
