@@ -100,8 +100,12 @@ bool check_arguments(const TScriptStep& step, std::string& error) {
       error = "timeout needs seconds between 0 and 600";
       return false;
     }
-  } else if (verb == "check" || verb == "expect-checked" || verb == "expect-enabled" ||
-             verb == "report-times") {
+  } else if (verb == "report-times") {
+    if (!is_on_off(a[0])) {
+      error = "report-times needs on or off";
+      return false;
+    }
+  } else if (verb == "check" || verb == "expect-checked" || verb == "expect-enabled") {
     if (!is_on_off(a[1])) {
       error = verb + " needs on or off";
       return false;

@@ -13,17 +13,19 @@ TEST(ScriptParse, ReadsVerbsQuotedTextsAndSkipsComments) {
                            "select @ListBox \"12.000 mil\" ctrl\n"
                            "set-text @Edit \"say \\\"hi\\\" \\\\ now\"\n"
                            "expect-items @ListBox\n"
+                           "report-times on\n"
                            "timeout 0.5",
                            script, error))
       << error;
-  ASSERT_EQ(script.Steps.size(), 5u);
+  ASSERT_EQ(script.Steps.size(), 6u);
   EXPECT_EQ(script.Steps[0].Line, 3);
   EXPECT_EQ(script.Steps[0].Verb, "wait-window");
   EXPECT_EQ(script.Steps[0].Args, std::vector<std::string>{"Hole Size Editor"});
   EXPECT_EQ(script.Steps[1].Args, (std::vector<std::string>{"@ListBox", "12.000 mil", "ctrl"}));
   EXPECT_EQ(script.Steps[2].Args[1], "say \"hi\" \\ now");
   EXPECT_TRUE(script.Steps[3].Args.size() == 1);
-  EXPECT_EQ(script.Steps[4].Line, 7);
+  EXPECT_EQ(script.Steps[4].Args, std::vector<std::string>{"on"});
+  EXPECT_EQ(script.Steps[5].Line, 8);
 }
 
 TEST(ScriptParse, StepTextReadsBackAsTheSameStep) {
