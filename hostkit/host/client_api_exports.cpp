@@ -1,0 +1,242 @@
+// The flat exports of the host executable: the 137 ClientAPI_ names, VFSAPI_VFS_FileExists and the
+// host kit's own HostKit_Trace and HostKit_InjectedFault for the PCB module. Every call is traced.
+// Preferences (the Get and Set pairs) read the [ClientAPI] section of the host kit's settings file,
+// key = the name after "ClientAPI_Get" ("PrefUseLuna", "UseSystemLocaleLanguage"), 0 when absent; a
+// setter changes the value for the rest of the run.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "base/text_convert.h"
+#include "faults.h"
+#include "host_client.h"
+#include "host_state.h"
+#include "hostapi/client.h"
+#include "hostapi/translation_manager.h"
+#include "trace.h"
+
+#define HOST_EXPORT extern "C" __declspec(dllexport)
+
+namespace {
+std::map<std::string, BYTE>& overrides() {
+  static std::map<std::string, BYTE> values;
+  return values;
+}
+
+BYTE preference(const char* key) {
+  auto at = overrides().find(key);
+  if (at != overrides().end()) return at->second;
+  return host_setting_int(L"ClientAPI", to_wide(key).c_str(), 0) ? 1 : 0;
+}
+}  // namespace
+
+#define HOST_GETTER(name)                                                           \
+  HOST_EXPORT BYTE __stdcall ClientAPI_Get##name() {                                \
+    BYTE value = preference(#name);                                                 \
+    TraceLine("ClientAPI_Get" #name "() -> " + std::to_string(value));              \
+    return value;                                                                   \
+  }
+#define HOST_SETTER(name)                                                           \
+  HOST_EXPORT void __stdcall ClientAPI_Set##name(BYTE value) {                      \
+    overrides()[#name] = value ? 1 : 0;                                             \
+    TraceLine("ClientAPI_Set" #name "(" + std::to_string(value) + ") -> void");      \
+  }
+// Exports no caller of ours uses: bound by servers, never called with arguments.
+#define HOST_OTHER(name)                                                            \
+  HOST_EXPORT int32_t __stdcall ClientAPI_##name() {                                \
+    TraceLine("ClientAPI_" #name "() -> 0");                                         \
+    return 0;                                                                       \
+  }
+
+#define HOST_GETTERS \
+  HOST_GETTER(PrefUseLuna) \
+  HOST_GETTER(PrefHideFloatingPanels) \
+  HOST_GETTER(PrefShowStartupScreen) \
+  HOST_GETTER(PrefReopenLastWorkspace) \
+  HOST_GETTER(PrefAutoSave) \
+  HOST_GETTER(PrefAutoSaveInterval) \
+  HOST_GETTER(PrefBackupCount) \
+  HOST_GETTER(PrefUndoLimit) \
+  HOST_GETTER(PrefShowHints) \
+  HOST_GETTER(PrefHintDelay) \
+  HOST_GETTER(PrefAnimatePanels) \
+  HOST_GETTER(PrefPanelFadeSpeed) \
+  HOST_GETTER(PrefPopupDelay) \
+  HOST_GETTER(PrefLargeToolbarIcons) \
+  HOST_GETTER(PrefConfirmExit) \
+  HOST_GETTER(PrefConfirmDelete) \
+  HOST_GETTER(PrefRecentFileCount) \
+  HOST_GETTER(PrefShowFullPath) \
+  HOST_GETTER(PrefTabbedDocuments) \
+  HOST_GETTER(PrefSingleInstance) \
+  HOST_GETTER(PrefCheckForUpdates) \
+  HOST_GETTER(PrefMouseWheelZoom) \
+  HOST_GETTER(PrefZoomSpeed) \
+  HOST_GETTER(PrefShowSplashMessages) \
+  HOST_GETTER(PrefSoundEnabled) \
+  HOST_GETTER(PrefPanelAutoHide) \
+  HOST_GETTER(PrefPanelDockSnap) \
+  HOST_GETTER(PrefDefaultUnits) \
+  HOST_GETTER(PrefLastOpenFolder) \
+  HOST_GETTER(PrefScriptsFolder) \
+  HOST_GETTER(PrefLibraryFolder) \
+  HOST_GETTER(ShowDocumentsBar) \
+  HOST_GETTER(DocumentsBarPosition) \
+  HOST_GETTER(ShowNavigationBar) \
+  HOST_GETTER(NavigationBarStyle) \
+  HOST_GETTER(IntegratedHelpSystem) \
+  HOST_GETTER(HelpSystemLanguage) \
+  HOST_GETTER(UseSystemLocaleLanguage) \
+  HOST_GETTER(UseLocalizedDialogs) \
+  HOST_GETTER(UseLocalizedResources) \
+  HOST_GETTER(LocaleIdentifier) \
+  HOST_GETTER(UseComponentSymbols) \
+  HOST_GETTER(ComponentSymbolSize) \
+  HOST_GETTER(UseExternalWebBrowser) \
+  HOST_GETTER(WebBrowserHomePage) \
+  HOST_GETTER(OutputGeneratorEnabled) \
+  HOST_GETTER(OutputGeneratorFolder) \
+  HOST_GETTER(ShowStatusBar) \
+  HOST_GETTER(ShowCommandBar) \
+  HOST_GETTER(FileSize) \
+  HOST_GETTER(FileDate) \
+  HOST_GETTER(TempFileName)
+#define HOST_SETTERS \
+  HOST_SETTER(PrefUseLuna) \
+  HOST_SETTER(PrefHideFloatingPanels) \
+  HOST_SETTER(PrefShowStartupScreen) \
+  HOST_SETTER(PrefReopenLastWorkspace) \
+  HOST_SETTER(PrefAutoSave) \
+  HOST_SETTER(PrefAutoSaveInterval) \
+  HOST_SETTER(PrefBackupCount) \
+  HOST_SETTER(PrefUndoLimit) \
+  HOST_SETTER(PrefShowHints) \
+  HOST_SETTER(PrefHintDelay) \
+  HOST_SETTER(PrefAnimatePanels) \
+  HOST_SETTER(PrefPanelFadeSpeed) \
+  HOST_SETTER(PrefPopupDelay) \
+  HOST_SETTER(PrefLargeToolbarIcons) \
+  HOST_SETTER(PrefConfirmExit) \
+  HOST_SETTER(PrefConfirmDelete) \
+  HOST_SETTER(PrefRecentFileCount) \
+  HOST_SETTER(PrefShowFullPath) \
+  HOST_SETTER(PrefTabbedDocuments) \
+  HOST_SETTER(PrefSingleInstance) \
+  HOST_SETTER(PrefCheckForUpdates) \
+  HOST_SETTER(PrefMouseWheelZoom) \
+  HOST_SETTER(PrefZoomSpeed) \
+  HOST_SETTER(PrefShowSplashMessages) \
+  HOST_SETTER(PrefSoundEnabled) \
+  HOST_SETTER(PrefPanelAutoHide) \
+  HOST_SETTER(PrefPanelDockSnap) \
+  HOST_SETTER(PrefDefaultUnits) \
+  HOST_SETTER(PrefLastOpenFolder) \
+  HOST_SETTER(PrefScriptsFolder) \
+  HOST_SETTER(PrefLibraryFolder) \
+  HOST_SETTER(ShowDocumentsBar) \
+  HOST_SETTER(DocumentsBarPosition) \
+  HOST_SETTER(ShowNavigationBar) \
+  HOST_SETTER(NavigationBarStyle) \
+  HOST_SETTER(IntegratedHelpSystem) \
+  HOST_SETTER(HelpSystemLanguage) \
+  HOST_SETTER(UseSystemLocaleLanguage) \
+  HOST_SETTER(UseLocalizedDialogs) \
+  HOST_SETTER(UseLocalizedResources) \
+  HOST_SETTER(LocaleIdentifier) \
+  HOST_SETTER(UseComponentSymbols) \
+  HOST_SETTER(ComponentSymbolSize) \
+  HOST_SETTER(UseExternalWebBrowser) \
+  HOST_SETTER(WebBrowserHomePage) \
+  HOST_SETTER(OutputGeneratorEnabled) \
+  HOST_SETTER(OutputGeneratorFolder) \
+  HOST_SETTER(ShowStatusBar) \
+  HOST_SETTER(ShowCommandBar) \
+  HOST_SETTER(FileReadOnly)
+#define HOST_OTHERS \
+  HOST_OTHER(ShowProductStartup) \
+  HOST_OTHER(HideProductStartup) \
+  HOST_OTHER(AddStartupMessage) \
+  HOST_OTHER(AddShutdownMessage) \
+  HOST_OTHER(Synchronize) \
+  HOST_OTHER(CheckSynchronize) \
+  HOST_OTHER(RemoveSynchronize) \
+  HOST_OTHER(ExtractFileNameFromPath) \
+  HOST_OTHER(ExtractFilePathFromPath) \
+  HOST_OTHER(ExtractFileExtension) \
+  HOST_OTHER(ChangeFileExtension) \
+  HOST_OTHER(IsFileReadOnly) \
+  HOST_OTHER(FileExists) \
+  HOST_OTHER(DirectoryExists) \
+  HOST_OTHER(ForceDirectories) \
+  HOST_OTHER(DeleteFile) \
+  HOST_OTHER(CopyFile) \
+  HOST_OTHER(MoveFile) \
+  HOST_OTHER(ExpandFileName) \
+  HOST_OTHER(IsPathRelative) \
+  HOST_OTHER(SpecialFolder_QuorvelLocalApplicationData) \
+  HOST_OTHER(SpecialFolder_QuorvelAllUserApplicationData) \
+  HOST_OTHER(SpecialFolder_QuorvelApplicationData) \
+  HOST_OTHER(QueryUpdatesInfo) \
+  HOST_OTHER(SetUpdatesInfo) \
+  HOST_OTHER(GetHelpFileAndTopic) \
+  HOST_OTHER(GetOptionsManager)
+
+HOST_GETTERS
+HOST_SETTERS
+HOST_OTHERS
+
+HOST_EXPORT void __stdcall ClientAPI_GetClientInterface(IClient** client) {
+  if (client) {
+    HostClient().AddRef();
+    *client = &HostClient();
+  }
+  TraceLine(std::string("ClientAPI_GetClientInterface(") + trace_pointer(client) + ") -> void");
+}
+
+HOST_EXPORT void __stdcall ClientAPI_GetTranslationManager(ITranslationManager** manager) {
+  if (manager) *manager = nullptr;
+  TraceLine(std::string("ClientAPI_GetTranslationManager(") + trace_pointer(manager) +
+            ") -> void manager=null");
+}
+
+HOST_EXPORT int32_t __stdcall ClientAPI_UpdateFont(LOGFONTW* font) {
+  TraceLine(std::string("ClientAPI_UpdateFont(") + (font ? trace_text(font->lfFaceName) : "null") +
+            ") -> 0");
+  return 0;
+}
+
+HOST_EXPORT void __stdcall ClientAPI_SetErrorInfo(BSTR message, BSTR report, DWORD address) {
+  char where[16];
+  wsprintfA(where, "0x%08X", static_cast<unsigned>(address));
+  TraceLine("ClientAPI_SetErrorInfo(" + trace_text(message) + ", " + trace_text(report) + ", " +
+            where + ") -> void");
+}
+
+HOST_EXPORT void __stdcall ClientAPI_ClearErrorInfo() { TraceLine("ClientAPI_ClearErrorInfo() -> void"); }
+
+HOST_EXPORT void __stdcall ClientAPI_HandleException(int32_t reserved) {
+  TraceLine("ClientAPI_HandleException(" + std::to_string(reserved) + ") -> void");
+}
+
+HOST_EXPORT void __stdcall ClientAPI_BeginCursor(int32_t cursor) {
+  TraceLine("ClientAPI_BeginCursor(" + std::to_string(cursor) + ") -> void");
+}
+
+HOST_EXPORT void __stdcall ClientAPI_EndCursor() { TraceLine("ClientAPI_EndCursor() -> void"); }
+
+HOST_EXPORT BYTE __stdcall VFSAPI_VFS_FileExists(const char* fileName) {
+  DWORD attributes = fileName ? GetFileAttributesA(fileName) : INVALID_FILE_ATTRIBUTES;
+  BYTE exists = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+  TraceLine("VFSAPI_VFS_FileExists(" + trace_text(fileName ? fileName : "") + ") -> " +
+            std::to_string(exists));
+  return exists;
+}
+
+HOST_EXPORT void __stdcall HostKit_Trace(const char* line) { TraceLine(line ? line : ""); }
+
+HOST_EXPORT int32_t __stdcall HostKit_InjectedFault(const char* operation) {
+  return InjectedFault(operation ? operation : "");
+}

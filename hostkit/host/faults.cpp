@@ -1,0 +1,69 @@
+#include "faults.h"
+
+#include <oleauto.h>
+
+#include <cstdlib>
+#include <map>
+
+#include "base/bstr.h"
+#include "base/com_ptr.h"
+#include "base/text_convert.h"
+
+namespace {
+std::vector<TFaultRule> rules;
+std::map<std::string, int> calls;
+int any_calls = 0;
+
+void leave_error_info(const std::string& description) {
+  if (description.empty()) {
+    SetErrorInfo(0, nullptr);
+    return;
+  }
+  ComPtr<ICreateErrorInfo> create;
+  if (FAILED(CreateErrorInfo(create.put()))) return;
+  UniqueBstr source(L"TavrinHost"), text(to_wide(description));
+  create->SetSource(source.get());
+  create->SetDescription(text.get());
+  ComPtr<IErrorInfo> info = create.try_query<IErrorInfo>(IID_IErrorInfo);
+  SetErrorInfo(0, info.get());
+}
+}  // namespace
+
+bool parse_fault_rule(const std::string& text, TFaultRule& rule) {
+  size_t first = text.find(',');
+  if (first == std::string::npos || first == 0) return false;
+  size_t second = text.find(',', first + 1);
+  if (second == std::string::npos) return false;
+  size_t third = text.find(',', second + 1);
+  rule.Operation = text.substr(0, first);
+  std::string call = text.substr(first + 1, second - first - 1);
+  std::string status = text.substr(second + 1, third == std::string::npos ? std::string::npos
+                                                                          : third - second - 1);
+  char* end = nullptr;
+  long n = std::strtol(call.c_str(), &end, 10);
+  if (call.empty() || *end || n < 0) return false;
+  unsigned long s = std::strtoul(status.c_str(), &end, 0);
+  if (status.empty() || *end) return false;
+  rule.Call = static_cast<int>(n);
+  rule.Status = static_cast<HRESULT>(s);
+  rule.Description = third == std::string::npos ? std::string() : text.substr(third + 1);
+  return true;
+}
+
+void AddFaultRule(const TFaultRule& rule) { rules.push_back(rule); }
+
+HRESULT InjectedFault(const std::string& operation) {
+  int n = ++calls[operation];
+  int any = ++any_calls;
+  for (const TFaultRule& rule : rules) {
+    bool named = rule.Operation == operation;
+    bool wildcard = rule.Operation == "*";
+    if (!named && !wildcard) continue;
+    int count = named ? n : any;
+    if (rule.Call == 0 || rule.Call == count) {
+      leave_error_info(rule.Description);
+      return rule.Status;
+    }
+  }
+  return S_OK;
+}

@@ -1,0 +1,37 @@
+#pragma once
+// TavrinHost.exe's command line; docs/host-kit.md describes every option.
+
+#include <string>
+#include <vector>
+
+#include "faults.h"
+
+struct THostOptions {
+  std::wstring Plugin = L"Tavrin.dll";   // loaded by name; empty: none
+  std::wstring PcbModule = L"Dralith.dll";  // loaded by name when present; empty: none
+  bool HasCommand = false;
+  std::string Command;
+  std::string Parameters;
+  int ParameterSize = 256;
+  bool TestMode = false;
+  std::wstring TracePath;
+  std::wstring SettingsPath;             // the host kit's settings file
+  std::vector<TFaultRule> Faults;
+  std::vector<std::string> RemovedExports;
+  std::wstring Board;
+  std::wstring Save;
+  int DocumentKind = -1;                 // 0 none, 1 other, 2 pcb; -1: pcb with --board, else none
+  bool NoView = false;
+  bool NoClient = false;                 // ServerFactory gets no client
+  bool NoOut = false;                    // ServerFactory gets no out location
+  std::vector<std::string> Probes;       // module, state:NAME, depth, idle
+  bool Interactive = false;
+  int Repeat = 1;                        // how often the command runs
+  std::wstring ScriptPath;               // automation script run against the live windows
+};
+
+// Parses the arguments after the program name; on failure returns false with the reason.
+bool parse_host_options(const std::vector<std::wstring>& arguments, THostOptions& options,
+                        std::string& error);
+
+extern const char kHostUsage[];

@@ -1,0 +1,53 @@
+#include "server_loader.h"
+
+#include "base/text_convert.h"
+#include "host_report.h"
+#include "host_state.h"
+#include "trace.h"
+
+TLoadedServer LoadServer(const std::wstring& name, IClient* client, bool withOut) {
+  TLoadedServer server;
+  server.Library = LoadLibraryW(name.c_str());
+  if (!server.Library) {
+    HostReport("LoadLibrary " + trace_text(name.c_str()) + " failed, error " +
+               std::to_string(GetLastError()));
+    return server;
+  }
+  auto factory = reinterpret_cast<ServerFactoryProc>(
+      reinterpret_cast<void*>(GetProcAddress(server.Library, "ServerFactory")));
+  if (!factory) {
+    HostReport(to_ansi(name) + " exports no ServerFactory");
+    return server;
+  }
+  // A marker that a factory which empties its out location on entry never leaves behind.
+  IServerModule* const untouched = reinterpret_cast<IServerModule*>(1);
+  IServerModule* module = untouched;
+  server.Status = factory(client, withOut ? &module : nullptr);
+  if (!withOut) module = nullptr;
+  if (module == untouched) {
+    HostReport("ServerFactory left its out location unchanged");
+    module = nullptr;
+  }
+  server.Module = ComPtr<IServerModule>::attach(module);
+  HostReport("ServerFactory " + trace_text(name.c_str()) + " client=" + trace_pointer(client) +
+             " out=" + (withOut ? "present" : "null") + " -> " + trace_status(server.Status) +
+             " module=" + trace_pointer(module));
+  if (FAILED(server.Status)) ReportErrorInfo();
+  return server;
+}
+
+void BindPcbModuleExports(HMODULE library) {
+  auto find = [&](const char* name) {
+    return library ? reinterpret_cast<void*>(GetProcAddress(library, name)) : nullptr;
+  };
+  TPcbModuleExports& pcb = Host().Pcb;
+  pcb.OpenBoard = reinterpret_cast<HostKitPcb_OpenBoardProc>(find("HostKitPcb_OpenBoard"));
+  pcb.SaveBoard = reinterpret_cast<HostKitPcb_SaveBoardProc>(find("HostKitPcb_SaveBoard"));
+  pcb.SetDocumentKind =
+      reinterpret_cast<HostKitPcb_SetDocumentKindProc>(find("HostKitPcb_SetDocumentKind"));
+  pcb.Paint = reinterpret_cast<HostKitPcb_PaintProc>(find("HostKitPcb_Paint"));
+  pcb.SetEditorWindow =
+      reinterpret_cast<HostKitPcb_SetEditorWindowProc>(find("HostKitPcb_SetEditorWindow"));
+  pcb.Undo = reinterpret_cast<HostKitPcb_UndoProc>(find("HostKitPcb_Undo"));
+  pcb.Redo = reinterpret_cast<HostKitPcb_RedoProc>(find("HostKitPcb_Redo"));
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The host's trace: one line per call a server makes into the host, written through at once so that
+// a process ended from inside a command loses nothing. See docs/host-kit.md for the line format.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+void OpenTrace(const std::wstring& path);
+void CloseTrace();
+// Appends one line (a line break inside is replaced by a blank).
+void TraceLine(std::string_view line);
+
+// Argument and result texts of trace lines.
+std::string trace_text(std::string_view text);   // "text" with \", \\, \n, \r, \t and \xNN escapes
+std::string trace_text(const wchar_t* text);     // same for a wide text; null reads as ""
+std::string trace_status(HRESULT status);        // 0x%08X
+std::string trace_pointer(const void* p);        // "null" or "present"

@@ -1,0 +1,4 @@
+#include "frame/slots.h"
+
+IClient* ClientSlot = nullptr;
+TModuleSlot ModuleSlot;

@@ -1,0 +1,10 @@
+#include "frame/tavrin_server_module.h"
+
+#include "frame/command_registry.h"
+
+void TTavrinServerModule::RegisterCommands() {
+  for (const TCommandRegistration* command : RegisteredCommands())
+    CommandLauncher()->RegisterCommand(command->Name, command->Handler, command->StateHandler);
+}
+
+ComPtr<IServerDocument> TTavrinServerModule::NewDocument(DWORD, DWORD) { return {}; }

@@ -1,0 +1,262 @@
+#pragma once
+// A host client for the frame's unit tests: records the calls the frame makes, in order, and
+// answers what a test sets up. Just enough host for one unit; the host kit is the real one.
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "base/bstr.h"
+#include "hostapi/client.h"
+#include "hostapi/client_ui_manager.h"
+#include "hostapi/command_launcher.h"
+#include "hostapi/process_launcher.h"
+#include "hostapi/server_document.h"
+#include "hostapi/settings_service.h"
+
+// Leaves a description in the thread's error information, as a failing host does; null clears it.
+void leave_host_error(const wchar_t* description);
+
+class FakeView final : public IServerView {
+ public:
+  HRESULT __stdcall QueryInterface(REFIID iid, void** object) override;
+  ULONG __stdcall AddRef() override { return ++references; }
+  ULONG __stdcall Release() override { return --references; }
+  HRESULT __stdcall Unnamed01() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed02() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed03() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed04() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed05() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed06() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed07() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed08() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed09() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed10() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed11() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed12() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed15() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed16() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed17() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed18() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed20() override { return E_NOTIMPL; }
+  HRESULT __stdcall GetViewName(BSTR*) override { return E_NOTIMPL; }
+  HRESULT __stdcall GetViewParameters(BSTR*) override { return E_NOTIMPL; }
+  HRESULT __stdcall GetOwnerDocument(IServerDocument**) override { return E_NOTIMPL; }
+  HRESULT __stdcall UpdateAfterCommand() override;
+
+  std::vector<std::string>* log = nullptr;
+  HRESULT updateStatus = S_OK;
+  ULONG references = 1;
+};
+
+class FakeDocument final : public IServerDocument {
+ public:
+  HRESULT __stdcall QueryInterface(REFIID iid, void** object) override;
+  ULONG __stdcall AddRef() override { return ++references; }
+  ULONG __stdcall Release() override { return --references; }
+  HRESULT __stdcall Unnamed01() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed02() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed03() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed04() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed05() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed06() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed07() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed08() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed09() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed12() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed13() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed14() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed15() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed16() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed17() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed18() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed19() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed21() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed22() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed23() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed24() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed25() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed26() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed27() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed29() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed30() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed31() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed32() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed33() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed34() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed35() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed36() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed37() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed38() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed39() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed40() override { return E_NOTIMPL; }
+  HRESULT __stdcall GetViewCount(int32_t*) override { return E_NOTIMPL; }
+  HRESULT __stdcall GetFileName(BSTR*) override { return E_NOTIMPL; }
+  HRESULT __stdcall GetView(int32_t, IServerView**) override { return E_NOTIMPL; }
+  HRESULT __stdcall BeforeDestroy() override {
+    ++beforeDestroyCalls;
+    return beforeDestroyStatus;
+  }
+
+  HRESULT beforeDestroyStatus = S_OK;
+  int beforeDestroyCalls = 0;
+  ULONG references = 1;
+};
+
+class FakeUiManager final : public IClientUiManager {
+ public:
+  HRESULT __stdcall QueryInterface(REFIID iid, void** object) override;
+  ULONG __stdcall AddRef() override { return ++references; }
+  ULONG __stdcall Release() override { return --references; }
+  HRESULT __stdcall Unnamed01() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed02() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed03() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed04() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed05() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed06() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed07() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed08() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed09() override { return E_NOTIMPL; }
+  HRESULT __stdcall SetStatusText(int32_t panel, BSTR text) override;
+  HRESULT __stdcall OfferKey(int32_t, int32_t, int32_t, int32_t, BYTE*) override { return E_NOTIMPL; }
+  HRESULT __stdcall AfterKeyHandled() override { return E_NOTIMPL; }
+
+  std::vector<std::string>* log = nullptr;
+  HRESULT status = S_OK;
+  ULONG references = 1;
+};
+
+class FakeSettingsStore final : public ISettingsStore {
+ public:
+  HRESULT __stdcall QueryInterface(REFIID iid, void** object) override;
+  ULONG __stdcall AddRef() override { return ++references; }
+  ULONG __stdcall Release() override { return --references; }
+  HRESULT __stdcall ReadInteger(BSTR section, BSTR key, int32_t defaultValue,
+                                int32_t* value) override;
+  HRESULT __stdcall WriteInteger(BSTR, BSTR, int32_t) override { return E_NOTIMPL; }
+  HRESULT __stdcall ReadString(BSTR, BSTR, BSTR, BSTR*) override { return E_NOTIMPL; }
+  HRESULT __stdcall WriteString(BSTR, BSTR, BSTR) override { return E_NOTIMPL; }
+
+  std::vector<std::string>* log = nullptr;
+  std::map<std::wstring, int32_t> values;  // key "Section/Key"
+  HRESULT status = S_OK;
+  ULONG references = 1;
+};
+
+class FakeSettingsService final : public ISettingsService {
+ public:
+  HRESULT __stdcall QueryInterface(REFIID iid, void** object) override;
+  ULONG __stdcall AddRef() override { return ++references; }
+  ULONG __stdcall Release() override { return --references; }
+  HRESULT __stdcall OpenModuleSettings(BSTR module, BSTR path, ISettingsStore** store) override;
+
+  std::vector<std::string>* log = nullptr;
+  FakeSettingsStore* store = nullptr;
+  HRESULT status = S_OK;
+  ULONG references = 1;
+};
+
+class FakeClient final : public IClient, public IProcessLauncher {
+ public:
+  HRESULT __stdcall QueryInterface(REFIID iid, void** object) override;
+  ULONG __stdcall AddRef() override { return ++references; }
+  ULONG __stdcall Release() override { return --references; }
+
+  HRESULT __stdcall GetApplicationHandle(HWND* window) override;
+  HRESULT __stdcall GetServerModuleCount(int32_t*) override { return E_NOTIMPL; }
+  HRESULT __stdcall GetCurrentView(IServerView** view) override;
+  HRESULT __stdcall LookupServerModule(BSTR, IServerModule**) override { return E_NOTIMPL; }
+  HRESULT __stdcall HostMainWindow(HWND* window) override;
+  HRESULT __stdcall GetUiManager(IClientUiManager** manager) override;
+  HRESULT __stdcall GetServerModuleAt(int32_t, IServerModule**) override { return E_NOTIMPL; }
+  HRESULT __stdcall GetServerModule(BSTR, IServerModule**) override { return E_NOTIMPL; }
+  HRESULT __stdcall IsShuttingDown(BYTE*) override { return E_NOTIMPL; }
+  HRESULT __stdcall ShowDocument(IServerDocument*) override { return E_NOTIMPL; }
+  HRESULT __stdcall FileForHelpAlias(BSTR, BSTR*) override { return E_NOTIMPL; }
+  HRESULT __stdcall QueryDialogFont(DWORD kind, BYTE* exists, BSTR* name, int32_t* size,
+                                    BYTE* style, DWORD* colour, BYTE* charset) override;
+  HRESULT __stdcall GetAddressService(IAddressService**) override { return E_NOTIMPL; }
+  HRESULT __stdcall GetSettingsService(ISettingsService** service) override;
+  HRESULT __stdcall Unnamed01() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed02() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed03() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed04() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed05() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed06() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed08() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed10() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed14() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed18() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed19() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed20() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed21() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed22() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed23() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed24() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed26() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed27() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed28() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed29() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed30() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed31() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed32() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed33() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed34() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed35() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed37() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed38() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed39() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed40() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed41() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed42() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed43() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed44() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed48() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed49() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed50() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed51() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed52() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed53() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed55() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed56() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed57() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed58() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed59() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed60() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed61() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed62() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed63() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed64() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed65() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed66() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed67() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed68() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed69() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed70() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed71() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed72() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed73() override { return E_NOTIMPL; }
+
+  HRESULT __stdcall CanRunProcess(const char*, BYTE*) override { return E_NOTIMPL; }
+  HRESULT __stdcall RunProcess(const char* process, char* parameters, int32_t size,
+                               IServerView* view) override;
+
+  std::vector<std::string> log;
+  ULONG references = 1;
+  bool offersProcessLauncher = true;
+  HWND applicationWindow = nullptr;
+  HWND mainWindow = nullptr;
+  FakeView* view = nullptr;              // the current view; none when null
+  FakeUiManager* uiManager = nullptr;    // GetUiManager answers empty when null
+  FakeSettingsService* settings = nullptr;
+  // A failing status per operation name, and the description left with it.
+  std::map<std::string, HRESULT> failures;
+  std::map<std::string, std::wstring> failureTexts;
+  // What RunProcess writes back into the parameter buffer (nothing when empty).
+  std::string processAnswer;
+
+ private:
+  HRESULT failure(const char* operation, const std::string& logged = {});
+};

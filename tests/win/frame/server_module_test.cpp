@@ -1,0 +1,259 @@
+#include "frame/server_module.h"
+
+#include <gtest/gtest.h>
+
+#include "base/bstr.h"
+#include "base/exceptions.h"
+#include "frame/command_registry.h"
+#include "frame/server_factory.h"
+#include "frame/slots.h"
+#include "frame/tavrin_server_module.h"
+#include "tests/win/frame/fake_client.h"
+
+namespace {
+
+std::vector<std::string> events;
+FakeDocument* next_document = nullptr;
+
+void probe_command(IServerView*, char*) { events.push_back("probe ran"); }
+
+// The frame's own test module: one command, documents on request, and a trace of the steps the base
+// class runs.
+class TTestModule : public TServerModule {
+  TAVRIN_CLASS(TTestModule, TServerModule)
+ public:
+  ~TTestModule() override { events.push_back("destroyed"); }
+  void CreateCommandLauncher() override {
+    events.push_back("CreateCommandLauncher");
+    TServerModule::CreateCommandLauncher();
+  }
+  void RegisterCommands() override {
+    events.push_back("RegisterCommands");
+    CommandLauncher()->RegisterCommand("Probe", probe_command, nullptr);
+  }
+  void AfterRegisterCommands() override { events.push_back("AfterRegisterCommands"); }
+  ComPtr<IServerDocument> NewDocument(DWORD kind, DWORD source) override {
+    events.push_back("NewDocument " + std::to_string(kind) + " " + std::to_string(source));
+    return ComPtr<IServerDocument>(next_document);
+  }
+  using TServerModule::NewDocument;
+
+ protected:
+  friend class TServerModule;
+  TTestModule() = default;
+};
+
+class ServerModuleTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    events.clear();
+    next_document = nullptr;
+    ClientSlot = nullptr;
+    client.applicationWindow = reinterpret_cast<HWND>(0x1234);
+  }
+  void TearDown() override { ClientSlot = nullptr; }
+
+  IServerModule* create() {
+    TTestModule* module = TServerModule::Create<TTestModule>(&client, L"Test");
+    IServerModule* handed = nullptr;
+    ComPtr<IServerModule>(module->ServerModuleInterface()).copy_to(&handed);
+    return handed;
+  }
+
+  FakeClient client;
+};
+
+TEST_F(ServerModuleTest, CreationRunsItsStepsInOrderAndSetsBothSlots) {
+  IServerModule* module = create();
+  EXPECT_EQ(events, (std::vector<std::string>{"CreateCommandLauncher", "RegisterCommands",
+                                              "AfterRegisterCommands"}));
+  EXPECT_EQ(client.log, std::vector<std::string>{"GetApplicationHandle"});
+  EXPECT_EQ(ClientSlot, &client);
+  EXPECT_EQ(ModuleSlot.Interface, module);
+  ASSERT_NE(ModuleSlot.Module, nullptr);
+  EXPECT_EQ(ModuleSlot.Module->ReferenceCount(), 1u);
+  EXPECT_EQ(module->Release(), 0u);
+  EXPECT_EQ(events.back(), "destroyed");
+  EXPECT_EQ(ModuleSlot.Module, nullptr);
+  EXPECT_EQ(ModuleSlot.Interface, nullptr);
+  EXPECT_EQ(ClientSlot, &client);
+}
+
+TEST_F(ServerModuleTest, FailingApplicationWindowQueryAbortsCreation) {
+  client.failures["GetApplicationHandle"] = E_FAIL;
+  EXPECT_THROW(TServerModule::Create<TTestModule>(&client, L"Test"), EOleError);
+  EXPECT_EQ(events.back(), "destroyed");
+  EXPECT_EQ(ModuleSlot.Module, nullptr);
+}
+
+TEST_F(ServerModuleTest, QueriesAnswerTheTwoInterfacesAndRefuseOthersWithoutCounting) {
+  IServerModule* module = create();
+  ComPtr<IOptionsPageProvider> provider;
+  EXPECT_EQ(module->QueryInterface(IID_IOptionsPageProvider, provider.put_void()), S_OK);
+  ComPtr<IUnknown> unknown;
+  EXPECT_EQ(provider->QueryInterface(IID_IUnknown, unknown.put_void()), S_OK);
+  EXPECT_EQ(unknown.get(), static_cast<IUnknown*>(module));
+  EXPECT_EQ(ModuleSlot.Module->ReferenceCount(), 3u);
+  for (const GUID* iid : {&IID_IClient, &IID_ICommandLauncher, &IID_IServerDocument}) {
+    void* object = reinterpret_cast<void*>(1);
+    EXPECT_EQ(module->QueryInterface(*iid, &object), E_NOINTERFACE);
+    EXPECT_EQ(object, nullptr);
+  }
+  EXPECT_EQ(ModuleSlot.Module->ReferenceCount(), 3u);
+  EXPECT_EQ(module->QueryInterface(IID_IUnknown, nullptr), E_POINTER);
+  provider.reset();
+  unknown.reset();
+  EXPECT_EQ(module->Release(), 0u);
+}
+
+TEST_F(ServerModuleTest, DocumentsCreatedByAModuleAreKeptAndDestroyedByIt) {
+  IServerModule* module = create();
+  FakeDocument document;
+  next_document = &document;
+  IServerDocument* out = nullptr;
+  ASSERT_EQ(module->CreateDocument(4, 5, &out), S_OK);
+  EXPECT_EQ(out, &document);
+  out->Release();
+  ASSERT_EQ(module->CreateDocument(6, 7, 0, &out), S_OK);
+  out->Release();
+  EXPECT_EQ(events[3], "NewDocument 4 5");
+  EXPECT_EQ(events[4], "NewDocument 6 7");
+  int32_t count = 0;
+  module->GetDocumentCount(&count);
+  EXPECT_EQ(count, 2);
+  EXPECT_EQ(document.references, 3u);
+
+  // A document that refuses to close stays.
+  document.beforeDestroyStatus = E_FAIL;
+  EXPECT_EQ(module->DestroyDocument(&document), E_UNEXPECTED);
+  module->GetDocumentCount(&count);
+  EXPECT_EQ(count, 2);
+  document.beforeDestroyStatus = S_OK;
+  EXPECT_EQ(module->DestroyDocument(&document), S_OK);
+  module->GetDocumentCount(&count);
+  EXPECT_EQ(count, 1);
+  EXPECT_EQ(document.beforeDestroyCalls, 2);
+  EXPECT_EQ(module->Release(), 0u);
+  EXPECT_EQ(document.references, 1u);
+}
+
+TEST_F(ServerModuleTest, IndexedGettersRefuseOutOfRangeAndEmptyTheirResult) {
+  IServerModule* module = create();
+  FakeDocument registered;
+  EXPECT_EQ(module->AddRegistered(&registered), S_OK);
+  EXPECT_EQ(registered.references, 2u);
+  for (int32_t index : {-1, 1, INT32_MAX, INT32_MIN}) {
+    IUnknown* got = reinterpret_cast<IUnknown*>(1);
+    EXPECT_EQ(module->GetRegistered(index, &got), E_UNEXPECTED) << index;
+    EXPECT_EQ(got, nullptr);
+    IServerDocument* document = reinterpret_cast<IServerDocument*>(1);
+    EXPECT_EQ(module->GetDocument(index, &document), E_UNEXPECTED) << index;
+    EXPECT_EQ(document, nullptr);
+  }
+  IUnknown* got = nullptr;
+  EXPECT_EQ(module->GetRegistered(0, &got), S_OK);
+  EXPECT_EQ(got, static_cast<IUnknown*>(&registered));
+  got->Release();
+  EXPECT_EQ(module->GetRegistered(0, nullptr), E_UNEXPECTED);
+  EXPECT_EQ(module->RemoveRegistered(&registered), S_OK);
+  EXPECT_EQ(registered.references, 1u);
+  // Registered interfaces still held at the end are released with the module.
+  module->AddRegistered(&registered);
+  EXPECT_EQ(module->Release(), 0u);
+  EXPECT_EQ(registered.references, 1u);
+}
+
+TEST_F(ServerModuleTest, GettersAnswerTheModulesParts) {
+  IServerModule* module = create();
+  UniqueBstr name;
+  EXPECT_EQ(module->GetModuleName(name.put()), S_OK);
+  EXPECT_EQ(name.wide(), L"Test");
+  IClient* got = nullptr;
+  EXPECT_EQ(module->GetClient(&got), S_OK);
+  EXPECT_EQ(got, &client);
+  got->Release();
+  DWORD instance = 0;
+  module->GetModuleHandle(&instance);
+  EXPECT_EQ(instance, reinterpret_cast<uintptr_t>(GetModuleHandleW(nullptr)));
+  ComPtr<ICommandLauncher> launcher;
+  EXPECT_EQ(module->GetCommandLauncher(launcher.put()), S_OK);
+  char parameters[4] = "";
+  launcher->LaunchCommand("PROBE", parameters, 4, nullptr);
+  EXPECT_EQ(events.back(), "probe ran");
+  IDocumentOptionsView* view = reinterpret_cast<IDocumentOptionsView*>(1);
+  EXPECT_EQ(module->CreateOptionsView(nullptr, &view), S_OK);
+  EXPECT_EQ(view, nullptr);
+  IUnknown* object = reinterpret_cast<IUnknown*>(1);
+  EXPECT_EQ(module->CreateServerObjectFor(1, 2, &object), S_OK);
+  EXPECT_EQ(object, nullptr);
+  EXPECT_EQ(module->GetModuleName(nullptr), E_UNEXPECTED);
+  EXPECT_EQ(module->GetDocumentCount(nullptr), E_UNEXPECTED);
+  launcher.reset();
+  EXPECT_EQ(module->Release(), 0u);
+}
+
+TEST_F(ServerModuleTest, IdlePostsOneWakeUpOnlyWhenAMessageIsWaiting) {
+  IServerModule* module = create();
+  auto drain = [] {
+    int wakeUps = 0;
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_USER) ++wakeUps;
+      DispatchMessageW(&message);
+    }
+    return wakeUps;
+  };
+  drain();
+  // The idle step waits for the next message; the timer provides one.
+  UINT_PTR timer = SetTimer(nullptr, 0, 20, nullptr);
+  EXPECT_EQ(module->Idle(), S_OK);
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(drain(), 0);
+  PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
+  EXPECT_EQ(module->Idle(), S_OK);
+  EXPECT_EQ(drain(), 1);
+  module->Release();
+}
+
+TEST_F(ServerModuleTest, ServerFactoryCreatesTavrinAndHandsOutTheOnlyReference) {
+  IServerModule* module = reinterpret_cast<IServerModule*>(1);
+  ASSERT_EQ(ServerFactory(&client, &module), S_OK);
+  ASSERT_NE(module, nullptr);
+  UniqueBstr name;
+  module->GetModuleName(name.put());
+  EXPECT_EQ(name.wide(), L"Tavrin");
+  EXPECT_TRUE(ModuleSlot.Module->Is(TTavrinServerModule::StaticClass()));
+  // Each registered command of the library is in the table (none registered by this test program
+  // beyond what the library's layers define).
+  EXPECT_EQ(ModuleSlot.Module->CommandLauncher()->Count(),
+            static_cast<int>(RegisteredCommands().size()));
+  IServerDocument* document = reinterpret_cast<IServerDocument*>(1);
+  EXPECT_EQ(module->CreateDocument(1, 2, &document), S_OK);
+  EXPECT_EQ(document, nullptr);
+  int32_t count = -1;
+  module->GetDocumentCount(&count);
+  EXPECT_EQ(count, 0);
+  EXPECT_EQ(module->Release(), 0u);
+  EXPECT_EQ(ModuleSlot.Module, nullptr);
+}
+
+
+TEST_F(ServerModuleTest, ServerFactoryWithoutClientOrOutLocation) {
+  IServerModule* module = nullptr;
+  ASSERT_EQ(ServerFactory(nullptr, &module), S_OK);
+  IClient* got = reinterpret_cast<IClient*>(1);
+  EXPECT_EQ(module->GetClient(&got), S_OK);
+  EXPECT_EQ(got, nullptr);
+  EXPECT_EQ(ClientSlot, nullptr);
+  module->Release();
+
+  EXPECT_EQ(ServerFactory(&client, nullptr), E_UNEXPECTED);
+  EXPECT_EQ(ModuleSlot.Module, nullptr);
+  client.failures["GetApplicationHandle"] = E_FAIL;
+  module = reinterpret_cast<IServerModule*>(1);
+  EXPECT_EQ(ServerFactory(&client, &module), E_UNEXPECTED);
+  EXPECT_EQ(module, nullptr);
+  EXPECT_EQ(ModuleSlot.Module, nullptr);
+}
+
+}  // namespace
