@@ -1,0 +1,88 @@
+#include "dialogs/form_bounds.h"
+
+#include <windows.h>
+
+#include <string>
+
+#include "base/text_convert.h"
+#include "base/unique_handle.h"
+#include "dialogs/dialog_framework_state.h"
+#include "dialogs/stored_bound.h"
+
+namespace {
+
+std::wstring class_key(const TCustomForm& dialog) {
+  return FormsKey() + L"\\" + to_wide(dialog.ClassName());
+}
+
+int32_t read_bound(HKEY key, const wchar_t* name, int32_t current) {
+  DWORD type = 0, size = 0;
+  if (RegQueryValueExW(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return current;
+  if (type == REG_DWORD) {
+    DWORD value = 0;
+    size = sizeof value;
+    if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
+            ERROR_SUCCESS || size != sizeof value)
+      return current;
+    return static_cast<int32_t>(value);
+  }
+  if (type != REG_SZ || size > 4096) return current;
+  // Room for a terminator the stored text may lack.
+  std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
+  size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+  if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &size) !=
+      ERROR_SUCCESS)
+    return current;
+  text.resize(wcsnlen(text.c_str(), size / sizeof(wchar_t)));
+  return parse_stored_bound(to_ansi(text)).value_or(current);
+}
+
+void write_bound(HKEY key, const wchar_t* name, int32_t value) {
+  DWORD type = 0;
+  bool as_text = RegQueryValueExW(key, name, nullptr, &type, nullptr, nullptr) == ERROR_SUCCESS &&
+                 type == REG_SZ;
+  if (as_text) {
+    std::wstring text = to_wide(stored_bound_text(value));
+    RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+  } else {
+    DWORD dword = static_cast<DWORD>(value);
+    RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dword), sizeof dword);
+  }
+}
+
+}  // namespace
+
+void LoadBounds(TCustomForm& dialog, bool size, bool position) {
+  if (FormsKey().empty()) return;
+  int32_t width = dialog.Width(), height = dialog.Height(), left = dialog.Left(), top = dialog.Top();
+  UniqueHkey key;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, class_key(dialog).c_str(), 0, KEY_QUERY_VALUE, key.put()) ==
+      ERROR_SUCCESS) {
+    if (size) {
+      width = read_bound(key.get(), L"Width", width);
+      height = read_bound(key.get(), L"Height", height);
+    }
+    if (position) {
+      left = read_bound(key.get(), L"Left", left);
+      top = read_bound(key.get(), L"Top", top);
+    }
+  }
+  dialog.SetBounds(left, top, width, height);
+}
+
+void StoreBounds(TCustomForm& dialog, bool size, bool position) {
+  if (FormsKey().empty()) return;
+  UniqueHkey key;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, class_key(dialog).c_str(), 0, nullptr, 0,
+                      KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, key.put(), nullptr) != ERROR_SUCCESS)
+    return;
+  if (size) {
+    write_bound(key.get(), L"Width", dialog.Width());
+    write_bound(key.get(), L"Height", dialog.Height());
+  }
+  if (position) {
+    write_bound(key.get(), L"Left", dialog.Left());
+    write_bound(key.get(), L"Top", dialog.Top());
+  }
+}

@@ -1,0 +1,52 @@
+#pragma once
+// The fixture of the dialog tests: a host with a client, the toolkit's classes known to the
+// layout reader, and a forms key of the tests' own that starts empty.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "dialogs/dialog_framework_state.h"
+#include "forms/form.h"
+#include "tests/win/dialogs/test_dialogs.h"
+#include "tests/win/dialogs/test_host.h"
+#include "toolkit/toolkit_classes.h"
+
+// Each test has keys of its own: CTest runs the tests of this program in parallel.
+std::wstring test_root_key();
+std::wstring test_forms_key();
+
+class DialogTest : public ::testing::Test {
+ protected:
+  explicit DialogTest(bool withClient = true) : host(withClient) {
+    register_toolkit_classes();
+    RegDeleteTreeW(HKEY_CURRENT_USER, test_root_key().c_str());
+    SetFormsKey(test_forms_key());
+  }
+  ~DialogTest() override {
+    SetFormsKey(L"");
+    SetTranslationActive(false);
+    SetLayoutLoadingDepth(0);
+    RegDeleteTreeW(HKEY_CURRENT_USER, test_root_key().c_str());
+  }
+
+  template <class D>
+  std::unique_ptr<D> make() {
+    return std::unique_ptr<D>(make_form<D>(nullptr));
+  }
+
+  TestHost host;
+};
+
+// A value under the test forms key: its registry type and data, or nothing when it is missing.
+struct StoredValue {
+  DWORD type = 0;
+  DWORD number = 0;
+  std::wstring text;
+};
+std::optional<StoredValue> stored_value(const std::wstring& dialogClass, const wchar_t* name);
+void store_number(const std::wstring& dialogClass, const wchar_t* name, DWORD value);
+void store_text(const std::wstring& dialogClass, const wchar_t* name, const std::wstring& value);
