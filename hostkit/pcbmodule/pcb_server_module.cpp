@@ -9,11 +9,13 @@
 
 #include <atomic>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "editor.h"
 #include "export_support.h"
 #include "hostapi/client.h"
+#include "hostapi/command_launcher.h"
 #include "hostapi/pcb_server.h"
 #include "hostapi/server_module.h"
 
@@ -208,6 +210,50 @@ class PrimitiveObject final : public Counted<IPCB_PrimitiveObject> {
   uint32_t handle_;
 };
 
+
+// The PCB server's commands as the host runs them for "PCB:<command>" processes. "Zoom" with
+// "Action=Redraw" repaints the board; the stand-in knows no other command.
+class PcbCommands final : public Counted<ICommandLauncher> {
+ public:
+  HRESULT __stdcall QueryInterface(REFIID iid, void** out) override {
+    if (!out) return E_POINTER;
+    *out = nullptr;
+    if (iid != IID_IUnknown && iid != IID_ICommandLauncher) return E_NOINTERFACE;
+    *out = static_cast<ICommandLauncher*>(this);
+    AddRef();
+    return S_OK;
+  }
+  HRESULT __stdcall LaunchCommand(const char* command, char* parameters, int32_t size,
+                                  IServerView*) override {
+    const std::string name = command ? command : "";
+    const std::string text =
+        parameters && size > 0 ? std::string(parameters, strnlen(parameters, static_cast<size_t>(size)))
+                               : std::string();
+    Editor& editor = Editor::get();
+    const bool redraw = _stricmp(name.c_str(), "Zoom") == 0 && redraw_requested(text);
+    if (redraw && editor.window()) InvalidateRect(editor.window(), nullptr, TRUE);
+    editor.trace("PCB:" + name + "(" + text + ")" + (redraw ? " redrawn" : " not known"));
+    return redraw ? S_OK : E_NOTIMPL;
+  }
+  HRESULT __stdcall GetCommandState(const char*, const char*, IServerView*, int32_t*, int32_t*,
+                                    int32_t*, BYTE*, BYTE*) override {
+    return E_NOTIMPL;
+  }
+
+ private:
+  // One of the "|"-separated items is "Action=Redraw" (names and values without regard to case).
+  static bool redraw_requested(const std::string& parameters) {
+    size_t start = 0;
+    while (start <= parameters.size()) {
+      size_t end = parameters.find('|', start);
+      if (end == std::string::npos) end = parameters.size();
+      if (_stricmp(parameters.substr(start, end - start).c_str(), "Action=Redraw") == 0) return true;
+      start = end + 1;
+    }
+    return false;
+  }
+};
+
 class PcbServer final : public Counted<IServerModule, IPCB_ServerInterface> {
  public:
   explicit PcbServer(IClient* client) : client_(client) {
@@ -243,8 +289,9 @@ class PcbServer final : public Counted<IServerModule, IPCB_ServerInterface> {
     return S_OK;
   }
   HRESULT __stdcall GetCommandLauncher(ICommandLauncher** launcher) override {
-    if (launcher) *launcher = nullptr;
-    return E_NOTIMPL;
+    if (!launcher) return E_POINTER;
+    *launcher = new PcbCommands;
+    return S_OK;
   }
   HRESULT __stdcall GetDocumentCount(int32_t* count) override {
     if (!count) return E_POINTER;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "base/com_ptr.h"
+#include "hostapi/command_launcher.h"
 #include "hostapi/pcb_server.h"
 #include "hostapi/server_module.h"
 #include "pcb/pad_via_records.h"
@@ -135,6 +136,17 @@ TEST_F(EditorUndoTest, InjectedFaultsFailTheServerOperations) {
   EXPECT_EQ(server_->ProcessStart(), E_FAIL);
   EXPECT_EQ(lines_starting("IPCB_ServerInterface.ProcessStart").back(),
             "IPCB_ServerInterface.ProcessStart() = 0x80004005 (injected)");
+}
+
+TEST_F(EditorUndoTest, ZoomWithRedrawRepaintsTheBoard) {
+  ComPtr<ICommandLauncher> launcher;
+  ASSERT_EQ(module_->GetCommandLauncher(launcher.put()), S_OK);
+  char parameters[256] = "Action=Redraw";
+  EXPECT_EQ(launcher->LaunchCommand("Zoom", parameters, sizeof parameters, nullptr), S_OK);
+  EXPECT_EQ(lines_starting("PCB:Zoom").back(), "PCB:Zoom(Action=Redraw) redrawn");
+  char other[256] = "Action=All";
+  EXPECT_EQ(launcher->LaunchCommand("Zoom", other, sizeof other, nullptr), E_NOTIMPL);
+  EXPECT_EQ(launcher->LaunchCommand("Place", parameters, sizeof parameters, nullptr), E_NOTIMPL);
 }
 
 }  // namespace
