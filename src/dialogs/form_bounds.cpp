@@ -51,6 +51,13 @@ void write_bound(HKEY key, const wchar_t* name, int32_t value) {
   }
 }
 
+bool on_some_monitor(int32_t left, int32_t top, int32_t width, int32_t height) {
+  int64_t right = int64_t{left} + width, bottom = int64_t{top} + height;
+  if (right > INT32_MAX || bottom > INT32_MAX) return false;
+  RECT r{left, top, static_cast<LONG>(right), static_cast<LONG>(bottom)};
+  return MonitorFromRect(&r, MONITOR_DEFAULTTONULL) != nullptr;
+}
+
 }  // namespace
 
 void LoadBounds(TCustomForm& dialog, bool size, bool position) {
@@ -67,6 +74,16 @@ void LoadBounds(TCustomForm& dialog, bool size, bool position) {
       left = read_bound(key.get(), L"Left", left);
       top = read_bound(key.get(), L"Top", top);
     }
+  }
+  // A stored size of nothing, or a place on a monitor that is no longer there, would put a modal
+  // dialog out of the user's reach: such bounds are not taken.
+  if (width <= 0 || height <= 0) {
+    width = dialog.Width();
+    height = dialog.Height();
+  }
+  if (!on_some_monitor(left, top, width, height)) {
+    left = dialog.Left();
+    top = dialog.Top();
   }
   dialog.SetBounds(left, top, width, height);
 }

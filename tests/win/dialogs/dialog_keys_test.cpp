@@ -80,16 +80,6 @@ INSTANTIATE_TEST_SUITE_P(
                       TabCase{"CtrlShiftTab", {ssCtrl, ssShift}, false, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(DialogKeys, TabGoesToTheNextControlFromAFrameworkControl) {
-  dialog->FirstEdit->SetFocus();
-  EXPECT_TRUE(dialog->DialogKey(VK_TAB, {}));
-  EXPECT_EQ(GetFocus(), dialog->SecondEdit->Handle());
-  EXPECT_TRUE(dialog->DialogKey(VK_TAB, {}));
-  EXPECT_EQ(GetFocus(), dialog->OkButton->Handle());
-  EXPECT_TRUE(dialog->DialogKey(VK_TAB, {ssShift}));
-  EXPECT_EQ(GetFocus(), dialog->SecondEdit->Handle());
-}
-
 TEST_F(DialogKeys, ATabKeyPressedInANativeChildReachesTheDialog) {
   HWND child = make_native_child();
   SetFocus(child);

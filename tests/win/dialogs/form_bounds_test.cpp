@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <ostream>
+
 #include "dialogs/dialog_framework_start.h"
 #include "dialogs/form_bounds.h"
 #include "frame/locations.h"
@@ -96,6 +98,43 @@ TEST_F(BoundsStorage, TextValuesAreReadAsDecimalAndWrittenBackAsText) {
   EXPECT_EQ(left->text, L"61");
   expect_number(L"TPlainDialog", L"Width", 363);
 }
+
+struct UnreachableCase {
+  const char* name;
+  int left, top, width, height;
+  bool keepsPlace, keepsSize;
+};
+void PrintTo(const UnreachableCase& c, std::ostream* os) { *os << c.name; }
+
+class UnreachableBounds : public DialogTest, public ::testing::WithParamInterface<UnreachableCase> {};
+
+TEST_P(UnreachableBounds, AreNotTaken) {
+  const UnreachableCase& c = GetParam();
+  auto centred = make<TPlainDialog>();
+  store_number(L"TPlainDialog", L"Left", static_cast<DWORD>(c.left));
+  store_number(L"TPlainDialog", L"Top", static_cast<DWORD>(c.top));
+  store_number(L"TPlainDialog", L"Width", static_cast<DWORD>(c.width));
+  store_number(L"TPlainDialog", L"Height", static_cast<DWORD>(c.height));
+  auto dialog = make<TPlainDialog>();
+  EXPECT_EQ(dialog->Width(), c.keepsSize ? centred->Width() : c.width);
+  EXPECT_EQ(dialog->Height(), c.keepsSize ? centred->Height() : c.height);
+  if (c.keepsPlace) {
+    EXPECT_EQ(dialog->Left(), centred->Left());
+    EXPECT_EQ(dialog->Top(), centred->Top());
+  } else {
+    EXPECT_EQ(dialog->Left(), c.left);
+    EXPECT_EQ(dialog->Top(), c.top);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dialogs, UnreachableBounds,
+    ::testing::Values(UnreachableCase{"OffEveryMonitor", -30000, -30000, 400, 250, true, false},
+                      UnreachableCase{"FarRight", 2147483000, 10, 400, 250, true, false},
+                      UnreachableCase{"ZeroWidth", 10, 10, 0, 250, false, true},
+                      UnreachableCase{"NegativeHeight", 10, 10, 400, -5, false, true},
+                      UnreachableCase{"PartlyOnScreen", -100, -20, 400, 250, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(BoundsStorage, NoFormsKeyMeansNoBounds) {
   SetFormsKey(L"");

@@ -60,12 +60,6 @@ TEST_F(HostFont, ReachesControlsInsertedAfterLoading) {
   delete unowned;
 }
 
-TEST_F(HostFont, ASizeInPointsIsKeptAtTheScreensResolution) {
-  host.client.font.size = 14;
-  auto dialog = make<TPlainDialog>();
-  EXPECT_EQ(dialog->Font()->Height(), -MulDiv(14, TFont::ScreenPixelsPerInch(), 72));
-}
-
 TEST_F(HostFont, AFailingFontQueryEndsTheConstruction) {
   host.client.fontStatus = E_FAIL;
   int before = live_component_count();
@@ -134,20 +128,6 @@ TEST_F(DialogTest, LocaleFontTreeWalksOwnedComponentsAndKeepsRefusedFonts) {
   ApplyLocaleFontTree(dialog.get());
   EXPECT_GT(test_exports().updateFontCalls, calls);
   EXPECT_EQ(dialog->Font()->Name(), "Arial");
-}
-
-TEST_F(DialogTest, ForEachFontPropertyFindsTheFontsThatAreSet) {
-  auto dialog = make<TFixedDialog>();
-  int fonts = 0;
-  ForEachFontProperty(*dialog->OkButton, [&](TComponent& component, TFont& font) {
-    EXPECT_EQ(&component, dialog->OkButton);
-    EXPECT_EQ(&font, dialog->OkButton->Font());
-    ++fonts;
-  });
-  EXPECT_EQ(fonts, 1);
-  TComponent plain(nullptr);
-  ForEachFontProperty(plain, [&](TComponent&, TFont&) { ++fonts; });
-  EXPECT_EQ(fonts, 1);
 }
 
 }  // namespace

@@ -160,15 +160,4 @@ TEST_F(ServerDialogFrame, ShowsWithTheCommandOfItsWindowState) {
   dialog->Hide();
 }
 
-TEST_F(ServerDialogFrame, ModalRunEndsWithTheButtonsResult) {
-  auto dialog = make<TPlainDialog>();
-  TModalResult result = run_modal_with(*dialog, [&] {
-    auto* ok = class_cast<TWinControl>(dialog->FindComponent("OkButton"));
-    ASSERT_NE(ok, nullptr);
-    SendMessageW(ok->Handle(), BM_CLICK, 0, 0);
-  });
-  EXPECT_EQ(result, mrOk);
-  EXPECT_TRUE(IsWindowEnabled(host.mainWindow.get()));
-}
-
 }  // namespace
