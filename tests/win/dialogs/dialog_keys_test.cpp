@@ -37,13 +37,15 @@ class DialogKeys : public DialogTest {
     return std::find(log.begin(), log.end(), entry) != log.end();
   }
 
+  // A help request as the window system sends it: to the window under the caption's help button
+  // pointer, from where a child's default processing passes it up to the dialog.
   void send_help(HWND item, int contextType = HELPINFO_WINDOW) {
     HELPINFO info{};
     info.cbSize = sizeof info;
     info.iContextType = contextType;
     info.hItemHandle = item;
     info.MousePos = {30, 40};
-    SendMessageW(dialog->Handle(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+    SendMessageW(item, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
   }
 
   std::unique_ptr<TFixedDialog> dialog;
