@@ -129,6 +129,29 @@ INSTANTIATE_TEST_SUITE_P(
                         "\"10.000 mil\" \"30.000 mil\"", "Pads : 3  Vias : 9"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
+TEST(HoleSizeEditor, AcceleratorsReachTheirControls) {
+  THostCase host(case_name());
+  THostResult result = host.run_editor(board_text(false, pads(3, 10 * kMil) + vias(7, 10 * kMil)),
+                                       "wait-window \"Hole Size Editor\"\n"
+                                       "key alt+p\n"
+                                       "expect-checked Pads off\n"
+                                       "expect-text @Static \"  Vias : 7\"\n"
+                                       "key alt+v\n"
+                                       "expect-checked Vias off\n"
+                                       "expect-text @Static \"\"\n"
+                                       "key alt+p\n"
+                                       "expect-text @Static \"Pads : 3\"\n"
+                                       "key alt+e\n"
+                                       "wait-window \"Edit Hole Size\"\n"
+                                       "expect-text @Edit \"10.000 mil\"\n"
+                                       "key escape\n"
+                                       "wait-no-window \"Edit Hole Size\"\n"
+                                       "wait-window \"Hole Size Editor\"\n"
+                                       "key escape\n"
+                                       "wait-no-window \"Hole Size Editor\"\n");
+  expect_script_passed(result);
+}
+
 TEST(HoleSizeEditor, ABoardWithoutPadsAndViasShowsAnEmptyListAndEditDoesNothing) {
   THostCase host(case_name());
   THostResult result = host.run_editor(board_text(true, {}),
