@@ -150,6 +150,29 @@ TEST(WriteBack, ASecondOkAfterAFailureWritesEverythingAgain) {
   EXPECT_EQ(result.Saved, board);
 }
 
+// The write-back is one process, so the host's Edit > Undo (Alt+E, U) takes back every size at once.
+TEST(WriteBack, OneUndoInTheHostTakesBackTheWholeWriteBack) {
+  THostCase host(case_name());
+  const std::string board = board_text(true, pads(3, 118110) + vias(4, 157480) + pads(2, 157480));
+  THostResult result = host.run_editor(board,
+                                       "wait-window \"Hole Size Editor\"\n"
+                                       "select @ListBox \"0.4000 mm\" ctrl\n"
+                                       "click \"Edit...\"\n"
+                                       "wait-window \"Edit Hole Size\"\n"
+                                       "set-text @Edit \"0.5mm\"\n"
+                                       "key enter\n"
+                                       "wait-window \"Hole Size Editor\"\n"
+                                       "expect-items @ListBox \"0.5000 mm\"\n"
+                                       "click OK\n"
+                                       "wait-no-window \"Hole Size Editor\"\n"
+                                       "wait-window \"Tavrin Host\"\n"
+                                       "key alt+e\n"
+                                       "key u\n");
+  expect_script_passed(result);
+  EXPECT_EQ(result.trace_starting("Undo").size(), 1u);
+  EXPECT_EQ(result.Saved, board);
+}
+
 TEST(WriteBack, CancelWritesNothingYetAsksForTheRedrawWithItsOwnParameters) {
   THostCase host(case_name());
   const std::string board = board_text(true, pads(2, 118110) + vias(2, 157480));
