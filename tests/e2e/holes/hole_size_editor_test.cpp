@@ -263,6 +263,45 @@ TEST(HoleSizeEditor, ChangingASizeIntoAnotherMergesTheirLabels) {
   for (const auto& [handle, hole] : saved) EXPECT_EQ(hole.Size, mm_units(0.5)) << "handle " << handle;
 }
 
+// Typed key by key into the focused box, as a user types; the board gets exactly that size.
+TEST(HoleSizeEditor, WhatTheUserTypesIsTheSizeTheBoardGets) {
+  THostCase host(case_name());
+  THostResult result = host.run_editor(
+      board_text(true, pads(2, 118110) + vias(3, 157480)),
+      "wait-window \"Hole Size Editor\"\n"
+      "select @ListBox \"0.4000 mm\"\n"
+      "click \"Edit...\"\n"
+      "wait-window \"Edit Hole Size\"\n"
+      "expect-focus @Edit\n"
+      "key end\n"
+      "key backspace\nkey backspace\nkey backspace\nkey backspace\nkey backspace\n"
+      "key backspace\nkey backspace\nkey backspace\nkey backspace\n"
+      "expect-text @Edit \"\"\n"
+      "type \"17.5\"\n"
+      "expect-text @Edit \"17.5\"\n"
+      "key enter\n"
+      "wait-no-window \"Edit Hole Size\"\n"
+      "wait-window \"Hole Size Editor\"\n"
+      // An unsuffixed number is read in the dialog's unit: 17.5 mm.
+      "expect-items @ListBox \"0.3000 mm\" \"17.5000 mm\"\n"
+      "select @ListBox \"0.3000 mm\"\n"
+      "click \"Edit...\"\n"
+      "wait-window \"Edit Hole Size\"\n"
+      "set-text @Edit \"\"\n"
+      "type \"12.5mil\"\n"
+      "key enter\n"
+      "wait-no-window \"Edit Hole Size\"\n"
+      "wait-window \"Hole Size Editor\"\n"
+      "expect-items @ListBox \"0.3175 mm\" \"17.5000 mm\"\n"
+      "click OK\n"
+      "wait-no-window \"Hole Size Editor\"\n");
+  expect_script_passed(result);
+  std::map<int, TSavedHole> saved = saved_holes(result.Saved);
+  EXPECT_EQ(saved[1].Size, 125000);
+  EXPECT_EQ(saved[2].Size, 125000);
+  for (int via = 3; via <= 5; ++via) EXPECT_EQ(saved[via].Size, mm_units(17.5)) << "via " << via;
+}
+
 TEST(HoleSizeEditor, CancelAndEscapeInTheEditDialogChangeNothing) {
   THostCase host(case_name());
   THostResult result = host.run_editor(
