@@ -7,8 +7,14 @@
 #include "base/host_guard.h"
 #include "frame/library_steps.h"
 #include "frame/server_factory.h"
+#include "pcb/pcb_api_binding.h"
 
 TAVRIN_DEFINE_RAISE_WRAPPER()
+
+namespace {
+// The PCB module's exports are bound at load, after the millimetre precision.
+const TLibraryStepRegistration pcb_binding_step(TLibraryStep::PcbBinding, BindPcbApi, nullptr);
+}  // namespace
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
   switch (reason) {
