@@ -71,6 +71,9 @@ class TApplication : public TComponent {
   void HandleMessage();
   // Processes every message waiting now.
   void ProcessMessages();
+  // The idle step alone, without taking a message first (the server module's Idle, which has
+  // already made sure that the wait at its end returns when messages are queued).
+  void Idle() { idle(); }
   TIdleEvent OnIdle;
   int AddIdleHandler(TIdleEvent handler);
   void RemoveIdleHandler(int id);
