@@ -7,6 +7,7 @@ TXPEdit::TXPEdit(TComponent* owner) : TWinControl(owner) {
   SetBounds(0, 0, 121, 21);
   publish_once<TXPEdit>([](TPublisher<TXPEdit>& p) {
     p.Integer("MaxLength", &TXPEdit::MaxLength, &TXPEdit::SetMaxLength);
+    p.Boolean("AutoSelect", &TXPEdit::AutoSelect, &TXPEdit::SetAutoSelect);
     p.Boolean("ReadOnly", &TXPEdit::ReadOnly, &TXPEdit::SetReadOnly);
     p.String("Text", &TXPEdit::Text, &TXPEdit::SetText);
     p.Event("OnChange", &TXPEdit::OnChange);
@@ -48,4 +49,6 @@ void TXPEdit::SelectAll() {
 
 void TXPEdit::CNCommand(WORD code) {
   if (code == EN_CHANGE && OnChange && !Loading()) OnChange(this);
+  // A mouse click places the caret itself after the focus arrives; keyboard and code focus select.
+  if (code == EN_SETFOCUS && auto_select_ && !(GetKeyState(VK_LBUTTON) & 0x8000)) SelectAll();
 }

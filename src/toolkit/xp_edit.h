@@ -12,6 +12,9 @@ class TXPEdit : public TWinControl {
   void SetReadOnly(bool value);
   int MaxLength() const { return max_length_; }
   void SetMaxLength(int value);
+  // Whether the whole text is selected when the box receives the focus, so that typing replaces it.
+  bool AutoSelect() const { return auto_select_; }
+  void SetAutoSelect(bool value) { auto_select_ = value; }
   void SelectAll();
 
   TNotifyEvent OnChange;
@@ -24,5 +27,6 @@ class TXPEdit : public TWinControl {
 
  private:
   bool read_only_ = false;
+  bool auto_select_ = true;
   int max_length_ = 0;
 };

@@ -160,6 +160,29 @@ TEST_F(ToolkitTest, EditTextComesFromTheWindowAndSurvivesItsRebuild) {
   EXPECT_EQ(form->HoleSizeEdit->Text(), "0.3mm");
 }
 
+TEST_F(ToolkitTest, EditSelectsItsTextOnFocusSoTypingReplacesIt) {
+  show();
+  form->HoleSizeEdit->SetText("0.3000 mm");
+  form->HoleSizeEdit->SetFocus();
+  pump();
+  DWORD start = 0, end = 0;
+  SendMessageW(form->HoleSizeEdit->Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 9u);
+  press_char(*form->HoleSizeEdit, '5', false);
+  pump();
+  EXPECT_EQ(form->HoleSizeEdit->Text(), "5");
+
+  form->SourceList->SetFocus();
+  form->HoleSizeEdit->SetAutoSelect(false);
+  form->HoleSizeEdit->SetFocus();
+  pump();
+  SendMessageW(form->HoleSizeEdit->Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, end);
+}
+
 TEST(ToolkitClasses, RegisteredForLayoutsWithoutFields) {
   register_toolkit_classes();
   for (const char* name : {"TXPBitBtn", "TXPCheckBox", "TXPRadioGroup", "TXPGroupBox", "TXPEdit", "TXPListBox",
