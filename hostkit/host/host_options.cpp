@@ -12,7 +12,9 @@ const char kHostUsage[] =
     "  --parameters TEXT      its parameter text (default empty)\n"
     "  --parameter-size N     size of the parameter buffer passed with it (default 256)\n"
     "  --repeat N             run the command N times (default 1)\n"
-    "  --test-mode            create the test-mode registry key for this run (else it is removed)\n"
+    "  --test-mode            create the test-mode registry key for the run (removed at its end)\n"
+    "  --no-test-mode         remove the test-mode registry key (left by a run that ended inside a\n"
+    "                         command)\n"
     "  --trace FILE           write the trace of every call into the host to FILE\n"
     "  --settings FILE        the host kit's settings file (default TavrinHost.ini beside the exe)\n"
     "  --fail OP,N,STATUS[,DESCRIPTION]\n"
@@ -79,6 +81,8 @@ bool parse_host_options(const std::vector<std::wstring>& arguments, THostOptions
       }
     } else if (a == L"--test-mode") {
       options.TestMode = true;
+    } else if (a == L"--no-test-mode") {
+      options.NoTestMode = true;
     } else if (a == L"--trace") {
       if (!value(options.TracePath)) return false;
     } else if (a == L"--settings") {

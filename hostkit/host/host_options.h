@@ -14,6 +14,7 @@ struct THostOptions {
   std::string Parameters;
   int ParameterSize = 256;
   bool TestMode = false;
+  bool NoTestMode = false;
   std::wstring TracePath;
   std::wstring SettingsPath;             // the host kit's settings file
   std::vector<TFaultRule> Faults;

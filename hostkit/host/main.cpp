@@ -142,7 +142,8 @@ int main() {
   if (!host.Options.TracePath.empty()) OpenTrace(host.Options.TracePath);
   for (const TFaultRule& rule : host.Options.Faults) AddFaultRule(rule);
   host.DocumentKind = host.Options.DocumentKind;
-  SetTestModeKey(host.Options.TestMode);
+  if (host.Options.TestMode) SetTestModeKey(true);
+  if (host.Options.NoTestMode) SetTestModeKey(false);
   OleInitialize(nullptr);
 
   if (!CreateHostWindows(true)) {
