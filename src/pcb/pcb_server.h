@@ -1,0 +1,50 @@
+#pragma once
+// The PCB editor's server interface and the change protocol around record writes: a process on the
+// server (ProcessStart … ProcessEnd) around all changes, and a modification (BeginModify …
+// EndModify) of each primitive around its record's read and write. The interface is looked up
+// afresh for every use and no reference outlives its use. Closing steps are scope guards, so they
+// run whatever happened in between; a failing status from the host raises an exception
+// (check_host).
+
+#include <cstdint>
+#include <functional>
+#include <span>
+
+#include "base/com_ptr.h"
+#include "hostapi/pcb_server.h"
+#include "pcb/coord.h"
+
+// The "PCB" server module's IPCB_ServerInterface; empty without a client, without a module of that
+// name or when the module does not offer the interface. A failing look-up raises.
+void GetPcbServerInterface(ComPtr<IPCB_ServerInterface>& server);
+
+// As GetPcbServerInterface, for a step of a run that found the server before: raises when it is
+// gone.
+ComPtr<IPCB_ServerInterface> RequirePcbServerInterface();
+
+// The primitive's interface of the identifier; false (and primitive empty) when the host has no
+// such primitive or it does not offer the identifier.
+bool GetPrimitiveInterface(IPCB_ServerInterface* server, uint32_t handle, const GUID& iid,
+                           ComPtr<IUnknown>& primitive);
+
+void ProcessStart(IPCB_ServerInterface* server);
+void ProcessEnd(IPCB_ServerInterface* server);
+void BeginModify(IPCB_PrimitiveObject* primitive);
+void EndModify(IPCB_PrimitiveObject* primitive);
+
+// Runs change between BeginModify and EndModify of the primitive. False, without any call on the
+// primitive, when the server has no primitive interface for the handle. EndModify follows a
+// successful BeginModify also when change throws; a failed BeginModify has no EndModify.
+bool ModifyPrimitive(uint32_t handle, const std::function<void()>& change);
+
+struct THoleSizeWrite {
+  uint32_t Handle;
+  TCoord NewSize;
+};
+
+// The whole protocol for writing hole sizes: nothing at all when there is no PCB server (false);
+// otherwise ProcessStart, one modification per non-zero handle enclosing its record's read and
+// write (pads and vias; other kinds are left alone), and ProcessEnd, which runs after any failure
+// that followed a successful ProcessStart. A failure propagates after the closing steps; primitives
+// written before it keep their new sizes.
+bool WriteHoleSizes(std::span<const THoleSizeWrite> writes);
