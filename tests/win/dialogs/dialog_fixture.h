@@ -23,6 +23,9 @@ class DialogTest : public ::testing::Test {
  protected:
   explicit DialogTest(bool withClient = true) : host(withClient) {
     register_toolkit_classes();
+    // A host run that ended inside a test-mode dialog leaves the prefix-wide test-mode key behind;
+    // with it, a modal run here would end this program.
+    RegDeleteKeyW(HKEY_LOCAL_MACHINE, L"Software\\Quorvel\\TestMode");
     RegDeleteTreeW(HKEY_CURRENT_USER, test_root_key().c_str());
     SetFormsKey(test_forms_key());
   }
