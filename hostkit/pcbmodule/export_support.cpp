@@ -27,70 +27,70 @@ void trace_call(const char* name, const std::string& args, int64_t result,
 
 int32_t transfer_primitive(ExportId id, uint8_t readFlag, uint32_t handle,
                            std::initializer_list<FieldRef> refs) {
-  const ExportSpec& spec = export_spec(id);
+  const ExportSpec& desc = export_spec(id);
   const std::string args = std::to_string(readFlag) + ", " + std::to_string(handle);
-  if (int32_t injected = enter_call(spec.name)) {
-    trace_call(spec.name, args, injected, nullptr, true);
+  if (int32_t injected = enter_call(desc.name)) {
+    trace_call(desc.name, args, injected, nullptr, true);
     return injected;
   }
   Editor& editor = Editor::get();
   Primitive* primitive = editor.board() ? editor.board()->find(handle) : nullptr;
-  if (!primitive || group_of_kind(primitive->kind) != spec.group) {
-    trace_call(spec.name, args, kStatusNotFound);
+  if (!primitive || group_of_kind(primitive->kind) != desc.group) {
+    trace_call(desc.name, args, kStatusNotFound);
     return kStatusNotFound;
   }
   const std::span<const FieldRef> variables(refs.begin(), refs.size());
   if (readFlag != 0) {
-    read_fields(primitive->record, primitive->schema(), spec.fields, variables);
-    trace_call(spec.name, args, kStatusOk);
+    read_fields(primitive->record, primitive->schema(), desc.fields, variables);
+    trace_call(desc.name, args, kStatusOk);
     return kStatusOk;
   }
   Record updated = primitive->record;
   std::vector<const char*> changed;
-  if (!write_fields(updated, primitive->schema(), spec.fields, variables, &changed)) {
-    trace_call(spec.name, args, kStatusInvalidValue);
+  if (!write_fields(updated, primitive->schema(), desc.fields, variables, &changed)) {
+    trace_call(desc.name, args, kStatusInvalidValue);
     return kStatusInvalidValue;
   }
-  editor.before_change(spec.name, *primitive);
+  editor.before_change(desc.name, *primitive);
   primitive->record = std::move(updated);
   editor.after_change();
-  trace_call(spec.name, args, kStatusOk, &changed);
+  trace_call(desc.name, args, kStatusOk, &changed);
   return kStatusOk;
 }
 
 int32_t transfer_board(ExportId id, uint8_t readFlag, uint32_t handle, uint32_t index,
                        std::initializer_list<FieldRef> refs) {
-  const ExportSpec& spec = export_spec(id);
+  const ExportSpec& desc = export_spec(id);
   std::string args = std::to_string(readFlag) + ", " + std::to_string(handle);
-  if (spec.group == Group::layer || spec.group == Group::pair || spec.group == Group::pen ||
-      spec.group == Group::composite) {
+  if (desc.group == Group::layer || desc.group == Group::pair || desc.group == Group::pen ||
+      desc.group == Group::composite) {
     args += ", " + std::to_string(index);
   }
-  if (int32_t injected = enter_call(spec.name)) {
-    trace_call(spec.name, args, injected, nullptr, true);
+  if (int32_t injected = enter_call(desc.name)) {
+    trace_call(desc.name, args, injected, nullptr, true);
     return injected;
   }
   Board* board = Editor::get().board_of(handle);
-  Record* record = board ? board->group_record(spec.group, index) : nullptr;
+  Record* record = board ? board->group_record(desc.group, index) : nullptr;
   // Only the internal planes carry a net.
   if (record && id == ExportId::QueryInternalPlane && (index < 39 || index > 54)) record = nullptr;
   if (!record) {
-    trace_call(spec.name, args, kStatusNotFound);
+    trace_call(desc.name, args, kStatusNotFound);
     return kStatusNotFound;
   }
-  const Schema& schema = schema_of(spec.group);
+  const Schema& schema = schema_of(desc.group);
   const std::span<const FieldRef> variables(refs.begin(), refs.size());
   if (readFlag != 0) {
-    read_fields(*record, schema, spec.fields, variables);
-    trace_call(spec.name, args, kStatusOk);
+    read_fields(*record, schema, desc.fields, variables);
+    trace_call(desc.name, args, kStatusOk);
     return kStatusOk;
   }
   std::vector<const char*> changed;
-  if (!write_fields(*record, schema, spec.fields, variables, &changed)) {
-    trace_call(spec.name, args, kStatusInvalidValue);
+  if (!write_fields(*record, schema, desc.fields, variables, &changed)) {
+    trace_call(desc.name, args, kStatusInvalidValue);
     return kStatusInvalidValue;
   }
-  trace_call(spec.name, args, kStatusOk, &changed);
+  trace_call(desc.name, args, kStatusOk, &changed);
   return kStatusOk;
 }
 

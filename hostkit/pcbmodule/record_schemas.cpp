@@ -408,18 +408,18 @@ const KindInfo* kind_info(uint8_t kind) {
 }
 
 std::vector<ExportSpec> resolve_exports() {
-  std::vector<ExportSpec> specs;
+  std::vector<ExportSpec> descs;
   for (const ExportFields& entry : kExportFields) {
-    ExportSpec spec{entry.name, entry.group, {}};
+    ExportSpec desc{entry.name, entry.group, {}};
     const Schema& schema = schema_of(entry.group);
     for (const char* field : entry.fields) {
       const int index = schema.find(field);
       if (index < 0) std::abort();  // the tables above disagree: a build-time mistake
-      spec.fields.push_back(index);
+      desc.fields.push_back(index);
     }
-    specs.push_back(std::move(spec));
+    descs.push_back(std::move(desc));
   }
-  return specs;
+  return descs;
 }
 
 }  // namespace
@@ -440,6 +440,6 @@ uint8_t kind_from_name(std::string_view name) {
 }
 
 const ExportSpec& export_spec(ExportId id) {
-  static const std::vector<ExportSpec> specs = resolve_exports();
-  return specs[static_cast<size_t>(id)];
+  static const std::vector<ExportSpec> descs = resolve_exports();
+  return descs[static_cast<size_t>(id)];
 }
