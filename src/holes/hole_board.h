@@ -1,7 +1,8 @@
 #pragma once
-// What a hole list needs of the board: the primitives of one kind, the hole size of each, and the
-// write of one primitive's hole size inside its modification bracket. The editor hands the lists the
-// board of the PCB layer (pcb_hole_board.h); tests hand them a generated board.
+// What the hole lists and the Hole Size Editor need of the board: the primitives of one kind, the
+// hole size of each, the write of one primitive's hole size inside its modification bracket, and the
+// process that brackets a whole write-back. The editor uses the board of the PCB layer
+// (pcb_hole_board.h); tests use a generated board.
 
 #include <cstdint>
 #include <functional>
@@ -17,7 +18,10 @@ class HoleBoard {
   // Rewrites the primitive's record with the given hole size and every other field as read, bracketed
   // by its modification; a primitive that offers no primitive interface is skipped. Failures raise.
   virtual void write_hole_size(uint32_t handle, TCoord size) = 0;
+  // Opens the process around a write-back; false, with nothing done, when there is no PCB server
+  // to write to. A failure to open raises, and then no end_process follows.
+  virtual bool start_process() = 0;
+  virtual void end_process() = 0;
 
- protected:
-  ~HoleBoard() = default;
+  virtual ~HoleBoard() = default;
 };

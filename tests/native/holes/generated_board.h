@@ -48,6 +48,13 @@ class GeneratedBoard : public HoleBoard {
       throw std::runtime_error("write failed");
     writes.push_back({handle, size});
   }
+  bool start_process() override {
+    if (!has_server) return false;
+    if (fail_process_start) throw std::runtime_error("process start failed");
+    ++process_starts;
+    return true;
+  }
+  void end_process() override { ++process_ends; }
 
   // Pads and vias numbered from 1, kind chosen at random.
   void add(uint8_t kind, TCoord size) {
@@ -58,6 +65,10 @@ class GeneratedBoard : public HoleBoard {
   std::vector<Write> writes;
   int size_reads = 0;
   int fail_at_write = -1;  // index of the write that throws, -1 for none
+  bool has_server = true;
+  bool fail_process_start = false;
+  int process_starts = 0;
+  int process_ends = 0;
 };
 
 // count primitives over `sizes` distinct base sizes. With a jitter each primitive lies up to that many

@@ -1,0 +1,201 @@
+#include "holes/hole_size_editor.h"
+
+#include <string>
+#include <vector>
+
+#include "base/ascii.h"
+#include "base/scope_guard.h"
+#include "forms/message_dialog.h"
+#include "holes/coord_object.h"
+#include "holes/edit_hole_size_form.h"
+#include "holes/hole_labels.h"
+#include "holes/pcb_hole_board.h"
+#include "pcb/object_id.h"
+#include "pcb/pcb_api_wrappers.h"
+
+namespace {
+
+// A text names no size when, blanks aside, it is empty, starts with a letter or has no digit:
+// reading it would give 0 and overwrite the selected sizes with nothing the user asked for.
+bool names_no_size(const std::string& text) {
+  std::string compact;
+  for (char c : text)
+    if (c != ' ') compact += c;
+  if (compact.empty() || ascii_is_letter(compact.front())) return true;
+  for (char c : compact)
+    if (ascii_is_digit(c)) return false;
+  return true;
+}
+
+}  // namespace
+
+THoleSizeEditor::~THoleSizeEditor() {
+  // The items' objects are the dialog's; the lists go before the board they read.
+  if (SourceList) FreeItemObjects();
+  PadHoles.reset();
+  ViaHoles.reset();
+  hole_board_.reset();
+}
+
+void THoleSizeEditor::DeclareBindings(TLayoutBindings& b) {
+  TServerDialog::DeclareBindings(b);
+  b.Component("CancelButton", CancelButton);
+  b.Component("OKButton", OKButton);
+  b.Component("PopupMenu1", PopupMenu1);
+  b.Component("Edit1", Edit1);
+  b.Component("WinXPPageControl1", WinXPPageControl1);
+  b.Component("WinXPTabSheet1", WinXPTabSheet1);
+  b.Component("IncludeGroupBox", IncludeGroupBox);
+  b.Component("PadsCheckBox", PadsCheckBox);
+  b.Component("ViasCheckBox", ViasCheckBox);
+  b.Component("UnitRadioGroup", UnitRadioGroup);
+  b.Component("EditButton", EditButton);
+  b.Component("DescriptionLabel", DescriptionLabel);
+  b.Component("SourceList", SourceList);
+  b.Handler("FormCreate", &THoleSizeEditor::FormCreate);
+  b.Handler("FormClose", &THoleSizeEditor::FormClose);
+  b.Handler("OKButtonClick", &THoleSizeEditor::OKButtonClick);
+  b.Handler("EditButtonClick", &THoleSizeEditor::EditButtonClick);
+  b.Handler("PadsCheckBoxClick", &THoleSizeEditor::PadsCheckBoxClick);
+  b.Handler("ViasCheckBoxClick", &THoleSizeEditor::ViasCheckBoxClick);
+  b.Handler("UnitRadioGroupClick", &THoleSizeEditor::UnitRadioGroupClick);
+  b.Handler("SourceListClick", &THoleSizeEditor::SourceListClick);
+  b.Handler("SourceListDblClick", &THoleSizeEditor::SourceListDblClick);
+}
+
+std::unique_ptr<HoleBoard> THoleSizeEditor::OpenHoleBoard(uint32_t board_handle) {
+  return std::make_unique<PcbHoleBoard>(board_handle);
+}
+
+bool THoleSizeEditor::IsImperial() const {
+  return UnitRadioGroup->ItemIndex() != UnitRadioGroup->Items()->IndexOf("Metric");
+}
+
+TCoord THoleSizeEditor::item_value(int index) const {
+  auto* object = class_cast<TCoordObject>(SourceList->Items()->GetObject(index));
+  return object ? object->Value : 0;
+}
+
+void THoleSizeEditor::FormCreate(TObject*) {
+  Board = std::make_unique<TPcbBoard>(PcbApi_GetCurrentBoardHandle());
+  Board->Query(1);
+  hole_board_ = OpenHoleBoard(Board->Handle);
+  PadHoles = std::make_unique<THoleList>(*hole_board_, ePadObject);
+  ViaHoles = std::make_unique<THoleList>(*hole_board_, eViaObject);
+  if (Board->Unit() == eMetric) UnitRadioGroup->SetItemIndex(UnitRadioGroup->Items()->IndexOf("Metric"));
+  refresh_and_select_first();
+}
+
+void THoleSizeEditor::FormClose(TObject*, TCloseAction&) {
+  PadHoles.reset();
+  ViaHoles.reset();
+  hole_board_.reset();
+  Board.reset();
+}
+
+void THoleSizeEditor::FreeItemObjects() {
+  TStrings* items = SourceList->Items();
+  for (int i = 0; i < items->Count(); ++i) {
+    delete items->GetObject(i);
+    items->PutObject(i, nullptr);
+  }
+}
+
+void THoleSizeEditor::RefreshList() {
+  // Clicks can arrive while the layout is read or after the close freed the lists.
+  if (!PadHoles || !ViaHoles) return;
+  const bool imperial = IsImperial();
+  PadHoles->Imperial = imperial;
+  ViaHoles->Imperial = imperial;
+  FreeItemObjects();
+  TStrings* items = SourceList->Items();
+  items->Clear();
+  if (PadsCheckBox->Checked()) PadHoles->AddLabels(*items, imperial);
+  if (ViasCheckBox->Checked()) ViaHoles->AddLabels(*items, imperial);
+  SortHoleLabels(*items);
+}
+
+void THoleSizeEditor::UpdateDescription() {
+  if (!PadHoles || !ViaHoles) return;
+  int pads = 0, vias = 0;
+  for (int i = 0, n = SourceList->Items()->Count(); i < n; ++i) {
+    if (!SourceList->Selected(i)) continue;
+    const TCoord value = item_value(i);
+    pads += PadHoles->CountHoles(value);
+    vias += ViaHoles->CountHoles(value);
+  }
+  std::string text;
+  if (PadsCheckBox->Checked()) text = "Pads : " + std::to_string(pads);
+  if (ViasCheckBox->Checked()) text += "  Vias : " + std::to_string(vias);
+  DescriptionLabel->SetCaption(text);
+  EditButton->SetEnabled(true);
+}
+
+void THoleSizeEditor::refresh_and_select_first() {
+  RefreshList();
+  if (SourceList->Items()->Count() > 0) SourceList->SetSelected(0, true);
+  UpdateDescription();
+}
+
+void THoleSizeEditor::PadsCheckBoxClick(TObject*) { refresh_and_select_first(); }
+void THoleSizeEditor::ViasCheckBoxClick(TObject*) { refresh_and_select_first(); }
+void THoleSizeEditor::UnitRadioGroupClick(TObject*) { refresh_and_select_first(); }
+void THoleSizeEditor::SourceListClick(TObject*) { UpdateDescription(); }
+
+void THoleSizeEditor::SourceListDblClick(TObject* Sender) {
+  EditButtonClick(Sender);
+  EditButton->SetEnabled(true);
+}
+
+void THoleSizeEditor::EditButtonClick(TObject*) {
+  if (!PadHoles || !ViaHoles) return;
+  TStrings* items = SourceList->Items();
+  if (items->Count() == 0) return;
+
+  std::unique_ptr<TEditHoleSizeForm> form(make_form<TEditHoleSizeForm>(this));
+  TEditCoord* edit = form->HoleSizeEdit;
+  const bool imperial_chosen =
+      UnitRadioGroup->ItemIndex() == UnitRadioGroup->Items()->IndexOf("Imperial");
+  edit->ResetUnits(imperial_chosen ? eImperial : eMetric);
+  if (SourceList->SelCount() < 2) {
+    const int current = SourceList->ItemIndex();
+    edit->SetText(current >= 0 && current < items->Count() ? items->Get(current) : std::string());
+  } else {
+    edit->SetText("");
+  }
+  if (form->ShowModal() != mrOk) return;
+
+  if (names_no_size(edit->Text())) {
+    MessageDlg("No hole size given.", mtWarning, {mbOK});
+    return;
+  }
+  const TCoord size = edit->State();
+
+  std::vector<TCoord> selected;
+  for (int i = 0; i < items->Count(); ++i)
+    if (SourceList->Selected(i)) selected.push_back(item_value(i));
+  for (TCoord value : selected) {
+    if (PadsCheckBox->Checked()) PadHoles->ChangeSize(value, size);
+    if (ViasCheckBox->Checked()) ViaHoles->ChangeSize(value, size);
+  }
+
+  RefreshList();
+  SourceList->SetItemIndex(0);
+  for (int i = 0; i < items->Count(); ++i) {
+    if (item_value(i) != size) continue;
+    SourceList->SetSelected(i, true);
+    SourceList->SetItemIndex(i);
+  }
+  UpdateDescription();
+}
+
+void THoleSizeEditor::OKButtonClick(TObject*) {
+  if (hole_board_ && PadHoles && ViaHoles && hole_board_->start_process()) {
+    // The process is closed whatever the write-back does; a failure then reaches the
+    // application's exception handling and the dialog stays open for another try.
+    auto end = on_scope_exit([this] { hole_board_->end_process(); });
+    PadHoles->Apply();
+    ViaHoles->Apply();
+  }
+  SetModalResult(mrOk);
+}
