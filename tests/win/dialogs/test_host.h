@@ -14,6 +14,7 @@
 #include "forms/form.h"
 #include "hostapi/client.h"
 #include "hostapi/client_ui_manager.h"
+#include "tests/win/support/client_stub.h"
 
 class TestUiManager final : public IClientUiManager {
  public:
@@ -24,6 +25,7 @@ class TestUiManager final : public IClientUiManager {
   HRESULT __stdcall Unnamed##n() override { return E_NOTIMPL; }
   TEST_UNNAMED(01) TEST_UNNAMED(02) TEST_UNNAMED(03) TEST_UNNAMED(04) TEST_UNNAMED(05)
   TEST_UNNAMED(06) TEST_UNNAMED(07) TEST_UNNAMED(08) TEST_UNNAMED(09)
+#undef TEST_UNNAMED
   HRESULT __stdcall SetStatusText(int32_t panel, BSTR text) override;
   HRESULT __stdcall OfferKey(int32_t key, int32_t alt, int32_t shift, int32_t ctrl,
                              BYTE* handled) override;
@@ -42,40 +44,17 @@ struct TestDialogFont {
   BYTE charset = DEFAULT_CHARSET;
 };
 
-class TestClient final : public IClient {
+class TestClient final : public ClientStub {
  public:
   HRESULT __stdcall QueryInterface(REFIID iid, void** object) override;
   ULONG __stdcall AddRef() override { return 2; }
   ULONG __stdcall Release() override { return 1; }
 
   HRESULT __stdcall GetApplicationHandle(HWND* window) override;
-  HRESULT __stdcall GetServerModuleCount(int32_t*) override { return E_NOTIMPL; }
-  HRESULT __stdcall GetCurrentView(IServerView**) override { return E_NOTIMPL; }
-  HRESULT __stdcall LookupServerModule(BSTR, IServerModule**) override { return E_NOTIMPL; }
   HRESULT __stdcall HostMainWindow(HWND* window) override;
   HRESULT __stdcall GetUiManager(IClientUiManager** manager) override;
-  HRESULT __stdcall GetServerModuleAt(int32_t, IServerModule**) override { return E_NOTIMPL; }
-  HRESULT __stdcall GetServerModule(BSTR, IServerModule**) override { return E_NOTIMPL; }
-  HRESULT __stdcall IsShuttingDown(BYTE*) override { return E_NOTIMPL; }
-  HRESULT __stdcall ShowDocument(IServerDocument*) override { return E_NOTIMPL; }
-  HRESULT __stdcall FileForHelpAlias(BSTR, BSTR*) override { return E_NOTIMPL; }
   HRESULT __stdcall QueryDialogFont(DWORD kind, BYTE* exists, BSTR* name, int32_t* size,
                                     BYTE* style, DWORD* colour, BYTE* charset) override;
-  HRESULT __stdcall GetAddressService(IAddressService**) override { return E_NOTIMPL; }
-  HRESULT __stdcall GetSettingsService(ISettingsService**) override { return E_NOTIMPL; }
-  TEST_UNNAMED(01) TEST_UNNAMED(02) TEST_UNNAMED(03) TEST_UNNAMED(04) TEST_UNNAMED(05)
-  TEST_UNNAMED(06) TEST_UNNAMED(08) TEST_UNNAMED(10) TEST_UNNAMED(14) TEST_UNNAMED(18)
-  TEST_UNNAMED(19) TEST_UNNAMED(20) TEST_UNNAMED(21) TEST_UNNAMED(22) TEST_UNNAMED(23)
-  TEST_UNNAMED(24) TEST_UNNAMED(26) TEST_UNNAMED(27) TEST_UNNAMED(28) TEST_UNNAMED(29)
-  TEST_UNNAMED(30) TEST_UNNAMED(31) TEST_UNNAMED(32) TEST_UNNAMED(33) TEST_UNNAMED(34)
-  TEST_UNNAMED(35) TEST_UNNAMED(37) TEST_UNNAMED(38) TEST_UNNAMED(39) TEST_UNNAMED(40)
-  TEST_UNNAMED(41) TEST_UNNAMED(42) TEST_UNNAMED(43) TEST_UNNAMED(44) TEST_UNNAMED(48)
-  TEST_UNNAMED(49) TEST_UNNAMED(50) TEST_UNNAMED(51) TEST_UNNAMED(52) TEST_UNNAMED(53)
-  TEST_UNNAMED(55) TEST_UNNAMED(56) TEST_UNNAMED(57) TEST_UNNAMED(58) TEST_UNNAMED(59)
-  TEST_UNNAMED(60) TEST_UNNAMED(61) TEST_UNNAMED(62) TEST_UNNAMED(63) TEST_UNNAMED(64)
-  TEST_UNNAMED(65) TEST_UNNAMED(66) TEST_UNNAMED(67) TEST_UNNAMED(68) TEST_UNNAMED(69)
-  TEST_UNNAMED(70) TEST_UNNAMED(71) TEST_UNNAMED(72) TEST_UNNAMED(73)
-#undef TEST_UNNAMED
 
   HWND mainWindow = nullptr;
   TestDialogFont font;
