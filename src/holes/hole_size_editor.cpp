@@ -107,6 +107,9 @@ void THoleSizeEditor::RefreshList() {
   const bool imperial = IsImperial();
   PadHoles->Imperial = imperial;
   ViaHoles->Imperial = imperial;
+  // One repaint for the whole rebuild instead of one per added or moved item.
+  SourceList->BeginUpdate();
+  auto end_update = on_scope_exit([this] { SourceList->EndUpdate(); });
   FreeItemObjects();
   TStrings* items = SourceList->Items();
   items->Clear();

@@ -260,3 +260,13 @@ void TXPListBox::WndProc(TMessage& msg) {
 }
 
 TStrings* TXPListBox::Items() const { return items_.get(); }
+
+void TXPListBox::BeginUpdate() {
+  if (update_depth_++ == 0 && HandleAllocated()) SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
+}
+
+void TXPListBox::EndUpdate() {
+  if (update_depth_ == 0 || --update_depth_ > 0 || !HandleAllocated()) return;
+  SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(Handle(), nullptr, TRUE);
+}

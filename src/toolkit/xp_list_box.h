@@ -30,6 +30,9 @@ class TXPListBox : public TWinControl {
   bool Selected(int index);
   void SetSelected(int index, bool value);
   int SelCount();
+  // Drawing stops while many items change and the box repaints once at the end; pairs nest.
+  void BeginUpdate();
+  void EndUpdate();
   void ClearSelection();
 
   bool MultiSelect() const { return multi_select_; }
@@ -49,6 +52,7 @@ class TXPListBox : public TWinControl {
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
+  int update_depth_ = 0;
   class Strings;
   friend class Strings;
   struct Item {
