@@ -76,14 +76,20 @@ void LoadBounds(TCustomForm& dialog, bool size, bool position) {
     }
   }
   // A stored size of nothing, or a place on a monitor that is no longer there, would put a modal
-  // dialog out of the user's reach: such bounds are not taken.
-  if (width <= 0 || height <= 0) {
-    width = dialog.Width();
-    height = dialog.Height();
-  }
+  // dialog out of the user's reach. Only the values that cannot be used are dropped, each on its
+  // own: a usable stored height survives a stored width of 0, a usable left survives a top that
+  // lies below every monitor.
+  if (width <= 0) width = dialog.Width();
+  if (height <= 0) height = dialog.Height();
   if (!on_some_monitor(left, top, width, height)) {
-    left = dialog.Left();
-    top = dialog.Top();
+    if (on_some_monitor(left, dialog.Top(), width, height)) {
+      top = dialog.Top();
+    } else if (on_some_monitor(dialog.Left(), top, width, height)) {
+      left = dialog.Left();
+    } else {
+      left = dialog.Left();
+      top = dialog.Top();
+    }
   }
   dialog.SetBounds(left, top, width, height);
 }

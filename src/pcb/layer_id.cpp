@@ -88,10 +88,11 @@ TLayerCategory LayerCategory(TLayerId id) {
 
 uint32_t LayerNumber(TLayerId id) {
   if (byte3(id) != 0) return number_of(id);
-  // Legacy encoding: only bits 0-7 count.
-  if (IsMechanicalLayer(id)) return low_byte(id) - 56;
-  if (IsSignalLayer(id)) return id == BottomLayer ? kMaxLayerNumber : low_byte(id);
-  if (IsInternalPlane(id)) return low_byte(id) - 38;
+  // Legacy encoding: bits 0-7 pick the family, but the number is all of bits 0-15, so an id such
+  // as 0x0101 is a mid layer numbered 257, not the top layer.
+  if (IsMechanicalLayer(id)) return number_of(id) - 56;
+  if (IsSignalLayer(id)) return id == BottomLayer ? kMaxLayerNumber : number_of(id);
+  if (IsInternalPlane(id)) return number_of(id) - 38;
   return LayerCategory(id);
 }
 

@@ -95,9 +95,11 @@ TEST(LayerId, ClassificationNumbersAndLegacySlots) {
       {82, false, false, false, 23, 23, 82},
       {83, false, false, false, lcNone, 0, 0},
       {255, false, false, false, lcNone, 0, 0},
-      // The legacy encoding looks at bits 0-7 only.
-      {0x0101, true, false, false, lcMidLayer, 1, 1},
-      {0x0139, false, false, true, lcMechanical, 1, 57},
+      // In the legacy encoding bits 0-7 pick the family and bits 0-15 are the number, so these stay
+      // in their family and collapse onto its last legacy slot instead of moving to another layer.
+      {0x0101, true, false, false, lcMidLayer, 257, 31},
+      {0x0127, false, true, false, lcInternalPlane, 257, 54},
+      {0x0139, false, false, true, lcMechanical, 257, 72},
       {0xFF4A, false, false, false, 15, 15, 74},
       // The kind encoding, collapsing onto the last legacy slot of each family.
       {signal(0x20), true, false, false, lcMidLayer, 32, 31},

@@ -99,41 +99,42 @@ TEST_F(BoundsStorage, TextValuesAreReadAsDecimalAndWrittenBackAsText) {
   expect_number(L"TPlainDialog", L"Width", 363);
 }
 
+// Which stored values a dialog takes: each one that would put it out of reach is dropped on its own
+// (the dialog keeps its own value there), every other one is taken.
 struct UnreachableCase {
   const char* name;
   int left, top, width, height;
-  bool keepsPlace, keepsSize;
+  bool takesLeft, takesTop, takesWidth, takesHeight;
 };
 void PrintTo(const UnreachableCase& c, std::ostream* os) { *os << c.name; }
 
 class UnreachableBounds : public DialogTest, public ::testing::WithParamInterface<UnreachableCase> {};
 
-TEST_P(UnreachableBounds, AreNotTaken) {
+TEST_P(UnreachableBounds, OnlyTheUnusableValuesAreDropped) {
   const UnreachableCase& c = GetParam();
   auto centred = make<TPlainDialog>();
+  ASSERT_NE(centred->Width(), c.width);
+  ASSERT_NE(centred->Height(), c.height);
   store_number(L"TPlainDialog", L"Left", static_cast<DWORD>(c.left));
   store_number(L"TPlainDialog", L"Top", static_cast<DWORD>(c.top));
   store_number(L"TPlainDialog", L"Width", static_cast<DWORD>(c.width));
   store_number(L"TPlainDialog", L"Height", static_cast<DWORD>(c.height));
   auto dialog = make<TPlainDialog>();
-  EXPECT_EQ(dialog->Width(), c.keepsSize ? centred->Width() : c.width);
-  EXPECT_EQ(dialog->Height(), c.keepsSize ? centred->Height() : c.height);
-  if (c.keepsPlace) {
-    EXPECT_EQ(dialog->Left(), centred->Left());
-    EXPECT_EQ(dialog->Top(), centred->Top());
-  } else {
-    EXPECT_EQ(dialog->Left(), c.left);
-    EXPECT_EQ(dialog->Top(), c.top);
-  }
+  EXPECT_EQ(dialog->Left(), c.takesLeft ? c.left : centred->Left());
+  EXPECT_EQ(dialog->Top(), c.takesTop ? c.top : centred->Top());
+  EXPECT_EQ(dialog->Width(), c.takesWidth ? c.width : centred->Width());
+  EXPECT_EQ(dialog->Height(), c.takesHeight ? c.height : centred->Height());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Dialogs, UnreachableBounds,
-    ::testing::Values(UnreachableCase{"OffEveryMonitor", -30000, -30000, 400, 250, true, false},
-                      UnreachableCase{"FarRight", 2147483000, 10, 400, 250, true, false},
-                      UnreachableCase{"ZeroWidth", 10, 10, 0, 250, false, true},
-                      UnreachableCase{"NegativeHeight", 10, 10, 400, -5, false, true},
-                      UnreachableCase{"PartlyOnScreen", -100, -20, 400, 250, false, false}),
+    ::testing::Values(UnreachableCase{"OffEveryMonitor", -30000, -30000, 400, 250, false, false, true, true},
+                      UnreachableCase{"FarRight", 2147483000, 10, 400, 250, false, true, true, true},
+                      UnreachableCase{"FarDown", 10, 50000, 400, 250, true, false, true, true},
+                      UnreachableCase{"ZeroWidth", 10, 10, 0, 250, true, true, false, true},
+                      UnreachableCase{"NegativeHeight", 10, 10, 400, -5, true, true, true, false},
+                      UnreachableCase{"NoSizeFarRight", 2147483000, 10, -1, 0, false, true, false, false},
+                      UnreachableCase{"PartlyOnScreen", -100, -20, 400, 250, true, true, true, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(BoundsStorage, NoFormsKeyMeansNoBounds) {
