@@ -194,3 +194,17 @@ TEST(ToolkitClasses, RegisteredForLayoutsWithoutFields) {
 }
 
 }  // namespace
+
+// Caption buttons and the arrows of scroll bars and check marks are drawn with the window system's
+// symbol font; without it every caption shows a letter where its close button belongs.
+TEST(WindowFrame, TheSymbolFontOfTheCaptionButtonsIsThere) {
+  HDC dc = GetDC(nullptr);
+  HFONT font = CreateFontW(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, SYMBOL_CHARSET, 0, 0, 0, 0, L"Marlett");
+  HGDIOBJ old = SelectObject(dc, font);
+  wchar_t face[LF_FACESIZE] = {};
+  GetTextFaceW(dc, LF_FACESIZE, face);
+  SelectObject(dc, old);
+  DeleteObject(font);
+  ReleaseDC(nullptr, dc);
+  EXPECT_STREQ(face, L"Marlett");
+}
