@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   TScript script;
   std::string error;
-  if (!parse_script(text, script, error)) {
+  if (!ParseScript(text, script, error)) {
     if (error.rfind("line ", 0) != 0) std::abort();
     return 0;
   }
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     last_line = step.Line;
     TScript again;
     std::string again_error;
-    if (!parse_script(step_text(step), again, again_error) || again.Steps.size() != 1 ||
+    if (!ParseScript(StepText(step), again, again_error) || again.Steps.size() != 1 ||
         again.Steps[0].Verb != step.Verb || again.Steps[0].Args != step.Args)
       std::abort();
   }

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "forms/errors.h"
-#include "forms/layout_parser.h"
+#include "forms/layout/layout_parser.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   g_lines = 1;
   for (char c : text) g_lines += c == '\n';
   try {
-    CheckNode(parse_layout(text, "FUZZ"), 0);
+    CheckNode(ParseLayout(text, "FUZZ"), 0);
   } catch (const ELayoutError& e) {
     if (e.Line() < 0 || e.Line() > g_lines) std::abort();
   }

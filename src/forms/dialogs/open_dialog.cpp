@@ -1,4 +1,4 @@
-#include "forms/open_dialog.h"
+#include "forms/dialogs/open_dialog.h"
 
 #include <commdlg.h>
 
@@ -6,10 +6,10 @@
 
 #include "base/text_convert.h"
 #include "forms/application.h"
-#include "forms/fault_guard.h"
+#include "base/fault_guard.h"
 
 THookPoint<UINT_PTR(HWND, UINT, WPARAM, LPARAM)> OpenDialogHookProc("OpenDialogHookProc",
-                                                                    &open_dialog_hook_default);
+                                                                    &OpenDialogHookDefault);
 
 namespace {
 
@@ -17,15 +17,15 @@ const wchar_t kDialogProp[] = L"TavrinDialog";
 
 }  // namespace
 
-UINT_PTR CALLBACK open_dialog_hook(HWND window, UINT msg, WPARAM w, LPARAM l) {
+UINT_PTR CALLBACK OpenDialogHook(HWND window, UINT msg, WPARAM w, LPARAM l) {
   UINT_PTR result = 0;
   // The dialog calls us from inside the system: nothing may escape.
-  std::exception_ptr e = run_guarded([&] { result = OpenDialogHookProc(window, msg, w, l); });
+  std::exception_ptr e = RunGuarded([&] { result = OpenDialogHookProc(window, msg, w, l); });
   if (e) Application->HandleException(nullptr, e);
   return result;
 }
 
-UINT_PTR open_dialog_hook_default(HWND window, UINT msg, WPARAM, LPARAM l) {
+UINT_PTR OpenDialogHookDefault(HWND window, UINT msg, WPARAM, LPARAM l) {
   if (msg == WM_INITDIALOG) {
     auto* ofn = reinterpret_cast<OPENFILENAMEW*>(l);
     SetPropW(window, kDialogProp, reinterpret_cast<HANDLE>(ofn->lCustData));
@@ -45,14 +45,14 @@ UINT_PTR open_dialog_hook_default(HWND window, UINT msg, WPARAM, LPARAM l) {
 TOpenDialog::TOpenDialog(TComponent* owner) : TCommonDialog(owner) {}
 
 bool TOpenDialog::Run(HWND parent) {
-  std::wstring filter = to_wide(Filter);
+  std::wstring filter = ToWide(Filter);
   for (wchar_t& c : filter)
     if (c == L'|') c = L'\0';
   filter.append(2, L'\0');
   std::vector<wchar_t> file(MAX_PATH * 4, L'\0');
-  std::wstring initial = to_wide(FileName);
+  std::wstring initial = ToWide(FileName);
   initial.copy(file.data(), file.size() - 1);
-  std::wstring dir = to_wide(InitialDir), title = to_wide(Title), ext = to_wide(DefaultExt);
+  std::wstring dir = ToWide(InitialDir), title = ToWide(Title), ext = ToWide(DefaultExt);
 
   OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof ofn;
@@ -66,11 +66,11 @@ bool TOpenDialog::Run(HWND parent) {
   ofn.lpstrDefExt = ext.empty() ? nullptr : ext.c_str();
   ofn.Flags = OFN_EXPLORER | OFN_ENABLEHOOK | OFN_ENABLESIZING | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
               (FileMustExist ? OFN_FILEMUSTEXIST : 0);
-  ofn.lpfnHook = &open_dialog_hook;
+  ofn.lpfnHook = &OpenDialogHook;
   ofn.lCustData = reinterpret_cast<LPARAM>(this);
   BOOL ok = TaskModalDialog(reinterpret_cast<BOOL(WINAPI*)(void*)>(&GetOpenFileNameW), &ofn);
   if (!ok) return false;
-  FileName = to_ansi(file.data());
+  FileName = ToAnsi(file.data());
   FilterIndex = static_cast<int>(ofn.nFilterIndex);
   return true;
 }

@@ -1,9 +1,9 @@
-#include "forms/layout_reader.h"
+#include "forms/layout/layout_reader.h"
 
 #include "base/ascii.h"
 #include "base/scope_guard.h"
 #include "base/string_list.h"
-#include "forms/class_registry.h"
+#include "forms/layout/class_registry.h"
 #include "forms/errors.h"
 #ifdef _WIN32
 #include "base/text_convert.h"
@@ -21,9 +21,9 @@ THookPoint<void(TLayoutReader&, TComponent&, const TLayoutProperty&)> LayoutRead
 namespace {
 
 // 8-bit texts are in the system's code page, as everywhere in the plug-in.
-std::string narrow(std::wstring_view text) {
+std::string Narrow(std::wstring_view text) {
 #ifdef _WIN32
-  return to_ansi(text);
+  return ToAnsi(text);
 #else
   std::string out;
   for (wchar_t c : text) out += c < 0x100 ? char(c) : '?';
@@ -31,7 +31,7 @@ std::string narrow(std::wstring_view text) {
 #endif
 }
 
-const char* kind_text(TLayoutValue::Kind k) {
+const char* KindText(TLayoutValue::TKind k) {
   switch (k) {
     case TLayoutValue::vkInteger: return "a number";
     case TLayoutValue::vkString: return "a text";
@@ -47,35 +47,35 @@ const char* kind_text(TLayoutValue::Kind k) {
 TLayoutReader::TLayoutReader(TComponent* root, std::string resource, TLayoutBindings* bindings)
     : root_(root), resource_(std::move(resource)), bindings_(bindings) {}
 
-void TLayoutReader::fail(const std::string& what, int line) const {
+void TLayoutReader::Fail(const std::string& what, int line) const {
   throw ELayoutError(what, resource_, line, component_name_, prop_path_);
 }
 
 void TLayoutReader::ReadRoot(const TLayoutNode& node) {
   component_name_ = node.Name;
-  if (!root_) fail("there is no component to read the layout into", node.Line);
+  if (!root_) Fail("there is no component to read the layout into", node.Line);
   if (!root_->Is(node.ClassName))
-    fail("the layout is for class " + node.ClassName + ", not " + root_->ClassName(), node.Line);
+    Fail("the layout is for class " + node.ClassName + ", not " + root_->ClassName(), node.Line);
   try {
     root_->SetName(node.Name);
   } catch (const ELayoutError&) {
     throw;
   } catch (const Exception& e) {
-    fail(e.Message(), node.Line);
+    Fail(e.Message(), node.Line);
   }
   root_->BeginLoading();
   loaded_.push_back(root_);
   LayoutReadComponentHook(*this, *root_, node);
 
-  for (const Fixup& f : fixups_) {
+  for (const TFixup& f : fixups_) {
     component_name_ = f.component;
     prop_path_ = f.property;
-    TComponent* target = ascii_iequals(f.name, root_->Name()) ? root_ : root_->FindComponent(f.name);
-    if (!target) fail("no component is named " + f.name, f.line);
+    TComponent* target = AsciiIequals(f.name, root_->Name()) ? root_ : root_->FindComponent(f.name);
+    if (!target) Fail("no component is named " + f.name, f.line);
     try {
       f.prop->SetObj(*f.target, target);
     } catch (const Exception& e) {
-      fail(e.Message(), f.line);
+      Fail(e.Message(), f.line);
     }
   }
   component_name_ = node.Name;
@@ -83,7 +83,7 @@ void TLayoutReader::ReadRoot(const TLayoutNode& node) {
   prop_name_.clear();
   if (bindings_) {
     std::vector<std::string> missing = bindings_->UnboundFields();
-    if (!missing.empty()) fail("the layout has no component " + missing.front(), node.Line);
+    if (!missing.empty()) Fail("the layout has no component " + missing.front(), node.Line);
   }
   // Children first, so the root's layout-loaded step sees every component ready.
   for (size_t i = loaded_.size(); i-- > 1;) loaded_[i]->Loaded();
@@ -100,23 +100,23 @@ void TLayoutReader::ReadComponentDefault(TLayoutReader& reader, TComponent& comp
   }
   reader.prop_name_.clear();
   reader.prop_path_.clear();
-  for (const TLayoutNode& child : node.Children) reader.read_child(component, child);
+  for (const TLayoutNode& child : node.Children) reader.ReadChild(component, child);
   reader.component_ = &component;
   reader.component_name_ = node.Name;
 }
 
-void TLayoutReader::read_child(TComponent& parent, const TLayoutNode& node) {
+void TLayoutReader::ReadChild(TComponent& parent, const TLayoutNode& node) {
   component_name_ = node.Name;
   prop_path_.clear();
   prop_name_.clear();
   const TComponentClass* cls = bindings_ ? bindings_->FindClass(node.ClassName) : nullptr;
-  if (!cls) cls = find_component_class(node.ClassName);
-  if (!cls) fail("unknown class " + node.ClassName, node.Line);
+  if (!cls) cls = FindComponentClass(node.ClassName);
+  if (!cls) Fail("unknown class " + node.ClassName, node.Line);
   TComponent* component = cls->Create(root_);
   try {
     component->SetName(node.Name);
     if (bindings_ && !bindings_->BindField(*component))
-      fail("the form declares " + node.Name + " with another class than " + node.ClassName,
+      Fail("the form declares " + node.Name + " with another class than " + node.ClassName,
            node.Line);
     component->BeginLoading();
     component->SetParentComponent(&parent);
@@ -125,7 +125,7 @@ void TLayoutReader::read_child(TComponent& parent, const TLayoutNode& node) {
     throw;
   } catch (const Exception& e) {
     delete component;
-    fail(e.Message(), node.Line);
+    Fail(e.Message(), node.Line);
   }
   loaded_.push_back(component);
   component_ = component;
@@ -134,10 +134,10 @@ void TLayoutReader::read_child(TComponent& parent, const TLayoutNode& node) {
 
 void TLayoutReader::ReadPropertyDefault(TLayoutReader& reader, TComponent& instance,
                                         const TLayoutProperty& prop) {
-  reader.set_property(instance, prop);
+  reader.SetProperty(instance, prop);
 }
 
-void TLayoutReader::set_property(TComponent& instance, const TLayoutProperty& prop) {
+void TLayoutReader::SetProperty(TComponent& instance, const TLayoutProperty& prop) {
   prop_path_ = prop.Name;
   line_ = prop.Line;
   TObject* target = &instance;
@@ -147,35 +147,35 @@ void TLayoutReader::set_property(TComponent& instance, const TLayoutProperty& pr
     std::string part(path.substr(0, dot));
     prop_name_ = part;
     if (dot == std::string_view::npos) {
-      if (auto* strings = class_cast<TStrings>(target); strings && ascii_iequals(part, "Strings")) {
+      if (auto* strings = class_cast<TStrings>(target); strings && AsciiIequals(part, "Strings")) {
         if (prop.Value.ValueKind != TLayoutValue::vkList)
-          fail("expected a list of texts in ( )", prop.Line);
+          Fail("expected a list of texts in ( )", prop.Line);
         strings->Clear();
         for (const TLayoutValue& item : prop.Value.List) {
-          if (item.ValueKind != TLayoutValue::vkString) fail("a list item must be a text", item.Line);
-          strings->Add(read_string(item));
+          if (item.ValueKind != TLayoutValue::vkString) Fail("a list item must be a text", item.Line);
+          strings->Add(ReadString(item));
         }
         return;
       }
-      const TPropInfo* p = find_property(target->ClassInfo(), part);
-      if (!p) fail(std::string("unknown property ") + part + " of " + target->ClassName(), prop.Line);
-      set_value(instance, *target, *p, prop.Value);
+      const TPropInfo* p = FindProperty(target->ClassInfo(), part);
+      if (!p) Fail(std::string("unknown property ") + part + " of " + target->ClassName(), prop.Line);
+      SetValue(instance, *target, *p, prop.Value);
       return;
     }
-    const TPropInfo* p = find_property(target->ClassInfo(), part);
-    if (!p) fail(std::string("unknown property ") + part + " of " + target->ClassName(), prop.Line);
-    if (p->Kind != pkClass) fail(part + " has no properties of its own", prop.Line);
+    const TPropInfo* p = FindProperty(target->ClassInfo(), part);
+    if (!p) Fail(std::string("unknown property ") + part + " of " + target->ClassName(), prop.Line);
+    if (p->Kind != pkClass) Fail(part + " has no properties of its own", prop.Line);
     target = p->GetObj(*target);
-    if (!target) fail(part + " is not set", prop.Line);
+    if (!target) Fail(part + " is not set", prop.Line);
     path = path.substr(dot + 1);
   }
 }
 
-void TLayoutReader::set_value(TComponent& instance, TObject& target, const TPropInfo& p,
+void TLayoutReader::SetValue(TComponent& instance, TObject& target, const TPropInfo& p,
                               const TLayoutValue& v) {
-  auto expect = [&](TLayoutValue::Kind k, const char* what) {
+  auto expect = [&](TLayoutValue::TKind k, const char* what) {
     if (v.ValueKind != k)
-      fail(std::string("expected ") + what + ", found " + kind_text(v.ValueKind), v.Line);
+      Fail(std::string("expected ") + what + ", found " + KindText(v.ValueKind), v.Line);
   };
   try {
     switch (p.Kind) {
@@ -185,14 +185,14 @@ void TLayoutReader::set_value(TComponent& instance, TObject& target, const TProp
         break;
       case pkBoolean:
         expect(TLayoutValue::vkIdent, "True or False");
-        if (ascii_iequals(v.Ident, "True")) p.SetOrd(target, 1);
-        else if (ascii_iequals(v.Ident, "False")) p.SetOrd(target, 0);
-        else fail("unknown value " + v.Ident + " (True or False)", v.Line);
+        if (AsciiIequals(v.Ident, "True")) p.SetOrd(target, 1);
+        else if (AsciiIequals(v.Ident, "False")) p.SetOrd(target, 0);
+        else Fail("unknown value " + v.Ident + " (True or False)", v.Line);
         break;
       case pkEnumeration: {
         expect(TLayoutValue::vkIdent, std::string(std::string("a value of ") + p.Enum->TypeName()).c_str());
         auto value = p.Enum->Value(v.Ident);
-        if (!value) fail("unknown value " + v.Ident + " of " + p.Enum->TypeName(), v.Line);
+        if (!value) Fail("unknown value " + v.Ident + " of " + p.Enum->TypeName(), v.Line);
         p.SetOrd(target, *value);
         break;
       }
@@ -201,7 +201,7 @@ void TLayoutReader::set_value(TComponent& instance, TObject& target, const TProp
         uint32_t bits = 0;
         for (const std::string& member : v.Set) {
           auto value = p.Enum->Value(member);
-          if (!value) fail("unknown value " + member + " of " + p.Enum->TypeName(), v.Line);
+          if (!value) Fail("unknown value " + member + " of " + p.Enum->TypeName(), v.Line);
           bits |= uint32_t{1} << *value;
         }
         p.SetOrd(target, bits);
@@ -211,26 +211,26 @@ void TLayoutReader::set_value(TComponent& instance, TObject& target, const TProp
         std::optional<TColor> color;
         if (v.ValueKind == TLayoutValue::vkIdent) color = StringToColor(v.Ident);
         else if (v.ValueKind == TLayoutValue::vkInteger) color = static_cast<TColor>(v.Integer);
-        else fail(std::string("expected a colour, found ") + kind_text(v.ValueKind), v.Line);
-        if (!color) fail("unknown colour " + v.Ident, v.Line);
+        else Fail(std::string("expected a colour, found ") + KindText(v.ValueKind), v.Line);
+        if (!color) Fail("unknown colour " + v.Ident, v.Line);
         p.SetOrd(target, *color);
         break;
       }
       case pkString:
         expect(TLayoutValue::vkString, "a text");
-        p.SetStr(target, read_string(v));
+        p.SetStr(target, ReadString(v));
         break;
       case pkWideString:
         expect(TLayoutValue::vkString, "a text");
-        p.SetWStr(target, read_wide_string(v));
+        p.SetWStr(target, ReadWideString(v));
         break;
       case pkClass:
-        fail(p.Name + " is set through its own properties (" + p.Name + ".…)", v.Line);
+        Fail(p.Name + " is set through its own properties (" + p.Name + ".…)", v.Line);
       case pkEvent: {
         expect(TLayoutValue::vkIdent, "a handler name");
         const TEventHandler* h = bindings_ ? bindings_->FindHandler(v.Ident) : nullptr;
-        if (!h) fail("the form has no handler " + v.Ident, v.Line);
-        if (h->index() != p.EventIndex) fail("handler " + v.Ident + " does not fit the event", v.Line);
+        if (!h) Fail("the form has no handler " + v.Ident, v.Line);
+        if (h->index() != p.EventIndex) Fail("handler " + v.Ident + " does not fit the event", v.Line);
         p.SetEvent(target, *h);
         break;
       }
@@ -242,24 +242,24 @@ void TLayoutReader::set_value(TComponent& instance, TObject& target, const TProp
   } catch (const ELayoutError&) {
     throw;
   } catch (const Exception& e) {
-    fail(e.Message(), v.Line);
+    Fail(e.Message(), v.Line);
   }
 }
 
-std::string TLayoutReader::read_string(const TLayoutValue& v) {
+std::string TLayoutReader::ReadString(const TLayoutValue& v) {
   value_ = &v;
-  auto reset = on_scope_exit([this] { value_ = nullptr; });
+  auto reset = OnScopeExit([this] { value_ = nullptr; });
   return LayoutReadStringHook(*this);
 }
 
-std::wstring TLayoutReader::read_wide_string(const TLayoutValue& v) {
+std::wstring TLayoutReader::ReadWideString(const TLayoutValue& v) {
   value_ = &v;
-  auto reset = on_scope_exit([this] { value_ = nullptr; });
+  auto reset = OnScopeExit([this] { value_ = nullptr; });
   return LayoutReadWideStringHook(*this);
 }
 
 std::string TLayoutReader::ReadStringDefault(TLayoutReader& reader) {
-  return narrow(reader.CurrentValue().String);
+  return Narrow(reader.CurrentValue().String);
 }
 
 std::wstring TLayoutReader::ReadWideStringDefault(TLayoutReader& reader) {

@@ -20,10 +20,10 @@
 #include "hostapi/guids.h"
 
 struct ISettingsStore : IUnknown {
-  virtual HRESULT __stdcall ReadInteger(BSTR section, BSTR key, int32_t defaultValue,
+  virtual HRESULT __stdcall ReadInteger(BSTR section, BSTR key, int32_t default_value,
                                         int32_t* value) = 0;                         // 1
   virtual HRESULT __stdcall WriteInteger(BSTR section, BSTR key, int32_t value) = 0;   // 2
-  virtual HRESULT __stdcall ReadString(BSTR section, BSTR key, BSTR defaultValue,
+  virtual HRESULT __stdcall ReadString(BSTR section, BSTR key, BSTR default_value,
                                        BSTR* value) = 0;                             // 3
   virtual HRESULT __stdcall WriteString(BSTR section, BSTR key, BSTR value) = 0;       // 4
 };

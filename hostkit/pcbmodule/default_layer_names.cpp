@@ -1,11 +1,11 @@
-#include "layer_names.h"
+#include "default_layer_names.h"
 
 #include <array>
 #include <string>
 
 namespace {
 
-std::array<std::string, 83> build_names() {
+std::array<std::string, 83> BuildNames() {
   std::array<std::string, 83> names;
   names[0] = "NoLayer";
   names[1] = "TopLayer";
@@ -27,8 +27,8 @@ std::array<std::string, 83> build_names() {
 
 }  // namespace
 
-const char* default_layer_name(int legacy_layer) {
-  static const std::array<std::string, 83> names = build_names();
+const char* DefaultLayerName(int legacy_layer) {
+  static const std::array<std::string, 83> names = BuildNames();
   if (legacy_layer < 0 || legacy_layer > 82) return "";
   return names[legacy_layer].c_str();
 }

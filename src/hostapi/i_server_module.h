@@ -56,4 +56,4 @@ struct IOptionsPageProvider : IUnknown {
 };
 
 // The one export of a server library: ServerFactory(client, out module). Exported undecorated.
-typedef HRESULT(__stdcall* ServerFactoryProc)(IClient* client, IServerModule** module);
+typedef HRESULT(__stdcall* TServerFactoryProc)(IClient* client, IServerModule** module);

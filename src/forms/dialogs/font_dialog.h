@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "forms/common_dialog.h"
+#include "forms/dialogs/common_dialog.h"
 #include "forms/font.h"
 
 class TFontDialog : public TCommonDialog {
@@ -21,6 +21,6 @@ class TFontDialog : public TCommonDialog {
 
 // The framework's window hook of the font dialog; it runs through the hook point
 // FontDialogHookProc (start-up centres the dialog there).
-UINT_PTR CALLBACK font_dialog_hook(HWND, UINT, WPARAM, LPARAM);
-UINT_PTR font_dialog_hook_default(HWND window, UINT msg, WPARAM w, LPARAM l);
+UINT_PTR CALLBACK FontDialogHook(HWND, UINT, WPARAM, LPARAM);
+UINT_PTR FontDialogHookDefault(HWND window, UINT msg, WPARAM w, LPARAM l);
 extern THookPoint<UINT_PTR(HWND, UINT, WPARAM, LPARAM)> FontDialogHookProc;

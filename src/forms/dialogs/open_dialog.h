@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "forms/common_dialog.h"
+#include "forms/dialogs/common_dialog.h"
 
 class TOpenDialog : public TCommonDialog {
   TAVRIN_CLASS(TOpenDialog, TCommonDialog)
@@ -24,6 +24,6 @@ class TOpenDialog : public TCommonDialog {
 
 // The framework's hook procedure of the open-file dialog (in its dialog data); it runs through
 // the hook point OpenDialogHookProc.
-UINT_PTR CALLBACK open_dialog_hook(HWND, UINT, WPARAM, LPARAM);
-UINT_PTR open_dialog_hook_default(HWND window, UINT msg, WPARAM w, LPARAM l);
+UINT_PTR CALLBACK OpenDialogHook(HWND, UINT, WPARAM, LPARAM);
+UINT_PTR OpenDialogHookDefault(HWND window, UINT msg, WPARAM w, LPARAM l);
 extern THookPoint<UINT_PTR(HWND, UINT, WPARAM, LPARAM)> OpenDialogHookProc;

@@ -1,26 +1,26 @@
-#include "forms/font_dialog.h"
+#include "forms/dialogs/font_dialog.h"
 
 #include <commdlg.h>
 
 #include "forms/application.h"
 #include "forms/color_rgb.h"
-#include "forms/fault_guard.h"
+#include "base/fault_guard.h"
 
 THookPoint<UINT_PTR(HWND, UINT, WPARAM, LPARAM)> FontDialogHookProc("FontDialogHookProc",
-                                                                    &font_dialog_hook_default);
+                                                                    &FontDialogHookDefault);
 
 namespace {
 const wchar_t kDialogProp[] = L"TavrinDialog";
 }
 
-UINT_PTR CALLBACK font_dialog_hook(HWND window, UINT msg, WPARAM w, LPARAM l) {
+UINT_PTR CALLBACK FontDialogHook(HWND window, UINT msg, WPARAM w, LPARAM l) {
   UINT_PTR result = 0;
-  std::exception_ptr e = run_guarded([&] { result = FontDialogHookProc(window, msg, w, l); });
+  std::exception_ptr e = RunGuarded([&] { result = FontDialogHookProc(window, msg, w, l); });
   if (e) Application->HandleException(nullptr, e);
   return result;
 }
 
-UINT_PTR font_dialog_hook_default(HWND window, UINT msg, WPARAM, LPARAM l) {
+UINT_PTR FontDialogHookDefault(HWND window, UINT msg, WPARAM, LPARAM l) {
   if (msg == WM_INITDIALOG) {
     auto* cf = reinterpret_cast<CHOOSEFONTW*>(l);
     auto* dialog = reinterpret_cast<TFontDialog*>(cf->lCustData);
@@ -49,7 +49,7 @@ bool TFontDialog::Run(HWND parent) {
   cf.lpLogFont = &lf;
   cf.Flags = CF_INITTOLOGFONTSTRUCT | CF_SCREENFONTS | CF_EFFECTS | CF_ENABLEHOOK;
   cf.rgbColors = ColorToRGB(font_->Color());
-  cf.lpfnHook = &font_dialog_hook;
+  cf.lpfnHook = &FontDialogHook;
   cf.lCustData = reinterpret_cast<LPARAM>(this);
   BOOL ok = TaskModalDialog(reinterpret_cast<BOOL(WINAPI*)(void*)>(&ChooseFontW), &cf);
   if (!ok) return false;

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "forms/component.h"
-#include "forms/hook_point.h"
-#include "forms/layout_bindings.h"
-#include "forms/layout_parser.h"
+#include "base/hook_point.h"
+#include "forms/layout/layout_bindings.h"
+#include "forms/layout/layout_parser.h"
 
 class TLayoutReader {
  public:
@@ -43,19 +43,19 @@ class TLayoutReader {
                                   const TLayoutProperty& prop);
 
  private:
-  struct Fixup {
+  struct TFixup {
     TComponent* instance;
     TObject* target;
     const TPropInfo* prop;
     std::string name, component, property;
     int line;
   };
-  void read_child(TComponent& parent, const TLayoutNode& node);
-  void set_property(TComponent& instance, const TLayoutProperty& prop);
-  void set_value(TComponent& instance, TObject& target, const TPropInfo& p, const TLayoutValue& v);
-  std::string read_string(const TLayoutValue& v);
-  std::wstring read_wide_string(const TLayoutValue& v);
-  [[noreturn]] void fail(const std::string& what, int line) const;
+  void ReadChild(TComponent& parent, const TLayoutNode& node);
+  void SetProperty(TComponent& instance, const TLayoutProperty& prop);
+  void SetValue(TComponent& instance, TObject& target, const TPropInfo& p, const TLayoutValue& v);
+  std::string ReadString(const TLayoutValue& v);
+  std::wstring ReadWideString(const TLayoutValue& v);
+  [[noreturn]] void Fail(const std::string& what, int line) const;
 
   TComponent* root_;
   std::string resource_;
@@ -66,7 +66,7 @@ class TLayoutReader {
   int line_ = 0;
   const TLayoutValue* value_ = nullptr;
   std::vector<TComponent*> loaded_;
-  std::vector<Fixup> fixups_;
+  std::vector<TFixup> fixups_;
 };
 
 extern THookPoint<std::string(TLayoutReader&)> LayoutReadStringHook;

@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "forms/component.h"
-#include "forms/hook_point.h"
+#include "base/hook_point.h"
 #include "forms/property.h"
 
 class TCommonDialog : public TComponent {
@@ -38,7 +38,7 @@ class TCommonDialog : public TComponent {
   HWND handle_ = nullptr;
 };
 
-bool common_dialog_execute_default(TCommonDialog& dialog);
-bool common_dialog_execute_with_parent_default(TCommonDialog& dialog, HWND parent);
+bool CommonDialogExecuteDefault(TCommonDialog& dialog);
+bool CommonDialogExecuteWithParentDefault(TCommonDialog& dialog, HWND parent);
 extern THookPoint<bool(TCommonDialog&)> CommonDialogExecuteHook;
 extern THookPoint<bool(TCommonDialog&, HWND)> CommonDialogExecuteWithParentHook;

@@ -1,4 +1,4 @@
-#include "forms/fault_guard.h"
+#include "base/fault_guard.h"
 
 #include <windows.h>
 
@@ -6,9 +6,9 @@
 
 #include "base/exceptions.h"
 
-// The guard frame, laid out by tavrin_fault_call below: the chain record the system walks, then
+// The guard frame, laid out by TavrinFaultCall below: the chain record the system walks, then
 // what the recovery needs.
-struct GuardFrame {
+struct TGuardFrame {
   void* prev;
   void* handler;
   uint32_t esp, ebp, ebx, esi, edi;
@@ -16,16 +16,16 @@ struct GuardFrame {
   TFaultRecord* out;
 };
 
-extern "C" int tavrin_fault_call(void (*fn)(void*), void* arg, TFaultRecord* out);
-extern "C" [[noreturn]] void tavrin_fault_resume(GuardFrame* frame);
+extern "C" int TavrinFaultCall(void (*fn)(void*), void* arg, TFaultRecord* out);
+extern "C" [[noreturn]] void TavrinFaultResume(TGuardFrame* frame);
 
-extern "C" EXCEPTION_DISPOSITION tavrin_fault_handler(EXCEPTION_RECORD* record, void* frame,
+extern "C" EXCEPTION_DISPOSITION TavrinFaultHandler(EXCEPTION_RECORD* record, void* frame,
                                                      CONTEXT* context, void*) {
   if (record->ExceptionFlags & (EXCEPTION_UNWINDING | EXCEPTION_EXIT_UNWIND))
     return ExceptionContinueSearch;
   // Only errors: warnings and informational codes (debug output, thread names) pass on.
   if ((record->ExceptionCode & 0xC0000000u) != 0xC0000000u) return ExceptionContinueSearch;
-  auto* g = static_cast<GuardFrame*>(frame);
+  auto* g = static_cast<TGuardFrame*>(frame);
   g->out->Code = record->ExceptionCode;
   g->out->Address = reinterpret_cast<uintptr_t>(record->ExceptionAddress);
   if (record->ExceptionCode == EXCEPTION_ACCESS_VIOLATION && record->NumberParameters >= 2) {
@@ -37,14 +37,14 @@ extern "C" EXCEPTION_DISPOSITION tavrin_fault_handler(EXCEPTION_RECORD* record, 
   // continue) also recovers from faults that are marked as not continuable.
   (void)context;
   RtlUnwind(frame, nullptr, record, nullptr);
-  tavrin_fault_resume(g);
+  TavrinFaultResume(g);
 }
 
 asm(R"(
     .text
-    .globl _tavrin_fault_call
-    .def _tavrin_fault_call; .scl 2; .type 32; .endef
-_tavrin_fault_call:
+    .globl _TavrinFaultCall
+    .def _TavrinFaultCall; .scl 2; .type 32; .endef
+_TavrinFaultCall:
     pushl %ebp
     movl %esp, %ebp
     pushl %ebx
@@ -53,7 +53,7 @@ _tavrin_fault_call:
     subl $36, %esp
     movl %fs:0, %eax
     movl %eax, 0(%esp)
-    movl $_tavrin_fault_handler, 4(%esp)
+    movl $_TavrinFaultHandler, 4(%esp)
     movl %esp, 8(%esp)
     movl %ebp, 12(%esp)
     movl %ebx, 16(%esp)
@@ -80,9 +80,9 @@ _tavrin_fault_call:
     popl %ebp
     ret
 
-    .globl _tavrin_fault_resume
-    .def _tavrin_fault_resume; .scl 2; .type 32; .endef
-_tavrin_fault_resume:
+    .globl _TavrinFaultResume
+    .def _TavrinFaultResume; .scl 2; .type 32; .endef
+_TavrinFaultResume:
     movl 4(%esp), %eax
     movl 12(%eax), %ebp
     movl 16(%eax), %ebx
@@ -95,14 +95,14 @@ _tavrin_fault_resume:
 
 namespace {
 
-struct Call {
+struct TCall {
   const std::function<void()>* fn;
   std::exception_ptr error;
 };
 
 // No C++ exception may travel through the assembly frame, which has no unwind tables.
-void trampoline(void* p) {
-  auto* call = static_cast<Call*>(p);
+void Trampoline(void* p) {
+  auto* call = static_cast<TCall*>(p);
   try {
     (*call->fn)();
   } catch (...) {
@@ -112,7 +112,7 @@ void trampoline(void* p) {
 
 }  // namespace
 
-std::exception_ptr fault_exception(const TFaultRecord& fault) {
+std::exception_ptr FaultException(const TFaultRecord& fault) {
   char text[160];
   if (fault.Code == EXCEPTION_ACCESS_VIOLATION) {
     const char* op = fault.AccessKind == 1 ? "write of" : fault.AccessKind == 8 ? "execution of" : "read of";
@@ -129,9 +129,9 @@ std::exception_ptr fault_exception(const TFaultRecord& fault) {
   return std::make_exception_ptr(EExternal(text, fault.Code, fault.Address));
 }
 
-std::exception_ptr run_guarded(const std::function<void()>& fn) {
-  Call call{&fn, nullptr};
+std::exception_ptr RunGuarded(const std::function<void()>& fn) {
+  TCall call{&fn, nullptr};
   TFaultRecord fault;
-  if (tavrin_fault_call(&trampoline, &call, &fault)) return fault_exception(fault);
+  if (TavrinFaultCall(&Trampoline, &call, &fault)) return FaultException(fault);
   return call.error;
 }

@@ -34,7 +34,7 @@ struct IClient : IUnknown {
   // 11: the view the user works in, or empty
   virtual HRESULT __stdcall GetCurrentView(IServerView** view) = 0;
   // 12
-  virtual HRESULT __stdcall LookupServerModule(BSTR serverName, IServerModule** module) = 0;
+  virtual HRESULT __stdcall LookupServerModule(BSTR server_name, IServerModule** module) = 0;
   // 13: the window that owns the plug-in's dialogs
   virtual HRESULT __stdcall HostMainWindow(HWND* window) = 0;
   virtual HRESULT __stdcall Unnamed14() = 0;
@@ -43,7 +43,7 @@ struct IClient : IUnknown {
   // 16
   virtual HRESULT __stdcall GetServerModuleAt(int32_t index, IServerModule** module) = 0;
   // 17: the module of a named server ("PCB"), or empty
-  virtual HRESULT __stdcall GetServerModule(BSTR serverName, IServerModule** module) = 0;
+  virtual HRESULT __stdcall GetServerModule(BSTR server_name, IServerModule** module) = 0;
   virtual HRESULT __stdcall Unnamed18() = 0;
   virtual HRESULT __stdcall Unnamed19() = 0;
   virtual HRESULT __stdcall Unnamed20() = 0;
@@ -52,7 +52,7 @@ struct IClient : IUnknown {
   virtual HRESULT __stdcall Unnamed23() = 0;
   virtual HRESULT __stdcall Unnamed24() = 0;
   // 25: unnamed; true: external forms are freed at once
-  virtual HRESULT __stdcall IsShuttingDown(BYTE* shuttingDown) = 0;
+  virtual HRESULT __stdcall IsShuttingDown(BYTE* shutting_down) = 0;
   virtual HRESULT __stdcall Unnamed26() = 0;
   virtual HRESULT __stdcall Unnamed27() = 0;
   virtual HRESULT __stdcall Unnamed28() = 0;
@@ -74,7 +74,7 @@ struct IClient : IUnknown {
   virtual HRESULT __stdcall Unnamed43() = 0;
   virtual HRESULT __stdcall Unnamed44() = 0;
   // 45
-  virtual HRESULT __stdcall FileForHelpAlias(BSTR alias, BSTR* fileName) = 0;
+  virtual HRESULT __stdcall FileForHelpAlias(BSTR alias, BSTR* file_name) = 0;
   // 46: style: bit 0 bold, 1 italic, 2 underline, 3 strike-out
   virtual HRESULT __stdcall QueryDialogFont(DWORD kind, BYTE* exists, BSTR* name, int32_t* size, BYTE* style,
                                            DWORD* colour, BYTE* charset) = 0;

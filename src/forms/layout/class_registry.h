@@ -14,14 +14,14 @@ struct TComponentClass {
 };
 
 template <class T>
-TComponentClass component_class_of() {
+TComponentClass ComponentClassOf() {
   return {&T::StaticClass(), [](TComponent* owner) -> TComponent* { return make_component<T>(owner); }};
 }
 
-void register_component_class(const TComponentClass& cls);
+void RegisterComponentClass(const TComponentClass& cls);
 template <class T>
-void register_class() {
-  register_component_class(component_class_of<T>());
+void RegisterComponentClass() {
+  RegisterComponentClass(ComponentClassOf<T>());
 }
 // The registered class of that name (ASCII case ignored), or nullptr.
-const TComponentClass* find_component_class(std::string_view name);
+const TComponentClass* FindComponentClass(std::string_view name);

@@ -1,4 +1,4 @@
-#include "forms/message_dialog.h"
+#include "forms/dialogs/message_dialog.h"
 
 #include <algorithm>
 #include <memory>
@@ -36,7 +36,7 @@ constexpr int kButtonWidth = 75, kButtonHeight = 25, kGap = 8, kMargin = 12, kIc
 
 }  // namespace
 
-TModalResult modal_result_of(TMsgDlgBtn button) {
+TModalResult ModalResultOf(TMsgDlgBtn button) {
   switch (button) {
     case mbYes: return mrYes;
     case mbNo: return mrNo;
@@ -49,7 +49,7 @@ TModalResult modal_result_of(TMsgDlgBtn button) {
   return mrNone;
 }
 
-std::string message_title(TMsgDlgType kind) {
+std::string MessageTitle(TMsgDlgType kind) {
   switch (kind) {
     case mtWarning: return "Warning";
     case mtError: return "Error";
@@ -63,7 +63,7 @@ std::string message_title(TMsgDlgType kind) {
 TMessageForm::TMessageForm(TComponent* owner, std::string message, TMsgDlgType kind,
                            TMsgDlgButtons buttons, std::string title)
     : TForm(owner), message_(std::move(message)), kind_(kind), button_set_(buttons) {
-  SetText(title.empty() ? message_title(kind) : title);
+  SetText(title.empty() ? MessageTitle(kind) : title);
   if (button_set_.Empty()) button_set_ = {mbOK};
 }
 
@@ -84,7 +84,7 @@ void TMessageForm::Construct(bool read_layout) {
 
   HDC dc = GetDC(nullptr);
   HGDIOBJ old = SelectObject(dc, Font()->Handle());
-  std::wstring text = to_wide(message_);
+  std::wstring text = ToWide(message_);
   RECT r{0, 0, 360, 0};
   DrawTextW(dc, text.c_str(), -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
   SelectObject(dc, old);
@@ -120,7 +120,7 @@ void TMessageForm::Construct(bool read_layout) {
     auto* button = new TButton(this);
     button->SetName(std::string(kCaptions[b][0] == '&' ? kCaptions[b] + 1 : kCaptions[b]) + "Button");
     button->SetCaption(kCaptions[b]);
-    button->SetModalResult(modal_result_of(kind));
+    button->SetModalResult(ModalResultOf(kind));
     button->SetBounds(left, button_top, kButtonWidth, kButtonHeight);
     button->SetParent(this);
     buttons_[b] = button;

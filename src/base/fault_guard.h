@@ -17,7 +17,7 @@ struct TFaultRecord {
 };
 
 // nullptr when fn returned normally, else the exception it raised or the fault turned into one.
-std::exception_ptr run_guarded(const std::function<void()>& fn);
+std::exception_ptr RunGuarded(const std::function<void()>& fn);
 
 // The exception a fault is reported as: EAccessViolation for 0xC0000005, EExternal otherwise.
-std::exception_ptr fault_exception(const TFaultRecord& fault);
+std::exception_ptr FaultException(const TFaultRecord& fault);

@@ -12,7 +12,7 @@ class THookPoint;
 template <class R, class... Args>
 class THookPoint<R(Args...)> {
  public:
-  using Routine = std::function<R(Args...)>;
+  using TRoutine = std::function<R(Args...)>;
 
   THookPoint(const char* name, R (*underlying)(Args...)) : name_(name), underlying_(underlying) {}
   THookPoint(const THookPoint&) = delete;
@@ -21,7 +21,7 @@ class THookPoint<R(Args...)> {
   const char* Name() const { return name_; }
   bool Installed() const { return static_cast<bool>(replacement_); }
   // Replaces whatever replacement was in place.
-  void Install(Routine replacement) { replacement_ = std::move(replacement); }
+  void Install(TRoutine replacement) { replacement_ = std::move(replacement); }
   // Restores the framework's own routine.
   void Remove() { replacement_ = nullptr; }
 
@@ -34,5 +34,5 @@ class THookPoint<R(Args...)> {
  private:
   const char* name_;
   R (*underlying_)(Args...);
-  Routine replacement_;
+  TRoutine replacement_;
 };

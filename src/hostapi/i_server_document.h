@@ -23,7 +23,7 @@ struct IServerDocument : IUnknown {
   virtual HRESULT __stdcall Unnamed08() = 0;
   virtual HRESULT __stdcall Unnamed09() = 0;
   virtual HRESULT __stdcall GetViewCount(int32_t* count) = 0;                          // 10
-  virtual HRESULT __stdcall GetFileName(BSTR* fileName) = 0;                           // 11
+  virtual HRESULT __stdcall GetFileName(BSTR* file_name) = 0;                           // 11
   virtual HRESULT __stdcall Unnamed12() = 0;
   virtual HRESULT __stdcall Unnamed13() = 0;
   virtual HRESULT __stdcall Unnamed14() = 0;

@@ -1,6 +1,6 @@
 #pragma once
 // The text form of layouts (docs/layout-format.md): nested "object Name: TClass … end" blocks
-// of "Property = value" lines. parse_layout turns the text into a tree; it knows nothing of
+// of "Property = value" lines. ParseLayout turns the text into a tree; it knows nothing of
 // classes or properties, which the layout reader checks.
 
 #include <cstdint>
@@ -9,8 +9,8 @@
 #include <vector>
 
 struct TLayoutValue {
-  enum Kind : uint8_t { vkInteger, vkString, vkIdent, vkSet, vkList };
-  Kind ValueKind = vkInteger;
+  enum TKind : uint8_t { vkInteger, vkString, vkIdent, vkSet, vkList };
+  TKind ValueKind = vkInteger;
   int Line = 0;
   int64_t Integer = 0;
   std::wstring String;            // vkString: the text with #nnn codes resolved
@@ -34,4 +34,4 @@ struct TLayoutNode {
 };
 
 // Throws ELayoutError naming the resource and the line for text that is not a layout.
-TLayoutNode parse_layout(std::string_view text, std::string_view resource);
+TLayoutNode ParseLayout(std::string_view text, std::string_view resource);

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "forms/class_registry.h"
+#include "forms/layout/class_registry.h"
 #include "forms/component.h"
 #include "forms/property.h"
 
@@ -27,22 +27,22 @@ class TLayoutBindings {
   void Class() {
     for (const TComponentClass& c : classes_)
       if (c.Info == &T::StaticClass()) return;
-    classes_.push_back(component_class_of<T>());
+    classes_.push_back(ComponentClassOf<T>());
   }
   template <class F>
   void Handler(std::string_view name, void (F::*method)(TObject*)) {
     F* self = static_cast<F*>(&root_);
-    add(name, TNotifyEvent([self, method](TObject* s) { (self->*method)(s); }));
+    Add(name, TNotifyEvent([self, method](TObject* s) { (self->*method)(s); }));
   }
   template <class F>
   void Handler(std::string_view name, void (F::*method)(TObject*, TCloseAction&)) {
     F* self = static_cast<F*>(&root_);
-    add(name, TCloseEvent([self, method](TObject* s, TCloseAction& a) { (self->*method)(s, a); }));
+    Add(name, TCloseEvent([self, method](TObject* s, TCloseAction& a) { (self->*method)(s, a); }));
   }
   template <class F>
   void Handler(std::string_view name, void (F::*method)(TObject*, bool&)) {
     F* self = static_cast<F*>(&root_);
-    add(name, TCloseQueryEvent([self, method](TObject* s, bool& c) { (self->*method)(s, c); }));
+    Add(name, TCloseQueryEvent([self, method](TObject* s, bool& c) { (self->*method)(s, c); }));
   }
 
   // Used by the layout reader.
@@ -54,22 +54,22 @@ class TLayoutBindings {
   std::vector<std::string> UnboundFields() const;
 
  private:
-  struct Field {
+  struct TField {
     std::string name;
     const TClassInfo* cls;
     std::function<void(TComponent*)> assign;
     bool bound;
   };
-  struct NamedHandler {
+  struct TNamedHandler {
     std::string name;
     TEventHandler handler;
   };
-  void add(std::string_view name, TEventHandler handler) {
+  void Add(std::string_view name, TEventHandler handler) {
     handlers_.push_back({std::string(name), std::move(handler)});
   }
 
   TComponent& root_;
   std::vector<TComponentClass> classes_;
-  std::vector<Field> fields_;
-  std::vector<NamedHandler> handlers_;
+  std::vector<TField> fields_;
+  std::vector<TNamedHandler> handlers_;
 };

@@ -39,9 +39,9 @@ class TMessageForm : public TForm {
 };
 
 // The modal result of each button kind (mbYes: mrYes, mbOK: mrOk, …).
-TModalResult modal_result_of(TMsgDlgBtn button);
+TModalResult ModalResultOf(TMsgDlgBtn button);
 // The default title of a kind ("Warning", "Error", "Information", "Confirmation").
-std::string message_title(TMsgDlgType kind);
+std::string MessageTitle(TMsgDlgType kind);
 
 // A new message form; the caller frees it. An empty title takes the kind's.
 TMessageForm* CreateMessageDialog(std::string_view message, TMsgDlgType kind, TMsgDlgButtons buttons,

@@ -1,22 +1,22 @@
-#include "forms/common_dialog.h"
+#include "forms/dialogs/common_dialog.h"
 
 #include "forms/application.h"
 #include "forms/form.h"
 
-THookPoint<bool(TCommonDialog&)> CommonDialogExecuteHook("CommonDialogExecute", &common_dialog_execute_default);
+THookPoint<bool(TCommonDialog&)> CommonDialogExecuteHook("CommonDialogExecute", &CommonDialogExecuteDefault);
 THookPoint<bool(TCommonDialog&, HWND)> CommonDialogExecuteWithParentHook(
-    "CommonDialogExecuteWithParent", &common_dialog_execute_with_parent_default);
+    "CommonDialogExecuteWithParent", &CommonDialogExecuteWithParentDefault);
 
 bool TCommonDialog::Execute() { return CommonDialogExecuteHook(*this); }
 
 bool TCommonDialog::Execute(HWND parent) { return CommonDialogExecuteWithParentHook(*this, parent); }
 
-bool common_dialog_execute_default(TCommonDialog& dialog) {
+bool CommonDialogExecuteDefault(TCommonDialog& dialog) {
   TCustomForm* active = Application->ActiveForm();
   return dialog.Execute(active ? active->Handle() : Application->Handle());
 }
 
-bool common_dialog_execute_with_parent_default(TCommonDialog& dialog, HWND parent) {
+bool CommonDialogExecuteWithParentDefault(TCommonDialog& dialog, HWND parent) {
   return dialog.Run(parent);
 }
 
