@@ -6,14 +6,14 @@ void NoConversionHook(const std::exception_ptr&) {}
 void NoHandlerEndHook() {}
 }  // namespace
 
-THookPoint<void(void*, const std::type_info*)> RaiseHook("Raise", &NoRaiseHook);
+THookPoint<void(void*, const std::type_info*)> ExceptionRaiseHook("Raise", &NoRaiseHook);
 THookPoint<void(const std::exception_ptr&)> ExceptionConversionHook("ExceptionConversion",
                                                                      &NoConversionHook);
-THookPoint<void()> HandlerEndHook("HandlerEnd", &NoHandlerEndHook);
+THookPoint<void()> ExceptionHandlerEndHook("HandlerEnd", &NoHandlerEndHook);
 
 void ExceptionHandlerFinished() noexcept {
   try {
-    HandlerEndHook();
+    ExceptionHandlerEndHook();
   } catch (...) {
   }
 }
@@ -41,10 +41,10 @@ void DeliverRaise(void* thrown, const std::type_info* type) noexcept {
   // A hook that throws would come back here; the inner raise is not reported again. Before the
   // hook point is constructed nothing is installed in it.
   static thread_local bool in_hook = false;
-  if (!RaiseHook.Installed() || in_hook) return;
+  if (!ExceptionRaiseHook.Installed() || in_hook) return;
   in_hook = true;
   try {
-    RaiseHook(thrown, type);
+    ExceptionRaiseHook(thrown, type);
   } catch (...) {
   }
   in_hook = false;

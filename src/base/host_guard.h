@@ -4,10 +4,10 @@
 // E_UNEXPECTED (0x8000FFFF), and nothing crosses into the host.
 //
 // Three hook points belong to the boundary; nothing is installed in them by default:
-//  - RaiseHook sees every exception the plug-in throws, when it is thrown (the frame records the
-//    error information the host reads after a failure there);
+//  - ExceptionRaiseHook sees every exception the plug-in throws, when it is thrown (the frame
+//    records the error information the host reads after a failure there);
 //  - ExceptionConversionHook sees what escaped when the boundary turns it into a status;
-//  - HandlerEndHook runs when a handler of the plug-in has finished with an exception.
+//  - ExceptionHandlerEndHook runs when a handler of the plug-in has finished with an exception.
 // A replacement must not throw; one that does is ignored.
 
 #include <windows.h>
@@ -22,9 +22,9 @@
 // exception object, type its dynamic type. Only binaries that are linked with
 // -Wl,--wrap=__cxa_throw and expand TAVRIN_DEFINE_RAISE_WRAPPER() in one file deliver raises to it
 // (the plug-in and the frame's tests).
-extern THookPoint<void(void* thrown, const std::type_info* type)> RaiseHook;
+extern THookPoint<void(void* thrown, const std::type_info* type)> ExceptionRaiseHook;
 extern THookPoint<void(const std::exception_ptr& caught)> ExceptionConversionHook;
-extern THookPoint<void()> HandlerEndHook;
+extern THookPoint<void()> ExceptionHandlerEndHook;
 
 void DeliverRaise(void* thrown, const std::type_info* type) noexcept;
 

@@ -21,7 +21,7 @@ void RecordRaise(void* thrown, const std::type_info* type) {
   // Only the plug-in's own errors: an Exception that is not a system fault.
   auto* error = ThrownObjectAs<Exception>(type, thrown);
   if (error && !error->Is(EExternal::StaticClass())) RecordErrorInfo(error->Message().c_str());
-  RaiseHook.Underlying(thrown, type);
+  ExceptionRaiseHook.Underlying(thrown, type);
 }
 
 // A processor fault is never raised: it becomes an exception at the guard that caught it. When it
@@ -65,14 +65,14 @@ void RecordErrorInfo(const char* message) {
 
 void InstallErrorInfoHook() {
   if (installed) return;
-  RaiseHook.Install(&RecordRaise);
+  ExceptionRaiseHook.Install(&RecordRaise);
   ExceptionConversionHook.Install(&RecordFault);
   installed = true;
 }
 
 void RemoveErrorInfoHook() {
   if (!installed) return;
-  RaiseHook.Remove();
+  ExceptionRaiseHook.Remove();
   ExceptionConversionHook.Remove();
   installed = false;
 }

@@ -35,14 +35,14 @@ TEST(HostGuard, ConversionAndHandlerEndHooksSeeEachFailureOnce) {
       converted_message = e.Message();
     }
   });
-  HandlerEndHook.Install([] { ++handler_ends; });
+  ExceptionHandlerEndHook.Install([] { ++handler_ends; });
   EXPECT_EQ(HostGuard([] {}), S_OK);
   EXPECT_EQ(HostGuard([] { throw Exception("seen"); }), E_UNEXPECTED);
   // A hook that fails must not turn the guard into a leak of its own.
-  HandlerEndHook.Install([] { throw Exception("hook failure"); });
+  ExceptionHandlerEndHook.Install([] { throw Exception("hook failure"); });
   EXPECT_EQ(HostGuard([] { throw Exception("again"); }), E_UNEXPECTED);
   ExceptionConversionHook.Remove();
-  HandlerEndHook.Remove();
+  ExceptionHandlerEndHook.Remove();
   EXPECT_EQ(conversions, 2);
   EXPECT_EQ(handler_ends, 1);
   EXPECT_EQ(converted_message, "again");
