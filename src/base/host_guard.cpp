@@ -1,55 +1,50 @@
 #include "base/host_guard.h"
 
 namespace {
-TRaiseHook raise_hook = nullptr;
-TConversionHook conversion_hook = nullptr;
-THandlerEndHook handler_end_hook = nullptr;
+void NoRaiseHook(void*, const std::type_info*) {}
+void NoConversionHook(const std::exception_ptr&) {}
+void NoHandlerEndHook() {}
 }  // namespace
 
-TRaiseHook SetRaiseHook(TRaiseHook hook) {
-  TRaiseHook previous = raise_hook;
-  raise_hook = hook;
-  return previous;
-}
-
-TConversionHook SetConversionHook(TConversionHook hook) {
-  TConversionHook previous = conversion_hook;
-  conversion_hook = hook;
-  return previous;
-}
-
-THandlerEndHook SetHandlerEndHook(THandlerEndHook hook) {
-  THandlerEndHook previous = handler_end_hook;
-  handler_end_hook = hook;
-  return previous;
-}
+THookPoint<void(void*, const std::type_info*)> ExceptionRaiseHook("Raise", &NoRaiseHook);
+THookPoint<void(const std::exception_ptr&)> ExceptionConversionHook("ExceptionConversion",
+                                                                     &NoConversionHook);
+THookPoint<void()> ExceptionHandlerEndHook("HandlerEnd", &NoHandlerEndHook);
 
 void ExceptionHandlerFinished() noexcept {
-  if (handler_end_hook) {
-    try {
-      handler_end_hook();
-    } catch (...) {
-    }
+  try {
+    ExceptionHandlerEndHook();
+  } catch (...) {
   }
 }
 
 HRESULT StatusFromCaughtException() noexcept {
-  if (conversion_hook) {
-    try {
-      conversion_hook(std::current_exception());
-    } catch (...) {
-    }
+  try {
+    ExceptionConversionHook(std::current_exception());
+  } catch (...) {
   }
   return E_UNEXPECTED;
 }
 
+HRESULT StatusFromFailure(const std::exception_ptr& failure) noexcept {
+  // Handled again so that the conversion sees it as the exception being handled.
+  try {
+    std::rethrow_exception(failure);
+  } catch (...) {
+    HRESULT status = StatusFromCaughtException();
+    ExceptionHandlerFinished();
+    return status;
+  }
+}
+
 void DeliverRaise(void* thrown, const std::type_info* type) noexcept {
-  // A hook that throws would come back here; the inner raise is not reported again.
+  // A hook that throws would come back here; the inner raise is not reported again. Before the
+  // hook point is constructed nothing is installed in it.
   static thread_local bool in_hook = false;
-  if (!raise_hook || in_hook) return;
+  if (!ExceptionRaiseHook.Installed() || in_hook) return;
   in_hook = true;
   try {
-    raise_hook(thrown, type);
+    ExceptionRaiseHook(thrown, type);
   } catch (...) {
   }
   in_hook = false;

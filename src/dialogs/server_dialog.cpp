@@ -5,6 +5,7 @@
 #include "dialogs/dialog_framework_state.h"
 #include "dialogs/dialog_help.h"
 #include "dialogs/font_properties.h"
+#include "base/unique_handle.h"
 #include "dialogs/form_bounds.h"
 #include "dialogs/form_placement.h"
 #include "frame/client_services.h"
@@ -14,7 +15,11 @@ namespace {
 // Visual styles are on for this process: the system's theme is active and applies to our windows.
 bool VisualStylesActive() {
   HMODULE uxtheme = GetModuleHandleW(L"uxtheme.dll");
-  if (!uxtheme) uxtheme = LoadLibraryW(L"uxtheme.dll");
+  TUniqueHmodule loaded;
+  if (!uxtheme) {
+    loaded.reset(LoadLibraryW(L"uxtheme.dll"));
+    uxtheme = loaded.get();
+  }
   if (!uxtheme) return false;
   using TQuery = BOOL(WINAPI*)();
   auto themed = reinterpret_cast<TQuery>(reinterpret_cast<void*>(GetProcAddress(uxtheme, "IsAppThemed")));

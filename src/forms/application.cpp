@@ -35,7 +35,11 @@ bool IsDialogKey(WORD key) {
 
 TApplication* Application = &g_application;
 
-TApplication::TApplication() : TComponent(nullptr), HintWindowClass(&THintWindow::Create) {}
+TApplication::TApplication() : TComponent(nullptr), HintWindowClass(&THintWindow::Create) {
+  SetWindowExceptionSink([](TObject* sender, std::exception_ptr error) {
+    Application->HandleException(sender, error);
+  });
+}
 
 TApplication::~TApplication() { DestroyHandle(); }
 

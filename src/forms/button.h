@@ -10,6 +10,7 @@ class TButton : public TWinControl {
  public:
   explicit TButton(TComponent* owner);
   ~TButton() override;
+  bool HandlesReturnKey() const override { return true; }
 
   bool Default() const { return default_; }
   void SetDefault(bool value);

@@ -1,7 +1,6 @@
 #include "forms/control.h"
 
 #include "forms/errors.h"
-#include "forms/form.h"
 #include "forms/win_control.h"
 
 TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>()) {
@@ -82,7 +81,7 @@ void TControl::SetVisible(bool visible) {
 
 bool TControl::Showing() const {
   if (!visible_) return false;
-  if (class_cast<const TCustomForm>(this)) return true;
+  if (AsForm()) return true;
   return parent_ && parent_->Showing();
 }
 
@@ -157,7 +156,7 @@ void TControl::DblClick() {
 TCustomForm* TControl::ParentForm() const {
   const TControl* c = this;
   while (c) {
-    if (auto* form = class_cast<TCustomForm>(const_cast<TControl*>(c))) return form;
+    if (TCustomForm* form = c->AsForm()) return form;
     c = c->parent_;
   }
   return nullptr;

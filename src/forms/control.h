@@ -88,6 +88,8 @@ class TControl : public TComponent {
 
   // The form the control sits on (itself for a form), or nullptr.
   TCustomForm* ParentForm() const;
+  // This control as a form, nullptr for every control that is not one.
+  virtual TCustomForm* AsForm() const { return nullptr; }
   // Screen coordinates of a point in the control's client area.
   POINT ClientToScreen(POINT p);
   void Invalidate();

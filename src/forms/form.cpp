@@ -2,7 +2,6 @@
 
 #include "base/scope_guard.h"
 #include "forms/application.h"
-#include "forms/button.h"
 #include "forms/enum_info.h"
 #include "forms/errors.h"
 #include "forms/layout/layout_parser.h"
@@ -364,7 +363,7 @@ bool TCustomForm::DialogKey(WORD key, TShiftState shift) {
       }
       return false;
     case VK_RETURN: {
-      TWinControl* target = class_cast<TButton>(focused) ? focused : default_button_;
+      TWinControl* target = focused && focused->HandlesReturnKey() ? focused : default_button_;
       if (target && target->Visible() && target->Enabled()) {
         target->Click();
         return true;

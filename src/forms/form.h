@@ -59,6 +59,10 @@ class TCustomForm : public TWinControl {
   void SetActiveControl(TWinControl* control);
   // The focus moved to a control of this form.
   void FocusChanged(TWinControl* control);
+  TCustomForm* AsForm() const override { return const_cast<TCustomForm*>(this); }
+  // The notices of the controls stop at their form.
+  void ControlFocused(TWinControl* control) override { FocusChanged(control); }
+  void ControlLeft(TControl* control) override { ForgetControl(control); }
   // The button that Enter and Escape press (set by the buttons' Default and Cancel).
   TWinControl* DefaultButtonControl() const { return default_button_; }
   TWinControl* CancelButtonControl() const { return cancel_button_; }

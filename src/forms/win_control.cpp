@@ -5,11 +5,9 @@
 
 #include "base/ascii.h"
 #include "base/text_convert.h"
-#include "forms/application.h"
 #include "forms/color_rgb.h"
 #include "forms/errors.h"
 #include "base/fault_guard.h"
-#include "forms/form.h"
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
@@ -24,6 +22,7 @@ const wchar_t kControlProp[] = L"TavrinControl";
 // The control whose framework-class window is being made: its first messages arrive before
 // CreateWindowEx returns.
 thread_local TWinControl* g_creating = nullptr;
+TWindowExceptionSink window_exception_sink = nullptr;
 std::map<std::wstring, ATOM>& RegisteredClasses() {
   static std::map<std::wstring, ATOM> classes;
   return classes;
@@ -93,9 +92,19 @@ TWinControl::~TWinControl() {
   DestroyHandle();
 }
 
+void SetWindowExceptionSink(TWindowExceptionSink sink) { window_exception_sink = sink; }
+
+void TWinControl::ControlFocused(TWinControl* control) {
+  if (TWinControl* parent = Parent()) parent->ControlFocused(control);
+}
+
+void TWinControl::ControlLeft(TControl* control) {
+  if (TWinControl* parent = Parent()) parent->ControlLeft(control);
+}
+
 void TWinControl::MainWndProc(TMessage& msg) {
   std::exception_ptr error = RunGuarded([&] { WindowProc(msg); });
-  if (error) Application->HandleException(this, error);
+  if (error && window_exception_sink) window_exception_sink(this, error);
 }
 
 void TWinControl::Attach(HWND window) {
@@ -274,7 +283,7 @@ void TWinControl::WndProc(TMessage& msg) {
       }
       break;
     case WM_SETFOCUS:
-      if (TCustomForm* form = ParentForm(); form && form != this) form->FocusChanged(this);
+      if (TWinControl* parent = Parent(); parent && !AsForm()) parent->ControlFocused(this);
       break;
     case WM_WINDOWPOSCHANGED: {
       auto* pos = reinterpret_cast<WINDOWPOS*>(msg.LParam);
@@ -327,7 +336,7 @@ void RemoveControlDefault(TWinControl& parent, TControl& control) {
   auto& list = parent.controls_;
   list.erase(std::remove(list.begin(), list.end(), &control), list.end());
   control.parent_ = nullptr;
-  if (TCustomForm* form = parent.ParentForm()) form->ForgetControl(&control);
+  parent.ControlLeft(&control);
   parent.ControlChange(&control, false);
 }
 
@@ -405,7 +414,7 @@ void TWinControl::SelectFirst() {
 bool TWinControl::CanFocus() {
   for (TControl* c = this; c; c = c->Parent()) {
     if (!c->Visible() || !c->Enabled()) return false;
-    if (class_cast<TCustomForm>(c)) return true;
+    if (c->AsForm()) return true;
   }
   return false;
 }
@@ -413,7 +422,7 @@ bool TWinControl::CanFocus() {
 bool TWinControl::Focused() const { return handle_ && GetFocus() == handle_; }
 
 void TWinControl::SetFocus() {
-  if (TCustomForm* form = ParentForm(); form && form != this) form->FocusChanged(this);
+  if (TWinControl* parent = Parent(); parent && !AsForm()) parent->ControlFocused(this);
   if (Showing()) ::SetFocus(Handle());
 }
 

@@ -9,6 +9,7 @@
 // wingdi's GetObject macro would rename TStrings::GetObject in every file that includes us.
 #undef GetObject
 
+#include <exception>
 #include <functional>
 #include <string>
 #include <vector>
@@ -92,6 +93,13 @@ class TWinControl : public TControl {
   // characters): true when a control with that accelerator took it. The default asks every
   // child in turn.
   virtual bool DialogChar(char c);
+  // Whether the control acts on the Return key itself instead of leaving it to the form's default
+  // button (a button does).
+  virtual bool HandlesReturnKey() const { return false; }
+  // A control of this one's tree took the focus, or left the tree: the notice travels up the
+  // parent chain to the form, which keeps track of its controls.
+  virtual void ControlFocused(TWinControl* control);
+  virtual void ControlLeft(TControl* control);
 
   // The framework's notification that a control was inserted into (or removed from) this
   // control or one of its descendants; the default passes it up to the parent.
@@ -148,6 +156,10 @@ class TWinControl : public TControl {
   TUniqueHbrush brush_;
   TColor brush_color_ = clNone;
 };
+
+// Where the window procedures' barrier hands what escaped a handler; the application sets it.
+using TWindowExceptionSink = void (*)(TObject* sender, std::exception_ptr error);
+void SetWindowExceptionSink(TWindowExceptionSink sink);
 
 // The framework control a window belongs to, or nullptr for windows of others.
 TWinControl* FindControl(HWND window);

@@ -1,6 +1,7 @@
 #include "frame/client_api_bindings.h"
 
 #include "base/bstr.h"
+#include "base/com_ptr.h"
 #include "frame/slots.h"
 
 namespace {
@@ -27,10 +28,10 @@ void BindClientApi() {
       bindings[i] = host ? reinterpret_cast<void*>(GetProcAddress(host, kClientApiNames[i])) : nullptr;
     bound = true;
   }
-  IClient* client = ClientAPI_GetClientInterface();
-  ClientSlot = client;
-  // The slot counts nothing: the host keeps its client alive as long as the library is loaded.
-  if (client) client->Release();
+  // The slot counts nothing: the host keeps its client alive as long as the library is loaded, so
+  // the reference the export gives goes when this scope ends.
+  TComPtr<IClient> client = TComPtr<IClient>::Attach(ClientAPI_GetClientInterface());
+  ClientSlot = client.get();
 }
 
 void BindClientCursorApi() {

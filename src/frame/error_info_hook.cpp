@@ -10,23 +10,30 @@
 #include "base/exceptions.h"
 #include "base/host_guard.h"
 #include "base/text_convert.h"
+#include "base/thrown_object.h"
 #include "frame/server_module.h"
 
 namespace {
 
-TRaiseHook previous_hook = nullptr;
 bool installed = false;
 
 void RecordRaise(void* thrown, const std::type_info* type) {
   // Only the plug-in's own errors: an Exception that is not a system fault.
-  void* adjusted = thrown;
-  if (!type || !typeid(Exception).__do_catch(type, &adjusted, 1)) {
-    if (previous_hook) previous_hook(thrown, type);
-    return;
+  auto* error = ThrownObjectAs<Exception>(type, thrown);
+  if (error && !error->Is(EExternal::StaticClass())) RecordErrorInfo(error->Message().c_str());
+  ExceptionRaiseHook.Underlying(thrown, type);
+}
+
+// A processor fault is never raised: it becomes an exception at the guard that caught it. When it
+// reaches the host boundary, the host learns what happened all the same.
+void RecordFault(const std::exception_ptr& caught) {
+  try {
+    std::rethrow_exception(caught);
+  } catch (const EExternal& fault) {
+    RecordErrorInfo(fault.Message().c_str());
+  } catch (...) {
   }
-  auto* error = static_cast<Exception*>(adjusted);
-  if (!error->Is(EExternal::StaticClass())) RecordErrorInfo(error->Message().c_str());
-  if (previous_hook) previous_hook(thrown, type);
+  ExceptionConversionHook.Underlying(caught);
 }
 
 }  // namespace
@@ -58,13 +65,14 @@ void RecordErrorInfo(const char* message) {
 
 void InstallErrorInfoHook() {
   if (installed) return;
-  previous_hook = SetRaiseHook(RecordRaise);
+  ExceptionRaiseHook.Install(&RecordRaise);
+  ExceptionConversionHook.Install(&RecordFault);
   installed = true;
 }
 
 void RemoveErrorInfoHook() {
   if (!installed) return;
-  SetRaiseHook(previous_hook);
-  previous_hook = nullptr;
+  ExceptionRaiseHook.Remove();
+  ExceptionConversionHook.Remove();
   installed = false;
 }

@@ -95,10 +95,14 @@ void THoleSizeEditor::FormClose(TObject*, TCloseAction&) {
 
 void THoleSizeEditor::FreeItemObjects() {
   TStrings* items = SourceList->Items();
-  for (int i = 0; i < items->Count(); ++i) {
-    delete items->GetObject(i);
-    items->PutObject(i, nullptr);
-  }
+  for (int i = 0; i < items->Count(); ++i) items->PutObject(i, nullptr);
+  item_objects_.clear();
+}
+
+void THoleSizeEditor::AdoptItemObjects() {
+  TStrings* items = SourceList->Items();
+  for (int i = 0; i < items->Count(); ++i)
+    if (TObject* object = items->GetObject(i)) item_objects_.emplace_back(object);
 }
 
 void THoleSizeEditor::RefreshList() {
@@ -115,6 +119,7 @@ void THoleSizeEditor::RefreshList() {
   items->Clear();
   if (PadsCheckBox->Checked()) PadHoles->AddLabels(*items, imperial);
   if (ViasCheckBox->Checked()) ViaHoles->AddLabels(*items, imperial);
+  AdoptItemObjects();
   SortHoleLabels(*items);
 }
 

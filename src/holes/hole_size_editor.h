@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "dialogs/server_dialog.h"
 #include "holes/hole_board.h"
@@ -63,6 +64,8 @@ class THoleSizeEditor : public TServerDialog {
   void RefreshList();
   // Frees the TCoordObject of every item.
   void FreeItemObjects();
+  // Takes the objects the lists gave the new items.
+  void AdoptItemObjects();
   // "Pads : n  Vias : m" for the selected labels, each part only while its kind is included.
   void UpdateDescription();
 
@@ -76,4 +79,6 @@ class THoleSizeEditor : public TServerDialog {
   TCoord ItemValue(int index) const;
 
   std::unique_ptr<THoleBoard> hole_board_;
+  // The objects of the list's items (their values), which the list only points at.
+  std::vector<std::unique_ptr<TObject>> item_objects_;
 };

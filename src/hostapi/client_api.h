@@ -18,76 +18,18 @@ struct IClient;
 struct ITranslationManager;
 
 inline constexpr int kClientApiCount = 135;
-inline constexpr const char* kClientApiNames[kClientApiCount] = {
-    "ClientAPI_GetClientInterface", "ClientAPI_GetPrefUseLuna",
-    "ClientAPI_SetPrefUseLuna", "ClientAPI_GetPrefHideFloatingPanels",
-    "ClientAPI_SetPrefHideFloatingPanels", "ClientAPI_GetPrefShowStartupScreen",
-    "ClientAPI_SetPrefShowStartupScreen", "ClientAPI_GetPrefReopenLastWorkspace",
-    "ClientAPI_SetPrefReopenLastWorkspace", "ClientAPI_GetPrefAutoSave",
-    "ClientAPI_SetPrefAutoSave", "ClientAPI_GetPrefAutoSaveInterval",
-    "ClientAPI_SetPrefAutoSaveInterval", "ClientAPI_GetPrefBackupCount",
-    "ClientAPI_SetPrefBackupCount", "ClientAPI_GetPrefUndoLimit",
-    "ClientAPI_SetPrefUndoLimit", "ClientAPI_GetPrefShowHints",
-    "ClientAPI_SetPrefShowHints", "ClientAPI_GetPrefHintDelay",
-    "ClientAPI_SetPrefHintDelay", "ClientAPI_GetPrefAnimatePanels",
-    "ClientAPI_SetPrefAnimatePanels", "ClientAPI_GetPrefPanelFadeSpeed",
-    "ClientAPI_SetPrefPanelFadeSpeed", "ClientAPI_GetPrefPopupDelay",
-    "ClientAPI_SetPrefPopupDelay", "ClientAPI_GetPrefLargeToolbarIcons",
-    "ClientAPI_SetPrefLargeToolbarIcons", "ClientAPI_GetPrefConfirmExit",
-    "ClientAPI_SetPrefConfirmExit", "ClientAPI_GetPrefConfirmDelete",
-    "ClientAPI_SetPrefConfirmDelete", "ClientAPI_GetPrefRecentFileCount",
-    "ClientAPI_SetPrefRecentFileCount", "ClientAPI_GetPrefShowFullPath",
-    "ClientAPI_SetPrefShowFullPath", "ClientAPI_GetPrefTabbedDocuments",
-    "ClientAPI_SetPrefTabbedDocuments", "ClientAPI_GetPrefSingleInstance",
-    "ClientAPI_SetPrefSingleInstance", "ClientAPI_GetPrefCheckForUpdates",
-    "ClientAPI_SetPrefCheckForUpdates", "ClientAPI_GetPrefMouseWheelZoom",
-    "ClientAPI_SetPrefMouseWheelZoom", "ClientAPI_GetPrefZoomSpeed",
-    "ClientAPI_SetPrefZoomSpeed", "ClientAPI_GetPrefShowSplashMessages",
-    "ClientAPI_SetPrefShowSplashMessages", "ClientAPI_GetPrefSoundEnabled",
-    "ClientAPI_SetPrefSoundEnabled", "ClientAPI_GetPrefPanelAutoHide",
-    "ClientAPI_SetPrefPanelAutoHide", "ClientAPI_GetPrefPanelDockSnap",
-    "ClientAPI_SetPrefPanelDockSnap", "ClientAPI_GetPrefDefaultUnits",
-    "ClientAPI_SetPrefDefaultUnits", "ClientAPI_GetPrefLastOpenFolder",
-    "ClientAPI_SetPrefLastOpenFolder", "ClientAPI_GetPrefScriptsFolder",
-    "ClientAPI_SetPrefScriptsFolder", "ClientAPI_GetPrefLibraryFolder",
-    "ClientAPI_SetPrefLibraryFolder", "ClientAPI_GetShowDocumentsBar",
-    "ClientAPI_SetShowDocumentsBar", "ClientAPI_GetDocumentsBarPosition",
-    "ClientAPI_SetDocumentsBarPosition", "ClientAPI_GetShowNavigationBar",
-    "ClientAPI_SetShowNavigationBar", "ClientAPI_GetNavigationBarStyle",
-    "ClientAPI_SetNavigationBarStyle", "ClientAPI_GetIntegratedHelpSystem",
-    "ClientAPI_SetIntegratedHelpSystem", "ClientAPI_GetHelpSystemLanguage",
-    "ClientAPI_SetHelpSystemLanguage", "ClientAPI_GetUseSystemLocaleLanguage",
-    "ClientAPI_SetUseSystemLocaleLanguage", "ClientAPI_GetUseLocalizedDialogs",
-    "ClientAPI_SetUseLocalizedDialogs", "ClientAPI_GetUseLocalizedResources",
-    "ClientAPI_SetUseLocalizedResources", "ClientAPI_GetLocaleIdentifier",
-    "ClientAPI_SetLocaleIdentifier", "ClientAPI_GetUseComponentSymbols",
-    "ClientAPI_SetUseComponentSymbols", "ClientAPI_GetComponentSymbolSize",
-    "ClientAPI_SetComponentSymbolSize", "ClientAPI_GetUseExternalWebBrowser",
-    "ClientAPI_SetUseExternalWebBrowser", "ClientAPI_GetWebBrowserHomePage",
-    "ClientAPI_SetWebBrowserHomePage", "ClientAPI_GetOutputGeneratorEnabled",
-    "ClientAPI_SetOutputGeneratorEnabled", "ClientAPI_GetOutputGeneratorFolder",
-    "ClientAPI_SetOutputGeneratorFolder", "ClientAPI_GetShowStatusBar",
-    "ClientAPI_SetShowStatusBar", "ClientAPI_GetShowCommandBar",
-    "ClientAPI_SetShowCommandBar", "ClientAPI_ShowProductStartup",
-    "ClientAPI_HideProductStartup", "ClientAPI_AddStartupMessage",
-    "ClientAPI_AddShutdownMessage", "ClientAPI_Synchronize",
-    "ClientAPI_CheckSynchronize", "ClientAPI_RemoveSynchronize",
-    "ClientAPI_ExtractFileNameFromPath", "ClientAPI_ExtractFilePathFromPath",
-    "ClientAPI_ExtractFileExtension", "ClientAPI_ChangeFileExtension",
-    "ClientAPI_IsFileReadOnly", "ClientAPI_SetFileReadOnly",
-    "ClientAPI_FileExists", "ClientAPI_DirectoryExists",
-    "ClientAPI_ForceDirectories", "ClientAPI_DeleteFile",
-    "ClientAPI_CopyFile", "ClientAPI_MoveFile",
-    "ClientAPI_GetFileSize", "ClientAPI_GetFileDate",
-    "ClientAPI_ExpandFileName", "ClientAPI_GetTempFileName",
-    "ClientAPI_IsPathRelative", "ClientAPI_SpecialFolder_QuorvelLocalApplicationData",
-    "ClientAPI_SpecialFolder_QuorvelAllUserApplicationData", "ClientAPI_SpecialFolder_QuorvelApplicationData",
-    "ClientAPI_GetHelpFileAndTopic", "ClientAPI_GetTranslationManager",
-    "ClientAPI_GetOptionsManager", "ClientAPI_UpdateFont",
-    "ClientAPI_SetErrorInfo", "ClientAPI_ClearErrorInfo",
-    "ClientAPI_HandleException", "ClientAPI_QueryUpdatesInfo",
-    "ClientAPI_SetUpdatesInfo",
+// The slot of each name in the table, and the table of names, both from the one list.
+enum class TClientApiSlot : int {
+#define TAVRIN_CLIENT_API(name) name,
+#include "hostapi/client_api_names.h"
+#undef TAVRIN_CLIENT_API
 };
+inline constexpr const char* kClientApiNames[] = {
+#define TAVRIN_CLIENT_API(name) #name,
+#include "hostapi/client_api_names.h"
+#undef TAVRIN_CLIENT_API
+};
+static_assert(sizeof kClientApiNames / sizeof kClientApiNames[0] == kClientApiCount);
 inline constexpr const char* kClientApiBeginCursorName = "ClientAPI_BeginCursor";
 inline constexpr const char* kClientApiEndCursorName = "ClientAPI_EndCursor";
 

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "base/exceptions.h"
+#include "frame/error_info_hook.h"
+#include "tests/win/support/thread_error.h"
 #include "frame/process_control.h"
 #include "frame/slots.h"
 #include "tests/win/frame/fake_client.h"
@@ -25,6 +27,11 @@ void SecondCommand(IServerView*, char*) { runs.push_back("second"); }
 void Failing(IServerView*, char*) {
   runs.push_back("failing");
   throw Exception("Command failed");
+}
+void Faulting(IServerView*, char*) {
+  runs.push_back("faulting");
+  volatile int* p = nullptr;
+  *p = 1;
 }
 void CommandState(IServerView*, const char*, int32_t& v1, int32_t& v2, int32_t& v3, bool& f1, bool& f2) {
   v1 = 1;
@@ -121,6 +128,22 @@ TEST_F(CommandLauncherTest, FailingProcedureLeavesTheHostAlone) {
   EXPECT_EQ(launcher.LaunchCommand("fail", nullptr, 0, nullptr), E_UNEXPECTED);
   EXPECT_EQ(runs, std::vector<std::string>{"failing"});
   EXPECT_TRUE(client.log.empty());
+}
+
+// A fault before any window exists: the host gets 0x8000FFFF with error information, not a
+// dead process, and the launcher goes on working.
+TEST_F(CommandLauncherTest, FaultingProcedureBecomesUnexpectedWithErrorInformation) {
+  InstallErrorInfoHook();
+  SetErrorInfo(0, nullptr);
+  launcher.RegisterCommand("Crash", Faulting, nullptr);
+  EXPECT_EQ(launcher.LaunchCommand("crash", nullptr, 0, nullptr), E_UNEXPECTED);
+  RemoveErrorInfoHook();
+  EXPECT_EQ(runs, std::vector<std::string>{"faulting"});
+  EXPECT_TRUE(client.log.empty());
+  TThreadError error = ReadThreadError();
+  ASSERT_TRUE(error.present);
+  EXPECT_EQ(error.description.rfind("Access violation at address", 0), 0u) << error.description;
+  EXPECT_EQ(launcher.LaunchCommand("Run", nullptr, 0, nullptr), S_OK);
 }
 
 TEST_F(CommandLauncherTest, WithoutClientAFoundCommandRunsAndTheLaunchFails) {

@@ -9,27 +9,9 @@
 #include "base/com_ptr.h"
 #include "base/exceptions.h"
 #include "frame/error_info_hook.h"
+#include "tests/win/support/thread_error.h"
 
 namespace {
-
-struct TThreadError {
-  bool present = false;
-  std::string source;
-  std::string description;
-};
-
-TThreadError ReadThreadError() {
-  TThreadError result;
-  TComPtr<IErrorInfo> info;
-  if (GetErrorInfo(0, info.Put()) != S_OK || !info) return result;
-  TUniqueBstr source, description;
-  info->GetSource(source.Put());
-  info->GetDescription(description.Put());
-  result.present = true;
-  result.source = source.Ansi();
-  result.description = description.Ansi();
-  return result;
-}
 
 TEST(HostGuard, EveryEscapingFailureBecomesUnexpected) {
   EXPECT_EQ(HostGuard([] {}), S_OK);
@@ -45,7 +27,7 @@ std::string converted_message;
 
 TEST(HostGuard, ConversionAndHandlerEndHooksSeeEachFailureOnce) {
   conversions = handler_ends = 0;
-  TConversionHook previous_conversion = SetConversionHook([](const std::exception_ptr& caught) {
+  ExceptionConversionHook.Install([](const std::exception_ptr& caught) {
     ++conversions;
     try {
       std::rethrow_exception(caught);
@@ -53,17 +35,43 @@ TEST(HostGuard, ConversionAndHandlerEndHooksSeeEachFailureOnce) {
       converted_message = e.Message();
     }
   });
-  THandlerEndHook previous_end = SetHandlerEndHook([] { ++handler_ends; });
+  ExceptionHandlerEndHook.Install([] { ++handler_ends; });
   EXPECT_EQ(HostGuard([] {}), S_OK);
   EXPECT_EQ(HostGuard([] { throw Exception("seen"); }), E_UNEXPECTED);
   // A hook that fails must not turn the guard into a leak of its own.
-  SetHandlerEndHook([] { throw Exception("hook failure"); });
+  ExceptionHandlerEndHook.Install([] { throw Exception("hook failure"); });
   EXPECT_EQ(HostGuard([] { throw Exception("again"); }), E_UNEXPECTED);
-  SetConversionHook(previous_conversion);
-  SetHandlerEndHook(previous_end);
+  ExceptionConversionHook.Remove();
+  ExceptionHandlerEndHook.Remove();
   EXPECT_EQ(conversions, 2);
   EXPECT_EQ(handler_ends, 1);
   EXPECT_EQ(converted_message, "again");
+}
+
+void WriteThroughNull() {
+  volatile int* p = nullptr;
+  *p = 1;
+}
+
+TEST(HostGuard, AProcessorFaultBecomesUnexpectedAndTheConversionSeesIt) {
+  std::string seen;
+  ExceptionConversionHook.Install([&](const std::exception_ptr& caught) {
+    try {
+      std::rethrow_exception(caught);
+    } catch (const EAccessViolation& e) {
+      seen = e.Message();
+    }
+  });
+  EXPECT_EQ(HostGuard([] { WriteThroughNull(); }), E_UNEXPECTED);
+  EXPECT_EQ(HostGuardStatus([] {
+              WriteThroughNull();
+              return S_OK;
+            }),
+            E_UNEXPECTED);
+  ExceptionConversionHook.Remove();
+  EXPECT_EQ(seen.rfind("Access violation at address", 0), 0u) << seen;
+  // The thread goes on guarding after a fault.
+  EXPECT_EQ(HostGuard([] { throw Exception("after"); }), E_UNEXPECTED);
 }
 
 class ErrorInfoHook : public testing::Test {
@@ -101,9 +109,19 @@ TEST_F(ErrorInfoHook, DerivedErrorsRecordAndSystemFaultsDoNot) {
   EXPECT_FALSE(ReadThreadError().present);
 }
 
+TEST_F(ErrorInfoHook, AFaultThatReachesTheHostRecordsWhatHappened) {
+  EXPECT_EQ(HostGuard([] { WriteThroughNull(); }), E_UNEXPECTED);
+  TThreadError error = ReadThreadError();
+  ASSERT_TRUE(error.present);
+  EXPECT_EQ(error.source, "win_frame_tests.exe");
+  EXPECT_EQ(error.description.rfind("Access violation at address", 0), 0u) << error.description;
+}
+
 TEST_F(ErrorInfoHook, RemovedHookRecordsNothing) {
   RemoveErrorInfoHook();
   EXPECT_EQ(HostGuard([] { throw Exception("quiet"); }), E_UNEXPECTED);
+  EXPECT_FALSE(ReadThreadError().present);
+  EXPECT_EQ(HostGuard([] { WriteThroughNull(); }), E_UNEXPECTED);
   EXPECT_FALSE(ReadThreadError().present);
 }
 

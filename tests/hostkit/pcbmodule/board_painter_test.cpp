@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "hostkit/bridge/host_bridge.h"
-#include "pcb_test_host.h"
+#include "tests/win/pcb/pcb_test_host.h"
 
 namespace pcbtest {
 namespace {
