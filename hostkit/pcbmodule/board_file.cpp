@@ -177,6 +177,93 @@ void read_stack(Primitive& pad, const JsonValue& v, const std::string& path) {
   std::erase_if(pad.stack, [](const StackEntry& e) { return e.is_zero(); });
 }
 
+// The list a kind carries beside its record, by its name in the file; null for the others.
+const char* ListFieldOf(uint8_t kind) {
+  switch (kind) {
+    case 2:
+      return "stack";
+    case 10:
+    case 11:
+    case 22:
+    case 26:
+      return "vertices";
+    case 13:
+      return "references";
+    case 15:
+      return "members";
+    case 20:
+      return "data";
+    default:
+      return nullptr;
+  }
+}
+
+void ReadVertices(Primitive& p, const JsonValue& v, const std::string& path) {
+  array_of(v, path);
+  for (size_t i = 0; i < v.items.size(); ++i) {
+    const JsonValue& item = v.items[i];
+    const std::string at = path + "[" + std::to_string(i) + "]";
+    if (item.type != JsonValue::Type::Array || item.items.size() != 2) fail(item, at, "expected [x, y]");
+    p.vertices.push_back({coordinate_of(item.items[0], at + ".x"), coordinate_of(item.items[1], at + ".y")});
+  }
+  // The record's vertex count follows the outline unless the file gives it; given, it must agree.
+  const FieldDef& count = p.schema().fields()[p.schema().find("vertexCount")];
+  const int64_t given = get_int(p.record, count);
+  if (given == 0) {
+    set_int(p.record, count, static_cast<int64_t>(p.vertices.size()));
+  } else if (given != static_cast<int64_t>(p.vertices.size())) {
+    fail(v, path, "vertexCount " + std::to_string(given) + " does not match the " +
+                      std::to_string(p.vertices.size()) + " vertices");
+  }
+}
+
+void ReadMembers(Primitive& p, const JsonValue& v, const std::string& path) {
+  array_of(v, path);
+  for (size_t i = 0; i < v.items.size(); ++i) {
+    const JsonValue& item = v.items[i];
+    const std::string at = path + "[" + std::to_string(i) + "]";
+    if (item.type != JsonValue::Type::String) fail(item, at, "expected a text");
+    if (item.text.size() > 255) fail(item, at, "text longer than 255 characters");
+    p.members.push_back(item.text);
+  }
+}
+
+void ReadReferences(Primitive& p, const JsonValue& v, const std::string& path) {
+  array_of(v, path);
+  for (size_t i = 0; i < v.items.size(); ++i) {
+    const JsonValue& item = v.items[i];
+    const std::string at = path + "[" + std::to_string(i) + "]";
+    if (item.type != JsonValue::Type::Array || item.items.size() != 4) {
+      fail(item, at, "expected [f4, f5, f6, f7]");
+    }
+    TDimensionReference reference{};
+    for (size_t k = 0; k < 4; ++k) {
+      reference[k] = static_cast<int32_t>(ranged_integer(
+          item.items[k], at + ".f" + std::to_string(4 + k), INT32_MIN, INT32_MAX));
+    }
+    p.references.push_back(reference);
+  }
+}
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+void ReadData(Primitive& p, const JsonValue& v, const std::string& path) {
+  if (v.type != JsonValue::Type::String) fail(v, path, "expected a text of hexadecimal digits");
+  if (v.text.size() % 2 != 0) fail(v, path, "expected an even number of hexadecimal digits");
+  if (v.text.size() / 2 > kEmbeddedCapacity) {
+    fail(v, path, "more than " + std::to_string(kEmbeddedCapacity) + " bytes");
+  }
+  for (size_t i = 0; i < v.text.size(); i += 2) {
+    const int high = HexDigit(v.text[i]), low = HexDigit(v.text[i + 1]);
+    if (high < 0 || low < 0) fail(v, path, "expected lower-case hexadecimal digits");
+    p.data.push_back(static_cast<uint8_t>(high * 16 + low));
+  }
+}
+
 class Loader {
  public:
   explicit Loader(Board& board) : board_(board) {}
@@ -227,20 +314,37 @@ class Loader {
     object_of(v, at);
     const JsonValue& kind = required_member(v, "kind", at);
     if (kind.type != JsonValue::Type::String || !kind_from_name(kind.text)) {
-      fail(kind, at + ".kind",
-           "expected one of \"arc\", \"pad\", \"via\", \"track\", \"text\", \"fill\", \"net\", "
-           "\"component\", \"polygon\", \"region\"");
+      std::string names;
+      for (int k = 1; k < 256; ++k) {
+        if (const char* name = kind_name(static_cast<uint8_t>(k)))
+          names += std::string(names.empty() ? "" : ", ") + "\"" + name + "\"";
+      }
+      fail(kind, at + ".kind", "expected one of " + names);
     }
     Primitive p;
     p.kind = kind_from_name(kind.text);
     const JsonValue& handle = required_member(v, "handle", at);
     p.handle = static_cast<uint32_t>(ranged_integer(handle, at + ".handle", 1, 0xFFFFFFFFLL));
     p.record = p.schema().blank();
-    if (p.kind == 2) {
-      read_record(p.record, p.schema(), v, at, {"kind", "handle", "stack"});
-      if (const JsonValue* stack = v.member("stack")) read_stack(p, *stack, at + ".stack");
+    const char* list = ListFieldOf(p.kind);
+    if (list) {
+      read_record(p.record, p.schema(), v, at, {"kind", "handle", list});
     } else {
       read_record(p.record, p.schema(), v, at, {"kind", "handle"});
+    }
+    if (const JsonValue* items = list ? v.member(list) : nullptr) {
+      const std::string where = at + "." + list;
+      if (p.kind == 2) {
+        read_stack(p, *items, where);
+      } else if (p.kind == 15) {
+        ReadMembers(p, *items, where);
+      } else if (p.kind == 13) {
+        ReadReferences(p, *items, where);
+      } else if (p.kind == 20) {
+        ReadData(p, *items, where);
+      } else {
+        ReadVertices(p, *items, where);
+      }
     }
     const uint32_t h = p.handle;
     if (!board_.add(std::move(p))) {
@@ -395,6 +499,40 @@ std::string primitive_object(const Primitive& p) {
              std::to_string(e.cornerRadius) + ", " + std::to_string(e.crPercent) + "]";
     }
     out += "]";
+  }
+  if (!p.vertices.empty()) {
+    out += ", \"vertices\": [";
+    for (size_t i = 0; i < p.vertices.size(); ++i) {
+      out += (i ? ", [" : "[") + std::to_string(p.vertices[i].x) + ", " +
+             std::to_string(p.vertices[i].y) + "]";
+    }
+    out += "]";
+  }
+  if (!p.references.empty()) {
+    out += ", \"references\": [";
+    for (size_t i = 0; i < p.references.size(); ++i) {
+      const TDimensionReference& r = p.references[i];
+      out += (i ? ", [" : "[") + std::to_string(r[0]) + ", " + std::to_string(r[1]) + ", " +
+             std::to_string(r[2]) + ", " + std::to_string(r[3]) + "]";
+    }
+    out += "]";
+  }
+  if (!p.members.empty()) {
+    out += ", \"members\": [";
+    for (size_t i = 0; i < p.members.size(); ++i) {
+      if (i) out += ", ";
+      append_text(out, p.members[i]);
+    }
+    out += "]";
+  }
+  if (!p.data.empty()) {
+    static const char kDigits[] = "0123456789abcdef";
+    out += ", \"data\": \"";
+    for (const uint8_t byte : p.data) {
+      out.push_back(kDigits[byte >> 4]);
+      out.push_back(kDigits[byte & 15]);
+    }
+    out += "\"";
   }
   out += "}";
   return out;

@@ -265,99 +265,107 @@ DRALITH_EXPORT int32_t __stdcall PcbApi_QueryBoardLayerInfo(uint8_t readFlag, ui
   return transfer_board(ExportId::QueryBoardLayerInfo, readFlag, handle, legacyLayer,
                         {f4, f5, info});
 }
-DRALITH_EXPORT int32_t __stdcall PcbApi_QueryClass(uint8_t /*readFlag*/, uint32_t handle,
-                                                   PcbText* /*name*/, uint8_t* /*memberKind*/,
-                                                   uint8_t* /*superClass*/, uint8_t* /*f6*/) {
-  return absent_record("PcbApi_QueryClass", handle);
+DRALITH_EXPORT int32_t __stdcall PcbApi_QueryClass(uint8_t readFlag, uint32_t handle,
+                                                   PcbText* name, uint8_t* memberKind,
+                                                   uint8_t* superClass, uint8_t* f6) {
+  return transfer_primitive(ExportId::QueryClass, readFlag, handle,
+                            {name, memberKind, superClass, f6});
 }
-DRALITH_EXPORT int32_t __stdcall PcbApi_GetMemberFromClassAt(uint32_t handle, uint32_t /*index*/,
-                                                             PcbText* /*name*/) {
-  return absent_record("PcbApi_GetMemberFromClassAt", handle);
+DRALITH_EXPORT int32_t __stdcall PcbApi_GetMemberFromClassAt(uint32_t handle, uint32_t index,
+                                                             PcbText* name) {
+  return ClassMemberAt(handle, index, name);
 }
-DRALITH_EXPORT int32_t __stdcall PcbApi_AddMemberToClass(uint32_t handle, PcbText* /*name*/) {
-  return absent_record("PcbApi_AddMemberToClass", handle);
+DRALITH_EXPORT int32_t __stdcall PcbApi_AddMemberToClass(uint32_t handle, PcbText* name) {
+  return AddClassMember(handle, name);
 }
 DRALITH_EXPORT int32_t __stdcall PcbApi_RemoveAllMembersFromClass(uint32_t handle) {
-  return absent_record("PcbApi_RemoveAllMembersFromClass", handle);
+  return RemoveClassMembers(handle);
 }
-DRALITH_EXPORT int32_t __stdcall PcbApi_QueryFromTo(uint8_t /*readFlag*/, uint32_t handle,
-                                                    uint16_t* /*flags*/, int32_t* /*x*/,
-                                                    int32_t* /*y*/, uint8_t* /*f6*/,
-                                                    int32_t* /*x2*/, int32_t* /*y2*/,
-                                                    uint8_t* /*f9*/, uint32_t* /*net*/) {
-  return absent_record("PcbApi_QueryFromTo", handle);
+DRALITH_EXPORT int32_t __stdcall PcbApi_QueryFromTo(uint8_t readFlag, uint32_t handle,
+                                                    uint16_t* flags, int32_t* x, int32_t* y,
+                                                    uint8_t* f6, int32_t* x2, int32_t* y2,
+                                                    uint8_t* f9, uint32_t* net) {
+  return transfer_primitive(ExportId::QueryFromTo, readFlag, handle,
+                            {flags, x, y, f6, x2, y2, f9, net});
 }
-DRALITH_EXPORT int32_t __stdcall PcbApi_QueryManualFromTo(uint8_t /*readFlag*/, uint32_t handle,
-                                                          uint16_t* /*flags*/, PcbText* /*fromPad*/,
-                                                          PcbText* /*toPad*/, uint32_t* /*net*/,
-                                                          uint8_t* /*f7*/) {
-  return absent_record("PcbApi_QueryManualFromTo", handle);
+DRALITH_EXPORT int32_t __stdcall PcbApi_QueryManualFromTo(uint8_t readFlag, uint32_t handle,
+                                                          uint16_t* flags, PcbText* fromPad,
+                                                          PcbText* toPad, uint32_t* net,
+                                                          uint8_t* f7) {
+  return transfer_primitive(ExportId::QueryManualFromTo, readFlag, handle,
+                            {flags, fromPad, toPad, net, f7});
 }
 DRALITH_EXPORT int32_t __stdcall PcbApi_QueryCoordinate(
-    uint8_t /*readFlag*/, uint32_t handle, uint16_t* /*flags*/, uint16_t* /*value16*/,
-    uint32_t* /*layer*/, uint32_t* /*value32a*/, uint8_t* /*value8*/, uint32_t* /*value32b*/,
-    int32_t* /*x*/, int32_t* /*y*/, int32_t* /*size*/, int32_t* /*lineWidth*/,
-    int32_t* /*textHeight*/, uint8_t* /*style*/) {
-  return absent_record("PcbApi_QueryCoordinate", handle);
+    uint8_t readFlag, uint32_t handle, uint16_t* flags, uint16_t* value16, uint32_t* layer,
+    uint32_t* value32a, uint8_t* value8, uint32_t* value32b, int32_t* x, int32_t* y, int32_t* size,
+    int32_t* lineWidth, int32_t* textHeight, uint8_t* style) {
+  return transfer_primitive(ExportId::QueryCoordinate, readFlag, handle,
+                            {flags, value16, layer, value32a, value8, value32b, x, y, size,
+                             lineWidth, textHeight, style});
 }
 DRALITH_EXPORT int32_t __stdcall PcbApi_QueryDimension(
-    uint8_t /*readFlag*/, uint32_t handle, uint16_t* /*flags*/, uint16_t* /*value16*/,
-    uint32_t* /*layer*/, uint32_t* /*value32a*/, uint8_t* /*value8*/, uint32_t* /*value32b*/,
-    int32_t* /*x*/, int32_t* /*y*/, int32_t* /*x2*/, int32_t* /*y2*/, int32_t* /*f13*/,
-    int32_t* /*f14*/, uint8_t* /*f15*/, double* /*f16*/) {
-  return absent_record("PcbApi_QueryDimension", handle);
+    uint8_t readFlag, uint32_t handle, uint16_t* flags, uint16_t* value16, uint32_t* layer,
+    uint32_t* value32a, uint8_t* value8, uint32_t* value32b, int32_t* x, int32_t* y, int32_t* x2,
+    int32_t* y2, int32_t* f13, int32_t* f14, uint8_t* f15, double* f16) {
+  return transfer_primitive(
+      ExportId::QueryDimension, readFlag, handle,
+      {flags, value16, layer, value32a, value8, value32b, x, y, x2, y2, f13, f14, f15, f16});
 }
 DRALITH_EXPORT int32_t __stdcall PcbApi_QueryExtDimension(
-    uint8_t /*readFlag*/, uint32_t handle, int32_t* /*f3*/, int32_t* /*f4*/, int32_t* /*f5*/,
-    int32_t* /*f6*/, int32_t* /*f7*/, int32_t* /*f8*/, int32_t* /*f9*/, int32_t* /*f10*/,
-    int32_t* /*f11*/, int32_t* /*f12*/, uint8_t* /*f13*/, uint8_t* /*f14*/, uint8_t* /*f15*/,
-    uint8_t* /*f16*/, uint8_t* /*f17*/, double* /*f18*/, double* /*f19*/, uint32_t* /*f20*/,
-    uint32_t* /*f21*/) {
-  return absent_record("PcbApi_QueryExtDimension", handle);
+    uint8_t readFlag, uint32_t handle, int32_t* f3, int32_t* f4, int32_t* f5, int32_t* f6,
+    int32_t* f7, int32_t* f8, int32_t* f9, int32_t* f10, int32_t* f11, int32_t* f12, uint8_t* f13,
+    uint8_t* f14, uint8_t* f15, uint8_t* f16, uint8_t* f17, double* f18, double* f19, uint32_t* f20,
+    uint32_t* f21) {
+  return transfer_primitive(
+      ExportId::QueryExtDimension, readFlag, handle,
+      {f3, f4, f5, f6, f7, f8, f9, f10, f11, f12, f13, f14, f15, f16, f17, f18, f19, f20, f21});
 }
-DRALITH_EXPORT int32_t __stdcall PcbApi_References_Count(uint8_t /*readFlag*/, uint32_t handle,
-                                                         uint32_t* /*count*/) {
-  return absent_record("PcbApi_References_Count", handle);
+DRALITH_EXPORT int32_t __stdcall PcbApi_References_Count(uint8_t readFlag, uint32_t handle,
+                                                         uint32_t* count) {
+  return DimensionReferenceCount(readFlag, handle, count);
 }
-DRALITH_EXPORT int32_t __stdcall PcbApi_References_At(uint8_t /*readFlag*/, uint32_t handle,
-                                                      uint32_t /*index*/, int32_t* /*f4*/,
-                                                      int32_t* /*f5*/, int32_t* /*f6*/,
-                                                      int32_t* /*f7*/) {
-  return absent_record("PcbApi_References_At", handle);
+DRALITH_EXPORT int32_t __stdcall PcbApi_References_At(uint8_t readFlag, uint32_t handle,
+                                                      uint32_t index, int32_t* f4, int32_t* f5,
+                                                      int32_t* f6, int32_t* f7) {
+  return DimensionReferenceAt(readFlag, handle, index, f4, f5, f6, f7);
 }
 DRALITH_EXPORT int32_t __stdcall PcbApi_QueryEmbeddedBoard(
-    uint8_t /*readFlag*/, uint32_t handle, uint16_t* /*flags*/, uint16_t* /*value16*/,
-    uint32_t* /*layer*/, uint32_t* /*value32a*/, uint8_t* /*value8*/, uint32_t* /*value32b*/,
-    int32_t* /*x*/, int32_t* /*y*/, int32_t* /*rowCount*/, int32_t* /*columnCount*/,
-    int32_t* /*rowSpacing*/, int32_t* /*columnSpacing*/, uint8_t* /*f15*/) {
-  return absent_record("PcbApi_QueryEmbeddedBoard", handle);
+    uint8_t readFlag, uint32_t handle, uint16_t* flags, uint16_t* value16, uint32_t* layer,
+    uint32_t* value32a, uint8_t* value8, uint32_t* value32b, int32_t* x, int32_t* y,
+    int32_t* rowCount, int32_t* columnCount, int32_t* rowSpacing, int32_t* columnSpacing,
+    uint8_t* f15) {
+  return transfer_primitive(ExportId::QueryEmbeddedBoard, readFlag, handle,
+                            {flags, value16, layer, value32a, value8, value32b, x, y, rowCount,
+                             columnCount, rowSpacing, columnSpacing, f15});
 }
-DRALITH_EXPORT int32_t __stdcall PcbApi_QuerySplitPlane(uint8_t /*readFlag*/, uint32_t handle,
-                                                        uint16_t* /*flags*/, uint16_t* /*value16*/,
-                                                        uint32_t* /*layer*/, uint32_t* /*value32a*/,
-                                                        uint8_t* /*value8*/, uint32_t* /*value32b*/,
-                                                        uint32_t* /*net*/,
-                                                        uint32_t* /*vertexCount*/) {
-  return absent_record("PcbApi_QuerySplitPlane", handle);
+DRALITH_EXPORT int32_t __stdcall PcbApi_QuerySplitPlane(uint8_t readFlag, uint32_t handle,
+                                                        uint16_t* flags, uint16_t* value16,
+                                                        uint32_t* layer, uint32_t* value32a,
+                                                        uint8_t* value8, uint32_t* value32b,
+                                                        uint32_t* net, uint32_t* vertexCount) {
+  return transfer_primitive(ExportId::QuerySplitPlane, readFlag, handle,
+                            {flags, value16, layer, value32a, value8, value32b, net, vertexCount});
 }
-DRALITH_EXPORT int32_t __stdcall PcbApi_QueryEmbedded(uint8_t /*readFlag*/, uint32_t handle,
-                                                      uint32_t* /*length*/, uint8_t* /*buffer*/) {
-  return absent_record("PcbApi_QueryEmbedded", handle);
+DRALITH_EXPORT int32_t __stdcall PcbApi_QueryEmbedded(uint8_t readFlag, uint32_t handle,
+                                                      uint32_t* length, uint8_t* buffer) {
+  return EmbeddedData(readFlag, handle, length, buffer);
 }
 DRALITH_EXPORT int32_t __stdcall PcbApi_QueryRule(
-    uint8_t /*readFlag*/, uint32_t handle, PcbText* /*name*/, PcbText* /*scope1*/,
-    PcbText* /*scope2*/, uint8_t* /*ruleKind*/, uint8_t* /*enabled*/, uint8_t* /*f8*/,
-    uint8_t* /*f9*/, uint8_t* /*f10*/, uint8_t* /*f11*/, uint8_t* /*f12*/, uint8_t* /*f13*/,
-    int32_t* /*f14*/, int32_t* /*f15*/, int32_t* /*f16*/, int32_t* /*f17*/, int32_t* /*f18*/,
-    int32_t* /*f19*/, int32_t* /*f20*/, int32_t* /*f21*/, uint32_t* /*f22*/, uint32_t* /*f23*/,
-    uint32_t* /*f24*/, uint32_t* /*f25*/) {
-  return absent_record("PcbApi_QueryRule", handle);
+    uint8_t readFlag, uint32_t handle, PcbText* name, PcbText* scope1, PcbText* scope2,
+    uint8_t* ruleKind, uint8_t* enabled, uint8_t* f8, uint8_t* f9, uint8_t* f10, uint8_t* f11,
+    uint8_t* f12, uint8_t* f13, int32_t* f14, int32_t* f15, int32_t* f16, int32_t* f17,
+    int32_t* f18, int32_t* f19, int32_t* f20, int32_t* f21, uint32_t* f22, uint32_t* f23,
+    uint32_t* f24, uint32_t* f25) {
+  return transfer_primitive(ExportId::QueryRule, readFlag, handle,
+                            {name, scope1, scope2, ruleKind, enabled, f8, f9, f10, f11, f12, f13,
+                             f14, f15, f16, f17, f18, f19, f20, f21, f22, f23, f24, f25});
 }
-DRALITH_EXPORT int32_t __stdcall PcbApi_QueryViolation(uint8_t /*readFlag*/, uint32_t handle,
-                                                       PcbText* /*name*/, PcbText* /*description*/,
-                                                       uint32_t* /*primitive1*/,
-                                                       uint32_t* /*primitive2*/, uint8_t* /*f7*/) {
-  return absent_record("PcbApi_QueryViolation", handle);
+DRALITH_EXPORT int32_t __stdcall PcbApi_QueryViolation(uint8_t readFlag, uint32_t handle,
+                                                       PcbText* name, PcbText* description,
+                                                       uint32_t* primitive1, uint32_t* primitive2,
+                                                       uint8_t* f7) {
+  return transfer_primitive(ExportId::QueryViolation, readFlag, handle,
+                            {name, description, primitive1, primitive2, f7});
 }
 
 // Each definition has exactly the signature that the plug-in calls through.

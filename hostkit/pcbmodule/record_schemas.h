@@ -30,12 +30,25 @@ enum class Group : uint8_t {
   composite,
   placerOptions,
   layer,
+  fromTo,
+  manualFromTo,
+  componentBody,
+  differentialPair,
+  embeddedBoard,
+  rule,
+  violation,
+  objectClass,
+  embedded,
+  coordinate,
+  dimension,
+  splitPlane,
 };
-inline constexpr int kGroupCount = 21;
+inline constexpr int kGroupCount = 33;
 
 const Schema& schema_of(Group group);
 
-// The primitive kinds the model holds, by their object id (2 pad, 3 via, …); others have none.
+// The primitive kinds the model holds, by their object id (2 pad, 3 via, …); others have none. The
+// board outline (26) is a polygon record of a kind of its own.
 bool is_modelled_kind(uint8_t kind);
 Group group_of_kind(uint8_t kind);
 const char* kind_name(uint8_t kind);  // "pad", "via", …; null for kinds the model does not hold
@@ -77,6 +90,16 @@ enum class ExportId {
   QueryLayerDielectric,
   QueryBoardExternalDielectrics,
   QueryBoardLayerInfo,
+  QueryFromTo,
+  QueryManualFromTo,
+  QueryEmbeddedBoard,
+  QueryRule,
+  QueryViolation,
+  QueryClass,
+  QueryCoordinate,
+  QueryDimension,
+  QueryExtDimension,
+  QuerySplitPlane,
 };
 
 struct ExportSpec {
