@@ -144,8 +144,8 @@ void Editor::after_change() {
 void Editor::swap_in(UndoStep& step) {
   for (Primitive& saved : step.saved) {
     if (Primitive* current = board_ ? board_->find(saved.handle) : nullptr) {
-      std::swap(current->record, saved.record);
-      std::swap(current->stack, saved.stack);
+      // The whole primitive: its record and every list it carries (same handle, same kind).
+      std::swap(*current, saved);
     }
   }
 }
