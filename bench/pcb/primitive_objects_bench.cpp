@@ -34,7 +34,7 @@ struct TKindShare {
 
 // A board's usual mix: mostly tracks and pads, a few of everything else.
 const TKindShare kMix[] = {
-    {eTrackObject, "track", 38},       {ePadObject, "pad", 20},
+    {eTrackObject, "track", 37},       {ePadObject, "pad", 20},
     {eViaObject, "via", 10},           {eArcObject, "arc", 5},
     {eTextObject, "text", 5},          {eFillObject, "fill", 3},
     {eRegionObject, "region", 3},      {eComponentObject, "component", 2},
