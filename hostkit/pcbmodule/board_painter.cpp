@@ -130,7 +130,8 @@ class TBoardPainter {
     bottom_ = extent.bottom;
     current_layer_ = LegacyOf(static_cast<uint32_t>(BoardLayer()));
 
-    for (uint8_t kind : {uint8_t{11}, uint8_t{10}, uint8_t{22}}) {
+    // Pours and split planes lie under the regions they may surround.
+    for (uint8_t kind : {uint8_t{10}, uint8_t{22}, uint8_t{11}}) {
       for (const Primitive* p : OfKind(kind)) PaintArea(*p);
     }
     for (const Primitive* p : OfKind(26)) PaintOutline(*p);

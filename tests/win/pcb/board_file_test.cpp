@@ -19,7 +19,7 @@ std::wstring sample(const char* name) {
 }
 
 TEST_F(BoardFileTest, SampleBoardsSurviveALoadAndASaveByteForByte) {
-  for (const char* name : {"small-metric.json", "small-imperial.json"}) {
+  for (const char* name : {"small-metric.json", "small-imperial.json", "mixed-kinds.json"}) {
     SCOPED_TRACE(name);
     std::string error;
     ASSERT_TRUE(open_board_file(sample(name), &error)) << error;

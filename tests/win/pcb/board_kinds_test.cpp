@@ -105,9 +105,13 @@ TEST_F(BoardKindsTest, ClassMembersAreListedInOrderAndReplacedByRemoveAndAdd) {
   set_text(name, "AGND");
   EXPECT_EQ(PcbApi_AddMemberToClass(18, &name), 0);
   EXPECT_NE(saved_board().find("\"members\": [\"AGND\"]"), std::string::npos);
+  // The list change is one undo step like any record write.
+  EXPECT_TRUE(undo());
+  EXPECT_TRUE(undo());
+  EXPECT_NE(saved_board().find("\"members\": [\"GND\", \"VCC\", \"+5V\"]"), std::string::npos);
   // Not a class: refused, as is every index past the end.
   EXPECT_EQ(PcbApi_AddMemberToClass(20, &name), 1);
-  EXPECT_EQ(PcbApi_GetMemberFromClassAt(18, 1, &name), 1);
+  EXPECT_EQ(PcbApi_GetMemberFromClassAt(18, 3, &name), 1);
 }
 
 TEST_F(BoardKindsTest, DimensionReferencesAndEmbeddedBytesGoBothWays) {
