@@ -511,6 +511,27 @@ TEST_F(ObjectsTest, AFailingRecordCallLeavesTheFieldsAsTheyWere) {
   EXPECT_NE(saved_board().find("\"data\": \"0102fe\""), std::string::npos);
 }
 
+TEST_F(ObjectsTest, StatusesOfTheTransfersOfSeveralRecords) {
+  ASSERT_TRUE(open_board_text(EveryKindBoard()));
+  TPcbText text(5);
+  EXPECT_EQ(text.Query(1), 0);
+  fail_call("PcbApi_QueryTrueTypeTextInfo", 4, 1);
+  EXPECT_EQ(text.Query(1), 4);  // the TrueType call's status...
+  fail_call("PcbApi_QueryBarCodeTextInfo", 1, 1);
+  EXPECT_EQ(text.Query(1), 1);  // ...unless the bar-code call answers 1
+  fail_call("PcbApi_QueryText", 6, 1);
+  EXPECT_EQ(text.Query(1), 0);  // the text record's own status is not the result
+  TPcbDimension dimension(13);
+  fail_call("PcbApi_QueryDimension", 3, 1);
+  fail_call("PcbApi_QueryExtDimension", 5, 1);
+  EXPECT_EQ(dimension.Query(1), 3 & 5);
+  TPcbComponent component(9);
+  fail_call("PcbApi_QueryComponentEx", 9, 1);
+  EXPECT_EQ(component.Query(1), 0);  // the component record's status
+  fail_call("PcbApi_QueryComponent", 8, 1);
+  EXPECT_EQ(component.Query(1), 8);
+}
+
 TEST_F(ObjectsTest, AMissingExportGivesItsDefaultAndTouchesNothing) {
   ASSERT_TRUE(open_board_text(EveryKindBoard()));
   ASSERT_TRUE(remove_export("PcbApi_QueryManualFromTo"));
