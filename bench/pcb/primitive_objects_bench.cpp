@@ -146,7 +146,7 @@ int main(int argc, char** argv) {
   const std::wstring path = WriteBoard(primitives);
   wchar_t error[512] = L"";
   if (!Dralith<HostKitPcb_OpenBoardProc>("HostKitPcb_OpenBoard")(path.c_str(), error, 512)) {
-    std::fprintf(stderr, "%s\n", to_ansi(error).c_str());
+    std::fprintf(stderr, "%s\n", ToAnsi(error).c_str());
     return 1;
   }
   DeleteFileW(path.c_str());

@@ -28,11 +28,11 @@ constexpr COLORREF kOutlineColour = RGB(230, 230, 120);
 // Pad shapes as the pad stack gives them.
 constexpr uint8_t kRound = 1, kRectangle = 2, kOctagon = 3, kRoundedRectangle = 9;
 
-double Get(const Primitive& p, const char* field) { return static_cast<double>(p.get(field)); }
+double Get(const TPrimitive& p, const char* field) { return static_cast<double>(p.get(field)); }
 
-double GetFloat(const Primitive& p, const char* field) {
-  const int index = p.schema().find(field);
-  return index < 0 ? 0.0 : get_float(p.record, p.schema().fields()[index]);
+double GetFloat(const TPrimitive& p, const char* field) {
+  const int index = p.RecordSchema().Find(field);
+  return index < 0 ? 0.0 : GetFloat(p.record, p.RecordSchema().Fields()[index]);
 }
 
 // The legacy layer a layer id stands for, near enough for choosing a colour.
@@ -62,7 +62,7 @@ COLORREF LayerColour(uint32_t layer) {
 
 COLORREF Dimmed(COLORREF c) { return RGB(GetRValue(c) / 2, GetGValue(c) / 2, GetBValue(c) / 2); }
 
-struct Extent {
+struct TExtent {
   double left = 1e300, bottom = 1e300, right = -1e300, top = -1e300;
   void Add(double x, double y, double half = 0) {
     left = std::min(left, x - half);
@@ -73,7 +73,7 @@ struct Extent {
   bool Empty() const { return left > right; }
 };
 
-struct PadLook {
+struct TPadLook {
   double x_size = 0, y_size = 0;
   uint8_t shape = kRound;
   uint8_t cr_percent = 0;
@@ -81,16 +81,16 @@ struct PadLook {
 
 // The look of a pad on the current layer; else its top layer, else the multi-layer, else the
 // largest entry of its stack, else twice its hole.
-PadLook PadOn(const Primitive& pad, int current_layer) {
+TPadLook PadOn(const TPrimitive& pad, int current_layer) {
   for (int layer : {current_layer, 1, 74}) {
     if (layer <= 0 || layer > kLegacyLayers) continue;
-    const StackEntry e = pad.on_layer(layer);
-    if (!e.is_zero()) return {double(e.xSize), double(e.ySize), e.shape, e.crPercent};
+    const TStackEntry e = pad.OnLayer(layer);
+    if (!e.IsZero()) return {double(e.x_size), double(e.y_size), e.shape, e.cr_percent};
   }
-  PadLook look;
-  for (const StackEntry& e : pad.stack) {
-    look.x_size = std::max<double>(look.x_size, e.xSize);
-    look.y_size = std::max<double>(look.y_size, e.ySize);
+  TPadLook look;
+  for (const TStackEntry& e : pad.stack) {
+    look.x_size = std::max<double>(look.x_size, e.x_size);
+    look.y_size = std::max<double>(look.y_size, e.y_size);
   }
   if (look.x_size == 0 && look.y_size == 0) look.x_size = look.y_size = 2 * Get(pad, "holeSize");
   return look;
@@ -117,10 +117,10 @@ class TSelected {
 
 class TBoardPainter {
  public:
-  TBoardPainter(HDC dc, const RECT& area, const Board& board) : dc_(dc), area_(area), board_(board) {}
+  TBoardPainter(HDC dc, const RECT& area, const TBoard& board) : dc_(dc), area_(area), board_(board) {}
 
   void Paint() {
-    const Extent extent = BoardExtent();
+    const TExtent extent = BoardExtent();
     if (extent.Empty()) return;
     const double width = area_.right - area_.left, height = area_.bottom - area_.top;
     const double span_x = std::max(extent.right - extent.left, 1.0);
@@ -132,37 +132,37 @@ class TBoardPainter {
 
     // Pours and split planes lie under the regions they may surround.
     for (uint8_t kind : {uint8_t{10}, uint8_t{22}, uint8_t{11}}) {
-      for (const Primitive* p : OfKind(kind)) PaintArea(*p);
+      for (const TPrimitive* p : OfKind(kind)) PaintArea(*p);
     }
-    for (const Primitive* p : OfKind(26)) PaintOutline(*p);
-    for (const Primitive* p : OfKind(6)) PaintFill(*p);
-    for (const Primitive* p : OfKind(4)) PaintTrack(*p);
-    for (const Primitive* p : OfKind(1)) PaintArc(*p);
-    for (const Primitive* p : OfKind(5)) PaintText(*p);
-    for (const Primitive* p : OfKind(2)) PaintPad(*p);
-    for (const Primitive* p : OfKind(3)) PaintVia(*p);
+    for (const TPrimitive* p : OfKind(26)) PaintOutline(*p);
+    for (const TPrimitive* p : OfKind(6)) PaintFill(*p);
+    for (const TPrimitive* p : OfKind(4)) PaintTrack(*p);
+    for (const TPrimitive* p : OfKind(1)) PaintArc(*p);
+    for (const TPrimitive* p : OfKind(5)) PaintText(*p);
+    for (const TPrimitive* p : OfKind(2)) PaintPad(*p);
+    for (const TPrimitive* p : OfKind(3)) PaintVia(*p);
   }
 
  private:
   static constexpr double kMargin = 16;
 
   int64_t BoardLayer() const {
-    const Schema& schema = schema_of(Group::board);
-    return get_int(board_.record, schema.fields()[schema.find("layer")]);
+    const TSchema& schema = SchemaOf(TGroup::board);
+    return GetInt(board_.record, schema.Fields()[schema.Find("layer")]);
   }
 
-  std::vector<const Primitive*> OfKind(uint8_t kind) const {
-    std::vector<const Primitive*> out;
-    for (uint32_t position : board_.of_kind(kind)) out.push_back(&board_.primitives()[position]);
+  std::vector<const TPrimitive*> OfKind(uint8_t kind) const {
+    std::vector<const TPrimitive*> out;
+    for (uint32_t position : board_.OfKind(kind)) out.push_back(&board_.Primitives()[position]);
     return out;
   }
 
-  Extent BoardExtent() const {
-    Extent e;
-    for (const Primitive& p : board_.primitives()) {
+  TExtent BoardExtent() const {
+    TExtent e;
+    for (const TPrimitive& p : board_.Primitives()) {
       switch (p.kind) {
         case 2: {
-          const PadLook look = PadOn(p, 0);
+          const TPadLook look = PadOn(p, 0);
           e.Add(Get(p, "x"), Get(p, "y"), std::max(look.x_size, look.y_size) / 2);
           break;
         }
@@ -195,7 +195,7 @@ class TBoardPainter {
   POINT Screen(double x, double y) const { return {Sx(x), Sy(y)}; }
   int Pixels(double length) const { return std::max(1, static_cast<int>(std::lround(length * scale_))); }
 
-  void PaintArea(const Primitive& p) {
+  void PaintArea(const TPrimitive& p) {
     if (p.vertices.size() < 3) return;
     const COLORREF colour = LayerColour(static_cast<uint32_t>(p.get("layer")));
     std::vector<POINT> points;
@@ -206,7 +206,7 @@ class TBoardPainter {
     Polygon(dc_, points.data(), static_cast<int>(points.size()));
   }
 
-  void PaintOutline(const Primitive& p) {
+  void PaintOutline(const TPrimitive& p) {
     if (p.vertices.size() < 2) return;
     std::vector<POINT> points;
     for (const TVertex& v : p.vertices) points.push_back(Screen(v.x, v.y));
@@ -225,7 +225,7 @@ class TBoardPainter {
     return points;
   }
 
-  void PaintFill(const Primitive& p) {
+  void PaintFill(const TPrimitive& p) {
     const double x = Get(p, "x"), y = Get(p, "y"), x2 = Get(p, "x2"), y2 = Get(p, "y2");
     const std::vector<POINT> points = TurnedBox((x + x2) / 2, (y + y2) / 2, std::abs(x2 - x) / 2,
                                                  std::abs(y2 - y) / 2, GetFloat(p, "rotation"));
@@ -235,19 +235,19 @@ class TBoardPainter {
     Polygon(dc_, points.data(), static_cast<int>(points.size()));
   }
 
-  HPEN TracePen(const Primitive& p) const {
+  HPEN TracePen(const TPrimitive& p) const {
     LOGBRUSH brush{BS_SOLID, LayerColour(static_cast<uint32_t>(p.get("layer"))), 0};
     return ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
                         static_cast<DWORD>(Pixels(Get(p, "width"))), &brush, 0, nullptr);
   }
 
-  void PaintTrack(const Primitive& p) {
+  void PaintTrack(const TPrimitive& p) {
     TSelected pen(dc_, TracePen(p));
     MoveToEx(dc_, Sx(Get(p, "x")), Sy(Get(p, "y")), nullptr);
     LineTo(dc_, Sx(Get(p, "x2")), Sy(Get(p, "y2")));
   }
 
-  void PaintArc(const Primitive& p) {
+  void PaintArc(const TPrimitive& p) {
     const double x = Get(p, "x"), y = Get(p, "y"), r = Get(p, "radius");
     if (r <= 0) return;
     const double start = GetFloat(p, "startAngle") * std::numbers::pi / 180;
@@ -264,9 +264,9 @@ class TBoardPainter {
     Polyline(dc_, points.data(), static_cast<int>(points.size()));
   }
 
-  void PaintText(const Primitive& p) {
-    const Schema& schema = p.schema();
-    const std::string text(get_text(p.record, schema.fields()[schema.find("text")]));
+  void PaintText(const TPrimitive& p) {
+    const TSchema& schema = p.RecordSchema();
+    const std::string text(GetText(p.record, schema.Fields()[schema.Find("text")]));
     if (text.empty()) return;
     const double height = Get(p, "height"), rotation = GetFloat(p, "rotation");
     const COLORREF colour = LayerColour(static_cast<uint32_t>(p.get("layer")));
@@ -304,8 +304,8 @@ class TBoardPainter {
     Ellipse(dc_, c.x - hole, c.y - hole, c.x + hole + 1, c.y + hole + 1);
   }
 
-  void PaintPad(const Primitive& p) {
-    const PadLook look = PadOn(p, current_layer_);
+  void PaintPad(const TPrimitive& p) {
+    const TPadLook look = PadOn(p, current_layer_);
     const double x = Get(p, "x"), y = Get(p, "y"), rotation = GetFloat(p, "rotation");
     const int hw = std::max(1, static_cast<int>(look.x_size * scale_ / 2));
     const int hh = std::max(1, static_cast<int>(look.y_size * scale_ / 2));
@@ -341,7 +341,7 @@ class TBoardPainter {
     PaintHole(x, y, Get(p, "holeSize"));
   }
 
-  void PaintVia(const Primitive& p) {
+  void PaintVia(const TPrimitive& p) {
     const double x = Get(p, "x"), y = Get(p, "y");
     const int half = std::max(1, static_cast<int>(Get(p, "size") * scale_ / 2));
     const POINT c = Screen(x, y);
@@ -355,7 +355,7 @@ class TBoardPainter {
 
   HDC dc_;
   RECT area_;
-  const Board& board_;
+  const TBoard& board_;
   double scale_ = 1, left_ = 0, bottom_ = 0;
   int current_layer_ = 0;
 };
@@ -368,7 +368,7 @@ DRALITH_EXPORT void __stdcall HostKitPcb_Paint(HDC dc, const RECT* area) {
     HBRUSH background = CreateSolidBrush(kBackground);
     FillRect(dc, area, background);
     DeleteObject(background);
-    const Board* board = Editor::get().board();
+    const TBoard* board = TEditor::get().EditedBoard();
     if (!board) return;
     const int saved = SaveDC(dc);
     TBoardPainter(dc, *area, *board).Paint();

@@ -6,16 +6,16 @@
 
 #include "editor.h"
 
-int32_t enter_call(const char* name) {
-  Editor& editor = Editor::get();
-  editor.count_call();
-  return editor.fault(name);
+int32_t EnterCall(const char* name) {
+  TEditor& editor = TEditor::get();
+  editor.CountCall();
+  return editor.InjectedFault(name);
 }
 
-void trace_call(const char* name, const std::string& args, int64_t result,
+void TraceCall(const char* name, const std::string& args, int64_t result,
                 const std::vector<const char*>* changed, bool injected) {
-  const Editor& editor = Editor::get();
-  if (!editor.tracing()) return;
+  const TEditor& editor = TEditor::get();
+  if (!editor.Tracing()) return;
   std::string line = std::string(name) + "(" + args + ") = " + std::to_string(result);
   if (injected) line += " (injected)";
   if (changed && !changed->empty()) {
@@ -24,102 +24,102 @@ void trace_call(const char* name, const std::string& args, int64_t result,
       line += (i ? " " : "") + std::string((*changed)[i]);
     line += "]";
   }
-  editor.trace(line);
+  editor.Trace(line);
 }
 
-int32_t transfer_primitive(ExportId id, uint8_t readFlag, uint32_t handle,
-                           std::initializer_list<FieldRef> refs) {
-  const ExportSpec& desc = export_spec(id);
-  const std::string args = std::to_string(readFlag) + ", " + std::to_string(handle);
-  if (int32_t injected = enter_call(desc.name)) {
-    trace_call(desc.name, args, injected, nullptr, true);
+int32_t TransferPrimitive(TExportId id, uint8_t read_flag, uint32_t handle,
+                           std::initializer_list<TFieldRef> refs) {
+  const TExportSpec& desc = FindExportSpec(id);
+  const std::string args = std::to_string(read_flag) + ", " + std::to_string(handle);
+  if (int32_t injected = EnterCall(desc.name)) {
+    TraceCall(desc.name, args, injected, nullptr, true);
     return injected;
   }
-  Editor& editor = Editor::get();
-  Primitive* primitive = editor.board() ? editor.board()->find(handle) : nullptr;
-  if (!primitive || group_of_kind(primitive->kind) != desc.group) {
-    trace_call(desc.name, args, kStatusNotFound);
+  TEditor& editor = TEditor::get();
+  TPrimitive* primitive = editor.EditedBoard() ? editor.EditedBoard()->Find(handle) : nullptr;
+  if (!primitive || GroupOfKind(primitive->kind) != desc.group) {
+    TraceCall(desc.name, args, kStatusNotFound);
     return kStatusNotFound;
   }
-  const std::span<const FieldRef> variables(refs.begin(), refs.size());
-  if (readFlag != 0) {
-    read_fields(primitive->record, primitive->schema(), desc.fields, variables);
-    trace_call(desc.name, args, kStatusOk);
+  const std::span<const TFieldRef> variables(refs.begin(), refs.size());
+  if (read_flag != 0) {
+    ReadFields(primitive->record, primitive->RecordSchema(), desc.fields, variables);
+    TraceCall(desc.name, args, kStatusOk);
     return kStatusOk;
   }
-  Record updated = primitive->record;
+  TRecord updated = primitive->record;
   std::vector<const char*> changed;
-  if (!write_fields(updated, primitive->schema(), desc.fields, variables, &changed)) {
-    trace_call(desc.name, args, kStatusInvalidValue);
+  if (!WriteFields(updated, primitive->RecordSchema(), desc.fields, variables, &changed)) {
+    TraceCall(desc.name, args, kStatusInvalidValue);
     return kStatusInvalidValue;
   }
-  editor.before_change(desc.name, *primitive);
+  editor.BeforeChange(desc.name, *primitive);
   primitive->record = std::move(updated);
-  editor.after_change();
-  trace_call(desc.name, args, kStatusOk, &changed);
+  editor.AfterChange();
+  TraceCall(desc.name, args, kStatusOk, &changed);
   return kStatusOk;
 }
 
-int32_t transfer_board(ExportId id, uint8_t readFlag, uint32_t handle, uint32_t index,
-                       std::initializer_list<FieldRef> refs) {
-  const ExportSpec& desc = export_spec(id);
-  std::string args = std::to_string(readFlag) + ", " + std::to_string(handle);
-  if (desc.group == Group::layer || desc.group == Group::pair || desc.group == Group::pen ||
-      desc.group == Group::composite) {
+int32_t TransferBoard(TExportId id, uint8_t read_flag, uint32_t handle, uint32_t index,
+                       std::initializer_list<TFieldRef> refs) {
+  const TExportSpec& desc = FindExportSpec(id);
+  std::string args = std::to_string(read_flag) + ", " + std::to_string(handle);
+  if (desc.group == TGroup::layer || desc.group == TGroup::pair || desc.group == TGroup::pen ||
+      desc.group == TGroup::composite) {
     args += ", " + std::to_string(index);
   }
-  if (int32_t injected = enter_call(desc.name)) {
-    trace_call(desc.name, args, injected, nullptr, true);
+  if (int32_t injected = EnterCall(desc.name)) {
+    TraceCall(desc.name, args, injected, nullptr, true);
     return injected;
   }
-  Board* board = Editor::get().board_of(handle);
-  Record* record = board ? board->group_record(desc.group, index) : nullptr;
+  TBoard* board = TEditor::get().BoardOf(handle);
+  TRecord* record = board ? board->GroupRecord(desc.group, index) : nullptr;
   // Only the internal planes carry a net.
-  if (record && id == ExportId::QueryInternalPlane && (index < 39 || index > 54)) record = nullptr;
+  if (record && id == TExportId::QueryInternalPlane && (index < 39 || index > 54)) record = nullptr;
   if (!record) {
-    trace_call(desc.name, args, kStatusNotFound);
+    TraceCall(desc.name, args, kStatusNotFound);
     return kStatusNotFound;
   }
-  const Schema& schema = schema_of(desc.group);
-  const std::span<const FieldRef> variables(refs.begin(), refs.size());
-  if (readFlag != 0) {
-    read_fields(*record, schema, desc.fields, variables);
-    trace_call(desc.name, args, kStatusOk);
+  const TSchema& schema = SchemaOf(desc.group);
+  const std::span<const TFieldRef> variables(refs.begin(), refs.size());
+  if (read_flag != 0) {
+    ReadFields(*record, schema, desc.fields, variables);
+    TraceCall(desc.name, args, kStatusOk);
     return kStatusOk;
   }
   std::vector<const char*> changed;
-  if (!write_fields(*record, schema, desc.fields, variables, &changed)) {
-    trace_call(desc.name, args, kStatusInvalidValue);
+  if (!WriteFields(*record, schema, desc.fields, variables, &changed)) {
+    TraceCall(desc.name, args, kStatusInvalidValue);
     return kStatusInvalidValue;
   }
-  trace_call(desc.name, args, kStatusOk, &changed);
+  TraceCall(desc.name, args, kStatusOk, &changed);
   return kStatusOk;
 }
 
 namespace {
 
 // The primitive of one kind behind a handle of the open board, or null.
-Primitive* FindOfKind(uint32_t handle, uint8_t kind) {
-  Board* board = Editor::get().board();
-  Primitive* primitive = board ? board->find(handle) : nullptr;
+TPrimitive* FindOfKind(uint32_t handle, uint8_t kind) {
+  TBoard* board = TEditor::get().EditedBoard();
+  TPrimitive* primitive = board ? board->Find(handle) : nullptr;
   return primitive && primitive->kind == kind ? primitive : nullptr;
 }
 
 int32_t Finish(const char* name, const std::string& args, int32_t status, bool changed = false) {
   std::vector<const char*> fields;
   if (changed) fields.push_back("list");
-  trace_call(name, args, status, &fields);
+  TraceCall(name, args, status, &fields);
   return status;
 }
 
 // Runs one change of a primitive's lists inside the editor's change bracket.
 template <class Change>
-int32_t ChangeLists(const char* name, const std::string& args, Primitive& primitive,
+int32_t ChangeLists(const char* name, const std::string& args, TPrimitive& primitive,
                     Change change) {
-  Editor& editor = Editor::get();
-  editor.before_change(name, primitive);
+  TEditor& editor = TEditor::get();
+  editor.BeforeChange(name, primitive);
   change(primitive);
-  editor.after_change();
+  editor.AfterChange();
   return Finish(name, args, kStatusOk, true);
 }
 
@@ -130,14 +130,14 @@ constexpr uint32_t kMaxReferences = 4096;
 
 }  // namespace
 
-int32_t ClassMemberAt(uint32_t handle, uint32_t index, PcbText* name) {
+int32_t ClassMemberAt(uint32_t handle, uint32_t index, TRecordText* name) {
   const char* op = "PcbApi_GetMemberFromClassAt";
   const std::string args = std::to_string(handle) + ", " + std::to_string(index);
-  if (int32_t injected = enter_call(op)) {
-    trace_call(op, args, injected, nullptr, true);
+  if (int32_t injected = EnterCall(op)) {
+    TraceCall(op, args, injected, nullptr, true);
     return injected;
   }
-  const Primitive* primitive = FindOfKind(handle, kClassKind);
+  const TPrimitive* primitive = FindOfKind(handle, kClassKind);
   // Past the last member the answer is 1, which ends the caller's loop.
   if (!primitive || index >= primitive->members.size()) return Finish(op, args, kStatusNotFound);
   const std::string& member = primitive->members[index];
@@ -146,63 +146,63 @@ int32_t ClassMemberAt(uint32_t handle, uint32_t index, PcbText* name) {
   return Finish(op, args, kStatusOk);
 }
 
-int32_t AddClassMember(uint32_t handle, const PcbText* name) {
+int32_t AddClassMember(uint32_t handle, const TRecordText* name) {
   const char* op = "PcbApi_AddMemberToClass";
   const std::string args = std::to_string(handle);
-  if (int32_t injected = enter_call(op)) {
-    trace_call(op, args, injected, nullptr, true);
+  if (int32_t injected = EnterCall(op)) {
+    TraceCall(op, args, injected, nullptr, true);
     return injected;
   }
-  Primitive* primitive = FindOfKind(handle, kClassKind);
+  TPrimitive* primitive = FindOfKind(handle, kClassKind);
   if (!primitive) return Finish(op, args, kStatusNotFound);
   const std::string member(name->Chars, name->Length);
-  return ChangeLists(op, args, *primitive, [&](Primitive& p) { p.members.push_back(member); });
+  return ChangeLists(op, args, *primitive, [&](TPrimitive& p) { p.members.push_back(member); });
 }
 
 int32_t RemoveClassMembers(uint32_t handle) {
   const char* op = "PcbApi_RemoveAllMembersFromClass";
   const std::string args = std::to_string(handle);
-  if (int32_t injected = enter_call(op)) {
-    trace_call(op, args, injected, nullptr, true);
+  if (int32_t injected = EnterCall(op)) {
+    TraceCall(op, args, injected, nullptr, true);
     return injected;
   }
-  Primitive* primitive = FindOfKind(handle, kClassKind);
+  TPrimitive* primitive = FindOfKind(handle, kClassKind);
   if (!primitive) return Finish(op, args, kStatusNotFound);
-  return ChangeLists(op, args, *primitive, [](Primitive& p) { p.members.clear(); });
+  return ChangeLists(op, args, *primitive, [](TPrimitive& p) { p.members.clear(); });
 }
 
-int32_t DimensionReferenceCount(uint8_t readFlag, uint32_t handle, uint32_t* count) {
+int32_t DimensionReferenceCount(uint8_t read_flag, uint32_t handle, uint32_t* count) {
   const char* op = "PcbApi_References_Count";
-  const std::string args = std::to_string(readFlag) + ", " + std::to_string(handle);
-  if (int32_t injected = enter_call(op)) {
-    trace_call(op, args, injected, nullptr, true);
+  const std::string args = std::to_string(read_flag) + ", " + std::to_string(handle);
+  if (int32_t injected = EnterCall(op)) {
+    TraceCall(op, args, injected, nullptr, true);
     return injected;
   }
-  Primitive* primitive = FindOfKind(handle, kDimensionKind);
+  TPrimitive* primitive = FindOfKind(handle, kDimensionKind);
   if (!primitive) return Finish(op, args, kStatusNotFound);
-  if (readFlag != 0) {
+  if (read_flag != 0) {
     *count = static_cast<uint32_t>(primitive->references.size());
     return Finish(op, args, kStatusOk);
   }
   if (*count > kMaxReferences) return Finish(op, args, kStatusInvalidValue);
   if (*count == primitive->references.size()) return Finish(op, args, kStatusOk);
   const uint32_t n = *count;
-  return ChangeLists(op, args, *primitive, [n](Primitive& p) { p.references.resize(n); });
+  return ChangeLists(op, args, *primitive, [n](TPrimitive& p) { p.references.resize(n); });
 }
 
-int32_t DimensionReferenceAt(uint8_t readFlag, uint32_t handle, uint32_t index, int32_t* f4,
+int32_t DimensionReferenceAt(uint8_t read_flag, uint32_t handle, uint32_t index, int32_t* f4,
                              int32_t* f5, int32_t* f6, int32_t* f7) {
   const char* op = "PcbApi_References_At";
   const std::string args =
-      std::to_string(readFlag) + ", " + std::to_string(handle) + ", " + std::to_string(index);
-  if (int32_t injected = enter_call(op)) {
-    trace_call(op, args, injected, nullptr, true);
+      std::to_string(read_flag) + ", " + std::to_string(handle) + ", " + std::to_string(index);
+  if (int32_t injected = EnterCall(op)) {
+    TraceCall(op, args, injected, nullptr, true);
     return injected;
   }
-  Primitive* primitive = FindOfKind(handle, kDimensionKind);
+  TPrimitive* primitive = FindOfKind(handle, kDimensionKind);
   if (!primitive || index >= primitive->references.size()) return Finish(op, args, kStatusNotFound);
   TDimensionReference& reference = primitive->references[index];
-  if (readFlag != 0) {
+  if (read_flag != 0) {
     *f4 = reference[0];
     *f5 = reference[1];
     *f6 = reference[2];
@@ -212,20 +212,20 @@ int32_t DimensionReferenceAt(uint8_t readFlag, uint32_t handle, uint32_t index, 
   const TDimensionReference given{*f4, *f5, *f6, *f7};
   if (given == reference) return Finish(op, args, kStatusOk);
   return ChangeLists(op, args, *primitive,
-                     [&](Primitive& p) { p.references[index] = given; });
+                     [&](TPrimitive& p) { p.references[index] = given; });
 }
 
-int32_t EmbeddedData(uint8_t readFlag, uint32_t handle, uint32_t* length, uint8_t* buffer) {
+int32_t EmbeddedData(uint8_t read_flag, uint32_t handle, uint32_t* length, uint8_t* buffer) {
   const char* op = "PcbApi_QueryEmbedded";
-  const std::string args = std::to_string(readFlag) + ", " + std::to_string(handle);
-  if (int32_t injected = enter_call(op)) {
-    trace_call(op, args, injected, nullptr, true);
+  const std::string args = std::to_string(read_flag) + ", " + std::to_string(handle);
+  if (int32_t injected = EnterCall(op)) {
+    TraceCall(op, args, injected, nullptr, true);
     return injected;
   }
-  Primitive* primitive = FindOfKind(handle, kEmbeddedKind);
+  TPrimitive* primitive = FindOfKind(handle, kEmbeddedKind);
   if (!primitive) return Finish(op, args, kStatusNotFound);
   // The caller's buffer holds kEmbeddedCapacity bytes.
-  if (readFlag != 0) {
+  if (read_flag != 0) {
     *length = static_cast<uint32_t>(primitive->data.size());
     if (!primitive->data.empty()) std::memcpy(buffer, primitive->data.data(), primitive->data.size());
     return Finish(op, args, kStatusOk);
@@ -233,5 +233,5 @@ int32_t EmbeddedData(uint8_t readFlag, uint32_t handle, uint32_t* length, uint8_
   if (*length > kEmbeddedCapacity) return Finish(op, args, kStatusInvalidValue);
   std::vector<uint8_t> given(buffer, buffer + *length);
   if (given == primitive->data) return Finish(op, args, kStatusOk);
-  return ChangeLists(op, args, *primitive, [&](Primitive& p) { p.data = std::move(given); });
+  return ChangeLists(op, args, *primitive, [&](TPrimitive& p) { p.data = std::move(given); });
 }

@@ -4,21 +4,21 @@
 #include "pcb/objects/pcb_via.h"
 #include "pcb/pcb_api_wrappers.h"
 
-int32_t LegacyQueryPad(uint8_t readFlag, uint32_t handle, uint16_t* flags, uint16_t* value16,
-                       TLegacyLayer* legacyLayer, uint32_t* value32a, uint8_t* value8,
+int32_t LegacyQueryPad(uint8_t read_flag, uint32_t handle, uint16_t* flags, uint16_t* value16,
+                       TLegacyLayer* legacy_layer, uint32_t* value32a, uint8_t* value8,
                        uint32_t* value32b, int32_t* x, int32_t* y, int32_t* f11, int32_t* f12,
-                       int32_t* f13, int32_t* f14, int32_t* f15, int32_t* f16, int32_t* holeSize,
-                       uint8_t* f18, uint8_t* f19, uint8_t* f20, PcbText20* f21, uint8_t* f22,
-                       uint8_t* f23, double* rotation, PcbText20* f25, PcbText20* f26,
-                       uint32_t* f27, PcbText20* f28, uint8_t* f29, uint8_t* f30, uint32_t* f31,
+                       int32_t* f13, int32_t* f14, int32_t* f15, int32_t* f16, int32_t* size_of_hole,
+                       uint8_t* f18, uint8_t* f19, uint8_t* f20, TRecordText20* f21, uint8_t* f22,
+                       uint8_t* f23, double* rotation, TRecordText20* f25, TRecordText20* f26,
+                       uint32_t* f27, TRecordText20* f28, uint8_t* f29, uint8_t* f30, uint32_t* f31,
                        int64_t* f32, uint32_t* f33, uint32_t* f34, uint32_t* f35, uint8_t* f36,
                        uint8_t* f37) {
-  TLayerId layer = LegacyLayerToLayerId(*legacyLayer);
+  TLayerId layer = LegacyLayerToLayerId(*legacy_layer);
   const int32_t status =
-      PcbApi_QueryPad(readFlag, handle, flags, value16, &layer, value32a, value8, value32b, x, y,
-                      f11, f12, f13, f14, f15, f16, holeSize, f18, f19, f20, f21, f22, f23,
+      PcbApi_QueryPad(read_flag, handle, flags, value16, &layer, value32a, value8, value32b, x, y,
+                      f11, f12, f13, f14, f15, f16, size_of_hole, f18, f19, f20, f21, f22, f23,
                       rotation, f25, f26, f27, f28, f29, f30, f31, f32, f33, f34, f35, f36, f37);
-  *legacyLayer = LayerIdToLegacyLayer(layer);
+  *legacy_layer = LayerIdToLegacyLayer(layer);
   return status;
 }
 
@@ -37,18 +37,18 @@ TCoord ReadHoleSize(uint32_t handle, TObjectId kind) {
   return 0;
 }
 
-bool RewriteHoleSize(uint32_t handle, TObjectId kind, TCoord newSize) {
+bool RewriteHoleSize(uint32_t handle, TObjectId kind, TCoord new_size) {
   if (kind == ePadObject) {
     TPcbPad pad(handle);
     if (pad.LegacyQueryRecord(1) != 0) return false;
-    pad.Hole = newSize;
+    pad.Hole = new_size;
     pad.LegacyQueryRecord(0);
     return true;
   }
   if (kind == eViaObject) {
     TPcbVia via(handle);
     if (via.QueryRecord(1) != 0) return false;
-    via.Hole = newSize;
+    via.Hole = new_size;
     via.QueryRecord(0);
     return true;
   }

@@ -8,7 +8,7 @@ class TPcbArc : public TPCBObject {
  public:
   explicit TPcbArc(uint32_t handle) : TPCBObject(handle) { ObjectId = eArcObject; }
 
-  int32_t Query(uint8_t readFlag) override;
+  int32_t Query(uint8_t read_flag) override;
 
   int32_t GetExtraValue1() const override { return F15; }
   int32_t GetRadius() const override { return Radius; }

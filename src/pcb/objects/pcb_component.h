@@ -14,7 +14,7 @@ class TPcbComponent : public TPcbGroupObject {
   // Channel offset, kind, the component record (its layer as a legacy number, stored back only when
   // the call succeeds), the source designator, the source links and the 3D model; the status is the
   // component record's.
-  int32_t Query(uint8_t readFlag) override;
+  int32_t Query(uint8_t read_flag) override;
 
   std::string GetName() const override;  // GetObjectText of NameText
   double GetRotation() const override { return Rotation; }
@@ -24,13 +24,13 @@ class TPcbComponent : public TPcbGroupObject {
   uint8_t ComponentKind = 0;
   double Rotation = 0;
   uint32_t NameText = 0, CommentText = 0;
-  PcbText Pattern{};
+  TRecordText Pattern{};
   uint8_t NameOn = 0, CommentOn = 0;
-  PcbText SourceDesignator{}, SourceUniqueId{};
+  TRecordText SourceDesignator{}, SourceUniqueId{};
   uint8_t LockStrings = 0;
   uint32_t F6 = 0;
-  PcbText FootprintDescription{}, LibraryReference{}, HierarchicalPath{}, SourceLibrary{};
+  TRecordText FootprintDescription{}, LibraryReference{}, HierarchicalPath{}, SourceLibrary{};
   uint8_t F7 = 0, F8 = 0;
   uint32_t F9 = 0, F10 = 0;
-  PcbText ModelName{};
+  TRecordText ModelName{};
 };

@@ -9,7 +9,7 @@ class TPcbFromTo : public TPCBObject {
  public:
   explicit TPcbFromTo(uint32_t handle) : TPCBObject(handle) { ObjectId = eConnectionObject; }
 
-  int32_t Query(uint8_t readFlag) override;
+  int32_t Query(uint8_t read_flag) override;
 
   TCoord GetX2() const override { return X2; }
   TCoord GetY2() const override { return Y2; }
@@ -31,9 +31,9 @@ class TPcbManualFromTo : public TPCBObject {
  public:
   explicit TPcbManualFromTo(uint32_t handle) : TPCBObject(handle) { ObjectId = eFromToObject; }
 
-  int32_t Query(uint8_t readFlag) override;
+  int32_t Query(uint8_t read_flag) override;
 
-  PcbText FromPad{}, ToPad{};
+  TRecordText FromPad{}, ToPad{};
   uint32_t Net = 0;
   uint8_t F7 = 0;
 };

@@ -10,7 +10,7 @@ class TPcbCoordinate : public TPcbGroupObject {
     ObjectId = eCoordinateObject;
   }
 
-  int32_t Query(uint8_t readFlag) override;
+  int32_t Query(uint8_t read_flag) override;
 
   int32_t Size = 0, LineWidth = 0, TextHeight = 0;
   uint8_t Style = 0;

@@ -10,9 +10,9 @@ class TPcbRule : public TPCBObject {
  public:
   explicit TPcbRule(uint32_t handle) : TPCBObject(handle) { ObjectId = eRuleObject; }
 
-  int32_t Query(uint8_t readFlag) override;
+  int32_t Query(uint8_t read_flag) override;
 
-  PcbText Name{}, Scope1{}, Scope2{};
+  TRecordText Name{}, Scope1{}, Scope2{};
   uint8_t RuleKind = 0, Enabled = 0;
   std::array<uint8_t, 6> F8{};    // fields 8 to 13
   std::array<int32_t, 8> F14{};   // fields 14 to 21
@@ -24,9 +24,9 @@ class TPcbViolation : public TPCBObject {
  public:
   explicit TPcbViolation(uint32_t handle) : TPCBObject(handle) { ObjectId = eViolationObject; }
 
-  int32_t Query(uint8_t readFlag) override;
+  int32_t Query(uint8_t read_flag) override;
 
-  PcbText Name{}, Description{};
+  TRecordText Name{}, Description{};
   uint32_t Primitive1 = 0, Primitive2 = 0;
   uint8_t F7 = 0;
 };

@@ -19,7 +19,7 @@ class TPcbDimension : public TPcbGroupObject {
 
   // The dimension record, the reference count and each reference, the extended record; the status
   // is the two records' statuses and-ed. A count the host cannot give leaves the table as it was.
-  int32_t Query(uint8_t readFlag) override;
+  int32_t Query(uint8_t read_flag) override;
 
   TCoord DimensionX2 = 0, DimensionY2 = 0;
   int32_t F13 = 0, F14 = 0;

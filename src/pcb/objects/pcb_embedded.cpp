@@ -8,9 +8,9 @@ constexpr int32_t kLengthBeyondBuffer = 2;
 
 }  // namespace
 
-int32_t TPcbEmbedded::Query(uint8_t readFlag) {
-  QueryBitFields(readFlag);
+int32_t TPcbEmbedded::Query(uint8_t read_flag) {
+  QueryBitFields(read_flag);
   // A length beyond the buffer would have the host read past it: refused, nothing written.
-  if (readFlag == 0 && Length > kBufferSize) return kLengthBeyondBuffer;
-  return PcbApi_QueryEmbedded(readFlag, Handle, &Length, Buffer.get());
+  if (read_flag == 0 && Length > kBufferSize) return kLengthBeyondBuffer;
+  return PcbApi_QueryEmbedded(read_flag, Handle, &Length, Buffer.get());
 }

@@ -15,7 +15,7 @@ class TPcbEmbedded : public TPCBObject {
     ObjectId = eEmbeddedObject;
   }
 
-  int32_t Query(uint8_t readFlag) override;
+  int32_t Query(uint8_t read_flag) override;
 
   uint32_t Length = 0;
   std::unique_ptr<uint8_t[]> Buffer;  // kBufferSize bytes, zeroed

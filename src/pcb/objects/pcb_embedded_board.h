@@ -12,7 +12,7 @@ class TPcbEmbeddedBoard : public TPCBObject {
     Layer = LegacyLayerToLayerId(1);
   }
 
-  int32_t Query(uint8_t readFlag) override;
+  int32_t Query(uint8_t read_flag) override;
 
   uint8_t GetTextOption() const override { return F15; }
   void SetTextOption(uint8_t value) override { F15 = value; }

@@ -2,7 +2,7 @@
 
 #include "pcb/pcb_api_wrappers.h"
 
-int32_t TPcbNet::Query(uint8_t readFlag) {
-  QueryBitFields(readFlag);
-  return PcbApi_QueryNet(readFlag, Handle, &Name, &Colour, &Visible, &F6);
+int32_t TPcbNet::Query(uint8_t read_flag) {
+  QueryBitFields(read_flag);
+  return PcbApi_QueryNet(read_flag, Handle, &Name, &Colour, &Visible, &F6);
 }

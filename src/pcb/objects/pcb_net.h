@@ -8,12 +8,12 @@ class TPcbNet : public TPcbGroupObject {
  public:
   explicit TPcbNet(uint32_t handle) : TPcbGroupObject(handle) { ObjectId = eNetObject; }
 
-  int32_t Query(uint8_t readFlag) override;
+  int32_t Query(uint8_t read_flag) override;
 
   std::string GetName() const override { return LoadText(Name); }
   void SetName(std::string_view value) override { StoreText(Name, value); }
 
-  PcbText Name{};
+  TRecordText Name{};
   uint32_t Colour = 0;
   uint8_t Visible = 0, F6 = 0;
 };

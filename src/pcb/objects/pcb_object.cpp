@@ -3,14 +3,14 @@
 #include "pcb/objects/object_geometry.h"
 #include "pcb/pcb_api_wrappers.h"
 
-void TPCBObject::QueryBitFields(uint8_t readFlag) {
-  PcbApi_GetObjectBitField2(readFlag, Handle, &Flags2);
-  PcbApi_GetObjectBitField3(readFlag, Handle, &Flags3);
+void TPCBObject::QueryBitFields(uint8_t read_flag) {
+  PcbApi_GetObjectBitField2(read_flag, Handle, &Flags2);
+  PcbApi_GetObjectBitField3(read_flag, Handle, &Flags3);
 }
 
-int32_t TPCBObject::Query(uint8_t readFlag) {
-  QueryBitFields(readFlag);
-  return PcbApi_QueryPrimitive(readFlag, Handle, &Flags, &Value16, &Layer, &Value32a, &Value32b,
+int32_t TPCBObject::Query(uint8_t read_flag) {
+  QueryBitFields(read_flag);
+  return PcbApi_QueryPrimitive(read_flag, Handle, &Flags, &Value16, &Layer, &Value32a, &Value32b,
                                &Value8);
 }
 

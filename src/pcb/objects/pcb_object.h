@@ -25,7 +25,7 @@ class TPCBObject : public TObject {
 
   // 1 reads every field from the host, 0 writes every field back; the status of the record call.
   // Every transfer starts with the two bit-field calls.
-  virtual int32_t Query(uint8_t readFlag);
+  virtual int32_t Query(uint8_t read_flag);
   // PcbApi_QueryObjectBoundingRectangle: left, bottom, right, top. Left as they were when the host
   // cannot answer.
   virtual void GetBoundingRectangle(TCoord* a, TCoord* b, TCoord* c, TCoord* d) const;
@@ -212,7 +212,7 @@ class TPCBObject : public TObject {
 
  protected:
   // The two calls every transfer starts with.
-  void QueryBitFields(uint8_t readFlag);
+  void QueryBitFields(uint8_t read_flag);
   // Whether the object lies on a legacy layer, for the per-layer getters.
   bool OnLayer(TLegacyLayer layer) const { return LegacyLayerToLayerId(layer) == Layer; }
 

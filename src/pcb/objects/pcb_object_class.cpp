@@ -9,13 +9,13 @@ constexpr int32_t kTooManyMembers = 2;
 
 }  // namespace
 
-int32_t TPCBObjectClass::Query(uint8_t readFlag) {
-  QueryBitFields(readFlag);
-  PcbApi_QueryClass(readFlag, Handle, &Name, &MemberKind, &SuperClass, &F6);
-  if (readFlag != 0 && readFlag != 2) {
+int32_t TPCBObjectClass::Query(uint8_t read_flag) {
+  QueryBitFields(read_flag);
+  PcbApi_QueryClass(read_flag, Handle, &Name, &MemberKind, &SuperClass, &F6);
+  if (read_flag != 0 && read_flag != 2) {
     std::vector<std::string> members;
     for (uint32_t index = 0; index < kMaxMembers; ++index) {
-      PcbText name{};
+      TRecordText name{};
       const int32_t status = PcbApi_GetMemberFromClassAt(Handle, index, &name);
       if (status == 1) {  // the end of the list
         Members = std::move(members);
@@ -28,7 +28,7 @@ int32_t TPCBObjectClass::Query(uint8_t readFlag) {
   }
   int32_t status = PcbApi_RemoveAllMembersFromClass(Handle);
   for (const std::string& member : Members) {
-    PcbText name{};
+    TRecordText name{};
     StoreText(name, member);  // cut to 255
     status = PcbApi_AddMemberToClass(Handle, &name);
   }

@@ -17,9 +17,9 @@ class TPCBObjectClass : public TPCBObject {
   // The class record, then the members: reading (any flag but 0 and 2) fetches them by index until
   // the host answers 1; writing (0 or 2) removes every member and adds the list back in order. The
   // status is the last membership call's. A read that fails on the way keeps the list it had.
-  int32_t Query(uint8_t readFlag) override;
+  int32_t Query(uint8_t read_flag) override;
 
-  PcbText Name{};
+  TRecordText Name{};
   uint8_t MemberKind = 0, SuperClass = 0, F6 = 0;
   std::vector<std::string> Members;
 };

@@ -12,17 +12,17 @@ constexpr uint8_t kRoundedRectangle = 9;
 
 }  // namespace
 
-int32_t TPcbPad::QueryRecord(uint8_t readFlag) {
-  return PcbApi_QueryPad(readFlag, Handle, &Flags, &Value16, &Layer, &Value32a, &Value8, &Value32b,
+int32_t TPcbPad::QueryRecord(uint8_t read_flag) {
+  return PcbApi_QueryPad(read_flag, Handle, &Flags, &Value16, &Layer, &Value32a, &Value8, &Value32b,
                          &X, &Y, &F11, &F12, &F13, &F14, &F15, &F16, &Hole, &F18, &F19, &F20, &F21,
                          &F22, &F23, &Rotation, &F25, &F26, &F27, &F28, &F29, &F30, &F31, &F32,
                          &F33, &F34, &F35, &F36, &F37);
 }
 
-int32_t TPcbPad::LegacyQueryRecord(uint8_t readFlag) {
+int32_t TPcbPad::LegacyQueryRecord(uint8_t read_flag) {
   TLegacyLayer legacy = LayerIdToLegacyLayer(Layer);
   const int32_t status =
-      LegacyQueryPad(readFlag, Handle, &Flags, &Value16, &legacy, &Value32a, &Value8, &Value32b,
+      LegacyQueryPad(read_flag, Handle, &Flags, &Value16, &legacy, &Value32a, &Value8, &Value32b,
                      &X, &Y, &F11, &F12, &F13, &F14, &F15, &F16, &Hole, &F18, &F19, &F20, &F21,
                      &F22, &F23, &Rotation, &F25, &F26, &F27, &F28, &F29, &F30, &F31, &F32, &F33,
                      &F34, &F35, &F36, &F37);
@@ -30,14 +30,14 @@ int32_t TPcbPad::LegacyQueryRecord(uint8_t readFlag) {
   return status;
 }
 
-int32_t TPcbPad::Query(uint8_t readFlag) {
-  QueryBitFields(readFlag);
-  const int32_t status = QueryRecord(readFlag);
+int32_t TPcbPad::Query(uint8_t read_flag) {
+  QueryBitFields(read_flag);
+  const int32_t status = QueryRecord(read_flag);
   if (status != 0) return status;
-  PcbApi_QueryPadStackMode(readFlag, Handle, &StackMode);
+  PcbApi_QueryPadStackMode(read_flag, Handle, &StackMode);
   for (int l = 0; l < kStackLayers; ++l) {
     const auto layer = static_cast<uint8_t>(l);
-    if (readFlag != 0) {
+    if (read_flag != 0) {
       PcbApi_QueryPadOrViaShapeOnLayer(Handle, layer, &Shape[l]);
       PcbApi_QueryPadOrViaSizeOnLayer(Handle, layer, &XSize[l], &YSize[l]);
       PcbApi_QueryPadCornerRadiusOnLayer(Handle, layer, &CornerRadius[l]);

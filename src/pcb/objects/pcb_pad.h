@@ -16,12 +16,12 @@ class TPcbPad : public TPCBObject {
   // The bit fields, the pad record (ending there when it fails), the stack mode and the pad stack:
   // reading queries every layer; writing with stack mode 2 sets every layer's shape, size and
   // corner percentage, and with any other mode sets only the corner percentages of rounded layers.
-  int32_t Query(uint8_t readFlag) override;
+  int32_t Query(uint8_t read_flag) override;
   // The pad record alone, one host call, the layer as a layer id.
-  int32_t QueryRecord(uint8_t readFlag);
+  int32_t QueryRecord(uint8_t read_flag);
   // The pad record alone through LegacyQueryPad: the layer makes the round trip through its legacy
   // number. Layer is stored back only when the call succeeds.
-  int32_t LegacyQueryRecord(uint8_t readFlag);
+  int32_t LegacyQueryRecord(uint8_t read_flag);
 
   bool GetByteFlag1() const override { return F36 != 0; }
   void SetByteFlag1(bool on) override { F36 = on ? 1 : 0; }
@@ -76,12 +76,12 @@ class TPcbPad : public TPCBObject {
   int32_t F11 = 0, F12 = 0, F13 = 0, F14 = 0, F15 = 0, F16 = 0;
   TCoord Hole = 0;
   uint8_t F18 = 0, F19 = 0, F20 = 0;
-  PcbText20 F21{};
+  TRecordText20 F21{};
   uint8_t F22 = 0, F23 = 0;
   double Rotation = 0;
-  PcbText20 F25{}, F26{};
+  TRecordText20 F25{}, F26{};
   uint32_t F27 = 0;
-  PcbText20 F28{};
+  TRecordText20 F28{};
   uint8_t F29 = 0, F30 = 0;
   uint32_t F31 = 0;
   int64_t F32 = 0;

@@ -8,13 +8,13 @@ class TPcbPolygon : public TPcbGroupObject {
  public:
   explicit TPcbPolygon(uint32_t handle) : TPcbGroupObject(handle) { ObjectId = ePolyObject; }
 
-  int32_t Query(uint8_t readFlag) override;
+  int32_t Query(uint8_t read_flag) override;
 
   uint32_t Net = 0;
   uint8_t HatchStyle = 0;
   int32_t GridSize = 0, TrackSize = 0, MinPrimitiveLength = 0;
   uint8_t PourOver = 0, RemoveDead = 0, PolygonKind = 0;
-  PcbText Name{};
+  TRecordText Name{};
   uint32_t VertexCount = 0;
 };
 

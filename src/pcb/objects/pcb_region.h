@@ -8,7 +8,7 @@ class TPCBRegion : public TPCBObject {
  public:
   explicit TPCBRegion(uint32_t handle) : TPCBObject(handle) { ObjectId = eRegionObject; }
 
-  int32_t Query(uint8_t readFlag) override;
+  int32_t Query(uint8_t read_flag) override;
 
   uint8_t RegionKind = 0;
   uint32_t Net = 0, HoleCount = 0;

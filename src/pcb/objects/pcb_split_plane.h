@@ -10,7 +10,7 @@ class TPcbSplitPlane : public TPcbGroupObject {
     ObjectId = eSplitPlaneObject;
   }
 
-  int32_t Query(uint8_t readFlag) override;
+  int32_t Query(uint8_t read_flag) override;
 
   uint32_t Net = 0, VertexCount = 0;
 };

@@ -13,7 +13,7 @@ class TPcbText : public TPCBObject {
 
   // The text record, the TrueType settings, the display text and the bar-code settings. The status
   // is the TrueType call's, or 1 when the bar-code call answers 1.
-  int32_t Query(uint8_t readFlag) override;
+  int32_t Query(uint8_t read_flag) override;
 
   int32_t GetExtraValue2() const override { return F17; }
   int32_t GetExtraValue3() const override { return F18; }
@@ -39,13 +39,13 @@ class TPcbText : public TPCBObject {
   int32_t Height = 0, Width = 0;
   double Rotation = 0;
   uint8_t Mirrored = 0;
-  PcbText Text{};
+  TRecordText Text{};
   int32_t F16 = 0, F17 = 0, F18 = 0;
   uint8_t TrueType = 0;
-  PcbText FontName{};
+  TRecordText FontName{};
   uint8_t Bold = 0, Italic = 0, Inverted = 0;
   int32_t Border = 0;
-  PcbText DisplayText{};
+  TRecordText DisplayText{};
   uint8_t BarCodeKind = 0;
   int32_t BarWidth = 0, BarHeight = 0;
   uint8_t ShowText = 0;

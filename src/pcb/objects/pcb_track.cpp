@@ -2,9 +2,9 @@
 
 #include "pcb/pcb_api_wrappers.h"
 
-int32_t TPcbTrack::Query(uint8_t readFlag) {
-  QueryBitFields(readFlag);
-  return PcbApi_QueryTrack(readFlag, Handle, &Flags, &Value16, &Layer, &Value32a, &Value8,
+int32_t TPcbTrack::Query(uint8_t read_flag) {
+  QueryBitFields(read_flag);
+  return PcbApi_QueryTrack(read_flag, Handle, &Flags, &Value16, &Layer, &Value32a, &Value8,
                            &Value32b, &X, &Y, &X2, &Y2, &Width, &F14, &F15, &F16);
 }
 

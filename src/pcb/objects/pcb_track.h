@@ -8,7 +8,7 @@ class TPcbTrack : public TPCBObject {
  public:
   explicit TPcbTrack(uint32_t handle) : TPCBObject(handle) { ObjectId = eTrackObject; }
 
-  int32_t Query(uint8_t readFlag) override;
+  int32_t Query(uint8_t read_flag) override;
   void MoveBy(TCoord dx, TCoord dy) override;
 
   TCoord GetX2() const override { return X2; }

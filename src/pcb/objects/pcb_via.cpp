@@ -2,15 +2,15 @@
 
 #include "pcb/pcb_api_wrappers.h"
 
-int32_t TPcbVia::Query(uint8_t readFlag) {
-  QueryBitFields(readFlag);
-  return QueryRecord(readFlag);
+int32_t TPcbVia::Query(uint8_t read_flag) {
+  QueryBitFields(read_flag);
+  return QueryRecord(read_flag);
 }
 
-int32_t TPcbVia::QueryRecord(uint8_t readFlag) {
+int32_t TPcbVia::QueryRecord(uint8_t read_flag) {
   TLegacyLayer legacy = LayerIdToLegacyLayer(Layer);
   const int32_t status =
-      PcbApi_QueryVia(readFlag, Handle, &Flags, &Value16, &legacy, &Value32a, &Value8, &Value32b,
+      PcbApi_QueryVia(read_flag, Handle, &Flags, &Value16, &legacy, &Value32a, &Value8, &Value32b,
                       &X, &Y, &Size, &Hole, &F13, &F14, &F15, &F16);
   if (status == 0) Layer = LegacyLayerToLayerId(legacy);
   return status;

@@ -10,10 +10,10 @@ class TPcbVia : public TPCBObject {
   explicit TPcbVia(uint32_t handle) : TPCBObject(handle) { ObjectId = eViaObject; }
 
   // The bit fields and the via record.
-  int32_t Query(uint8_t readFlag) override;
+  int32_t Query(uint8_t read_flag) override;
   // The via record alone, one host call: Layer goes as its legacy number and is stored back, as the
   // id of the number the host gave, only when the call succeeds.
-  int32_t QueryRecord(uint8_t readFlag);
+  int32_t QueryRecord(uint8_t read_flag);
 
   bool GetByteFlag1() const override { return F15 != 0; }
   void SetByteFlag1(bool on) override { F15 = on ? 1 : 0; }

@@ -12,7 +12,7 @@
 namespace pcbtest {
 namespace {
 
-using BoardKindsTest = PcbTest;
+using TBoardKindsTest = PcbTest;
 
 // One primitive of every kind the model holds, each with fields, lists and all, in canonical form.
 std::vector<std::string> EveryKind() {
@@ -47,23 +47,23 @@ std::vector<std::string> EveryKind() {
   };
 }
 
-TEST_F(BoardKindsTest, EveryKindLoadsAndSavesToTheSameBytes) {
-  const std::string canonical = board_text(EveryKind());
+TEST_F(TBoardKindsTest, EveryKindLoadsAndSavesToTheSameBytes) {
+  const std::string canonical = BoardText(EveryKind());
   std::string error;
-  ASSERT_TRUE(open_board_text(canonical, &error)) << error;
-  EXPECT_EQ(saved_board(), canonical);
+  ASSERT_TRUE(OpenBoardText(canonical, &error)) << error;
+  EXPECT_EQ(SavedBoard(), canonical);
   const std::pair<uint32_t, uint8_t> kinds[] = {{11, 7},  {12, 17}, {13, 12}, {14, 18}, {15, 21},
                                                 {16, 16}, {17, 19}, {18, 15}, {19, 20}, {21, 14},
                                                 {22, 13}, {23, 22}, {24, 26}, {25, 11}};
   for (const auto& [handle, kind] : kinds) EXPECT_EQ(PcbApi_GetObjectIdFromObjectHandle(handle), kind);
 }
 
-TEST_F(BoardKindsTest, RefusedListsNameTheLineAndField) {
-  struct Case {
+TEST_F(TBoardKindsTest, RefusedListsNameTheLineAndField) {
+  struct TCase {
     std::string primitive;
     std::string error;
   };
-  const Case cases[] = {
+  const TCase cases[] = {
       {"{\"kind\": \"region\", \"handle\": 1, \"vertexCount\": 2, \"vertices\": [[0, 0]]}",
        "primitives[0].vertices: vertexCount 2 does not match the 1 vertices"},
       {"{\"kind\": \"polygon\", \"handle\": 1, \"vertices\": [[0, 0, 1]]}",
@@ -80,42 +80,42 @@ TEST_F(BoardKindsTest, RefusedListsNameTheLineAndField) {
        "primitives[0].members: unknown field"},
       {"{\"kind\": \"sprocket\", \"handle\": 1}", "primitives[0].kind: expected one of \"arc\""},
   };
-  for (const Case& c : cases) {
+  for (const TCase& c : cases) {
     SCOPED_TRACE(c.primitive.substr(0, 80));
     std::string error;
-    EXPECT_FALSE(open_board_text(board_text({c.primitive}), &error));
+    EXPECT_FALSE(OpenBoardText(BoardText({c.primitive}), &error));
     EXPECT_NE(error.find(":10: " + c.error), std::string::npos) << error;
   }
 }
 
-TEST_F(BoardKindsTest, AnOmittedVertexCountFollowsTheVertices) {
-  ASSERT_TRUE(open_board_text(board_text(
+TEST_F(TBoardKindsTest, AnOmittedVertexCountFollowsTheVertices) {
+  ASSERT_TRUE(OpenBoardText(BoardText(
       {"{\"kind\": \"polygon\", \"handle\": 1, \"vertices\": [[0, 0], [1, 0], [1, 1]]}"})));
-  EXPECT_NE(saved_board().find("\"vertexCount\": 3, \"vertices\""), std::string::npos);
+  EXPECT_NE(SavedBoard().find("\"vertexCount\": 3, \"vertices\""), std::string::npos);
 }
 
-TEST_F(BoardKindsTest, ClassMembersAreListedInOrderAndReplacedByRemoveAndAdd) {
-  ASSERT_TRUE(open_board_text(board_text(EveryKind())));
-  PcbText name{};
+TEST_F(TBoardKindsTest, ClassMembersAreListedInOrderAndReplacedByRemoveAndAdd) {
+  ASSERT_TRUE(OpenBoardText(BoardText(EveryKind())));
+  TRecordText name{};
   std::vector<std::string> members;
   uint32_t index = 0;
-  while (PcbApi_GetMemberFromClassAt(18, index++, &name) == 0) members.push_back(text_of(name));
+  while (PcbApi_GetMemberFromClassAt(18, index++, &name) == 0) members.push_back(TextOf(name));
   EXPECT_EQ(members, (std::vector<std::string>{"GND", "VCC", "+5V"}));
   EXPECT_EQ(PcbApi_RemoveAllMembersFromClass(18), 0);
-  set_text(name, "AGND");
+  SetText(name, "AGND");
   EXPECT_EQ(PcbApi_AddMemberToClass(18, &name), 0);
-  EXPECT_NE(saved_board().find("\"members\": [\"AGND\"]"), std::string::npos);
+  EXPECT_NE(SavedBoard().find("\"members\": [\"AGND\"]"), std::string::npos);
   // The list change is one undo step like any record write.
-  EXPECT_TRUE(undo());
-  EXPECT_TRUE(undo());
-  EXPECT_NE(saved_board().find("\"members\": [\"GND\", \"VCC\", \"+5V\"]"), std::string::npos);
+  EXPECT_TRUE(Undo());
+  EXPECT_TRUE(Undo());
+  EXPECT_NE(SavedBoard().find("\"members\": [\"GND\", \"VCC\", \"+5V\"]"), std::string::npos);
   // Not a class: refused, as is every index past the end.
   EXPECT_EQ(PcbApi_AddMemberToClass(20, &name), 1);
   EXPECT_EQ(PcbApi_GetMemberFromClassAt(18, 3, &name), 1);
 }
 
-TEST_F(BoardKindsTest, DimensionReferencesAndEmbeddedBytesGoBothWays) {
-  ASSERT_TRUE(open_board_text(board_text(EveryKind())));
+TEST_F(TBoardKindsTest, DimensionReferencesAndEmbeddedBytesGoBothWays) {
+  ASSERT_TRUE(OpenBoardText(BoardText(EveryKind())));
   uint32_t count = 0;
   ASSERT_EQ(PcbApi_References_Count(1, 22, &count), 0);
   ASSERT_EQ(count, 2u);
@@ -126,7 +126,7 @@ TEST_F(BoardKindsTest, DimensionReferencesAndEmbeddedBytesGoBothWays) {
   r[0] = 99;
   EXPECT_EQ(PcbApi_References_At(0, 22, 1, &r[0], &r[1], &r[2], &r[3]), 0);
   EXPECT_EQ(PcbApi_References_At(1, 22, 2, &r[0], &r[1], &r[2], &r[3]), 1);
-  EXPECT_NE(saved_board().find("[99, 6, 7, 8]"), std::string::npos);
+  EXPECT_NE(SavedBoard().find("[99, 6, 7, 8]"), std::string::npos);
 
   std::vector<uint8_t> buffer(4096, 0xAA);
   uint32_t length = 0;
@@ -138,22 +138,22 @@ TEST_F(BoardKindsTest, DimensionReferencesAndEmbeddedBytesGoBothWays) {
   EXPECT_EQ(PcbApi_QueryEmbedded(0, 19, &length, buffer.data()), 2);
   length = 2;
   EXPECT_EQ(PcbApi_QueryEmbedded(0, 19, &length, buffer.data()), 0);
-  EXPECT_NE(saved_board().find("\"data\": \"00ff\""), std::string::npos);
+  EXPECT_NE(SavedBoard().find("\"data\": \"00ff\""), std::string::npos);
 }
 
-TEST_F(BoardKindsTest, RecordsOfTheNewKindsAreWrittenBackAndUndone) {
-  ASSERT_TRUE(open_board_text(board_text(EveryKind())));
-  PcbText name{}, description{};
+TEST_F(TBoardKindsTest, RecordsOfTheNewKindsAreWrittenBackAndUndone) {
+  ASSERT_TRUE(OpenBoardText(BoardText(EveryKind())));
+  TRecordText name{}, description{};
   uint32_t p1 = 0, p2 = 0;
   uint8_t f7 = 0;
   ASSERT_EQ(PcbApi_QueryViolation(1, 17, &name, &description, &p1, &p2, &f7), 0);
-  EXPECT_EQ(text_of(name), "Short");
+  EXPECT_EQ(TextOf(name), "Short");
   EXPECT_EQ(p2, 12u);
   p2 = 25;
   EXPECT_EQ(PcbApi_QueryViolation(0, 17, &name, &description, &p1, &p2, &f7), 0);
-  EXPECT_NE(saved_board().find("\"primitive2\": 25"), std::string::npos);
-  EXPECT_TRUE(undo());
-  EXPECT_NE(saved_board().find("\"primitive2\": 12"), std::string::npos);
+  EXPECT_NE(SavedBoard().find("\"primitive2\": 25"), std::string::npos);
+  EXPECT_TRUE(Undo());
+  EXPECT_NE(SavedBoard().find("\"primitive2\": 12"), std::string::npos);
   // The record of another kind does not answer for a handle.
   EXPECT_EQ(PcbApi_QueryViolation(1, 16, &name, &description, &p1, &p2, &f7), 1);
   // The common-block query answers for a component body but not for a from-to.
@@ -166,8 +166,8 @@ TEST_F(BoardKindsTest, RecordsOfTheNewKindsAreWrittenBackAndUndone) {
   EXPECT_EQ(PcbApi_QueryPrimitive(1, 11, &flags, &value16, &layer, &a, &b, &v8), 1);
 }
 
-TEST_F(BoardKindsTest, OutlinesBoundTheirVertices) {
-  ASSERT_TRUE(open_board_text(board_text(EveryKind())));
+TEST_F(TBoardKindsTest, OutlinesBoundTheirVertices) {
+  ASSERT_TRUE(OpenBoardText(BoardText(EveryKind())));
   int32_t left = 0, bottom = 0, right = 0, top = 0;
   ASSERT_EQ(PcbApi_QueryObjectBoundingRectangle(25, &left, &bottom, &right, &top), 0);
   EXPECT_EQ(left, -10);

@@ -7,7 +7,7 @@
 
 namespace {
 
-using Corners = std::array<TCoordPoint, 4>;
+using TCorners = std::array<TCoordPoint, 4>;
 
 TEST(ObjectGeometryTest, RoundingIsToEvenAndStaysInRange) {
   EXPECT_EQ(RoundCoord(0.5), 0);
@@ -21,32 +21,32 @@ TEST(ObjectGeometryTest, RoundingIsToEvenAndStaysInRange) {
 }
 
 TEST(ObjectGeometryTest, AnUnturnedFillHasItsCornersAtItsEnds) {
-  const Corners c = BoxCorners(0, 0, 100, 100, 0, 0);
+  const TCorners c = BoxCorners(0, 0, 100, 100, 0, 0);
   EXPECT_EQ(c[0], (TCoordPoint{0, 0}));
   EXPECT_EQ(c[1], (TCoordPoint{100, 0}));
   EXPECT_EQ(c[2], (TCoordPoint{0, 100}));
   EXPECT_EQ(c[3], (TCoordPoint{100, 100}));
   // A margin grows the box on every side.
-  const Corners m = BoxCorners(0, 0, 100, 100, 0, 10);
+  const TCorners m = BoxCorners(0, 0, 100, 100, 0, 10);
   EXPECT_EQ(m[0], (TCoordPoint{-10, -10}));
   EXPECT_EQ(m[3], (TCoordPoint{110, 110}));
 }
 
 TEST(ObjectGeometryTest, AFlatTrackGivesItsEndsTwice) {
-  const Corners c = BoxCorners(0, 0, 100, 0, 0, 0);
+  const TCorners c = BoxCorners(0, 0, 100, 0, 0, 0);
   EXPECT_EQ(c[0], (TCoordPoint{0, 0}));
   EXPECT_EQ(c[1], (TCoordPoint{100, 0}));
   EXPECT_EQ(c[2], (TCoordPoint{0, 0}));
   EXPECT_EQ(c[3], (TCoordPoint{100, 0}));
   // Flat means no turning either, and odd widths round to even.
-  const Corners odd = BoxCorners(0, 7, 5, 7, 90, 0);
+  const TCorners odd = BoxCorners(0, 7, 5, 7, 90, 0);
   EXPECT_EQ(odd[0], (TCoordPoint{0, 6}));  // centre (0 div 2 + 5 div 2, 7 div 2 + 7 div 2)
   EXPECT_EQ(odd[1], (TCoordPoint{4, 6}));  // 2 - 2.5 and 2 + 2.5, each to the even neighbour
 }
 
 TEST(ObjectGeometryTest, TheCentreTruncatesEachHalfTowardZero) {
   // The centre of 3..5 is 3 div 2 + 5 div 2 = 3, not 4; of -3..-5 it is -4, not -4.5 rounded.
-  Corners c = BoxCorners(3, 3, 3, 5, 0, 0);
+  TCorners c = BoxCorners(3, 3, 3, 5, 0, 0);
   EXPECT_EQ(c[0], (TCoordPoint{2, 2}));
   EXPECT_EQ(c[3], (TCoordPoint{2, 4}));
   c = BoxCorners(-3, -3, -3, -5, 0, 0);
@@ -55,7 +55,7 @@ TEST(ObjectGeometryTest, TheCentreTruncatesEachHalfTowardZero) {
 }
 
 TEST(ObjectGeometryTest, AQuarterTurnSwapsTheBoxSides) {
-  const Corners c = BoxCorners(0, 0, 200, 100, 90, 0);
+  const TCorners c = BoxCorners(0, 0, 200, 100, 90, 0);
   // Centre (100, 50); the 200 by 100 box stands upright after the turn.
   for (const TCoordPoint& p : c) {
     EXPECT_EQ(std::abs(p.X - 100), 50);
@@ -64,17 +64,17 @@ TEST(ObjectGeometryTest, AQuarterTurnSwapsTheBoxSides) {
 }
 
 TEST(ObjectGeometryTest, ExtremeCoordinatesNeitherFaultNorLeaveTheRange) {
-  const Corners c = BoxCorners(kMinCoord, kMinCoord, kMaxCoord, kMaxCoord, 33, kMaxCoord);
+  const TCorners c = BoxCorners(kMinCoord, kMinCoord, kMaxCoord, kMaxCoord, 33, kMaxCoord);
   for (const TCoordPoint& p : c) {
     EXPECT_GE(p.X, kMinCoord);
     EXPECT_LE(p.X, kMaxCoord);
   }
-  const Corners pad = PadCorners(kMaxCoord, kMinCoord, kMaxCoord, kMaxCoord, 1e308, kMinCoord);
+  const TCorners pad = PadCorners(kMaxCoord, kMinCoord, kMaxCoord, kMaxCoord, 1e308, kMinCoord);
   (void)pad;
 }
 
 TEST(ObjectGeometryTest, PadCornersSurroundTheLocation) {
-  const Corners c = PadCorners(1000, 1000, 100, 40, 0, 0);
+  const TCorners c = PadCorners(1000, 1000, 100, 40, 0, 0);
   EXPECT_EQ(c[0], (TCoordPoint{950, 980}));
   EXPECT_EQ(c[1], (TCoordPoint{1050, 980}));
   EXPECT_EQ(c[2], (TCoordPoint{950, 1020}));
@@ -83,12 +83,12 @@ TEST(ObjectGeometryTest, PadCornersSurroundTheLocation) {
 
 TEST(ObjectGeometryTest, APadOfHeightZeroHasADefinedFlatBox) {
   // y_size + 2 margin = 0: the box lies along the pad's turned axis, without a division by zero.
-  const Corners flat = PadCorners(1000, 1000, 100, 0, 0, 0);
+  const TCorners flat = PadCorners(1000, 1000, 100, 0, 0, 0);
   EXPECT_EQ(flat[0], (TCoordPoint{950, 1000}));
   EXPECT_EQ(flat[1], (TCoordPoint{1050, 1000}));
   EXPECT_EQ(flat[2], (TCoordPoint{950, 1000}));
   EXPECT_EQ(flat[3], (TCoordPoint{1050, 1000}));
-  const Corners turned = PadCorners(0, 0, 100, 20, 90, -10);
+  const TCorners turned = PadCorners(0, 0, 100, 20, 90, -10);
   EXPECT_EQ(turned[0], (TCoordPoint{0, -40}));
   EXPECT_EQ(turned[3], (TCoordPoint{0, 40}));
   // Nothing at all: every corner at the location.

@@ -33,13 +33,13 @@ namespace {
 
 // The argument count of an export, from the signature the plug-in calls it through.
 template <class F>
-struct Arity;
+struct TArity;
 template <class R, class... A>
-struct Arity<R(TAVRIN_PCBAPI*)(A...)> {
+struct TArity<R(TAVRIN_PCBAPI*)(A...)> {
   static constexpr size_t value = sizeof...(A);
 };
 #define TAVRIN_EXPECT_ARITY(name, count) \
-  static_assert(Arity<name##_fn>::value == (count), #name " takes " #count " arguments")
+  static_assert(TArity<name##_fn>::value == (count), #name " takes " #count " arguments")
 TAVRIN_EXPECT_ARITY(PcbApi_QueryPrimitive, 8);
 TAVRIN_EXPECT_ARITY(PcbApi_QueryPad, 37);
 TAVRIN_EXPECT_ARITY(PcbApi_QueryVia, 16);
@@ -78,9 +78,9 @@ TAVRIN_EXPECT_ARITY(PcbApi_GetObjectBitField2, 3);
 TAVRIN_EXPECT_ARITY(PcbApi_GetObjectBitField3, 3);
 #undef TAVRIN_EXPECT_ARITY
 
-using ObjectsTest = PcbTest;
+using TObjectsTest = PcbTest;
 
-struct KindCase {
+struct TKindCase {
   TObjectId kind;
   uint32_t handle;
   const char* class_name;
@@ -89,7 +89,7 @@ struct KindCase {
   std::string json;                // the primitive, with a value in many of its fields
 };
 
-std::vector<KindCase> Kinds() {
+std::vector<TKindCase> Kinds() {
   return {
       {eArcObject, 1, "TPcbArc", "TPCBObject", {"PcbApi_QueryArc"},
        "{\"kind\": \"arc\", \"handle\": 1, \"flags2\": 3, \"flags3\": 6, \"flags\": 9, "
@@ -178,20 +178,20 @@ std::vector<KindCase> Kinds() {
 
 std::string EveryKindBoard() {
   std::vector<std::string> primitives;
-  for (const KindCase& c : Kinds()) primitives.push_back(c.json);
-  return board_text(primitives);
+  for (const TKindCase& c : Kinds()) primitives.push_back(c.json);
+  return BoardText(primitives);
 }
 
 // The calls of one transfer, for the kinds whose list is fixed (the pad's is checked apart).
-std::vector<std::string> ExpectedCalls(const KindCase& c) {
+std::vector<std::string> ExpectedCalls(const TKindCase& c) {
   std::vector<std::string> calls{"PcbApi_GetObjectBitField2", "PcbApi_GetObjectBitField3"};
   calls.insert(calls.end(), c.calls.begin(), c.calls.end());
   return calls;
 }
 
-TEST_F(ObjectsTest, AFreshObjectHoldsZerosButItsHandleKindAndConstructorValues) {
-  const uint32_t before = call_count();
-  for (const KindCase& c : Kinds()) {
+TEST_F(TObjectsTest, AFreshObjectHoldsZerosButItsHandleKindAndConstructorValues) {
+  const uint32_t before = CallCount();
+  for (const TKindCase& c : Kinds()) {
     SCOPED_TRACE(c.class_name);
     const std::unique_ptr<TPCBObject> object = NewPcbObject(c.kind, 4242);
     ASSERT_TRUE(object);
@@ -216,25 +216,25 @@ TEST_F(ObjectsTest, AFreshObjectHoldsZerosButItsHandleKindAndConstructorValues) 
   // Kinds without a class get none; making an object asks the host nothing.
   for (TObjectId kind : {0, 23, 24, 25, 27, 255})
     EXPECT_EQ(NewPcbObject(static_cast<TObjectId>(kind), 1), nullptr);
-  EXPECT_EQ(call_count(), before);
+  EXPECT_EQ(CallCount(), before);
 }
 
-TEST_F(ObjectsTest, EachTransferMakesItsCallsInOrder) {
-  ASSERT_TRUE(open_board_text(EveryKindBoard()));
-  for (const KindCase& c : Kinds()) {
+TEST_F(TObjectsTest, EachTransferMakesItsCallsInOrder) {
+  ASSERT_TRUE(OpenBoardText(EveryKindBoard()));
+  for (const TKindCase& c : Kinds()) {
     if (c.kind == ePadObject) continue;
     SCOPED_TRACE(c.class_name);
     const std::unique_ptr<TPCBObject> object = NewPcbObject(c.kind, c.handle);
-    host().trace.clear();
+    Host().trace.clear();
     object->Query(1);
-    EXPECT_EQ(call_names(), ExpectedCalls(c));
+    EXPECT_EQ(CallNames(), ExpectedCalls(c));
   }
 }
 
-TEST_F(ObjectsTest, APadTransferReadsAndWritesItsStackLayerByLayer) {
-  ASSERT_TRUE(open_board_text(EveryKindBoard()));
+TEST_F(TObjectsTest, APadTransferReadsAndWritesItsStackLayerByLayer) {
+  ASSERT_TRUE(OpenBoardText(EveryKindBoard()));
   TPcbPad pad(2);
-  host().trace.clear();
+  Host().trace.clear();
   ASSERT_EQ(pad.Query(1), 0);
   std::vector<std::string> expected{"PcbApi_GetObjectBitField2", "PcbApi_GetObjectBitField3",
                                     "PcbApi_QueryPad", "PcbApi_QueryPadStackMode"};
@@ -243,15 +243,15 @@ TEST_F(ObjectsTest, APadTransferReadsAndWritesItsStackLayerByLayer) {
                     {"PcbApi_QueryPadOrViaShapeOnLayer", "PcbApi_QueryPadOrViaSizeOnLayer",
                      "PcbApi_QueryPadCornerRadiusOnLayer", "PcbApi_QueryPadCRPercentageOnLayer"});
   }
-  EXPECT_EQ(call_names(), expected);
+  EXPECT_EQ(CallNames(), expected);
   EXPECT_EQ(pad.TopCRPercent, 20);
   EXPECT_EQ(pad.MidCRPercent, 20);  // the last mid layer's, 31
   EXPECT_EQ(pad.BottomCRPercent, 0);
 
   // Stack mode 2 sets every layer's shape, size and corner percentage.
-  host().trace.clear();
+  Host().trace.clear();
   ASSERT_EQ(pad.Query(0), 0);
-  const auto names = call_names();
+  const auto names = CallNames();
   ASSERT_EQ(names.size(), 4u + 83 * 3);
   EXPECT_EQ(names[4], "PcbApi_SetPadShapeOnLayer");
   EXPECT_EQ(names[5], "PcbApi_SetPadSizeOnLayer");
@@ -259,25 +259,25 @@ TEST_F(ObjectsTest, APadTransferReadsAndWritesItsStackLayerByLayer) {
 
   // Any other mode sets only top, bottom and mid percentages, once per rounded layer.
   pad.StackMode = 1;
-  host().trace.clear();
+  Host().trace.clear();
   pad.Query(0);
-  EXPECT_EQ(lines_starting("PcbApi_SetCRPctOnLayer").size(), 3u * 3);  // layers 1, 2 and 31
-  EXPECT_EQ(lines_starting("PcbApi_SetCRPctOnLayer(2, 1, 20)").size(), 3u);
-  EXPECT_TRUE(lines_starting("PcbApi_SetPadSizeOnLayer").empty());
+  EXPECT_EQ(LinesStarting("PcbApi_SetCRPctOnLayer").size(), 3u * 3);  // layers 1, 2 and 31
+  EXPECT_EQ(LinesStarting("PcbApi_SetCRPctOnLayer(2, 1, 20)").size(), 3u);
+  EXPECT_TRUE(LinesStarting("PcbApi_SetPadSizeOnLayer").empty());
 }
 
-TEST_F(ObjectsTest, WritingBackWhatWasReadLeavesEveryRecordAsItWas) {
-  ASSERT_TRUE(open_board_text(EveryKindBoard()));
-  const std::string before = saved_board();
-  for (const KindCase& c : Kinds()) {
+TEST_F(TObjectsTest, WritingBackWhatWasReadLeavesEveryRecordAsItWas) {
+  ASSERT_TRUE(OpenBoardText(EveryKindBoard()));
+  const std::string before = SavedBoard();
+  for (const TKindCase& c : Kinds()) {
     SCOPED_TRACE(c.class_name);
     const std::unique_ptr<TPCBObject> object = CreatePcbObject(c.handle);
     ASSERT_TRUE(object);
     EXPECT_EQ(object->ObjectId, c.kind);
-    host().trace.clear();
+    Host().trace.clear();
     object->Query(0);
-    EXPECT_EQ(saved_board(), before);
-    for (const std::string& line : host().trace) {
+    EXPECT_EQ(SavedBoard(), before);
+    for (const std::string& line : Host().trace) {
       if (line.rfind("PcbApi_", 0) != 0) continue;  // the stand-in's notes on brackets
       // No field changed; a class's members are always removed and added back.
       if (line.find("MembersFromClass") == std::string::npos &&
@@ -289,8 +289,8 @@ TEST_F(ObjectsTest, WritingBackWhatWasReadLeavesEveryRecordAsItWas) {
   }
 }
 
-TEST_F(ObjectsTest, ReadValuesReachTheGetters) {
-  ASSERT_TRUE(open_board_text(EveryKindBoard()));
+TEST_F(TObjectsTest, ReadValuesReachTheGetters) {
+  ASSERT_TRUE(OpenBoardText(EveryKindBoard()));
   const auto pad = CreatePcbObject(2);
   EXPECT_EQ(pad->GetHoleSize(), 30);
   EXPECT_EQ(pad->GetName(), "A1");
@@ -335,9 +335,9 @@ TEST_F(ObjectsTest, ReadValuesReachTheGetters) {
   EXPECT_EQ(CreatePcbObject(9)->GetLegacyLayer(), 32);
   EXPECT_EQ(GetObjectText(5), "R1");
   EXPECT_EQ(GetObjectText(8), "");
-  const uint32_t before = call_count();
+  const uint32_t before = CallCount();
   EXPECT_EQ(GetObjectText(0), "");
-  EXPECT_EQ(call_count(), before);
+  EXPECT_EQ(CallCount(), before);
   EXPECT_EQ(CreatePcbObject(21)->GetTextOption(), 1);
   const auto dimension = CreatePcbObject(13);
   EXPECT_EQ(static_cast<TPcbDimension&>(*dimension).References.size(), 2u);
@@ -347,7 +347,7 @@ TEST_F(ObjectsTest, ReadValuesReachTheGetters) {
   EXPECT_EQ(static_cast<TPcbEmbedded&>(*embedded).Buffer[2], 0xFE);
 }
 
-TEST_F(ObjectsTest, CornersAndAxisEndsOfTheObjects) {
+TEST_F(TObjectsTest, CornersAndAxisEndsOfTheObjects) {
   TPcbFill fill(1);
   fill.X2 = 100;
   fill.Y2 = 100;
@@ -400,7 +400,7 @@ TEST_F(ObjectsTest, CornersAndAxisEndsOfTheObjects) {
   EXPECT_EQ(via.X, kMinCoord);
 }
 
-TEST_F(ObjectsTest, TextsAreCutToWhatTheirRecordHolds) {
+TEST_F(TObjectsTest, TextsAreCutToWhatTheirRecordHolds) {
   const std::string long_text(300, 'x');
   TPcbPad pad(1);
   pad.SetName(long_text);
@@ -416,13 +416,13 @@ TEST_F(ObjectsTest, TextsAreCutToWhatTheirRecordHolds) {
   EXPECT_EQ(plain.GetText(), "");
 
   // Written back, the cut text reaches the host's record as it is.
-  ASSERT_TRUE(open_board_text(EveryKindBoard()));
+  ASSERT_TRUE(OpenBoardText(EveryKindBoard()));
   const auto pad_object = CreatePcbObject(2);
   pad_object->SetName(long_text);
   ASSERT_EQ(pad_object->Query(0), 0);
-  EXPECT_NE(saved_board().find("\"f21\": \"" + std::string(20, 'x') + "\""), std::string::npos);
+  EXPECT_NE(SavedBoard().find("\"f21\": \"" + std::string(20, 'x') + "\""), std::string::npos);
   // A display text of 255 characters comes back cut to 254.
-  PcbText full{};
+  TRecordText full{};
   StoreText(full, std::string(255, 'z'));
   uint16_t flags = 0, value16 = 0;
   uint32_t layer = 0, a = 0, b = 0;
@@ -442,100 +442,100 @@ TEST_F(ObjectsTest, TextsAreCutToWhatTheirRecordHolds) {
   EXPECT_EQ(shown.GetDisplayText().size(), 254u);
 }
 
-TEST_F(ObjectsTest, FlagsThatWriteBackAtOnce) {
-  ASSERT_TRUE(open_board_text(EveryKindBoard()));
+TEST_F(TObjectsTest, FlagsThatWriteBackAtOnce) {
+  ASSERT_TRUE(OpenBoardText(EveryKindBoard()));
   auto track = CreatePcbObject(4);
   track->SetFlag0010(true);  // changes the object only
-  EXPECT_EQ(saved_board().find("\"flags\": 16"), std::string::npos);
+  EXPECT_EQ(SavedBoard().find("\"flags\": 16"), std::string::npos);
   track->SetFlag0008(true);  // writes the whole object back
-  EXPECT_NE(saved_board().find("\"kind\": \"track\", \"handle\": 4, \"flags\": 24"),
+  EXPECT_NE(SavedBoard().find("\"kind\": \"track\", \"handle\": 4, \"flags\": 24"),
             std::string::npos);
   EXPECT_TRUE(track->GetNotFlag0100());
   track->SetNotFlag0100(false);
-  EXPECT_NE(saved_board().find("\"flags\": 280"), std::string::npos);
+  EXPECT_NE(SavedBoard().find("\"flags\": 280"), std::string::npos);
   EXPECT_FALSE(track->GetNotFlag0100());
 }
 
-TEST_F(ObjectsTest, ClassMembersAreReadInIndexOrderAndWrittenBackAfterRemovingAll) {
-  ASSERT_TRUE(open_board_text(EveryKindBoard()));
+TEST_F(TObjectsTest, ClassMembersAreReadInIndexOrderAndWrittenBackAfterRemovingAll) {
+  ASSERT_TRUE(OpenBoardText(EveryKindBoard()));
   TPCBObjectClass object_class(15);
   EXPECT_EQ(object_class.Query(1), 1);  // a read ends with the host's end of the list
   EXPECT_EQ(object_class.Members, (std::vector<std::string>{"GND", "VCC", "+5V"}));
   object_class.Members = {"VCC", "GND", std::string(300, 'n')};
-  host().trace.clear();
+  Host().trace.clear();
   EXPECT_EQ(object_class.Query(0), 0);
-  EXPECT_EQ(call_names(),
+  EXPECT_EQ(CallNames(),
             (std::vector<std::string>{"PcbApi_GetObjectBitField2", "PcbApi_GetObjectBitField3",
                                       "PcbApi_QueryClass", "PcbApi_RemoveAllMembersFromClass",
                                       "PcbApi_AddMemberToClass", "PcbApi_AddMemberToClass",
                                       "PcbApi_AddMemberToClass"}));
-  EXPECT_NE(saved_board().find("\"members\": [\"VCC\", \"GND\", \"" + std::string(255, 'n')),
+  EXPECT_NE(SavedBoard().find("\"members\": [\"VCC\", \"GND\", \"" + std::string(255, 'n')),
             std::string::npos);
   // Flag 2 writes too.
   object_class.Members.clear();
   EXPECT_EQ(object_class.Query(2), 0);
-  EXPECT_EQ(saved_board().find("\"members\""), std::string::npos);
+  EXPECT_EQ(SavedBoard().find("\"members\""), std::string::npos);
 }
 
-TEST_F(ObjectsTest, AFailingRecordCallLeavesTheFieldsAsTheyWere) {
-  ASSERT_TRUE(open_board_text(EveryKindBoard()));
+TEST_F(TObjectsTest, AFailingRecordCallLeavesTheFieldsAsTheyWere) {
+  ASSERT_TRUE(OpenBoardText(EveryKindBoard()));
   TPcbTrack track(4);
   track.X2 = 77;
-  fail_call("PcbApi_QueryTrack", 5);
+  FailCall("PcbApi_QueryTrack", 5);
   EXPECT_EQ(track.Query(1), 5);
   EXPECT_EQ(track.X2, 77);
   // A via on a layer the legacy numbers cannot hold keeps it when the record call fails.
   TPcbVia via(3);
   via.Layer = SignalLayer(40);
-  fail_call("PcbApi_QueryVia", 5);
+  FailCall("PcbApi_QueryVia", 5);
   EXPECT_EQ(via.Query(1), 5);
   EXPECT_EQ(via.Layer, SignalLayer(40));
   // A class whose member list breaks off keeps the members it had.
   TPCBObjectClass object_class(15);
   object_class.Members = {"old"};
-  fail_call("PcbApi_GetMemberFromClassAt", 7, 2);
+  FailCall("PcbApi_GetMemberFromClassAt", 7, 2);
   EXPECT_EQ(object_class.Query(1), 7);
   EXPECT_EQ(object_class.Members, std::vector<std::string>{"old"});
   // A dimension whose count cannot be read keeps its references.
   TPcbDimension dimension(13);
   dimension.References = {{9, 9, 9, 9}};
-  fail_call("PcbApi_References_Count", 3);
+  FailCall("PcbApi_References_Count", 3);
   dimension.Query(1);
   EXPECT_EQ(dimension.References, (std::vector<TPcbDimension::TReference>{{9, 9, 9, 9}}));
   // An embedded length beyond the buffer is refused before the host sees it.
   TPcbEmbedded embedded(20);
   embedded.Length = 5000;
-  host().trace.clear();
+  Host().trace.clear();
   EXPECT_NE(embedded.Query(0), 0);
-  EXPECT_TRUE(lines_starting("PcbApi_QueryEmbedded").empty());
-  EXPECT_NE(saved_board().find("\"data\": \"0102fe\""), std::string::npos);
+  EXPECT_TRUE(LinesStarting("PcbApi_QueryEmbedded").empty());
+  EXPECT_NE(SavedBoard().find("\"data\": \"0102fe\""), std::string::npos);
 }
 
-TEST_F(ObjectsTest, StatusesOfTheTransfersOfSeveralRecords) {
-  ASSERT_TRUE(open_board_text(EveryKindBoard()));
+TEST_F(TObjectsTest, StatusesOfTheTransfersOfSeveralRecords) {
+  ASSERT_TRUE(OpenBoardText(EveryKindBoard()));
   TPcbText text(5);
   EXPECT_EQ(text.Query(1), 0);
-  fail_call("PcbApi_QueryTrueTypeTextInfo", 4, 1);
+  FailCall("PcbApi_QueryTrueTypeTextInfo", 4, 1);
   EXPECT_EQ(text.Query(1), 4);  // the TrueType call's status...
-  fail_call("PcbApi_QueryBarCodeTextInfo", 1, 1);
+  FailCall("PcbApi_QueryBarCodeTextInfo", 1, 1);
   EXPECT_EQ(text.Query(1), 1);  // ...unless the bar-code call answers 1
-  fail_call("PcbApi_QueryText", 6, 1);
+  FailCall("PcbApi_QueryText", 6, 1);
   EXPECT_EQ(text.Query(1), 0);  // the text record's own status is not the result
   TPcbDimension dimension(13);
-  fail_call("PcbApi_QueryDimension", 3, 1);
-  fail_call("PcbApi_QueryExtDimension", 5, 1);
+  FailCall("PcbApi_QueryDimension", 3, 1);
+  FailCall("PcbApi_QueryExtDimension", 5, 1);
   EXPECT_EQ(dimension.Query(1), 3 & 5);
   TPcbComponent component(9);
-  fail_call("PcbApi_QueryComponentEx", 9, 1);
+  FailCall("PcbApi_QueryComponentEx", 9, 1);
   EXPECT_EQ(component.Query(1), 0);  // the component record's status
-  fail_call("PcbApi_QueryComponent", 8, 1);
+  FailCall("PcbApi_QueryComponent", 8, 1);
   EXPECT_EQ(component.Query(1), 8);
 }
 
-TEST_F(ObjectsTest, AMissingExportGivesItsDefaultAndTouchesNothing) {
-  ASSERT_TRUE(open_board_text(EveryKindBoard()));
-  ASSERT_TRUE(remove_export("PcbApi_QueryManualFromTo"));
-  ASSERT_TRUE(remove_export("PcbApi_GetMemberFromClassAt"));
+TEST_F(TObjectsTest, AMissingExportGivesItsDefaultAndTouchesNothing) {
+  ASSERT_TRUE(OpenBoardText(EveryKindBoard()));
+  ASSERT_TRUE(RemoveExport("PcbApi_QueryManualFromTo"));
+  ASSERT_TRUE(RemoveExport("PcbApi_GetMemberFromClassAt"));
   TPcbManualFromTo manual(17);
   manual.Net = 3;
   EXPECT_EQ(manual.Query(1), 1);  // a missing manual from-to reads as a failure
@@ -545,18 +545,18 @@ TEST_F(ObjectsTest, AMissingExportGivesItsDefaultAndTouchesNothing) {
   EXPECT_TRUE(object_class.Members.empty());
 }
 
-TEST_F(ObjectsTest, ALayerOfNoKnownKindRaisesTheLayerAssertionCaughtAtTheHostBoundary) {
-  ASSERT_TRUE(open_board_text(board_text(
+TEST_F(TObjectsTest, ALayerOfNoKnownKindRaisesTheLayerAssertionCaughtAtTheHostBoundary) {
+  ASSERT_TRUE(OpenBoardText(BoardText(
       {"{\"kind\": \"pad\", \"handle\": 1, \"layer\": 33554437, \"x\": 0, \"y\": 0, "
        "\"holeSize\": 10}"})));
   const auto pad = CreatePcbObject(1);  // the pad reads its layer as an id: no mapping yet
   ASSERT_TRUE(pad);
   EXPECT_EQ(pad->Layer, 0x02000005u);
   EXPECT_THROW(pad->GetLegacyLayer(), EAssertionFailed);
-  EXPECT_EQ(host_guard([&] { pad->GetLegacyLayer(); }), static_cast<HRESULT>(0x8000FFFF));
+  EXPECT_EQ(HostGuard([&] { pad->GetLegacyLayer(); }), static_cast<HRESULT>(0x8000FFFF));
   TPcbVia via(2);
   via.Layer = 0x02000005;
-  EXPECT_EQ(host_guard([&] { via.Query(0); }), static_cast<HRESULT>(0x8000FFFF));
+  EXPECT_EQ(HostGuard([&] { via.Query(0); }), static_cast<HRESULT>(0x8000FFFF));
 }
 
 }  // namespace
