@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
     Row(name.c_str(), "record (plug-in)", direct);
     const TRun full = Measure(board, [](uint32_t h, TObjectId) {
       auto object = CreatePcbObject(h);
-      return object ? object->HoleSize() : 0;
+      return object ? object->GetHoleSize() : 0;
     });
     Row(name.c_str(), "full legacy object", full);
     if (direct.checksum != full.checksum) {

@@ -1,10 +1,12 @@
 #pragma once
 // The board model of the stand-in PCB editor: the board record and its option groups, the 82 legacy
 // layers with their stack links and dielectrics, the layer pairs, and the primitives with their
-// stable 32-bit handles (pads with their per-layer pad stack).
+// stable 32-bit handles (pads with their per-layer pad stack, outlines with their vertices, classes
+// with their members, dimensions with their references, embedded objects with their bytes).
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -26,11 +28,28 @@ struct TStackEntry {
   bool operator==(const TStackEntry&) const = default;
 };
 
+// A corner of a region's, polygon's, board outline's or split plane's outline, in board order.
+struct TVertex {
+  int32_t x = 0;
+  int32_t y = 0;
+  bool operator==(const TVertex&) const = default;
+};
+
+// One reference of a dimension: four opaque values, as PcbApi_References_At moves them.
+using TDimensionReference = std::array<int32_t, 4>;
+
+// The largest block an embedded object carries.
+inline constexpr size_t kEmbeddedCapacity = 4096;
+
 struct TPrimitive {
   uint32_t handle = 0;
   uint8_t kind = 0;
   TRecord record;
   std::vector<TStackEntry> stack;  // pads only, ascending by layer
+  std::vector<TVertex> vertices;  // regions, polygons, board outlines, split planes
+  std::vector<std::string> members;  // object classes: member names, each up to 255 characters
+  std::vector<TDimensionReference> references;  // dimensions
+  std::vector<uint8_t> data;  // embedded objects: up to kEmbeddedCapacity bytes
 
   const TSchema& RecordSchema() const { return SchemaOf(GroupOfKind(kind)); }
   int64_t get(const char* field) const;  // integer field by name, 0 when the kind has none

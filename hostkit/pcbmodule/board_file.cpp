@@ -177,6 +177,93 @@ void ReadStack(TPrimitive& pad, const TJsonValue& v, const std::string& path) {
   std::erase_if(pad.stack, [](const TStackEntry& e) { return e.IsZero(); });
 }
 
+// The list a kind carries beside its record, by its name in the file; null for the others.
+const char* ListFieldOf(uint8_t kind) {
+  switch (kind) {
+    case 2:
+      return "stack";
+    case 10:
+    case 11:
+    case 22:
+    case 26:
+      return "vertices";
+    case 13:
+      return "references";
+    case 15:
+      return "members";
+    case 20:
+      return "data";
+    default:
+      return nullptr;
+  }
+}
+
+void ReadVertices(TPrimitive& p, const TJsonValue& v, const std::string& path) {
+  ArrayOf(v, path);
+  for (size_t i = 0; i < v.items.size(); ++i) {
+    const TJsonValue& item = v.items[i];
+    const std::string at = path + "[" + std::to_string(i) + "]";
+    if (item.type != TJsonValue::TType::Array || item.items.size() != 2) Fail(item, at, "expected [x, y]");
+    p.vertices.push_back({CoordinateOf(item.items[0], at + ".x"), CoordinateOf(item.items[1], at + ".y")});
+  }
+  // The record's vertex count follows the outline unless the file gives it; given, it must agree.
+  const TFieldDef& count = p.RecordSchema().Fields()[p.RecordSchema().Find("vertexCount")];
+  const int64_t given = GetInt(p.record, count);
+  if (given == 0) {
+    SetInt(p.record, count, static_cast<int64_t>(p.vertices.size()));
+  } else if (given != static_cast<int64_t>(p.vertices.size())) {
+    Fail(v, path, "vertexCount " + std::to_string(given) + " does not match the " +
+                      std::to_string(p.vertices.size()) + " vertices");
+  }
+}
+
+void ReadMembers(TPrimitive& p, const TJsonValue& v, const std::string& path) {
+  ArrayOf(v, path);
+  for (size_t i = 0; i < v.items.size(); ++i) {
+    const TJsonValue& item = v.items[i];
+    const std::string at = path + "[" + std::to_string(i) + "]";
+    if (item.type != TJsonValue::TType::String) Fail(item, at, "expected a text");
+    if (item.text.size() > 255) Fail(item, at, "text longer than 255 characters");
+    p.members.push_back(item.text);
+  }
+}
+
+void ReadReferences(TPrimitive& p, const TJsonValue& v, const std::string& path) {
+  ArrayOf(v, path);
+  for (size_t i = 0; i < v.items.size(); ++i) {
+    const TJsonValue& item = v.items[i];
+    const std::string at = path + "[" + std::to_string(i) + "]";
+    if (item.type != TJsonValue::TType::Array || item.items.size() != 4) {
+      Fail(item, at, "expected [f4, f5, f6, f7]");
+    }
+    TDimensionReference reference{};
+    for (size_t k = 0; k < 4; ++k) {
+      reference[k] = static_cast<int32_t>(RangedInteger(
+          item.items[k], at + ".f" + std::to_string(4 + k), INT32_MIN, INT32_MAX));
+    }
+    p.references.push_back(reference);
+  }
+}
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+void ReadData(TPrimitive& p, const TJsonValue& v, const std::string& path) {
+  if (v.type != TJsonValue::TType::String) Fail(v, path, "expected a text of hexadecimal digits");
+  if (v.text.size() % 2 != 0) Fail(v, path, "expected an even number of hexadecimal digits");
+  if (v.text.size() / 2 > kEmbeddedCapacity) {
+    Fail(v, path, "more than " + std::to_string(kEmbeddedCapacity) + " bytes");
+  }
+  for (size_t i = 0; i < v.text.size(); i += 2) {
+    const int high = HexDigit(v.text[i]), low = HexDigit(v.text[i + 1]);
+    if (high < 0 || low < 0) Fail(v, path, "expected lower-case hexadecimal digits");
+    p.data.push_back(static_cast<uint8_t>(high * 16 + low));
+  }
+}
+
 class TLoader {
  public:
   explicit TLoader(TBoard& board) : board_(board) {}
@@ -227,20 +314,37 @@ class TLoader {
     ObjectOf(v, at);
     const TJsonValue& kind = RequiredMember(v, "kind", at);
     if (kind.type != TJsonValue::TType::String || !KindFromName(kind.text)) {
-      Fail(kind, at + ".kind",
-           "expected one of \"arc\", \"pad\", \"via\", \"track\", \"text\", \"fill\", \"net\", "
-           "\"component\", \"polygon\", \"region\"");
+      std::string names;
+      for (int k = 1; k < 256; ++k) {
+        if (const char* name = KindName(static_cast<uint8_t>(k)))
+          names += std::string(names.empty() ? "" : ", ") + "\"" + name + "\"";
+      }
+      Fail(kind, at + ".kind", "expected one of " + names);
     }
     TPrimitive p;
     p.kind = KindFromName(kind.text);
     const TJsonValue& handle = RequiredMember(v, "handle", at);
     p.handle = static_cast<uint32_t>(RangedInteger(handle, at + ".handle", 1, 0xFFFFFFFFLL));
     p.record = p.RecordSchema().Blank();
-    if (p.kind == 2) {
-      ReadRecord(p.record, p.RecordSchema(), v, at, {"kind", "handle", "stack"});
-      if (const TJsonValue* stack = v.Member("stack")) ReadStack(p, *stack, at + ".stack");
+    const char* list = ListFieldOf(p.kind);
+    if (list) {
+      ReadRecord(p.record, p.RecordSchema(), v, at, {"kind", "handle", list});
     } else {
       ReadRecord(p.record, p.RecordSchema(), v, at, {"kind", "handle"});
+    }
+    if (const TJsonValue* items = list ? v.Member(list) : nullptr) {
+      const std::string where = at + "." + list;
+      if (p.kind == 2) {
+        ReadStack(p, *items, where);
+      } else if (p.kind == 15) {
+        ReadMembers(p, *items, where);
+      } else if (p.kind == 13) {
+        ReadReferences(p, *items, where);
+      } else if (p.kind == 20) {
+        ReadData(p, *items, where);
+      } else {
+        ReadVertices(p, *items, where);
+      }
     }
     const uint32_t h = p.handle;
     if (!board_.Add(std::move(p))) {
@@ -395,6 +499,40 @@ std::string MakePrimitiveObject(const TPrimitive& p) {
              std::to_string(e.corner_radius) + ", " + std::to_string(e.cr_percent) + "]";
     }
     out += "]";
+  }
+  if (!p.vertices.empty()) {
+    out += ", \"vertices\": [";
+    for (size_t i = 0; i < p.vertices.size(); ++i) {
+      out += (i ? ", [" : "[") + std::to_string(p.vertices[i].x) + ", " +
+             std::to_string(p.vertices[i].y) + "]";
+    }
+    out += "]";
+  }
+  if (!p.references.empty()) {
+    out += ", \"references\": [";
+    for (size_t i = 0; i < p.references.size(); ++i) {
+      const TDimensionReference& r = p.references[i];
+      out += (i ? ", [" : "[") + std::to_string(r[0]) + ", " + std::to_string(r[1]) + ", " +
+             std::to_string(r[2]) + ", " + std::to_string(r[3]) + "]";
+    }
+    out += "]";
+  }
+  if (!p.members.empty()) {
+    out += ", \"members\": [";
+    for (size_t i = 0; i < p.members.size(); ++i) {
+      if (i) out += ", ";
+      AppendText(out, p.members[i]);
+    }
+    out += "]";
+  }
+  if (!p.data.empty()) {
+    static const char digits[] = "0123456789abcdef";
+    out += ", \"data\": \"";
+    for (const uint8_t byte : p.data) {
+      out.push_back(digits[byte >> 4]);
+      out.push_back(digits[byte & 15]);
+    }
+    out += "\"";
   }
   out += "}";
   return out;

@@ -144,8 +144,8 @@ void TEditor::AfterChange() {
 void TEditor::SwapIn(TUndoStep& step) {
   for (TPrimitive& saved : step.saved) {
     if (TPrimitive* current = board_ ? board_->Find(saved.handle) : nullptr) {
-      std::swap(current->record, saved.record);
-      std::swap(current->stack, saved.stack);
+      // The whole primitive: its record and every list it carries (same handle, same kind).
+      std::swap(*current, saved);
     }
   }
 }

@@ -212,7 +212,8 @@ DRALITH_EXPORT int32_t __stdcall PcbApi_QueryPrimitive(uint8_t read_flag, uint32
     return injected;
   }
   TPrimitive* primitive = FindPrimitive(handle);
-  if (!primitive || !HasField(*primitive, "flags")) return Finish(name, args, kStatusNotFound);
+  // Only the records that start with the whole common block answer.
+  if (!primitive || !HasField(*primitive, "value16")) return Finish(name, args, kStatusNotFound);
   const TSchema& schema = primitive->RecordSchema();
   const int fields[] = {schema.Find("flags"),    schema.Find("value16"),  schema.Find("layer"),
                         schema.Find("value32a"), schema.Find("value32b"), schema.Find("value8")};
@@ -315,6 +316,16 @@ DRALITH_EXPORT int32_t __stdcall PcbApi_QueryObjectBoundingRectangle(uint32_t ha
     half_x = half_y = primitive->get("radius");
   } else {
     half_x = half_y = primitive->get("width") / 2;
+  }
+  if (!primitive->vertices.empty()) {
+    x1 = x2 = primitive->vertices.front().x;
+    y1 = y2 = primitive->vertices.front().y;
+    for (const TVertex& v : primitive->vertices) {
+      x1 = std::min<int64_t>(x1, v.x);
+      x2 = std::max<int64_t>(x2, v.x);
+      y1 = std::min<int64_t>(y1, v.y);
+      y2 = std::max<int64_t>(y2, v.y);
+    }
   }
   auto clamp = [](int64_t v) {
     return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));

@@ -1,5 +1,7 @@
 #include "export_support.h"
 
+#include <algorithm>
+#include <cstring>
 #include <span>
 
 #include "editor.h"
@@ -94,11 +96,142 @@ int32_t TransferBoard(TExportId id, uint8_t read_flag, uint32_t handle, uint32_t
   return kStatusOk;
 }
 
-int32_t AbsentRecord(const char* name, uint32_t handle) {
-  if (int32_t injected = EnterCall(name)) {
-    TraceCall(name, std::to_string(handle), injected, nullptr, true);
+namespace {
+
+// The primitive of one kind behind a handle of the open board, or null.
+TPrimitive* FindOfKind(uint32_t handle, uint8_t kind) {
+  TBoard* board = TEditor::get().EditedBoard();
+  TPrimitive* primitive = board ? board->Find(handle) : nullptr;
+  return primitive && primitive->kind == kind ? primitive : nullptr;
+}
+
+int32_t Finish(const char* name, const std::string& args, int32_t status, bool changed = false) {
+  std::vector<const char*> fields;
+  if (changed) fields.push_back("list");
+  TraceCall(name, args, status, &fields);
+  return status;
+}
+
+// Runs one change of a primitive's lists inside the editor's change bracket.
+template <class Change>
+int32_t ChangeLists(const char* name, const std::string& args, TPrimitive& primitive,
+                    Change change) {
+  TEditor& editor = TEditor::get();
+  editor.BeforeChange(name, primitive);
+  change(primitive);
+  editor.AfterChange();
+  return Finish(name, args, kStatusOk, true);
+}
+
+constexpr uint8_t kClassKind = 15;
+constexpr uint8_t kDimensionKind = 13;
+constexpr uint8_t kEmbeddedKind = 20;
+constexpr uint32_t kMaxReferences = 4096;
+
+}  // namespace
+
+int32_t ClassMemberAt(uint32_t handle, uint32_t index, TRecordText* name) {
+  const char* op = "PcbApi_GetMemberFromClassAt";
+  const std::string args = std::to_string(handle) + ", " + std::to_string(index);
+  if (int32_t injected = EnterCall(op)) {
+    TraceCall(op, args, injected, nullptr, true);
     return injected;
   }
-  TraceCall(name, std::to_string(handle), kStatusNotFound);
-  return kStatusNotFound;
+  const TPrimitive* primitive = FindOfKind(handle, kClassKind);
+  // Past the last member the answer is 1, which ends the caller's loop.
+  if (!primitive || index >= primitive->members.size()) return Finish(op, args, kStatusNotFound);
+  const std::string& member = primitive->members[index];
+  name->Length = static_cast<uint8_t>(std::min<size_t>(member.size(), sizeof name->Chars));
+  std::memcpy(name->Chars, member.data(), name->Length);
+  return Finish(op, args, kStatusOk);
+}
+
+int32_t AddClassMember(uint32_t handle, const TRecordText* name) {
+  const char* op = "PcbApi_AddMemberToClass";
+  const std::string args = std::to_string(handle);
+  if (int32_t injected = EnterCall(op)) {
+    TraceCall(op, args, injected, nullptr, true);
+    return injected;
+  }
+  TPrimitive* primitive = FindOfKind(handle, kClassKind);
+  if (!primitive) return Finish(op, args, kStatusNotFound);
+  const std::string member(name->Chars, name->Length);
+  return ChangeLists(op, args, *primitive, [&](TPrimitive& p) { p.members.push_back(member); });
+}
+
+int32_t RemoveClassMembers(uint32_t handle) {
+  const char* op = "PcbApi_RemoveAllMembersFromClass";
+  const std::string args = std::to_string(handle);
+  if (int32_t injected = EnterCall(op)) {
+    TraceCall(op, args, injected, nullptr, true);
+    return injected;
+  }
+  TPrimitive* primitive = FindOfKind(handle, kClassKind);
+  if (!primitive) return Finish(op, args, kStatusNotFound);
+  return ChangeLists(op, args, *primitive, [](TPrimitive& p) { p.members.clear(); });
+}
+
+int32_t DimensionReferenceCount(uint8_t read_flag, uint32_t handle, uint32_t* count) {
+  const char* op = "PcbApi_References_Count";
+  const std::string args = std::to_string(read_flag) + ", " + std::to_string(handle);
+  if (int32_t injected = EnterCall(op)) {
+    TraceCall(op, args, injected, nullptr, true);
+    return injected;
+  }
+  TPrimitive* primitive = FindOfKind(handle, kDimensionKind);
+  if (!primitive) return Finish(op, args, kStatusNotFound);
+  if (read_flag != 0) {
+    *count = static_cast<uint32_t>(primitive->references.size());
+    return Finish(op, args, kStatusOk);
+  }
+  if (*count > kMaxReferences) return Finish(op, args, kStatusInvalidValue);
+  if (*count == primitive->references.size()) return Finish(op, args, kStatusOk);
+  const uint32_t n = *count;
+  return ChangeLists(op, args, *primitive, [n](TPrimitive& p) { p.references.resize(n); });
+}
+
+int32_t DimensionReferenceAt(uint8_t read_flag, uint32_t handle, uint32_t index, int32_t* f4,
+                             int32_t* f5, int32_t* f6, int32_t* f7) {
+  const char* op = "PcbApi_References_At";
+  const std::string args =
+      std::to_string(read_flag) + ", " + std::to_string(handle) + ", " + std::to_string(index);
+  if (int32_t injected = EnterCall(op)) {
+    TraceCall(op, args, injected, nullptr, true);
+    return injected;
+  }
+  TPrimitive* primitive = FindOfKind(handle, kDimensionKind);
+  if (!primitive || index >= primitive->references.size()) return Finish(op, args, kStatusNotFound);
+  TDimensionReference& reference = primitive->references[index];
+  if (read_flag != 0) {
+    *f4 = reference[0];
+    *f5 = reference[1];
+    *f6 = reference[2];
+    *f7 = reference[3];
+    return Finish(op, args, kStatusOk);
+  }
+  const TDimensionReference given{*f4, *f5, *f6, *f7};
+  if (given == reference) return Finish(op, args, kStatusOk);
+  return ChangeLists(op, args, *primitive,
+                     [&](TPrimitive& p) { p.references[index] = given; });
+}
+
+int32_t EmbeddedData(uint8_t read_flag, uint32_t handle, uint32_t* length, uint8_t* buffer) {
+  const char* op = "PcbApi_QueryEmbedded";
+  const std::string args = std::to_string(read_flag) + ", " + std::to_string(handle);
+  if (int32_t injected = EnterCall(op)) {
+    TraceCall(op, args, injected, nullptr, true);
+    return injected;
+  }
+  TPrimitive* primitive = FindOfKind(handle, kEmbeddedKind);
+  if (!primitive) return Finish(op, args, kStatusNotFound);
+  // The caller's buffer holds kEmbeddedCapacity bytes.
+  if (read_flag != 0) {
+    *length = static_cast<uint32_t>(primitive->data.size());
+    if (!primitive->data.empty()) std::memcpy(buffer, primitive->data.data(), primitive->data.size());
+    return Finish(op, args, kStatusOk);
+  }
+  if (*length > kEmbeddedCapacity) return Finish(op, args, kStatusInvalidValue);
+  std::vector<uint8_t> given(buffer, buffer + *length);
+  if (given == primitive->data) return Finish(op, args, kStatusOk);
+  return ChangeLists(op, args, *primitive, [&](TPrimitive& p) { p.data = std::move(given); });
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "hostapi/pcb_api.h"
 #include "record.h"
 #include "record_schemas.h"
 
@@ -27,5 +28,12 @@ int32_t TransferPrimitive(TExportId id, uint8_t read_flag, uint32_t handle,
                            std::initializer_list<TFieldRef> refs);
 int32_t TransferBoard(TExportId id, uint8_t read_flag, uint32_t handle, uint32_t index,
                        std::initializer_list<TFieldRef> refs);
-// The exports of kinds the model holds no primitive of: every handle is unknown to them.
-int32_t AbsentRecord(const char* name, uint32_t handle);
+// The lists some kinds carry beside their record: an object class's member names, a dimension's
+// references, an embedded object's bytes. Each write is one change of the primitive.
+int32_t ClassMemberAt(uint32_t handle, uint32_t index, TRecordText* name);
+int32_t AddClassMember(uint32_t handle, const TRecordText* name);
+int32_t RemoveClassMembers(uint32_t handle);
+int32_t DimensionReferenceCount(uint8_t read_flag, uint32_t handle, uint32_t* count);
+int32_t DimensionReferenceAt(uint8_t read_flag, uint32_t handle, uint32_t index, int32_t* f4,
+                             int32_t* f5, int32_t* f6, int32_t* f7);
+int32_t EmbeddedData(uint8_t read_flag, uint32_t handle, uint32_t* length, uint8_t* buffer);

@@ -265,99 +265,107 @@ DRALITH_EXPORT int32_t __stdcall PcbApi_QueryBoardLayerInfo(uint8_t read_flag, u
   return TransferBoard(TExportId::QueryBoardLayerInfo, read_flag, handle, legacy_layer,
                         {f4, f5, info});
 }
-DRALITH_EXPORT int32_t __stdcall PcbApi_QueryClass(uint8_t /*readFlag*/, uint32_t handle,
-                                                   TRecordText* /*name*/, uint8_t* /*memberKind*/,
-                                                   uint8_t* /*superClass*/, uint8_t* /*f6*/) {
-  return AbsentRecord("PcbApi_QueryClass", handle);
+DRALITH_EXPORT int32_t __stdcall PcbApi_QueryClass(uint8_t read_flag, uint32_t handle,
+                                                   TRecordText* name, uint8_t* member_kind,
+                                                   uint8_t* super_class, uint8_t* f6) {
+  return TransferPrimitive(TExportId::QueryClass, read_flag, handle,
+                            {name, member_kind, super_class, f6});
 }
-DRALITH_EXPORT int32_t __stdcall PcbApi_GetMemberFromClassAt(uint32_t handle, uint32_t /*index*/,
-                                                             TRecordText* /*name*/) {
-  return AbsentRecord("PcbApi_GetMemberFromClassAt", handle);
+DRALITH_EXPORT int32_t __stdcall PcbApi_GetMemberFromClassAt(uint32_t handle, uint32_t index,
+                                                             TRecordText* name) {
+  return ClassMemberAt(handle, index, name);
 }
-DRALITH_EXPORT int32_t __stdcall PcbApi_AddMemberToClass(uint32_t handle, TRecordText* /*name*/) {
-  return AbsentRecord("PcbApi_AddMemberToClass", handle);
+DRALITH_EXPORT int32_t __stdcall PcbApi_AddMemberToClass(uint32_t handle, TRecordText* name) {
+  return AddClassMember(handle, name);
 }
 DRALITH_EXPORT int32_t __stdcall PcbApi_RemoveAllMembersFromClass(uint32_t handle) {
-  return AbsentRecord("PcbApi_RemoveAllMembersFromClass", handle);
+  return RemoveClassMembers(handle);
 }
-DRALITH_EXPORT int32_t __stdcall PcbApi_QueryFromTo(uint8_t /*readFlag*/, uint32_t handle,
-                                                    uint16_t* /*flags*/, int32_t* /*x*/,
-                                                    int32_t* /*y*/, uint8_t* /*f6*/,
-                                                    int32_t* /*x2*/, int32_t* /*y2*/,
-                                                    uint8_t* /*f9*/, uint32_t* /*net*/) {
-  return AbsentRecord("PcbApi_QueryFromTo", handle);
+DRALITH_EXPORT int32_t __stdcall PcbApi_QueryFromTo(uint8_t read_flag, uint32_t handle,
+                                                    uint16_t* flags, int32_t* x, int32_t* y,
+                                                    uint8_t* f6, int32_t* x2, int32_t* y2,
+                                                    uint8_t* f9, uint32_t* net) {
+  return TransferPrimitive(TExportId::QueryFromTo, read_flag, handle,
+                            {flags, x, y, f6, x2, y2, f9, net});
 }
-DRALITH_EXPORT int32_t __stdcall PcbApi_QueryManualFromTo(uint8_t /*readFlag*/, uint32_t handle,
-                                                          uint16_t* /*flags*/, TRecordText* /*fromPad*/,
-                                                          TRecordText* /*toPad*/, uint32_t* /*net*/,
-                                                          uint8_t* /*f7*/) {
-  return AbsentRecord("PcbApi_QueryManualFromTo", handle);
+DRALITH_EXPORT int32_t __stdcall PcbApi_QueryManualFromTo(uint8_t read_flag, uint32_t handle,
+                                                          uint16_t* flags, TRecordText* from_pad,
+                                                          TRecordText* to_pad, uint32_t* net,
+                                                          uint8_t* f7) {
+  return TransferPrimitive(TExportId::QueryManualFromTo, read_flag, handle,
+                            {flags, from_pad, to_pad, net, f7});
 }
 DRALITH_EXPORT int32_t __stdcall PcbApi_QueryCoordinate(
-    uint8_t /*readFlag*/, uint32_t handle, uint16_t* /*flags*/, uint16_t* /*value16*/,
-    uint32_t* /*layer*/, uint32_t* /*value32a*/, uint8_t* /*value8*/, uint32_t* /*value32b*/,
-    int32_t* /*x*/, int32_t* /*y*/, int32_t* /*size*/, int32_t* /*lineWidth*/,
-    int32_t* /*textHeight*/, uint8_t* /*style*/) {
-  return AbsentRecord("PcbApi_QueryCoordinate", handle);
+    uint8_t read_flag, uint32_t handle, uint16_t* flags, uint16_t* value16, uint32_t* layer,
+    uint32_t* value32a, uint8_t* value8, uint32_t* value32b, int32_t* x, int32_t* y, int32_t* size,
+    int32_t* line_width, int32_t* text_height, uint8_t* style) {
+  return TransferPrimitive(TExportId::QueryCoordinate, read_flag, handle,
+                            {flags, value16, layer, value32a, value8, value32b, x, y, size,
+                             line_width, text_height, style});
 }
 DRALITH_EXPORT int32_t __stdcall PcbApi_QueryDimension(
-    uint8_t /*readFlag*/, uint32_t handle, uint16_t* /*flags*/, uint16_t* /*value16*/,
-    uint32_t* /*layer*/, uint32_t* /*value32a*/, uint8_t* /*value8*/, uint32_t* /*value32b*/,
-    int32_t* /*x*/, int32_t* /*y*/, int32_t* /*x2*/, int32_t* /*y2*/, int32_t* /*f13*/,
-    int32_t* /*f14*/, uint8_t* /*f15*/, double* /*f16*/) {
-  return AbsentRecord("PcbApi_QueryDimension", handle);
+    uint8_t read_flag, uint32_t handle, uint16_t* flags, uint16_t* value16, uint32_t* layer,
+    uint32_t* value32a, uint8_t* value8, uint32_t* value32b, int32_t* x, int32_t* y, int32_t* x2,
+    int32_t* y2, int32_t* f13, int32_t* f14, uint8_t* f15, double* f16) {
+  return TransferPrimitive(
+      TExportId::QueryDimension, read_flag, handle,
+      {flags, value16, layer, value32a, value8, value32b, x, y, x2, y2, f13, f14, f15, f16});
 }
 DRALITH_EXPORT int32_t __stdcall PcbApi_QueryExtDimension(
-    uint8_t /*readFlag*/, uint32_t handle, int32_t* /*f3*/, int32_t* /*f4*/, int32_t* /*f5*/,
-    int32_t* /*f6*/, int32_t* /*f7*/, int32_t* /*f8*/, int32_t* /*f9*/, int32_t* /*f10*/,
-    int32_t* /*f11*/, int32_t* /*f12*/, uint8_t* /*f13*/, uint8_t* /*f14*/, uint8_t* /*f15*/,
-    uint8_t* /*f16*/, uint8_t* /*f17*/, double* /*f18*/, double* /*f19*/, uint32_t* /*f20*/,
-    uint32_t* /*f21*/) {
-  return AbsentRecord("PcbApi_QueryExtDimension", handle);
+    uint8_t read_flag, uint32_t handle, int32_t* f3, int32_t* f4, int32_t* f5, int32_t* f6,
+    int32_t* f7, int32_t* f8, int32_t* f9, int32_t* f10, int32_t* f11, int32_t* f12, uint8_t* f13,
+    uint8_t* f14, uint8_t* f15, uint8_t* f16, uint8_t* f17, double* f18, double* f19, uint32_t* f20,
+    uint32_t* f21) {
+  return TransferPrimitive(
+      TExportId::QueryExtDimension, read_flag, handle,
+      {f3, f4, f5, f6, f7, f8, f9, f10, f11, f12, f13, f14, f15, f16, f17, f18, f19, f20, f21});
 }
-DRALITH_EXPORT int32_t __stdcall PcbApi_References_Count(uint8_t /*readFlag*/, uint32_t handle,
-                                                         uint32_t* /*count*/) {
-  return AbsentRecord("PcbApi_References_Count", handle);
+DRALITH_EXPORT int32_t __stdcall PcbApi_References_Count(uint8_t read_flag, uint32_t handle,
+                                                         uint32_t* count) {
+  return DimensionReferenceCount(read_flag, handle, count);
 }
-DRALITH_EXPORT int32_t __stdcall PcbApi_References_At(uint8_t /*readFlag*/, uint32_t handle,
-                                                      uint32_t /*index*/, int32_t* /*f4*/,
-                                                      int32_t* /*f5*/, int32_t* /*f6*/,
-                                                      int32_t* /*f7*/) {
-  return AbsentRecord("PcbApi_References_At", handle);
+DRALITH_EXPORT int32_t __stdcall PcbApi_References_At(uint8_t read_flag, uint32_t handle,
+                                                      uint32_t index, int32_t* f4, int32_t* f5,
+                                                      int32_t* f6, int32_t* f7) {
+  return DimensionReferenceAt(read_flag, handle, index, f4, f5, f6, f7);
 }
 DRALITH_EXPORT int32_t __stdcall PcbApi_QueryEmbeddedBoard(
-    uint8_t /*readFlag*/, uint32_t handle, uint16_t* /*flags*/, uint16_t* /*value16*/,
-    uint32_t* /*layer*/, uint32_t* /*value32a*/, uint8_t* /*value8*/, uint32_t* /*value32b*/,
-    int32_t* /*x*/, int32_t* /*y*/, int32_t* /*rowCount*/, int32_t* /*columnCount*/,
-    int32_t* /*rowSpacing*/, int32_t* /*columnSpacing*/, uint8_t* /*f15*/) {
-  return AbsentRecord("PcbApi_QueryEmbeddedBoard", handle);
+    uint8_t read_flag, uint32_t handle, uint16_t* flags, uint16_t* value16, uint32_t* layer,
+    uint32_t* value32a, uint8_t* value8, uint32_t* value32b, int32_t* x, int32_t* y,
+    int32_t* row_count, int32_t* column_count, int32_t* row_spacing, int32_t* column_spacing,
+    uint8_t* f15) {
+  return TransferPrimitive(TExportId::QueryEmbeddedBoard, read_flag, handle,
+                            {flags, value16, layer, value32a, value8, value32b, x, y, row_count,
+                             column_count, row_spacing, column_spacing, f15});
 }
-DRALITH_EXPORT int32_t __stdcall PcbApi_QuerySplitPlane(uint8_t /*readFlag*/, uint32_t handle,
-                                                        uint16_t* /*flags*/, uint16_t* /*value16*/,
-                                                        uint32_t* /*layer*/, uint32_t* /*value32a*/,
-                                                        uint8_t* /*value8*/, uint32_t* /*value32b*/,
-                                                        uint32_t* /*net*/,
-                                                        uint32_t* /*vertexCount*/) {
-  return AbsentRecord("PcbApi_QuerySplitPlane", handle);
+DRALITH_EXPORT int32_t __stdcall PcbApi_QuerySplitPlane(uint8_t read_flag, uint32_t handle,
+                                                        uint16_t* flags, uint16_t* value16,
+                                                        uint32_t* layer, uint32_t* value32a,
+                                                        uint8_t* value8, uint32_t* value32b,
+                                                        uint32_t* net, uint32_t* vertex_count) {
+  return TransferPrimitive(TExportId::QuerySplitPlane, read_flag, handle,
+                            {flags, value16, layer, value32a, value8, value32b, net, vertex_count});
 }
-DRALITH_EXPORT int32_t __stdcall PcbApi_QueryEmbedded(uint8_t /*readFlag*/, uint32_t handle,
-                                                      uint32_t* /*length*/, uint8_t* /*buffer*/) {
-  return AbsentRecord("PcbApi_QueryEmbedded", handle);
+DRALITH_EXPORT int32_t __stdcall PcbApi_QueryEmbedded(uint8_t read_flag, uint32_t handle,
+                                                      uint32_t* length, uint8_t* buffer) {
+  return EmbeddedData(read_flag, handle, length, buffer);
 }
 DRALITH_EXPORT int32_t __stdcall PcbApi_QueryRule(
-    uint8_t /*readFlag*/, uint32_t handle, TRecordText* /*name*/, TRecordText* /*scope1*/,
-    TRecordText* /*scope2*/, uint8_t* /*ruleKind*/, uint8_t* /*enabled*/, uint8_t* /*f8*/,
-    uint8_t* /*f9*/, uint8_t* /*f10*/, uint8_t* /*f11*/, uint8_t* /*f12*/, uint8_t* /*f13*/,
-    int32_t* /*f14*/, int32_t* /*f15*/, int32_t* /*f16*/, int32_t* /*f17*/, int32_t* /*f18*/,
-    int32_t* /*f19*/, int32_t* /*f20*/, int32_t* /*f21*/, uint32_t* /*f22*/, uint32_t* /*f23*/,
-    uint32_t* /*f24*/, uint32_t* /*f25*/) {
-  return AbsentRecord("PcbApi_QueryRule", handle);
+    uint8_t read_flag, uint32_t handle, TRecordText* name, TRecordText* scope1, TRecordText* scope2,
+    uint8_t* rule_kind, uint8_t* enabled, uint8_t* f8, uint8_t* f9, uint8_t* f10, uint8_t* f11,
+    uint8_t* f12, uint8_t* f13, int32_t* f14, int32_t* f15, int32_t* f16, int32_t* f17,
+    int32_t* f18, int32_t* f19, int32_t* f20, int32_t* f21, uint32_t* f22, uint32_t* f23,
+    uint32_t* f24, uint32_t* f25) {
+  return TransferPrimitive(TExportId::QueryRule, read_flag, handle,
+                            {name, scope1, scope2, rule_kind, enabled, f8, f9, f10, f11, f12, f13,
+                             f14, f15, f16, f17, f18, f19, f20, f21, f22, f23, f24, f25});
 }
-DRALITH_EXPORT int32_t __stdcall PcbApi_QueryViolation(uint8_t /*readFlag*/, uint32_t handle,
-                                                       TRecordText* /*name*/, TRecordText* /*description*/,
-                                                       uint32_t* /*primitive1*/,
-                                                       uint32_t* /*primitive2*/, uint8_t* /*f7*/) {
-  return AbsentRecord("PcbApi_QueryViolation", handle);
+DRALITH_EXPORT int32_t __stdcall PcbApi_QueryViolation(uint8_t read_flag, uint32_t handle,
+                                                       TRecordText* name, TRecordText* description,
+                                                       uint32_t* primitive1, uint32_t* primitive2,
+                                                       uint8_t* f7) {
+  return TransferPrimitive(TExportId::QueryViolation, read_flag, handle,
+                            {name, description, primitive1, primitive2, f7});
 }
 
 // Each definition has exactly the signature that the plug-in calls through.

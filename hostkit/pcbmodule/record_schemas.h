@@ -30,12 +30,25 @@ enum class TGroup : uint8_t {
   composite,
   placer_options,
   layer,
+  fromTo,
+  manualFromTo,
+  componentBody,
+  differentialPair,
+  embeddedBoard,
+  rule,
+  violation,
+  objectClass,
+  embedded,
+  coordinate,
+  dimension,
+  splitPlane,
 };
-inline constexpr int kGroupCount = 21;
+inline constexpr int kGroupCount = 33;
 
 const TSchema& SchemaOf(TGroup group);
 
-// The primitive kinds the model holds, by their object id (2 pad, 3 via, …); others have none.
+// The primitive kinds the model holds, by their object id (2 pad, 3 via, …); others have none. The
+// board outline (26) is a polygon record of a kind of its own.
 bool IsModelledKind(uint8_t kind);
 TGroup GroupOfKind(uint8_t kind);
 const char* KindName(uint8_t kind);  // "pad", "via", …; null for kinds the model does not hold
@@ -77,6 +90,16 @@ enum class TExportId {
   QueryLayerDielectric,
   QueryBoardExternalDielectrics,
   QueryBoardLayerInfo,
+  QueryFromTo,
+  QueryManualFromTo,
+  QueryEmbeddedBoard,
+  QueryRule,
+  QueryViolation,
+  QueryClass,
+  QueryCoordinate,
+  QueryDimension,
+  QueryExtDimension,
+  QuerySplitPlane,
 };
 
 struct TExportSpec {

@@ -1,5 +1,7 @@
 #include "pcb/pad_via_records.h"
 
+#include "pcb/objects/pcb_pad.h"
+#include "pcb/objects/pcb_via.h"
 #include "pcb/pcb_api_wrappers.h"
 
 int32_t LegacyQueryPad(uint8_t read_flag, uint32_t handle, uint16_t* flags, uint16_t* value16,
@@ -20,58 +22,34 @@ int32_t LegacyQueryPad(uint8_t read_flag, uint32_t handle, uint16_t* flags, uint
   return status;
 }
 
-int32_t TPadRecord::Query(uint8_t read_flag, uint32_t handle) {
-  return LegacyQueryPad(read_flag, handle, &Flags, &Value16, &Layer, &Value32a, &Value8, &Value32b,
-                        &X, &Y, &F11, &F12, &F13, &F14, &F15, &F16, &HoleSize, &F18, &F19, &F20,
-                        &F21, &F22, &F23, &Rotation, &F25, &F26, &F27, &F28, &F29, &F30, &F31, &F32,
-                        &F33, &F34, &F35, &F36, &F37);
-}
-
-int32_t TViaRecord::Query(uint8_t read_flag, uint32_t handle) {
-  return PcbApi_QueryVia(read_flag, handle, &Flags, &Value16, &Layer, &Value32a, &Value8, &Value32b,
-                         &X, &Y, &Size, &HoleSize, &F13, &F14, &F15, &F16);
-}
-
 TCoord ReadHoleSize(uint32_t handle, TObjectId kind) {
   if (handle == 0) return 0;
+  // The record alone: the layer stays a layer id, so the read does not depend on whether the layer
+  // has a legacy number.
   if (kind == ePadObject) {
-    // The layer stays a layer id here, as the legacy pad object reads it: a read must not depend
-    // on whether the layer has a legacy number.
-    uint16_t flags = 0, value16 = 0;
-    TLayerId layer = 0;
-    uint32_t value32a = 0, value32b = 0, f27 = 0, f31 = 0, f33 = 0, f34 = 0, f35 = 0;
-    uint8_t value8 = 0, f18 = 0, f19 = 0, f20 = 0, f22 = 0, f23 = 0, f29 = 0, f30 = 0, f36 = 0,
-            f37 = 0;
-    int32_t x = 0, y = 0, f11 = 0, f12 = 0, f13 = 0, f14 = 0, f15 = 0, f16 = 0, hole = 0;
-    TRecordText20 f21{}, f25{}, f26{}, f28{};
-    double rotation = 0;
-    int64_t f32 = 0;
-    const int32_t status = PcbApi_QueryPad(
-        1, handle, &flags, &value16, &layer, &value32a, &value8, &value32b, &x, &y, &f11, &f12,
-        &f13, &f14, &f15, &f16, &hole, &f18, &f19, &f20, &f21, &f22, &f23, &rotation, &f25, &f26,
-        &f27, &f28, &f29, &f30, &f31, &f32, &f33, &f34, &f35, &f36, &f37);
-    return status == 0 ? hole : 0;
+    TPcbPad pad(handle);
+    return pad.QueryRecord(1) == 0 ? pad.Hole : 0;
   }
   if (kind == eViaObject) {
-    TViaRecord via;
-    return via.Query(1, handle) == 0 ? via.HoleSize : 0;
+    TPcbVia via(handle);
+    return via.QueryRecord(1) == 0 ? via.Hole : 0;
   }
   return 0;
 }
 
 bool RewriteHoleSize(uint32_t handle, TObjectId kind, TCoord new_size) {
   if (kind == ePadObject) {
-    TPadRecord pad;
-    if (pad.Query(1, handle) != 0) return false;
-    pad.HoleSize = new_size;
-    pad.Query(0, handle);
+    TPcbPad pad(handle);
+    if (pad.LegacyQueryRecord(1) != 0) return false;
+    pad.Hole = new_size;
+    pad.LegacyQueryRecord(0);
     return true;
   }
   if (kind == eViaObject) {
-    TViaRecord via;
-    if (via.Query(1, handle) != 0) return false;
-    via.HoleSize = new_size;
-    via.Query(0, handle);
+    TPcbVia via(handle);
+    if (via.QueryRecord(1) != 0) return false;
+    via.Hole = new_size;
+    via.QueryRecord(0);
     return true;
   }
   return false;

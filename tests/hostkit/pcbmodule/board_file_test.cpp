@@ -19,7 +19,7 @@ std::wstring Sample(const char* name) {
 }
 
 TEST_F(TBoardFileTest, SampleBoardsSurviveALoadAndASaveByteForByte) {
-  for (const char* name : {"small-metric.json", "small-imperial.json"}) {
+  for (const char* name : {"small-metric.json", "small-imperial.json", "mixed-kinds.json"}) {
     SCOPED_TRACE(name);
     std::string error;
     ASSERT_TRUE(OpenBoardFile(Sample(name), &error)) << error;

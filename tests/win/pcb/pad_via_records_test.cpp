@@ -37,9 +37,10 @@ TEST_F(TRecordTest, HoleSizesComeFromTheRecordOfEachKind) {
   for (uint32_t h : {1u, 2u}) {
     auto object = CreatePcbObject(h);
     ASSERT_TRUE(object);
-    EXPECT_EQ(object->HoleSize(), GetObjectHoleSize(h));
+    EXPECT_EQ(object->GetHoleSize(), GetObjectHoleSize(h));
   }
-  EXPECT_EQ(CreatePcbObject(3), nullptr);
+  EXPECT_EQ(CreatePcbObject(3)->GetHoleSize(), 0);  // a track: a class of its own, no hole
+  EXPECT_EQ(CreatePcbObject(77), nullptr);          // kind 0: no class
 }
 
 TEST_F(TRecordTest, ReadingAHoleSizeKnowingTheKindIsOneHostCall) {
@@ -65,7 +66,7 @@ TEST_F(TRecordTest, AFailedPadReadGivesHoleSizeZeroAndNoStackQueries) {
   Host().trace.clear();
   auto pad = CreatePcbObject(1);
   ASSERT_TRUE(pad);
-  EXPECT_EQ(pad->HoleSize(), 0);
+  EXPECT_EQ(pad->GetHoleSize(), 0);
   EXPECT_TRUE(LinesStarting("PcbApi_QueryPadStackMode").empty());
   EXPECT_TRUE(LinesStarting("PcbApi_QueryPadOrViaShapeOnLayer").empty());
   EXPECT_EQ(GetObjectHoleSize(1), 0);
@@ -133,13 +134,13 @@ TEST_F(TRecordTest, APadLayerMakesTheRoundTripThroughItsLegacyNumber) {
 TEST_F(TRecordTest, AMissingPadExportStillMapsTheLayer) {
   ASSERT_TRUE(OpenBoardText(BoardText({PadJson(1, 1000)})));
   ASSERT_TRUE(RemoveExport("PcbApi_QueryPad"));
-  TPadRecord pad;
+  TPcbPad pad(1);
   pad.Layer = 74;
-  EXPECT_EQ(pad.Query(1, 1), 0);
-  EXPECT_EQ(pad.Layer, 74);
+  EXPECT_EQ(pad.LegacyQueryRecord(1), 0);
+  EXPECT_EQ(pad.Layer, 74u);
   pad.Layer = 200;  // no legacy layer: maps to id 0 and back to 0
-  EXPECT_EQ(pad.Query(1, 1), 0);
-  EXPECT_EQ(pad.Layer, 0);
+  EXPECT_EQ(pad.LegacyQueryRecord(1), 0);
+  EXPECT_EQ(pad.Layer, 0u);
 }
 
 TEST_F(TRecordTest, AViaReadConvertsItsLayerBothWays) {
