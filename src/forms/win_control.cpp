@@ -38,6 +38,14 @@ LRESULT CALLBACK framework_window_proc(HWND window, UINT msg, WPARAM w, LPARAM l
     control->attach(window);
   }
   if (!control) return DefWindowProcW(window, msg, w, l);
+  if (msg == kFormReleaseMessage) {
+    // Freed here, not in the form's own procedure, which would go on running inside a freed form.
+    if (auto* form = class_cast<TCustomForm>(control)) {
+      if (std::exception_ptr error = run_guarded([form] { delete form; }))
+        Application->HandleException(nullptr, error);
+      return 0;
+    }
+  }
   TMessage m{msg, w, l, 0};
   control->main_wnd_proc(m);
   if (msg == WM_NCDESTROY) control->detach();

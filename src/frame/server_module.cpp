@@ -6,6 +6,8 @@
 #include "base/check_host.h"
 #include "base/exceptions.h"
 #include "base/host_guard.h"
+#include "frame/document_options_view.h"
+#include "frame/options_page.h"
 #include "frame/plugin_application.h"
 #include "frame/slots.h"
 
@@ -93,7 +95,7 @@ void TServerModule::AddRegistered(IUnknown* registered) {
 
 ComPtr<IUnknown> TServerModule::CreateServerObjectFor(DWORD, DWORD) { return {}; }
 
-TObject* TServerModule::CreateOptionsForm(const std::wstring&) { return nullptr; }
+TDocumentOptionsForm* TServerModule::CreateOptionsForm(const std::wstring&) { return nullptr; }
 
 ComPtr<IServerDocument> TServerModule::NewDocument(DWORD kind, DWORD source, bool) {
   return NewDocument(kind, source);
@@ -103,12 +105,29 @@ void TServerModule::ReceiveNotification(DWORD) {}
 void TServerModule::RegisterCommands() {}
 void TServerModule::CreateCommandLauncher() { launcher_ = std::make_unique<TCommandLauncher>(); }
 
+namespace {
+int compare_page_names(const std::wstring& a, const std::wstring& b) {
+  return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1);
+}
+bool same_page_name(const std::wstring& a, const std::wstring& b) {
+  return compare_page_names(a, b) == CSTR_EQUAL;
+}
+}  // namespace
+
+void TServerModule::RegisterOptionsPage(const std::wstring& name, TOptionsPageClass page_class) {
+  if (!optionsPageClasses_) optionsPageClasses_ = std::make_unique<TOptionsPageClasses>();
+  auto& list = *optionsPageClasses_;
+  auto at = std::find_if(list.begin(), list.end(), [&](const auto& entry) {
+    return compare_page_names(entry.first, name) != CSTR_LESS_THAN;
+  });
+  if (at != list.end() && same_page_name(at->first, name)) return;
+  list.emplace(at, name, page_class);
+}
+
 ComPtr<IOptionsPage> TServerModule::CreateOptionsPage(const std::wstring& name) {
   if (!optionsPageClasses_) return {};
-  for (const auto& [registered, factory] : *optionsPageClasses_)
-    if (CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, registered.c_str(), -1, name.c_str(),
-                       -1) == CSTR_EQUAL)
-      return factory();
+  for (const auto& [registered, page_class] : *optionsPageClasses_)
+    if (same_page_name(registered, name)) return ComPtr<IOptionsPage>(new TOptionsPage(page_class()));
   return {};
 }
 
@@ -237,8 +256,8 @@ HRESULT __stdcall TServerModule::Interfaces::CreateOptionsView(BSTR name,
   empty_out(view);
   return host_guard([&] {
     require_out(view);
-    if (module_->CreateOptionsForm(bstr_text(name)))
-      throw Exception("Options views are not supported by this server");
+    if (TDocumentOptionsForm* form = module_->CreateOptionsForm(bstr_text(name)))
+      ComPtr<IDocumentOptionsView>(new TDocumentOptionsView(form)).copy_to(view);
   });
 }
 
