@@ -7,6 +7,7 @@
 #include "hostapi/external_form.h"
 #include "hostapi/server_document.h"
 #include "host_report.h"
+#include "options_dialog.h"
 #include "host_state.h"
 #include "settings_service.h"
 #include "trace.h"
@@ -192,6 +193,7 @@ bool RunProbe(IServerModule* module, const std::string& probe) {
   if (probe == "module") probe_module(module);
   else if (probe == "depth") probe_depth(module);
   else if (probe == "idle") probe_idle(module);
+  else if (probe == "options") ProbeOptionsDialog();
   else if (probe.rfind("state:", 0) == 0) probe_state(module, probe.substr(6));
   else return false;
   return true;

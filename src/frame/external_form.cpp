@@ -1,5 +1,8 @@
 #include "frame/external_form.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "base/bstr.h"
 #include "base/check_host.h"
 #include "base/host_guard.h"
@@ -9,8 +12,31 @@
 #include "forms/fault_guard.h"
 #include "frame/client_services.h"
 #include "frame/delayed_destroyer.h"
+#include "frame/library_steps.h"
 #include "frame/require_out.h"
 #include "frame/slots.h"
+
+namespace {
+
+// Windows of forms released to their own message queue. A library that ends before those messages
+// arrive frees the forms itself: their windows must not outlive the code that runs them.
+std::vector<HWND>& released_windows() {
+  static std::vector<HWND> windows;
+  return windows;
+}
+
+void release_later(TCustomForm* form) {
+  auto& windows = released_windows();
+  windows.erase(std::remove_if(windows.begin(), windows.end(), [](HWND w) { return !IsWindow(w); }),
+                windows.end());
+  form->Release();
+  windows.push_back(form->Handle());
+}
+
+const TLibraryStepRegistration released_forms_step(TLibraryStep::ExternalForms, nullptr,
+                                                   &TExternalForm::FreeReleasedForms);
+
+}  // namespace
 
 TExternalForm::TExternalForm(TCustomForm* form, bool free_at_once)
     : free_at_once_(free_at_once), form_(form) {
@@ -23,6 +49,11 @@ TExternalForm::TExternalForm(TCustomForm* form, bool free_at_once)
     delete std::exchange(form_, nullptr);
     throw;
   }
+}
+
+void TExternalForm::FreeReleasedForms() {
+  for (HWND window : std::exchange(released_windows(), {}))
+    if (auto* form = class_cast<TCustomForm>(FindControl(window))) delete form;
 }
 
 TExternalForm::~TExternalForm() {
@@ -47,7 +78,7 @@ void TExternalForm::FreeForm() noexcept {
   }
   if (at_once || free_at_once_) return free_now();
   try {
-    if (form->HandleAllocated()) form->Release();
+    if (form->HandleAllocated()) release_later(form);
     else new TDelayedDestroyer(form);
   } catch (...) {
     free_now();

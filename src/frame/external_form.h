@@ -22,6 +22,8 @@ class TExternalForm : public TInterfacedObject, public IExternalForm {
   TCustomForm* Form() const { return form_; }
   IExternalFormHolder* Holder() const { return holder_.get(); }
   bool FreeAtOnce() const { return free_at_once_; }
+  // Frees the forms whose deferred release has not come yet (library end).
+  static void FreeReleasedForms();
 
   HRESULT __stdcall QueryInterface(REFIID iid, void** object) override;
   ULONG __stdcall AddRef() override;

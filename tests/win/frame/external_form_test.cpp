@@ -400,6 +400,20 @@ TEST_F(ExternalFormTest, WaitingDestroyersFreeTheirFormsWhenTheLibraryEnds) {
   process_messages();  // the posted message finds no destroyer any more
 }
 
+TEST_F(ExternalFormTest, FormsStillWaitingForTheirReleaseAreFreedWhenTheLibraryEnds) {
+  auto* form = new_form<TProbeOptionsForm>();
+  form->HandleNeeded();
+  HWND window = form->Handle();
+  auto* view = new TDocumentOptionsView(form);
+  view->AddRef();
+  view->Release();
+  EXPECT_EQ(live_forms, 1);
+  TExternalForm::FreeReleasedForms();
+  EXPECT_EQ(live_forms, 0);
+  EXPECT_FALSE(IsWindow(window));
+  process_messages();  // the release message went with the window
+}
+
 TEST_F(ExternalFormTest, TheFormIsFreedAtOnceWithoutAClientOrWhenTheHostSaysSo) {
   ClientSlot = nullptr;
   auto* view = new TDocumentOptionsView(new_form<TProbeOptionsForm>());
