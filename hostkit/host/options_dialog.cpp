@@ -18,7 +18,7 @@ constexpr int kButtonHeight = 24;
 const wchar_t kDialogClass[] = L"TavrinHostOptions";
 const wchar_t kPageAreaClass[] = L"TavrinHostOptionsPageArea";
 
-void register_classes() {
+void RegisterDialogClasses() {
   static bool registered = false;
   if (registered) return;
   WNDCLASSW cls{};
@@ -33,13 +33,13 @@ void register_classes() {
   registered = true;
 }
 
-std::string module_name(IServerModule* module) {
+std::string ServerModuleName(IServerModule* module) {
   UniqueBstr name;
   module->GetModuleName(name.put());
   return name.ansi();
 }
 
-std::string status_line(const std::string& what, HRESULT status) {
+std::string StatusLine(const std::string& what, HRESULT status) {
   return what + " -> " + trace_status(status);
 }
 
@@ -55,7 +55,7 @@ void TOptionsDialog::CollectPages() {
   THostState& host = Host();
   for (IServerModule* module : {host.PluginModule.get(), host.PcbModule.get()}) {
     if (!module) continue;
-    std::string name = module_name(module);
+    std::string name = ServerModuleName(module);
     ComPtr<IOptionsPageProvider> provider;
     module->QueryInterface(IID_IOptionsPageProvider, provider.put_void());
     for (const std::wstring& page_name : host.Options.OptionsPages) {
@@ -63,7 +63,7 @@ void TOptionsDialog::CollectPages() {
       UniqueBstr text(page_name);
       ComPtr<IOptionsPage> page;
       HRESULT status = provider->CreateOptionsPage(text.get(), page.put());
-      HostReport(status_line("options page " + trace_text(page_name.c_str()) + " of " + name,
+      HostReport(StatusLine("options page " + trace_text(page_name.c_str()) + " of " + name,
                              status) +
                  " page=" + trace_pointer(page.get()));
       if (FAILED(status)) ReportErrorInfo();
@@ -79,7 +79,7 @@ void TOptionsDialog::CollectPages() {
       UniqueBstr text(view_name);
       ComPtr<IDocumentOptionsView> view;
       HRESULT status = module->CreateOptionsView(text.get(), view.put());
-      HostReport(status_line("options view " + trace_text(view_name.c_str()) + " of " + name,
+      HostReport(StatusLine("options view " + trace_text(view_name.c_str()) + " of " + name,
                              status) +
                  " view=" + trace_pointer(view.get()));
       if (FAILED(status)) ReportErrorInfo();
@@ -95,7 +95,7 @@ void TOptionsDialog::CollectPages() {
 }
 
 bool TOptionsDialog::Open(bool show) {
-  register_classes();
+  RegisterDialogClasses();
   HINSTANCE instance = GetModuleHandleW(nullptr);
   window_ = CreateWindowExW(WS_EX_DLGMODALFRAME, kDialogClass, L"Options",
                             WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, CW_USEDEFAULT,
@@ -155,7 +155,7 @@ void TOptionsDialog::Select(int index) {
   if (SUCCEEDED(status)) status = form->SetBounds(0, 0, area.right, area.bottom);
   if (SUCCEEDED(status)) status = form->Show();
   if (SUCCEEDED(status)) form->FocusFirstControl();
-  HostReport(status_line("options embed " + trace_text(pages_[index].Title.c_str()), status));
+  HostReport(StatusLine("options embed " + trace_text(pages_[index].Title.c_str()), status));
   if (FAILED(status)) ReportErrorInfo();
 }
 
@@ -167,7 +167,7 @@ void TOptionsDialog::Finish(bool accept) {
     if (page.Page) status = accept ? page.Page->SaveOptions() : page.Page->CancelOptions();
     else if (accept) status = page.View->SaveViewOptions();
     if (page.Page || accept)
-      HostReport(status_line(std::string("options ") + (accept ? "save " : "cancel ") +
+      HostReport(StatusLine(std::string("options ") + (accept ? "save " : "cancel ") +
                                  trace_text(page.Title.c_str()),
                              status));
     page.Form->SetHolder(nullptr);

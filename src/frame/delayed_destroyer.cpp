@@ -13,32 +13,32 @@
 namespace {
 
 const wchar_t kWindowClass[] = L"TDelayedDestroyer";
-ATOM window_class = 0;
+ATOM g_window_class = 0;
 
-std::vector<TDelayedDestroyer*>& pending() {
+std::vector<TDelayedDestroyer*>& PendingDestroyers() {
   static std::vector<TDelayedDestroyer*> list;
   return list;
 }
 
-void free_pending_and_unregister() {
+void FreePendingAndUnregister() {
   TDelayedDestroyer::FreePending();
-  if (window_class) UnregisterClassW(kWindowClass, framework_module());
-  window_class = 0;
+  if (g_window_class) UnregisterClassW(kWindowClass, framework_module());
+  g_window_class = 0;
 }
 
 const TLibraryStepRegistration destroyer_step(TLibraryStep::ExternalForms, nullptr,
-                                              free_pending_and_unregister);
+                                              FreePendingAndUnregister);
 
 }  // namespace
 
 TDelayedDestroyer::TDelayedDestroyer(TCustomForm* form) : form_(form) {
-  if (!window_class) {
+  if (!g_window_class) {
     WNDCLASSW cls{};
     cls.lpfnWndProc = &TDelayedDestroyer::WindowProc;
     cls.hInstance = framework_module();
     cls.lpszClassName = kWindowClass;
-    window_class = RegisterClassW(&cls);
-    if (!window_class) throw Exception("Cannot register the window class of TDelayedDestroyer");
+    g_window_class = RegisterClassW(&cls);
+    if (!g_window_class) throw Exception("Cannot register the window class of TDelayedDestroyer");
   }
   window_.reset(CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                 framework_module(), nullptr));
@@ -46,20 +46,20 @@ TDelayedDestroyer::TDelayedDestroyer(TCustomForm* form) : form_(form) {
   SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   if (!PostMessageW(window_.get(), kFreeMessage, 0, 0))
     throw Exception("Cannot post to the window of TDelayedDestroyer");
-  pending().push_back(this);
+  PendingDestroyers().push_back(this);
 }
 
 TDelayedDestroyer::~TDelayedDestroyer() {
-  auto& list = pending();
+  auto& list = PendingDestroyers();
   list.erase(std::remove(list.begin(), list.end(), this), list.end());
   if (window_) SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
 }
 
-int TDelayedDestroyer::PendingCount() { return static_cast<int>(pending().size()); }
+int TDelayedDestroyer::PendingCount() { return static_cast<int>(PendingDestroyers().size()); }
 
 void TDelayedDestroyer::FreePending() {
-  while (!pending().empty()) {
-    TDelayedDestroyer* destroyer = pending().back();
+  while (!PendingDestroyers().empty()) {
+    TDelayedDestroyer* destroyer = PendingDestroyers().back();
     destroyer->FreeForm();
     delete destroyer;
   }

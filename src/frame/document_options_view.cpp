@@ -6,7 +6,7 @@
 #include "frame/require_out.h"
 
 namespace {
-std::string text_of(const char* text) { return text ? std::string(text) : std::string(); }
+std::string TextOf(const char* text) { return text ? std::string(text) : std::string(); }
 }  // namespace
 
 TDocumentOptionsView::TDocumentOptionsView(TDocumentOptionsForm* options_form)
@@ -75,13 +75,13 @@ HRESULT __stdcall TDocumentOptionsView::ResetViewOptions() {
 
 HRESULT __stdcall TDocumentOptionsView::SetViewTexts(const char* first, const char* second) {
   return host_guard([&] {
-    if (options_form_) options_form_->SetViewTexts(text_of(first), text_of(second));
+    if (options_form_) options_form_->SetViewTexts(TextOf(first), TextOf(second));
   });
 }
 
 HRESULT __stdcall TDocumentOptionsView::QueryViewValue(const char* name, int32_t* value) {
   return host_guard([&] {
     RequireOut(value);
-    *value = options_form_ ? options_form_->QueryViewValue(text_of(name)) : 0;
+    *value = options_form_ ? options_form_->QueryViewValue(TextOf(name)) : 0;
   });
 }

@@ -20,13 +20,13 @@ namespace {
 
 // Windows of forms released to their own message queue. A library that ends before those messages
 // arrive frees the forms itself: their windows must not outlive the code that runs them.
-std::vector<HWND>& released_windows() {
+std::vector<HWND>& ReleasedWindows() {
   static std::vector<HWND> windows;
   return windows;
 }
 
-void release_later(TCustomForm* form) {
-  auto& windows = released_windows();
+void ReleaseLater(TCustomForm* form) {
+  auto& windows = ReleasedWindows();
   windows.erase(std::remove_if(windows.begin(), windows.end(), [](HWND w) { return !IsWindow(w); }),
                 windows.end());
   form->Release();
@@ -52,7 +52,7 @@ TExternalForm::TExternalForm(TCustomForm* form, bool free_at_once)
 }
 
 void TExternalForm::FreeReleasedForms() {
-  for (HWND window : std::exchange(released_windows(), {}))
+  for (HWND window : std::exchange(ReleasedWindows(), {}))
     if (auto* form = class_cast<TCustomForm>(FindControl(window))) delete form;
 }
 
@@ -78,7 +78,7 @@ void TExternalForm::FreeForm() noexcept {
   }
   if (at_once || free_at_once_) return free_now();
   try {
-    if (form->HandleAllocated()) release_later(form);
+    if (form->HandleAllocated()) ReleaseLater(form);
     else new TDelayedDestroyer(form);
   } catch (...) {
     free_now();

@@ -106,11 +106,11 @@ void TServerModule::RegisterCommands() {}
 void TServerModule::CreateCommandLauncher() { launcher_ = std::make_unique<TCommandLauncher>(); }
 
 namespace {
-int compare_page_names(const std::wstring& a, const std::wstring& b) {
+int ComparePageNames(const std::wstring& a, const std::wstring& b) {
   return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1);
 }
-bool same_page_name(const std::wstring& a, const std::wstring& b) {
-  return compare_page_names(a, b) == CSTR_EQUAL;
+bool SamePageName(const std::wstring& a, const std::wstring& b) {
+  return ComparePageNames(a, b) == CSTR_EQUAL;
 }
 }  // namespace
 
@@ -118,16 +118,16 @@ void TServerModule::RegisterOptionsPage(const std::wstring& name, TOptionsPageCl
   if (!optionsPageClasses_) optionsPageClasses_ = std::make_unique<TOptionsPageClasses>();
   auto& list = *optionsPageClasses_;
   auto at = std::find_if(list.begin(), list.end(), [&](const auto& entry) {
-    return compare_page_names(entry.first, name) != CSTR_LESS_THAN;
+    return ComparePageNames(entry.first, name) != CSTR_LESS_THAN;
   });
-  if (at != list.end() && same_page_name(at->first, name)) return;
+  if (at != list.end() && SamePageName(at->first, name)) return;
   list.emplace(at, name, page_class);
 }
 
 ComPtr<IOptionsPage> TServerModule::CreateOptionsPage(const std::wstring& name) {
   if (!optionsPageClasses_) return {};
   for (const auto& [registered, page_class] : *optionsPageClasses_)
-    if (same_page_name(registered, name)) return ComPtr<IOptionsPage>(new TOptionsPage(page_class()));
+    if (SamePageName(registered, name)) return ComPtr<IOptionsPage>(new TOptionsPage(page_class()));
   return {};
 }
 

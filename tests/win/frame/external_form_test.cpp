@@ -18,23 +18,23 @@
 
 namespace {
 
-std::vector<std::string> events;
-int live_forms = 0;
+std::vector<std::string> g_events;
+int g_live_forms = 0;
 
 // The tests' own form: it counts the bound changes the wrapper makes and says when it is freed.
 class TProbeForm : public TForm {
   TAVRIN_CLASS(TProbeForm, TForm)
  public:
-  explicit TProbeForm(TComponent* owner) : TForm(owner) { ++live_forms; }
+  explicit TProbeForm(TComponent* owner) : TForm(owner) { ++g_live_forms; }
   ~TProbeForm() override {
-    --live_forms;
-    events.push_back("form freed");
+    --g_live_forms;
+    g_events.push_back("form freed");
   }
   void SetBounds(int left, int top, int width, int height) override {
-    ++set_bounds_calls;
+    ++set_bounds_calls_;
     TForm::SetBounds(left, top, width, height);
   }
-  int set_bounds_calls = 0;
+  int set_bounds_calls_ = 0;
 };
 
 // A form that offers its own options page, as a module's page form does.
@@ -51,30 +51,30 @@ class TProbePageForm : public TProbeForm, public IOptionsPage {
   ULONG __stdcall AddRef() override { return 1; }
   ULONG __stdcall Release() override { return 1; }
   HRESULT __stdcall GetModified(BYTE* modified) override {
-    events.push_back("GetModified");
+    g_events.push_back("GetModified");
     *modified = 1;
     return S_OK;
   }
   HRESULT __stdcall SetModified(BYTE modified) override {
-    events.push_back("SetModified " + std::to_string(modified));
+    g_events.push_back("SetModified " + std::to_string(modified));
     return S_OK;
   }
   HRESULT __stdcall LoadOptions() override { return log("LoadOptions"); }
   HRESULT __stdcall SaveOptions() override { return log("SaveOptions"); }
   HRESULT __stdcall GetHelpContext(int32_t* context) override {
-    events.push_back("GetHelpContext");
+    g_events.push_back("GetHelpContext");
     *context = 0x12345678;
     return S_OK;
   }
   HRESULT __stdcall SetDefaults() override { return log("SetDefaults"); }
   HRESULT __stdcall CancelOptions() override {
-    events.push_back("CancelOptions");
+    g_events.push_back("CancelOptions");
     return E_FAIL;
   }
 
  private:
   HRESULT log(const char* operation) {
-    events.push_back(operation);
+    g_events.push_back(operation);
     return S_OK;
   }
 };
@@ -83,23 +83,23 @@ class TProbePageForm : public TProbeForm, public IOptionsPage {
 class TProbeOptionsForm : public TDocumentOptionsForm {
   TAVRIN_CLASS(TProbeOptionsForm, TDocumentOptionsForm)
  public:
-  explicit TProbeOptionsForm(TComponent* owner) : TDocumentOptionsForm(owner) { ++live_forms; }
+  explicit TProbeOptionsForm(TComponent* owner) : TDocumentOptionsForm(owner) { ++g_live_forms; }
   ~TProbeOptionsForm() override {
-    --live_forms;
-    events.push_back("options form freed");
+    --g_live_forms;
+    g_events.push_back("options form freed");
   }
-  void SetDocumentKind(const std::string& kind) override { events.push_back("kind " + kind); }
+  void SetDocumentKind(const std::string& kind) override { g_events.push_back("kind " + kind); }
   uint8_t GetViewModified() override { return 0xA5; }
-  void LoadViewOptions() override { events.push_back("load"); }
+  void LoadViewOptions() override { g_events.push_back("load"); }
   void SaveViewOptions() override { throw Exception("Cannot save the view options"); }
   uint8_t GetViewReady() override { return 1; }
-  void ApplyViewOptions() override { events.push_back("apply"); }
-  void ResetViewOptions() override { events.push_back("reset"); }
+  void ApplyViewOptions() override { g_events.push_back("apply"); }
+  void ResetViewOptions() override { g_events.push_back("reset"); }
   void SetViewTexts(const std::string& first, const std::string& second) override {
-    events.push_back("texts " + first + "/" + second);
+    g_events.push_back("texts " + first + "/" + second);
   }
   int32_t QueryViewValue(const std::string& name) override {
-    events.push_back("value " + name);
+    g_events.push_back("value " + name);
     return -70000;
   }
 };
@@ -113,24 +113,24 @@ class TProbeHolder final : public IExternalFormHolder {
     AddRef();
     return S_OK;
   }
-  ULONG __stdcall AddRef() override { return ++references; }
-  ULONG __stdcall Release() override { return --references; }
+  ULONG __stdcall AddRef() override { return ++references_; }
+  ULONG __stdcall Release() override { return --references_; }
   HRESULT __stdcall GetParentWindow(HWND* parent) override {
-    if (FAILED(status)) {
+    if (FAILED(status_)) {
       ComPtr<ICreateErrorInfo> create;
       CreateErrorInfo(create.put());
       create->SetDescription(const_cast<wchar_t*>(L"The page area is gone."));
       SetErrorInfo(0, create.try_query<IErrorInfo>(IID_IErrorInfo).get());
-      return status;
+      return status_;
     }
-    *parent = window;
+    *parent = window_;
     return S_OK;
   }
   HRESULT __stdcall FormChanged() override { return S_OK; }
 
-  HWND window = nullptr;
-  HRESULT status = S_OK;
-  ULONG references = 1;
+  HWND window_ = nullptr;
+  HRESULT status_ = S_OK;
+  ULONG references_ = 1;
 };
 
 // Plays the one place of the client the wrappers ask: whether forms are to be freed at once.
@@ -143,15 +143,15 @@ class TFormsClient final : public ClientStub {
   ULONG __stdcall AddRef() override { return 2; }
   ULONG __stdcall Release() override { return 1; }
   HRESULT __stdcall IsShuttingDown(BYTE* answer) override {
-    events.push_back("client asked");
-    *answer = shutting_down;
-    return status;
+    g_events.push_back("client asked");
+    *answer = shutting_down_;
+    return status_;
   }
-  BYTE shutting_down = 0;
-  HRESULT status = S_OK;
+  BYTE shutting_down_ = 0;
+  HRESULT status_ = S_OK;
 };
 
-void process_messages() {
+void ProcessMessages() {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     TranslateMessage(&message);
@@ -159,7 +159,7 @@ void process_messages() {
   }
 }
 
-std::string thread_error_description() {
+std::string ThreadErrorDescription() {
   ComPtr<IErrorInfo> info;
   if (GetErrorInfo(0, info.put()) != S_OK || !info) return "(none)";
   UniqueBstr description;
@@ -170,41 +170,41 @@ std::string thread_error_description() {
 class ExternalFormTest : public testing::Test {
  protected:
   void SetUp() override {
-    events.clear();
-    live_forms = 0;
+    g_events.clear();
+    g_live_forms = 0;
     saved_client_ = ClientSlot;
-    ClientSlot = &client;
+    ClientSlot = &client_;
     InstallErrorInfoHook();
     SetErrorInfo(0, nullptr);
-    page_area = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300, nullptr,
+    page_area_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300, nullptr,
                                 nullptr, nullptr, nullptr);
-    holder.window = page_area;
+    holder_.window_ = page_area_;
   }
   void TearDown() override {
-    process_messages();
+    ProcessMessages();
     RemoveErrorInfoHook();
     ClientSlot = saved_client_;
-    DestroyWindow(page_area);
-    EXPECT_EQ(live_forms, 0) << "a form was not freed";
+    DestroyWindow(page_area_);
+    EXPECT_EQ(g_live_forms, 0) << "a form was not freed";
   }
 
   template <class F>
-  static F* new_form(int left = 30, int top = 40, int width = 200, int height = 120) {
+  static F* NewForm(int left = 30, int top = 40, int width = 200, int height = 120) {
     F* form = make_form_without_layout<F>(nullptr);
     form->SetBounds(left, top, width, height);
     return form;
   }
 
-  TFormsClient client;
-  TProbeHolder holder;
-  HWND page_area = nullptr;
+  TFormsClient client_;
+  TProbeHolder holder_;
+  HWND page_area_ = nullptr;
 
  private:
   IClient* saved_client_ = nullptr;
 };
 
 TEST_F(ExternalFormTest, AWrappedFormLosesItsBorderAndItsActivationHandler) {
-  auto* form = new_form<TProbeForm>();
+  auto* form = NewForm<TProbeForm>();
   bool activated = false;
   form->OnActivate = [&](TObject*) { activated = true; };
   ComPtr<TExternalForm> external(new TExternalForm(form, false));
@@ -216,22 +216,22 @@ TEST_F(ExternalFormTest, AWrappedFormLosesItsBorderAndItsActivationHandler) {
 }
 
 TEST_F(ExternalFormTest, AttachWithAHolderEmbedsTheFormWhereItWas) {
-  auto* form = new_form<TProbeForm>(15, 25, 200, 120);
+  auto* form = NewForm<TProbeForm>(15, 25, 200, 120);
   ComPtr<TExternalForm> external(new TExternalForm(form, false));
-  ASSERT_EQ(external->SetHolder(&holder), S_OK);
-  EXPECT_EQ(holder.references, 2u);
+  ASSERT_EQ(external->SetHolder(&holder_), S_OK);
+  EXPECT_EQ(holder_.references_, 2u);
   ASSERT_EQ(external->Attach(), S_OK);
   EXPECT_TRUE(form->Visible());
   ASSERT_TRUE(form->HandleAllocated());
-  EXPECT_EQ(form->ParentWindow(), page_area);
-  EXPECT_EQ(GetParent(form->Handle()), page_area);
+  EXPECT_EQ(form->ParentWindow(), page_area_);
+  EXPECT_EQ(GetParent(form->Handle()), page_area_);
   EXPECT_TRUE(GetWindowLongW(form->Handle(), GWL_STYLE) & WS_CHILD);
   int32_t left = 0, top = 0, width = 0, height = 0;
   ASSERT_EQ(external->GetBounds(&left, &top, &width, &height), S_OK);
   EXPECT_EQ((std::vector<int32_t>{left, top, width, height}), (std::vector<int32_t>{15, 25, 200, 120}));
   RECT r;
   GetWindowRect(form->Handle(), &r);
-  MapWindowPoints(nullptr, page_area, reinterpret_cast<POINT*>(&r), 2);
+  MapWindowPoints(nullptr, page_area_, reinterpret_cast<POINT*>(&r), 2);
   EXPECT_EQ(r.left, 15);
   EXPECT_EQ(r.top, 25);
 
@@ -248,28 +248,28 @@ TEST_F(ExternalFormTest, AttachWithAHolderEmbedsTheFormWhereItWas) {
 }
 
 TEST_F(ExternalFormTest, AnEmptyHolderDetachesTheForm) {
-  auto* form = new_form<TProbeForm>();
-  form->OnHide = [](TObject*) { events.push_back("hide event"); };
+  auto* form = NewForm<TProbeForm>();
+  form->OnHide = [](TObject*) { g_events.push_back("hide event"); };
   ComPtr<TExternalForm> external(new TExternalForm(form, false));
-  external->SetHolder(&holder);
+  external->SetHolder(&holder_);
   external->Attach();
   ASSERT_TRUE(form->HandleAllocated());
-  events.clear();
+  g_events.clear();
   ASSERT_EQ(external->SetHolder(nullptr), S_OK);
-  EXPECT_EQ(holder.references, 1u);
+  EXPECT_EQ(holder_.references_, 1u);
   EXPECT_FALSE(form->Visible());
   EXPECT_FALSE(form->HandleAllocated());
   EXPECT_EQ(form->ParentWindow(), nullptr);
   EXPECT_FALSE(form->FormState().Contains(fsRecreating));
-  EXPECT_EQ(events, std::vector<std::string>{"hide event"});
+  EXPECT_EQ(g_events, std::vector<std::string>{"hide event"});
   // A detached form can be attached again.
-  external->SetHolder(&holder);
+  external->SetHolder(&holder_);
   ASSERT_EQ(external->Attach(), S_OK);
-  EXPECT_EQ(GetParent(form->Handle()), page_area);
+  EXPECT_EQ(GetParent(form->Handle()), page_area_);
 }
 
 TEST_F(ExternalFormTest, AttachWithoutAHolderKeepsLeftAndTopAndStaysInvisible) {
-  auto* form = new_form<TProbeForm>(30, 40, 200, 120);
+  auto* form = NewForm<TProbeForm>(30, 40, 200, 120);
   ComPtr<TExternalForm> external(new TExternalForm(form, false));
   ASSERT_EQ(external->Attach(), S_OK);
   EXPECT_FALSE(form->Visible());
@@ -280,19 +280,19 @@ TEST_F(ExternalFormTest, AttachWithoutAHolderKeepsLeftAndTopAndStaysInvisible) {
 }
 
 TEST_F(ExternalFormTest, AFailingHolderStopsAttachBeforeTheBoundsAndTellsTheHostWhy) {
-  auto* form = new_form<TProbeForm>();
+  auto* form = NewForm<TProbeForm>();
   ComPtr<TExternalForm> external(new TExternalForm(form, false));
-  holder.status = E_FAIL;
-  external->SetHolder(&holder);
-  int bounds_before = form->set_bounds_calls;
+  holder_.status_ = E_FAIL;
+  external->SetHolder(&holder_);
+  int bounds_before = form->set_bounds_calls_;
   EXPECT_EQ(external->Attach(), E_UNEXPECTED);
-  EXPECT_EQ(form->set_bounds_calls, bounds_before);
+  EXPECT_EQ(form->set_bounds_calls_, bounds_before);
   EXPECT_FALSE(form->Visible());
-  EXPECT_EQ(thread_error_description(), "The page area is gone");
+  EXPECT_EQ(ThreadErrorDescription(), "The page area is gone");
 }
 
 TEST_F(ExternalFormTest, GetHandleOfAFormWithoutAWindowMakesNone) {
-  auto* form = new_form<TProbeForm>();
+  auto* form = NewForm<TProbeForm>();
   ComPtr<TExternalForm> external(new TExternalForm(form, false));
   HWND window = reinterpret_cast<HWND>(1);
   ASSERT_EQ(external->GetHandle(&window), S_OK);
@@ -301,14 +301,14 @@ TEST_F(ExternalFormTest, GetHandleOfAFormWithoutAWindowMakesNone) {
 }
 
 TEST_F(ExternalFormTest, CaptionAndMissingOutLocations) {
-  auto* form = new_form<TProbeForm>();
+  auto* form = NewForm<TProbeForm>();
   form->SetCaption("Drill options");
   ComPtr<TExternalForm> external(new TExternalForm(form, false));
   UniqueBstr caption;
   ASSERT_EQ(external->GetCaption(caption.put()), S_OK);
   EXPECT_EQ(caption.wide(), L"Drill options");
   EXPECT_EQ(external->GetHandle(nullptr), E_UNEXPECTED);
-  EXPECT_EQ(thread_error_description(), "Out location missing");
+  EXPECT_EQ(ThreadErrorDescription(), "Out location missing");
   int32_t value = 0;
   EXPECT_EQ(external->GetBounds(&value, &value, nullptr, &value), E_UNEXPECTED);
   EXPECT_EQ(external->GetCaption(nullptr), E_UNEXPECTED);
@@ -324,7 +324,7 @@ TEST_F(ExternalFormTest, CaptionAndMissingOutLocations) {
 }
 
 TEST_F(ExternalFormTest, FocusGoesToTheFirstTabStopAndToAVisibleEnabledForm) {
-  auto* form = new_form<TProbeForm>();
+  auto* form = NewForm<TProbeForm>();
   auto* skipped = new TWinControl(form);
   skipped->SetParent(form);
   skipped->SetBounds(0, 0, 50, 20);
@@ -333,15 +333,15 @@ TEST_F(ExternalFormTest, FocusGoesToTheFirstTabStopAndToAVisibleEnabledForm) {
   first->SetBounds(0, 30, 50, 20);
   first->SetTabStop(true);
   ComPtr<TExternalForm> external(new TExternalForm(form, false));
-  external->SetHolder(&holder);
+  external->SetHolder(&holder_);
   external->Attach();
-  SetForegroundWindow(page_area);
+  SetForegroundWindow(page_area_);
   ASSERT_EQ(external->FocusFirstControl(), S_OK);
   EXPECT_EQ(GetFocus(), first->Handle());
   ASSERT_EQ(external->SetFocus(), S_OK);
   EXPECT_EQ(GetFocus(), form->Handle());
   form->SetEnabled(false);
-  SetFocus(page_area);
+  SetFocus(page_area_);
   ASSERT_EQ(external->SetFocus(), S_OK);
   EXPECT_NE(GetFocus(), form->Handle());
 }
@@ -349,104 +349,104 @@ TEST_F(ExternalFormTest, FocusGoesToTheFirstTabStopAndToAVisibleEnabledForm) {
 // Destruction.
 
 TEST_F(ExternalFormTest, ReleasingAnOptionsPageFreesItsFormAtOnce) {
-  auto* form = new_form<TProbeForm>();
+  auto* form = NewForm<TProbeForm>();
   form->HandleNeeded();
   IOptionsPage* page = nullptr;
   ComPtr<IOptionsPage>(new TOptionsPage(form)).copy_to(&page);
-  events.clear();
+  g_events.clear();
   EXPECT_EQ(page->Release(), 0u);
-  EXPECT_EQ(events, (std::vector<std::string>{"client asked", "form freed"}));
+  EXPECT_EQ(g_events, (std::vector<std::string>{"client asked", "form freed"}));
 }
 
 TEST_F(ExternalFormTest, ReleasingAViewWhoseFormHasAWindowWaitsForItsMessages) {
-  auto* form = new_form<TProbeOptionsForm>();
+  auto* form = NewForm<TProbeOptionsForm>();
   form->HandleNeeded();
   auto* view = new TDocumentOptionsView(form);
   view->AddRef();
   EXPECT_EQ(form->OptionsView(), view);
-  events.clear();
+  g_events.clear();
   EXPECT_EQ(view->Release(), 0u);
-  EXPECT_EQ(events, std::vector<std::string>{"client asked"});
-  EXPECT_EQ(live_forms, 1);
+  EXPECT_EQ(g_events, std::vector<std::string>{"client asked"});
+  EXPECT_EQ(g_live_forms, 1);
   EXPECT_EQ(form->OptionsView(), nullptr);
   EXPECT_EQ(TDelayedDestroyer::PendingCount(), 0);
-  process_messages();
-  EXPECT_EQ(live_forms, 0);
+  ProcessMessages();
+  EXPECT_EQ(g_live_forms, 0);
 }
 
 TEST_F(ExternalFormTest, AFormWithoutAWindowGoesThroughADelayedDestroyer) {
-  auto* form = new_form<TProbeOptionsForm>();
+  auto* form = NewForm<TProbeOptionsForm>();
   auto* view = new TDocumentOptionsView(form);
   view->AddRef();
   EXPECT_EQ(view->Release(), 0u);
-  EXPECT_EQ(live_forms, 1);
+  EXPECT_EQ(g_live_forms, 1);
   EXPECT_FALSE(form->HandleAllocated());
   ASSERT_EQ(TDelayedDestroyer::PendingCount(), 1);
   HWND destroyer = FindWindowExW(HWND_MESSAGE, nullptr, L"TDelayedDestroyer", nullptr);
   EXPECT_NE(destroyer, nullptr);
-  process_messages();
-  EXPECT_EQ(live_forms, 0);
+  ProcessMessages();
+  EXPECT_EQ(g_live_forms, 0);
   EXPECT_EQ(TDelayedDestroyer::PendingCount(), 0);
   EXPECT_FALSE(IsWindow(destroyer));
 }
 
 TEST_F(ExternalFormTest, WaitingDestroyersFreeTheirFormsWhenTheLibraryEnds) {
-  auto* form = new_form<TProbeForm>();
+  auto* form = NewForm<TProbeForm>();
   new TDelayedDestroyer(form);
   ASSERT_EQ(TDelayedDestroyer::PendingCount(), 1);
   TDelayedDestroyer::FreePending();
-  EXPECT_EQ(live_forms, 0);
+  EXPECT_EQ(g_live_forms, 0);
   EXPECT_EQ(TDelayedDestroyer::PendingCount(), 0);
-  process_messages();  // the posted message finds no destroyer any more
+  ProcessMessages();  // the posted message finds no destroyer any more
 }
 
 TEST_F(ExternalFormTest, FormsStillWaitingForTheirReleaseAreFreedWhenTheLibraryEnds) {
-  auto* form = new_form<TProbeOptionsForm>();
+  auto* form = NewForm<TProbeOptionsForm>();
   form->HandleNeeded();
   HWND window = form->Handle();
   auto* view = new TDocumentOptionsView(form);
   view->AddRef();
   view->Release();
-  EXPECT_EQ(live_forms, 1);
+  EXPECT_EQ(g_live_forms, 1);
   TExternalForm::FreeReleasedForms();
-  EXPECT_EQ(live_forms, 0);
+  EXPECT_EQ(g_live_forms, 0);
   EXPECT_FALSE(IsWindow(window));
-  process_messages();  // the release message went with the window
+  ProcessMessages();  // the release message went with the window
 }
 
 TEST_F(ExternalFormTest, TheFormIsFreedAtOnceWithoutAClientOrWhenTheHostSaysSo) {
   ClientSlot = nullptr;
-  auto* view = new TDocumentOptionsView(new_form<TProbeOptionsForm>());
+  auto* view = new TDocumentOptionsView(NewForm<TProbeOptionsForm>());
   view->AddRef();
-  events.clear();
+  g_events.clear();
   view->Release();
-  EXPECT_EQ(events, std::vector<std::string>{"options form freed"});
+  EXPECT_EQ(g_events, std::vector<std::string>{"options form freed"});
 
-  ClientSlot = &client;
-  client.shutting_down = 1;
-  auto* form = new_form<TProbeOptionsForm>();
+  ClientSlot = &client_;
+  client_.shutting_down_ = 1;
+  auto* form = NewForm<TProbeOptionsForm>();
   form->HandleNeeded();
   view = new TDocumentOptionsView(form);
   view->AddRef();
-  events.clear();
+  g_events.clear();
   view->Release();
-  EXPECT_EQ(events, (std::vector<std::string>{"client asked", "options form freed"}));
+  EXPECT_EQ(g_events, (std::vector<std::string>{"client asked", "options form freed"}));
 
   // A host that cannot answer gets the careful way.
-  client.shutting_down = 0;
-  client.status = E_FAIL;
-  view = new TDocumentOptionsView(new_form<TProbeOptionsForm>());
+  client_.shutting_down_ = 0;
+  client_.status_ = E_FAIL;
+  view = new TDocumentOptionsView(NewForm<TProbeOptionsForm>());
   view->AddRef();
   view->Release();
-  EXPECT_EQ(live_forms, 1);
+  EXPECT_EQ(g_live_forms, 1);
   EXPECT_EQ(TDelayedDestroyer::PendingCount(), 1);
 }
 
 // Options pages.
 
 TEST_F(ExternalFormTest, PageOperationsGoToTheFormsOwnPage) {
-  ComPtr<IOptionsPage> page(new TOptionsPage(new_form<TProbePageForm>()));
-  events.clear();
+  ComPtr<IOptionsPage> page(new TOptionsPage(NewForm<TProbePageForm>()));
+  g_events.clear();
   BYTE modified[4] = {0xCC, 0xCC, 0xCC, 0xCC};
   EXPECT_EQ(page->GetModified(modified), S_OK);
   EXPECT_EQ(page->SetModified(1), S_OK);
@@ -456,7 +456,7 @@ TEST_F(ExternalFormTest, PageOperationsGoToTheFormsOwnPage) {
   EXPECT_EQ(page->GetHelpContext(&context), S_OK);
   EXPECT_EQ(page->SetDefaults(), S_OK);
   EXPECT_EQ(page->CancelOptions(), E_UNEXPECTED);
-  EXPECT_EQ(events, (std::vector<std::string>{"GetModified", "SetModified 1", "LoadOptions",
+  EXPECT_EQ(g_events, (std::vector<std::string>{"GetModified", "SetModified 1", "LoadOptions",
                                               "SaveOptions", "GetHelpContext", "SetDefaults",
                                               "CancelOptions"}));
   EXPECT_EQ(modified[0], 1);
@@ -464,11 +464,11 @@ TEST_F(ExternalFormTest, PageOperationsGoToTheFormsOwnPage) {
 }
 
 TEST_F(ExternalFormTest, AFormWithoutAPageFailsEveryPageOperation) {
-  ComPtr<IOptionsPage> page(new TOptionsPage(new_form<TProbeForm>()));
+  ComPtr<IOptionsPage> page(new TOptionsPage(NewForm<TProbeForm>()));
   BYTE modified = 7;
   int32_t context = 7;
   EXPECT_EQ(page->GetModified(&modified), E_UNEXPECTED);
-  EXPECT_EQ(thread_error_description(), "Interface not supported");
+  EXPECT_EQ(ThreadErrorDescription(), "Interface not supported");
   EXPECT_EQ(page->SetModified(1), E_UNEXPECTED);
   EXPECT_EQ(page->LoadOptions(), E_UNEXPECTED);
   EXPECT_EQ(page->SaveOptions(), E_UNEXPECTED);
@@ -508,8 +508,8 @@ TEST_F(ExternalFormTest, APageAnswersItsInterfacesWithOneIdentity) {
 // Document options views.
 
 TEST_F(ExternalFormTest, ViewOperationsGoToTheOptionsForm) {
-  ComPtr<IDocumentOptionsView> view(new TDocumentOptionsView(new_form<TProbeOptionsForm>()));
-  events.clear();
+  ComPtr<IDocumentOptionsView> view(new TDocumentOptionsView(NewForm<TProbeOptionsForm>()));
+  g_events.clear();
   UniqueBstr kind(L"PCB");
   EXPECT_EQ(view->SetDocumentKind(kind.get()), S_OK);
   BYTE bytes[4] = {0xCC, 0xCC, 0xCC, 0xCC};
@@ -517,7 +517,7 @@ TEST_F(ExternalFormTest, ViewOperationsGoToTheOptionsForm) {
   EXPECT_EQ(std::vector<BYTE>(bytes, bytes + 4), (std::vector<BYTE>{0xA5, 0xCC, 0xCC, 0xCC}));
   EXPECT_EQ(view->LoadViewOptions(), S_OK);
   EXPECT_EQ(view->SaveViewOptions(), E_UNEXPECTED);
-  EXPECT_EQ(thread_error_description(), "Cannot save the view options");
+  EXPECT_EQ(ThreadErrorDescription(), "Cannot save the view options");
   EXPECT_EQ(view->GetViewReady(bytes + 1), S_OK);
   EXPECT_EQ(std::vector<BYTE>(bytes, bytes + 4), (std::vector<BYTE>{0xA5, 1, 0xCC, 0xCC}));
   EXPECT_EQ(view->ApplyViewOptions(), S_OK);
@@ -528,7 +528,7 @@ TEST_F(ExternalFormTest, ViewOperationsGoToTheOptionsForm) {
   EXPECT_EQ(values[0], -70000);
   EXPECT_EQ(values[1], 0x22222222);
   EXPECT_EQ(view->QueryViewValue("Grid", nullptr), E_UNEXPECTED);
-  EXPECT_EQ(events, (std::vector<std::string>{"kind PCB", "load", "apply", "reset", "texts Top/",
+  EXPECT_EQ(g_events, (std::vector<std::string>{"kind PCB", "load", "apply", "reset", "texts Top/",
                                               "value Grid"}));
 
   // The first eleven operations are the external form's.
