@@ -31,6 +31,7 @@ const char kHostUsage[] =
     "  --options-page NAME    options page the options dialog asks each module for (may repeat;\n"
     "                         default General)\n"
     "  --options-view NAME    options view the options dialog asks each module for (may repeat)\n"
+    "  --options-dialog       open the options dialog (modal) after the command\n"
     "  --interactive          keep the main window open; its menu runs the command\n"
     "  --script FILE          drive the windows with an automation script (docs/automation-script.md)\n";
 
@@ -131,6 +132,8 @@ bool parse_host_options(const std::vector<std::wstring>& arguments, THostOptions
       options.OptionsViews.push_back(v);
     } else if (a == L"--script") {
       if (!value(options.ScriptPath)) return false;
+    } else if (a == L"--options-dialog") {
+      options.OptionsDialog = true;
     } else if (a == L"--interactive") {
       options.Interactive = true;
     } else {

@@ -30,6 +30,7 @@ struct THostOptions {
   std::vector<std::wstring> OptionsPages;
   std::vector<std::wstring> OptionsViews;
   bool Interactive = false;
+  bool OptionsDialog = false;            // the options dialog opens after the command
   int Repeat = 1;                        // how often the command runs
   std::wstring ScriptPath;               // automation script run against the live windows
 };

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int kListId = 1;
+constexpr int kListId = 100;  // not IDOK or IDCANCEL
 constexpr int kOkId = IDOK;
 constexpr int kCancelId = IDCANCEL;
 constexpr int kListWidth = 180;
@@ -166,10 +166,12 @@ void TOptionsDialog::Finish(bool accept) {
     HRESULT status = S_OK;
     if (page.Page) status = accept ? page.Page->SaveOptions() : page.Page->CancelOptions();
     else if (accept) status = page.View->SaveViewOptions();
-    if (page.Page || accept)
+    if (page.Page || accept) {
       HostReport(StatusLine(std::string("options ") + (accept ? "save " : "cancel ") +
-                                 trace_text(page.Title.c_str()),
-                             status));
+                                trace_text(page.Title.c_str()),
+                            status));
+      if (FAILED(status)) ReportErrorInfo();
+    }
     page.Form->SetHolder(nullptr);
   }
   pages_.clear();

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+
 #include "tests/e2e/support/host_run.h"
 
 namespace {
@@ -49,6 +52,40 @@ TEST(OptionsDialog, AFailingHolderLeavesThePageOutAndTheHostReadsWhy) {
       << run.Describe();
   EXPECT_TRUE(run.OutputHas("host: options page embedded=no fills area=no")) << run.Describe();
   EXPECT_TRUE(run.OutputHas("host: options dialog closed holder references=1")) << run.Describe();
+}
+
+// The dialog as a user meets it: the offered pages in the list, the selected one embedded, OK.
+TEST(OptionsDialog, AUserSwitchesPagesAndAcceptsThenEveryPageIsAskedToSave) {
+  std::wstring script_path = unique_temp_path(L"options.script");
+  std::wstring picture = unique_temp_path(L"options.png");
+  std::string picture_text(picture.begin(), picture.end());
+  for (char& c : picture_text)
+    if (c == '\\') c = '/';
+  FILE* script = _wfopen(script_path.c_str(), L"w");
+  ASSERT_NE(script, nullptr);
+  std::fprintf(script,
+               "wait-window Options\n"
+               "expect-items @ListBox \"Options: General\" \"Options: Grid\"\n"
+               "expect-text @Edit \"Quorvel user\"\n"
+               "select @ListBox \"Options: Grid\"\n"
+               "expect-text \"Grid options*\" \"Grid options of the open document\"\n"
+               "screenshot \"%s\"\n"
+               "click OK\n"
+               "wait-no-window Options\n",
+               picture_text.c_str());
+  std::fclose(script);
+  THostRun run = run_host({L"--plugin", L"OptionsServer.dll", L"--pcb-module", L"none",
+                           L"--options-view", L"Grid", L"--options-dialog", L"--script",
+                           script_path});
+  _wremove(script_path.c_str());
+  _wremove(picture.c_str());
+  ASSERT_EQ(run.ExitCode, 0) << run.Describe();
+  for (const char* line : {"script: done", "host: options embed \"Options: Grid\" -> 0x00000000",
+                           "host: options save \"Options: General\" -> 0x00000000",
+                           "host: options save \"Options: Grid\" -> 0x8000FFFF",
+                           "host: error info source=\"OptionsServer.dll\" description=\"The grid is locked\"",
+                           "host: options dialog closed holder references=1"})
+    EXPECT_TRUE(run.OutputHas(line)) << line << "\n" << run.Describe();
 }
 
 }  // namespace

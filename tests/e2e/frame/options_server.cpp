@@ -11,6 +11,9 @@
 #include "frame/library_steps.h"
 #include "frame/server_module.h"
 #include "frame/slots.h"
+#include "toolkit/label.h"
+#include "toolkit/xp_check_box.h"
+#include "toolkit/xp_edit.h"
 
 TAVRIN_DEFINE_RAISE_WRAPPER()
 
@@ -22,11 +25,20 @@ class TGeneralPage : public TForm, public IOptionsPage {
  public:
   explicit TGeneralPage(TComponent* owner) : TForm(owner) {
     SetCaption("General");
-    auto* field = new TWinControl(this);
-    field->SetName("Field");
+    auto* label = new TLabel(this);
+    label->SetParent(this);
+    label->SetBounds(12, 14, 110, 20);
+    label->SetCaption("Owner name:");
+    auto* field = new TXPEdit(this);
     field->SetParent(this);
-    field->SetBounds(10, 10, 120, 24);
+    field->SetBounds(130, 12, 200, 22);
+    field->SetText("Quorvel user");
     field->SetTabStop(true);
+    auto* check = new TXPCheckBox(this);
+    check->SetParent(this);
+    check->SetBounds(12, 46, 250, 22);
+    check->SetCaption("Remember the last board");
+    check->SetTabStop(true);
   }
   HRESULT __stdcall QueryInterface(REFIID iid, void** object) override {
     *object = nullptr;
@@ -54,7 +66,13 @@ class TGeneralPage : public TForm, public IOptionsPage {
 class TGridOptions : public TDocumentOptionsForm {
   TAVRIN_CLASS(TGridOptions, TDocumentOptionsForm)
  public:
-  explicit TGridOptions(TComponent* owner) : TDocumentOptionsForm(owner) { SetCaption("Grid"); }
+  explicit TGridOptions(TComponent* owner) : TDocumentOptionsForm(owner) {
+    SetCaption("Grid");
+    auto* label = new TLabel(this);
+    label->SetParent(this);
+    label->SetBounds(12, 14, 300, 20);
+    label->SetCaption("Grid options of the open document");
+  }
   void SaveViewOptions() override { throw Exception("The grid is locked"); }
 };
 
