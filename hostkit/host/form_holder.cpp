@@ -15,7 +15,7 @@ HRESULT __stdcall THostFormHolder::GetParentWindow(HWND* window) {
   if (call.Injected()) return call.Done(call.Injected());
   if (!window) return call.Done(E_POINTER);
   *window = window_;
-  return call.Done(S_OK, "window=" + trace_pointer(window_));
+  return call.Done(S_OK, "window=" + TracePointer(window_));
 }
 
 HRESULT __stdcall THostFormHolder::FormChanged() {

@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "host_call.h"
-#include "hostapi/external_form.h"
+#include "hostapi/i_external_form.h"
 
 class THostFormHolder final : public IExternalFormHolder {
  public:

@@ -34,13 +34,13 @@ void RegisterDialogClasses() {
 }
 
 std::string ServerModuleName(IServerModule* module) {
-  UniqueBstr name;
-  module->GetModuleName(name.put());
-  return name.ansi();
+  TUniqueBstr name;
+  module->GetModuleName(name.Put());
+  return name.Ansi();
 }
 
 std::string StatusLine(const std::string& what, HRESULT status) {
-  return what + " -> " + trace_status(status);
+  return what + " -> " + TraceStatus(status);
 }
 
 }  // namespace
@@ -56,38 +56,38 @@ void TOptionsDialog::CollectPages() {
   for (IServerModule* module : {host.PluginModule.get(), host.PcbModule.get()}) {
     if (!module) continue;
     std::string name = ServerModuleName(module);
-    ComPtr<IOptionsPageProvider> provider;
-    module->QueryInterface(IID_IOptionsPageProvider, provider.put_void());
+    TComPtr<IOptionsPageProvider> provider;
+    module->QueryInterface(IID_IOptionsPageProvider, provider.PutVoid());
     for (const std::wstring& page_name : host.Options.OptionsPages) {
       if (!provider) break;
-      UniqueBstr text(page_name);
-      ComPtr<IOptionsPage> page;
-      HRESULT status = provider->CreateOptionsPage(text.get(), page.put());
-      HostReport(StatusLine("options page " + trace_text(page_name.c_str()) + " of " + name,
+      TUniqueBstr text(page_name);
+      TComPtr<IOptionsPage> page;
+      HRESULT status = provider->CreateOptionsPage(text.get(), page.Put());
+      HostReport(StatusLine("options page " + TraceText(page_name.c_str()) + " of " + name,
                              status) +
-                 " page=" + trace_pointer(page.get()));
+                 " page=" + TracePointer(page.get()));
       if (FAILED(status)) ReportErrorInfo();
       if (!page) continue;
       TOfferedPage offered;
       offered.Title = std::wstring(name.begin(), name.end()) + L": " + page_name;
       offered.Page = page;
-      page->QueryInterface(IID_IExternalForm, offered.Form.put_void());
+      page->QueryInterface(IID_IExternalForm, offered.Form.PutVoid());
       if (offered.Form) pages_.push_back(std::move(offered));
-      else HostReport("options page " + trace_text(page_name.c_str()) + " is no external form");
+      else HostReport("options page " + TraceText(page_name.c_str()) + " is no external form");
     }
     for (const std::wstring& view_name : host.Options.OptionsViews) {
-      UniqueBstr text(view_name);
-      ComPtr<IDocumentOptionsView> view;
-      HRESULT status = module->CreateOptionsView(text.get(), view.put());
-      HostReport(StatusLine("options view " + trace_text(view_name.c_str()) + " of " + name,
+      TUniqueBstr text(view_name);
+      TComPtr<IDocumentOptionsView> view;
+      HRESULT status = module->CreateOptionsView(text.get(), view.Put());
+      HostReport(StatusLine("options view " + TraceText(view_name.c_str()) + " of " + name,
                              status) +
-                 " view=" + trace_pointer(view.get()));
+                 " view=" + TracePointer(view.get()));
       if (FAILED(status)) ReportErrorInfo();
       if (!view) continue;
       TOfferedPage offered;
       offered.Title = std::wstring(name.begin(), name.end()) + L": " + view_name;
       offered.View = view;
-      offered.Form = ComPtr<IExternalForm>(view.get());
+      offered.Form = TComPtr<IExternalForm>(view.get());
       pages_.push_back(std::move(offered));
     }
   }
@@ -155,7 +155,7 @@ void TOptionsDialog::Select(int index) {
   if (SUCCEEDED(status)) status = form->SetBounds(0, 0, area.right, area.bottom);
   if (SUCCEEDED(status)) status = form->Show();
   if (SUCCEEDED(status)) form->FocusFirstControl();
-  HostReport(StatusLine("options embed " + trace_text(pages_[index].Title.c_str()), status));
+  HostReport(StatusLine("options embed " + TraceText(pages_[index].Title.c_str()), status));
   if (FAILED(status)) ReportErrorInfo();
 }
 
@@ -168,7 +168,7 @@ void TOptionsDialog::Finish(bool accept) {
     else if (accept) status = page.View->SaveViewOptions();
     if (page.Page || accept) {
       HostReport(StatusLine(std::string("options ") + (accept ? "save " : "cancel ") +
-                                trace_text(page.Title.c_str()),
+                                TraceText(page.Title.c_str()),
                             status));
       if (FAILED(status)) ReportErrorInfo();
     }

@@ -12,7 +12,7 @@
 
 #include "base/com_ptr.h"
 #include "form_holder.h"
-#include "hostapi/external_form.h"
+#include "hostapi/i_external_form.h"
 
 class TOptionsDialog {
  public:
@@ -39,9 +39,9 @@ class TOptionsDialog {
  private:
   struct TOfferedPage {
     std::wstring Title;
-    ComPtr<IExternalForm> Form;
-    ComPtr<IOptionsPage> Page;            // empty for an options view
-    ComPtr<IDocumentOptionsView> View;    // empty for an options page
+    TComPtr<IExternalForm> Form;
+    TComPtr<IOptionsPage> Page;            // empty for an options view
+    TComPtr<IDocumentOptionsView> View;    // empty for an options page
   };
 
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM w, LPARAM l);

@@ -5,7 +5,7 @@
 
 #include "base/exceptions.h"
 #include "forms/application.h"
-#include "forms/fault_guard.h"
+#include "base/fault_guard.h"
 #include "forms/form.h"
 #include "forms/win_control.h"
 #include "frame/library_steps.h"
@@ -22,11 +22,11 @@ std::vector<TDelayedDestroyer*>& PendingDestroyers() {
 
 void FreePendingAndUnregister() {
   TDelayedDestroyer::FreePending();
-  if (g_window_class) UnregisterClassW(kWindowClass, framework_module());
+  if (g_window_class) UnregisterClassW(kWindowClass, FrameworkModule());
   g_window_class = 0;
 }
 
-const TLibraryStepRegistration destroyer_step(TLibraryStep::ExternalForms, nullptr,
+const TLibraryStepRegistration DestroyerStep(TLibraryStep::ExternalForms, nullptr,
                                               FreePendingAndUnregister);
 
 }  // namespace
@@ -35,13 +35,13 @@ TDelayedDestroyer::TDelayedDestroyer(TCustomForm* form) : form_(form) {
   if (!g_window_class) {
     WNDCLASSW cls{};
     cls.lpfnWndProc = &TDelayedDestroyer::WindowProc;
-    cls.hInstance = framework_module();
+    cls.hInstance = FrameworkModule();
     cls.lpszClassName = kWindowClass;
     g_window_class = RegisterClassW(&cls);
     if (!g_window_class) throw Exception("Cannot register the window class of TDelayedDestroyer");
   }
   window_.reset(CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                framework_module(), nullptr));
+                                FrameworkModule(), nullptr));
   if (!window_) throw Exception("Cannot create the window of TDelayedDestroyer");
   SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   if (!PostMessageW(window_.get(), kFreeMessage, 0, 0))
@@ -68,7 +68,7 @@ void TDelayedDestroyer::FreePending() {
 void TDelayedDestroyer::FreeForm() {
   TCustomForm* form = std::exchange(form_, nullptr);
   if (!form) return;
-  if (std::exception_ptr error = run_guarded([form] { delete form; }))
+  if (std::exception_ptr error = RunGuarded([form] { delete form; }))
     Application->HandleException(nullptr, error);
 }
 

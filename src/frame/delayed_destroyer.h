@@ -33,5 +33,5 @@ class TDelayedDestroyer : public TObject {
   void FreeForm();
 
   TCustomForm* form_;
-  UniqueHwnd window_;
+  TUniqueHwnd window_;
 };

@@ -30,57 +30,57 @@ HRESULT __stdcall TDocumentOptionsView::QueryInterface(REFIID iid, void** object
 }
 
 HRESULT __stdcall TDocumentOptionsView::SetDocumentKind(BSTR kind) {
-  return host_guard([&] {
-    if (options_form_) options_form_->SetDocumentKind(to_ansi(bstr_text(kind)));
+  return HostGuard([&] {
+    if (options_form_) options_form_->SetDocumentKind(ToAnsi(BstrText(kind)));
   });
 }
 
 HRESULT __stdcall TDocumentOptionsView::GetViewModified(BYTE* modified) {
-  return host_guard([&] {
+  return HostGuard([&] {
     RequireOut(modified);
     *modified = options_form_ ? options_form_->GetViewModified() : 0;
   });
 }
 
 HRESULT __stdcall TDocumentOptionsView::LoadViewOptions() {
-  return host_guard([&] {
+  return HostGuard([&] {
     if (options_form_) options_form_->LoadViewOptions();
   });
 }
 
 HRESULT __stdcall TDocumentOptionsView::SaveViewOptions() {
-  return host_guard([&] {
+  return HostGuard([&] {
     if (options_form_) options_form_->SaveViewOptions();
   });
 }
 
 HRESULT __stdcall TDocumentOptionsView::GetViewReady(BYTE* ready) {
-  return host_guard([&] {
+  return HostGuard([&] {
     RequireOut(ready);
     *ready = options_form_ ? options_form_->GetViewReady() : 0;
   });
 }
 
 HRESULT __stdcall TDocumentOptionsView::ApplyViewOptions() {
-  return host_guard([&] {
+  return HostGuard([&] {
     if (options_form_) options_form_->ApplyViewOptions();
   });
 }
 
 HRESULT __stdcall TDocumentOptionsView::ResetViewOptions() {
-  return host_guard([&] {
+  return HostGuard([&] {
     if (options_form_) options_form_->ResetViewOptions();
   });
 }
 
 HRESULT __stdcall TDocumentOptionsView::SetViewTexts(const char* first, const char* second) {
-  return host_guard([&] {
+  return HostGuard([&] {
     if (options_form_) options_form_->SetViewTexts(TextOf(first), TextOf(second));
   });
 }
 
 HRESULT __stdcall TDocumentOptionsView::QueryViewValue(const char* name, int32_t* value) {
-  return host_guard([&] {
+  return HostGuard([&] {
     RequireOut(value);
     *value = options_form_ ? options_form_->QueryViewValue(TextOf(name)) : 0;
   });

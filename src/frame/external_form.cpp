@@ -9,7 +9,7 @@
 #include "base/scope_guard.h"
 #include "base/text_convert.h"
 #include "forms/application.h"
-#include "forms/fault_guard.h"
+#include "base/fault_guard.h"
 #include "frame/client_services.h"
 #include "frame/delayed_destroyer.h"
 #include "frame/library_steps.h"
@@ -65,7 +65,7 @@ void TExternalForm::FreeForm() noexcept {
   TCustomForm* form = std::exchange(form_, nullptr);
   if (!form) return;
   auto free_now = [form] {
-    if (std::exception_ptr error = run_guarded([form] { delete form; }))
+    if (std::exception_ptr error = RunGuarded([form] { delete form; }))
       Application->HandleException(nullptr, error);
   };
   if (!ClientSlot) return free_now();
@@ -98,19 +98,19 @@ ULONG __stdcall TExternalForm::AddRef() { return AddReference(); }
 ULONG __stdcall TExternalForm::Release() { return ReleaseReference(); }
 
 HRESULT __stdcall TExternalForm::SetHolder(IExternalFormHolder* holder) {
-  return host_guard([&] {
-    holder_ = ComPtr<IExternalFormHolder>(holder);
+  return HostGuard([&] {
+    holder_ = TComPtr<IExternalFormHolder>(holder);
     if (!holder && form_) DetachForm();
   });
 }
 
 HRESULT __stdcall TExternalForm::Attach() {
-  return host_guard([&] {
+  return HostGuard([&] {
     if (!form_) return;
     int left = form_->Left(), top = form_->Top();
     if (holder_) {
       HWND window = nullptr;
-      check_host(holder_->GetParentWindow(&window));
+      CheckHost(holder_->GetParentWindow(&window));
       form_->SetParentWindow(window);
       form_->SetVisible(true);
     } else {
@@ -121,7 +121,7 @@ HRESULT __stdcall TExternalForm::Attach() {
 }
 
 HRESULT __stdcall TExternalForm::Detach() {
-  return host_guard([&] { DetachForm(); });
+  return HostGuard([&] { DetachForm(); });
 }
 
 void TExternalForm::DetachForm() {
@@ -129,7 +129,7 @@ void TExternalForm::DetachForm() {
   if (form_->OnHide) form_->OnHide(form_);
   form_->IncludeFormState(fsRecreating);
   {
-    auto done = on_scope_exit([this] { form_->ExcludeFormState(fsRecreating); });
+    auto done = OnScopeExit([this] { form_->ExcludeFormState(fsRecreating); });
     form_->DestroyHandle();
   }
   form_->SetVisible(false);
@@ -138,7 +138,7 @@ void TExternalForm::DetachForm() {
 
 HRESULT __stdcall TExternalForm::GetBounds(int32_t* left, int32_t* top, int32_t* width,
                                            int32_t* height) {
-  return host_guard([&] {
+  return HostGuard([&] {
     RequireOut(left), RequireOut(top), RequireOut(width), RequireOut(height);
     *left = form_ ? form_->Left() : 0;
     *top = form_ ? form_->Top() : 0;
@@ -149,14 +149,14 @@ HRESULT __stdcall TExternalForm::GetBounds(int32_t* left, int32_t* top, int32_t*
 
 HRESULT __stdcall TExternalForm::GetCaption(BSTR* caption) {
   if (caption) *caption = nullptr;
-  return host_guard([&] {
+  return HostGuard([&] {
     RequireOut(caption);
-    if (form_) *caption = UniqueBstr(to_wide(form_->Caption())).detach();
+    if (form_) *caption = TUniqueBstr(ToWide(form_->Caption())).Detach();
   });
 }
 
 HRESULT __stdcall TExternalForm::GetHandle(HWND* window) {
-  return host_guard([&] {
+  return HostGuard([&] {
     RequireOut(window);
     // Asking for the handle must not make a window the host has not attached.
     *window = form_ && form_->HandleAllocated() ? form_->Handle() : nullptr;
@@ -164,32 +164,32 @@ HRESULT __stdcall TExternalForm::GetHandle(HWND* window) {
 }
 
 HRESULT __stdcall TExternalForm::Hide() {
-  return host_guard([&] {
+  return HostGuard([&] {
     if (form_) form_->Hide();
   });
 }
 
 HRESULT __stdcall TExternalForm::SetBounds(int32_t left, int32_t top, int32_t width,
                                            int32_t height) {
-  return host_guard([&] {
+  return HostGuard([&] {
     if (form_) form_->SetBounds(left, top, width, height);
   });
 }
 
 HRESULT __stdcall TExternalForm::SetFocus() {
-  return host_guard([&] {
+  return HostGuard([&] {
     if (form_ && form_->Visible() && form_->Enabled() && form_->CanFocus()) form_->SetFocus();
   });
 }
 
 HRESULT __stdcall TExternalForm::Show() {
-  return host_guard([&] {
+  return HostGuard([&] {
     if (form_) form_->Show();
   });
 }
 
 HRESULT __stdcall TExternalForm::FocusFirstControl() {
-  return host_guard([&] {
+  return HostGuard([&] {
     if (!form_) return;
     if (TWinControl* first = form_->FindNextControl(nullptr, true, true, false)) first->SetFocus();
   });

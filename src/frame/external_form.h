@@ -9,7 +9,7 @@
 #include "base/com_ptr.h"
 #include "forms/form.h"
 #include "frame/interfaced_object.h"
-#include "hostapi/external_form.h"
+#include "hostapi/i_external_form.h"
 
 class TExternalForm : public TInterfacedObject, public IExternalForm {
   TAVRIN_CLASS(TExternalForm, TInterfacedObject)
@@ -47,5 +47,5 @@ class TExternalForm : public TInterfacedObject, public IExternalForm {
 
   bool free_at_once_;
   TCustomForm* form_;
-  ComPtr<IExternalFormHolder> holder_;
+  TComPtr<IExternalFormHolder> holder_;
 };

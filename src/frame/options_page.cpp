@@ -5,15 +5,15 @@
 #include "base/host_guard.h"
 #include "frame/require_out.h"
 
-ComPtr<IOptionsPage> QueryFormOptionsPage(TCustomForm* form) {
-  ComPtr<IOptionsPage> page;
+TComPtr<IOptionsPage> QueryFormOptionsPage(TCustomForm* form) {
+  TComPtr<IOptionsPage> page;
   if (auto* unknown = dynamic_cast<IUnknown*>(form))
-    unknown->QueryInterface(IID_IOptionsPage, page.put_void());
+    unknown->QueryInterface(IID_IOptionsPage, page.PutVoid());
   return page;
 }
 
-ComPtr<IOptionsPage> TOptionsPage::FormPage() const {
-  ComPtr<IOptionsPage> page = QueryFormOptionsPage(Form());
+TComPtr<IOptionsPage> TOptionsPage::FormPage() const {
+  TComPtr<IOptionsPage> page = QueryFormOptionsPage(Form());
   if (!page) throw Exception("Interface not supported");
   return page;
 }
@@ -27,53 +27,53 @@ HRESULT __stdcall TOptionsPage::QueryInterface(REFIID iid, void** object) {
 }
 
 HRESULT __stdcall TOptionsPage::GetModified(BYTE* modified) {
-  return host_guard([&] {
+  return HostGuard([&] {
     RequireOut(modified);
     if (!Form()) {
       *modified = 0;
       return;
     }
-    check_host(FormPage()->GetModified(modified));
+    CheckHost(FormPage()->GetModified(modified));
   });
 }
 
 HRESULT __stdcall TOptionsPage::SetModified(BYTE modified) {
-  return host_guard([&] {
-    if (Form()) check_host(FormPage()->SetModified(modified));
+  return HostGuard([&] {
+    if (Form()) CheckHost(FormPage()->SetModified(modified));
   });
 }
 
 HRESULT __stdcall TOptionsPage::LoadOptions() {
-  return host_guard([&] {
-    if (Form()) check_host(FormPage()->LoadOptions());
+  return HostGuard([&] {
+    if (Form()) CheckHost(FormPage()->LoadOptions());
   });
 }
 
 HRESULT __stdcall TOptionsPage::SaveOptions() {
-  return host_guard([&] {
-    if (Form()) check_host(FormPage()->SaveOptions());
+  return HostGuard([&] {
+    if (Form()) CheckHost(FormPage()->SaveOptions());
   });
 }
 
 HRESULT __stdcall TOptionsPage::GetHelpContext(int32_t* context) {
-  return host_guard([&] {
+  return HostGuard([&] {
     RequireOut(context);
     if (!Form()) {
       *context = -1;
       return;
     }
-    check_host(FormPage()->GetHelpContext(context));
+    CheckHost(FormPage()->GetHelpContext(context));
   });
 }
 
 HRESULT __stdcall TOptionsPage::SetDefaults() {
-  return host_guard([&] {
-    if (Form()) check_host(FormPage()->SetDefaults());
+  return HostGuard([&] {
+    if (Form()) CheckHost(FormPage()->SetDefaults());
   });
 }
 
 HRESULT __stdcall TOptionsPage::CancelOptions() {
-  return host_guard([&] {
-    if (Form()) check_host(FormPage()->CancelOptions());
+  return HostGuard([&] {
+    if (Form()) CheckHost(FormPage()->CancelOptions());
   });
 }

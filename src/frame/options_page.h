@@ -25,8 +25,8 @@ class TOptionsPage : public TExternalForm, public IOptionsPage {
 
  private:
   // The form's IOptionsPage; raises when the form has none. Requires a form.
-  ComPtr<IOptionsPage> FormPage() const;
+  TComPtr<IOptionsPage> FormPage() const;
 };
 
 // The form's IOptionsPage, queried through the form's IUnknown; empty when it implements none.
-ComPtr<IOptionsPage> QueryFormOptionsPage(TCustomForm* form);
+TComPtr<IOptionsPage> QueryFormOptionsPage(TCustomForm* form);

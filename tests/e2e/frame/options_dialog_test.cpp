@@ -12,7 +12,7 @@
 namespace {
 
 TEST(OptionsDialog, TavrinOffersNothingAndTheDialogStaysEmpty) {
-  THostRun run = run_host({L"--probe", L"options", L"--options-page", L"General",
+  THostRun run = RunHost({L"--probe", L"options", L"--options-page", L"General",
                            L"--options-view", L"Grid"});
   ASSERT_EQ(run.ExitCode, 0) << run.Describe();
   for (const char* line : {"host: options page \"General\" of Tavrin -> 0x00000000 page=null",
@@ -24,7 +24,7 @@ TEST(OptionsDialog, TavrinOffersNothingAndTheDialogStaysEmpty) {
 }
 
 TEST(OptionsDialog, OfferedPagesAreEmbeddedInThePageAreaAndReleased) {
-  THostRun run = run_host({L"--plugin", L"OptionsServer.dll", L"--pcb-module", L"none", L"--probe",
+  THostRun run = RunHost({L"--plugin", L"OptionsServer.dll", L"--pcb-module", L"none", L"--probe",
                            L"options", L"--options-view", L"Grid"});
   ASSERT_EQ(run.ExitCode, 0) << run.Describe();
   for (const char* line : {"host: options page \"General\" of Options -> 0x00000000 page=present",
@@ -41,7 +41,7 @@ TEST(OptionsDialog, OfferedPagesAreEmbeddedInThePageAreaAndReleased) {
 }
 
 TEST(OptionsDialog, AFailingHolderLeavesThePageOutAndTheHostReadsWhy) {
-  THostRun run = run_host({L"--plugin", L"OptionsServer.dll", L"--pcb-module", L"none", L"--probe",
+  THostRun run = RunHost({L"--plugin", L"OptionsServer.dll", L"--pcb-module", L"none", L"--probe",
                            L"options", L"--fail",
                            L"IExternalFormHolder.GetParentWindow,1,0x80004005,No page area"});
   ASSERT_EQ(run.ExitCode, 0) << run.Describe();
@@ -56,8 +56,8 @@ TEST(OptionsDialog, AFailingHolderLeavesThePageOutAndTheHostReadsWhy) {
 
 // The dialog as a user meets it: the offered pages in the list, the selected one embedded, OK.
 TEST(OptionsDialog, AUserSwitchesPagesAndAcceptsThenEveryPageIsAskedToSave) {
-  std::wstring script_path = unique_temp_path(L"options.script");
-  std::wstring picture = unique_temp_path(L"options.png");
+  std::wstring script_path = UniqueTempPath(L"options.script");
+  std::wstring picture = UniqueTempPath(L"options.png");
   std::string picture_text(picture.begin(), picture.end());
   for (char& c : picture_text)
     if (c == '\\') c = '/';
@@ -74,7 +74,7 @@ TEST(OptionsDialog, AUserSwitchesPagesAndAcceptsThenEveryPageIsAskedToSave) {
                "wait-no-window Options\n",
                picture_text.c_str());
   std::fclose(script);
-  THostRun run = run_host({L"--plugin", L"OptionsServer.dll", L"--pcb-module", L"none",
+  THostRun run = RunHost({L"--plugin", L"OptionsServer.dll", L"--pcb-module", L"none",
                            L"--options-view", L"Grid", L"--options-dialog", L"--script",
                            script_path});
   _wremove(script_path.c_str());

@@ -79,7 +79,7 @@ class TGridOptions : public TDocumentOptionsForm {
 class TOptionsServerModule : public TServerModule {
   TAVRIN_CLASS(TOptionsServerModule, TServerModule)
  public:
-  ComPtr<IServerDocument> NewDocument(DWORD, DWORD) override { return {}; }
+  TComPtr<IServerDocument> NewDocument(DWORD, DWORD) override { return {}; }
   using TServerModule::NewDocument;
   TDocumentOptionsForm* CreateOptionsForm(const std::wstring& name) override {
     return name == L"Grid" ? make_form_without_layout<TGridOptions>(nullptr) : nullptr;
@@ -100,10 +100,10 @@ class TOptionsServerModule : public TServerModule {
 extern "C" __declspec(dllexport) HRESULT __stdcall ServerFactory(IClient* client,
                                                                  IServerModule** module) {
   if (module) *module = nullptr;
-  return host_guard([&] {
+  return HostGuard([&] {
     if (!module) throw Exception("Out location missing");
     TOptionsServerModule* created = TServerModule::Create<TOptionsServerModule>(client, L"Options");
-    ComPtr<IServerModule>(created->ServerModuleInterface()).copy_to(module);
+    TComPtr<IServerModule>(created->ServerModuleInterface()).CopyTo(module);
   });
 }
 
@@ -117,7 +117,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
     RunLibraryEnd();
     // No window of ours may outlive the code that runs it.
     Application->DestroyHandle();
-    release_window_classes();
+    ReleaseWindowClasses();
   }
   return TRUE;
 }

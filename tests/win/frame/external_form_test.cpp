@@ -31,10 +31,10 @@ class TProbeForm : public TForm {
     g_events.push_back("form freed");
   }
   void SetBounds(int left, int top, int width, int height) override {
-    ++set_bounds_calls_;
+    ++set_bounds_calls;
     TForm::SetBounds(left, top, width, height);
   }
-  int set_bounds_calls_ = 0;
+  int set_bounds_calls = 0;
 };
 
 // A form that offers its own options page, as a module's page form does.
@@ -59,21 +59,21 @@ class TProbePageForm : public TProbeForm, public IOptionsPage {
     g_events.push_back("SetModified " + std::to_string(modified));
     return S_OK;
   }
-  HRESULT __stdcall LoadOptions() override { return log("LoadOptions"); }
-  HRESULT __stdcall SaveOptions() override { return log("SaveOptions"); }
+  HRESULT __stdcall LoadOptions() override { return Log("LoadOptions"); }
+  HRESULT __stdcall SaveOptions() override { return Log("SaveOptions"); }
   HRESULT __stdcall GetHelpContext(int32_t* context) override {
     g_events.push_back("GetHelpContext");
     *context = 0x12345678;
     return S_OK;
   }
-  HRESULT __stdcall SetDefaults() override { return log("SetDefaults"); }
+  HRESULT __stdcall SetDefaults() override { return Log("SetDefaults"); }
   HRESULT __stdcall CancelOptions() override {
     g_events.push_back("CancelOptions");
     return E_FAIL;
   }
 
  private:
-  HRESULT log(const char* operation) {
+  HRESULT Log(const char* operation) {
     g_events.push_back(operation);
     return S_OK;
   }
@@ -113,28 +113,28 @@ class TProbeHolder final : public IExternalFormHolder {
     AddRef();
     return S_OK;
   }
-  ULONG __stdcall AddRef() override { return ++references_; }
-  ULONG __stdcall Release() override { return --references_; }
+  ULONG __stdcall AddRef() override { return ++references; }
+  ULONG __stdcall Release() override { return --references; }
   HRESULT __stdcall GetParentWindow(HWND* parent) override {
-    if (FAILED(status_)) {
-      ComPtr<ICreateErrorInfo> create;
-      CreateErrorInfo(create.put());
+    if (FAILED(status)) {
+      TComPtr<ICreateErrorInfo> create;
+      CreateErrorInfo(create.Put());
       create->SetDescription(const_cast<wchar_t*>(L"The page area is gone."));
-      SetErrorInfo(0, create.try_query<IErrorInfo>(IID_IErrorInfo).get());
-      return status_;
+      SetErrorInfo(0, create.TryQuery<IErrorInfo>(IID_IErrorInfo).get());
+      return status;
     }
-    *parent = window_;
+    *parent = window;
     return S_OK;
   }
   HRESULT __stdcall FormChanged() override { return S_OK; }
 
-  HWND window_ = nullptr;
-  HRESULT status_ = S_OK;
-  ULONG references_ = 1;
+  HWND window = nullptr;
+  HRESULT status = S_OK;
+  ULONG references = 1;
 };
 
 // Plays the one place of the client the wrappers ask: whether forms are to be freed at once.
-class TFormsClient final : public ClientStub {
+class TFormsClient final : public TClientStub {
  public:
   HRESULT __stdcall QueryInterface(REFIID, void** object) override {
     *object = nullptr;
@@ -144,11 +144,11 @@ class TFormsClient final : public ClientStub {
   ULONG __stdcall Release() override { return 1; }
   HRESULT __stdcall IsShuttingDown(BYTE* answer) override {
     g_events.push_back("client asked");
-    *answer = shutting_down_;
-    return status_;
+    *answer = shutting_down;
+    return status;
   }
-  BYTE shutting_down_ = 0;
-  HRESULT status_ = S_OK;
+  BYTE shutting_down = 0;
+  HRESULT status = S_OK;
 };
 
 void ProcessMessages() {
@@ -160,11 +160,11 @@ void ProcessMessages() {
 }
 
 std::string ThreadErrorDescription() {
-  ComPtr<IErrorInfo> info;
-  if (GetErrorInfo(0, info.put()) != S_OK || !info) return "(none)";
-  UniqueBstr description;
-  info->GetDescription(description.put());
-  return description.ansi();
+  TComPtr<IErrorInfo> info;
+  if (GetErrorInfo(0, info.Put()) != S_OK || !info) return "(none)";
+  TUniqueBstr description;
+  info->GetDescription(description.Put());
+  return description.Ansi();
 }
 
 class ExternalFormTest : public testing::Test {
@@ -178,7 +178,7 @@ class ExternalFormTest : public testing::Test {
     SetErrorInfo(0, nullptr);
     page_area_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300, nullptr,
                                 nullptr, nullptr, nullptr);
-    holder_.window_ = page_area_;
+    holder_.window = page_area_;
   }
   void TearDown() override {
     ProcessMessages();
@@ -207,7 +207,7 @@ TEST_F(ExternalFormTest, AWrappedFormLosesItsBorderAndItsActivationHandler) {
   auto* form = NewForm<TProbeForm>();
   bool activated = false;
   form->OnActivate = [&](TObject*) { activated = true; };
-  ComPtr<TExternalForm> external(new TExternalForm(form, false));
+  TComPtr<TExternalForm> external(new TExternalForm(form, false));
   EXPECT_EQ(form->BorderStyle(), bsNone);
   ASSERT_TRUE(form->OnActivate);
   form->OnActivate(form);
@@ -217,9 +217,9 @@ TEST_F(ExternalFormTest, AWrappedFormLosesItsBorderAndItsActivationHandler) {
 
 TEST_F(ExternalFormTest, AttachWithAHolderEmbedsTheFormWhereItWas) {
   auto* form = NewForm<TProbeForm>(15, 25, 200, 120);
-  ComPtr<TExternalForm> external(new TExternalForm(form, false));
+  TComPtr<TExternalForm> external(new TExternalForm(form, false));
   ASSERT_EQ(external->SetHolder(&holder_), S_OK);
-  EXPECT_EQ(holder_.references_, 2u);
+  EXPECT_EQ(holder_.references, 2u);
   ASSERT_EQ(external->Attach(), S_OK);
   EXPECT_TRUE(form->Visible());
   ASSERT_TRUE(form->HandleAllocated());
@@ -250,13 +250,13 @@ TEST_F(ExternalFormTest, AttachWithAHolderEmbedsTheFormWhereItWas) {
 TEST_F(ExternalFormTest, AnEmptyHolderDetachesTheForm) {
   auto* form = NewForm<TProbeForm>();
   form->OnHide = [](TObject*) { g_events.push_back("hide event"); };
-  ComPtr<TExternalForm> external(new TExternalForm(form, false));
+  TComPtr<TExternalForm> external(new TExternalForm(form, false));
   external->SetHolder(&holder_);
   external->Attach();
   ASSERT_TRUE(form->HandleAllocated());
   g_events.clear();
   ASSERT_EQ(external->SetHolder(nullptr), S_OK);
-  EXPECT_EQ(holder_.references_, 1u);
+  EXPECT_EQ(holder_.references, 1u);
   EXPECT_FALSE(form->Visible());
   EXPECT_FALSE(form->HandleAllocated());
   EXPECT_EQ(form->ParentWindow(), nullptr);
@@ -270,7 +270,7 @@ TEST_F(ExternalFormTest, AnEmptyHolderDetachesTheForm) {
 
 TEST_F(ExternalFormTest, AttachWithoutAHolderKeepsLeftAndTopAndStaysInvisible) {
   auto* form = NewForm<TProbeForm>(30, 40, 200, 120);
-  ComPtr<TExternalForm> external(new TExternalForm(form, false));
+  TComPtr<TExternalForm> external(new TExternalForm(form, false));
   ASSERT_EQ(external->Attach(), S_OK);
   EXPECT_FALSE(form->Visible());
   EXPECT_EQ(form->Left(), 30);
@@ -281,19 +281,19 @@ TEST_F(ExternalFormTest, AttachWithoutAHolderKeepsLeftAndTopAndStaysInvisible) {
 
 TEST_F(ExternalFormTest, AFailingHolderStopsAttachBeforeTheBoundsAndTellsTheHostWhy) {
   auto* form = NewForm<TProbeForm>();
-  ComPtr<TExternalForm> external(new TExternalForm(form, false));
-  holder_.status_ = E_FAIL;
+  TComPtr<TExternalForm> external(new TExternalForm(form, false));
+  holder_.status = E_FAIL;
   external->SetHolder(&holder_);
-  int bounds_before = form->set_bounds_calls_;
+  int bounds_before = form->set_bounds_calls;
   EXPECT_EQ(external->Attach(), E_UNEXPECTED);
-  EXPECT_EQ(form->set_bounds_calls_, bounds_before);
+  EXPECT_EQ(form->set_bounds_calls, bounds_before);
   EXPECT_FALSE(form->Visible());
   EXPECT_EQ(ThreadErrorDescription(), "The page area is gone");
 }
 
 TEST_F(ExternalFormTest, GetHandleOfAFormWithoutAWindowMakesNone) {
   auto* form = NewForm<TProbeForm>();
-  ComPtr<TExternalForm> external(new TExternalForm(form, false));
+  TComPtr<TExternalForm> external(new TExternalForm(form, false));
   HWND window = reinterpret_cast<HWND>(1);
   ASSERT_EQ(external->GetHandle(&window), S_OK);
   EXPECT_EQ(window, nullptr);
@@ -303,17 +303,17 @@ TEST_F(ExternalFormTest, GetHandleOfAFormWithoutAWindowMakesNone) {
 TEST_F(ExternalFormTest, CaptionAndMissingOutLocations) {
   auto* form = NewForm<TProbeForm>();
   form->SetCaption("Drill options");
-  ComPtr<TExternalForm> external(new TExternalForm(form, false));
-  UniqueBstr caption;
-  ASSERT_EQ(external->GetCaption(caption.put()), S_OK);
-  EXPECT_EQ(caption.wide(), L"Drill options");
+  TComPtr<TExternalForm> external(new TExternalForm(form, false));
+  TUniqueBstr caption;
+  ASSERT_EQ(external->GetCaption(caption.Put()), S_OK);
+  EXPECT_EQ(caption.Wide(), L"Drill options");
   EXPECT_EQ(external->GetHandle(nullptr), E_UNEXPECTED);
   EXPECT_EQ(ThreadErrorDescription(), "Out location missing");
   int32_t value = 0;
   EXPECT_EQ(external->GetBounds(&value, &value, nullptr, &value), E_UNEXPECTED);
   EXPECT_EQ(external->GetCaption(nullptr), E_UNEXPECTED);
 
-  ComPtr<TExternalForm> empty(new TExternalForm(nullptr, false));
+  TComPtr<TExternalForm> empty(new TExternalForm(nullptr, false));
   BSTR none = SysAllocString(L"stale");
   BSTR stale = none;
   ASSERT_EQ(empty->GetCaption(&none), S_OK);
@@ -332,7 +332,7 @@ TEST_F(ExternalFormTest, FocusGoesToTheFirstTabStopAndToAVisibleEnabledForm) {
   first->SetParent(form);
   first->SetBounds(0, 30, 50, 20);
   first->SetTabStop(true);
-  ComPtr<TExternalForm> external(new TExternalForm(form, false));
+  TComPtr<TExternalForm> external(new TExternalForm(form, false));
   external->SetHolder(&holder_);
   external->Attach();
   SetForegroundWindow(page_area_);
@@ -352,7 +352,7 @@ TEST_F(ExternalFormTest, ReleasingAnOptionsPageFreesItsFormAtOnce) {
   auto* form = NewForm<TProbeForm>();
   form->HandleNeeded();
   IOptionsPage* page = nullptr;
-  ComPtr<IOptionsPage>(new TOptionsPage(form)).copy_to(&page);
+  TComPtr<IOptionsPage>(new TOptionsPage(form)).CopyTo(&page);
   g_events.clear();
   EXPECT_EQ(page->Release(), 0u);
   EXPECT_EQ(g_events, (std::vector<std::string>{"client asked", "form freed"}));
@@ -423,7 +423,7 @@ TEST_F(ExternalFormTest, TheFormIsFreedAtOnceWithoutAClientOrWhenTheHostSaysSo) 
   EXPECT_EQ(g_events, std::vector<std::string>{"options form freed"});
 
   ClientSlot = &client_;
-  client_.shutting_down_ = 1;
+  client_.shutting_down = 1;
   auto* form = NewForm<TProbeOptionsForm>();
   form->HandleNeeded();
   view = new TDocumentOptionsView(form);
@@ -433,8 +433,8 @@ TEST_F(ExternalFormTest, TheFormIsFreedAtOnceWithoutAClientOrWhenTheHostSaysSo) 
   EXPECT_EQ(g_events, (std::vector<std::string>{"client asked", "options form freed"}));
 
   // A host that cannot answer gets the careful way.
-  client_.shutting_down_ = 0;
-  client_.status_ = E_FAIL;
+  client_.shutting_down = 0;
+  client_.status = E_FAIL;
   view = new TDocumentOptionsView(NewForm<TProbeOptionsForm>());
   view->AddRef();
   view->Release();
@@ -445,7 +445,7 @@ TEST_F(ExternalFormTest, TheFormIsFreedAtOnceWithoutAClientOrWhenTheHostSaysSo) 
 // Options pages.
 
 TEST_F(ExternalFormTest, PageOperationsGoToTheFormsOwnPage) {
-  ComPtr<IOptionsPage> page(new TOptionsPage(NewForm<TProbePageForm>()));
+  TComPtr<IOptionsPage> page(new TOptionsPage(NewForm<TProbePageForm>()));
   g_events.clear();
   BYTE modified[4] = {0xCC, 0xCC, 0xCC, 0xCC};
   EXPECT_EQ(page->GetModified(modified), S_OK);
@@ -464,7 +464,7 @@ TEST_F(ExternalFormTest, PageOperationsGoToTheFormsOwnPage) {
 }
 
 TEST_F(ExternalFormTest, AFormWithoutAPageFailsEveryPageOperation) {
-  ComPtr<IOptionsPage> page(new TOptionsPage(NewForm<TProbeForm>()));
+  TComPtr<IOptionsPage> page(new TOptionsPage(NewForm<TProbeForm>()));
   BYTE modified = 7;
   int32_t context = 7;
   EXPECT_EQ(page->GetModified(&modified), E_UNEXPECTED);
@@ -478,7 +478,7 @@ TEST_F(ExternalFormTest, AFormWithoutAPageFailsEveryPageOperation) {
 }
 
 TEST_F(ExternalFormTest, APageWithoutAFormSucceedsAndWritesItsOutsWithTheirWidths) {
-  ComPtr<IOptionsPage> page(new TOptionsPage(nullptr));
+  TComPtr<IOptionsPage> page(new TOptionsPage(nullptr));
   BYTE modified[4] = {0xCC, 0xCC, 0xCC, 0xCC};
   ASSERT_EQ(page->GetModified(modified), S_OK);
   EXPECT_EQ(std::vector<BYTE>(modified, modified + 4), (std::vector<BYTE>{0, 0xCC, 0xCC, 0xCC}));
@@ -494,23 +494,23 @@ TEST_F(ExternalFormTest, APageWithoutAFormSucceedsAndWritesItsOutsWithTheirWidth
 }
 
 TEST_F(ExternalFormTest, APageAnswersItsInterfacesWithOneIdentity) {
-  ComPtr<IOptionsPage> page(new TOptionsPage(nullptr));
-  ComPtr<IExternalForm> external = page.try_query<IExternalForm>(IID_IExternalForm);
-  ComPtr<IUnknown> from_page = page.try_query<IUnknown>(IID_IUnknown);
-  ComPtr<IUnknown> from_form = external.try_query<IUnknown>(IID_IUnknown);
+  TComPtr<IOptionsPage> page(new TOptionsPage(nullptr));
+  TComPtr<IExternalForm> external = page.TryQuery<IExternalForm>(IID_IExternalForm);
+  TComPtr<IUnknown> from_page = page.TryQuery<IUnknown>(IID_IUnknown);
+  TComPtr<IUnknown> from_form = external.TryQuery<IUnknown>(IID_IUnknown);
   ASSERT_TRUE(external);
   EXPECT_EQ(from_page.get(), from_form.get());
-  EXPECT_EQ(external.try_query<IOptionsPage>(IID_IOptionsPage).get(), page.get());
-  EXPECT_FALSE(page.try_query<IDocumentOptionsView>(IID_IDocumentOptionsView));
+  EXPECT_EQ(external.TryQuery<IOptionsPage>(IID_IOptionsPage).get(), page.get());
+  EXPECT_FALSE(page.TryQuery<IDocumentOptionsView>(IID_IDocumentOptionsView));
   EXPECT_EQ(static_cast<TOptionsPage*>(page.get())->ReferenceCount(), 4u);
 }
 
 // Document options views.
 
 TEST_F(ExternalFormTest, ViewOperationsGoToTheOptionsForm) {
-  ComPtr<IDocumentOptionsView> view(new TDocumentOptionsView(NewForm<TProbeOptionsForm>()));
+  TComPtr<IDocumentOptionsView> view(new TDocumentOptionsView(NewForm<TProbeOptionsForm>()));
   g_events.clear();
-  UniqueBstr kind(L"PCB");
+  TUniqueBstr kind(L"PCB");
   EXPECT_EQ(view->SetDocumentKind(kind.get()), S_OK);
   BYTE bytes[4] = {0xCC, 0xCC, 0xCC, 0xCC};
   EXPECT_EQ(view->GetViewModified(bytes), S_OK);
@@ -535,12 +535,12 @@ TEST_F(ExternalFormTest, ViewOperationsGoToTheOptionsForm) {
   HWND window = reinterpret_cast<HWND>(1);
   EXPECT_EQ(view->GetHandle(&window), S_OK);
   EXPECT_EQ(window, nullptr);
-  EXPECT_TRUE(view.try_query<IExternalForm>(IID_IExternalForm));
-  EXPECT_FALSE(view.try_query<IOptionsPage>(IID_IOptionsPage));
+  EXPECT_TRUE(view.TryQuery<IExternalForm>(IID_IExternalForm));
+  EXPECT_FALSE(view.TryQuery<IOptionsPage>(IID_IOptionsPage));
 }
 
 TEST_F(ExternalFormTest, AViewWithoutAFormAnswersZeros) {
-  ComPtr<IDocumentOptionsView> view(new TDocumentOptionsView(nullptr));
+  TComPtr<IDocumentOptionsView> view(new TDocumentOptionsView(nullptr));
   BYTE modified = 9;
   int32_t value = 9;
   EXPECT_EQ(view->GetViewModified(&modified), S_OK);
