@@ -27,7 +27,11 @@ const char kHostUsage[] =
     "  --no-client            ServerFactory is called without a client\n"
     "  --no-out               ServerFactory is called without an out location\n"
     "  --probe WHAT           exercise the module and print the answers: module, depth, idle,\n"
-    "                         state:COMMAND (may repeat)\n"
+    "                         state:COMMAND, options (may repeat)\n"
+    "  --options-page NAME    options page the options dialog asks each module for (may repeat;\n"
+    "                         default General)\n"
+    "  --options-view NAME    options view the options dialog asks each module for (may repeat)\n"
+    "  --options-dialog       open the options dialog (modal) after the command\n"
     "  --interactive          keep the main window open; its menu runs the command\n"
     "  --script FILE          drive the windows with an automation script (docs/automation-script.md)\n";
 
@@ -120,8 +124,16 @@ bool ParseHostOptions(const std::vector<std::wstring>& arguments, THostOptions& 
     } else if (a == L"--probe") {
       if (!value(v)) return false;
       options.Probes.push_back(ToAnsi(v));
+    } else if (a == L"--options-page") {
+      if (!value(v)) return false;
+      options.OptionsPages.push_back(v);
+    } else if (a == L"--options-view") {
+      if (!value(v)) return false;
+      options.OptionsViews.push_back(v);
     } else if (a == L"--script") {
       if (!value(options.ScriptPath)) return false;
+    } else if (a == L"--options-dialog") {
+      options.OptionsDialog = true;
     } else if (a == L"--interactive") {
       options.Interactive = true;
     } else {
@@ -129,6 +141,7 @@ bool ParseHostOptions(const std::vector<std::wstring>& arguments, THostOptions& 
       return false;
     }
   }
+  if (options.OptionsPages.empty()) options.OptionsPages.push_back(L"General");
   if (options.DocumentKind < 0) options.DocumentKind = options.Board.empty() ? 0 : 2;
   return true;
 }

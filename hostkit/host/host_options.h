@@ -25,8 +25,12 @@ struct THostOptions {
   bool NoView = false;
   bool NoClient = false;                 // ServerFactory gets no client
   bool NoOut = false;                    // ServerFactory gets no out location
-  std::vector<std::string> Probes;       // module, state:NAME, depth, idle
+  std::vector<std::string> Probes;       // module, state:NAME, depth, idle, options
+  // What the options dialog asks each module for; pages default to "General".
+  std::vector<std::wstring> OptionsPages;
+  std::vector<std::wstring> OptionsViews;
   bool Interactive = false;
+  bool OptionsDialog = false;            // the options dialog opens after the command
   int Repeat = 1;                        // how often the command runs
   std::wstring ScriptPath;               // automation script run against the live windows
 };

@@ -19,6 +19,7 @@
 #include "host_state.h"
 #include "host_view.h"
 #include "main_window.h"
+#include "options_dialog.h"
 #include "probes.h"
 #include "server_loader.h"
 #include "test_mode_key.h"
@@ -168,6 +169,7 @@ int main() {
   SetRunCommandHandler(RunCommand);
   if (host.Options.HasCommand)
     for (int i = 0; i < host.Options.Repeat; ++i) RunCommand();
+  if (host.Options.OptionsDialog) ShowOptionsDialog();
   if (host.Options.Interactive) MessageLoop();
   FinishScript();
   SaveBoard();

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "host_state.h"
+#include "options_dialog.h"
 #include "trace.h"
 
 namespace {
@@ -30,6 +31,9 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM w, LPARAM l) {
       switch (LOWORD(w)) {
         case kMenuRunCommand:
           if (run_command_handler) run_command_handler();
+          return 0;
+        case kMenuOptions:
+          ShowOptionsDialog();
           return 0;
         case kMenuUndo:
           if (Host().Pcb.Undo) Host().Pcb.Undo();
@@ -78,6 +82,7 @@ HMENU BuildMenu() {
   AppendMenuW(edit, MF_STRING, kMenuRedo, L"&Redo");
   HMENU tools = CreatePopupMenu();
   AppendMenuW(tools, MF_STRING, kMenuRunCommand, L"&Run command");
+  AppendMenuW(tools, MF_STRING, kMenuOptions, L"&Options...");
   AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
   AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), L"&Edit");
   AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(tools), L"&Tools");

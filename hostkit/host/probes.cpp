@@ -7,6 +7,7 @@
 #include "hostapi/i_external_form.h"
 #include "hostapi/i_server_document.h"
 #include "host_report.h"
+#include "options_dialog.h"
 #include "host_state.h"
 #include "settings_service.h"
 #include "trace.h"
@@ -192,6 +193,7 @@ bool RunProbe(IServerModule* module, const std::string& probe) {
   if (probe == "module") ProbeModule(module);
   else if (probe == "depth") ProbeDepth(module);
   else if (probe == "idle") ProbeIdle(module);
+  else if (probe == "options") ProbeOptionsDialog();
   else if (probe.rfind("state:", 0) == 0) ProbeState(module, probe.substr(6));
   else return false;
   return true;

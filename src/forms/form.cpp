@@ -107,6 +107,13 @@ void TCustomForm::SetBorderIcons(TBorderIcons value) {
   RecreateWnd();
 }
 
+void TCustomForm::SetParentWindow(HWND window) {
+  if (window == parent_window_) return;
+  parent_window_ = window;
+  // Child and pop-up windows differ in style: the window is made again.
+  RecreateWnd();
+}
+
 void TCustomForm::SetWindowState(TWindowState value) {
   if (value == window_state_) return;
   window_state_ = value;
@@ -128,9 +135,13 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   if (!Enabled()) params.Style |= WS_DISABLED;
   params.WndParent = Application->Handle();
   if (position_ == poDefault || position_ == poDefaultPosOnly) params.X = params.Y = CW_USEDEFAULT;
+  if (parent_window_) {
+    params.Style |= WS_CHILD;
+    params.WndParent = parent_window_;
+  }
   TBorderStyle style = border_style_;
   switch (style) {
-    case bsNone: params.Style |= WS_POPUP; break;
+    case bsNone: params.Style |= parent_window_ ? 0 : WS_POPUP; break;
     case bsSingle: params.Style |= WS_CAPTION | WS_BORDER; break;
     case bsSizeable: params.Style |= WS_CAPTION | WS_THICKFRAME; break;
     case bsDialog:
@@ -178,6 +189,7 @@ void TCustomForm::WndProc(TMessage& msg) {
       return;
     case WM_ACTIVATE:
       if (LOWORD(msg.WParam) != WA_INACTIVE && !HIWORD(msg.WParam)) {
+        if (OnActivate) OnActivate(this);
         if (active_control_ && active_control_->CanFocus()) ::SetFocus(active_control_->Handle());
         else SelectFirst();
         if (GetFocus() == nullptr || !IsChild(Handle(), GetFocus())) ::SetFocus(Handle());
@@ -190,6 +202,8 @@ void TCustomForm::WndProc(TMessage& msg) {
 }
 
 void TCustomForm::VisibleChanged() {
+  // A form without a window was never shown: hiding it makes none.
+  if (!Visible() && !HandleAllocated()) return;
   HandleNeeded();
   ShowingChanged();
 }
@@ -293,6 +307,8 @@ void TCustomForm::Close() {
   else if (action == caMinimize) SetWindowState(wsMinimized);
 }
 
+void TCustomForm::Release() { PostMessageW(Handle(), kFormReleaseMessage, 0, 0); }
+
 bool TCustomForm::CloseQuery() {
   bool can_close = true;
   if (OnCloseQuery) OnCloseQuery(this, can_close);
@@ -392,6 +408,7 @@ TForm::TForm(TComponent* owner) : TCustomForm(owner) {
     p.Boolean("OldCreateOrder", &TForm::OldCreateOrder, &TForm::SetOldCreateOrder);
     p.Enumeration("Position", PositionInfo(), &TForm::Position, &TForm::SetPosition);
     p.Enumeration("WindowState", WindowStateInfo(), &TForm::WindowState, &TForm::SetWindowState);
+    p.Event("OnActivate", &TForm::OnActivate);
     p.Event("OnClose", &TForm::OnClose);
     p.Event("OnCloseQuery", &TForm::OnCloseQuery);
     p.Event("OnCreate", &TForm::OnCreate);

@@ -38,6 +38,10 @@ class TCustomForm : public TWinControl {
   void SetBorderIcons(TBorderIcons value);
   TPosition Position() const { return position_; }
   void SetPosition(TPosition value) { position_ = value; }
+  // A window of another party (a host's page area) the form's window is made a child of; none
+  // for a top-level form. Changing it remakes an existing window.
+  HWND ParentWindow() const { return parent_window_; }
+  void SetParentWindow(HWND window);
   TWindowState WindowState() const { return window_state_; }
   void SetWindowState(TWindowState value);
   bool OldCreateOrder() const { return old_create_order_; }
@@ -52,6 +56,9 @@ class TCustomForm : public TWinControl {
   virtual TModalResult ShowModal();
   // A modal form ends with mrCancel; any other form asks CloseQuery and hides.
   void Close();
+  // Frees the form once its window next processes messages, so that a handler of the form can
+  // let it go; the window is made if the form has none.
+  void Release();
   // Asks OnCloseQuery; false keeps the form open.
   virtual bool CloseQuery();
 
@@ -90,6 +97,7 @@ class TCustomForm : public TWinControl {
 
   // No destruction event: it would run after the derived form's members are gone.
   TNotifyEvent OnCreate;
+  TNotifyEvent OnActivate;
   TNotifyEvent OnShow;
   TNotifyEvent OnHide;
   TCloseEvent OnClose;
@@ -122,6 +130,7 @@ class TCustomForm : public TWinControl {
   TBorderStyle border_style_ = bsSizeable;
   TBorderIcons border_icons_{biSystemMenu, biMinimize, biMaximize};
   TPosition position_ = poDesigned;
+  HWND parent_window_ = nullptr;
   TWindowState window_state_ = wsNormal;
   bool old_create_order_ = false;
   TFormState form_state_;
@@ -142,6 +151,7 @@ class TForm : public TCustomForm {
 
 void FormShowingChangedDefault(TCustomForm& form);
 extern THookPoint<void(TCustomForm& form)> ShowingChangedHook;
+
 
 // Creates a form, reads its layout and completes its construction; frees it again when a step
 // fails. The owner (if any) frees the form with itself; deleting it earlier is fine too.

@@ -25,7 +25,7 @@ enum TCloseAction : uint8_t { caNone, caHide, caFree, caMinimize };
 enum TOperation : uint8_t { opInsert, opRemove };
 enum TShiftFlag : uint8_t { ssShift, ssAlt, ssCtrl };
 using TShiftState = TSet<TShiftFlag>;
-enum TFormStateFlag : uint8_t { fsCreating, fsVisible, fsShowing, fsModal, fsActivated };
+enum TFormStateFlag : uint8_t { fsCreating, fsVisible, fsShowing, fsModal, fsActivated, fsRecreating };
 using TFormState = TSet<TFormStateFlag>;
 enum TComponentStateFlag : uint8_t { csLoading, csReading, csDestroying };
 using TComponentState = TSet<TComponentStateFlag>;

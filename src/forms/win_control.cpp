@@ -37,6 +37,12 @@ LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT msg, WPARAM w, LPARAM l) 
     control->Attach(window);
   }
   if (!control) return DefWindowProcW(window, msg, w, l);
+  if (msg == kFormReleaseMessage && control->AsForm()) {
+    // Freed here, not in the form's own procedure, which would go on running inside a freed form.
+    std::exception_ptr error = RunGuarded([control] { delete control; });
+    if (error && window_exception_sink) window_exception_sink(nullptr, error);
+    return 0;
+  }
   TMessage m{msg, w, l, 0};
   control->MainWndProc(m);
   if (msg == WM_NCDESTROY) control->Detach();

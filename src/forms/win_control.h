@@ -158,6 +158,9 @@ class TWinControl : public TControl {
 };
 
 // Where the window procedures' barrier hands what escaped a handler; the application sets it.
+// Posted by a form's Release; the form's window frees the form when it arrives.
+constexpr UINT kFormReleaseMessage = WM_APP + 0x3F21;
+
 using TWindowExceptionSink = void (*)(TObject* sender, std::exception_ptr error);
 void SetWindowExceptionSink(TWindowExceptionSink sink);
 

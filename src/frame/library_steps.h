@@ -14,6 +14,7 @@ enum class TLibraryStep : int {
   PcbBinding = 30,        // the PCB module's flat exports
   DialogFramework = 40,   // hook points, exception and hint events, forms key
   ErrorInfoHook = 50,     // error information recorded for the host on every raise
+  ExternalForms = 60,     // at the end: forms still waiting to be freed go first
 };
 
 using TLibraryProc = void (*)();

@@ -6,6 +6,8 @@
 #include "base/check_host.h"
 #include "base/exceptions.h"
 #include "base/host_guard.h"
+#include "frame/document_options_view.h"
+#include "frame/options_page.h"
 #include "frame/plugin_application.h"
 #include "frame/slots.h"
 
@@ -93,7 +95,7 @@ void TServerModule::AddRegistered(IUnknown* registered) {
 
 TComPtr<IUnknown> TServerModule::CreateServerObjectFor(DWORD, DWORD) { return {}; }
 
-TObject* TServerModule::CreateOptionsForm(const std::wstring&) { return nullptr; }
+TDocumentOptionsForm* TServerModule::CreateOptionsForm(const std::wstring&) { return nullptr; }
 
 TComPtr<IServerDocument> TServerModule::NewDocument(DWORD kind, DWORD source, bool) {
   return NewDocument(kind, source);
@@ -103,12 +105,29 @@ void TServerModule::ReceiveNotification(DWORD) {}
 void TServerModule::RegisterCommands() {}
 void TServerModule::CreateCommandLauncher() { launcher_ = std::make_unique<TCommandLauncher>(); }
 
+namespace {
+int ComparePageNames(const std::wstring& a, const std::wstring& b) {
+  return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1);
+}
+bool SamePageName(const std::wstring& a, const std::wstring& b) {
+  return ComparePageNames(a, b) == CSTR_EQUAL;
+}
+}  // namespace
+
+void TServerModule::RegisterOptionsPage(const std::wstring& name, TOptionsPageClass page_class) {
+  if (!options_page_classes_) options_page_classes_ = std::make_unique<TOptionsPageClasses>();
+  auto& list = *options_page_classes_;
+  auto at = std::find_if(list.begin(), list.end(), [&](const auto& entry) {
+    return ComparePageNames(entry.first, name) != CSTR_LESS_THAN;
+  });
+  if (at != list.end() && SamePageName(at->first, name)) return;
+  list.emplace(at, name, page_class);
+}
+
 TComPtr<IOptionsPage> TServerModule::CreateOptionsPage(const std::wstring& name) {
   if (!options_page_classes_) return {};
-  for (const auto& [registered, factory] : *options_page_classes_)
-    if (CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, registered.c_str(), -1, name.c_str(),
-                       -1) == CSTR_EQUAL)
-      return factory();
+  for (const auto& [registered, page_class] : *options_page_classes_)
+    if (SamePageName(registered, name)) return TComPtr<IOptionsPage>(new TOptionsPage(page_class()));
   return {};
 }
 
@@ -237,8 +256,8 @@ HRESULT __stdcall TServerModule::TInterfaces::CreateOptionsView(BSTR name,
   EmptyOut(view);
   return HostGuard([&] {
     RequireOut(view);
-    if (module_->CreateOptionsForm(BstrText(name)))
-      throw Exception("Options views are not supported by this server");
+    if (TDocumentOptionsForm* form = module_->CreateOptionsForm(BstrText(name)))
+      TComPtr<IDocumentOptionsView>(new TDocumentOptionsView(form)).CopyTo(view);
   });
 }
 

@@ -14,6 +14,7 @@
 #include "base/com_ptr.h"
 #include "base/object.h"
 #include "frame/command_launcher.h"
+#include "frame/document_options_form.h"
 #include "frame/process_control.h"
 #include "hostapi/i_client.h"
 #include "hostapi/i_external_form.h"
@@ -55,12 +56,13 @@ class TServerModule : public TObject {
   virtual void AddRegistered(IUnknown* registered);                               // 8
   virtual TComPtr<IUnknown> CreateServerObjectFor(DWORD kind, DWORD owner);        // 9
   // The form of a named options view, or none; the frame has no options forms of its own.
-  virtual TObject* CreateOptionsForm(const std::wstring& name);                   // 10
+  virtual TDocumentOptionsForm* CreateOptionsForm(const std::wstring& name);     // 10
   virtual TComPtr<IServerDocument> NewDocument(DWORD kind, DWORD source) = 0;      // 11
   virtual TComPtr<IServerDocument> NewDocument(DWORD kind, DWORD source, bool show);  // 12
   virtual void ReceiveNotification(DWORD notification);                           // 13
   virtual void RegisterCommands();                                                // 14
   virtual void CreateCommandLauncher();                                           // 15
+  // A page around a new form of the class registered under the name (case ignored), or none.
   virtual TComPtr<IOptionsPage> CreateOptionsPage(const std::wstring& name);       // 16
   virtual void BeginOptionsPages();                                               // 17
   virtual void EndOptionsPages();                                                 // 18
@@ -69,6 +71,12 @@ class TServerModule : public TObject {
  protected:
   TServerModule() : interfaces_(this) {}
   ~TServerModule() override;
+
+  // Makes a form of an options page class, with no owner.
+  using TOptionsPageClass = TCustomForm* (*)();
+  // Registers an options page class under a name; the first registration of a name (case ignored)
+  // stays in force. The list exists from the first registration on.
+  void RegisterOptionsPage(const std::wstring& name, TOptionsPageClass page_class);
 
   std::unique_ptr<TCommandLauncher> launcher_;
 
@@ -118,9 +126,9 @@ class TServerModule : public TObject {
   std::vector<TComPtr<IServerDocument>> documents_;
   std::wstring name_;
   std::vector<TComPtr<IUnknown>> registered_;
-  // Options pages by name; absent unless a module creates the list (this plug-in never does).
-  using TOptionsPageFactory = TComPtr<IOptionsPage> (*)();
-  std::unique_ptr<std::vector<std::pair<std::wstring, TOptionsPageFactory>>> options_page_classes_;
+  // Options pages by name; absent unless a module registers one (this plug-in never does).
+  using TOptionsPageClasses = std::vector<std::pair<std::wstring, TOptionsPageClass>>;
+  std::unique_ptr<TOptionsPageClasses> options_page_classes_;
   std::unique_ptr<TProcessControl> process_control_;
 };
 

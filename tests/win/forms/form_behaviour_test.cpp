@@ -184,4 +184,51 @@ TEST(FormFonts, LogicalFontsRoundTrip) {
   EXPECT_TRUE(made.lfItalic);
 }
 
+TEST(FormParentWindow, AFormInAParentWindowIsItsChildAndLeavesItAsAPopUp) {
+  HWND area = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr,
+                              nullptr, nullptr);
+  std::unique_ptr<TNoLayoutForm> form(make_form_without_layout<TNoLayoutForm>(nullptr));
+  form->SetBorderStyle(bsNone);
+  form->SetBounds(10, 20, 100, 50);
+  form->HandleNeeded();
+  form->SetParentWindow(area);
+  ASSERT_TRUE(form->HandleAllocated());
+  EXPECT_EQ(GetParent(form->Handle()), area);
+  EXPECT_TRUE(GetWindowLongW(form->Handle(), GWL_STYLE) & WS_CHILD);
+  EXPECT_EQ(form->Left(), 10);
+  form->SetParentWindow(nullptr);
+  EXPECT_EQ(GetAncestor(form->Handle(), GA_PARENT), GetDesktopWindow());
+  EXPECT_TRUE(GetWindowLongW(form->Handle(), GWL_STYLE) & WS_POPUP);
+  form.reset();
+  DestroyWindow(area);
+}
+
+TEST(FormRelease, TheFormIsFreedWhenItsMessageArrivesNotBefore) {
+  int live = LiveComponentCount();
+  TNoLayoutForm* form = make_form_without_layout<TNoLayoutForm>(nullptr);
+  form->Release();
+  EXPECT_TRUE(form->HandleAllocated()) << "the message needs the form's window";
+  EXPECT_EQ(LiveComponentCount(), live + 1);
+  Pump();
+  EXPECT_EQ(LiveComponentCount(), live);
+}
+
+TEST(FormVisibility, HidingAFormWithoutAWindowMakesNoneAndRunsNoHideEvent) {
+  std::unique_ptr<TNoLayoutForm> form(make_form_without_layout<TNoLayoutForm>(nullptr));
+  int hides = 0;
+  form->OnHide = [&](TObject*) { ++hides; };
+  form->SetVisible(true);
+  form->DestroyHandle();
+  form->SetVisible(false);
+  EXPECT_FALSE(form->HandleAllocated());
+  EXPECT_EQ(hides, 0);
+  int activations = 0;
+  form->OnActivate = [&](TObject*) { ++activations; };
+  form->Perform(WM_ACTIVATE, WA_ACTIVE, 0);
+  EXPECT_GE(activations, 1);
+  int active = activations;
+  form->Perform(WM_ACTIVATE, WA_INACTIVE, 0);
+  EXPECT_EQ(activations, active);
+}
+
 }  // namespace

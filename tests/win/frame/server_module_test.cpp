@@ -5,6 +5,9 @@
 #include "base/bstr.h"
 #include "base/exceptions.h"
 #include "frame/command_registry.h"
+#include "frame/delayed_destroyer.h"
+#include "frame/document_options_view.h"
+#include "frame/options_page.h"
 #include "frame/server_factory.h"
 #include "frame/slots.h"
 #include "frame/tavrin_server_module.h"
@@ -233,6 +236,17 @@ TEST_F(ServerModuleTest, ServerFactoryCreatesTavrinAndHandsOutTheOnlyReference) 
   int32_t count = -1;
   module->GetDocumentCount(&count);
   EXPECT_EQ(count, 0);
+  // Tavrin offers no options pages and no options views.
+  TUniqueBstr page_name(L"Anything");
+  IDocumentOptionsView* view = reinterpret_cast<IDocumentOptionsView*>(1);
+  EXPECT_EQ(module->CreateOptionsView(page_name.get(), &view), S_OK);
+  EXPECT_EQ(view, nullptr);
+  TComPtr<IOptionsPageProvider> provider;
+  module->QueryInterface(IID_IOptionsPageProvider, provider.PutVoid());
+  IOptionsPage* page = reinterpret_cast<IOptionsPage*>(1);
+  EXPECT_EQ(provider->CreateOptionsPage(page_name.get(), &page), S_OK);
+  EXPECT_EQ(page, nullptr);
+  provider.reset();
   EXPECT_EQ(module->Release(), 0u);
   EXPECT_EQ(ModuleSlot.Module, nullptr);
 }
@@ -254,6 +268,81 @@ TEST_F(ServerModuleTest, ServerFactoryWithoutClientOrOutLocation) {
   EXPECT_EQ(ServerFactory(&client, &module), E_UNEXPECTED);
   EXPECT_EQ(module, nullptr);
   EXPECT_EQ(ModuleSlot.Module, nullptr);
+}
+
+// A module that offers one options page class and one options view.
+class TPageForm : public TForm {
+  TAVRIN_CLASS(TPageForm, TForm)
+ public:
+  explicit TPageForm(TComponent* owner) : TForm(owner) { events.push_back("page form made"); }
+  ~TPageForm() override { events.push_back("page form freed"); }
+};
+
+class TGridForm : public TDocumentOptionsForm {
+  TAVRIN_CLASS(TGridForm, TDocumentOptionsForm)
+ public:
+  using TDocumentOptionsForm::TDocumentOptionsForm;
+  ~TGridForm() override { events.push_back("grid form freed"); }
+};
+
+class TOptionsModule : public TTestModule {
+  TAVRIN_CLASS(TOptionsModule, TTestModule)
+ public:
+  TDocumentOptionsForm* CreateOptionsForm(const std::wstring& name) override {
+    if (name != L"Grid") return nullptr;
+    return make_form_without_layout<TGridForm>(nullptr);
+  }
+  void AfterRegisterCommands() override {
+    RegisterOptionsPage(L"Drill", []() -> TCustomForm* {
+      return make_form_without_layout<TPageForm>(nullptr);
+    });
+    RegisterOptionsPage(L"DRILL", []() -> TCustomForm* { throw Exception("registered twice"); });
+  }
+
+ protected:
+  friend class TServerModule;
+  TOptionsModule() = default;
+};
+
+TEST_F(ServerModuleTest, OptionsPagesAndViewsWrapTheFormsTheModuleMakes) {
+  TOptionsModule* object = TServerModule::Create<TOptionsModule>(&client, L"Options");
+  TComPtr<IServerModule> module(object->ServerModuleInterface());
+  auto provider = module.TryQuery<IOptionsPageProvider>(IID_IOptionsPageProvider);
+  ASSERT_TRUE(provider);
+  events.clear();
+
+  TUniqueBstr drill(L"drill"), other(L"Other"), grid(L"Grid");
+  TComPtr<IOptionsPage> page;
+  ASSERT_EQ(provider->CreateOptionsPage(drill.get(), page.Put()), S_OK);
+  ASSERT_TRUE(page);
+  auto* wrapper = static_cast<TOptionsPage*>(page.get());
+  ASSERT_NE(wrapper->Form(), nullptr);
+  EXPECT_TRUE(wrapper->Form()->Is(TPageForm::StaticClass()));
+  EXPECT_EQ(wrapper->Form()->Owner(), nullptr);
+  EXPECT_EQ(wrapper->ReferenceCount(), 1u);
+  IOptionsPage* none = reinterpret_cast<IOptionsPage*>(1);
+  EXPECT_EQ(provider->CreateOptionsPage(other.get(), &none), S_OK);
+  EXPECT_EQ(none, nullptr);
+  page.reset();
+  EXPECT_EQ(events, (std::vector<std::string>{"page form made", "page form freed"}));
+
+  TComPtr<IDocumentOptionsView> view;
+  ASSERT_EQ(module->CreateOptionsView(grid.get(), view.Put()), S_OK);
+  ASSERT_TRUE(view);
+  auto* grid_view = static_cast<TDocumentOptionsView*>(view.get());
+  EXPECT_EQ(grid_view->ReferenceCount(), 1u);
+  EXPECT_EQ(grid_view->OptionsForm()->OptionsView(), grid_view);
+  IDocumentOptionsView* no_view = reinterpret_cast<IDocumentOptionsView*>(1);
+  EXPECT_EQ(module->CreateOptionsView(other.get(), &no_view), S_OK);
+  EXPECT_EQ(no_view, nullptr);
+  // The view's form has no window: it is freed once the messages are processed.
+  view.reset();
+  EXPECT_EQ(events.back(), "page form freed");
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+  EXPECT_EQ(events.back(), "grid form freed");
+  provider.reset();
+  module.reset();
 }
 
 }  // namespace
