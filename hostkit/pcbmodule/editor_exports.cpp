@@ -183,7 +183,7 @@ DRALITH_EXPORT void __stdcall PcbApi_GetObjectBitField3(uint8_t read_flag, uint3
   BitField("PcbApi_GetObjectBitField3", "flags3", read_flag, handle, flags3);
 }
 
-DRALITH_EXPORT void __stdcall PcbApi_GetDesignatorDisplayString(TPcbText* text, uint32_t handle) {
+DRALITH_EXPORT void __stdcall PcbApi_GetDesignatorDisplayString(TRecordText* text, uint32_t handle) {
   const char* name = "PcbApi_GetDesignatorDisplayString";
   if (EnterCall(name)) {
     Finish(name, Str(handle), 0);

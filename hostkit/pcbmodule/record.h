@@ -77,8 +77,8 @@ struct TFieldRef {
   TFieldRef(int32_t* v) : c(TC::I32), p(v) {}
   TFieldRef(double* v) : c(TC::F64), p(v) {}
   TFieldRef(int64_t* v) : c(TC::I64), p(v) {}
-  TFieldRef(TPcbText20* v) : c(TC::Text20), p(v) {}
-  TFieldRef(TPcbText* v) : c(TC::Text255), p(v) {}
+  TFieldRef(TRecordText20* v) : c(TC::Text20), p(v) {}
+  TFieldRef(TRecordText* v) : c(TC::Text255), p(v) {}
 };
 
 // Copies the listed fields of the record into the caller's variables.

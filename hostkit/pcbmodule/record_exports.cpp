@@ -11,8 +11,8 @@ DRALITH_EXPORT int32_t __stdcall PcbApi_QueryPad(
     uint8_t read_flag, uint32_t handle, uint16_t* flags, uint16_t* value16, uint32_t* layer,
     uint32_t* value32a, uint8_t* value8, uint32_t* value32b, int32_t* x, int32_t* y, int32_t* f11,
     int32_t* f12, int32_t* f13, int32_t* f14, int32_t* f15, int32_t* f16, int32_t* size_of_hole,
-    uint8_t* f18, uint8_t* f19, uint8_t* f20, TPcbText20* f21, uint8_t* f22, uint8_t* f23,
-    double* rotation, TPcbText20* f25, TPcbText20* f26, uint32_t* f27, TPcbText20* f28, uint8_t* f29,
+    uint8_t* f18, uint8_t* f19, uint8_t* f20, TRecordText20* f21, uint8_t* f22, uint8_t* f23,
+    double* rotation, TRecordText20* f25, TRecordText20* f26, uint32_t* f27, TRecordText20* f28, uint8_t* f29,
     uint8_t* f30, uint32_t* f31, int64_t* f32, uint32_t* f33, uint32_t* f34, uint32_t* f35,
     uint8_t* f36, uint8_t* f37) {
   return TransferPrimitive(
@@ -43,7 +43,7 @@ DRALITH_EXPORT int32_t __stdcall PcbApi_QueryVia(uint8_t read_flag, uint32_t han
                             {flags, value16, layer, value32a, value8, value32b, x, y, size,
                              size_of_hole, f13, f14, f15, f16});
 }
-DRALITH_EXPORT int32_t __stdcall PcbApi_QueryNet(uint8_t read_flag, uint32_t handle, TPcbText* name,
+DRALITH_EXPORT int32_t __stdcall PcbApi_QueryNet(uint8_t read_flag, uint32_t handle, TRecordText* name,
                                                  uint32_t* colour, uint8_t* visible, uint8_t* f6) {
   return TransferPrimitive(TExportId::QueryNet, read_flag, handle, {name, colour, visible, f6});
 }
@@ -79,14 +79,14 @@ DRALITH_EXPORT int32_t __stdcall PcbApi_QueryArc(uint8_t read_flag, uint32_t han
 DRALITH_EXPORT int32_t __stdcall PcbApi_QueryText(
     uint8_t read_flag, uint32_t handle, uint16_t* flags, uint16_t* value16, uint32_t* layer,
     uint32_t* value32a, uint8_t* value8, uint32_t* value32b, int32_t* x, int32_t* y,
-    int32_t* height, int32_t* width, double* rotation, uint8_t* mirrored, TPcbText* text,
+    int32_t* height, int32_t* width, double* rotation, uint8_t* mirrored, TRecordText* text,
     int32_t* f16, int32_t* f17, int32_t* f18) {
   return TransferPrimitive(TExportId::QueryText, read_flag, handle,
                             {flags, value16, layer, value32a, value8, value32b, x, y, height, width,
                              rotation, mirrored, text, f16, f17, f18});
 }
 DRALITH_EXPORT int32_t __stdcall PcbApi_QueryTrueTypeTextInfo(uint8_t read_flag, uint32_t handle,
-                                                              uint8_t* true_type, TPcbText* font_name,
+                                                              uint8_t* true_type, TRecordText* font_name,
                                                               uint8_t* bold, uint8_t* italic,
                                                               uint8_t* inverted, int32_t* border) {
   return TransferPrimitive(TExportId::QueryTrueTypeTextInfo, read_flag, handle,
@@ -103,7 +103,7 @@ DRALITH_EXPORT int32_t __stdcall PcbApi_QueryPolygon(
     uint8_t read_flag, uint32_t handle, uint16_t* flags, uint16_t* value16, uint32_t* layer,
     uint32_t* value32a, uint8_t* value8, uint32_t* value32b, uint32_t* net, uint8_t* hatch_style,
     int32_t* grid_size, int32_t* track_size, int32_t* min_primitive_length, uint8_t* pour_over,
-    uint8_t* remove_dead, uint8_t* polygon_kind, TPcbText* name, uint32_t* vertex_count) {
+    uint8_t* remove_dead, uint8_t* polygon_kind, TRecordText* name, uint32_t* vertex_count) {
   return TransferPrimitive(
       TExportId::QueryPolygon, read_flag, handle,
       {flags, value16, layer, value32a, value8, value32b, net, hatch_style, grid_size, track_size,
@@ -112,29 +112,29 @@ DRALITH_EXPORT int32_t __stdcall PcbApi_QueryPolygon(
 DRALITH_EXPORT int32_t __stdcall PcbApi_QueryComponent(
     uint8_t read_flag, uint32_t handle, uint16_t* flags, uint16_t* value16, uint8_t* layer,
     uint32_t* value32a, uint8_t* value8, uint32_t* value32b, int32_t* x, int32_t* y,
-    double* rotation, uint32_t* name_text, uint32_t* comment_text, TPcbText* pattern, uint8_t* name_on,
+    double* rotation, uint32_t* name_text, uint32_t* comment_text, TRecordText* pattern, uint8_t* name_on,
     uint8_t* comment_on) {
   return TransferPrimitive(TExportId::QueryComponent, read_flag, handle,
                             {flags, value16, layer, value32a, value8, value32b, x, y, rotation,
                              name_text, comment_text, pattern, name_on, comment_on});
 }
 DRALITH_EXPORT int32_t __stdcall PcbApi_QueryComponentEx(uint8_t read_flag, uint32_t handle,
-                                                         TPcbText* source_designator,
-                                                         TPcbText* source_unique_id,
+                                                         TRecordText* source_designator,
+                                                         TRecordText* source_unique_id,
                                                          uint8_t* lock_strings, uint32_t* f6) {
   return TransferPrimitive(TExportId::QueryComponentEx, read_flag, handle,
                             {source_designator, source_unique_id, lock_strings, f6});
 }
 DRALITH_EXPORT int32_t __stdcall PcbApi_QueryComponentSourceLinks(
-    uint8_t read_flag, uint32_t handle, TPcbText* footprint_description, TPcbText* library_reference,
-    TPcbText* hierarchical_path, TPcbText* source_library, uint8_t* f7, uint8_t* f8, uint32_t* f9,
+    uint8_t read_flag, uint32_t handle, TRecordText* footprint_description, TRecordText* library_reference,
+    TRecordText* hierarchical_path, TRecordText* source_library, uint8_t* f7, uint8_t* f8, uint32_t* f9,
     uint32_t* f10) {
   return TransferPrimitive(
       TExportId::QueryComponentSourceLinks, read_flag, handle,
       {footprint_description, library_reference, hierarchical_path, source_library, f7, f8, f9, f10});
 }
 DRALITH_EXPORT int32_t __stdcall PcbApi_QueryDefaultPCB3DModel(uint8_t read_flag, uint32_t handle,
-                                                               TPcbText* model_name) {
+                                                               TRecordText* model_name) {
   return TransferPrimitive(TExportId::QueryDefaultPCB3DModel, read_flag, handle, {model_name});
 }
 DRALITH_EXPORT int32_t __stdcall PcbApi_QueryComponentKind(uint8_t read_flag, uint32_t handle,
@@ -148,7 +148,7 @@ DRALITH_EXPORT int32_t __stdcall PcbApi_QueryComponentChannelOffset(uint8_t read
                             {channel_offset});
 }
 DRALITH_EXPORT int32_t __stdcall PcbApi_QueryBoard(uint8_t read_flag, uint32_t handle, uint32_t* f3,
-                                                   TPcbText* f4, uint8_t* f5, int32_t* f6,
+                                                   TRecordText* f4, uint8_t* f5, int32_t* f6,
                                                    int32_t* f7, int32_t* f8, int32_t* f9,
                                                    uint8_t* unit, uint32_t* layer, uint32_t* f12) {
   return TransferBoard(TExportId::QueryBoard, read_flag, handle, 0,
@@ -230,7 +230,7 @@ DRALITH_EXPORT int32_t __stdcall PcbApi_QueryBoardAdvancedPlacerOptions(uint8_t 
                         {f3, f4, f5, f6, f7, f8});
 }
 DRALITH_EXPORT int32_t __stdcall PcbApi_QueryLayer(uint8_t read_flag, uint8_t legacy_layer,
-                                                   uint32_t handle, TPcbText* name,
+                                                   uint32_t handle, TRecordText* name,
                                                    int32_t* thickness, uint8_t* f6, uint8_t* f7,
                                                    uint8_t* prev_layer, uint8_t* next_layer,
                                                    uint8_t* f10) {
@@ -238,23 +238,23 @@ DRALITH_EXPORT int32_t __stdcall PcbApi_QueryLayer(uint8_t read_flag, uint8_t le
                         {name, thickness, f6, f7, prev_layer, next_layer, f10});
 }
 DRALITH_EXPORT int32_t __stdcall PcbApi_QueryInternalPlane(uint8_t read_flag, uint8_t legacy_layer,
-                                                           uint32_t handle, TPcbText* name,
+                                                           uint32_t handle, TRecordText* name,
                                                            int32_t* thickness, uint8_t* f6,
                                                            uint8_t* f7, uint8_t* prev_layer,
-                                                           uint8_t* next_layer, TPcbText* net_name) {
+                                                           uint8_t* next_layer, TRecordText* net_name) {
   return TransferBoard(TExportId::QueryInternalPlane, read_flag, handle, legacy_layer,
                         {name, thickness, f6, f7, prev_layer, next_layer, net_name});
 }
 DRALITH_EXPORT int32_t __stdcall PcbApi_QueryLayerDielectric(uint8_t read_flag, uint8_t legacy_layer,
-                                                             uint32_t handle, TPcbText* material,
+                                                             uint32_t handle, TRecordText* material,
                                                              uint8_t* kind, double* constant,
                                                              int32_t* height) {
   return TransferBoard(TExportId::QueryLayerDielectric, read_flag, handle, legacy_layer,
                         {material, kind, constant, height});
 }
 DRALITH_EXPORT int32_t __stdcall PcbApi_QueryBoardExternalDielectrics(
-    uint8_t read_flag, uint32_t handle, TPcbText* material1, uint8_t* kind1, double* constant1,
-    int32_t* height1, TPcbText* material2, uint8_t* kind2, double* constant2, int32_t* height2) {
+    uint8_t read_flag, uint32_t handle, TRecordText* material1, uint8_t* kind1, double* constant1,
+    int32_t* height1, TRecordText* material2, uint8_t* kind2, double* constant2, int32_t* height2) {
   return TransferBoard(
       TExportId::QueryBoardExternalDielectrics, read_flag, handle, 0,
       {material1, kind1, constant1, height1, material2, kind2, constant2, height2});
@@ -266,15 +266,15 @@ DRALITH_EXPORT int32_t __stdcall PcbApi_QueryBoardLayerInfo(uint8_t read_flag, u
                         {f4, f5, info});
 }
 DRALITH_EXPORT int32_t __stdcall PcbApi_QueryClass(uint8_t /*readFlag*/, uint32_t handle,
-                                                   TPcbText* /*name*/, uint8_t* /*memberKind*/,
+                                                   TRecordText* /*name*/, uint8_t* /*memberKind*/,
                                                    uint8_t* /*superClass*/, uint8_t* /*f6*/) {
   return AbsentRecord("PcbApi_QueryClass", handle);
 }
 DRALITH_EXPORT int32_t __stdcall PcbApi_GetMemberFromClassAt(uint32_t handle, uint32_t /*index*/,
-                                                             TPcbText* /*name*/) {
+                                                             TRecordText* /*name*/) {
   return AbsentRecord("PcbApi_GetMemberFromClassAt", handle);
 }
-DRALITH_EXPORT int32_t __stdcall PcbApi_AddMemberToClass(uint32_t handle, TPcbText* /*name*/) {
+DRALITH_EXPORT int32_t __stdcall PcbApi_AddMemberToClass(uint32_t handle, TRecordText* /*name*/) {
   return AbsentRecord("PcbApi_AddMemberToClass", handle);
 }
 DRALITH_EXPORT int32_t __stdcall PcbApi_RemoveAllMembersFromClass(uint32_t handle) {
@@ -288,8 +288,8 @@ DRALITH_EXPORT int32_t __stdcall PcbApi_QueryFromTo(uint8_t /*readFlag*/, uint32
   return AbsentRecord("PcbApi_QueryFromTo", handle);
 }
 DRALITH_EXPORT int32_t __stdcall PcbApi_QueryManualFromTo(uint8_t /*readFlag*/, uint32_t handle,
-                                                          uint16_t* /*flags*/, TPcbText* /*fromPad*/,
-                                                          TPcbText* /*toPad*/, uint32_t* /*net*/,
+                                                          uint16_t* /*flags*/, TRecordText* /*fromPad*/,
+                                                          TRecordText* /*toPad*/, uint32_t* /*net*/,
                                                           uint8_t* /*f7*/) {
   return AbsentRecord("PcbApi_QueryManualFromTo", handle);
 }
@@ -345,8 +345,8 @@ DRALITH_EXPORT int32_t __stdcall PcbApi_QueryEmbedded(uint8_t /*readFlag*/, uint
   return AbsentRecord("PcbApi_QueryEmbedded", handle);
 }
 DRALITH_EXPORT int32_t __stdcall PcbApi_QueryRule(
-    uint8_t /*readFlag*/, uint32_t handle, TPcbText* /*name*/, TPcbText* /*scope1*/,
-    TPcbText* /*scope2*/, uint8_t* /*ruleKind*/, uint8_t* /*enabled*/, uint8_t* /*f8*/,
+    uint8_t /*readFlag*/, uint32_t handle, TRecordText* /*name*/, TRecordText* /*scope1*/,
+    TRecordText* /*scope2*/, uint8_t* /*ruleKind*/, uint8_t* /*enabled*/, uint8_t* /*f8*/,
     uint8_t* /*f9*/, uint8_t* /*f10*/, uint8_t* /*f11*/, uint8_t* /*f12*/, uint8_t* /*f13*/,
     int32_t* /*f14*/, int32_t* /*f15*/, int32_t* /*f16*/, int32_t* /*f17*/, int32_t* /*f18*/,
     int32_t* /*f19*/, int32_t* /*f20*/, int32_t* /*f21*/, uint32_t* /*f22*/, uint32_t* /*f23*/,
@@ -354,7 +354,7 @@ DRALITH_EXPORT int32_t __stdcall PcbApi_QueryRule(
   return AbsentRecord("PcbApi_QueryRule", handle);
 }
 DRALITH_EXPORT int32_t __stdcall PcbApi_QueryViolation(uint8_t /*readFlag*/, uint32_t handle,
-                                                       TPcbText* /*name*/, TPcbText* /*description*/,
+                                                       TRecordText* /*name*/, TRecordText* /*description*/,
                                                        uint32_t* /*primitive1*/,
                                                        uint32_t* /*primitive2*/, uint8_t* /*f7*/) {
   return AbsentRecord("PcbApi_QueryViolation", handle);

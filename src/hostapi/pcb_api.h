@@ -16,16 +16,16 @@
 
 // A length-prefixed text of up to 255 characters (256 bytes), as the PCB module's records carry
 // them.
-struct TPcbText {
+struct TRecordText {
   uint8_t Length;
   char Chars[255];
 };
 // The pad record's short texts: a length byte and up to 20 characters (21 bytes).
-struct TPcbText20 {
+struct TRecordText20 {
   uint8_t Length;
   char Chars[20];
 };
-static_assert(sizeof(TPcbText) == 256 && sizeof(TPcbText20) == 21);
+static_assert(sizeof(TRecordText) == 256 && sizeof(TRecordText20) == 21);
 
 // Every export name the plug-in resolves, in families; the binding order is immaterial.
 inline constexpr int kPcbApiNameCount = 278;
@@ -50,8 +50,8 @@ typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryPad_fn)(
     uint8_t read_flag, uint32_t handle, uint16_t* flags, uint16_t* value16, uint32_t* layer,
     uint32_t* value32a, uint8_t* value8, uint32_t* value32b, int32_t* x, int32_t* y, int32_t* f11,
     int32_t* f12, int32_t* f13, int32_t* f14, int32_t* f15, int32_t* f16, int32_t* size_of_hole,
-    uint8_t* f18, uint8_t* f19, uint8_t* f20, TPcbText20* f21, uint8_t* f22, uint8_t* f23,
-    double* rotation, TPcbText20* f25, TPcbText20* f26, uint32_t* f27, TPcbText20* f28, uint8_t* f29,
+    uint8_t* f18, uint8_t* f19, uint8_t* f20, TRecordText20* f21, uint8_t* f22, uint8_t* f23,
+    double* rotation, TRecordText20* f25, TRecordText20* f26, uint32_t* f27, TRecordText20* f28, uint8_t* f29,
     uint8_t* f30, uint32_t* f31, int64_t* f32, uint32_t* f33, uint32_t* f34, uint32_t* f35,
     uint8_t* f36, uint8_t* f37);
 typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryPadOrViaShapeOnLayer_fn)(uint32_t handle,
@@ -82,22 +82,22 @@ typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryVia_fn)(
     uint8_t read_flag, uint32_t handle, uint16_t* flags, uint16_t* value16, uint8_t* layer,
     uint32_t* value32a, uint8_t* value8, uint32_t* value32b, int32_t* x, int32_t* y, int32_t* size,
     int32_t* size_of_hole, uint8_t* f13, uint8_t* f14, uint8_t* f15, uint8_t* f16);
-typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryNet_fn)(uint8_t read_flag, uint32_t handle, TPcbText* name,
+typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryNet_fn)(uint8_t read_flag, uint32_t handle, TRecordText* name,
                                                    uint32_t* colour, uint8_t* visible, uint8_t* f6);
 typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryClass_fn)(uint8_t read_flag, uint32_t handle,
-                                                     TPcbText* name, uint8_t* memberKind,
+                                                     TRecordText* name, uint8_t* memberKind,
                                                      uint8_t* superClass, uint8_t* f6);
 typedef int32_t(TAVRIN_PCBAPI* PcbApi_GetMemberFromClassAt_fn)(uint32_t handle, uint32_t index,
-                                                               TPcbText* name);
-typedef int32_t(TAVRIN_PCBAPI* PcbApi_AddMemberToClass_fn)(uint32_t handle, TPcbText* name);
+                                                               TRecordText* name);
+typedef int32_t(TAVRIN_PCBAPI* PcbApi_AddMemberToClass_fn)(uint32_t handle, TRecordText* name);
 typedef int32_t(TAVRIN_PCBAPI* PcbApi_RemoveAllMembersFromClass_fn)(uint32_t handle);
 typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryFromTo_fn)(uint8_t read_flag, uint32_t handle,
                                                       uint16_t* flags, int32_t* x, int32_t* y,
                                                       uint8_t* f6, int32_t* x2, int32_t* y2,
                                                       uint8_t* f9, uint32_t* net);
 typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryManualFromTo_fn)(uint8_t read_flag, uint32_t handle,
-                                                            uint16_t* flags, TPcbText* fromPad,
-                                                            TPcbText* toPad, uint32_t* net,
+                                                            uint16_t* flags, TRecordText* fromPad,
+                                                            TRecordText* toPad, uint32_t* net,
                                                             uint8_t* f7);
 typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryCoordinate_fn)(
     uint8_t read_flag, uint32_t handle, uint16_t* flags, uint16_t* value16, uint32_t* layer,
@@ -146,11 +146,11 @@ typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryEmbeddedBoard_fn)(
 typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryText_fn)(
     uint8_t read_flag, uint32_t handle, uint16_t* flags, uint16_t* value16, uint32_t* layer,
     uint32_t* value32a, uint8_t* value8, uint32_t* value32b, int32_t* x, int32_t* y,
-    int32_t* height, int32_t* width, double* rotation, uint8_t* mirrored, TPcbText* text,
+    int32_t* height, int32_t* width, double* rotation, uint8_t* mirrored, TRecordText* text,
     int32_t* f16, int32_t* f17, int32_t* f18);
 typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryTrueTypeTextInfo_fn)(uint8_t read_flag, uint32_t handle,
                                                                 uint8_t* trueType,
-                                                                TPcbText* fontName, uint8_t* bold,
+                                                                TRecordText* fontName, uint8_t* bold,
                                                                 uint8_t* italic, uint8_t* inverted,
                                                                 int32_t* border);
 typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryBarCodeTextInfo_fn)(uint8_t read_flag, uint32_t handle,
@@ -162,7 +162,7 @@ typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryPolygon_fn)(
     uint8_t read_flag, uint32_t handle, uint16_t* flags, uint16_t* value16, uint32_t* layer,
     uint32_t* value32a, uint8_t* value8, uint32_t* value32b, uint32_t* net, uint8_t* hatchStyle,
     int32_t* grid_size, int32_t* track_size, int32_t* min_primitive_length, uint8_t* pour_over,
-    uint8_t* remove_dead, uint8_t* polygon_kind, TPcbText* name, uint32_t* vertexCount);
+    uint8_t* remove_dead, uint8_t* polygon_kind, TRecordText* name, uint32_t* vertexCount);
 typedef int32_t(TAVRIN_PCBAPI* PcbApi_QuerySplitPlane_fn)(uint8_t read_flag, uint32_t handle,
                                                           uint16_t* flags, uint16_t* value16,
                                                           uint32_t* layer, uint32_t* value32a,
@@ -171,18 +171,18 @@ typedef int32_t(TAVRIN_PCBAPI* PcbApi_QuerySplitPlane_fn)(uint8_t read_flag, uin
 typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryComponent_fn)(
     uint8_t read_flag, uint32_t handle, uint16_t* flags, uint16_t* value16, uint8_t* layer,
     uint32_t* value32a, uint8_t* value8, uint32_t* value32b, int32_t* x, int32_t* y,
-    double* rotation, uint32_t* name_text, uint32_t* comment_text, TPcbText* pattern, uint8_t* name_on,
+    double* rotation, uint32_t* name_text, uint32_t* comment_text, TRecordText* pattern, uint8_t* name_on,
     uint8_t* comment_on);
 typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryComponentEx_fn)(uint8_t read_flag, uint32_t handle,
-                                                           TPcbText* source_designator,
-                                                           TPcbText* source_unique_id,
+                                                           TRecordText* source_designator,
+                                                           TRecordText* source_unique_id,
                                                            uint8_t* lock_strings, uint32_t* f6);
 typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryComponentSourceLinks_fn)(
-    uint8_t read_flag, uint32_t handle, TPcbText* footprint_description, TPcbText* library_reference,
-    TPcbText* hierarchical_path, TPcbText* source_library, uint8_t* f7, uint8_t* f8, uint32_t* f9,
+    uint8_t read_flag, uint32_t handle, TRecordText* footprint_description, TRecordText* library_reference,
+    TRecordText* hierarchical_path, TRecordText* source_library, uint8_t* f7, uint8_t* f8, uint32_t* f9,
     uint32_t* f10);
 typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryDefaultPCB3DModel_fn)(uint8_t read_flag, uint32_t handle,
-                                                                 TPcbText* model_name);
+                                                                 TRecordText* model_name);
 typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryComponentKind_fn)(uint8_t read_flag, uint32_t handle,
                                                              uint8_t* component_kind);
 typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryComponentChannelOffset_fn)(uint8_t read_flag,
@@ -193,7 +193,7 @@ typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryObjectBoundingRectangle_fn)(
 typedef uint32_t(TAVRIN_PCBAPI* PcbApi_QueryObjectImport_FromUser_fn)(uint32_t handle);
 typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryObjectGraphicallyInvalidate_fn)(uint32_t handle);
 typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryBoard_fn)(uint8_t read_flag, uint32_t handle,
-                                                     uint32_t* f3, TPcbText* f4, uint8_t* f5,
+                                                     uint32_t* f3, TRecordText* f4, uint8_t* f5,
                                                      int32_t* f6, int32_t* f7, int32_t* f8,
                                                      int32_t* f9, uint8_t* unit, uint32_t* layer,
                                                      uint32_t* f12);
@@ -252,30 +252,30 @@ typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryBoardAdvancedPlacerOptions_fn)(uint8_
 typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryEmbedded_fn)(uint8_t read_flag, uint32_t handle,
                                                         uint32_t* length, uint8_t* buffer);
 typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryRule_fn)(
-    uint8_t read_flag, uint32_t handle, TPcbText* name, TPcbText* scope1, TPcbText* scope2,
+    uint8_t read_flag, uint32_t handle, TRecordText* name, TRecordText* scope1, TRecordText* scope2,
     uint8_t* ruleKind, uint8_t* enabled, uint8_t* f8, uint8_t* f9, uint8_t* f10, uint8_t* f11,
     uint8_t* f12, uint8_t* f13, int32_t* f14, int32_t* f15, int32_t* f16, int32_t* f17,
     int32_t* f18, int32_t* f19, int32_t* f20, int32_t* f21, uint32_t* f22, uint32_t* f23,
     uint32_t* f24, uint32_t* f25);
 typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryLayer_fn)(uint8_t read_flag, uint8_t legacy_layer,
-                                                     uint32_t handle, TPcbText* name,
+                                                     uint32_t handle, TRecordText* name,
                                                      int32_t* thickness, uint8_t* f6, uint8_t* f7,
                                                      uint8_t* prev_layer, uint8_t* next_layer,
                                                      uint8_t* f10);
 typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryInternalPlane_fn)(uint8_t read_flag, uint8_t legacy_layer,
-                                                             uint32_t handle, TPcbText* name,
+                                                             uint32_t handle, TRecordText* name,
                                                              int32_t* thickness, uint8_t* f6,
                                                              uint8_t* f7, uint8_t* prev_layer,
-                                                             uint8_t* next_layer, TPcbText* net_name);
+                                                             uint8_t* next_layer, TRecordText* net_name);
 typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryLayerDielectric_fn)(uint8_t read_flag,
                                                                uint8_t legacy_layer, uint32_t handle,
-                                                               TPcbText* material, uint8_t* kind,
+                                                               TRecordText* material, uint8_t* kind,
                                                                double* constant, int32_t* height);
 typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryBoardExternalDielectrics_fn)(
-    uint8_t read_flag, uint32_t handle, TPcbText* material1, uint8_t* kind1, double* constant1,
-    int32_t* height1, TPcbText* material2, uint8_t* kind2, double* constant2, int32_t* height2);
+    uint8_t read_flag, uint32_t handle, TRecordText* material1, uint8_t* kind1, double* constant1,
+    int32_t* height1, TRecordText* material2, uint8_t* kind2, double* constant2, int32_t* height2);
 typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryViolation_fn)(uint8_t read_flag, uint32_t handle,
-                                                         TPcbText* name, TPcbText* description,
+                                                         TRecordText* name, TRecordText* description,
                                                          uint32_t* primitive1, uint32_t* primitive2,
                                                          uint8_t* f7);
 typedef int32_t(TAVRIN_PCBAPI* PcbApi_QueryBoardLayerInfo_fn)(uint8_t read_flag, uint32_t handle,
@@ -291,4 +291,4 @@ typedef void(TAVRIN_PCBAPI* PcbApi_GetObjectBitField2_fn)(uint8_t read_flag, uin
                                                           uint8_t* flags2);
 typedef void(TAVRIN_PCBAPI* PcbApi_GetObjectBitField3_fn)(uint8_t read_flag, uint32_t handle,
                                                           uint16_t* flags3);
-typedef void(TAVRIN_PCBAPI* PcbApi_GetDesignatorDisplayString_fn)(TPcbText* text, uint32_t handle);
+typedef void(TAVRIN_PCBAPI* PcbApi_GetDesignatorDisplayString_fn)(TRecordText* text, uint32_t handle);

@@ -21,9 +21,9 @@ class TLayerObject : public TObject {
 
   uint32_t BoardHandle;
   TLegacyLayer Layer;
-  TPcbText Name{};
+  TRecordText Name{};
   TCoord Thickness = 14000;
-  TPcbText DielectricMaterial{};
+  TRecordText DielectricMaterial{};
   uint8_t DielectricKind = 1;
   double DielectricConstant = 4.8;
   TCoord DielectricHeight = 126000;
@@ -43,7 +43,7 @@ class TInternalPlane : public TLayerObject {
  public:
   TInternalPlane(uint32_t pcb_board_handle, TLegacyLayer layer);
 
-  TPcbText NetName{};
+  TRecordText NetName{};
 
  protected:
   int32_t QueryLayerRecord(uint8_t read_flag) override;

@@ -6,9 +6,9 @@ int32_t LegacyQueryPad(uint8_t read_flag, uint32_t handle, uint16_t* flags, uint
                        TLegacyLayer* legacy_layer, uint32_t* value32a, uint8_t* value8,
                        uint32_t* value32b, int32_t* x, int32_t* y, int32_t* f11, int32_t* f12,
                        int32_t* f13, int32_t* f14, int32_t* f15, int32_t* f16, int32_t* size_of_hole,
-                       uint8_t* f18, uint8_t* f19, uint8_t* f20, TPcbText20* f21, uint8_t* f22,
-                       uint8_t* f23, double* rotation, TPcbText20* f25, TPcbText20* f26,
-                       uint32_t* f27, TPcbText20* f28, uint8_t* f29, uint8_t* f30, uint32_t* f31,
+                       uint8_t* f18, uint8_t* f19, uint8_t* f20, TRecordText20* f21, uint8_t* f22,
+                       uint8_t* f23, double* rotation, TRecordText20* f25, TRecordText20* f26,
+                       uint32_t* f27, TRecordText20* f28, uint8_t* f29, uint8_t* f30, uint32_t* f31,
                        int64_t* f32, uint32_t* f33, uint32_t* f34, uint32_t* f35, uint8_t* f36,
                        uint8_t* f37) {
   TLayerId layer = LegacyLayerToLayerId(*legacy_layer);
@@ -43,7 +43,7 @@ TCoord ReadHoleSize(uint32_t handle, TObjectId kind) {
     uint8_t value8 = 0, f18 = 0, f19 = 0, f20 = 0, f22 = 0, f23 = 0, f29 = 0, f30 = 0, f36 = 0,
             f37 = 0;
     int32_t x = 0, y = 0, f11 = 0, f12 = 0, f13 = 0, f14 = 0, f15 = 0, f16 = 0, hole = 0;
-    TPcbText20 f21{}, f25{}, f26{}, f28{};
+    TRecordText20 f21{}, f25{}, f26{}, f28{};
     double rotation = 0;
     int64_t f32 = 0;
     const int32_t status = PcbApi_QueryPad(

@@ -17,9 +17,9 @@ int32_t LegacyQueryPad(uint8_t read_flag, uint32_t handle, uint16_t* flags, uint
                        TLegacyLayer* legacy_layer, uint32_t* value32a, uint8_t* value8,
                        uint32_t* value32b, int32_t* x, int32_t* y, int32_t* f11, int32_t* f12,
                        int32_t* f13, int32_t* f14, int32_t* f15, int32_t* f16, int32_t* size_of_hole,
-                       uint8_t* f18, uint8_t* f19, uint8_t* f20, TPcbText20* f21, uint8_t* f22,
-                       uint8_t* f23, double* rotation, TPcbText20* f25, TPcbText20* f26,
-                       uint32_t* f27, TPcbText20* f28, uint8_t* f29, uint8_t* f30, uint32_t* f31,
+                       uint8_t* f18, uint8_t* f19, uint8_t* f20, TRecordText20* f21, uint8_t* f22,
+                       uint8_t* f23, double* rotation, TRecordText20* f25, TRecordText20* f26,
+                       uint32_t* f27, TRecordText20* f28, uint8_t* f29, uint8_t* f30, uint32_t* f31,
                        int64_t* f32, uint32_t* f33, uint32_t* f34, uint32_t* f35, uint8_t* f36,
                        uint8_t* f37);
 
@@ -36,12 +36,12 @@ struct TPadRecord {
   int32_t F11 = 0, F12 = 0, F13 = 0, F14 = 0, F15 = 0, F16 = 0;
   TCoord HoleSize = 0;
   uint8_t F18 = 0, F19 = 0, F20 = 0;
-  TPcbText20 F21{};
+  TRecordText20 F21{};
   uint8_t F22 = 0, F23 = 0;
   double Rotation = 0;
-  TPcbText20 F25{}, F26{};
+  TRecordText20 F25{}, F26{};
   uint32_t F27 = 0;
-  TPcbText20 F28{};
+  TRecordText20 F28{};
   uint8_t F29 = 0, F30 = 0;
   uint32_t F31 = 0;
   int64_t F32 = 0;

@@ -113,4 +113,4 @@ TAVRIN_PCB_WRAPPER(PcbApi_GetObjectBitField3, 0, true);
 // Sets text to empty; when the export exists, fetches the display string into a buffer of its own
 // and copies it, cut to 254 characters, into text. The export takes the buffer first and the handle
 // second.
-void PcbApi_GetDesignatorDisplayString(uint32_t handle, TPcbText* text);
+void PcbApi_GetDesignatorDisplayString(uint32_t handle, TRecordText* text);

@@ -4,7 +4,7 @@
 #include "pcb/pcb_api_wrappers.h"
 #include "pcb/pcb_text.h"
 
-int32_t LegacyQueryBoard(uint8_t read_flag, uint32_t handle, uint32_t* f3, TPcbText* f4, uint8_t* f5,
+int32_t LegacyQueryBoard(uint8_t read_flag, uint32_t handle, uint32_t* f3, TRecordText* f4, uint8_t* f5,
                          int32_t* f6, int32_t* f7, int32_t* f8, int32_t* f9, uint8_t* unit,
                          TLegacyLayer* legacy_layer, uint32_t* f12) {
   TLayerId layer = LegacyLayerToLayerId(*legacy_layer);

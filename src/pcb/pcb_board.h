@@ -19,12 +19,12 @@
 
 // PcbApi_QueryBoard with argument 11 as a legacy layer, mapped to a layer id for the call and back
 // afterwards whatever the status.
-int32_t LegacyQueryBoard(uint8_t read_flag, uint32_t handle, uint32_t* f3, TPcbText* f4, uint8_t* f5,
+int32_t LegacyQueryBoard(uint8_t read_flag, uint32_t handle, uint32_t* f3, TRecordText* f4, uint8_t* f5,
                          int32_t* f6, int32_t* f7, int32_t* f8, int32_t* f9, uint8_t* unit,
                          TLegacyLayer* legacy_layer, uint32_t* f12);
 
 struct TExternalDielectric {
-  TPcbText Material{};
+  TRecordText Material{};
   uint8_t Kind = 1;
   double Constant = 4.8;
   TCoord Height = 126000;
@@ -53,7 +53,7 @@ class TPcbBoard : public TObject {
   uint32_t Handle;
   // Board record.
   uint32_t Record3 = 0;
-  TPcbText Record4{};
+  TRecordText Record4{};
   uint8_t Record5 = 0;
   int32_t Record6 = 0, Record7 = 0, Record8 = 0, Record9 = 0;
   uint8_t UnitValue = eMetric;

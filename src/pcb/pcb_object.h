@@ -56,12 +56,12 @@ class TPcbPad : public TPCBObject {
   int32_t F11 = 0, F12 = 0, F13 = 0, F14 = 0, F15 = 0, F16 = 0;
   TCoord Hole = 0;
   uint8_t F18 = 0, F19 = 0, F20 = 0;
-  TPcbText20 F21{};
+  TRecordText20 F21{};
   uint8_t F22 = 0, F23 = 0;
   double Rotation = 0;
-  TPcbText20 F25{}, F26{};
+  TRecordText20 F25{}, F26{};
   uint32_t F27 = 0;
-  TPcbText20 F28{};
+  TRecordText20 F28{};
   uint8_t F29 = 0, F30 = 0;
   uint32_t F31 = 0;
   int64_t F32 = 0;

@@ -72,23 +72,23 @@ int32_t CallPairsCount() {
 }
 int32_t CallManualFromTo() {
   uint16_t flags = 0;
-  TPcbText a{}, b{};
+  TRecordText a{}, b{};
   uint32_t net = 0;
   uint8_t v = 0;
   return PcbApi_QueryManualFromTo(1, 1, &flags, &a, &b, &net, &v);
 }
 int32_t CallAddMember() {
-  TPcbText name{};
+  TRecordText name{};
   return PcbApi_AddMemberToClass(1, &name);
 }
 int32_t CallMemberAt() {
-  TPcbText name{};
+  TRecordText name{};
   return PcbApi_GetMemberFromClassAt(1, 0, &name);
 }
 int32_t CallRemoveMembers() { return PcbApi_RemoveAllMembersFromClass(1); }
 int32_t CallBoardRecord() {
   uint32_t f3 = 0, layer = 0, f12 = 0;
-  TPcbText f4{};
+  TRecordText f4{};
   uint8_t f5 = 0, unit = 9;
   int32_t f6 = 0, f7 = 0, f8 = 0, f9 = 0;
   return PcbApi_QueryBoard(1, g_board, &f3, &f4, &f5, &f6, &f7, &f8, &f9, &unit, &layer, &f12);
@@ -136,7 +136,7 @@ TEST_F(TBindingTest, AMissingPadQueryLeavesTheCallersVariablesAsTheyWere) {
   uint32_t c = 3, d = 4, f27 = 5, f31 = 6, f33 = 7, f34 = 8, f35 = 9;
   uint8_t v8 = 10, f18 = 0, f19 = 0, f20 = 0, f22 = 0, f23 = 0, f29 = 0, f30 = 0, f36 = 0, f37 = 0;
   int32_t x = 11, y = 12, f11 = 0, f12 = 0, f13 = 0, f14 = 0, f15 = 0, f16 = 0;
-  TPcbText20 f21{}, f25{}, f26{}, f28{};
+  TRecordText20 f21{}, f25{}, f26{}, f28{};
   double rotation = 1.5;
   int64_t f32 = 13;
   EXPECT_EQ(PcbApi_QueryPad(1, 3, &a, &b, &layer, &c, &v8, &d, &x, &y, &f11, &f12, &f13, &f14, &f15,
@@ -154,7 +154,7 @@ TEST_F(TBindingTest, TheDisplayStringIsEmptiedFirstAndCutTo254Characters) {
   ASSERT_TRUE(OpenBoardText(BoardText(
       {"{\"kind\": \"text\", \"handle\": 5, \"x\": 0, \"y\": 0, \"text\": \"" + long_text + "\"}",
        "{\"kind\": \"text\", \"handle\": 6, \"x\": 0, \"y\": 0, \"text\": \"R12\"}"})));
-  TPcbText text{};
+  TRecordText text{};
   PcbApi_GetDesignatorDisplayString(5, &text);
   EXPECT_EQ(text.Length, 254);
   EXPECT_EQ(std::string(text.Chars, text.Length), long_text.substr(0, 254));
@@ -170,7 +170,7 @@ TEST_F(TBindingTest, TheDisplayStringIsEmptiedFirstAndCutTo254Characters) {
 
 TEST_F(TBindingTest, TheDefault3DModelQueryDoesNotBindByItself) {
   ResetPcbApiBinding();
-  TPcbText model{};
+  TRecordText model{};
   EXPECT_EQ(PcbApi_QueryDefaultPCB3DModel(1, 1, &model), 0);
   EXPECT_EQ(PcbApiModule, nullptr);
   EnsurePcbApiBound();
