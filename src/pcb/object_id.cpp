@@ -6,7 +6,7 @@ const char* LegacyClassName(TObjectId kind) {
                                       "TPcbPad",
                                       "TPcbVia",
                                       "TPcbTrack",
-                                      "TPcbText",
+                                      "TRecordText",
                                       "TPcbFill",
                                       "TPcbFromTo",
                                       "TPcbNet",
