@@ -6,7 +6,7 @@ const char* LegacyClassName(TObjectId kind) {
                                       "TPcbPad",
                                       "TPcbVia",
                                       "TPcbTrack",
-                                      "TRecordText",
+                                      "TPcbText",
                                       "TPcbFill",
                                       "TPcbFromTo",
                                       "TPcbNet",
