@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <tlhelp32.h>
+#include <unwind.h>
 
 #include <cstdio>
 #include <exception>
@@ -21,11 +22,6 @@
 #endif
 
 namespace {
-
-std::string file_part(const std::wstring& path) {
-  size_t slash = path.find_last_of(L"\\/:");
-  return to_ansi(slash == std::wstring::npos ? path : path.substr(slash + 1));
-}
 
 // Runs one gathering step; a failure or fault ends the gathering with what failed.
 bool gather(TCrashReportFacts& facts, const char* step, const std::function<void()>& fn) {
@@ -59,12 +55,20 @@ std::vector<TCrashModule> TCrashFactsSource::Modules() {
 }
 
 std::vector<uintptr_t> TCrashFactsSource::Stack() {
-  void* frames[62];
-  // The first two frames are this step and its caller inside the report.
-  USHORT count = RtlCaptureStackBackTrace(2, 62, frames, nullptr);
-  std::vector<uintptr_t> stack;
-  for (USHORT i = 0; i < count; ++i) stack.push_back(reinterpret_cast<uintptr_t>(frames[i]));
-  return stack;
+  // The plug-in is built without frame pointers; its unwind tables know every frame of ours.
+  struct TWalk {
+    std::vector<uintptr_t> frames;
+  } walk;
+  _Unwind_Backtrace(
+      [](_Unwind_Context* context, void* data) -> _Unwind_Reason_Code {
+        auto* w = static_cast<TWalk*>(data);
+        uintptr_t ip = _Unwind_GetIP(context);
+        if (!ip || w->frames.size() >= 62) return _URC_END_OF_STACK;
+        w->frames.push_back(ip);
+        return _URC_NO_REASON;
+      },
+      &walk);
+  return walk.frames;
 }
 
 std::string TCrashFactsSource::WindowsVersion() {
@@ -107,12 +111,15 @@ std::wstring CreateCrashReport(const TCrashRequest& request, TCrashFactsSource& 
     if (!request.Object) return;
     facts.ExceptionClass = request.Object->ClassName();
     facts.Message = request.Object->Message();
-    if (auto* external = dynamic_cast<const EExternal*>(request.Object)) facts.Code = external->Code();
+    if (auto* external = dynamic_cast<const EExternal*>(request.Object); external && !facts.Code)
+      facts.Code = external->Code();
   });
   // Modules are read also without details: they name the exception address.
   gather(facts, "modules", [&] { facts.Modules = source.Modules(); });
   gather(facts, "Windows version", [&] { facts.WindowsVersion = source.WindowsVersion(); });
-  if (request.WithDetails) gather(facts, "call stack", [&] { facts.Stack = source.Stack(); });
+  // Sections that were not gathered are left out rather than shown empty.
+  if (request.WithDetails && !gather(facts, "call stack", [&] { facts.Stack = source.Stack(); }))
+    facts.WithDetails = false;
   std::wstring report;
   std::exception_ptr failed = run_guarded([&] { report = to_wide(ComposeCrashReportText(facts)); });
   if (failed) report = L"Tavrin crash report\r\nReport incomplete: the report text could not be composed\r\n";

@@ -5,6 +5,7 @@
 #include "base/exceptions.h"
 #include "base/scope_guard.h"
 #include "frame/client_services.h"
+#include "frame/guarded_host_call.h"
 #include "hostapi/client.h"
 #include "hostapi/server_module.h"
 #include "pcb/pad_via_records.h"
@@ -16,7 +17,7 @@ void GetPcbServerInterface(ComPtr<IPCB_ServerInterface>& server) {
   if (!client) return;
   UniqueBstr name(L"PCB");
   ComPtr<IServerModule> module;
-  check_host(client->GetServerModule(name.get(), module.put()));
+  check_host(CallHost([&] { return client->GetServerModule(name.get(), module.put()); }));
   if (!module) return;
   server = module.try_query<IPCB_ServerInterface>(IID_IPCB_ServerInterface);
 }
@@ -33,16 +34,24 @@ bool GetPrimitiveInterface(IPCB_ServerInterface* server, uint32_t handle, const 
   primitive.reset();
   BYTE found = 0;
   ComPtr<IUnknown> result;
-  check_host(server->GetPrimitiveInterface(handle, &iid, result.put(), &found));
+  check_host(CallHost([&] { return server->GetPrimitiveInterface(handle, &iid, result.put(), &found); }));
   if (!found || !result) return false;
   primitive = std::move(result);
   return true;
 }
 
-void ProcessStart(IPCB_ServerInterface* server) { check_host(server->ProcessStart()); }
-void ProcessEnd(IPCB_ServerInterface* server) { check_host(server->ProcessEnd()); }
-void BeginModify(IPCB_PrimitiveObject* primitive) { check_host(primitive->BeginModify()); }
-void EndModify(IPCB_PrimitiveObject* primitive) { check_host(primitive->EndModify()); }
+void ProcessStart(IPCB_ServerInterface* server) {
+  check_host(CallHost([&] { return server->ProcessStart(); }));
+}
+void ProcessEnd(IPCB_ServerInterface* server) {
+  check_host(CallHost([&] { return server->ProcessEnd(); }));
+}
+void BeginModify(IPCB_PrimitiveObject* primitive) {
+  check_host(CallHost([&] { return primitive->BeginModify(); }));
+}
+void EndModify(IPCB_PrimitiveObject* primitive) {
+  check_host(CallHost([&] { return primitive->EndModify(); }));
+}
 
 bool ModifyPrimitive(uint32_t handle, const std::function<void()>& change) {
   ComPtr<IUnknown> found;

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "editor_case.h"
 
 namespace {
@@ -93,40 +96,84 @@ TEST(WriteBack, WithPadsExcludedAnEditChangesTheViasOnly) {
   EXPECT_EQ(lines_without_hole_sizes(result.Saved), lines_without_hole_sizes(board));
 }
 
-// A failing modification stops the write-back; the process is still closed, the error is shown
-// (in the application's message box, captioned with its title) and the editor stays open, so the
-// user can cancel or try again.
-TEST(WriteBack, AFailureDuringTheWriteBackClosesTheProcessShowsTheErrorAndKeepsTheDialog) {
-  THostCase host(case_name());
-  const std::string board = board_text(false, pads(3, 10 * kMil));
-  THostResult result = host.run_editor(
-      board,
-      "wait-window \"Hole Size Editor\"\n"
-      "click \"Edit...\"\n"
-      "wait-window \"Edit Hole Size\"\n"
-      "set-text @Edit \"11mil\"\n"
-      "key enter\n"
-      "wait-window \"Hole Size Editor\"\n"
-      "click OK\n"
-      "wait-window \"Tavrin\"\n"
-      "print-controls\n"
-      "click OK\n"
-      "wait-no-window \"Tavrin\"\n"
-      "wait-window \"Hole Size Editor\"\n"
-      "expect-items @ListBox \"11.000 mil\"\n"
-      "click Cancel\n"
-      "wait-no-window \"Hole Size Editor\"\n",
-      {L"--fail", L"IPCB_PrimitiveObject.BeginModify,2,0x80004005,Board is locked"});
-  expect_script_passed(result);
-  EXPECT_TRUE(result.printed("Board is locked")) << result.Output;
-  EXPECT_EQ(from_start(protocol(result)),
-            (std::vector<std::string>{"start", "begin 1", "read 1", "write 1", "end 1", "begin 2", "end"}));
-  // The first pad keeps its new size; the others were never written.
+// The editing script of the failure cases: one size edited, OK pressed; the write-back fails on the
+// second pad, the host gets the failure (no box of the plug-in's), and the editor stays open with
+// the edit, so the user can cancel or try again.
+const char kEditThenOkThenCancel[] =
+    "wait-window \"Hole Size Editor\"\n"
+    "click \"Edit...\"\n"
+    "wait-window \"Edit Hole Size\"\n"
+    "set-text @Edit \"11mil\"\n"
+    "key enter\n"
+    "wait-window \"Hole Size Editor\"\n"
+    "click OK\n"
+    "wait-window \"Hole Size Editor\"\n"
+    "expect-items @ListBox \"11.000 mil\"\n"
+    "wait-no-window \"Error\"\n"
+    "wait-no-window \"Tavrin\"\n"
+    "click Cancel\n"
+    "wait-no-window \"Hole Size Editor\"\n";
+
+// The first pad keeps its new size; the others were never written.
+void expect_first_pad_written_only(const THostResult& result) {
   std::map<int, TSavedHole> saved = saved_holes(result.Saved);
   EXPECT_EQ(saved[1].Size, 11 * kMil);
   EXPECT_EQ(saved[2].Size, 10 * kMil);
   EXPECT_EQ(saved[3].Size, 10 * kMil);
   EXPECT_EQ(result.trace_starting("IProcessLauncher.RunProcess(\"PCB:Zoom\"").size(), 1u);
+}
+
+// The report file the host wrote, read back.
+std::string crash_report_of(const THostResult& result) {
+  const std::string marker = "host: crash report written to ";
+  size_t at = result.Output.find(marker);
+  if (at == std::string::npos) return {};
+  size_t end = result.Output.find_first_of("\r\n", at);
+  std::string path = result.Output.substr(at + marker.size(), end - at - marker.size());
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// A host failure during the write-back is severe: it goes to the host's exception handling with its
+// trimmed description; the process is still closed.
+TEST(WriteBack, AHostFailureDuringTheWriteBackClosesTheProcessAndGoesToTheHost) {
+  THostCase host(case_name());
+  const std::string board = board_text(false, pads(3, 10 * kMil));
+  THostResult result = host.run_editor(
+      board, kEditThenOkThenCancel,
+      {L"--fail", L"IPCB_PrimitiveObject.BeginModify,2,0x80004005,Board is locked."});
+  expect_script_passed(result);
+  EXPECT_EQ(from_start(protocol(result)),
+            (std::vector<std::string>{"start", "begin 1", "read 1", "write 1", "end 1", "begin 2", "end"}));
+  expect_first_pad_written_only(result);
+  EXPECT_TRUE(result.printed("host: exception: Board is locked at ")) << result.Output;
+  ASSERT_EQ(result.trace_starting("ClientAPI_HandleException(0)").size(), 1u);
+  EXPECT_NE(crash_report_of(result).find("Exception: EOleError\r\nMessage: Board is locked\r\n"), std::string::npos);
+}
+
+// A host that faults inside BeginModify: the fault becomes an exception at the call, so the process
+// is closed as for a failing status, the host stays alive and gets the report.
+TEST(WriteBack, AnAccessViolationInsideBeginModifyClosesTheProcessAndReachesTheHostWithAReport) {
+  THostCase host(case_name());
+  const std::string board = board_text(false, pads(3, 10 * kMil));
+  THostResult result =
+      host.run_editor(board, kEditThenOkThenCancel, {L"--fault", L"IPCB_PrimitiveObject.BeginModify,2"});
+  expect_script_passed(result);
+  EXPECT_TRUE(result.printed("host: access violation injected in IPCB_PrimitiveObject.BeginModify")) << result.Output;
+  EXPECT_EQ(from_start(protocol(result)),
+            (std::vector<std::string>{"start", "begin 1", "read 1", "write 1", "end 1", "end"}));
+  expect_first_pad_written_only(result);
+  EXPECT_TRUE(result.printed("host: exception: Access violation at address ")) << result.Output;
+  std::vector<std::string> set = result.trace_starting("ClientAPI_SetErrorInfo(\"Access violation at address ");
+  ASSERT_EQ(set.size(), 1u) << result.Output;
+  ASSERT_EQ(result.trace_starting("ClientAPI_HandleException(0)").size(), 1u);
+  std::string report = crash_report_of(result);
+  EXPECT_NE(report.find("Exception: EAccessViolation\r\n"), std::string::npos) << report;
+  EXPECT_NE(report.find("Code: C0000005 (Access Violation)\r\n"), std::string::npos) << report;
+  // The fault is the host's own: its address lies in the host executable.
+  EXPECT_NE(report.find("Address: TavrinHost.exe+0x"), std::string::npos) << report;
+  EXPECT_NE(report.find("Modules:\r\n"), std::string::npos) << report;
+  EXPECT_NE(report.find(" Tavrin.dll\r\n"), std::string::npos) << report;
 }
 
 TEST(WriteBack, ASecondOkAfterAFailureWritesEverythingAgain) {

@@ -70,6 +70,12 @@ struct TestExports {
   // it changes nothing and answers 0.
   std::wstring localeFace;
   int updateFontCalls = 0;
+  // The host's error store as the exports saw it, and one line per call in call order:
+  // "set", "clear", "handle 0".
+  std::wstring errorMessage;
+  std::wstring errorReport;
+  DWORD errorAddress = 0;
+  std::vector<std::string> errorCalls;
 };
 TestExports& test_exports();
 
