@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "base/object.h"
 
@@ -51,10 +52,14 @@ class EExternal : public Exception {
       : Exception(std::move(message)), code_(code), address_(address) {}
   uint32_t Code() const { return code_; }
   uintptr_t Address() const { return address_; }
+  // The call stack at the fault (the fault address first), as far as it could be read.
+  const std::vector<uintptr_t>& Stack() const { return stack_; }
+  void SetStack(std::vector<uintptr_t> stack) { stack_ = std::move(stack); }
 
  private:
   uint32_t code_;
   uintptr_t address_;
+  std::vector<uintptr_t> stack_;
 };
 
 class EAccessViolation : public EExternal {

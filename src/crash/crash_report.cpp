@@ -118,7 +118,11 @@ std::wstring CreateCrashReport(const TCrashRequest& request, TCrashFactsSource& 
   gather(facts, "modules", [&] { facts.Modules = source.Modules(); });
   gather(facts, "Windows version", [&] { facts.WindowsVersion = source.WindowsVersion(); });
   // Sections that were not gathered are left out rather than shown empty.
-  if (request.WithDetails && !gather(facts, "call stack", [&] { facts.Stack = source.Stack(); }))
+  // A fault brings the stack it was read at; anything else gets the stack of the report.
+  if (request.WithDetails && !gather(facts, "call stack", [&] {
+        auto* external = dynamic_cast<const EExternal*>(request.Object);
+        facts.Stack = external && !external->Stack().empty() ? external->Stack() : source.Stack();
+      }))
     facts.WithDetails = false;
   std::wstring report;
   std::exception_ptr failed = run_guarded([&] { report = to_wide(ComposeCrashReportText(facts)); });

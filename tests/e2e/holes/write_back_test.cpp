@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -167,6 +168,11 @@ TEST(WriteBack, AnAccessViolationInsideBeginModifyClosesTheProcessAndReachesTheH
   std::vector<std::string> set = result.trace_starting("ClientAPI_SetErrorInfo(\"Access violation at address ");
   ASSERT_EQ(set.size(), 1u) << result.Output;
   ASSERT_EQ(result.trace_starting("ClientAPI_HandleException(0)").size(), 1u);
+  // The handler's end leaves the host's error store cleared.
+  auto handled = std::find(result.Trace.begin(), result.Trace.end(), "ClientAPI_HandleException(0) -> void");
+  ASSERT_NE(handled, result.Trace.end());
+  auto cleared = std::find(handled, result.Trace.end(), "ClientAPI_ClearErrorInfo() -> void");
+  EXPECT_NE(cleared, result.Trace.end());
   std::string report = crash_report_of(result);
   EXPECT_NE(report.find("Exception: EAccessViolation\r\n"), std::string::npos) << report;
   EXPECT_NE(report.find("Code: C0000005 (Access Violation)\r\n"), std::string::npos) << report;
@@ -182,8 +188,6 @@ TEST(WriteBack, ASecondOkAfterAFailureWritesEverythingAgain) {
   THostResult result = host.run_editor(
       board,
       "wait-window \"Hole Size Editor\"\n"
-      "click OK\n"
-      "wait-window \"Tavrin\"\n"
       "click OK\n"
       "wait-window \"Hole Size Editor\"\n"
       "click OK\n"

@@ -9,6 +9,7 @@
 
 #include "base/exceptions.h"
 #include "base/text_convert.h"
+#include "forms/fault_guard.h"
 
 namespace {
 
@@ -93,6 +94,31 @@ TEST(CrashReport, ABrokenExceptionObjectIsReportedAsAFailedStep) {
   request.Message = "Error (C0000005)";
   std::string text = to_ansi(CreateCrashReport(request));
   EXPECT_NE(text.find("Report incomplete: exception failed: Access violation"), std::string::npos) << text;
+}
+
+[[gnu::noinline]] void faulting_leaf() { *nowhere = 4; }
+[[gnu::noinline]] void calls_the_leaf() {
+  faulting_leaf();
+  asm volatile("" ::: "memory");  // keeps the call a call, not a jump
+}
+
+TEST(CrashReport, AFaultsReportShowsTheStackAsItWasAtTheFault) {
+  std::exception_ptr fault = run_guarded([] { calls_the_leaf(); });
+  try {
+    std::rethrow_exception(fault);
+  } catch (const EAccessViolation& error) {
+    ASSERT_GE(error.Stack().size(), 2u);
+    EXPECT_EQ(error.Stack()[0], error.Address());
+    // The return address into the caller was read from the stack.
+    auto caller = reinterpret_cast<uintptr_t>(&calls_the_leaf);
+    bool found = false;
+    for (uintptr_t frame : error.Stack()) found = found || (frame > caller && frame < caller + 64);
+    EXPECT_TRUE(found);
+    TCrashRequest request = access_violation(error);
+    std::string text = to_ansi(CreateCrashReport(request));
+    // The first frame is the fault itself, inside the test program.
+    EXPECT_NE(text.find("Call stack:\r\n  #0 win_crash_tests.exe+0x"), std::string::npos) << text;
+  }
 }
 
 }  // namespace
