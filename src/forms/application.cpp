@@ -4,7 +4,6 @@
 #include <new>
 
 #include "base/host_guard.h"
-
 #include "base/text_convert.h"
 #include "forms/control.h"
 #include "forms/fault_guard.h"

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/host_guard.h"
+#include "dialogs/component_insertion_fonts.h"
 #include "dialogs/control_insertion_fonts.h"
 #include "dialogs/dialog_framework_start.h"
 #include "dialogs/font_dialog_placement.h"
@@ -145,6 +146,29 @@ TEST_F(Interceptions, AControlInsertedIntoAFormWithHelpGetsTheHostsDialogFont) {
   RemoveControlInsertionFonts();
   EXPECT_EQ(after->Font()->Name(), "Tahoma");
   EXPECT_EQ(after->Font()->Size(), 10);
+}
+
+TEST_F(Interceptions, AComponentInsertedWhileTheHostTranslatesTakesTheLocaleFontUnlessTheHostPrescribesOne) {
+  test_exports().useSystemLocaleLanguage = 1;
+  test_exports().localeFace = L"Courier New";
+  SetTranslationActive(true);
+  std::unique_ptr<TFormWithHelp> form(make_form_without_layout<TFormWithHelp>(nullptr));
+  InstallComponentInsertionFonts();
+  auto* adapted = new TButton(nullptr);
+  form->InsertComponent(*adapted);
+  host.client.font = {true, L"Tahoma", 10, 0, 0, ANSI_CHARSET};
+  auto* kept = new TButton(nullptr);
+  kept->Font()->SetName("Arial");
+  form->InsertComponent(*kept);
+  SetTranslationActive(false);
+  auto* untranslated = new TButton(nullptr);
+  untranslated->Font()->SetName("Arial");
+  host.client.font = {};
+  form->InsertComponent(*untranslated);
+  RemoveComponentInsertionFonts();
+  EXPECT_EQ(adapted->Font()->Name(), "Courier New");
+  EXPECT_EQ(kept->Font()->Name(), "Arial");
+  EXPECT_EQ(untranslated->Font()->Name(), "Arial");
 }
 
 // Watches for the first standard dialog of this thread from a timer in its modal loop: records
