@@ -19,7 +19,7 @@ struct TErrorStore {
 TErrorStore store;
 int reports_written = 0;
 
-std::wstring host_folder_file(const wchar_t* name) {
+std::wstring HostFolderFile(const wchar_t* name) {
   wchar_t path[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, path, MAX_PATH);
   std::wstring folder(path);
@@ -38,7 +38,7 @@ void ClearStoredErrorInfo() { store = TErrorStore(); }
 
 std::wstring NextCrashReportPath() {
   const std::wstring& board = Host().Options.Board;
-  std::wstring base = board.empty() ? host_folder_file(L"TavrinHost") : board;
+  std::wstring base = board.empty() ? HostFolderFile(L"TavrinHost") : board;
   int n = reports_written + 1;
   return base + (n == 1 ? L".crash.txt" : L".crash-" + std::to_wstring(n) + L".txt");
 }
@@ -50,20 +50,20 @@ void HandleStoredException() {
   }
   char address[16];
   std::snprintf(address, sizeof address, "0x%08lX", static_cast<unsigned long>(store.Address));
-  HostReport("exception: " + to_ansi(store.Message) + " at " + address);
+  HostReport("exception: " + ToAnsi(store.Message) + " at " + address);
   std::wstring path = NextCrashReportPath();
   FILE* file = _wfopen(path.c_str(), L"wb");
   if (!file) {
-    HostReport("crash report not written: cannot create " + to_ansi(path));
+    HostReport("crash report not written: cannot create " + ToAnsi(path));
     return;
   }
-  std::string text = to_ansi(store.Report);
+  std::string text = ToAnsi(store.Report);
   size_t written = std::fwrite(text.data(), 1, text.size(), file);
   bool closed = std::fclose(file) == 0;
   if (written != text.size() || !closed) {
-    HostReport("crash report not written completely: " + to_ansi(path));
+    HostReport("crash report not written completely: " + ToAnsi(path));
     return;
   }
   ++reports_written;
-  HostReport("crash report written to " + to_ansi(path));
+  HostReport("crash report written to " + ToAnsi(path));
 }

@@ -15,27 +15,27 @@ std::vector<TFaultRule> rules;
 std::map<std::string, int> calls;
 int any_calls = 0;
 
-void leave_error_info(const std::string& description) {
+void LeaveErrorInfo(const std::string& description) {
   if (description.empty()) {
     SetErrorInfo(0, nullptr);
     return;
   }
-  ComPtr<ICreateErrorInfo> create;
-  if (FAILED(CreateErrorInfo(create.put()))) return;
-  UniqueBstr source(L"TavrinHost"), text(to_wide(description));
+  TComPtr<ICreateErrorInfo> create;
+  if (FAILED(CreateErrorInfo(create.Put()))) return;
+  TUniqueBstr source(L"TavrinHost"), text(ToWide(description));
   create->SetSource(source.get());
   create->SetDescription(text.get());
-  ComPtr<IErrorInfo> info = create.try_query<IErrorInfo>(IID_IErrorInfo);
+  TComPtr<IErrorInfo> info = create.TryQuery<IErrorInfo>(IID_IErrorInfo);
   SetErrorInfo(0, info.get());
 }
 
 // Read through a volatile, so the compiler cannot see that the write goes nowhere.
-int* volatile invalid_address = reinterpret_cast<int*>(0x10);
+int* volatile g_invalid_address = reinterpret_cast<int*>(0x10);
 
-[[gnu::noinline]] void fault_here() { *invalid_address = 0x1234; }
+[[gnu::noinline]] void FaultHere() { *g_invalid_address = 0x1234; }
 }  // namespace
 
-bool parse_fault_rule(const std::string& text, TFaultRule& rule) {
+bool ParseFaultRule(const std::string& text, TFaultRule& rule) {
   size_t first = text.find(',');
   if (first == std::string::npos || first == 0) return false;
   size_t second = text.find(',', first + 1);
@@ -56,7 +56,7 @@ bool parse_fault_rule(const std::string& text, TFaultRule& rule) {
   return true;
 }
 
-bool parse_access_violation_rule(const std::string& text, TFaultRule& rule) {
+bool ParseAccessViolationRule(const std::string& text, TFaultRule& rule) {
   size_t comma = text.find(',');
   if (comma == std::string::npos || comma == 0) return false;
   std::string call = text.substr(comma + 1);
@@ -84,9 +84,9 @@ HRESULT InjectedFault(const std::string& operation) {
     if (rule.Call == 0 || rule.Call == count) {
       if (rule.AccessViolation) {
         HostReport("access violation injected in " + operation);
-        fault_here();
+        FaultHere();
       }
-      leave_error_info(rule.Description);
+      LeaveErrorInfo(rule.Description);
       return rule.Status;
     }
   }

@@ -7,7 +7,7 @@
 namespace {
 
 // The image of the module that contains the address: its base and size, false for none.
-bool module_image(uintptr_t address, uintptr_t& base, uintptr_t& size) {
+bool ModuleImage(uintptr_t address, uintptr_t& base, uintptr_t& size) {
   HMODULE module = nullptr;
   if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                           reinterpret_cast<LPCWSTR>(address), &module) ||
@@ -22,7 +22,7 @@ bool module_image(uintptr_t address, uintptr_t& base, uintptr_t& size) {
 
 // The bytes before a return address hold a call: E8 rel32, FF /2 with a register, memory or
 // displacement operand (2, 3, 6 or 7 bytes).
-bool follows_call(uintptr_t address, uintptr_t base) {
+bool FollowsCall(uintptr_t address, uintptr_t base) {
   auto at = [](uintptr_t a) { return *reinterpret_cast<const BYTE*>(a); };
   if (address - base >= 5 && at(address - 5) == 0xE8) return true;
   for (uintptr_t length : {2u, 3u, 6u, 7u}) {
@@ -44,8 +44,8 @@ size_t ScanStackForReturnAddresses(uintptr_t stack_pointer, uintptr_t* frames, s
   for (uintptr_t slot = stack_pointer & ~uintptr_t(3); slot + 4 <= top && count < capacity; slot += 4) {
     uintptr_t value = *reinterpret_cast<const uintptr_t*>(slot);
     uintptr_t base = 0, size = 0;
-    if (value < 0x10000 || !module_image(value, base, size) || value - base >= size) continue;
-    if (follows_call(value, base)) frames[count++] = value;
+    if (value < 0x10000 || !ModuleImage(value, base, size) || value - base >= size) continue;
+    if (FollowsCall(value, base)) frames[count++] = value;
   }
   return count;
 }

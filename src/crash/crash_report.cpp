@@ -12,7 +12,7 @@
 #include "base/exceptions.h"
 #include "base/text_convert.h"
 #include "base/unique_handle.h"
-#include "forms/fault_guard.h"
+#include "base/fault_guard.h"
 
 #ifndef TAVRIN_VERSION
 #define TAVRIN_VERSION "unknown"
@@ -24,9 +24,9 @@
 namespace {
 
 // Runs one gathering step; a failure or fault ends the gathering with what failed.
-bool gather(TCrashReportFacts& facts, const char* step, const std::function<void()>& fn) {
+bool Gather(TCrashReportFacts& facts, const char* step, const std::function<void()>& fn) {
   if (!facts.Incomplete.empty()) return false;
-  std::exception_ptr failed = run_guarded(fn);
+  std::exception_ptr failed = RunGuarded(fn);
   if (!failed) return true;
   std::string reason;
   try {
@@ -49,7 +49,7 @@ std::vector<TCrashModule> TCrashFactsSource::Modules() {
   MODULEENTRY32W entry{};
   entry.dwSize = sizeof entry;
   for (BOOL more = Module32FirstW(snapshot, &entry); more; more = Module32NextW(snapshot, &entry))
-    modules.push_back({to_ansi(entry.szModule), reinterpret_cast<uintptr_t>(entry.modBaseAddr), entry.modBaseSize});
+    modules.push_back({ToAnsi(entry.szModule), reinterpret_cast<uintptr_t>(entry.modBaseAddr), entry.modBaseSize});
   CloseHandle(snapshot);
   return modules;
 }
@@ -75,8 +75,8 @@ std::string TCrashFactsSource::WindowsVersion() {
   HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
   OSVERSIONINFOEXW info{};
   info.dwOSVersionInfoSize = sizeof info;
-  using GetVersionProc = LONG(WINAPI*)(OSVERSIONINFOEXW*);
-  auto rtl_get_version = ntdll ? reinterpret_cast<GetVersionProc>(
+  using TGetVersionProc = LONG(WINAPI*)(OSVERSIONINFOEXW*);
+  auto rtl_get_version = ntdll ? reinterpret_cast<TGetVersionProc>(
                                      reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")))
                                : nullptr;
   if (!rtl_get_version || rtl_get_version(&info) != 0) throw Exception("the system gave no version");
@@ -84,9 +84,9 @@ std::string TCrashFactsSource::WindowsVersion() {
   std::snprintf(text, sizeof text, "%lu.%lu build %lu", info.dwMajorVersion, info.dwMinorVersion,
                 info.dwBuildNumber);
   std::string version = text;
-  if (info.szCSDVersion[0]) version += " " + to_ansi(info.szCSDVersion);
-  using WineVersionProc = const char*(CDECL*)();
-  if (auto wine = reinterpret_cast<WineVersionProc>(
+  if (info.szCSDVersion[0]) version += " " + ToAnsi(info.szCSDVersion);
+  using TWineVersionProc = const char*(CDECL*)();
+  if (auto wine = reinterpret_cast<TWineVersionProc>(
           reinterpret_cast<void*>(GetProcAddress(ntdll, "wine_get_version"))))
     version += std::string(" (Wine ") + wine() + ")";
   return version;
@@ -107,7 +107,7 @@ std::wstring CreateCrashReport(const TCrashRequest& request, TCrashFactsSource& 
   facts.Code = request.Code;
   facts.Message = request.Message;
   facts.CodeName = request.CodeName;
-  gather(facts, "exception", [&] {
+  Gather(facts, "exception", [&] {
     if (!request.Object) return;
     facts.ExceptionClass = request.Object->ClassName();
     facts.Message = request.Object->Message();
@@ -115,17 +115,17 @@ std::wstring CreateCrashReport(const TCrashRequest& request, TCrashFactsSource& 
       facts.Code = external->Code();
   });
   // Modules are read also without details: they name the exception address.
-  gather(facts, "modules", [&] { facts.Modules = source.Modules(); });
-  gather(facts, "Windows version", [&] { facts.WindowsVersion = source.WindowsVersion(); });
+  Gather(facts, "modules", [&] { facts.Modules = source.Modules(); });
+  Gather(facts, "Windows version", [&] { facts.WindowsVersion = source.WindowsVersion(); });
   // Sections that were not gathered are left out rather than shown empty.
   // A fault brings the stack it was read at; anything else gets the stack of the report.
-  if (request.WithDetails && !gather(facts, "call stack", [&] {
+  if (request.WithDetails && !Gather(facts, "call stack", [&] {
         auto* external = dynamic_cast<const EExternal*>(request.Object);
         facts.Stack = external && !external->Stack().empty() ? external->Stack() : source.Stack();
       }))
     facts.WithDetails = false;
   std::wstring report;
-  std::exception_ptr failed = run_guarded([&] { report = to_wide(ComposeCrashReportText(facts)); });
+  std::exception_ptr failed = RunGuarded([&] { report = ToWide(ComposeCrashReportText(facts)); });
   if (failed) report = L"Tavrin crash report\r\nReport incomplete: the report text could not be composed\r\n";
   return report;
 }

@@ -4,7 +4,7 @@
 
 namespace {
 
-std::string hex(uintptr_t value) {
+std::string Hex(uintptr_t value) {
   char text[24];
   std::snprintf(text, sizeof text, "0x%08llX", static_cast<unsigned long long>(value));
   return text;
@@ -21,7 +21,7 @@ std::string DescribeCodeAddress(uintptr_t address, const std::vector<TCrashModul
       return module.Name + offset;
     }
   }
-  return hex(address);
+  return Hex(address);
 }
 
 std::string ComposeCrashReportText(const TCrashReportFacts& facts) {
@@ -45,7 +45,7 @@ std::string ComposeCrashReportText(const TCrashReportFacts& facts) {
     for (size_t i = 0; i < facts.Stack.size(); ++i)
       text += "  #" + std::to_string(i) + " " + DescribeCodeAddress(facts.Stack[i], facts.Modules) + "\r\n";
     text += "Modules:\r\n";
-    for (const TCrashModule& module : facts.Modules) text += "  " + hex(module.Base) + " " + module.Name + "\r\n";
+    for (const TCrashModule& module : facts.Modules) text += "  " + Hex(module.Base) + " " + module.Name + "\r\n";
   }
   if (!facts.Incomplete.empty()) text += "Report incomplete: " + facts.Incomplete + "\r\n";
   return text;

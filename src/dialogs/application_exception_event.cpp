@@ -27,7 +27,7 @@ void HandleApplicationException(TObject*, Exception& error) {
   request.ThreadId = GetCurrentThreadId();
   request.WithDetails = !IsTestMode();
   std::wstring report = CreateCrashReport(request);
-  ClientAPI_SetErrorInfo(to_wide(error.Message()), report, address);
+  ClientAPI_SetErrorInfo(ToWide(error.Message()), report, address);
   ClientAPI_HandleException(0);
 }
 

@@ -10,7 +10,7 @@ namespace {
 
 constexpr uint32_t kDialogFontKind = 0;
 
-void insert_component_with_fonts(TComponent& owner, TComponent& component) {
+void InsertComponentWithFonts(TComponent& owner, TComponent& component) {
   ComponentInsertedHook.Underlying(owner, component);
   if (TranslationActive() && ClientAPI_GetUseSystemLocaleLanguage() && !QueryDialogFont(kDialogFontKind).Exists)
     ApplyLocaleFontTree(&component);
@@ -18,6 +18,6 @@ void insert_component_with_fonts(TComponent& owner, TComponent& component) {
 
 }  // namespace
 
-void InstallComponentInsertionFonts() { ComponentInsertedHook.Install(&insert_component_with_fonts); }
+void InstallComponentInsertionFonts() { ComponentInsertedHook.Install(&InsertComponentWithFonts); }
 
 void RemoveComponentInsertionFonts() { ComponentInsertedHook.Remove(); }

@@ -6,7 +6,7 @@
 
 namespace {
 
-void insert_control_with_fonts(TWinControl& parent, TControl& control) {
+void InsertControlWithFonts(TWinControl& parent, TControl& control) {
   ControlInsertedHook.Underlying(parent, control);
   for (TControl* c = &control; c; c = c->Parent()) {
     auto* form = class_cast<TFormWithHelp>(c);
@@ -18,6 +18,6 @@ void insert_control_with_fonts(TWinControl& parent, TControl& control) {
 
 }  // namespace
 
-void InstallControlInsertionFonts() { ControlInsertedHook.Install(&insert_control_with_fonts); }
+void InstallControlInsertionFonts() { ControlInsertedHook.Install(&InsertControlWithFonts); }
 
 void RemoveControlInsertionFonts() { ControlInsertedHook.Remove(); }

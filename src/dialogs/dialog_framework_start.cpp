@@ -21,7 +21,7 @@
 #include "frame/library_steps.h"
 #include "frame/locations.h"
 #include "frame/system_queries.h"
-#include "hostapi/translation_manager.h"
+#include "hostapi/i_translation_manager.h"
 
 namespace {
 
@@ -30,18 +30,18 @@ bool message_boxes_placed = false;
 bool standard_dialogs_placed = false;
 bool font_dialog_placed = false;
 
-void disable_window_ghosting() {
+void DisableWindowGhosting() {
   HMODULE user32 = GetModuleHandleW(L"user32.dll");
   if (!user32) return;
-  using Proc = void(WINAPI*)();
-  if (auto proc = reinterpret_cast<Proc>(
+  using TProc = void(WINAPI*)();
+  if (auto proc = reinterpret_cast<TProc>(
           reinterpret_cast<void*>(GetProcAddress(user32, "DisableProcessWindowsGhosting"))))
     proc();
 }
 
 // Each interception is installed on its own: one that fails leaves the framework's routine.
 template <class Install>
-bool try_install(Install install) {
+bool TryInstall(Install install) {
   try {
     return install();
   } catch (...) {
@@ -49,20 +49,20 @@ bool try_install(Install install) {
   }
 }
 
-void install_interceptions() {
+void InstallInterceptions() {
   standard_dialogs_placed =
-      try_install([] { return InstallStandardDialogPlacement(DialogPlacementPathForSystem()); });
+      TryInstall([] { return InstallStandardDialogPlacement(DialogPlacementPathForSystem()); });
   // On older Windows the font dialog is centred only where the open-file dialog could be.
   if (standard_dialogs_placed || IsWindowsVistaOrLater())
-    font_dialog_placed = try_install([] {
+    font_dialog_placed = TryInstall([] {
       InstallFontDialogPlacement();
       return true;
     });
-  try_install([] {
+  TryInstall([] {
     InstallControlInsertionFonts();
     return true;
   });
-  try_install([] {
+  TryInstall([] {
     InstallComponentInsertionFonts();
     return true;
   });
@@ -70,13 +70,13 @@ void install_interceptions() {
   InstallExceptionConversion();
   InstallHandlerEndClearing();
   interceptions_installed = true;
-  message_boxes_placed = try_install([] {
+  message_boxes_placed = TryInstall([] {
     InstallMessageBoxPlacement();
     return true;
   });
 }
 
-void remove_interceptions() {
+void RemoveInterceptions() {
   RemoveHandlerEndClearing();
   RemoveExceptionConversion();
   RemoveSystemColorText();
@@ -89,14 +89,14 @@ void remove_interceptions() {
   interceptions_installed = false;
 }
 
-uint8_t system_default_font_charset() {
+uint8_t SystemDefaultFontCharset() {
   LOGFONTW font{};
   if (!GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font)) return DEFAULT_CHARSET;
   return font.lfCharSet;
 }
 
-bool host_is_translating() {
-  ComPtr<ITranslationManager> manager = ComPtr<ITranslationManager>::attach(ClientAPI_GetTranslationManager());
+bool HostIsTranslating() {
+  TComPtr<ITranslationManager> manager = TComPtr<ITranslationManager>::Attach(ClientAPI_GetTranslationManager());
   if (!manager) return false;
   int32_t translating = 0;
   return SUCCEEDED(manager->IsTranslating(&translating)) && translating != 0;
@@ -112,25 +112,25 @@ bool InDevelopmentEnvironment() {
   std::string_view file(path, length);
   size_t slash = file.find_last_of("\\/:");
   if (slash != std::string_view::npos) file = file.substr(slash + 1);
-  return ascii_iequals(file, kDevelopmentEnvironmentExe);
+  return AsciiIequals(file, kDevelopmentEnvironmentExe);
 }
 
 bool InterceptionsInstalled() { return interceptions_installed; }
 
 void StartDialogFramework() {
-  disable_window_ghosting();
-  if (!InDevelopmentEnvironment()) install_interceptions();
+  DisableWindowGhosting();
+  if (!InDevelopmentEnvironment()) InstallInterceptions();
   Application->HintWindowClass = &TNoShadowHintWindow::Create;
   SetFormsKey(PreferencesKey() + L"\\Plenvik" + L"\\Forms");
   InstallApplicationExceptionEvent();
   framework_default_charset = TFont::DefaultCharset;
-  if (IsWindows2000() && system_default_font_charset() == SHIFTJIS_CHARSET) TFont::DefaultCharset = SHIFTJIS_CHARSET;
-  SetTranslationActive(host_is_translating());
+  if (IsWindows2000() && SystemDefaultFontCharset() == SHIFTJIS_CHARSET) TFont::DefaultCharset = SHIFTJIS_CHARSET;
+  SetTranslationActive(HostIsTranslating());
   SetLayoutLoadingDepth(0);
 }
 
 void EndDialogFramework() {
-  if (interceptions_installed) remove_interceptions();
+  if (interceptions_installed) RemoveInterceptions();
   RemoveApplicationExceptionEvent();
   TFont::DefaultCharset = framework_default_charset;
   Application->HintWindowClass = &THintWindow::Create;

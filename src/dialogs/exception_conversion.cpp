@@ -8,16 +8,16 @@
 #include "base/text_convert.h"
 #include "crash/crash_report.h"
 #include "dialogs/exception_code_name.h"
-#include "forms/fault_guard.h"
+#include "base/fault_guard.h"
 #include "frame/client_api_bindings.h"
 #include "frame/test_mode.h"
 
 namespace {
 
-ConversionHook previous_hook = nullptr;
+TConversionHook previous_hook = nullptr;
 bool installed = false;
 
-std::wstring report_for(const Exception* object, uint32_t code, const std::string& message,
+std::wstring ReportFor(const Exception* object, uint32_t code, const std::string& message,
                         uintptr_t address) {
   TCrashRequest request;
   request.Object = object;
@@ -33,7 +33,7 @@ std::wstring report_for(const Exception* object, uint32_t code, const std::strin
   return CreateCrashReport(request);
 }
 
-void conversion_hook(const std::exception_ptr& caught) {
+void ConversionHook(const std::exception_ptr& caught) {
   ReportCaughtException(caught);
   if (previous_hook) previous_hook(caught);
 }
@@ -56,7 +56,7 @@ std::unique_ptr<Exception> MapFaultRecord(const TExceptionRecord& record) {
   fault.Code = record.Code;
   fault.Address = record.Address;
   try {
-    std::rethrow_exception(fault_exception(fault));
+    std::rethrow_exception(FaultException(fault));
   } catch (EAccessViolation& e) {
     return std::make_unique<EAccessViolation>(e);
   } catch (EExternal& e) {
@@ -72,15 +72,15 @@ void ReportExceptionRecord(const TExceptionRecord& record, const TRecordMapping&
   if (record.Code == kLanguageExceptionCode && object) {
     message = object->Message();
     address = record.RaiseAddress;
-    report = report_for(object, 0, message, address);
+    report = ReportFor(object, 0, message, address);
   } else {
     bool made = false;
     // Whatever goes wrong here, a fault included, ends in the fallback below.
-    std::exception_ptr failed = run_guarded([&] {
+    std::exception_ptr failed = RunGuarded([&] {
       std::unique_ptr<Exception> mapped = mapping ? mapping(record) : nullptr;
       if (!mapped) return;
       std::string mapped_message = mapped->Message();
-      report = report_for(mapped.get(), 0, mapped_message, record.Address);
+      report = ReportFor(mapped.get(), 0, mapped_message, record.Address);
       message = mapped_message;
       address = record.Address;
       made = true;
@@ -89,10 +89,10 @@ void ReportExceptionRecord(const TExceptionRecord& record, const TRecordMapping&
     if (!made) {
       message = ExceptionCodeName(record.Code);
       address = record.Address;
-      report = report_for(nullptr, record.Code, message, address);
+      report = ReportFor(nullptr, record.Code, message, address);
     }
   }
-  ClientAPI_SetErrorInfo(to_wide(message), report, address);
+  ClientAPI_SetErrorInfo(ToWide(message), report, address);
 }
 
 void ReportCaughtException(const std::exception_ptr& caught) {
@@ -124,13 +124,13 @@ void ReportCaughtException(const std::exception_ptr& caught) {
 
 void InstallExceptionConversion() {
   if (installed) return;
-  previous_hook = set_conversion_hook(&conversion_hook);
+  previous_hook = SetConversionHook(&ConversionHook);
   installed = true;
 }
 
 void RemoveExceptionConversion() {
   if (!installed) return;
-  set_conversion_hook(previous_hook);
+  SetConversionHook(previous_hook);
   previous_hook = nullptr;
   installed = false;
 }

@@ -7,7 +7,7 @@
 
 #include <commdlg.h>
 
-#include "forms/open_dialog.h"
+#include "forms/dialogs/open_dialog.h"
 
 class TFakeDialog : public TOpenDialog {
   TAVRIN_CLASS(TFakeDialog, TOpenDialog)

@@ -5,10 +5,10 @@
 
 namespace {
 
-HandlerEndHook previous_hook = nullptr;
+THandlerEndHook previous_hook = nullptr;
 bool installed = false;
 
-void clear_error_store() {
+void ClearErrorStore() {
   ClientAPI_ClearErrorInfo();
   if (previous_hook) previous_hook();
 }
@@ -17,13 +17,13 @@ void clear_error_store() {
 
 void InstallHandlerEndClearing() {
   if (installed) return;
-  previous_hook = set_handler_end_hook(&clear_error_store);
+  previous_hook = SetHandlerEndHook(&ClearErrorStore);
   installed = true;
 }
 
 void RemoveHandlerEndClearing() {
   if (!installed) return;
-  set_handler_end_hook(previous_hook);
+  SetHandlerEndHook(previous_hook);
   previous_hook = nullptr;
   installed = false;
 }

@@ -3,14 +3,14 @@
 #include <memory>
 
 #include "dialogs/form_placement.h"
-#include "forms/message_dialog.h"
+#include "forms/dialogs/message_dialog.h"
 #include "frame/test_mode.h"
 
 namespace {
 
 const TClassInfo* message_dialog_class = nullptr;
 
-void message_box_showing_changed(TCustomForm& form) {
+void MessageBoxShowingChanged(TCustomForm& form) {
   if (!form.Showing() || !message_dialog_class || !form.Is(*message_dialog_class)) {
     ShowingChangedHook.Underlying(form);
     return;
@@ -29,7 +29,7 @@ void InstallMessageBoxPlacement() {
   // The class is the one the framework really makes for a message box.
   std::unique_ptr<TMessageForm> probe(CreateMessageDialog("", mtCustom, {}));
   message_dialog_class = &probe->ClassInfo();
-  ShowingChangedHook.Install(&message_box_showing_changed);
+  ShowingChangedHook.Install(&MessageBoxShowingChanged);
 }
 
 void RemoveMessageBoxPlacement() {

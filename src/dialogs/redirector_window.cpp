@@ -10,7 +10,7 @@ TRedirectorWindow::TRedirectorWindow(TComponent* owner) : TWinControl(owner) {
   SetVisible(false);
   if (!watching) {
     watching = this;
-    hook_ = SetWindowsHookExW(WH_CBT, &activation_hook, nullptr, GetCurrentThreadId());
+    hook_ = SetWindowsHookExW(WH_CBT, &ActivationHook, nullptr, GetCurrentThreadId());
   }
 }
 
@@ -19,9 +19,9 @@ TRedirectorWindow::~TRedirectorWindow() {
   if (watching == this) watching = nullptr;
 }
 
-LRESULT CALLBACK TRedirectorWindow::activation_hook(int code, WPARAM w, LPARAM l) {
+LRESULT CALLBACK TRedirectorWindow::ActivationHook(int code, WPARAM w, LPARAM l) {
   if (code == HCBT_ACTIVATE && watching && !watching->centred_ && watching->HandleAllocated())
-    watching->center_owned_window();
+    watching->CenterOwnedWindow();
   return CallNextHookEx(nullptr, code, w, l);
 }
 
@@ -31,7 +31,7 @@ void TRedirectorWindow::CreateParams(TCreateParams& params) {
   params.WndParent = owner_window_;
 }
 
-void TRedirectorWindow::center_owned_window() {
+void TRedirectorWindow::CenterOwnedWindow() {
   HWND self = Handle();
   // Owned windows lie above their owner: walk up the z-order from here.
   for (HWND w = GetWindow(self, GW_HWNDPREV); w; w = GetWindow(w, GW_HWNDPREV)) {
@@ -44,6 +44,6 @@ void TRedirectorWindow::center_owned_window() {
 }
 
 void TRedirectorWindow::WndProc(TMessage& msg) {
-  if (!centred_ && HandleAllocated()) center_owned_window();
+  if (!centred_ && HandleAllocated()) CenterOwnedWindow();
   TWinControl::WndProc(msg);
 }

@@ -21,8 +21,8 @@ class TRedirectorWindow : public TWinControl {
   void WndProc(TMessage& msg) override;
 
  private:
-  void center_owned_window();
-  static LRESULT CALLBACK activation_hook(int code, WPARAM w, LPARAM l);
+  void CenterOwnedWindow();
+  static LRESULT CALLBACK ActivationHook(int code, WPARAM w, LPARAM l);
 
   HWND owner_window_ = nullptr;
   HHOOK hook_ = nullptr;

@@ -10,7 +10,7 @@
 #include "dialogs/window_centering.h"
 #include "forms/application.h"
 #include "forms/form.h"
-#include "forms/open_dialog.h"
+#include "forms/dialogs/open_dialog.h"
 #include "frame/system_queries.h"
 
 namespace {
@@ -19,7 +19,7 @@ HMONITOR dialog_monitor = nullptr;
 bool installed = false;
 bool hook_installed = false;
 
-bool run_with_redirector(TCommonDialog& dialog) {
+bool RunWithRedirector(TCommonDialog& dialog) {
   TCustomForm* active = Application->ActiveForm();
   HWND owner = active ? active->Handle() : Application->Handle();
   auto redirector = std::make_unique<TRedirectorWindow>(nullptr);
@@ -30,12 +30,12 @@ bool run_with_redirector(TCommonDialog& dialog) {
   return dialog.Execute(redirector->Handle());
 }
 
-bool run_on_active_monitor(TCommonDialog& dialog) {
+bool RunOnActiveMonitor(TCommonDialog& dialog) {
   dialog_monitor = MonitorFromWindow(GetActiveWindow(), MONITOR_DEFAULTTONEAREST);
   return CommonDialogExecuteHook.Underlying(dialog);
 }
 
-UINT_PTR centring_open_dialog_hook(HWND window, UINT msg, WPARAM w, LPARAM l) {
+UINT_PTR CentringOpenDialogHook(HWND window, UINT msg, WPARAM w, LPARAM l) {
   if (msg == WM_NOTIFY && reinterpret_cast<NMHDR*>(l)->code == static_cast<UINT>(CDN_INITDONE)) {
     // The hooked window is a child of the dialog; its parent is the dialog's top-level window.
     HWND dialog = reinterpret_cast<HWND>(GetWindowLongPtrW(window, GWLP_HWNDPARENT));
@@ -55,14 +55,14 @@ TDialogPlacementPath DialogPlacementPathForSystem() {
 
 bool InstallStandardDialogPlacement(TDialogPlacementPath path) {
   if (path == TDialogPlacementPath::Redirector) {
-    CommonDialogExecuteHook.Install(&run_with_redirector);
+    CommonDialogExecuteHook.Install(&RunWithRedirector);
     installed = true;
     return true;
   }
   // Only the framework's own hook procedure has a hook point to intercept.
-  if (CaptureDialogHookProcedure() != &open_dialog_hook) return false;
-  OpenDialogHookProc.Install(&centring_open_dialog_hook);
-  CommonDialogExecuteHook.Install(&run_on_active_monitor);
+  if (CaptureDialogHookProcedure() != &OpenDialogHook) return false;
+  OpenDialogHookProc.Install(&CentringOpenDialogHook);
+  CommonDialogExecuteHook.Install(&RunOnActiveMonitor);
   installed = hook_installed = true;
   return true;
 }

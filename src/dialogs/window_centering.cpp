@@ -10,7 +10,7 @@ void CenterWindowOnMonitor(HWND window, HMONITOR monitor) {
   RECT rect;
   if (!GetWindowRect(window, &rect)) return;
   const RECT& bounds = info.rcMonitor;
-  TScreenPoint origin = centered_origin({bounds.left, bounds.top, bounds.right, bounds.bottom},
+  TScreenPoint origin = CenteredOriginOf({bounds.left, bounds.top, bounds.right, bounds.bottom},
                                         rect.right - rect.left, rect.bottom - rect.top);
   SetWindowPos(window, nullptr, origin.X, origin.Y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -1,5 +1,5 @@
 #include "frame/guarded_host_call.h"
 
-#include "forms/fault_guard.h"
+#include "base/fault_guard.h"
 
-std::exception_ptr RunHostCall(const std::function<void()>& call) { return run_guarded(call); }
+std::exception_ptr RunHostCall(const std::function<void()>& call) { return RunGuarded(call); }

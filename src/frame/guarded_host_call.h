@@ -4,7 +4,7 @@
 // status would. The closing steps of the brackets above the call (EndModify, ProcessEnd, destroying
 // an iterator) therefore still run, and the host's process is not taken down by its own fault.
 //
-//   check_host(CallHost([&] { return primitive->BeginModify(); }));
+//   CheckHost(CallHost([&] { return primitive->BeginModify(); }));
 
 #include <exception>
 #include <functional>
@@ -15,11 +15,11 @@ std::exception_ptr RunHostCall(const std::function<void()>& call);
 
 template <class Call>
 auto CallHost(Call&& call) -> decltype(call()) {
-  using R = decltype(call());
-  if constexpr (std::is_void_v<R>) {
+  using TResult = decltype(call());
+  if constexpr (std::is_void_v<TResult>) {
     if (std::exception_ptr failed = RunHostCall(call)) std::rethrow_exception(failed);
   } else {
-    R result{};
+    TResult result{};
     if (std::exception_ptr failed = RunHostCall([&] { result = call(); })) std::rethrow_exception(failed);
     return result;
   }

@@ -13,7 +13,7 @@ namespace {
 
 // The bracket lines of the trace, shortened to "start", "end", "begin 3", "end 3", and the record
 // transfers between them as "read 3" / "write 3".
-std::vector<std::string> protocol(const THostResult& result) {
+std::vector<std::string> Protocol(const THostResult& result) {
   std::vector<std::string> out;
   for (const std::string& line : result.Trace) {
     auto handle_of = [&](size_t open) { return line.substr(open + 1, line.find(')', open) - open - 1); };
@@ -31,7 +31,7 @@ std::vector<std::string> protocol(const THostResult& result) {
   return out;
 }
 
-std::vector<std::string> bracketed(const std::vector<int>& handles) {
+std::vector<std::string> Bracketed(const std::vector<int>& handles) {
   std::vector<std::string> out = {"start"};
   for (int h : handles) {
     const std::string n = std::to_string(h);
@@ -42,22 +42,22 @@ std::vector<std::string> bracketed(const std::vector<int>& handles) {
 }
 
 // Only the protocol after the editor opened: opening reads the records too.
-std::vector<std::string> from_start(std::vector<std::string> lines) {
+std::vector<std::string> FromStart(std::vector<std::string> lines) {
   auto start = std::find(lines.begin(), lines.end(), "start");
   return std::vector<std::string>(start, lines.end());
 }
 
 TEST(WriteBack, OkWithoutEditsRewritesEveryPrimitiveInItsOwnBracketAndChangesNothing) {
-  THostCase host(case_name());
+  THostCase host(CaseName());
   // Pads and vias interleaved over two sizes: groups are written in the order they were formed.
   const std::string board =
-      board_text(true, pads(1, 118110) + vias(1, 157480) + pads(1, 157480) + vias(1, 118110) + pads(1, 118110));
-  THostResult result = host.run_editor(board,
+      BoardText(true, Pads(1, 118110) + Vias(1, 157480) + Pads(1, 157480) + Vias(1, 118110) + Pads(1, 118110));
+  THostResult result = host.RunEditor(board,
                                        "wait-window \"Hole Size Editor\"\n"
                                        "click OK\n"
                                        "wait-no-window \"Hole Size Editor\"\n");
-  expect_script_passed(result);
-  EXPECT_EQ(from_start(protocol(result)), bracketed({1, 5, 3, 2, 4}));
+  ExpectScriptPassed(result);
+  EXPECT_EQ(FromStart(Protocol(result)), Bracketed({1, 5, 3, 2, 4}));
   EXPECT_EQ(result.Saved, board);
   for (const std::string& line : result.Trace) {
     // A record write may report the hole size as changed, and nothing else.
@@ -68,9 +68,9 @@ TEST(WriteBack, OkWithoutEditsRewritesEveryPrimitiveInItsOwnBracketAndChangesNot
 }
 
 TEST(WriteBack, WithPadsExcludedAnEditChangesTheViasOnly) {
-  THostCase host(case_name());
-  const std::string board = board_text(false, pads(2, 10 * kMil) + vias(3, 10 * kMil) + pads(1, 20 * kMil));
-  THostResult result = host.run_editor(board,
+  THostCase host(CaseName());
+  const std::string board = BoardText(false, Pads(2, 10 * kMil) + Vias(3, 10 * kMil) + Pads(1, 20 * kMil));
+  THostResult result = host.RunEditor(board,
                                        "wait-window \"Hole Size Editor\"\n"
                                        "check Pads off\n"
                                        "expect-items @ListBox \"10.000 mil\"\n"
@@ -85,16 +85,16 @@ TEST(WriteBack, WithPadsExcludedAnEditChangesTheViasOnly) {
                                        "expect-items @ListBox \"10.000 mil\" \"14.000 mil\" \"20.000 mil\"\n"
                                        "click OK\n"
                                        "wait-no-window \"Hole Size Editor\"\n");
-  expect_script_passed(result);
-  std::map<int, TSavedHole> saved = saved_holes(result.Saved);
+  ExpectScriptPassed(result);
+  std::map<int, TSavedHole> saved = SavedHoles(result.Saved);
   EXPECT_EQ(saved[1], (TSavedHole{"pad", 10 * kMil}));
   EXPECT_EQ(saved[2], (TSavedHole{"pad", 10 * kMil}));
   EXPECT_EQ(saved[3], (TSavedHole{"via", 14 * kMil}));
   EXPECT_EQ(saved[5], (TSavedHole{"via", 14 * kMil}));
   EXPECT_EQ(saved[6], (TSavedHole{"pad", 20 * kMil}));
   // The unchanged pads were still rewritten, each in its bracket.
-  EXPECT_EQ(from_start(protocol(result)), bracketed({1, 2, 6, 3, 4, 5}));
-  EXPECT_EQ(lines_without_hole_sizes(result.Saved), lines_without_hole_sizes(board));
+  EXPECT_EQ(FromStart(Protocol(result)), Bracketed({1, 2, 6, 3, 4, 5}));
+  EXPECT_EQ(LinesWithoutHoleSizes(result.Saved), LinesWithoutHoleSizes(board));
 }
 
 // The editing script of the failure cases: one size edited, OK pressed; the write-back fails on the
@@ -116,16 +116,16 @@ const char kEditThenOkThenCancel[] =
     "wait-no-window \"Hole Size Editor\"\n";
 
 // The first pad keeps its new size; the others were never written.
-void expect_first_pad_written_only(const THostResult& result) {
-  std::map<int, TSavedHole> saved = saved_holes(result.Saved);
+void ExpectFirstPadWrittenOnly(const THostResult& result) {
+  std::map<int, TSavedHole> saved = SavedHoles(result.Saved);
   EXPECT_EQ(saved[1].Size, 11 * kMil);
   EXPECT_EQ(saved[2].Size, 10 * kMil);
   EXPECT_EQ(saved[3].Size, 10 * kMil);
-  EXPECT_EQ(result.trace_starting("IProcessLauncher.RunProcess(\"PCB:Zoom\"").size(), 1u);
+  EXPECT_EQ(result.TraceStarting("IProcessLauncher.RunProcess(\"PCB:Zoom\"").size(), 1u);
 }
 
 // The report file the host wrote, read back.
-std::string crash_report_of(const THostResult& result) {
+std::string CrashReportOf(const THostResult& result) {
   const std::string marker = "host: crash report written to ";
   size_t at = result.Output.find(marker);
   if (at == std::string::npos) return {};
@@ -138,42 +138,42 @@ std::string crash_report_of(const THostResult& result) {
 // A host failure during the write-back is severe: it goes to the host's exception handling with its
 // trimmed description; the process is still closed.
 TEST(WriteBack, AHostFailureDuringTheWriteBackClosesTheProcessAndGoesToTheHost) {
-  THostCase host(case_name());
-  const std::string board = board_text(false, pads(3, 10 * kMil));
-  THostResult result = host.run_editor(
+  THostCase host(CaseName());
+  const std::string board = BoardText(false, Pads(3, 10 * kMil));
+  THostResult result = host.RunEditor(
       board, kEditThenOkThenCancel,
       {L"--fail", L"IPCB_PrimitiveObject.BeginModify,2,0x80004005,Board is locked."});
-  expect_script_passed(result);
-  EXPECT_EQ(from_start(protocol(result)),
+  ExpectScriptPassed(result);
+  EXPECT_EQ(FromStart(Protocol(result)),
             (std::vector<std::string>{"start", "begin 1", "read 1", "write 1", "end 1", "begin 2", "end"}));
-  expect_first_pad_written_only(result);
-  EXPECT_TRUE(result.printed("host: exception: Board is locked at ")) << result.Output;
-  ASSERT_EQ(result.trace_starting("ClientAPI_HandleException(0)").size(), 1u);
-  EXPECT_NE(crash_report_of(result).find("Exception: EOleError\r\nMessage: Board is locked\r\n"), std::string::npos);
+  ExpectFirstPadWrittenOnly(result);
+  EXPECT_TRUE(result.Printed("host: exception: Board is locked at ")) << result.Output;
+  ASSERT_EQ(result.TraceStarting("ClientAPI_HandleException(0)").size(), 1u);
+  EXPECT_NE(CrashReportOf(result).find("Exception: EOleError\r\nMessage: Board is locked\r\n"), std::string::npos);
 }
 
 // A host that faults inside BeginModify: the fault becomes an exception at the call, so the process
 // is closed as for a failing status, the host stays alive and gets the report.
 TEST(WriteBack, AnAccessViolationInsideBeginModifyClosesTheProcessAndReachesTheHostWithAReport) {
-  THostCase host(case_name());
-  const std::string board = board_text(false, pads(3, 10 * kMil));
+  THostCase host(CaseName());
+  const std::string board = BoardText(false, Pads(3, 10 * kMil));
   THostResult result =
-      host.run_editor(board, kEditThenOkThenCancel, {L"--fault", L"IPCB_PrimitiveObject.BeginModify,2"});
-  expect_script_passed(result);
-  EXPECT_TRUE(result.printed("host: access violation injected in IPCB_PrimitiveObject.BeginModify")) << result.Output;
-  EXPECT_EQ(from_start(protocol(result)),
+      host.RunEditor(board, kEditThenOkThenCancel, {L"--fault", L"IPCB_PrimitiveObject.BeginModify,2"});
+  ExpectScriptPassed(result);
+  EXPECT_TRUE(result.Printed("host: access violation injected in IPCB_PrimitiveObject.BeginModify")) << result.Output;
+  EXPECT_EQ(FromStart(Protocol(result)),
             (std::vector<std::string>{"start", "begin 1", "read 1", "write 1", "end 1", "end"}));
-  expect_first_pad_written_only(result);
-  EXPECT_TRUE(result.printed("host: exception: Access violation at address ")) << result.Output;
-  std::vector<std::string> set = result.trace_starting("ClientAPI_SetErrorInfo(\"Access violation at address ");
+  ExpectFirstPadWrittenOnly(result);
+  EXPECT_TRUE(result.Printed("host: exception: Access violation at address ")) << result.Output;
+  std::vector<std::string> set = result.TraceStarting("ClientAPI_SetErrorInfo(\"Access violation at address ");
   ASSERT_EQ(set.size(), 1u) << result.Output;
-  ASSERT_EQ(result.trace_starting("ClientAPI_HandleException(0)").size(), 1u);
+  ASSERT_EQ(result.TraceStarting("ClientAPI_HandleException(0)").size(), 1u);
   // The handler's end leaves the host's error store cleared.
   auto handled = std::find(result.Trace.begin(), result.Trace.end(), "ClientAPI_HandleException(0) -> void");
   ASSERT_NE(handled, result.Trace.end());
   auto cleared = std::find(handled, result.Trace.end(), "ClientAPI_ClearErrorInfo() -> void");
   EXPECT_NE(cleared, result.Trace.end());
-  std::string report = crash_report_of(result);
+  std::string report = CrashReportOf(result);
   EXPECT_NE(report.find("Exception: EAccessViolation\r\n"), std::string::npos) << report;
   EXPECT_NE(report.find("Code: C0000005 (Access Violation)\r\n"), std::string::npos) << report;
   // The fault is the host's own: its address lies in the host executable.
@@ -183,9 +183,9 @@ TEST(WriteBack, AnAccessViolationInsideBeginModifyClosesTheProcessAndReachesTheH
 }
 
 TEST(WriteBack, ASecondOkAfterAFailureWritesEverythingAgain) {
-  THostCase host(case_name());
-  const std::string board = board_text(false, pads(2, 10 * kMil));
-  THostResult result = host.run_editor(
+  THostCase host(CaseName());
+  const std::string board = BoardText(false, Pads(2, 10 * kMil));
+  THostResult result = host.RunEditor(
       board,
       "wait-window \"Hole Size Editor\"\n"
       "click OK\n"
@@ -193,8 +193,8 @@ TEST(WriteBack, ASecondOkAfterAFailureWritesEverythingAgain) {
       "click OK\n"
       "wait-no-window \"Hole Size Editor\"\n",
       {L"--fail", L"IPCB_ServerInterface.GetPrimitiveInterface,2,0x80004005,Busy"});
-  expect_script_passed(result);
-  EXPECT_EQ(from_start(protocol(result)),
+  ExpectScriptPassed(result);
+  EXPECT_EQ(FromStart(Protocol(result)),
             (std::vector<std::string>{"start", "begin 1", "read 1", "write 1", "end 1", "end",  //
                                       "start", "begin 1", "read 1", "write 1", "end 1", "begin 2",
                                       "read 2", "write 2", "end 2", "end"}));
@@ -203,9 +203,9 @@ TEST(WriteBack, ASecondOkAfterAFailureWritesEverythingAgain) {
 
 // The write-back is one process, so the host's Edit > Undo (Alt+E, U) takes back every size at once.
 TEST(WriteBack, OneUndoInTheHostTakesBackTheWholeWriteBack) {
-  THostCase host(case_name());
-  const std::string board = board_text(true, pads(3, 118110) + vias(4, 157480) + pads(2, 157480));
-  THostResult result = host.run_editor(board,
+  THostCase host(CaseName());
+  const std::string board = BoardText(true, Pads(3, 118110) + Vias(4, 157480) + Pads(2, 157480));
+  THostResult result = host.RunEditor(board,
                                        "wait-window \"Hole Size Editor\"\n"
                                        "select @ListBox \"0.4000 mm\" ctrl\n"
                                        "click \"Edit...\"\n"
@@ -219,15 +219,15 @@ TEST(WriteBack, OneUndoInTheHostTakesBackTheWholeWriteBack) {
                                        "wait-window \"Tavrin Host\"\n"
                                        "key alt+e\n"
                                        "key u\n");
-  expect_script_passed(result);
-  EXPECT_EQ(result.trace_starting("Undo").size(), 1u);
+  ExpectScriptPassed(result);
+  EXPECT_EQ(result.TraceStarting("Undo").size(), 1u);
   EXPECT_EQ(result.Saved, board);
 }
 
 TEST(WriteBack, CancelWritesNothingYetAsksForTheRedrawWithItsOwnParameters) {
-  THostCase host(case_name());
-  const std::string board = board_text(true, pads(2, 118110) + vias(2, 157480));
-  THostResult result = host.run_editor(board,
+  THostCase host(CaseName());
+  const std::string board = BoardText(true, Pads(2, 118110) + Vias(2, 157480));
+  THostResult result = host.RunEditor(board,
                                        "wait-window \"Hole Size Editor\"\n"
                                        "click \"Edit...\"\n"
                                        "wait-window \"Edit Hole Size\"\n"
@@ -238,10 +238,10 @@ TEST(WriteBack, CancelWritesNothingYetAsksForTheRedrawWithItsOwnParameters) {
                                        "key escape\n"
                                        "wait-no-window \"Hole Size Editor\"\n",
                                        {L"--parameters", L"Zoom=Fit|Action=Other"});
-  expect_script_passed(result);
+  ExpectScriptPassed(result);
   EXPECT_EQ(result.Saved, board);
-  EXPECT_TRUE(result.trace_starting("IPCB_ServerInterface.ProcessStart").empty());
-  std::vector<std::string> zoom = result.trace_starting("IProcessLauncher.RunProcess(");
+  EXPECT_TRUE(result.TraceStarting("IPCB_ServerInterface.ProcessStart").empty());
+  std::vector<std::string> zoom = result.TraceStarting("IProcessLauncher.RunProcess(");
   ASSERT_EQ(zoom.size(), 1u);
   EXPECT_TRUE(zoom[0].starts_with("IProcessLauncher.RunProcess(\"PCB:Zoom\", \"Action=Redraw\", 256,"))
       << zoom[0];

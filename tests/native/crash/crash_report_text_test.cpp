@@ -19,7 +19,7 @@ TEST(CrashReportAddress, NamesTheModuleAndTheOffsetInsideItAndTheBareAddressElse
   EXPECT_EQ(DescribeCodeAddress(0x6E001234, {}), "0x6E001234");
 }
 
-TCrashReportFacts access_violation() {
+TCrashReportFacts AccessViolation() {
   TCrashReportFacts facts;
   facts.ExceptionClass = "EAccessViolation";
   facts.Message = "Access violation at address 6E001234. Write of address 00000000";
@@ -36,7 +36,7 @@ TCrashReportFacts access_violation() {
 }
 
 TEST(CrashReportText, WithDetailsListsTheStackFramesAndTheModules) {
-  TCrashReportFacts facts = access_violation();
+  TCrashReportFacts facts = AccessViolation();
   facts.WithDetails = true;
   EXPECT_EQ(ComposeCrashReportText(facts),
             "Tavrin crash report\r\n"
@@ -57,7 +57,7 @@ TEST(CrashReportText, WithDetailsListsTheStackFramesAndTheModules) {
 }
 
 TEST(CrashReportText, WithoutDetailsTheAddressIsStillNamedButStackAndModulesAreLeftOut) {
-  TCrashReportFacts facts = access_violation();
+  TCrashReportFacts facts = AccessViolation();
   facts.WithDetails = false;
   std::string text = ComposeCrashReportText(facts);
   EXPECT_NE(text.find("Address: Tavrin.dll+0x1234\r\n"), std::string::npos);

@@ -8,15 +8,20 @@
 namespace {
 
 // Classes of another module that share only the name with the host's failure classes.
-class eoleerror : public Exception {
-  TAVRIN_CLASS(eoleerror, Exception)
+// Its class name is all lower case.
+class EForeignOleError : public Exception {
  public:
   using Exception::Exception;
+  static const TClassInfo& StaticClass() {
+    static const TClassInfo info{"eoleerror", &Exception::StaticClass()};
+    return info;
+  }
+  const TClassInfo& ClassInfo() const override { return StaticClass(); }
 };
-class TForeignOleFailure : public eoleerror {
-  TAVRIN_CLASS(TForeignOleFailure, eoleerror)
+class TForeignOleFailure : public EForeignOleError {
+  TAVRIN_CLASS(TForeignOleFailure, EForeignOleError)
  public:
-  using eoleerror::eoleerror;
+  using EForeignOleError::EForeignOleError;
 };
 class EPtStgException : public Exception {
   TAVRIN_CLASS(EPtStgException, Exception)

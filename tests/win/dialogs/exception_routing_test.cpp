@@ -10,8 +10,8 @@
 #include "dialogs/exception_conversion.h"
 #include "dialogs/handler_end.h"
 #include "forms/errors.h"
-#include "forms/fault_guard.h"
-#include "forms/message_dialog.h"
+#include "base/fault_guard.h"
+#include "forms/dialogs/message_dialog.h"
 #include "tests/win/dialogs/test_host.h"
 
 namespace {
@@ -46,36 +46,36 @@ class ExceptionRouting : public ::testing::Test {
     RemoveApplicationExceptionEvent();
   }
 
-  TestHost host_;
+  TTestHost host_;
   std::vector<TShownBox> boxes_;
   int idle_ = 0;
 };
 
 TEST_F(ExceptionRouting, AnAccessViolationInAHandlerReachesTheHostWithAReportAndNoBox) {
-  std::exception_ptr fault = run_guarded([] { *nowhere = 1; });
+  std::exception_ptr fault = RunGuarded([] { *nowhere = 1; });
   ASSERT_TRUE(fault);
   Application->HandleException(nullptr, fault);
-  const TestExports& e = test_exports();
-  EXPECT_EQ(e.errorCalls, (std::vector<std::string>{"set", "handle 0", "clear"}));
+  const TTestExports& e = TestExportTable();
+  EXPECT_EQ(e.error_calls, (std::vector<std::string>{"set", "handle 0", "clear"}));
   EXPECT_TRUE(boxes_.empty());
 }
 
 TEST_F(ExceptionRouting, TheHostSeesTheAccessViolationsMessageReportAndAddressBeforeItHandlesIt) {
   uintptr_t fault_address = 0;
-  std::exception_ptr fault = run_guarded([] { *nowhere = 1; });
+  std::exception_ptr fault = RunGuarded([] { *nowhere = 1; });
   try {
     std::rethrow_exception(fault);
   } catch (EAccessViolation& av) {
     fault_address = av.Address();
     HandleApplicationException(nullptr, av);
   }
-  const TestExports& e = test_exports();
-  ASSERT_EQ(e.errorCalls, (std::vector<std::string>{"set", "handle 0"}));
-  std::string text = to_ansi(e.errorMessage);
+  const TTestExports& e = TestExportTable();
+  ASSERT_EQ(e.error_calls, (std::vector<std::string>{"set", "handle 0"}));
+  std::string text = ToAnsi(e.error_message);
   EXPECT_TRUE(text.starts_with("Access violation at address ")) << text;
   EXPECT_NE(text.find("Write of address 00000000"), std::string::npos) << text;
-  EXPECT_EQ(e.errorAddress, fault_address);
-  std::string crash = to_ansi(e.errorReport);
+  EXPECT_EQ(e.error_address, fault_address);
+  std::string crash = ToAnsi(e.error_report);
   EXPECT_NE(crash.find("Exception: EAccessViolation\r\n"), std::string::npos) << crash;
   EXPECT_NE(crash.find("Code: C0000005 (Access Violation)\r\n"), std::string::npos) << crash;
   // The fault happened in the test program's own code.
@@ -91,37 +91,37 @@ TEST_F(ExceptionRouting, AConversionErrorShowsErrorWithItsMessageUnchanged) {
   EXPECT_EQ(boxes_[0].Message, "'abc' is not a valid integer value");
   EXPECT_EQ(boxes_[1].Message, "Board is locked.");
   // Nothing for the host but the cleared store at the end of each handler.
-  EXPECT_EQ(test_exports().errorCalls, (std::vector<std::string>{"clear", "clear"}));
+  EXPECT_EQ(TestExportTable().error_calls, (std::vector<std::string>{"clear", "clear"}));
 }
 
 TEST_F(ExceptionRouting, AHostFailureIsSevereAndGoesToTheHostWithItsTrimmedDescription) {
   Application->HandleException(nullptr, std::make_exception_ptr(EOleError("Board is locked", E_FAIL)));
   EXPECT_TRUE(boxes_.empty());
-  EXPECT_EQ(test_exports().errorCalls, (std::vector<std::string>{"set", "handle 0", "clear"}));
+  EXPECT_EQ(TestExportTable().error_calls, (std::vector<std::string>{"set", "handle 0", "clear"}));
 }
 
 TEST_F(ExceptionRouting, AnOutOfMemoryFailureIsSevere) {
   Application->HandleException(nullptr, std::make_exception_ptr(std::bad_alloc()));
   EXPECT_TRUE(boxes_.empty());
-  EXPECT_EQ(test_exports().errorCalls, (std::vector<std::string>{"set", "handle 0", "clear"}));
+  EXPECT_EQ(TestExportTable().error_calls, (std::vector<std::string>{"set", "handle 0", "clear"}));
 }
 
 TEST_F(ExceptionRouting, TheHostBoundaryDescribesTheExceptionThenTheHandlerEndClearsTheStore) {
-  HRESULT status = host_guard([&] { throw Exception("No PCB server"); });
+  HRESULT status = HostGuard([&] { throw Exception("No PCB server"); });
   EXPECT_EQ(status, E_UNEXPECTED);
-  EXPECT_EQ(test_exports().errorCalls, (std::vector<std::string>{"set", "clear"}));
-  EXPECT_TRUE(test_exports().errorMessage.empty());
+  EXPECT_EQ(TestExportTable().error_calls, (std::vector<std::string>{"set", "clear"}));
+  EXPECT_TRUE(TestExportTable().error_message.empty());
 }
 
 TEST_F(ExceptionRouting, AnExceptionTheBoundaryConvertsIsInTheStoreWhileTheConversionRuns) {
-  ConversionHook ours = set_conversion_hook(nullptr);
-  set_conversion_hook([](const std::exception_ptr& caught) {
+  TConversionHook ours = SetConversionHook(nullptr);
+  SetConversionHook([](const std::exception_ptr& caught) {
     ReportCaughtException(caught);
-    test_exports().errorCalls.push_back("seen " + to_ansi(test_exports().errorMessage));
+    TestExportTable().error_calls.push_back("seen " + ToAnsi(TestExportTable().error_message));
   });
-  host_guard([] { throw EOleError("Board is locked", E_FAIL); });
-  set_conversion_hook(ours);
-  EXPECT_EQ(test_exports().errorCalls,
+  HostGuard([] { throw EOleError("Board is locked", E_FAIL); });
+  SetConversionHook(ours);
+  EXPECT_EQ(TestExportTable().error_calls,
             (std::vector<std::string>{"set", "seen Board is locked", "clear"}));
 }
 
@@ -130,9 +130,9 @@ TEST_F(ExceptionRouting, ARecordWithoutAnObjectIsNamedByItsCode) {
   record.Code = 0xC0000135;
   record.Address = 0x00401234;
   ReportExceptionRecord(record);
-  EXPECT_EQ(to_ansi(test_exports().errorMessage), "Error (C0000135)");
-  EXPECT_EQ(test_exports().errorAddress, 0x00401234u);
-  std::string crash = to_ansi(test_exports().errorReport);
+  EXPECT_EQ(ToAnsi(TestExportTable().error_message), "Error (C0000135)");
+  EXPECT_EQ(TestExportTable().error_address, 0x00401234u);
+  std::string crash = ToAnsi(TestExportTable().error_report);
   EXPECT_NE(crash.find("Exception: (no exception object)"), std::string::npos) << crash;
   EXPECT_NE(crash.find("Code: C0000135\r\n"), std::string::npos) << crash;
 }
@@ -142,7 +142,7 @@ TEST_F(ExceptionRouting, AProcessorFaultRecordGetsItsExceptionsMessage) {
   record.Code = 0xC0000094;
   record.Address = 0x00401000;
   ReportExceptionRecord(record);
-  EXPECT_EQ(to_ansi(test_exports().errorMessage), "External exception C0000094 at address 00401000");
+  EXPECT_EQ(ToAnsi(TestExportTable().error_message), "External exception C0000094 at address 00401000");
 }
 
 TEST_F(ExceptionRouting, AMappingThatFailsFallsBackToTheCodeName) {
@@ -152,13 +152,13 @@ TEST_F(ExceptionRouting, AMappingThatFailsFallsBackToTheCodeName) {
   ReportExceptionRecord(record, [](const TExceptionRecord&) -> std::unique_ptr<Exception> {
     throw Exception("mapping broke");
   });
-  EXPECT_EQ(to_ansi(test_exports().errorMessage), "Access Violation");
-  EXPECT_EQ(test_exports().errorAddress, 0x10u);
+  EXPECT_EQ(ToAnsi(TestExportTable().error_message), "Access Violation");
+  EXPECT_EQ(TestExportTable().error_address, 0x10u);
   ReportExceptionRecord(record, [](const TExceptionRecord&) -> std::unique_ptr<Exception> {
     *nowhere = 2;
     return nullptr;
   });
-  EXPECT_EQ(to_ansi(test_exports().errorMessage), "Access Violation");
+  EXPECT_EQ(ToAnsi(TestExportTable().error_message), "Access Violation");
 }
 
 TEST_F(ExceptionRouting, AnObjectOfTheRuntimeGivesItsMessageAndRaiseAddress) {
@@ -169,8 +169,8 @@ TEST_F(ExceptionRouting, AnObjectOfTheRuntimeGivesItsMessageAndRaiseAddress) {
   record.RaiseAddress = 0x00402000;
   record.Object = &error;
   ReportExceptionRecord(record);
-  EXPECT_EQ(to_ansi(test_exports().errorMessage), "List index out of bounds (7)");
-  EXPECT_EQ(test_exports().errorAddress, 0x00402000u);
+  EXPECT_EQ(ToAnsi(TestExportTable().error_message), "List index out of bounds (7)");
+  EXPECT_EQ(TestExportTable().error_address, 0x00402000u);
 }
 
 }  // namespace

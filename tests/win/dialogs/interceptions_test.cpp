@@ -19,26 +19,26 @@
 #include "forms/application.h"
 #include "forms/button.h"
 #include "forms/color.h"
-#include "forms/common_dialog.h"
+#include "forms/dialogs/common_dialog.h"
 #include "forms/component.h"
-#include "forms/font_dialog.h"
+#include "forms/dialogs/font_dialog.h"
 #include "forms/form.h"
-#include "forms/message_dialog.h"
-#include "forms/open_dialog.h"
+#include "forms/dialogs/message_dialog.h"
+#include "forms/dialogs/open_dialog.h"
 #include "tests/win/dialogs/dialog_fixture.h"
 
 namespace {
 
-BOOL CALLBACK add_monitor(HMONITOR monitor, HDC, LPRECT, LPARAM param) {
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM param) {
   MONITORINFO info{};
   info.cbSize = sizeof info;
   if (GetMonitorInfoW(monitor, &info)) reinterpret_cast<std::vector<RECT>*>(param)->push_back(info.rcMonitor);
   return TRUE;
 }
 
-std::vector<RECT> monitors() {
+std::vector<RECT> Monitors() {
   std::vector<RECT> found;
-  EnumDisplayMonitors(nullptr, nullptr, &add_monitor, reinterpret_cast<LPARAM>(&found));
+  EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 
@@ -47,13 +47,13 @@ class Interceptions : public DialogTest {
   // An active form in the top left corner of the last monitor (the second one when there are
   // two): centring on it, or on the primary monitor, differs from centring on its monitor.
   std::unique_ptr<TFixedDialog> ActiveFormInTheCorner() {
-    auto form = make<TFixedDialog>();
-    RECT last = monitors().back();
+    auto form = Make<TFixedDialog>();
+    RECT last = Monitors().back();
     form->SetBounds(last.left, last.top, form->Width(), form->Height());
     form->Show();
     SetForegroundWindow(form->Handle());
     SetActiveWindow(form->Handle());
-    pump();
+    Pump();
     return form;
   }
 };
@@ -62,37 +62,37 @@ struct THookState {
   bool showing, dialog_run, open_hook, font_hook, control, component, colour;
 };
 
-THookState hook_state() {
+THookState HookState() {
   return {ShowingChangedHook.Installed(),   CommonDialogExecuteHook.Installed(),
           OpenDialogHookProc.Installed(),   FontDialogHookProc.Installed(),
           ControlInsertedHook.Installed(),  ComponentInsertedHook.Installed(),
           ColorToTextHook.Installed()};
 }
 
-bool conversion_hooked() {
-  ConversionHook hook = set_conversion_hook(nullptr);
-  set_conversion_hook(hook);
+bool ConversionHooked() {
+  TConversionHook hook = SetConversionHook(nullptr);
+  SetConversionHook(hook);
   return hook != nullptr;
 }
 
-bool handler_end_hooked() {
-  HandlerEndHook hook = set_handler_end_hook(nullptr);
-  set_handler_end_hook(hook);
+bool HandlerEndHooked() {
+  THandlerEndHook hook = SetHandlerEndHook(nullptr);
+  SetHandlerEndHook(hook);
   return hook != nullptr;
 }
 
 TEST_F(Interceptions, LibraryStartInstallsThemAndLibraryEndRestoresEveryFrameworkRoutine) {
   StartDialogFramework();
   EXPECT_TRUE(InterceptionsInstalled());
-  THookState on = hook_state();
+  THookState on = HookState();
   EXPECT_TRUE(on.showing);
   EXPECT_TRUE(on.dialog_run);
   EXPECT_TRUE(on.font_hook);
   EXPECT_TRUE(on.control);
   EXPECT_TRUE(on.component);
   EXPECT_TRUE(on.colour);
-  EXPECT_TRUE(conversion_hooked());
-  EXPECT_TRUE(handler_end_hooked());
+  EXPECT_TRUE(ConversionHooked());
+  EXPECT_TRUE(HandlerEndHooked());
   EXPECT_TRUE(static_cast<bool>(Application->OnException));
   EXPECT_EQ(Application->HintWindowClass, &TNoShadowHintWindow::Create);
   ASSERT_NE(MessageDialogClass(), nullptr);
@@ -101,11 +101,11 @@ TEST_F(Interceptions, LibraryStartInstallsThemAndLibraryEndRestoresEveryFramewor
 
   EndDialogFramework();
   EXPECT_FALSE(InterceptionsInstalled());
-  THookState off = hook_state();
+  THookState off = HookState();
   EXPECT_FALSE(off.showing || off.dialog_run || off.open_hook || off.font_hook || off.control ||
                off.component || off.colour);
-  EXPECT_FALSE(conversion_hooked());
-  EXPECT_FALSE(handler_end_hooked());
+  EXPECT_FALSE(ConversionHooked());
+  EXPECT_FALSE(HandlerEndHooked());
   EXPECT_FALSE(static_cast<bool>(Application->OnException));
   EXPECT_EQ(Application->HintWindowClass, &THintWindow::Create);
   EXPECT_EQ(MessageDialogClass(), nullptr);
@@ -149,8 +149,8 @@ TEST_F(Interceptions, AControlInsertedIntoAFormWithHelpGetsTheHostsDialogFont) {
 }
 
 TEST_F(Interceptions, AComponentInsertedWhileTheHostTranslatesTakesTheLocaleFontUnlessTheHostPrescribesOne) {
-  test_exports().useSystemLocaleLanguage = 1;
-  test_exports().localeFace = L"Courier New";
+  TestExportTable().use_system_locale_language = 1;
+  TestExportTable().locale_face = L"Courier New";
   SetTranslationActive(true);
   std::unique_ptr<TFormWithHelp> form(make_form_without_layout<TFormWithHelp>(nullptr));
   InstallComponentInsertionFonts();
@@ -181,7 +181,7 @@ struct TDialogWatch {
   HWND Owner = nullptr;
   UINT_PTR Timer = 0;
 
-  static BOOL CALLBACK find(HWND window, LPARAM param) {
+  static BOOL CALLBACK Find(HWND window, LPARAM param) {
     wchar_t cls[64] = {};
     GetClassNameW(window, cls, 64);
     if (lstrcmpW(cls, L"#32770") == 0 && IsWindowVisible(window)) {
@@ -190,13 +190,13 @@ struct TDialogWatch {
     }
     return TRUE;
   }
-  static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     TDialogWatch* w = current;
     if (!w) return;
     if (HWND redirector = FindWindowW(L"TRedirectorWindow", nullptr))
       w->RedirectorVisible = w->RedirectorVisible || IsWindowVisible(redirector);
     HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), &find, reinterpret_cast<LPARAM>(&dialog));
+    EnumThreadWindows(GetCurrentThreadId(), &Find, reinterpret_cast<LPARAM>(&dialog));
     if (!dialog || w->Seen) return;
     w->Seen = true;
     GetWindowRect(dialog, &w->Dialog);
@@ -206,7 +206,7 @@ struct TDialogWatch {
   }
   TDialogWatch() {
     current = this;
-    Timer = SetTimer(nullptr, 0, 100, &tick);
+    Timer = SetTimer(nullptr, 0, 100, &Tick);
   }
   ~TDialogWatch() {
     KillTimer(nullptr, Timer);
@@ -214,14 +214,14 @@ struct TDialogWatch {
   }
 };
 
-RECT monitor_of(HWND window) {
+RECT MonitorOf(HWND window) {
   MONITORINFO info{};
   info.cbSize = sizeof info;
   GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info);
   return info.rcMonitor;
 }
 
-void expect_centred(const RECT& window, const RECT& monitor) {
+void ExpectCentred(const RECT& window, const RECT& monitor) {
   LONG width = window.right - window.left, height = window.bottom - window.top;
   EXPECT_EQ(window.left, (monitor.left + monitor.right - width) / 2);
   EXPECT_EQ(window.top, (monitor.top + monitor.bottom - height) / 2);
@@ -229,7 +229,7 @@ void expect_centred(const RECT& window, const RECT& monitor) {
 
 // The system's file dialog may still adjust its own frame after it was centred (its caption and
 // sizing grip): its centre stays within a few pixels of the monitor's.
-void expect_about_centred(const RECT& window, const RECT& monitor) {
+void ExpectAboutCentred(const RECT& window, const RECT& monitor) {
   EXPECT_NEAR((window.left + window.right) / 2, (monitor.left + monitor.right) / 2, 16);
   EXPECT_NEAR((window.top + window.bottom) / 2, (monitor.top + monitor.bottom) / 2, 16);
 }
@@ -243,7 +243,7 @@ TEST_F(Interceptions, OnTheNewPathAFileDialogOpensCentredOnTheActiveFormsMonitor
   RemoveStandardDialogPlacement();
   EXPECT_FALSE(accepted);
   ASSERT_TRUE(watch.Seen);
-  expect_about_centred(watch.Dialog, monitor_of(form->Handle()));
+  ExpectAboutCentred(watch.Dialog, MonitorOf(form->Handle()));
   EXPECT_FALSE(watch.RedirectorVisible);
   // The redirector owned the dialog, and the redirector is gone again.
   EXPECT_EQ(FindWindowW(L"TRedirectorWindow", nullptr), nullptr);
@@ -259,7 +259,7 @@ TEST_F(Interceptions, OnTheOlderPathAFileDialogOpensCentredOnTheActiveWindowsMon
   EXPECT_FALSE(accepted);
   ASSERT_TRUE(watch.Seen);
   EXPECT_EQ(watch.Owner, form->Handle());
-  expect_about_centred(watch.Dialog, monitor_of(form->Handle()));
+  ExpectAboutCentred(watch.Dialog, MonitorOf(form->Handle()));
 }
 
 TEST_F(Interceptions, TheFontDialogOpensCentredOnTheActiveWindowsMonitor) {
@@ -271,7 +271,7 @@ TEST_F(Interceptions, TheFontDialogOpensCentredOnTheActiveWindowsMonitor) {
   RemoveFontDialogPlacement();
   EXPECT_FALSE(accepted);
   ASSERT_TRUE(watch.Seen);
-  expect_centred(watch.Dialog, monitor_of(form->Handle()));
+  ExpectCentred(watch.Dialog, MonitorOf(form->Handle()));
 }
 
 // A message box asked for the screen's centre opens centred on the active window's monitor; with
@@ -291,7 +291,7 @@ TEST_F(Interceptions, AMessageBoxOpensCentredOnTheActiveWindowsMonitor) {
   box->ShowModal();
   Application->RemoveIdleHandler(id);
   RemoveMessageBoxPlacement();
-  expect_centred(shown, monitor_of(form->Handle()));
+  ExpectCentred(shown, MonitorOf(form->Handle()));
 }
 
 }  // namespace

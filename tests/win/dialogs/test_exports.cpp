@@ -7,37 +7,37 @@
 
 #include "tests/win/dialogs/test_host.h"
 
-TestExports& test_exports() {
-  static TestExports exports;
+TTestExports& TestExportTable() {
+  static TTestExports exports;
   return exports;
 }
 
 extern "C" {
 __declspec(dllexport) BYTE __stdcall ClientAPI_GetUseSystemLocaleLanguage() {
-  return test_exports().useSystemLocaleLanguage;
+  return TestExportTable().use_system_locale_language;
 }
 __declspec(dllexport) int32_t __stdcall ClientAPI_UpdateFont(LOGFONTW* font) {
-  ++test_exports().updateFontCalls;
-  const std::wstring& face = test_exports().localeFace;
+  ++TestExportTable().update_font_calls;
+  const std::wstring& face = TestExportTable().locale_face;
   if (face.empty() || !font) return 0;
   lstrcpynW(font->lfFaceName, face.c_str(), LF_FACESIZE);
   return 1;
 }
 __declspec(dllexport) void __stdcall ClientAPI_SetErrorInfo(BSTR message, BSTR report, DWORD address) {
-  TestExports& e = test_exports();
-  e.errorMessage = message ? message : L"";
-  e.errorReport = report ? report : L"";
-  e.errorAddress = address;
-  e.errorCalls.push_back("set");
+  TTestExports& e = TestExportTable();
+  e.error_message = message ? message : L"";
+  e.error_report = report ? report : L"";
+  e.error_address = address;
+  e.error_calls.push_back("set");
 }
 __declspec(dllexport) void __stdcall ClientAPI_ClearErrorInfo() {
-  TestExports& e = test_exports();
-  e.errorMessage.clear();
-  e.errorReport.clear();
-  e.errorAddress = 0;
-  e.errorCalls.push_back("clear");
+  TTestExports& e = TestExportTable();
+  e.error_message.clear();
+  e.error_report.clear();
+  e.error_address = 0;
+  e.error_calls.push_back("clear");
 }
 __declspec(dllexport) void __stdcall ClientAPI_HandleException(int32_t reserved) {
-  test_exports().errorCalls.push_back("handle " + std::to_string(reserved));
+  TestExportTable().error_calls.push_back("handle " + std::to_string(reserved));
 }
 }

@@ -12,24 +12,24 @@
 namespace pcbtest {
 namespace {
 
-using BoardFileTest = PcbTest;
+using TBoardFileTest = PcbTest;
 
-std::wstring sample(const char* name) {
-  return to_wide(std::string(TAVRIN_SAMPLE_BOARDS) + "/" + name);
+std::wstring Sample(const char* name) {
+  return ToWide(std::string(TAVRIN_SAMPLE_BOARDS) + "/" + name);
 }
 
-TEST_F(BoardFileTest, SampleBoardsSurviveALoadAndASaveByteForByte) {
+TEST_F(TBoardFileTest, SampleBoardsSurviveALoadAndASaveByteForByte) {
   for (const char* name : {"small-metric.json", "small-imperial.json"}) {
     SCOPED_TRACE(name);
     std::string error;
-    ASSERT_TRUE(open_board_file(sample(name), &error)) << error;
-    EXPECT_EQ(saved_board(), read_file(sample(name)));
+    ASSERT_TRUE(OpenBoardFile(Sample(name), &error)) << error;
+    EXPECT_EQ(SavedBoard(), ReadFileText(Sample(name)));
   }
 }
 
-TEST_F(BoardFileTest, EveryKindOfFieldSurvivesTheRoundTrip) {
+TEST_F(TBoardFileTest, EveryKindOfFieldSurvivesTheRoundTrip) {
   const std::string canonical =
-      board_text({"{\"kind\": \"arc\", \"handle\": 1, \"flags\": 3, \"layer\": 57, \"x\": -5, "
+      BoardText({"{\"kind\": \"arc\", \"handle\": 1, \"flags\": 3, \"layer\": 57, \"x\": -5, "
                   "\"y\": 6, \"radius\": 100, "
                   "\"startAngle\": 0.1, \"endAngle\": 359.9}",
                   "{\"kind\": \"pad\", \"handle\": 2, \"layer\": 16842792, \"x\": 1, \"y\": 2, "
@@ -52,17 +52,17 @@ TEST_F(BoardFileTest, EveryKindOfFieldSurvivesTheRoundTrip) {
                   "20, \"width\": 3}",
                   "{\"kind\": \"fill\", \"handle\": 10, \"x\": 0, \"y\": 0, \"rotation\": 45}"});
   std::string error;
-  ASSERT_TRUE(open_board_text(canonical, &error)) << error;
-  const std::string saved = saved_board();
+  ASSERT_TRUE(OpenBoardText(canonical, &error)) << error;
+  const std::string saved = SavedBoard();
   EXPECT_EQ(saved, canonical);
-  ASSERT_TRUE(open_board_text(saved, &error)) << error;
-  EXPECT_EQ(saved_board(), saved);
+  ASSERT_TRUE(OpenBoardText(saved, &error)) << error;
+  EXPECT_EQ(SavedBoard(), saved);
 }
 
-TEST_F(BoardFileTest, CoordinatesMayBeGivenWithAUnit) {
+TEST_F(TBoardFileTest, CoordinatesMayBeGivenWithAUnit) {
   std::string error;
-  ASSERT_TRUE(open_board_text(
-      board_text(
+  ASSERT_TRUE(OpenBoardText(
+      BoardText(
           {"{\"kind\": \"pad\", \"handle\": 1, \"x\": \"1mil\", \"y\": \"-2.54mm\", \"holeSize\": "
            "\"0.8mm\"}",
            "{\"kind\": \"via\", \"handle\": 2, \"x\": 0, \"y\": 0, \"holeSize\": \"31.5mil\"}"}),
@@ -70,21 +70,21 @@ TEST_F(BoardFileTest, CoordinatesMayBeGivenWithAUnit) {
       << error;
   EXPECT_EQ(GetObjectHoleSize(1), 314961);
   EXPECT_EQ(GetObjectHoleSize(2), 315000);
-  const std::string saved = saved_board();
+  const std::string saved = SavedBoard();
   EXPECT_NE(saved.find("\"x\": 10000, \"y\": -1000000, \"holeSize\": 314961"), std::string::npos)
       << saved;
 }
 
-struct BadFile {
+struct TBadFile {
   const char* what;
   std::string text;
   std::string error;  // after "<file>:"
 };
 
-TEST_F(BoardFileTest, ABadFileIsRefusedWithFileLineAndFieldAndNothingIsHalfLoaded) {
+TEST_F(TBoardFileTest, ABadFileIsRefusedWithFileLineAndFieldAndNothingIsHalfLoaded) {
   const std::string head =
       "{\"format\": \"dralith-board\", \"version\": 1, \"board\": {\"unit\": 0},\n";
-  const BadFile cases[] = {
+  const TBadFile cases[] = {
       {"syntax", head + "\"primitives\": [\n{\"kind\": \"pad\" \"handle\": 1}]}",
        "3: primitives[0]: expected '}'"},
       {"missing field",
@@ -95,22 +95,22 @@ TEST_F(BoardFileTest, ABadFileIsRefusedWithFileLineAndFieldAndNothingIsHalfLoade
               "\"holeSize\": true}]}",
        "4: primitives[0].holeSize: expected an integer"},
       {"duplicate handle",
-       head + "\"primitives\": [\n" + via_json(5, 1) + ",\n" + pad_json(5, 1) + "]}",
+       head + "\"primitives\": [\n" + ViaJson(5, 1) + ",\n" + PadJson(5, 1) + "]}",
        "4: primitives[1].handle: duplicate handle 5 (first at line 3)"},
-      {"out of range", head + "\"primitives\": [\n" + via_json(1, 1, ", \"f13\": 256") + "]}",
+      {"out of range", head + "\"primitives\": [\n" + ViaJson(1, 1, ", \"f13\": 256") + "]}",
        "3: primitives[0].f13: value 256 out of range 0..255"},
       {"coordinate out of range",
        head + "\"primitives\": [\n{\"kind\": \"track\", \"handle\": 1, \"x\": 0, \"y\": 0, \"x2\": "
               "\"60000mm\"}]}",
        "3: primitives[0].x2: \"60000mm\" is no coordinate"},
       {"text too long",
-       head + "\"primitives\": [\n" + pad_json(1, 1, ", \"f21\": \"123456789012345678901\"") + "]}",
+       head + "\"primitives\": [\n" + PadJson(1, 1, ", \"f21\": \"123456789012345678901\"") + "]}",
        "3: primitives[0].f21: text longer than 20 characters"},
-      {"unknown field", head + "\"primitives\": [\n" + pad_json(1, 1, ", \"hole\": 5") + "]}",
+      {"unknown field", head + "\"primitives\": [\n" + PadJson(1, 1, ", \"hole\": 5") + "]}",
        "3: primitives[0].hole: unknown field"},
       {"unknown kind", head + "\"primitives\": [\n{\"kind\": \"wire\", \"handle\": 1}]}",
        "3: primitives[0].kind: expected one of"},
-      {"handle zero", head + "\"primitives\": [\n" + pad_json(0, 1) + "]}",
+      {"handle zero", head + "\"primitives\": [\n" + PadJson(0, 1) + "]}",
        "3: primitives[0].handle: value 0 out of range 1..4294967295"},
       {"missing unit", "{\"format\": \"dralith-board\", \"version\": 1,\n\"board\": {}}",
        "2: board.unit: missing field"},
@@ -120,29 +120,29 @@ TEST_F(BoardFileTest, ABadFileIsRefusedWithFileLineAndFieldAndNothingIsHalfLoade
        "2: layers[0].nextLayer: value 90 out of range 0..82"},
       {"wrong format", "{\"format\": \"other\", \"version\": 1}",
        "1: format: expected \"dralith-board\""},
-      {"truncated", head + "\"primitives\": [\n" + pad_json(1, 1),
+      {"truncated", head + "\"primitives\": [\n" + PadJson(1, 1),
        "3: primitives[0]: unexpected end of file"},
       {"trailing text", head + "\"layerPairs\": []} x",
        "2: layerPairs: text after the end of the board"},
       {"duplicate section", head + "\"board\": {\"unit\": 1}}", "2: board: field given twice"},
   };
-  ASSERT_TRUE(open_board_text(board_text({pad_json(9, 4242)})));
-  const std::string good = saved_board();
-  for (const BadFile& c : cases) {
+  ASSERT_TRUE(OpenBoardText(BoardText({PadJson(9, 4242)})));
+  const std::string good = SavedBoard();
+  for (const TBadFile& c : cases) {
     SCOPED_TRACE(c.what);
     std::string error;
-    EXPECT_FALSE(open_board_text(c.text, &error));
+    EXPECT_FALSE(OpenBoardText(c.text, &error));
     const size_t colon = error.find(".json:");
     ASSERT_NE(colon, std::string::npos) << error;
     EXPECT_EQ(error.substr(colon + 6, c.error.size()), c.error) << error;
-    EXPECT_EQ(saved_board(), good);
+    EXPECT_EQ(SavedBoard(), good);
     EXPECT_EQ(GetObjectHoleSize(9), 4242);
   }
 }
 
-TEST_F(BoardFileTest, AMissingFileIsRefused) {
+TEST_F(TBoardFileTest, AMissingFileIsRefused) {
   std::string error;
-  EXPECT_FALSE(open_board_file(L"C:\\no\\such\\board.json", &error));
+  EXPECT_FALSE(OpenBoardFile(L"C:\\no\\such\\board.json", &error));
   EXPECT_NE(error.find("cannot be opened"), std::string::npos) << error;
 }
 

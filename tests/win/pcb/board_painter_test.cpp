@@ -9,12 +9,12 @@
 namespace pcbtest {
 namespace {
 
-using PainterTest = PcbTest;
+using TPainterTest = PcbTest;
 
-TEST_F(PainterTest, APadIsDrawnWithItsHoleInTheMiddle) {
-  ASSERT_TRUE(open_board_text(
-      board_text({pad_json(1, 100000, ", \"stack\": [[1, 1, 200000, 200000, 0, 0]]")})));
-  auto paint = reinterpret_cast<HostKitPcb_PaintProc>(dralith_proc("HostKitPcb_Paint"));
+TEST_F(TPainterTest, APadIsDrawnWithItsHoleInTheMiddle) {
+  ASSERT_TRUE(OpenBoardText(
+      BoardText({PadJson(1, 100000, ", \"stack\": [[1, 1, 200000, 200000, 0, 0]]")})));
+  auto paint = reinterpret_cast<HostKitPcb_PaintProc>(DralithProc("HostKitPcb_Paint"));
   ASSERT_NE(paint, nullptr);
   HDC screen = GetDC(nullptr);
   HDC dc = CreateCompatibleDC(screen);
