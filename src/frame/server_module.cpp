@@ -6,6 +6,7 @@
 #include "base/check_host.h"
 #include "base/exceptions.h"
 #include "base/host_guard.h"
+#include "frame/guarded_host_call.h"
 #include "frame/plugin_application.h"
 #include "frame/slots.h"
 
@@ -38,7 +39,7 @@ void TServerModule::Initialize(IClient* client, const std::wstring& name) {
   AfterRegisterCommands();
   if (client) {
     HWND window = nullptr;
-    CheckHost(client->GetApplicationHandle(&window));
+    CheckHost(CallHost([&] { return client->GetApplicationHandle(&window); }));
     AdoptHostApplicationWindow(window);
   }
 }
@@ -71,7 +72,7 @@ TComPtr<IServerDocument> TServerModule::CreateDocument(DWORD kind, DWORD source,
 
 void TServerModule::DestroyDocument(IServerDocument* document) {
   if (!document) return;
-  CheckHost(document->BeforeDestroy());
+  CheckHost(CallHost([&] { return document->BeforeDestroy(); }));
   auto at = std::find_if(documents_.begin(), documents_.end(),
                          [&](const TComPtr<IServerDocument>& d) { return d.get() == document; });
   if (at != documents_.end()) documents_.erase(at);
