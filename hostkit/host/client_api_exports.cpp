@@ -11,6 +11,7 @@
 #include <string>
 
 #include "base/text_convert.h"
+#include "error_store.h"
 #include "faults.h"
 #include "host_client.h"
 #include "host_state.h"
@@ -213,12 +214,17 @@ HOST_EXPORT void __stdcall ClientAPI_SetErrorInfo(BSTR message, BSTR report, DWO
   wsprintfA(where, "0x%08X", static_cast<unsigned>(address));
   TraceLine("ClientAPI_SetErrorInfo(" + TraceText(message) + ", " + TraceText(report) + ", " +
             where + ") -> void");
+  StoreErrorInfo(message ? message : L"", report ? report : L"", address);
 }
 
-HOST_EXPORT void __stdcall ClientAPI_ClearErrorInfo() { TraceLine("ClientAPI_ClearErrorInfo() -> void"); }
+HOST_EXPORT void __stdcall ClientAPI_ClearErrorInfo() {
+  TraceLine("ClientAPI_ClearErrorInfo() -> void");
+  ClearStoredErrorInfo();
+}
 
 HOST_EXPORT void __stdcall ClientAPI_HandleException(int32_t reserved) {
   TraceLine("ClientAPI_HandleException(" + std::to_string(reserved) + ") -> void");
+  HandleStoredException();
 }
 
 HOST_EXPORT void __stdcall ClientAPI_BeginCursor(int32_t cursor) {

@@ -8,6 +8,7 @@
 #include "base/bstr.h"
 #include "base/com_ptr.h"
 #include "base/text_convert.h"
+#include "host_report.h"
 
 namespace {
 std::vector<TFaultRule> rules;
@@ -27,6 +28,11 @@ void LeaveErrorInfo(const std::string& description) {
   TComPtr<IErrorInfo> info = create.TryQuery<IErrorInfo>(IID_IErrorInfo);
   SetErrorInfo(0, info.get());
 }
+
+// Read through a volatile, so the compiler cannot see that the write goes nowhere.
+int* volatile g_invalid_address = reinterpret_cast<int*>(0x10);
+
+[[gnu::noinline]] void FaultHere() { *g_invalid_address = 0x1234; }
 }  // namespace
 
 bool ParseFaultRule(const std::string& text, TFaultRule& rule) {
@@ -50,6 +56,21 @@ bool ParseFaultRule(const std::string& text, TFaultRule& rule) {
   return true;
 }
 
+bool ParseAccessViolationRule(const std::string& text, TFaultRule& rule) {
+  size_t comma = text.find(',');
+  if (comma == std::string::npos || comma == 0) return false;
+  std::string call = text.substr(comma + 1);
+  char* end = nullptr;
+  long n = std::strtol(call.c_str(), &end, 10);
+  if (call.empty() || *end || n < 0) return false;
+  rule.Operation = text.substr(0, comma);
+  rule.Call = static_cast<int>(n);
+  rule.Status = S_OK;
+  rule.Description.clear();
+  rule.AccessViolation = true;
+  return true;
+}
+
 void AddFaultRule(const TFaultRule& rule) { rules.push_back(rule); }
 
 HRESULT InjectedFault(const std::string& operation) {
@@ -61,6 +82,10 @@ HRESULT InjectedFault(const std::string& operation) {
     if (!named && !wildcard) continue;
     int count = named ? n : any;
     if (rule.Call == 0 || rule.Call == count) {
+      if (rule.AccessViolation) {
+        HostReport("access violation injected in " + operation);
+        FaultHere();
+      }
       LeaveErrorInfo(rule.Description);
       return rule.Status;
     }

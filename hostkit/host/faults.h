@@ -13,12 +13,17 @@ struct TFaultRule {
   int Call = 1;           // the n-th call (1-based) of that operation; 0: every call
   HRESULT Status = E_FAIL;
   std::string Description;  // left as error information when not empty
+  // The call does not answer at all: it faults with an access violation inside the host.
+  bool AccessViolation = false;
 };
 
 // "OPERATION,N,STATUS[,DESCRIPTION]"; false when the text does not read so.
 bool ParseFaultRule(const std::string& text, TFaultRule& rule);
+// "OPERATION,N": the n-th call of the operation faults with an access violation.
+bool ParseAccessViolationRule(const std::string& text, TFaultRule& rule);
 
 void AddFaultRule(const TFaultRule& rule);
 // Counts one call of the operation and answers the status chosen for it (0: proceed). A failing
-// answer also sets or clears the thread's error information.
+// answer also sets or clears the thread's error information. A rule for an access violation
+// writes to an invalid address right here, inside the host's operation.
 HRESULT InjectedFault(const std::string& operation);

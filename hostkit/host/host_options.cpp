@@ -19,6 +19,7 @@ const char kHostUsage[] =
     "  --settings FILE        the host kit's settings file (default TavrinHost.ini beside the exe)\n"
     "  --fail OP,N,STATUS[,DESCRIPTION]\n"
     "                         the N-th call of OP (\"*\": of any operation; N 0: every call) fails\n"
+    "  --fault OP,N           the N-th call of OP faults with an access violation inside the host\n"
     "  --remove-export NAME   hide an export of the host or of the PCB module from GetProcAddress\n"
     "  --board FILE           open a board file in the PCB module\n"
     "  --save FILE            save the board after the command\n"
@@ -96,6 +97,14 @@ bool ParseHostOptions(const std::vector<std::wstring>& arguments, THostOptions& 
       TFaultRule rule;
       if (!ParseFaultRule(ToAnsi(v), rule)) {
         error = "--fail needs OP,N,STATUS[,DESCRIPTION]";
+        return false;
+      }
+      options.Faults.push_back(rule);
+    } else if (a == L"--fault") {
+      if (!value(v)) return false;
+      TFaultRule rule;
+      if (!ParseAccessViolationRule(ToAnsi(v), rule)) {
+        error = "--fault needs OP,N";
         return false;
       }
       options.Faults.push_back(rule);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "base/object.h"
 
@@ -51,10 +52,14 @@ class EExternal : public Exception {
       : Exception(std::move(message)), code_(code), address_(address) {}
   uint32_t Code() const { return code_; }
   uintptr_t Address() const { return address_; }
+  // The call stack at the fault (the fault address first), as far as it could be read.
+  const std::vector<uintptr_t>& Stack() const { return stack_; }
+  void SetStack(std::vector<uintptr_t> stack) { stack_ = std::move(stack); }
 
  private:
   uint32_t code_;
   uintptr_t address_;
+  std::vector<uintptr_t> stack_;
 };
 
 class EAccessViolation : public EExternal {
@@ -72,4 +77,42 @@ class EOleError : public Exception {
 
  private:
   int32_t status_;
+};
+
+// The memory manager failed: out of memory, or a pointer it does not own.
+class EHeapException : public Exception {
+  TAVRIN_CLASS(EHeapException, Exception)
+ public:
+  using Exception::Exception;
+};
+
+class EOutOfMemory : public EHeapException {
+  TAVRIN_CLASS(EOutOfMemory, EHeapException)
+ public:
+  using EHeapException::EHeapException;
+};
+
+// A failed operating-system call, with the system's error code.
+class EOSError : public Exception {
+  TAVRIN_CLASS(EOSError, Exception)
+ public:
+  EOSError(std::string message, uint32_t error_code)
+      : Exception(std::move(message)), error_code_(error_code) {}
+  uint32_t ErrorCode() const { return error_code_; }
+
+ private:
+  uint32_t error_code_;
+};
+
+// A string list was used with an index or an operation it cannot take.
+class EStringListError : public Exception {
+  TAVRIN_CLASS(EStringListError, Exception)
+ public:
+  using Exception::Exception;
+};
+
+class EThread : public Exception {
+  TAVRIN_CLASS(EThread, Exception)
+ public:
+  using Exception::Exception;
 };

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "base/exceptions.h"
+#include "base/stack_scan.h"
 
 // The guard frame, laid out by TavrinFaultCall below: the chain record the system walks, then
 // what the recovery needs.
@@ -32,10 +33,14 @@ extern "C" EXCEPTION_DISPOSITION TavrinFaultHandler(EXCEPTION_RECORD* record, vo
     g->out->AccessKind = static_cast<uint32_t>(record->ExceptionInformation[0]);
     g->out->AccessAddress = record->ExceptionInformation[1];
   }
+  // The stack is read now: the recovery below gives the faulting frames up.
+  TFaultRecord* out = g->out;
+  out->Stack[0] = out->Address;
+  out->StackDepth = 1 + static_cast<uint32_t>(ScanStackForReturnAddresses(
+                            context->Esp, out->Stack + 1, TFaultRecord::kMaxStack - 1));
   // Frames registered inside the guard are unwound, then execution resumes at the recovery
   // label with the registers the guard saved. Jumping there (rather than asking the system to
   // continue) also recovers from faults that are marked as not continuable.
-  (void)context;
   RtlUnwind(frame, nullptr, record, nullptr);
   TavrinFaultResume(g);
 }
@@ -122,11 +127,15 @@ std::exception_ptr FaultException(const TFaultRecord& fault) {
     // "read of" reads better capitalised after the full stop.
     for (char* c = text; *c; ++c)
       if (c[0] == '.' && c[1] == ' ' && c[2] >= 'a' && c[2] <= 'z') c[2] = char(c[2] - 'a' + 'A');
-    return std::make_exception_ptr(EAccessViolation(text, fault.Code, fault.Address));
+    EAccessViolation error(text, fault.Code, fault.Address);
+    error.SetStack(std::vector<uintptr_t>(fault.Stack, fault.Stack + fault.StackDepth));
+    return std::make_exception_ptr(error);
   }
   std::snprintf(text, sizeof text, "External exception %08X at address %08X", unsigned(fault.Code),
                 unsigned(fault.Address));
-  return std::make_exception_ptr(EExternal(text, fault.Code, fault.Address));
+  EExternal error(text, fault.Code, fault.Address);
+  error.SetStack(std::vector<uintptr_t>(fault.Stack, fault.Stack + fault.StackDepth));
+  return std::make_exception_ptr(error);
 }
 
 std::exception_ptr RunGuarded(const std::function<void()>& fn) {

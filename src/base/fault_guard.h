@@ -14,6 +14,10 @@ struct TFaultRecord {
   // For an access violation: 0 read, 1 write, 8 execute, and the address accessed.
   uint32_t AccessKind = 0;
   uintptr_t AccessAddress = 0;
+  // The fault address, then the return addresses found on the stack at the fault.
+  static constexpr uint32_t kMaxStack = 32;
+  uintptr_t Stack[kMaxStack] = {};
+  uint32_t StackDepth = 0;
 };
 
 // nullptr when fn returned normally, else the exception it raised or the fault turned into one.

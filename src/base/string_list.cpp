@@ -4,7 +4,7 @@
 #include "base/exceptions.h"
 
 void ThrowListIndexError(int index) {
-  throw Exception("List index out of bounds (" + std::to_string(index) + ")");
+  throw EStringListError("List index out of bounds (" + std::to_string(index) + ")");
 }
 
 int TStrings::IndexOf(std::string_view text) const {

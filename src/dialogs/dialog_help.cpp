@@ -5,6 +5,7 @@
 #include "dialogs/form_with_help.h"
 #include "forms/win_control.h"
 #include "frame/client_services.h"
+#include "frame/guarded_host_call.h"
 #include "frame/locations.h"
 
 namespace {
@@ -26,10 +27,12 @@ void OfferHelpKeyToHost(WORD key, TShiftState shift) {
   if (!GetClient()) return;
   TComPtr<IClientUiManager> manager = GetUiManager();
   BYTE handled = 0;
-  CheckHost(manager->OfferKey(key, shift.Contains(ssAlt) ? kHostTruth : 0,
-                               shift.Contains(ssShift) ? kHostTruth : 0,
-                               shift.Contains(ssCtrl) ? kHostTruth : 0, &handled));
-  if (handled) CheckHost(manager->AfterKeyHandled());
+  CheckHost(CallHost([&] {
+    return manager->OfferKey(key, shift.Contains(ssAlt) ? kHostTruth : 0,
+                             shift.Contains(ssShift) ? kHostTruth : 0,
+                             shift.Contains(ssCtrl) ? kHostTruth : 0, &handled);
+  }));
+  if (handled) CheckHost(CallHost([&] { return manager->AfterKeyHandled(); }));
 }
 
 void ShowWhatsThisPopup(TFormWithHelp& form, HWND window, POINT position) {

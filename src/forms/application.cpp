@@ -1,7 +1,9 @@
 #include "forms/application.h"
 
 #include <algorithm>
+#include <new>
 
+#include "base/host_guard.h"
 #include "base/text_convert.h"
 #include "forms/control.h"
 #include "base/fault_guard.h"
@@ -108,6 +110,10 @@ void TApplication::HandleException(TObject* sender, std::exception_ptr error) {
     } catch (Exception& e) {
       if (OnException) OnException(sender, e);
       else ShowException(e);
+    } catch (const std::bad_alloc&) {
+      EOutOfMemory wrapped("Out of memory");
+      if (OnException) OnException(sender, wrapped);
+      else ShowException(wrapped);
     } catch (const std::exception& e) {
       Exception wrapped(e.what());
       if (OnException) OnException(sender, wrapped);
@@ -120,6 +126,7 @@ void TApplication::HandleException(TObject* sender, std::exception_ptr error) {
   });
   // The exception handling itself failed: there is nowhere left to report it.
   (void)failed;
+  ExceptionHandlerFinished();
 }
 
 void TApplication::HandleException(TObject* sender) { HandleException(sender, std::current_exception()); }

@@ -3,6 +3,7 @@
 #include "base/bstr.h"
 #include "base/check_host.h"
 #include "base/exceptions.h"
+#include "frame/guarded_host_call.h"
 #include "hostapi/i_process_launcher.h"
 #include "frame/slots.h"
 
@@ -10,7 +11,8 @@ TComPtr<IClient> GetClient() { return TComPtr<IClient>(ClientSlot); }
 
 TComPtr<IServerView> GetCurrentView() {
   TComPtr<IServerView> view;
-  if (TComPtr<IClient> client = GetClient()) CheckHost(client->GetCurrentView(view.Put()));
+  if (TComPtr<IClient> client = GetClient())
+    CheckHost(CallHost([&] { return client->GetCurrentView(view.Put()); }));
   return view;
 }
 
@@ -20,18 +22,22 @@ void RunHostProcess(const std::string& process_name, char* parameters, int32_t b
   if (!client) return;
   TComPtr<IProcessLauncher> launcher = client.TryQuery<IProcessLauncher>(IID_IProcessLauncher);
   if (!launcher) throw Exception("Interface not supported");
-  CheckHost(launcher->RunProcess(process_name.c_str(), parameters, buffer_size, view));
+  CheckHost(CallHost([&] {
+    return launcher->RunProcess(process_name.c_str(), parameters, buffer_size, view);
+  }));
 }
 
 HWND HostMainWindow() {
   HWND window = nullptr;
-  if (TComPtr<IClient> client = GetClient()) CheckHost(client->HostMainWindow(&window));
+  if (TComPtr<IClient> client = GetClient())
+    CheckHost(CallHost([&] { return client->HostMainWindow(&window); }));
   return window;
 }
 
 HWND HostApplicationWindow() {
   HWND window = nullptr;
-  if (TComPtr<IClient> client = GetClient()) CheckHost(client->GetApplicationHandle(&window));
+  if (TComPtr<IClient> client = GetClient())
+    CheckHost(CallHost([&] { return client->GetApplicationHandle(&window); }));
   return window;
 }
 
@@ -39,7 +45,7 @@ TComPtr<IClientUiManager> GetUiManager() {
   TComPtr<IClient> client = GetClient();
   if (!client) throw Exception("No host client");
   TComPtr<IClientUiManager> manager;
-  CheckHost(client->GetUiManager(manager.Put()));
+  CheckHost(CallHost([&] { return client->GetUiManager(manager.Put()); }));
   if (!manager) throw Exception("The host gave no user-interface manager");
   return manager;
 }
@@ -48,27 +54,29 @@ void SetStatusText(int32_t panel, const std::wstring& text) {
   if (!ClientSlot) return;
   TComPtr<IClientUiManager> manager = GetUiManager();
   TUniqueBstr value(text);
-  CheckHost(manager->SetStatusText(panel, value.get()));
+  CheckHost(CallHost([&] { return manager->SetStatusText(panel, value.get()); }));
 }
 
 TComPtr<IServerModule> GetServerModule(const std::wstring& server_name) {
   TComPtr<IServerModule> module;
   if (TComPtr<IClient> client = GetClient()) {
     TUniqueBstr name(server_name);
-    CheckHost(client->GetServerModule(name.get(), module.Put()));
+    CheckHost(CallHost([&] { return client->GetServerModule(name.get(), module.Put()); }));
   }
   return module;
 }
 
 TComPtr<ISettingsService> GetSettingsService() {
   TComPtr<ISettingsService> service;
-  if (TComPtr<IClient> client = GetClient()) CheckHost(client->GetSettingsService(service.Put()));
+  if (TComPtr<IClient> client = GetClient())
+    CheckHost(CallHost([&] { return client->GetSettingsService(service.Put()); }));
   return service;
 }
 
 bool HostIsShuttingDown() {
   BYTE answer = 0;
-  if (TComPtr<IClient> client = GetClient()) CheckHost(client->IsShuttingDown(&answer));
+  if (TComPtr<IClient> client = GetClient())
+    CheckHost(CallHost([&] { return client->IsShuttingDown(&answer); }));
   return answer != 0;
 }
 
@@ -76,7 +84,7 @@ std::wstring FileForHelpAlias(const std::wstring& alias) {
   TComPtr<IClient> client = GetClient();
   if (!client) return {};
   TUniqueBstr name(alias), file;
-  CheckHost(client->FileForHelpAlias(name.get(), file.Put()));
+  CheckHost(CallHost([&] { return client->FileForHelpAlias(name.get(), file.Put()); }));
   return file.Wide();
 }
 
@@ -88,7 +96,9 @@ THostDialogFont QueryDialogFont(uint32_t kind) {
   TUniqueBstr name;
   int32_t size = 0;
   DWORD colour = 0;
-  CheckHost(client->QueryDialogFont(kind, &exists, name.Put(), &size, &style, &colour, &charset));
+  CheckHost(CallHost([&] {
+    return client->QueryDialogFont(kind, &exists, name.Put(), &size, &style, &colour, &charset);
+  }));
   font.Exists = exists != 0;
   font.Name = name.Wide();
   font.Size = size;

@@ -6,6 +6,7 @@
 #include "base/exceptions.h"
 #include "base/host_guard.h"
 #include "frame/client_services.h"
+#include "frame/guarded_host_call.h"
 #include "frame/slots.h"
 
 int CompareCommandNames(std::string_view a, std::string_view b) {
@@ -49,7 +50,7 @@ HRESULT __stdcall TCommandLauncher::LaunchCommand(const char* command, char* par
     entry->Handler(view, parameters);
     if (!ClientSlot) throw Exception("There is no host client to update after the command");
     if (TComPtr<IServerView> current = GetCurrentView()) {
-      CheckHost(current->UpdateAfterCommand());
+      CheckHost(CallHost([&] { return current->UpdateAfterCommand(); }));
     } else {
       for (int32_t panel = 1; panel <= 3; ++panel) SetStatusText(panel, L"");
     }

@@ -7,6 +7,7 @@
 #include "base/exceptions.h"
 #include "base/host_guard.h"
 #include "frame/document_options_view.h"
+#include "frame/guarded_host_call.h"
 #include "frame/options_page.h"
 #include "frame/plugin_application.h"
 #include "frame/slots.h"
@@ -40,7 +41,7 @@ void TServerModule::Initialize(IClient* client, const std::wstring& name) {
   AfterRegisterCommands();
   if (client) {
     HWND window = nullptr;
-    CheckHost(client->GetApplicationHandle(&window));
+    CheckHost(CallHost([&] { return client->GetApplicationHandle(&window); }));
     AdoptHostApplicationWindow(window);
   }
 }
@@ -73,7 +74,7 @@ TComPtr<IServerDocument> TServerModule::CreateDocument(DWORD kind, DWORD source,
 
 void TServerModule::DestroyDocument(IServerDocument* document) {
   if (!document) return;
-  CheckHost(document->BeforeDestroy());
+  CheckHost(CallHost([&] { return document->BeforeDestroy(); }));
   auto at = std::find_if(documents_.begin(), documents_.end(),
                          [&](const TComPtr<IServerDocument>& d) { return d.get() == document; });
   if (at != documents_.end()) documents_.erase(at);

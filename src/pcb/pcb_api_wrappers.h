@@ -4,10 +4,12 @@
 // it was found and returns the export's result unchanged; when it was not found it returns a fixed
 // default without touching any argument. The default is 0, which makes a missing query read as a
 // success that left the caller's variables as they were; six exports whose callers must see a
-// missing export as a failure default to 1.
+// missing export as a failure default to 1. A processor fault inside an export raises an
+// EExternal-derived exception at the call (guarded_host_call.h).
 
 #include <cstdint>
 
+#include "frame/guarded_host_call.h"
 #include "hostapi/pcb_api.h"
 #include "pcb/pcb_api_binding.h"
 
@@ -23,7 +25,8 @@ struct TExport<Slot, R(TAVRIN_PCBAPI*)(A...), Ensure> {
     if constexpr (Ensure) EnsurePcbApiBound();
     auto entry = reinterpret_cast<R(TAVRIN_PCBAPI*)(A...)>(PcbApiEntry(Slot));
     if (!entry) return static_cast<R>(Default);
-    return entry(args...);
+    // A fault inside the PCB module becomes an exception here.
+    return CallHost([&] { return entry(args...); });
   }
 };
 

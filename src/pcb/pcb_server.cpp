@@ -5,6 +5,7 @@
 #include "base/exceptions.h"
 #include "base/scope_guard.h"
 #include "frame/client_services.h"
+#include "frame/guarded_host_call.h"
 #include "hostapi/i_client.h"
 #include "hostapi/i_server_module.h"
 #include "pcb/pad_via_records.h"
@@ -16,7 +17,7 @@ void GetPcbServerInterface(TComPtr<IPCB_ServerInterface>& server) {
   if (!client) return;
   TUniqueBstr name(L"PCB");
   TComPtr<IServerModule> module;
-  CheckHost(client->GetServerModule(name.get(), module.Put()));
+  CheckHost(CallHost([&] { return client->GetServerModule(name.get(), module.Put()); }));
   if (!module) return;
   server = module.TryQuery<IPCB_ServerInterface>(IID_IPCB_ServerInterface);
 }
@@ -33,16 +34,24 @@ bool GetPrimitiveInterface(IPCB_ServerInterface* server, uint32_t handle, const 
   primitive.reset();
   BYTE found = 0;
   TComPtr<IUnknown> result;
-  CheckHost(server->GetPrimitiveInterface(handle, &iid, result.Put(), &found));
+  CheckHost(CallHost([&] { return server->GetPrimitiveInterface(handle, &iid, result.Put(), &found); }));
   if (!found || !result) return false;
   primitive = std::move(result);
   return true;
 }
 
-void ProcessStart(IPCB_ServerInterface* server) { CheckHost(server->ProcessStart()); }
-void ProcessEnd(IPCB_ServerInterface* server) { CheckHost(server->ProcessEnd()); }
-void BeginModify(IPCB_PrimitiveObject* primitive) { CheckHost(primitive->BeginModify()); }
-void EndModify(IPCB_PrimitiveObject* primitive) { CheckHost(primitive->EndModify()); }
+void ProcessStart(IPCB_ServerInterface* server) {
+  CheckHost(CallHost([&] { return server->ProcessStart(); }));
+}
+void ProcessEnd(IPCB_ServerInterface* server) {
+  CheckHost(CallHost([&] { return server->ProcessEnd(); }));
+}
+void BeginModify(IPCB_PrimitiveObject* primitive) {
+  CheckHost(CallHost([&] { return primitive->BeginModify(); }));
+}
+void EndModify(IPCB_PrimitiveObject* primitive) {
+  CheckHost(CallHost([&] { return primitive->EndModify(); }));
+}
 
 bool ModifyPrimitive(uint32_t handle, const std::function<void()>& change) {
   TComPtr<IUnknown> found;

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
 #include "editor_case.h"
 
 namespace {
@@ -93,40 +97,89 @@ TEST(WriteBack, WithPadsExcludedAnEditChangesTheViasOnly) {
   EXPECT_EQ(LinesWithoutHoleSizes(result.Saved), LinesWithoutHoleSizes(board));
 }
 
-// A failing modification stops the write-back; the process is still closed, the error is shown
-// (in the application's message box, captioned with its title) and the editor stays open, so the
-// user can cancel or try again.
-TEST(WriteBack, AFailureDuringTheWriteBackClosesTheProcessShowsTheErrorAndKeepsTheDialog) {
-  THostCase host(CaseName());
-  const std::string board = BoardText(false, Pads(3, 10 * kMil));
-  THostResult result = host.RunEditor(
-      board,
-      "wait-window \"Hole Size Editor\"\n"
-      "click \"Edit...\"\n"
-      "wait-window \"Edit Hole Size\"\n"
-      "set-text @Edit \"11mil\"\n"
-      "key enter\n"
-      "wait-window \"Hole Size Editor\"\n"
-      "click OK\n"
-      "wait-window \"Tavrin\"\n"
-      "print-controls\n"
-      "click OK\n"
-      "wait-no-window \"Tavrin\"\n"
-      "wait-window \"Hole Size Editor\"\n"
-      "expect-items @ListBox \"11.000 mil\"\n"
-      "click Cancel\n"
-      "wait-no-window \"Hole Size Editor\"\n",
-      {L"--fail", L"IPCB_PrimitiveObject.BeginModify,2,0x80004005,Board is locked"});
-  ExpectScriptPassed(result);
-  EXPECT_TRUE(result.Printed("Board is locked")) << result.Output;
-  EXPECT_EQ(FromStart(Protocol(result)),
-            (std::vector<std::string>{"start", "begin 1", "read 1", "write 1", "end 1", "begin 2", "end"}));
-  // The first pad keeps its new size; the others were never written.
+// The editing script of the failure cases: one size edited, OK pressed; the write-back fails on the
+// second pad, the host gets the failure (no box of the plug-in's), and the editor stays open with
+// the edit, so the user can cancel or try again.
+const char kEditThenOkThenCancel[] =
+    "wait-window \"Hole Size Editor\"\n"
+    "click \"Edit...\"\n"
+    "wait-window \"Edit Hole Size\"\n"
+    "set-text @Edit \"11mil\"\n"
+    "key enter\n"
+    "wait-window \"Hole Size Editor\"\n"
+    "click OK\n"
+    "wait-window \"Hole Size Editor\"\n"
+    "expect-items @ListBox \"11.000 mil\"\n"
+    "wait-no-window \"Error\"\n"
+    "wait-no-window \"Tavrin\"\n"
+    "click Cancel\n"
+    "wait-no-window \"Hole Size Editor\"\n";
+
+// The first pad keeps its new size; the others were never written.
+void ExpectFirstPadWrittenOnly(const THostResult& result) {
   std::map<int, TSavedHole> saved = SavedHoles(result.Saved);
   EXPECT_EQ(saved[1].Size, 11 * kMil);
   EXPECT_EQ(saved[2].Size, 10 * kMil);
   EXPECT_EQ(saved[3].Size, 10 * kMil);
   EXPECT_EQ(result.TraceStarting("IProcessLauncher.RunProcess(\"PCB:Zoom\"").size(), 1u);
+}
+
+// The report file the host wrote, read back.
+std::string CrashReportOf(const THostResult& result) {
+  const std::string marker = "host: crash report written to ";
+  size_t at = result.Output.find(marker);
+  if (at == std::string::npos) return {};
+  size_t end = result.Output.find_first_of("\r\n", at);
+  std::string path = result.Output.substr(at + marker.size(), end - at - marker.size());
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// A host failure during the write-back is severe: it goes to the host's exception handling with its
+// trimmed description; the process is still closed.
+TEST(WriteBack, AHostFailureDuringTheWriteBackClosesTheProcessAndGoesToTheHost) {
+  THostCase host(CaseName());
+  const std::string board = BoardText(false, Pads(3, 10 * kMil));
+  THostResult result = host.RunEditor(
+      board, kEditThenOkThenCancel,
+      {L"--fail", L"IPCB_PrimitiveObject.BeginModify,2,0x80004005,Board is locked."});
+  ExpectScriptPassed(result);
+  EXPECT_EQ(FromStart(Protocol(result)),
+            (std::vector<std::string>{"start", "begin 1", "read 1", "write 1", "end 1", "begin 2", "end"}));
+  ExpectFirstPadWrittenOnly(result);
+  EXPECT_TRUE(result.Printed("host: exception: Board is locked at ")) << result.Output;
+  ASSERT_EQ(result.TraceStarting("ClientAPI_HandleException(0)").size(), 1u);
+  EXPECT_NE(CrashReportOf(result).find("Exception: EOleError\r\nMessage: Board is locked\r\n"), std::string::npos);
+}
+
+// A host that faults inside BeginModify: the fault becomes an exception at the call, so the process
+// is closed as for a failing status, the host stays alive and gets the report.
+TEST(WriteBack, AnAccessViolationInsideBeginModifyClosesTheProcessAndReachesTheHostWithAReport) {
+  THostCase host(CaseName());
+  const std::string board = BoardText(false, Pads(3, 10 * kMil));
+  THostResult result =
+      host.RunEditor(board, kEditThenOkThenCancel, {L"--fault", L"IPCB_PrimitiveObject.BeginModify,2"});
+  ExpectScriptPassed(result);
+  EXPECT_TRUE(result.Printed("host: access violation injected in IPCB_PrimitiveObject.BeginModify")) << result.Output;
+  EXPECT_EQ(FromStart(Protocol(result)),
+            (std::vector<std::string>{"start", "begin 1", "read 1", "write 1", "end 1", "end"}));
+  ExpectFirstPadWrittenOnly(result);
+  EXPECT_TRUE(result.Printed("host: exception: Access violation at address ")) << result.Output;
+  std::vector<std::string> set = result.TraceStarting("ClientAPI_SetErrorInfo(\"Access violation at address ");
+  ASSERT_EQ(set.size(), 1u) << result.Output;
+  ASSERT_EQ(result.TraceStarting("ClientAPI_HandleException(0)").size(), 1u);
+  // The handler's end leaves the host's error store cleared.
+  auto handled = std::find(result.Trace.begin(), result.Trace.end(), "ClientAPI_HandleException(0) -> void");
+  ASSERT_NE(handled, result.Trace.end());
+  auto cleared = std::find(handled, result.Trace.end(), "ClientAPI_ClearErrorInfo() -> void");
+  EXPECT_NE(cleared, result.Trace.end());
+  std::string report = CrashReportOf(result);
+  EXPECT_NE(report.find("Exception: EAccessViolation\r\n"), std::string::npos) << report;
+  EXPECT_NE(report.find("Code: C0000005 (Access Violation)\r\n"), std::string::npos) << report;
+  // The fault is the host's own: its address lies in the host executable.
+  EXPECT_NE(report.find("Address: TavrinHost.exe+0x"), std::string::npos) << report;
+  EXPECT_NE(report.find("Modules:\r\n"), std::string::npos) << report;
+  EXPECT_NE(report.find(" Tavrin.dll\r\n"), std::string::npos) << report;
 }
 
 TEST(WriteBack, ASecondOkAfterAFailureWritesEverythingAgain) {
@@ -135,8 +188,6 @@ TEST(WriteBack, ASecondOkAfterAFailureWritesEverythingAgain) {
   THostResult result = host.RunEditor(
       board,
       "wait-window \"Hole Size Editor\"\n"
-      "click OK\n"
-      "wait-window \"Tavrin\"\n"
       "click OK\n"
       "wait-window \"Hole Size Editor\"\n"
       "click OK\n"

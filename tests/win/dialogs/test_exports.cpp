@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "tests/win/dialogs/test_host.h"
 
 TTestExports& TestExportTable() {
@@ -20,5 +22,22 @@ __declspec(dllexport) int32_t __stdcall ClientAPI_UpdateFont(LOGFONTW* font) {
   if (face.empty() || !font) return 0;
   lstrcpynW(font->lfFaceName, face.c_str(), LF_FACESIZE);
   return 1;
+}
+__declspec(dllexport) void __stdcall ClientAPI_SetErrorInfo(BSTR message, BSTR report, DWORD address) {
+  TTestExports& e = TestExportTable();
+  e.error_message = message ? message : L"";
+  e.error_report = report ? report : L"";
+  e.error_address = address;
+  e.error_calls.push_back("set");
+}
+__declspec(dllexport) void __stdcall ClientAPI_ClearErrorInfo() {
+  TTestExports& e = TestExportTable();
+  e.error_message.clear();
+  e.error_report.clear();
+  e.error_address = 0;
+  e.error_calls.push_back("clear");
+}
+__declspec(dllexport) void __stdcall ClientAPI_HandleException(int32_t reserved) {
+  TestExportTable().error_calls.push_back("handle " + std::to_string(reserved));
 }
 }

@@ -70,6 +70,12 @@ struct TTestExports {
   // it changes nothing and answers 0.
   std::wstring locale_face;
   int update_font_calls = 0;
+  // The host's error store as the exports saw it, and one line per call in call order:
+  // "set", "clear", "handle 0".
+  std::wstring error_message;
+  std::wstring error_report;
+  DWORD error_address = 0;
+  std::vector<std::string> error_calls;
 };
 TTestExports& TestExportTable();
 
