@@ -12,6 +12,7 @@
 #include "base/fault_guard.h"
 #include "frame/client_services.h"
 #include "frame/delayed_destroyer.h"
+#include "frame/guarded_host_call.h"
 #include "frame/library_steps.h"
 #include "frame/require_out.h"
 #include "frame/slots.h"
@@ -110,7 +111,7 @@ HRESULT __stdcall TExternalForm::Attach() {
     int left = form_->Left(), top = form_->Top();
     if (holder_) {
       HWND window = nullptr;
-      CheckHost(holder_->GetParentWindow(&window));
+      CheckHost(CallHost([&] { return holder_->GetParentWindow(&window); }));
       form_->SetParentWindow(window);
       form_->SetVisible(true);
     } else {
