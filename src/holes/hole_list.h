@@ -57,8 +57,14 @@ class THoleList : public TObject {
     std::unordered_map<TCoord, std::vector<int>*> by_size;
   };
   TextIndex& index_for(bool imperial);
+  // Groups by the text of their NewSize in the current unit, so that a change or a count touches
+  // only the groups it concerns. Made afresh after the unit changed.
+  std::unordered_map<std::string, std::vector<int>>& new_index() const;
 
   HoleBoard& board_;
   std::vector<std::unique_ptr<THole>> groups_;
   TextIndex index_[2];
+  mutable std::unordered_map<std::string, std::vector<int>> new_index_;
+  mutable bool new_index_built_ = false;
+  mutable bool new_index_imperial_ = false;
 };

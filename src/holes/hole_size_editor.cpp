@@ -107,22 +107,26 @@ void THoleSizeEditor::RefreshList() {
   const bool imperial = IsImperial();
   PadHoles->Imperial = imperial;
   ViaHoles->Imperial = imperial;
-  // One repaint for the whole rebuild instead of one per added or moved item.
-  SourceList->BeginUpdate();
-  auto end_update = on_scope_exit([this] { SourceList->EndUpdate(); });
+  // The labels are made and ordered in memory and reach the list box in one go: done on the list
+  // box's items, every addition and exchange would cost window messages and the order a quadratic
+  // number of them.
+  TStringList labels;
+  auto free_labels = on_scope_exit([&labels] {
+    for (int i = 0; i < labels.Count(); ++i) delete labels.GetObject(i);
+  });
+  if (PadsCheckBox->Checked()) PadHoles->AddLabels(labels, imperial);
+  if (ViasCheckBox->Checked()) ViaHoles->AddLabels(labels, imperial);
+  SortHoleLabels(labels);
   FreeItemObjects();
-  TStrings* items = SourceList->Items();
-  items->Clear();
-  if (PadsCheckBox->Checked()) PadHoles->AddLabels(*items, imperial);
-  if (ViasCheckBox->Checked()) ViaHoles->AddLabels(*items, imperial);
-  SortHoleLabels(*items);
+  SourceList->AssignItems(labels);
+  // The list box holds the objects now.
+  for (int i = 0; i < labels.Count(); ++i) labels.PutObject(i, nullptr);
 }
 
 void THoleSizeEditor::UpdateDescription() {
   if (!PadHoles || !ViaHoles) return;
   int pads = 0, vias = 0;
-  for (int i = 0, n = SourceList->Items()->Count(); i < n; ++i) {
-    if (!SourceList->Selected(i)) continue;
+  for (int i : SourceList->SelectedIndices()) {
     const TCoord value = item_value(i);
     pads += PadHoles->CountHoles(value);
     vias += ViaHoles->CountHoles(value);
@@ -175,8 +179,7 @@ void THoleSizeEditor::EditButtonClick(TObject*) {
   const TCoord size = edit->State();
 
   std::vector<TCoord> selected;
-  for (int i = 0; i < items->Count(); ++i)
-    if (SourceList->Selected(i)) selected.push_back(item_value(i));
+  for (int i : SourceList->SelectedIndices()) selected.push_back(item_value(i));
   for (TCoord value : selected) {
     if (PadsCheckBox->Checked()) PadHoles->ChangeSize(value, size);
     if (ViasCheckBox->Checked()) ViaHoles->ChangeSize(value, size);

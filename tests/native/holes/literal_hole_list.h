@@ -4,9 +4,11 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
+#include "base/ascii.h"
 #include "holes/hole_labels.h"
 #include "pcb/coord.h"
 
@@ -21,10 +23,22 @@ struct LiteralGroup {
 
 class LiteralHoleList {
  public:
+  // SameCoordText, with each size's text formatted once: the texts are a pure function of size and
+  // unit, and thousands of groups would otherwise make the plain searches take minutes.
+  bool same(TCoord a, TCoord b, bool in_imperial) const {
+    return ascii_iequals(text(a, in_imperial), text(b, in_imperial));
+  }
+  const std::string& text(TCoord size, bool in_imperial) const {
+    auto& memo = texts_[in_imperial];
+    auto found = memo.find(size);
+    if (found == memo.end()) found = memo.emplace(size, FormatCoordForMatch(size, in_imperial)).first;
+    return found->second;
+  }
+
   void AddHole(uint8_t kind, TCoord size, uint32_t handle) {
     bool found = false;
     for (auto& group : groups) {
-      if (SameCoordText(group.initial, size, imperial)) {
+      if (same(group.initial, size, imperial)) {
         group.handles.push_back(handle);
         found = true;
       }
@@ -33,12 +47,12 @@ class LiteralHoleList {
   }
   void ChangeSize(TCoord old_size, TCoord new_size) {
     for (auto& group : groups)
-      if (SameCoordText(group.new_size, old_size, imperial)) group.new_size = new_size;
+      if (same(group.new_size, old_size, imperial)) group.new_size = new_size;
   }
   int CountHoles(TCoord size) const {
     int count = 0;
     for (const auto& group : groups)
-      if (SameCoordText(group.new_size, size, imperial)) count += static_cast<int>(group.handles.size());
+      if (same(group.new_size, size, imperial)) count += static_cast<int>(group.handles.size());
     return count;
   }
   void AddLabels(std::vector<std::pair<std::string, TCoord>>& items, bool label_imperial) const {
@@ -52,6 +66,9 @@ class LiteralHoleList {
 
   std::vector<LiteralGroup> groups;
   bool imperial = false;
+
+ private:
+  mutable std::unordered_map<TCoord, std::string> texts_[2];
 };
 
 }  // namespace holes_test
