@@ -15,6 +15,8 @@ Editor::Editor() {
   HMODULE host = GetModuleHandleA(nullptr);
   trace_ = reinterpret_cast<HostKitTraceProc>(
       reinterpret_cast<void*>(GetProcAddress(host, "HostKit_Trace")));
+  tracing_ = reinterpret_cast<HostKitTracingProc>(
+      reinterpret_cast<void*>(GetProcAddress(host, "HostKit_Tracing")));
   fault_ = reinterpret_cast<HostKitInjectedFaultProc>(
       reinterpret_cast<void*>(GetProcAddress(host, "HostKit_InjectedFault")));
 }

@@ -4,6 +4,7 @@
 // link to the host's trace and fault injection.
 
 #include <windows.h>
+#include <x86intrin.h>
 
 #include <cstdint>
 #include <memory>
@@ -55,13 +56,22 @@ class Editor {
   int violations() const { return violations_; }
   bool in_process() const { return process_depth_ > 0; }
 
-  // Host link.
-  bool tracing() const { return trace_ != nullptr; }
+  // Host link. Lines are made only while the host writes a trace.
+  bool tracing() const { return trace_ != nullptr && (!tracing_ || tracing_() != 0); }
   void trace(const std::string& line) const;
   // The status the host's fault injection chose for this call, 0 to proceed.
   int32_t fault(const char* operation) const;
   void count_call() { ++calls_; }
   uint32_t calls() const { return calls_; }
+  // Time spent inside the module's operations, in time-stamp ticks: an operation clocks in on
+  // entry and out when its trace line is done (or skipped). Nested clock-ins count once.
+  void clock_in() {
+    if (clock_depth_++ == 0) clock_start_ = __rdtsc();
+  }
+  void clock_out() {
+    if (clock_depth_ > 0 && --clock_depth_ == 0) call_ticks_ += __rdtsc() - clock_start_;
+  }
+  uint64_t call_ticks() const { return call_ticks_; }
   void violation(const std::string& what);
 
  private:
@@ -96,6 +106,10 @@ class Editor {
   int violations_ = 0;
 
   void(__stdcall* trace_)(const char*) = nullptr;
+  int32_t(__stdcall* tracing_)() = nullptr;
+  int clock_depth_ = 0;
+  uint64_t clock_start_ = 0;
+  uint64_t call_ticks_ = 0;
   int32_t(__stdcall* fault_)(const char*) = nullptr;
   uint32_t calls_ = 0;
 };

@@ -6,13 +6,18 @@
 
 int32_t enter_call(const char* name) {
   Editor& editor = Editor::get();
+  editor.clock_in();
   editor.count_call();
   return editor.fault(name);
 }
 
 void trace_call(const char* name, const std::string& args, int64_t result,
                 const std::vector<const char*>* changed, bool injected) {
-  const Editor& editor = Editor::get();
+  Editor& editor = Editor::get();
+  struct ClockOut {
+    Editor& editor;
+    ~ClockOut() { editor.clock_out(); }
+  } clock_out{editor};
   if (!editor.tracing()) return;
   std::string line = std::string(name) + "(" + args + ") = " + std::to_string(result);
   if (injected) line += " (injected)";
@@ -27,8 +32,13 @@ void trace_call(const char* name, const std::string& args, int64_t result,
 
 int32_t transfer_primitive(ExportId id, uint8_t readFlag, uint32_t handle,
                            std::initializer_list<FieldRef> refs) {
+  Editor::get().clock_in();
+  struct ClockOut {
+    ~ClockOut() { Editor::get().clock_out(); }
+  } clock_out;
   const ExportSpec& desc = export_spec(id);
-  const std::string args = std::to_string(readFlag) + ", " + std::to_string(handle);
+  const std::string args =
+      Editor::get().tracing() ? std::to_string(readFlag) + ", " + std::to_string(handle) : std::string();
   if (int32_t injected = enter_call(desc.name)) {
     trace_call(desc.name, args, injected, nullptr, true);
     return injected;

@@ -28,12 +28,17 @@ std::string hex(HRESULT status) {
 }
 
 // Asks the host's fault injection about one interface operation and writes its trace line.
-HRESULT server_call(const std::string& operation, const std::string& args,
-                    HRESULT (*body)(uint32_t), uint32_t handle) {
+// The trace shows the handle as the argument of a primitive's operation; a process takes none.
+HRESULT server_call(const char* operation, HRESULT (*body)(uint32_t), uint32_t handle,
+                    bool primitive = true) {
   Editor& editor = Editor::get();
-  const int32_t injected = editor.fault(operation.c_str());
+  editor.clock_in();
+  const int32_t injected = editor.fault(operation);
   const HRESULT status = injected ? injected : body(handle);
-  editor.trace(operation + "(" + args + ") = " + hex(status) + (injected ? " (injected)" : ""));
+  if (editor.tracing())
+    editor.trace(std::string(operation) + "(" + (primitive ? std::to_string(handle) : std::string()) + ") = " +
+                 hex(status) + (injected ? " (injected)" : ""));
+  editor.clock_out();
   return status;
 }
 
@@ -189,7 +194,7 @@ class PrimitiveObject final : public Counted<IPCB_PrimitiveObject> {
 
   HRESULT __stdcall BeginModify() override {
     return server_call(
-        "IPCB_PrimitiveObject.BeginModify", std::to_string(handle_),
+        "IPCB_PrimitiveObject.BeginModify",
         [](uint32_t h) -> HRESULT {
           Editor::get().begin_modify(h);
           return S_OK;
@@ -198,7 +203,7 @@ class PrimitiveObject final : public Counted<IPCB_PrimitiveObject> {
   }
   HRESULT __stdcall EndModify() override {
     return server_call(
-        "IPCB_PrimitiveObject.EndModify", std::to_string(handle_),
+        "IPCB_PrimitiveObject.EndModify",
         [](uint32_t h) -> HRESULT {
           Editor::get().end_modify(h);
           return S_OK;
@@ -389,11 +394,12 @@ class PcbServer final : public Counted<IServerModule, IPCB_ServerInterface> {
 
   HRESULT __stdcall GetPrimitiveInterface(DWORD handle, const GUID* iid, IUnknown** primitive,
                                           BYTE* found) override {
-    const std::string operation = "IPCB_ServerInterface.GetPrimitiveInterface";
+    const char* operation = "IPCB_ServerInterface.GetPrimitiveInterface";
     Editor& editor = Editor::get();
+    editor.clock_in();
     if (primitive) *primitive = nullptr;
     if (found) *found = 0;
-    const int32_t injected = editor.fault(operation.c_str());
+    const int32_t injected = editor.fault(operation);
     HRESULT status = injected;
     bool exists = false;
     if (!injected) {
@@ -409,29 +415,31 @@ class PcbServer final : public Counted<IServerModule, IPCB_ServerInterface> {
         status = S_OK;
       }
     }
-    editor.trace(operation + "(" + std::to_string(handle) + ") = " + hex(status) +
-                 (injected ? " (injected)"
-                  : exists ? " found"
-                           : " not found"));
+    if (editor.tracing())
+      editor.trace(std::string(operation) + "(" + std::to_string(handle) + ") = " + hex(status) +
+                   (injected ? " (injected)"
+                    : exists ? " found"
+                             : " not found"));
+    editor.clock_out();
     return status;
   }
   HRESULT __stdcall ProcessStart() override {
     return server_call(
-        "IPCB_ServerInterface.ProcessStart", "",
+        "IPCB_ServerInterface.ProcessStart",
         [](uint32_t) -> HRESULT {
           Editor::get().process_start();
           return S_OK;
         },
-        0);
+        0, false);
   }
   HRESULT __stdcall ProcessEnd() override {
     return server_call(
-        "IPCB_ServerInterface.ProcessEnd", "",
+        "IPCB_ServerInterface.ProcessEnd",
         [](uint32_t) -> HRESULT {
           Editor::get().process_end();
           return S_OK;
         },
-        0);
+        0, false);
   }
 
  private:
