@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct TFaultRule {
@@ -21,4 +22,4 @@ bool parse_fault_rule(const std::string& text, TFaultRule& rule);
 void AddFaultRule(const TFaultRule& rule);
 // Counts one call of the operation and answers the status chosen for it (0: proceed). A failing
 // answer also sets or clears the thread's error information.
-HRESULT InjectedFault(const std::string& operation);
+HRESULT InjectedFault(std::string_view operation);

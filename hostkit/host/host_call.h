@@ -26,7 +26,7 @@ class THostCall {
   // Writes the trace line and gives back the status; results is appended after it.
   HRESULT Done(HRESULT status, const std::string& results = {}) {
     if (TraceOpen()) {
-      std::string line = operation_ + "(" + arguments_ + ") -> " + trace_status(status);
+      std::string line = std::string(operation_) + "(" + arguments_ + ") -> " + trace_status(status);
       if (!results.empty()) line += " " + results;
       TraceLine(line);
     }
@@ -36,7 +36,7 @@ class THostCall {
   }
 
  private:
-  std::string operation_;
+  const char* operation_;
   std::string arguments_;
   HRESULT injected_;
   bool done_ = false;

@@ -31,6 +31,7 @@ struct Primitive {
   uint8_t kind = 0;
   Record record;
   std::vector<StackEntry> stack;  // pads only, ascending by layer
+  mutable uint32_t undo_stamp = 0;  // the editor's undo step that saved this primitive last
 
   const Schema& schema() const { return schema_of(group_of_kind(kind)); }
   int64_t get(const char* field) const;  // integer field by name, 0 when the kind has none

@@ -29,6 +29,7 @@ void Editor::open(std::unique_ptr<Board> board) {
   process_depth_ = 0;
   modifying_ = 0;
   pending_ = {};
+  ++step_stamp_;
   undo_.clear();
   redo_.clear();
 }
@@ -107,6 +108,7 @@ void Editor::process_end() {
     redo_.clear();
   }
   pending_ = {};
+  ++step_stamp_;
 }
 
 void Editor::begin_modify(uint32_t handle) {
@@ -127,13 +129,17 @@ void Editor::end_modify(uint32_t handle) {
 }
 
 void Editor::before_change(std::string_view operation, const Primitive& primitive) {
-  const std::string what = std::string(operation) + " of " + std::to_string(primitive.handle);
+  auto what = [&] { return std::string(operation) + " of " + std::to_string(primitive.handle); };
   if (process_depth_ == 0) {
-    violation(what + " outside a process");
+    violation(what() + " outside a process");
   } else if (modifying_ != primitive.handle) {
-    violation(what + " outside BeginModify/EndModify");
+    violation(what() + " outside BeginModify/EndModify");
   }
-  if (pending_.handles.insert(primitive.handle).second) pending_.saved.push_back(primitive);
+  // A primitive's state is kept once per step: its stamp tells whether this step has it already.
+  if (primitive.undo_stamp != step_stamp_) {
+    primitive.undo_stamp = step_stamp_;
+    pending_.saved.push_back(primitive);
+  }
 }
 
 void Editor::after_change() {
@@ -141,6 +147,7 @@ void Editor::after_change() {
   undo_.push_back(std::move(pending_));
   redo_.clear();
   pending_ = {};
+  ++step_stamp_;
 }
 
 void Editor::swap_in(UndoStep& step) {

@@ -84,7 +84,6 @@ class Editor {
   };
   struct UndoStep {
     std::vector<Primitive> saved;
-    std::unordered_set<uint32_t> handles;
   };
   bool matches(const Primitive& primitive, uint32_t layer) const;
   uint32_t advance(Iterator& iterator);
@@ -102,6 +101,8 @@ class Editor {
   int process_depth_ = 0;
   uint32_t modifying_ = 0;
   UndoStep pending_;
+  // The stamp of the pending step; primitives carry the stamp of the last step that saved them.
+  uint32_t step_stamp_ = 1;
   std::vector<UndoStep> undo_, redo_;
   int violations_ = 0;
 
