@@ -127,7 +127,8 @@ HRESULT __stdcall THostClient::GetServerModuleAt(int32_t index, IServerModule** 
 }
 
 HRESULT __stdcall THostClient::GetServerModule(BSTR serverName, IServerModule** module) {
-  THostCall call("IClient.GetServerModule", trace_text(serverName));
+  // A server may ask once per primitive it writes: texts for the trace only while one is written.
+  THostCall call("IClient.GetServerModule", TraceOpen() ? trace_text(serverName) : std::string());
   if (module) *module = nullptr;
   if (call.Injected()) return call.Done(call.Injected());
   if (!module) return call.Done(E_POINTER);
@@ -135,7 +136,7 @@ HRESULT __stdcall THostClient::GetServerModule(BSTR serverName, IServerModule** 
     found->AddRef();
     *module = found;
   }
-  return call.Done(S_OK, "module=" + trace_pointer(*module));
+  return call.Done(S_OK, TraceOpen() ? "module=" + trace_pointer(*module) : std::string());
 }
 
 HRESULT __stdcall THostClient::IsShuttingDown(BYTE* shuttingDown) {

@@ -129,6 +129,10 @@ void Editor::end_modify(uint32_t handle) {
 }
 
 void Editor::before_change(std::string_view operation, const Primitive& primitive) {
+  before_change(operation, primitive, nullptr);
+}
+
+void Editor::before_change(std::string_view operation, const Primitive& primitive, Record* old_record) {
   auto what = [&] { return std::string(operation) + " of " + std::to_string(primitive.handle); };
   if (process_depth_ == 0) {
     violation(what() + " outside a process");
@@ -138,7 +142,16 @@ void Editor::before_change(std::string_view operation, const Primitive& primitiv
   // A primitive's state is kept once per step: its stamp tells whether this step has it already.
   if (primitive.undo_stamp != step_stamp_) {
     primitive.undo_stamp = step_stamp_;
-    pending_.saved.push_back(primitive);
+    if (!old_record) {
+      pending_.saved.push_back(primitive);
+    } else {
+      Primitive saved;
+      saved.handle = primitive.handle;
+      saved.kind = primitive.kind;
+      saved.record = std::move(*old_record);
+      saved.stack = primitive.stack;
+      pending_.saved.push_back(std::move(saved));
+    }
   }
 }
 

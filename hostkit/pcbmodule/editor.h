@@ -50,6 +50,9 @@ class Editor {
   // Called before a primitive's state changes: checks that the change is bracketed and keeps the
   // primitive's state for undo. A change outside a process becomes an undo step of its own.
   void before_change(std::string_view operation, const Primitive& primitive);
+  // The same for a change already made to the record, whose previous content old_record holds and
+  // gives up.
+  void before_change(std::string_view operation, const Primitive& primitive, Record* old_record);
   void after_change();
   bool undo();
   bool redo();

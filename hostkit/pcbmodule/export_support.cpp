@@ -61,8 +61,9 @@ int32_t transfer_primitive(ExportId id, uint8_t readFlag, uint32_t handle,
     trace_call(desc.name, args, kStatusInvalidValue);
     return kStatusInvalidValue;
   }
-  editor.before_change(desc.name, *primitive);
-  primitive->record = std::move(updated);
+  // The record changes by exchange: the old one goes to the undo step without a copy.
+  std::swap(primitive->record, updated);
+  editor.before_change(desc.name, *primitive, &updated);
   editor.after_change();
   trace_call(desc.name, args, kStatusOk, &changed);
   return kStatusOk;
