@@ -14,7 +14,7 @@ std::atomic<uint64_t> host_ticks{0};
 int depth = 0;
 uint64_t started = 0;
 
-struct Calibration {
+struct TCalibration {
   uint64_t ticks = __rdtsc();
   LARGE_INTEGER counter = [] {
     LARGE_INTEGER c;
@@ -22,7 +22,7 @@ struct Calibration {
     return c;
   }();
 };
-const Calibration start;
+const TCalibration start;
 
 }  // namespace
 

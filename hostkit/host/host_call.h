@@ -26,7 +26,7 @@ class THostCall {
   // Writes the trace line and gives back the status; results is appended after it.
   HRESULT Done(HRESULT status, const std::string& results = {}) {
     if (TraceOpen()) {
-      std::string line = std::string(operation_) + "(" + arguments_ + ") -> " + trace_status(status);
+      std::string line = std::string(operation_) + "(" + arguments_ + ") -> " + TraceStatus(status);
       if (!results.empty()) line += " " + results;
       TraceLine(line);
     }
@@ -43,7 +43,7 @@ class THostCall {
 };
 
 // The answer of a place no caller names.
-inline HRESULT unnamed_operation(const char* operation) {
+inline HRESULT UnnamedOperation(const char* operation) {
   THostCall call(operation, "");
   return call.Done(call.Injected() ? call.Injected() : E_NOTIMPL);
 }

@@ -6,26 +6,26 @@
 #include "forms/errors.h"
 #include "toolkit/popup_menu.h"
 
-class TXPListBox::Strings : public TStrings {
+class TXPListBox::TListBoxStrings : public TStrings {
  public:
-  explicit Strings(TXPListBox& box) : box_(box) {}
+  explicit TListBoxStrings(TXPListBox& box) : box_(box) {}
   int Count() const override { return static_cast<int>(box_.list_.size()); }
   std::string Get(int index) const override {
-    box_.check_index(index);
+    box_.CheckIndex(index);
     return box_.list_[static_cast<size_t>(index)].text;
   }
   void Put(int index, std::string_view text) override {
-    box_.check_index(index);
-    box_.save_item(index);
+    box_.CheckIndex(index);
+    box_.SaveItem(index);
     box_.list_[static_cast<size_t>(index)].text = std::string(text);
-    box_.put_into_window(index);
+    box_.PutIntoWindow(index);
   }
   TObject* GetObject(int index) const override {
-    box_.check_index(index);
+    box_.CheckIndex(index);
     return box_.list_[static_cast<size_t>(index)].object;
   }
   void PutObject(int index, TObject* object) override {
-    box_.check_index(index);
+    box_.CheckIndex(index);
     box_.list_[static_cast<size_t>(index)].object = object;
   }
   int AddObject(std::string_view text, TObject* object) override {
@@ -34,7 +34,7 @@ class TXPListBox::Strings : public TStrings {
     int index = Count() - 1;
     bool had_current = !box_.no_current_;
     if (box_.HandleAllocated()) {
-      SendMessageW(box_.Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(to_wide(text).c_str()));
+      SendMessageW(box_.Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(text).c_str()));
       // The window may move its caret while items arrive; the current item stays put.
       SendMessageW(box_.Handle(), LB_SETCARETINDEX, had_current ? box_.item_index_ : 0, FALSE);
     }
@@ -45,7 +45,7 @@ class TXPListBox::Strings : public TStrings {
     return index;
   }
   void Delete(int index) override {
-    box_.check_index(index);
+    box_.CheckIndex(index);
     if (box_.HandleAllocated() && !box_.no_current_)
       box_.item_index_ = static_cast<int>(SendMessageW(box_.Handle(), LB_GETCARETINDEX, 0, 0));
     box_.list_.erase(box_.list_.begin() + index);
@@ -67,26 +67,26 @@ class TXPListBox::Strings : public TStrings {
     if (box_.HandleAllocated()) SendMessageW(box_.Handle(), LB_RESETCONTENT, 0, 0);
   }
   void Exchange(int a, int b) override {
-    box_.check_index(a);
-    box_.check_index(b);
+    box_.CheckIndex(a);
+    box_.CheckIndex(b);
     if (a == b) return;
-    box_.save_item(a);
-    box_.save_item(b);
+    box_.SaveItem(a);
+    box_.SaveItem(b);
     std::swap(box_.list_[static_cast<size_t>(a)], box_.list_[static_cast<size_t>(b)]);
-    box_.put_into_window(a);
-    box_.put_into_window(b);
+    box_.PutIntoWindow(a);
+    box_.PutIntoWindow(b);
   }
 
  private:
   TXPListBox& box_;
 };
 
-TXPListBox::TXPListBox(TComponent* owner) : TWinControl(owner), items_(std::make_unique<Strings>(*this)) {
+TXPListBox::TXPListBox(TComponent* owner) : TWinControl(owner), items_(std::make_unique<TListBoxStrings>(*this)) {
   SetTabStop(true);
   SetColor(clWindow);
   SetParentColor(false);
   SetBounds(0, 0, 121, 97);
-  publish_once<TXPListBox>([](TPublisher<TXPListBox>& p) {
+  PublishOnce<TXPListBox>([](TPublisher<TXPListBox>& p) {
     p.Boolean("ExtendedSelect", &TXPListBox::ExtendedSelect, &TXPListBox::SetExtendedSelect);
     p.Object("Items", &TXPListBox::Items);
     p.Boolean("MultiSelect", &TXPListBox::MultiSelect, &TXPListBox::SetMultiSelect);
@@ -98,14 +98,14 @@ TXPListBox::~TXPListBox() {
   if (popup_menu_) popup_menu_->RemoveFreeNotification(*this);
 }
 
-void TXPListBox::check_index(int index) const {
+void TXPListBox::CheckIndex(int index) const {
   if (index < 0 || index >= static_cast<int>(list_.size()))
     throw EListError("List index out of bounds (" + std::to_string(index) + ")");
 }
 
 // Copies the window's selection and caret into the list, so that a rebuild of the window or of
 // an item keeps them.
-void TXPListBox::save_selection() {
+void TXPListBox::SaveSelection() {
   if (!HandleAllocated()) return;
   HWND h = Handle();
   for (size_t i = 0; i < list_.size(); ++i)
@@ -114,19 +114,19 @@ void TXPListBox::save_selection() {
 }
 
 // The selected state of one item, copied from the window before the item is rebuilt there.
-void TXPListBox::save_item(int index) {
+void TXPListBox::SaveItem(int index) {
   if (!HandleAllocated()) return;
   list_[static_cast<size_t>(index)].selected = SendMessageW(Handle(), LB_GETSEL, static_cast<WPARAM>(index), 0) > 0;
 }
 
-void TXPListBox::put_into_window(int index) {
+void TXPListBox::PutIntoWindow(int index) {
   if (!HandleAllocated()) return;
   HWND h = Handle();
-  const Item& item = list_[static_cast<size_t>(index)];
+  const TItem& item = list_[static_cast<size_t>(index)];
   if (!no_current_ && !list_.empty()) item_index_ = static_cast<int>(SendMessageW(h, LB_GETCARETINDEX, 0, 0));
   int caret = item_index_;
   SendMessageW(h, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
-  SendMessageW(h, LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(to_wide(item.text).c_str()));
+  SendMessageW(h, LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(ToWide(item.text).c_str()));
   if (multi_select_) SendMessageW(h, LB_SETSEL, item.selected, index);
   else if (item.selected) SendMessageW(h, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
   if (!no_current_ && caret >= 0 && caret < static_cast<int>(list_.size())) SendMessageW(h, LB_SETCARETINDEX, caret, FALSE);
@@ -145,7 +145,7 @@ void TXPListBox::CreateWnd() {
   TWinControl::CreateWnd();
   HWND h = Handle();
   for (size_t i = 0; i < list_.size(); ++i) {
-    SendMessageW(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(to_wide(list_[i].text).c_str()));
+    SendMessageW(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(list_[i].text).c_str()));
     if (list_[i].selected) {
       if (multi_select_) SendMessageW(h, LB_SETSEL, TRUE, static_cast<LPARAM>(i));
       else SendMessageW(h, LB_SETCURSEL, i, 0);
@@ -155,7 +155,7 @@ void TXPListBox::CreateWnd() {
 }
 
 void TXPListBox::DestroyWnd() {
-  save_selection();
+  SaveSelection();
   TWinControl::DestroyWnd();
 }
 
@@ -186,15 +186,15 @@ void TXPListBox::SetItemIndex(int index) {
 }
 
 bool TXPListBox::Selected(int index) {
-  check_index(index);
+  CheckIndex(index);
   if (HandleAllocated()) return SendMessageW(Handle(), LB_GETSEL, static_cast<WPARAM>(index), 0) > 0;
   return list_[static_cast<size_t>(index)].selected;
 }
 
 void TXPListBox::SetSelected(int index, bool value) {
-  check_index(index);
+  CheckIndex(index);
   if (!multi_select_ && value)
-    for (Item& item : list_) item.selected = false;
+    for (TItem& item : list_) item.selected = false;
   list_[static_cast<size_t>(index)].selected = value;
   if (!HandleAllocated()) return;
   if (multi_select_) {
@@ -234,7 +234,7 @@ std::vector<int> TXPListBox::SelectedIndices() {
 void TXPListBox::AssignItems(const TStrings& source) {
   // Everything that can fail happens before the items change, so a failure leaves the old ones.
   const int count = source.Count();
-  std::vector<Item> items;
+  std::vector<TItem> items;
   items.reserve(static_cast<size_t>(count));
   std::vector<std::wstring> texts;
   texts.reserve(HandleAllocated() ? static_cast<size_t>(count) : 0);
@@ -242,7 +242,7 @@ void TXPListBox::AssignItems(const TStrings& source) {
   for (int i = 0; i < count; ++i) {
     items.push_back({source.Get(i), source.GetObject(i), false});
     if (!HandleAllocated()) continue;
-    texts.push_back(to_wide(items.back().text));
+    texts.push_back(ToWide(items.back().text));
     characters += texts.back().size() + 1;
   }
   list_ = std::move(items);
@@ -264,14 +264,14 @@ void TXPListBox::ClearSelection() {
 
 void TXPListBox::SetMultiSelect(bool value) {
   if (value == multi_select_) return;
-  save_selection();
+  SaveSelection();
   multi_select_ = value;
   RecreateWnd();
 }
 
 void TXPListBox::SetExtendedSelect(bool value) {
   if (value == extended_select_) return;
-  save_selection();
+  SaveSelection();
   extended_select_ = value;
   RecreateWnd();
 }

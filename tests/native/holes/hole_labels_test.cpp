@@ -12,14 +12,14 @@
 
 namespace {
 
-struct LabelCase {
+struct TLabelCase {
   TCoord size;
   const char* imperial;
   const char* metric;
 };
 
 TEST(HoleLabels, FormatKeepsTrailingZerosAndABlankBeforeTheUnit) {
-  const LabelCase cases[] = {
+  const TLabelCase cases[] = {
       {120000, "12.000 mil", "0.3048 mm"},
       {118110, "11.811 mil", "0.3000 mm"},
       {118126, "11.813 mil", "0.3000 mm"},
@@ -41,11 +41,11 @@ TEST(HoleLabels, KeyIsTheLeadingRunOfDigitsAndPoints) {
       {"mil", 0.0},         {"-5.000 mil", 0.0},   {".5 mm", 0.5},     {"5.", 5.0},
       {".", 0.0},           {"1.2.3", 1.2},        {"007", 7.0},       {"12abc", 12.0},
   };
-  for (const auto& [label, key] : cases) EXPECT_DOUBLE_EQ(hole_label_key(label), key) << label;
+  for (const auto& [label, key] : cases) EXPECT_DOUBLE_EQ(HoleLabelKey(label), key) << label;
 }
 
 // Records every exchange so the tests can count them and replay a plain exchange sort.
-class CountingList : public TStringList {
+class TCountingList : public TStringList {
  public:
   void Exchange(int a, int b) override {
     ++exchanges;
@@ -54,7 +54,7 @@ class CountingList : public TStringList {
   int exchanges = 0;
 };
 
-std::vector<std::string> texts(const TStrings& items) {
+std::vector<std::string> Texts(const TStrings& items) {
   std::vector<std::string> result;
   for (int i = 0; i < items.Count(); ++i) result.push_back(items.Get(i));
   return result;
@@ -62,10 +62,10 @@ std::vector<std::string> texts(const TStrings& items) {
 
 // The exchange sort in passes as the editor's order is defined. Each item's key is read once and
 // travels with it, which changes nothing but the time thousands of items take.
-void bubble_sort(TStrings& items) {
+void BubbleSort(TStrings& items) {
   if (items.Count() < 2) return;
   std::vector<double> keys;
-  for (int i = 0; i < items.Count(); ++i) keys.push_back(hole_label_key(items.Get(i)));
+  for (int i = 0; i < items.Count(); ++i) keys.push_back(HoleLabelKey(items.Get(i)));
   for (bool exchanged = true; exchanged;) {
     exchanged = false;
     for (int i = 0; i + 1 < items.Count(); ++i) {
@@ -82,7 +82,7 @@ TEST(HoleLabels, SortOrdersByNumberNotAlphabetically) {
   TStringList items;
   for (const char* label : {"20.000 mil", "8.000 mil", "12.000 mil"}) items.Add(label);
   SortHoleLabels(items);
-  EXPECT_EQ(texts(items), (std::vector<std::string>{"8.000 mil", "12.000 mil", "20.000 mil"}));
+  EXPECT_EQ(Texts(items), (std::vector<std::string>{"8.000 mil", "12.000 mil", "20.000 mil"}));
 }
 
 TEST(HoleLabels, SortMovesObjectsWithTheirItemsAndKeepsEqualKeysInOrder) {
@@ -93,7 +93,7 @@ TEST(HoleLabels, SortMovesObjectsWithTheirItemsAndKeepsEqualKeysInOrder) {
   items.AddObject("12.0 mm", &c);  // same key as the first: stays after it
   items.AddObject("x", &d);        // key 0: first
   SortHoleLabels(items);
-  EXPECT_EQ(texts(items), (std::vector<std::string>{"x", "8.000 mil", "12.000 mil", "12.0 mm"}));
+  EXPECT_EQ(Texts(items), (std::vector<std::string>{"x", "8.000 mil", "12.000 mil", "12.0 mm"}));
   EXPECT_EQ(items.GetObject(0), &d);
   EXPECT_EQ(items.GetObject(1), &b);
   EXPECT_EQ(items.GetObject(2), &a);
@@ -103,10 +103,10 @@ TEST(HoleLabels, SortMovesObjectsWithTheirItemsAndKeepsEqualKeysInOrder) {
 TEST(HoleLabels, SortLeavesShortAndSortedListsAlone) {
   for (const std::vector<std::string>& labels :
        {std::vector<std::string>{}, {"5.000 mil"}, {"1.000 mil", "2.000 mil", "2.000 mil", "3.000 mil"}}) {
-    CountingList items;
+    TCountingList items;
     for (const auto& label : labels) items.Add(label);
     SortHoleLabels(items);
-    EXPECT_EQ(texts(items), labels);
+    EXPECT_EQ(Texts(items), labels);
     EXPECT_EQ(items.exchanges, 0);
   }
 }
@@ -116,7 +116,7 @@ TEST(HoleLabels, SortEqualsTheExchangeSortWithFewerExchanges) {
   std::uniform_int_distribution<int> count_pick(0, 40), value_pick(0, 12), form_pick(0, 2);
   for (int round = 0; round < 300; ++round) {
     std::vector<TCoordObject> objects(static_cast<size_t>(count_pick(random)));
-    CountingList ours, reference;
+    TCountingList ours, reference;
     for (size_t i = 0; i < objects.size(); ++i) {
       // Few distinct keys, so equal keys are common; objects tell equal labels apart.
       const int value = value_pick(random);
@@ -127,8 +127,8 @@ TEST(HoleLabels, SortEqualsTheExchangeSortWithFewerExchanges) {
       reference.AddObject(label, &objects[i]);
     }
     SortHoleLabels(ours);
-    bubble_sort(reference);
-    ASSERT_EQ(texts(ours), texts(reference));
+    BubbleSort(reference);
+    ASSERT_EQ(Texts(ours), Texts(reference));
     for (int i = 0; i < ours.Count(); ++i) ASSERT_EQ(ours.GetObject(i), reference.GetObject(i));
     EXPECT_LE(ours.exchanges, std::max(0, ours.Count() - 1));
   }
@@ -144,7 +144,7 @@ TEST(HoleLabels, ThousandsOfLabelsSortAsTheExchangePassesDo) {
       std::uniform_int_distribution<TCoord> base(70000, 400000), near(-60, 60);
       std::vector<TCoordObject> objects;
       objects.reserve(static_cast<size_t>(count));
-      CountingList ours, reference;
+      TCountingList ours, reference;
       for (int i = 0; i < count; ++i) {
         // Runs of neighbours a few units apart, so many labels share a key or differ by one digit.
         const TCoord size = i % 4 == 0 || objects.empty() ? base(random) : objects.back().Value + near(random);
@@ -154,8 +154,8 @@ TEST(HoleLabels, ThousandsOfLabelsSortAsTheExchangePassesDo) {
         reference.AddObject(label, &objects.back());
       }
       SortHoleLabels(ours);
-      bubble_sort(reference);
-      ASSERT_EQ(texts(ours), texts(reference)) << count << (imperial ? " imperial" : " metric");
+      BubbleSort(reference);
+      ASSERT_EQ(Texts(ours), Texts(reference)) << count << (imperial ? " imperial" : " metric");
       for (int i = 0; i < ours.Count(); ++i) ASSERT_EQ(ours.GetObject(i), reference.GetObject(i)) << i;
       EXPECT_LE(ours.exchanges, count - 1);
     }

@@ -14,21 +14,21 @@
 
 namespace holes_test {
 
-struct LiteralGroup {
+struct TLiteralGroup {
   TCoord initial;
   TCoord new_size;
   uint8_t kind;
   std::vector<uint32_t> handles;
 };
 
-class LiteralHoleList {
+class TLiteralHoleList {
  public:
-  // SameCoordText, with each size's text formatted once: the texts are a pure function of size and
+  // SameCoordText, with each size's Text formatted once: the texts are a pure function of size and
   // unit, and thousands of groups would otherwise make the plain searches take minutes.
-  bool same(TCoord a, TCoord b, bool in_imperial) const {
-    return ascii_iequals(text(a, in_imperial), text(b, in_imperial));
+  bool Same(TCoord a, TCoord b, bool in_imperial) const {
+    return AsciiIequals(Text(a, in_imperial), Text(b, in_imperial));
   }
-  const std::string& text(TCoord size, bool in_imperial) const {
+  const std::string& Text(TCoord size, bool in_imperial) const {
     auto& memo = texts_[in_imperial];
     auto found = memo.find(size);
     if (found == memo.end()) found = memo.emplace(size, FormatCoordForMatch(size, in_imperial)).first;
@@ -38,7 +38,7 @@ class LiteralHoleList {
   void AddHole(uint8_t kind, TCoord size, uint32_t handle) {
     bool found = false;
     for (auto& group : groups) {
-      if (same(group.initial, size, imperial)) {
+      if (Same(group.initial, size, imperial)) {
         group.handles.push_back(handle);
         found = true;
       }
@@ -47,12 +47,12 @@ class LiteralHoleList {
   }
   void ChangeSize(TCoord old_size, TCoord new_size) {
     for (auto& group : groups)
-      if (same(group.new_size, old_size, imperial)) group.new_size = new_size;
+      if (Same(group.new_size, old_size, imperial)) group.new_size = new_size;
   }
   int CountHoles(TCoord size) const {
     int count = 0;
     for (const auto& group : groups)
-      if (same(group.new_size, size, imperial)) count += static_cast<int>(group.handles.size());
+      if (Same(group.new_size, size, imperial)) count += static_cast<int>(group.handles.size());
     return count;
   }
   void AddLabels(std::vector<std::pair<std::string, TCoord>>& items, bool label_imperial) const {
@@ -64,7 +64,7 @@ class LiteralHoleList {
     }
   }
 
-  std::vector<LiteralGroup> groups;
+  std::vector<TLiteralGroup> groups;
   bool imperial = false;
 
  private:
