@@ -4,6 +4,10 @@ distinct hole sizes, on a two-layer stack with one layer pair. The output is in 
 that the editor itself saves, so loading and saving it gives the same bytes.
 
   generate_board.py --pads 5000 --vias 5000 --sizes 12 --unit imperial -o big.json
+  generate_board.py --pads 50000 --vias 50000 --sizes 10000 --step 0.01 --shared -o many.json
+
+--step sets the distance between neighbouring sizes (in mil, or in mm for a metric board) and --shared
+makes pads and vias draw from one series, so --sizes is then the board's number of distinct sizes.
 """
 import argparse
 import sys
@@ -22,13 +26,19 @@ def main():
     parser.add_argument("--vias", type=int, default=100)
     parser.add_argument("--sizes", type=int, default=8, help="distinct hole sizes of each kind")
     parser.add_argument("--unit", choices=["metric", "imperial"], default="metric")
+    parser.add_argument("--step", type=float, default=None,
+                        help="distance of neighbouring sizes: mil (imperial) or mm (metric)")
+    parser.add_argument("--shared", action="store_true", help="pads and vias use one series of sizes")
     parser.add_argument("-o", "--output", default="-")
     args = parser.parse_args()
     sizes = max(1, args.sizes)
     metric = args.unit == "metric"
     # Hole sizes: 0.2 mm upwards in 0.05 mm steps, or 8 mil upwards in 2 mil steps.
-    pad_holes = [coord_mm(0.6 + 0.05 * i) if metric else (24 + 2 * i) * MIL for i in range(sizes)]
-    via_holes = [coord_mm(0.2 + 0.05 * i) if metric else (8 + 2 * i) * MIL for i in range(sizes)]
+    step = args.step if args.step is not None else (0.05 if metric else 2)
+    pad_holes = [coord_mm(0.6 + step * i) if metric else int(round((24 + step * i) * MIL)) for i in range(sizes)]
+    via_holes = [coord_mm(0.2 + step * i) if metric else int(round((8 + step * i) * MIL)) for i in range(sizes)]
+    if args.shared:
+        via_holes = pad_holes
     pitch = coord_mm(2.54) if metric else 100 * MIL
     columns = max(1, int((args.pads + args.vias) ** 0.5))
 

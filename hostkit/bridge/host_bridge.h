@@ -8,6 +8,7 @@
 //
 // Exported by TavrinHost.exe, found by Dralith.dll with GetProcAddress(GetModuleHandleA(NULL), …):
 //   HostKit_Trace(line)            appends one line to the host's trace (no line break in it);
+//   HostKit_Tracing()              1 while the host writes a trace, 0 otherwise: lines need not be made;
 //   HostKit_InjectedFault(name)    the status the host's fault injection chose for this call of the
 //                                  named operation ("PcbApi_QueryPad", "IPCB_ServerInterface.ProcessStart"),
 //                                  0 when the call is to proceed normally; every call counts.
@@ -20,6 +21,7 @@
 extern "C" {
 typedef void(__stdcall* THostKitTraceProc)(const char* line);
 typedef int32_t(__stdcall* THostKitInjectedFaultProc)(const char* operation);
+typedef int32_t(__stdcall* THostKitTracingProc)();
 
 // Loads a board file and makes it the current document. Returns 1 on success; on failure 0 and the
 // error text (file, line, field) in error, cut to errorSize characters including the NUL.
@@ -43,6 +45,9 @@ typedef int32_t(__stdcall* HostKitPcb_RemoveExportProc)(const char* name);
 typedef void(__stdcall* HostKitPcb_RestoreExportsProc)();
 // Number of PcbApi_ calls the module has served since it was loaded.
 typedef uint32_t(__stdcall* HostKitPcb_CallCountProc)();
+// Processor time-stamp ticks spent inside the module's exports and interface operations since it was
+// loaded, so that a benchmark can tell the host kit's share of a step from the plug-in's.
+typedef uint64_t(__stdcall* HostKitPcb_CallTicksProc)();
 // Number of protocol violations seen so far (a record write outside BeginModify/EndModify, a
 // modification outside a process, brackets out of order); each is also a trace line.
 typedef int32_t(__stdcall* HostKitPcb_ProtocolViolationsProc)();

@@ -243,6 +243,8 @@ HOST_EXPORT BYTE __stdcall VFSAPI_VFS_FileExists(const char* file_name) {
 
 HOST_EXPORT void __stdcall HostKit_Trace(const char* line) { TraceLine(line ? line : ""); }
 
+HOST_EXPORT int32_t __stdcall HostKit_Tracing() { return TraceOpen() ? 1 : 0; }
+
 HOST_EXPORT int32_t __stdcall HostKit_InjectedFault(const char* operation) {
   return InjectedFault(operation ? operation : "");
 }

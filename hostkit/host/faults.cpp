@@ -73,8 +73,10 @@ bool ParseAccessViolationRule(const std::string& text, TFaultRule& rule) {
 
 void AddFaultRule(const TFaultRule& rule) { rules.push_back(rule); }
 
-HRESULT InjectedFault(const std::string& operation) {
-  int n = ++calls[operation];
+HRESULT InjectedFault(std::string_view operation) {
+  // Rules come from the command line before any call: without one, nothing needs counting.
+  if (rules.empty()) return S_OK;
+  int n = ++calls[std::string(operation)];
   int any = ++any_calls;
   for (const TFaultRule& rule : rules) {
     bool named = rule.Operation == operation;
@@ -83,7 +85,7 @@ HRESULT InjectedFault(const std::string& operation) {
     int count = named ? n : any;
     if (rule.Call == 0 || rule.Call == count) {
       if (rule.AccessViolation) {
-        HostReport("access violation injected in " + operation);
+        HostReport("access violation injected in " + std::string(operation));
         FaultHere();
       }
       LeaveErrorInfo(rule.Description);

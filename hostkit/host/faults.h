@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct TFaultRule {
@@ -26,4 +27,4 @@ void AddFaultRule(const TFaultRule& rule);
 // Counts one call of the operation and answers the status chosen for it (0: proceed). A failing
 // answer also sets or clears the thread's error information. A rule for an access violation
 // writes to an invalid address right here, inside the host's operation.
-HRESULT InjectedFault(const std::string& operation);
+HRESULT InjectedFault(std::string_view operation);

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "call_clock.h"
 #include "faults.h"
 #include "trace.h"
 
@@ -13,21 +14,32 @@ class THostCall {
  public:
   // operation: "IClient.GetCurrentView"; arguments: the text between the parentheses.
   THostCall(const char* operation, std::string arguments)
-      : operation_(operation), arguments_(std::move(arguments)), injected_(InjectedFault(operation)) {}
+      : operation_((HostCallClockIn(), operation)), arguments_(std::move(arguments)),
+        injected_(InjectedFault(operation)) {}
+  ~THostCall() {
+    if (!done_) HostCallClockOut();
+  }
+  THostCall(const THostCall&) = delete;
+  THostCall& operator=(const THostCall&) = delete;
   // The injected status, 0 when the call is to proceed.
   HRESULT Injected() const { return injected_; }
   // Writes the trace line and gives back the status; results is appended after it.
   HRESULT Done(HRESULT status, const std::string& results = {}) {
-    std::string line = operation_ + "(" + arguments_ + ") -> " + TraceStatus(status);
-    if (!results.empty()) line += " " + results;
-    TraceLine(line);
+    if (TraceOpen()) {
+      std::string line = std::string(operation_) + "(" + arguments_ + ") -> " + TraceStatus(status);
+      if (!results.empty()) line += " " + results;
+      TraceLine(line);
+    }
+    if (!done_) HostCallClockOut();
+    done_ = true;
     return status;
   }
 
  private:
-  std::string operation_;
+  const char* operation_;
   std::string arguments_;
   HRESULT injected_;
+  bool done_ = false;
 };
 
 // The answer of a place no caller names.

@@ -127,7 +127,8 @@ HRESULT __stdcall THostClient::GetServerModuleAt(int32_t index, IServerModule** 
 }
 
 HRESULT __stdcall THostClient::GetServerModule(BSTR server_name, IServerModule** module) {
-  THostCall call("IClient.GetServerModule", TraceText(server_name));
+  // A server may ask once per primitive it writes: texts for the trace only while one is written.
+  THostCall call("IClient.GetServerModule", TraceOpen() ? TraceText(server_name) : std::string());
   if (module) *module = nullptr;
   if (call.Injected()) return call.Done(call.Injected());
   if (!module) return call.Done(E_POINTER);
@@ -135,7 +136,7 @@ HRESULT __stdcall THostClient::GetServerModule(BSTR server_name, IServerModule**
     found->AddRef();
     *module = found;
   }
-  return call.Done(S_OK, "module=" + TracePointer(*module));
+  return call.Done(S_OK, TraceOpen() ? "module=" + TracePointer(*module) : std::string());
 }
 
 HRESULT __stdcall THostClient::IsShuttingDown(BYTE* shutting_down) {

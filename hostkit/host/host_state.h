@@ -19,6 +19,7 @@ struct TPcbModuleExports {
   HostKitPcb_SetEditorWindowProc SetEditorWindow = nullptr;
   HostKitPcb_UndoProc Undo = nullptr;
   HostKitPcb_RedoProc Redo = nullptr;
+  HostKitPcb_CallTicksProc CallTicks = nullptr;
 };
 
 struct THostState {

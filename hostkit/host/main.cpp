@@ -13,6 +13,8 @@
 #include "base/text_convert.h"
 #include "hostapi/i_command_launcher.h"
 #include "automation/automation.h"
+#include "automation/script_runner.h"
+#include "call_clock.h"
 #include "export_removal.h"
 #include "host_client.h"
 #include "host_report.h"
@@ -164,6 +166,7 @@ int main() {
   for (const std::string& probe : host.Options.Probes)
     if (!RunProbe(host.PluginModule.get(), probe)) HostReport("unknown probe " + TraceText(probe));
 
+  SetHostCallClock([] { return TicksToMilliseconds(HostCallTicks()); });
   if (!host.Options.ScriptPath.empty() && !StartScript(host.Options.ScriptPath))
     return kScriptFailedExitCode;
   SetRunCommandHandler(RunCommand);

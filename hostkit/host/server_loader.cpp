@@ -50,4 +50,5 @@ void BindPcbModuleExports(HMODULE library) {
       reinterpret_cast<HostKitPcb_SetEditorWindowProc>(find("HostKitPcb_SetEditorWindow"));
   pcb.Undo = reinterpret_cast<HostKitPcb_UndoProc>(find("HostKitPcb_Undo"));
   pcb.Redo = reinterpret_cast<HostKitPcb_RedoProc>(find("HostKitPcb_Redo"));
+  pcb.CallTicks = reinterpret_cast<HostKitPcb_CallTicksProc>(find("HostKitPcb_CallTicks"));
 }

@@ -19,6 +19,8 @@ void CloseTrace() {
   trace_file = INVALID_HANDLE_VALUE;
 }
 
+bool TraceOpen() { return trace_file != INVALID_HANDLE_VALUE; }
+
 void TraceLine(std::string_view line) {
   if (trace_file == INVALID_HANDLE_VALUE) return;
   std::string text(line);

@@ -10,6 +10,8 @@
 
 void OpenTrace(const std::wstring& path);
 void CloseTrace();
+// Whether a trace is being written; callers skip making lines that would go nowhere.
+bool TraceOpen();
 // Appends one line (a line break inside is replaced by a blank).
 void TraceLine(std::string_view line);
 

@@ -50,6 +50,7 @@ struct TPrimitive {
   std::vector<std::string> members;  // object classes: member names, each up to 255 characters
   std::vector<TDimensionReference> references;  // dimensions
   std::vector<uint8_t> data;  // embedded objects: up to kEmbeddedCapacity bytes
+  mutable uint32_t undo_stamp = 0;  // the editor's undo step that saved this primitive last
 
   const TSchema& RecordSchema() const { return SchemaOf(GroupOfKind(kind)); }
   int64_t get(const char* field) const;  // integer field by name, 0 when the kind has none

@@ -15,6 +15,8 @@ TEditor::TEditor() {
   HMODULE host = GetModuleHandleA(nullptr);
   trace_ = reinterpret_cast<THostKitTraceProc>(
       reinterpret_cast<void*>(GetProcAddress(host, "HostKit_Trace")));
+  tracing_ = reinterpret_cast<THostKitTracingProc>(
+      reinterpret_cast<void*>(GetProcAddress(host, "HostKit_Tracing")));
   fault_ = reinterpret_cast<THostKitInjectedFaultProc>(
       reinterpret_cast<void*>(GetProcAddress(host, "HostKit_InjectedFault")));
 }
@@ -27,6 +29,7 @@ void TEditor::Open(std::unique_ptr<TBoard> board) {
   process_depth_ = 0;
   modifying_ = 0;
   pending_ = {};
+  ++step_stamp_;
   undo_.clear();
   redo_.clear();
 }
@@ -105,6 +108,7 @@ void TEditor::ProcessEnd() {
     redo_.clear();
   }
   pending_ = {};
+  ++step_stamp_;
 }
 
 void TEditor::BeginModify(uint32_t handle) {
@@ -125,13 +129,34 @@ void TEditor::EndModify(uint32_t handle) {
 }
 
 void TEditor::BeforeChange(std::string_view operation, const TPrimitive& primitive) {
-  const std::string what = std::string(operation) + " of " + std::to_string(primitive.handle);
+  BeforeChange(operation, primitive, nullptr);
+}
+
+void TEditor::BeforeChange(std::string_view operation, const TPrimitive& primitive, TRecord* old_record) {
+  auto what = [&] { return std::string(operation) + " of " + std::to_string(primitive.handle); };
   if (process_depth_ == 0) {
-    Violation(what + " outside a process");
+    Violation(what() + " outside a process");
   } else if (modifying_ != primitive.handle) {
-    Violation(what + " outside BeginModify/EndModify");
+    Violation(what() + " outside BeginModify/EndModify");
   }
-  if (pending_.handles.insert(primitive.handle).second) pending_.saved.push_back(primitive);
+  // A primitive's state is kept once per step: its stamp tells whether this step has it already.
+  if (primitive.undo_stamp != step_stamp_) {
+    primitive.undo_stamp = step_stamp_;
+    if (!old_record) {
+      pending_.saved.push_back(primitive);
+    } else {
+      TPrimitive saved;
+      saved.handle = primitive.handle;
+      saved.kind = primitive.kind;
+      saved.record = std::move(*old_record);
+      saved.stack = primitive.stack;
+      saved.vertices = primitive.vertices;
+      saved.members = primitive.members;
+      saved.references = primitive.references;
+      saved.data = primitive.data;
+      pending_.saved.push_back(std::move(saved));
+    }
+  }
 }
 
 void TEditor::AfterChange() {
@@ -139,13 +164,18 @@ void TEditor::AfterChange() {
   undo_.push_back(std::move(pending_));
   redo_.clear();
   pending_ = {};
+  ++step_stamp_;
 }
 
 void TEditor::SwapIn(TUndoStep& step) {
   for (TPrimitive& saved : step.saved) {
     if (TPrimitive* current = board_ ? board_->Find(saved.handle) : nullptr) {
-      // The whole primitive: its record and every list it carries (same handle, same kind).
-      std::swap(*current, saved);
+      std::swap(current->record, saved.record);
+      std::swap(current->stack, saved.stack);
+      std::swap(current->vertices, saved.vertices);
+      std::swap(current->members, saved.members);
+      std::swap(current->references, saved.references);
+      std::swap(current->data, saved.data);
     }
   }
 }

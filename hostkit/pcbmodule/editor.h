@@ -4,6 +4,7 @@
 // link to the host's trace and fault injection.
 
 #include <windows.h>
+#include <x86intrin.h>
 
 #include <cstdint>
 #include <memory>
@@ -49,19 +50,31 @@ class TEditor {
   // Called before a primitive's state changes: checks that the change is bracketed and keeps the
   // primitive's state for undo. A change outside a process becomes an undo step of its own.
   void BeforeChange(std::string_view operation, const TPrimitive& primitive);
+  // The same for a change already made to the record, whose previous content old_record holds and
+  // gives up.
+  void BeforeChange(std::string_view operation, const TPrimitive& primitive, TRecord* old_record);
   void AfterChange();
   bool Undo();
   bool Redo();
   int Violations() const { return violations_; }
   bool InProcess() const { return process_depth_ > 0; }
 
-  // Host link.
-  bool Tracing() const { return trace_ != nullptr; }
+  // Host link. Lines are made only while the host writes a trace.
+  bool Tracing() const { return trace_ != nullptr && (!tracing_ || tracing_() != 0); }
   void Trace(const std::string& line) const;
   // The status the host's fault injection chose for this call, 0 to proceed.
   int32_t InjectedFault(const char* operation) const;
   void CountCall() { ++calls_; }
   uint32_t Calls() const { return calls_; }
+  // Time spent inside the module's operations, in time-stamp ticks: an operation clocks in on
+  // entry and out when its trace line is done (or skipped). Nested clock-ins count once.
+  void ClockIn() {
+    if (clock_depth_++ == 0) clock_start_ = __rdtsc();
+  }
+  void ClockOut() {
+    if (clock_depth_ > 0 && --clock_depth_ == 0) call_ticks_ += __rdtsc() - clock_start_;
+  }
+  uint64_t CallTicks() const { return call_ticks_; }
   void Violation(const std::string& what);
 
  private:
@@ -74,7 +87,6 @@ class TEditor {
   };
   struct TUndoStep {
     std::vector<TPrimitive> saved;
-    std::unordered_set<uint32_t> handles;
   };
   bool Matches(const TPrimitive& primitive, uint32_t layer) const;
   uint32_t Advance(TIterator& iterator);
@@ -92,10 +104,16 @@ class TEditor {
   int process_depth_ = 0;
   uint32_t modifying_ = 0;
   TUndoStep pending_;
+  // The stamp of the pending step; primitives carry the stamp of the last step that saved them.
+  uint32_t step_stamp_ = 1;
   std::vector<TUndoStep> undo_, redo_;
   int violations_ = 0;
 
   void(__stdcall* trace_)(const char*) = nullptr;
+  int32_t(__stdcall* tracing_)() = nullptr;
+  int clock_depth_ = 0;
+  uint64_t clock_start_ = 0;
+  uint64_t call_ticks_ = 0;
   int32_t(__stdcall* fault_)(const char*) = nullptr;
   uint32_t calls_ = 0;
 };

@@ -8,13 +8,18 @@
 
 int32_t EnterCall(const char* name) {
   TEditor& editor = TEditor::get();
+  editor.ClockIn();
   editor.CountCall();
   return editor.InjectedFault(name);
 }
 
 void TraceCall(const char* name, const std::string& args, int64_t result,
                 const std::vector<const char*>* changed, bool injected) {
-  const TEditor& editor = TEditor::get();
+  TEditor& editor = TEditor::get();
+  struct TClockOut {
+    TEditor& editor;
+    ~TClockOut() { editor.ClockOut(); }
+  } clock_out{editor};
   if (!editor.Tracing()) return;
   std::string line = std::string(name) + "(" + args + ") = " + std::to_string(result);
   if (injected) line += " (injected)";
@@ -29,8 +34,13 @@ void TraceCall(const char* name, const std::string& args, int64_t result,
 
 int32_t TransferPrimitive(TExportId id, uint8_t read_flag, uint32_t handle,
                            std::initializer_list<TFieldRef> refs) {
+  TEditor::get().ClockIn();
+  struct TClockOut {
+    ~TClockOut() { TEditor::get().ClockOut(); }
+  } clock_out;
   const TExportSpec& desc = FindExportSpec(id);
-  const std::string args = std::to_string(read_flag) + ", " + std::to_string(handle);
+  const std::string args =
+      TEditor::get().Tracing() ? std::to_string(read_flag) + ", " + std::to_string(handle) : std::string();
   if (int32_t injected = EnterCall(desc.name)) {
     TraceCall(desc.name, args, injected, nullptr, true);
     return injected;
@@ -53,8 +63,9 @@ int32_t TransferPrimitive(TExportId id, uint8_t read_flag, uint32_t handle,
     TraceCall(desc.name, args, kStatusInvalidValue);
     return kStatusInvalidValue;
   }
-  editor.BeforeChange(desc.name, *primitive);
-  primitive->record = std::move(updated);
+  // The record changes by exchange: the old one goes to the undo step without a copy.
+  std::swap(primitive->record, updated);
+  editor.BeforeChange(desc.name, *primitive, &updated);
   editor.AfterChange();
   TraceCall(desc.name, args, kStatusOk, &changed);
   return kStatusOk;

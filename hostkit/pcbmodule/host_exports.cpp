@@ -145,6 +145,8 @@ DRALITH_EXPORT void __stdcall HostKitPcb_RestoreExports() {
 
 DRALITH_EXPORT uint32_t __stdcall HostKitPcb_CallCount() { return TEditor::get().Calls(); }
 
+DRALITH_EXPORT uint64_t __stdcall HostKitPcb_CallTicks() { return TEditor::get().CallTicks(); }
+
 DRALITH_EXPORT int32_t __stdcall HostKitPcb_ProtocolViolations() {
   return TEditor::get().Violations();
 }
@@ -158,3 +160,4 @@ static_assert(
 static_assert(std::is_same_v<decltype(&HostKitPcb_Undo), HostKitPcb_UndoProc>);
 static_assert(std::is_same_v<decltype(&HostKitPcb_RemoveExport), HostKitPcb_RemoveExportProc>);
 static_assert(std::is_same_v<decltype(&HostKitPcb_CallCount), HostKitPcb_CallCountProc>);
+static_assert(std::is_same_v<decltype(&HostKitPcb_CallTicks), HostKitPcb_CallTicksProc>);

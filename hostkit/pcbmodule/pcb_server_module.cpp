@@ -28,12 +28,17 @@ std::string Hex(HRESULT status) {
 }
 
 // Asks the host's fault injection about one interface operation and writes its trace line.
-HRESULT ServerCall(const std::string& operation, const std::string& args,
-                    HRESULT (*body)(uint32_t), uint32_t handle) {
+// The trace shows the handle as the argument of a primitive's operation; a process takes none.
+HRESULT ServerCall(const char* operation, HRESULT (*body)(uint32_t), uint32_t handle,
+                    bool primitive = true) {
   TEditor& editor = TEditor::get();
-  const int32_t injected = editor.InjectedFault(operation.c_str());
+  editor.ClockIn();
+  const int32_t injected = editor.InjectedFault(operation);
   const HRESULT status = injected ? injected : body(handle);
-  editor.Trace(operation + "(" + args + ") = " + Hex(status) + (injected ? " (injected)" : ""));
+  if (editor.Tracing())
+    editor.Trace(std::string(operation) + "(" + (primitive ? std::to_string(handle) : std::string()) + ") = " +
+                 Hex(status) + (injected ? " (injected)" : ""));
+  editor.ClockOut();
   return status;
 }
 
@@ -189,7 +194,7 @@ class TPrimitiveObject final : public TCounted<IPCB_PrimitiveObject> {
 
   HRESULT __stdcall BeginModify() override {
     return ServerCall(
-        "IPCB_PrimitiveObject.BeginModify", std::to_string(handle_),
+        "IPCB_PrimitiveObject.BeginModify",
         [](uint32_t h) -> HRESULT {
           TEditor::get().BeginModify(h);
           return S_OK;
@@ -198,7 +203,7 @@ class TPrimitiveObject final : public TCounted<IPCB_PrimitiveObject> {
   }
   HRESULT __stdcall EndModify() override {
     return ServerCall(
-        "IPCB_PrimitiveObject.EndModify", std::to_string(handle_),
+        "IPCB_PrimitiveObject.EndModify",
         [](uint32_t h) -> HRESULT {
           TEditor::get().EndModify(h);
           return S_OK;
@@ -389,11 +394,12 @@ class TPcbServer final : public TCounted<IServerModule, IPCB_ServerInterface> {
 
   HRESULT __stdcall GetPrimitiveInterface(DWORD handle, const GUID* iid, IUnknown** primitive,
                                           BYTE* found) override {
-    const std::string operation = "IPCB_ServerInterface.GetPrimitiveInterface";
+    const char* operation = "IPCB_ServerInterface.GetPrimitiveInterface";
     TEditor& editor = TEditor::get();
+    editor.ClockIn();
     if (primitive) *primitive = nullptr;
     if (found) *found = 0;
-    const int32_t injected = editor.InjectedFault(operation.c_str());
+    const int32_t injected = editor.InjectedFault(operation);
     HRESULT status = injected;
     bool exists = false;
     if (!injected) {
@@ -409,29 +415,31 @@ class TPcbServer final : public TCounted<IServerModule, IPCB_ServerInterface> {
         status = S_OK;
       }
     }
-    editor.Trace(operation + "(" + std::to_string(handle) + ") = " + Hex(status) +
-                 (injected ? " (injected)"
-                  : exists ? " found"
-                           : " not found"));
+    if (editor.Tracing())
+      editor.Trace(std::string(operation) + "(" + std::to_string(handle) + ") = " + Hex(status) +
+                   (injected ? " (injected)"
+                    : exists ? " found"
+                             : " not found"));
+    editor.ClockOut();
     return status;
   }
   HRESULT __stdcall ProcessStart() override {
     return ServerCall(
-        "IPCB_ServerInterface.ProcessStart", "",
+        "IPCB_ServerInterface.ProcessStart",
         [](uint32_t) -> HRESULT {
           TEditor::get().ProcessStart();
           return S_OK;
         },
-        0);
+        0, false);
   }
   HRESULT __stdcall ProcessEnd() override {
     return ServerCall(
-        "IPCB_ServerInterface.ProcessEnd", "",
+        "IPCB_ServerInterface.ProcessEnd",
         [](uint32_t) -> HRESULT {
           TEditor::get().ProcessEnd();
           return S_OK;
         },
-        0);
+        0, false);
   }
 
  private:

@@ -15,5 +15,7 @@ const std::string& THole::InitialText(bool imperial) const {
 }
 
 const std::string& THole::NewText(bool imperial) const {
+  // Until an edit the two sizes are one: the text made while grouping serves.
+  if (NewSize == InitialSize) return InitialText(imperial);
   return Cached(new_text_[imperial], NewSize, imperial);
 }

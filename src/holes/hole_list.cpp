@@ -38,21 +38,40 @@ void THoleList::AddHole(uint8_t kind, TCoord size, uint32_t handle) {
   const int number = Count();
   groups_.push_back(std::move(group));
   entry->push_back(number);
+  if (new_index_built_) new_index_[groups_.back()->NewText(new_index_imperial_)].push_back(number);
   if (TTextIndex& other = index_[!imperial]; other.built)
     other.by_text[groups_.back()->InitialText(!imperial)].push_back(number);
 }
 
+std::unordered_map<std::string, std::vector<int>>& THoleList::NewIndex() const {
+  if (!new_index_built_ || new_index_imperial_ != Imperial) {
+    new_index_.clear();
+    for (int i = 0; i < Count(); ++i) new_index_[groups_[static_cast<size_t>(i)]->NewText(Imperial)].push_back(i);
+    new_index_built_ = true;
+    new_index_imperial_ = Imperial;
+  }
+  return new_index_;
+}
+
 void THoleList::ChangeSize(TCoord old_size, TCoord new_size) {
-  const std::string text = FormatCoordForMatch(old_size, Imperial);
-  for (auto& group : groups_)
-    if (group->NewText(Imperial) == text) group->NewSize = new_size;
+  auto& index = NewIndex();
+  auto found = index.find(FormatCoordForMatch(old_size, Imperial));
+  if (found == index.end()) return;
+  std::vector<int> changed = std::move(found->second);
+  index.erase(found);
+  for (int i : changed) groups_[static_cast<size_t>(i)]->NewSize = new_size;
+  // The new size may share its text with groups that were there already; the order of a bucket
+  // does not matter, only its members.
+  std::vector<int>& target = index[groups_[static_cast<size_t>(changed.front())]->NewText(Imperial)];
+  target.insert(target.end(), changed.begin(), changed.end());
 }
 
 int THoleList::CountHoles(TCoord size) const {
-  const std::string text = FormatCoordForMatch(size, Imperial);
+  const auto& index = NewIndex();
+  auto found = index.find(FormatCoordForMatch(size, Imperial));
+  if (found == index.end()) return 0;
   int count = 0;
-  for (const auto& group : groups_)
-    if (group->NewText(Imperial) == text) count += group->Count();
+  for (int i : found->second) count += groups_[static_cast<size_t>(i)]->Count();
   return count;
 }
 

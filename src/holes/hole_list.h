@@ -57,8 +57,14 @@ class THoleList : public TObject {
     std::unordered_map<TCoord, std::vector<int>*> by_size;
   };
   TTextIndex& IndexFor(bool imperial);
+  // Groups by the text of their NewSize in the current unit, so that a change or a count touches
+  // only the groups it concerns. Made afresh after the unit changed.
+  std::unordered_map<std::string, std::vector<int>>& NewIndex() const;
 
   THoleBoard& board_;
   std::vector<std::unique_ptr<THole>> groups_;
   TTextIndex index_[2];
+  mutable std::unordered_map<std::string, std::vector<int>> new_index_;
+  mutable bool new_index_built_ = false;
+  mutable bool new_index_imperial_ = false;
 };

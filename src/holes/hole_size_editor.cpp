@@ -99,35 +99,34 @@ void THoleSizeEditor::FreeItemObjects() {
   item_objects_.clear();
 }
 
-void THoleSizeEditor::AdoptItemObjects() {
-  TStrings* items = SourceList->Items();
-  for (int i = 0; i < items->Count(); ++i)
-    if (TObject* object = items->GetObject(i)) item_objects_.emplace_back(object);
-}
-
 void THoleSizeEditor::RefreshList() {
   // Clicks can arrive while the layout is read or after the close freed the lists.
   if (!PadHoles || !ViaHoles) return;
   const bool imperial = IsImperial();
   PadHoles->Imperial = imperial;
   ViaHoles->Imperial = imperial;
-  // One repaint for the whole rebuild instead of one per added or moved item.
-  SourceList->BeginUpdate();
-  auto end_update = OnScopeExit([this] { SourceList->EndUpdate(); });
-  FreeItemObjects();
-  TStrings* items = SourceList->Items();
-  items->Clear();
-  if (PadsCheckBox->Checked()) PadHoles->AddLabels(*items, imperial);
-  if (ViasCheckBox->Checked()) ViaHoles->AddLabels(*items, imperial);
-  AdoptItemObjects();
-  SortHoleLabels(*items);
+  // The labels are made and ordered in memory and reach the list box in one go: done on the list
+  // box's items, every addition and exchange would cost window messages and the order a quadratic
+  // number of them. The editor owns the labels' objects; the list box only points at them.
+  TStringList labels;
+  std::vector<std::unique_ptr<TObject>> objects;
+  auto own_added = [&] {
+    for (int i = static_cast<int>(objects.size()); i < labels.Count(); ++i)
+      objects.emplace_back(labels.GetObject(i));
+  };
+  if (PadsCheckBox->Checked()) PadHoles->AddLabels(labels, imperial);
+  own_added();
+  if (ViasCheckBox->Checked()) ViaHoles->AddLabels(labels, imperial);
+  own_added();
+  SortHoleLabels(labels);
+  SourceList->AssignItems(labels);
+  item_objects_ = std::move(objects);
 }
 
 void THoleSizeEditor::UpdateDescription() {
   if (!PadHoles || !ViaHoles) return;
   int pads = 0, vias = 0;
-  for (int i = 0, n = SourceList->Items()->Count(); i < n; ++i) {
-    if (!SourceList->Selected(i)) continue;
+  for (int i : SourceList->SelectedIndices()) {
     const TCoord value = ItemValue(i);
     pads += PadHoles->CountHoles(value);
     vias += ViaHoles->CountHoles(value);
@@ -180,8 +179,7 @@ void THoleSizeEditor::EditButtonClick(TObject*) {
   const TCoord size = edit->State();
 
   std::vector<TCoord> selected;
-  for (int i = 0; i < items->Count(); ++i)
-    if (SourceList->Selected(i)) selected.push_back(ItemValue(i));
+  for (int i : SourceList->SelectedIndices()) selected.push_back(ItemValue(i));
   for (TCoord value : selected) {
     if (PadsCheckBox->Checked()) PadHoles->ChangeSize(value, size);
     if (ViasCheckBox->Checked()) ViaHoles->ChangeSize(value, size);

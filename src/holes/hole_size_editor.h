@@ -64,8 +64,6 @@ class THoleSizeEditor : public TServerDialog {
   void RefreshList();
   // Frees the TCoordObject of every item.
   void FreeItemObjects();
-  // Takes the objects the lists gave the new items.
-  void AdoptItemObjects();
   // "Pads : n  Vias : m" for the selected labels, each part only while its kind is included.
   void UpdateDescription();
 

@@ -1,5 +1,7 @@
 #include "toolkit/xp_list_box.h"
 
+#include <algorithm>
+
 #include "base/text_convert.h"
 #include "forms/errors.h"
 #include "toolkit/popup_menu.h"
@@ -14,7 +16,7 @@ class TXPListBox::TListBoxStrings : public TStrings {
   }
   void Put(int index, std::string_view text) override {
     box_.CheckIndex(index);
-    box_.SaveSelection();
+    box_.SaveItem(index);
     box_.list_[static_cast<size_t>(index)].text = std::string(text);
     box_.PutIntoWindow(index);
   }
@@ -27,7 +29,7 @@ class TXPListBox::TListBoxStrings : public TStrings {
     box_.list_[static_cast<size_t>(index)].object = object;
   }
   int AddObject(std::string_view text, TObject* object) override {
-    box_.SaveSelection();
+    // An item added at the end leaves the others' selection alone: nothing to save.
     box_.list_.push_back({std::string(text), object, false});
     int index = Count() - 1;
     bool had_current = !box_.no_current_;
@@ -44,7 +46,8 @@ class TXPListBox::TListBoxStrings : public TStrings {
   }
   void Delete(int index) override {
     box_.CheckIndex(index);
-    box_.SaveSelection();
+    if (box_.HandleAllocated() && !box_.no_current_)
+      box_.item_index_ = static_cast<int>(SendMessageW(box_.Handle(), LB_GETCARETINDEX, 0, 0));
     box_.list_.erase(box_.list_.begin() + index);
     if (box_.HandleAllocated()) SendMessageW(box_.Handle(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
     int count = Count();
@@ -67,7 +70,8 @@ class TXPListBox::TListBoxStrings : public TStrings {
     box_.CheckIndex(a);
     box_.CheckIndex(b);
     if (a == b) return;
-    box_.SaveSelection();
+    box_.SaveItem(a);
+    box_.SaveItem(b);
     std::swap(box_.list_[static_cast<size_t>(a)], box_.list_[static_cast<size_t>(b)]);
     box_.PutIntoWindow(a);
     box_.PutIntoWindow(b);
@@ -109,10 +113,17 @@ void TXPListBox::SaveSelection() {
   if (!no_current_ && !list_.empty()) item_index_ = static_cast<int>(SendMessageW(h, LB_GETCARETINDEX, 0, 0));
 }
 
+// The selected state of one item, copied from the window before the item is rebuilt there.
+void TXPListBox::SaveItem(int index) {
+  if (!HandleAllocated()) return;
+  list_[static_cast<size_t>(index)].selected = SendMessageW(Handle(), LB_GETSEL, static_cast<WPARAM>(index), 0) > 0;
+}
+
 void TXPListBox::PutIntoWindow(int index) {
   if (!HandleAllocated()) return;
   HWND h = Handle();
   const TItem& item = list_[static_cast<size_t>(index)];
+  if (!no_current_ && !list_.empty()) item_index_ = static_cast<int>(SendMessageW(h, LB_GETCARETINDEX, 0, 0));
   int caret = item_index_;
   SendMessageW(h, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
   SendMessageW(h, LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(ToWide(item.text).c_str()));
@@ -197,9 +208,54 @@ void TXPListBox::SetSelected(int index, bool value) {
 }
 
 int TXPListBox::SelCount() {
+  if (HandleAllocated() && multi_select_) return std::max(0, static_cast<int>(SendMessageW(Handle(), LB_GETSELCOUNT, 0, 0)));
   int n = 0;
   for (int i = 0, count = static_cast<int>(list_.size()); i < count; ++i) n += Selected(i) ? 1 : 0;
   return n;
+}
+
+std::vector<int> TXPListBox::SelectedIndices() {
+  std::vector<int> indices;
+  if (HandleAllocated() && multi_select_) {
+    const LRESULT count = SendMessageW(Handle(), LB_GETSELCOUNT, 0, 0);
+    if (count <= 0) return indices;
+    indices.resize(static_cast<size_t>(count));
+    const LRESULT got = SendMessageW(Handle(), LB_GETSELITEMS, static_cast<WPARAM>(count),
+                                     reinterpret_cast<LPARAM>(indices.data()));
+    indices.resize(static_cast<size_t>(std::max<LRESULT>(0, got)));
+    std::sort(indices.begin(), indices.end());
+    return indices;
+  }
+  for (int i = 0, count = static_cast<int>(list_.size()); i < count; ++i)
+    if (Selected(i)) indices.push_back(i);
+  return indices;
+}
+
+void TXPListBox::AssignItems(const TStrings& source) {
+  // Everything that can fail happens before the items change, so a failure leaves the old ones.
+  const int count = source.Count();
+  std::vector<TItem> items;
+  items.reserve(static_cast<size_t>(count));
+  std::vector<std::wstring> texts;
+  texts.reserve(HandleAllocated() ? static_cast<size_t>(count) : 0);
+  size_t characters = 0;
+  for (int i = 0; i < count; ++i) {
+    items.push_back({source.Get(i), source.GetObject(i), false});
+    if (!HandleAllocated()) continue;
+    texts.push_back(ToWide(items.back().text));
+    characters += texts.back().size() + 1;
+  }
+  list_ = std::move(items);
+  no_current_ = list_.empty();
+  item_index_ = no_current_ ? -1 : 0;
+  if (!HandleAllocated()) return;
+  HWND h = Handle();
+  BeginUpdate();
+  SendMessageW(h, LB_RESETCONTENT, 0, 0);
+  SendMessageW(h, LB_INITSTORAGE, texts.size(), static_cast<LPARAM>(characters * sizeof(wchar_t)));
+  for (const std::wstring& text : texts) SendMessageW(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  if (!no_current_) SendMessageW(h, LB_SETCARETINDEX, 0, FALSE);
+  EndUpdate();
 }
 
 void TXPListBox::ClearSelection() {

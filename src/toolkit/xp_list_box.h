@@ -30,6 +30,12 @@ class TXPListBox : public TWinControl {
   bool Selected(int index);
   void SetSelected(int index, bool value);
   int SelCount();
+  // The indices of the selected items in ascending order, asked of the window in one go.
+  std::vector<int> SelectedIndices();
+  // Replaces every item with the source's texts and objects in one go: drawing suspended, the
+  // window's storage reserved, no item selected and the first item current. The objects are not
+  // owned. The same as Clear followed by AddObject for each item, at the cost of one message per item.
+  void AssignItems(const TStrings& source);
   // Drawing stops while many items change and the box repaints once at the end; pairs nest.
   void BeginUpdate();
   void EndUpdate();
@@ -63,6 +69,7 @@ class TXPListBox : public TWinControl {
   void CheckIndex(int index) const;
   void PutIntoWindow(int index);
   void SaveSelection();
+  void SaveItem(int index);
 
   std::unique_ptr<TListBoxStrings> items_;
   std::vector<TItem> list_;

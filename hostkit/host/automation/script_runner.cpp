@@ -1,5 +1,7 @@
 #include "script_runner.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cwctype>
 #include <memory>
 
@@ -161,13 +163,15 @@ std::string Joined(const std::vector<std::wstring>& items) {
 
 // An item named by its text or by "#N", its 0-based index.
 int FindItem(HWND list, const std::string& item, std::string& reason) {
-  std::vector<std::wstring> items = ListItems(list);
   if (item.size() > 1 && item[0] == '#') {
-    int index = std::atoi(item.c_str() + 1);
-    if (index >= 0 && index < static_cast<int>(items.size())) return index;
-    reason = "no item " + item + " among " + std::to_string(items.size());
+    // By index the texts are not needed: reading thousands of them would be timed with the step.
+    const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    int index = item == "#last" ? count - 1 : std::atoi(item.c_str() + 1);
+    if (index >= 0 && index < count) return index;
+    reason = "no item " + item + " among " + std::to_string(count);
     return -1;
   }
+  std::vector<std::wstring> items = ListItems(list);
   std::wstring wanted = ToWide(item);
   for (size_t i = 0; i < items.size(); ++i)
     if (items[i] == wanted) return static_cast<int>(i);
@@ -253,7 +257,11 @@ void ListControls(HWND root, int depth, std::vector<std::string>& lines) {
   }
 }
 
+THostCallClock host_call_clock = nullptr;
+
 }  // namespace
+
+void SetHostCallClock(THostCallClock clock) { host_call_clock = clock; }
 
 TScriptRunner::TScriptRunner(TScript script, TUiThreadCall& ui, TOutput output)
     : script_(std::move(script)), ui_(ui), output_(std::move(output)) {}
@@ -263,13 +271,21 @@ bool TScriptRunner::RunAll(std::string& failure) {
     output_("line " + std::to_string(step.Line) + ": " + StepText(step));
     std::string reason;
     const ULONGLONG started = GetTickCount64();
+    const double host_started = host_call_clock ? host_call_clock() : 0;
     if (!RunStep(step, reason)) {
       failure = "line " + std::to_string(step.Line) + ": " + StepText(step) + ": " + reason;
       return false;
     }
-    if (report_times_ && step.Verb != "report-times")
-      output_("line " + std::to_string(step.Line) + ": took " +
-              std::to_string(GetTickCount64() - started) + " ms");
+    if (report_times_ && step.Verb != "report-times") {
+      const ULONGLONG took = GetTickCount64() - started;
+      std::string line = "line " + std::to_string(step.Line) + ": took " + std::to_string(took) + " ms";
+      if (host_call_clock) {
+        char host[48];
+        std::snprintf(host, sizeof host, ", host calls %.0f ms", std::max(0.0, host_call_clock() - host_started));
+        line += host;
+      }
+      output_(line);
+    }
   }
   return true;
 }
@@ -300,8 +316,15 @@ bool TScriptRunner::Until(const TJob& job, TAnswer& answer, std::string& reason)
 }
 
 bool TScriptRunner::Settle(std::string& reason) {
+  // A step in a window is over when its effects are on the screen too: the window's pending
+  // repaints are done before the answer, so that the step's time includes them.
   TAnswer answer;
-  return Once([] { return TAnswer{true, {}, nullptr}; }, answer, reason);
+  HWND root = current_;
+  return Once([root] {
+    if (root && IsWindow(root) && IsWindowVisible(root))
+      RedrawWindow(root, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    return TAnswer{true, {}, nullptr};
+  }, answer, reason);
 }
 
 bool TScriptRunner::NeedWindow(std::string& reason) const {
@@ -336,7 +359,8 @@ bool TScriptRunner::RunStep(const TScriptStep& step, std::string& reason) {
       return false;
     current_ = answer.Window;
     current_caption_ = caption;
-    return true;
+    // A window is there for the user once it is painted.
+    return Settle(reason);
   }
   if (verb == "wait-no-window") {
     std::wstring caption = ToWide(a[0]);

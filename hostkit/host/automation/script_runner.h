@@ -13,6 +13,11 @@
 #include "script.h"
 #include "ui_thread_call.h"
 
+// The time the host has spent so far inside operations that servers called, in milliseconds. When
+// one is set, report-times gives each step's share of it beside the step's time.
+using THostCallClock = double (*)();
+void SetHostCallClock(THostCallClock clock);
+
 class TScriptRunner {
  public:
   using TOutput = std::function<void(const std::string& line)>;

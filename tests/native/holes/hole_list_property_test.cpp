@@ -147,4 +147,43 @@ TEST(HoleListProperty, ClusteredBoardsGroupLikeTheLiteralAlgorithms) {
   }
 }
 
+// Boards imported from other tools: thousands of distinct sizes, many of them a few units apart, and
+// edits that pick labels and merge them, in both units, as the editor's clicks do.
+TEST(HoleListProperty, ThousandsOfSizesEditAndCountLikeTheLiteralAlgorithms) {
+  std::mt19937 random(19);
+  for (int sizes : {1000, 3000}) {
+    TGeneratedBoard board(holes_test::GeneratePrimitives(random, sizes * 2, sizes, 4));
+    for (uint8_t kind : {uint8_t{2}, uint8_t{3}}) {
+      THoleList ours(board, kind);
+      TLiteralHoleList literal;
+      for (const auto& p : board.primitives)
+        if (p.kind == kind) literal.AddHole(kind, p.size, p.handle);
+      const std::string where = "sizes " + std::to_string(sizes) + " kind " + std::to_string(kind);
+      ASSERT_GT(ours.Count(), sizes / 2) << where;
+      ExpectSame(ours, literal, where + " built");
+
+      std::uniform_int_distribution<int> action(0, 9), near(-12, 12);
+      auto some_size = [&] {
+        const auto& group = literal.groups[std::uniform_int_distribution<size_t>(0, literal.groups.size() - 1)(random)];
+        return group.new_size + near(random);
+      };
+      for (int step = 0; step < 2000; ++step) {
+        const std::string at = where + " step " + std::to_string(step);
+        const int what = action(random);
+        if (what == 0) {
+          ours.Imperial = literal.imperial = !literal.imperial;
+        } else if (what < 4) {
+          const TCoord old_size = some_size(), new_size = what == 1 ? some_size() : old_size + near(random) * 20;
+          ours.ChangeSize(old_size, new_size);
+          literal.ChangeSize(old_size, new_size);
+        } else {
+          const TCoord size = some_size();
+          ASSERT_EQ(ours.CountHoles(size), literal.CountHoles(size)) << at << " size " << size;
+        }
+      }
+      ExpectSame(ours, literal, where + " end");
+    }
+  }
+}
+
 }  // namespace

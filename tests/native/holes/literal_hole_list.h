@@ -4,9 +4,11 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
+#include "base/ascii.h"
 #include "holes/hole_labels.h"
 #include "pcb/coord.h"
 
@@ -21,10 +23,22 @@ struct TLiteralGroup {
 
 class TLiteralHoleList {
  public:
+  // SameCoordText, with each size's Text formatted once: the texts are a pure function of size and
+  // unit, and thousands of groups would otherwise make the plain searches take minutes.
+  bool Same(TCoord a, TCoord b, bool in_imperial) const {
+    return AsciiIequals(Text(a, in_imperial), Text(b, in_imperial));
+  }
+  const std::string& Text(TCoord size, bool in_imperial) const {
+    auto& memo = texts_[in_imperial];
+    auto found = memo.find(size);
+    if (found == memo.end()) found = memo.emplace(size, FormatCoordForMatch(size, in_imperial)).first;
+    return found->second;
+  }
+
   void AddHole(uint8_t kind, TCoord size, uint32_t handle) {
     bool found = false;
     for (auto& group : groups) {
-      if (SameCoordText(group.initial, size, imperial)) {
+      if (Same(group.initial, size, imperial)) {
         group.handles.push_back(handle);
         found = true;
       }
@@ -33,12 +47,12 @@ class TLiteralHoleList {
   }
   void ChangeSize(TCoord old_size, TCoord new_size) {
     for (auto& group : groups)
-      if (SameCoordText(group.new_size, old_size, imperial)) group.new_size = new_size;
+      if (Same(group.new_size, old_size, imperial)) group.new_size = new_size;
   }
   int CountHoles(TCoord size) const {
     int count = 0;
     for (const auto& group : groups)
-      if (SameCoordText(group.new_size, size, imperial)) count += static_cast<int>(group.handles.size());
+      if (Same(group.new_size, size, imperial)) count += static_cast<int>(group.handles.size());
     return count;
   }
   void AddLabels(std::vector<std::pair<std::string, TCoord>>& items, bool label_imperial) const {
@@ -52,6 +66,9 @@ class TLiteralHoleList {
 
   std::vector<TLiteralGroup> groups;
   bool imperial = false;
+
+ private:
+  mutable std::unordered_map<TCoord, std::string> texts_[2];
 };
 
 }  // namespace holes_test

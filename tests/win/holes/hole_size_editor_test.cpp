@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "holes/coord_object.h"
 #include "holes/edit_hole_size_form.h"
+#include "holes/hole_labels.h"
 #include "tests/native/holes/generated_board.h"
 #include "tests/win/forms/ui_driver.h"
 #include "tests/win/holes/window_script.h"
@@ -268,6 +271,61 @@ TEST_F(HoleSizeEditorTest, AFailedProcessStartWritesNothingAndSendsNoEnd) {
   EXPECT_THROW(editor->OKButtonClick(editor->OKButton), std::runtime_error);
   EXPECT_TRUE(board.writes.empty());
   EXPECT_EQ(board.process_ends, 0);
+}
+
+// The labels in the order the exchange passes give, built the plain way from the editor's lists.
+std::vector<std::pair<std::string, TCoord>> LiteralLabels(const THoleSizeEditor& editor, bool imperial) {
+  TStringList items;
+  editor.PadHoles->AddLabels(items, imperial);
+  editor.ViaHoles->AddLabels(items, imperial);
+  std::vector<std::pair<std::string, TCoord>> labels;
+  for (int i = 0; i < items.Count(); ++i) {
+    auto* object = static_cast<TCoordObject*>(items.GetObject(i));
+    labels.push_back({items.Get(i), object->Value});
+    delete object;
+  }
+  for (bool exchanged = labels.size() > 1; exchanged;) {
+    exchanged = false;
+    for (size_t i = 0; i + 1 < labels.size(); ++i) {
+      if (HoleLabelKey(labels[i].first) > HoleLabelKey(labels[i + 1].first)) {
+        std::swap(labels[i], labels[i + 1]);
+        exchanged = true;
+      }
+    }
+  }
+  return labels;
+}
+
+TEST_F(HoleSizeEditorTest, ThousandsOfSizesAreListedInTheExchangeOrder) {
+  // Near-duplicate sizes as imported boards carry them: 0.004 mil apart and a few units around.
+  board = TGeneratedBoard();
+  std::mt19937 random(19);
+  std::uniform_int_distribution<int> pick(0, 2999), jitter(-4, 4);
+  for (int i = 0; i < 9000; ++i) board.Add(i % 3 ? kPad : kVia, 80000 + 40 * pick(random) + jitter(random));
+  Open(eMetric);
+  for (bool imperial : {false, true}) {
+    if (imperial) editor->UnitRadioGroup->SetItemIndex(0);
+    const auto expected = LiteralLabels(*editor, imperial);
+    ASSERT_GT(expected.size(), 2000u);
+    TStrings* items = editor->SourceList->Items();
+    ASSERT_EQ(items->Count(), static_cast<int>(expected.size()));
+    for (int i = 0; i < items->Count(); ++i) {
+      ASSERT_EQ(items->Get(i), expected[static_cast<size_t>(i)].first) << i;
+      ASSERT_EQ(static_cast<TCoordObject*>(items->GetObject(i))->Value, expected[static_cast<size_t>(i)].second) << i;
+    }
+    EXPECT_EQ(Selection(), std::vector<int>{0});
+    EXPECT_EQ(editor->SourceList->ItemIndex(), 0);
+  }
+
+  // Every label selected counts every primitive; editing them all merges them into one label.
+  const int count = editor->SourceList->Items()->Count();
+  for (int i = 0; i < count; ++i) editor->SourceList->SetSelected(i, true);
+  editor->UpdateDescription();
+  EXPECT_EQ(Description(), "Pads : 6000  Vias : 3000");
+  Edit(L"10mil");
+  EXPECT_EQ(Labels(), std::vector<std::string>{"10.000 mil"});
+  EXPECT_EQ(Selection(), std::vector<int>{0});
+  EXPECT_EQ(Description(), "Pads : 6000  Vias : 3000");
 }
 
 TEST_F(HoleSizeEditorTest, ClosingFreesTheBoardAndTheLists) {

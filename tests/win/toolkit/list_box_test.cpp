@@ -165,6 +165,57 @@ TEST_F(ListBoxTest, DoubleClickAndContextMenu) {
   EXPECT_EQ(form->PopupMenu1->PopupComponent(), list);
 }
 
+TEST_F(ListBoxTest, AssigningReplacesEveryItemLikeClearAndAdd) {
+  ClickOn(1);
+  ClickOn(3, MK_CONTROL);
+  TStringList source;
+  std::vector<std::unique_ptr<TTag>> more;
+  for (int i = 0; i < 2000; ++i) {
+    more.push_back(std::make_unique<TTag>(100 + i));
+    source.AddObject("new " + std::to_string(i), more.back().get());
+  }
+  const int clicks = form->list_clicks;
+  list->AssignItems(source);
+  EXPECT_EQ(form->list_clicks, clicks) << "no notification";
+  ASSERT_EQ(list->Items()->Count(), 2000);
+  EXPECT_EQ(list->Items()->Get(1999), "new 1999");
+  EXPECT_EQ(static_cast<TTag*>(list->Items()->GetObject(7))->value, 107);
+  EXPECT_EQ(SendMessageW(list->Handle(), LB_GETCOUNT, 0, 0), 2000);
+  wchar_t text[32] = {};
+  SendMessageW(list->Handle(), LB_GETTEXT, 1234, reinterpret_cast<LPARAM>(text));
+  EXPECT_STREQ(text, L"new 1234") << "the window shows the new items";
+  EXPECT_EQ(list->SelCount(), 0);
+  EXPECT_TRUE(list->SelectedIndices().empty());
+  EXPECT_EQ(list->ItemIndex(), 0);
+
+  // The box goes on as usual afterwards: clicks, selection from code, a window made again.
+  ClickOn(2);
+  list->SetSelected(1500, true);
+  EXPECT_EQ(list->SelectedIndices(), (std::vector<int>{2, 1500}));
+  EXPECT_EQ(list->SelCount(), 2);
+  form->RecreateWnd();
+  EXPECT_EQ(list->SelectedIndices(), (std::vector<int>{2, 1500}));
+  EXPECT_EQ(list->ItemIndex(), 2);
+
+  list->AssignItems(TStringList());
+  EXPECT_EQ(list->Items()->Count(), 0);
+  EXPECT_EQ(list->ItemIndex(), -1);
+  EXPECT_EQ(SendMessageW(list->Handle(), LB_GETCOUNT, 0, 0), 0);
+}
+
+TEST_F(ListBoxTest, AssigningBeforeTheWindowExistsKeepsTheItemsForIt) {
+  std::unique_ptr<TGalleryForm> hidden(make_form<TGalleryForm>(nullptr));
+  TXPListBox* box = hidden->SourceList;
+  box->DestroyHandle();
+  TStringList source;
+  for (const char* text : {"a", "b", "c"}) source.Add(text);
+  box->AssignItems(source);
+  EXPECT_EQ(box->ItemIndex(), 0);
+  EXPECT_EQ(SendMessageW(box->Handle(), LB_GETCOUNT, 0, 0), 3);
+  EXPECT_EQ(box->SelCount(), 0);
+  EXPECT_EQ(box->ItemIndex(), 0);
+}
+
 TEST_F(ListBoxTest, ItemsOutsideTheListRaiseAListError) {
   EXPECT_THROW(list->Items()->Get(5), Exception);
   EXPECT_THROW(list->Selected(-1), Exception);
