@@ -1,13 +1,13 @@
 #pragma once
 // Lengths of KiCad files: decimal millimetres, read exactly to the picometre. One internal unit of
-// the host (10000 per mil, 1 mm = 10000/0.0254 units) is exactly 25400 pm, so a length converts to
+// the host (10000 per mil, 1 mm = 10000/0.0254 units) is exactly 2540 pm, so a length converts to
 // units by one integer division, rounded to nearest (halves away from zero).
 
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
-inline constexpr int64_t kPicometresPerUnit = 25400;
+inline constexpr int64_t kPicometresPerUnit = 2540;
 inline constexpr int64_t kPicometresPerMillimetre = 1000000000;
 // The largest length a file may give: 10 m, far beyond any board and far within 64 bits.
 inline constexpr int64_t kMaxKicadPicometres = 10000 * kPicometresPerMillimetre;
