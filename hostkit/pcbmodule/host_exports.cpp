@@ -13,6 +13,7 @@
 #include "editor.h"
 #include "export_support.h"
 #include "hostkit/bridge/host_bridge.h"
+#include "kicad/kicad_board_import.h"
 
 namespace {
 
@@ -55,7 +56,9 @@ DRALITH_EXPORT int32_t __stdcall HostKitPcb_OpenBoard(const wchar_t* path, wchar
                                                       int32_t errorSize) {
   try {
     std::string message;
-    std::unique_ptr<Board> board = load_board_file(path ? path : L"", &message);
+    const std::wstring file = path ? path : L"";
+    std::unique_ptr<Board> board = IsKicadBoardPath(file) ? LoadKicadBoardFile(file, &message)
+                                                          : load_board_file(file, &message);
     if (!board) {
       put_error(message, error, errorSize);
       Editor::get().trace("HostKitPcb_OpenBoard refused: " + message);
@@ -78,6 +81,13 @@ DRALITH_EXPORT int32_t __stdcall HostKitPcb_SaveBoard(const wchar_t* path, wchar
     Board* board = Editor::get().board();
     if (!board) {
       put_error("no board is open", error, errorSize);
+      return 0;
+    }
+    // The host kit writes its own format only: a KiCad file is never overwritten with it.
+    if (path && IsKicadBoardPath(path)) {
+      put_error(to_ansi(path) + ":0: file: boards are saved in the host kit's own format (.json), "
+                "not as KiCad boards",
+                error, errorSize);
       return 0;
     }
     std::string message;

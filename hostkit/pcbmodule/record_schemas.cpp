@@ -25,6 +25,7 @@ const FieldDef kPadFields[] = {
     {"f35", FieldType::U32, false},       {"f36", FieldType::U8, false},
     {"f37", FieldType::U8, false},        {"stackMode", FieldType::U8, false},
     {"flags2", FieldType::U8, false},     {"flags3", FieldType::U16, false},
+    {"slotLength", FieldType::I32, false},
 };
 const FieldDef kTrackFields[] = {
     {"flags", FieldType::U16, false},     {"value16", FieldType::U16, false},
