@@ -11,6 +11,7 @@ constexpr UINT kMenuRunCommand = 100;
 constexpr UINT kMenuUndo = 101;
 constexpr UINT kMenuRedo = 102;
 constexpr UINT kMenuExit = 103;
+constexpr UINT kMenuOpenBoard = 104;
 
 // Creates the three windows into Host(); false when the window system refuses.
 bool CreateHostWindows(bool show);

@@ -305,3 +305,45 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+namespace {
+
+// Opens a file through File > Open board, the way a user does.
+std::string OpenThroughTheMenu(const std::wstring& file) {
+  std::string path;
+  for (char c : to_ansi(file)) path += c == '\\' ? std::string("\\\\") : std::string(1, c);
+  return "key alt+f\nkey o\nwait-window \"Open board\"\nset-text @Edit \"" + path +
+         "\"\nclick \"&Open\"\nwait-no-window \"Open board\"\n";
+}
+
+TEST(KicadBoard, TheFileMenuOpensAKicadBoardAndABadOneLeavesTheOpenBoardAsItWas) {
+  const std::wstring pic = WinePath(DemoPath("pic_programmer/pic_programmer.kicad_pcb"));
+  if (!Exists(pic)) GTEST_SKIP() << "kicad-demos is not installed";
+  const std::wstring first = WriteTemp(L"first.kicad_pcb", kRotatedBoard);
+  const std::wstring bad = WriteTemp(L"bad.kicad_pcb", "(kicad_pcb (version 20211014)\n(footprint \"x\" (at 1 2)\n");
+  const std::wstring alone = unique_temp_path(L"alone.json");
+  run_host({L"--plugin", L"none", L"--board", first, L"--save", alone});
+
+  const std::wstring kept = unique_temp_path(L"kept.json");
+  const std::wstring script = WriteTemp(
+      L"menu.script", "timeout 30\nwait-window \"Tavrin Host\"\n" + OpenThroughTheMenu(bad) +
+                          "wait-window \"Board not opened\"\nclick OK\nwait-no-window \"Board not opened\"\n");
+  THostRun refused = run_host({L"--plugin", L"none", L"--board", first, L"--script", script, L"--save", kept});
+  EXPECT_TRUE(refused.OutputHas("script: done")) << refused.Describe();
+  bool reported = false;
+  for (const std::string& line : refused.Lines) {
+    reported |= line.find("not opened: ") != std::string::npos &&
+                line.find("bad.kicad_pcb:3: the file ends inside a list: 2 \")\" missing") != std::string::npos;
+  }
+  EXPECT_TRUE(reported) << refused.Describe();
+  EXPECT_EQ(ReadWholeFile(to_ansi(kept)), ReadWholeFile(to_ansi(alone)));
+
+  const std::wstring opened = unique_temp_path(L"opened.json");
+  const std::wstring script2 = WriteTemp(L"menu2.script", "timeout 30\nwait-window \"Tavrin Host\"\n" + OpenThroughTheMenu(pic));
+  THostRun run = run_host({L"--plugin", L"none", L"--board", first, L"--script", script2, L"--save", opened});
+  EXPECT_TRUE(run.OutputHas("script: done")) << run.Describe();
+  EXPECT_EQ(PrimitiveLines(ReadWholeFile(to_ansi(opened)), "pad").size(), 247u);
+  for (const std::wstring& f : {first, bad, alone, kept, script, opened, script2}) DeleteFileW(f.c_str());
+}
+
+}  // namespace
