@@ -4,6 +4,7 @@
 // peak is that board's own.
 
 #include <windows.h>
+
 #include <psapi.h>
 
 #include <chrono>
@@ -44,15 +45,16 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "Dralith.dll is not beside the benchmark\n");
     return 1;
   }
-  auto open = reinterpret_cast<HostKitPcb_OpenBoardProc>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"Dralith.dll"), "HostKitPcb_OpenBoard")));
+  auto open = reinterpret_cast<HostKitPcb_OpenBoardProc>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"Dralith.dll"), "HostKitPcb_OpenBoard")));
   const std::wstring path = to_wide(argv[1]);
   const double megabytes = FileMegabytes(path);
   const double before = PeakMegabytes();
   wchar_t error[512] = L"";
   const auto start = std::chrono::steady_clock::now();
   const bool opened = open(path.c_str(), error, 512) != 0;
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   const double peak = PeakMegabytes() - before;
   if (!opened) {
     std::fprintf(stderr, "%s\n", to_ansi(error).c_str());

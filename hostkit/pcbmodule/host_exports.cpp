@@ -85,8 +85,9 @@ DRALITH_EXPORT int32_t __stdcall HostKitPcb_SaveBoard(const wchar_t* path, wchar
     }
     // The host kit writes its own format only: a KiCad file is never overwritten with it.
     if (path && IsKicadBoardPath(path)) {
-      put_error(to_ansi(path) + ":0: file: boards are saved in the host kit's own format (.json), "
-                "not as KiCad boards",
+      put_error(to_ansi(path) +
+                    ":0: file: boards are saved in the host kit's own format (.json), "
+                    "not as KiCad boards",
                 error, errorSize);
       return 0;
     }

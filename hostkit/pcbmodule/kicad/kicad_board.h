@@ -27,7 +27,15 @@ struct TKicadNet {
 };
 
 enum class TKicadPadType : uint8_t { eThroughHole, eNonPlated, eSmd, eConnector };
-enum class TKicadPadShape : uint8_t { eCircle, eRect, eOval, eTrapezoid, eRoundRect, eChamferedRect, eCustom };
+enum class TKicadPadShape : uint8_t {
+  eCircle,
+  eRect,
+  eOval,
+  eTrapezoid,
+  eRoundRect,
+  eChamferedRect,
+  eCustom
+};
 
 struct TKicadPad {
   int line_ = 0;
@@ -36,9 +44,9 @@ struct TKicadPad {
   TKicadPadType type_ = TKicadPadType::eSmd;
   TKicadPadShape shape_ = TKicadPadShape::eCircle;
   TKicadPadShape anchor_ = TKicadPadShape::eCircle;  // a custom pad's anchor shape
-  TKicadPoint local_;     // relative to the footprint, unrotated
-  TKicadPoint position_;  // on the board
-  double rotation_ = 0;   // absolute, as the file gives it
+  TKicadPoint local_;                                // relative to the footprint, unrotated
+  TKicadPoint position_;                             // on the board
+  double rotation_ = 0;                              // absolute, as the file gives it
   int64_t size_x_ = 0;
   int64_t size_y_ = 0;
   bool has_drill_ = false;
@@ -90,7 +98,8 @@ struct TKicadTrack {
 // inside footprints, already placed); Edge.Cuts drawings make the board outline.
 struct TKicadDrawing {
   int line_ = 0;
-  std::string kind_;  // the keyword without its prefix: "line", "arc", "circle", "rect", "poly", "curve"
+  std::string
+      kind_;  // the keyword without its prefix: "line", "arc", "circle", "rect", "poly", "curve"
   std::vector<TKicadPoint> points_;  // start, [mid,] end; centre and a point for a circle; corners
   int64_t width_ = 0;
   std::string layer_;

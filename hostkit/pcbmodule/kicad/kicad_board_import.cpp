@@ -57,12 +57,18 @@ class TImporter {
  private:
   int32_t Units(int64_t picometres, int line, const char* what) const {
     const std::optional<int32_t> units = UnitsFromPicometres(picometres);
-    if (!units) throw EKicadFormat(line, std::string(what) + " lies outside the host's coordinates (±5454 mm)");
+    if (!units)
+      throw EKicadFormat(line,
+                         std::string(what) + " lies outside the host's coordinates (±5454 mm)");
     return *units;
   }
   // KiCad's y grows downwards, the host's upwards.
-  int32_t X(const TKicadPoint& p, int line, const char* what) const { return Units(p.x_, line, what); }
-  int32_t Y(const TKicadPoint& p, int line, const char* what) const { return Units(-p.y_, line, what); }
+  int32_t X(const TKicadPoint& p, int line, const char* what) const {
+    return Units(p.x_, line, what);
+  }
+  int32_t Y(const TKicadPoint& p, int line, const char* what) const {
+    return Units(-p.y_, line, what);
+  }
 
   Primitive New(uint8_t kind) {
     Primitive p;
@@ -181,9 +187,11 @@ void TImporter::MapPads() {
     SetNamedText(p.record, s, "f21", pad.number_);
     if (drilled && pad.has_drill_) {
       // A slot's hole size is its width; its length is kept beside it.
-      SetNamed(p.record, s, "holeSize", Units(std::min(pad.drill_x_, pad.drill_y_), pad.line_, "pad drill"));
+      SetNamed(p.record, s, "holeSize",
+               Units(std::min(pad.drill_x_, pad.drill_y_), pad.line_, "pad drill"));
       if (pad.oval_drill_) {
-        SetNamed(p.record, s, "slotLength", Units(std::max(pad.drill_x_, pad.drill_y_), pad.line_, "pad drill"));
+        SetNamed(p.record, s, "slotLength",
+                 Units(std::max(pad.drill_x_, pad.drill_y_), pad.line_, "pad drill"));
       }
     }
     StackEntry entry;
@@ -192,10 +200,12 @@ void TImporter::MapPads() {
     entry.ySize = Units(pad.size_y_, pad.line_, "pad size");
     if (pad.shape_ == TKicadPadShape::eRoundRect) {
       // KiCad's ratio is of the shorter side, the host's percentage of half of it.
-      entry.crPercent = static_cast<uint8_t>(std::clamp(std::lround(pad.roundrect_ratio_ * 200), 0l, 100l));
+      entry.crPercent =
+          static_cast<uint8_t>(std::clamp(std::lround(pad.roundrect_ratio_ * 200), 0l, 100l));
     }
-    for (uint8_t on : drilled ? std::vector<uint8_t>{kHostTopLayer, kHostBottomLayer, kHostMultiLayer}
-                              : std::vector<uint8_t>{layer}) {
+    for (uint8_t on : drilled
+                          ? std::vector<uint8_t>{kHostTopLayer, kHostBottomLayer, kHostMultiLayer}
+                          : std::vector<uint8_t>{layer}) {
       entry.layer = on;
       p.put_on_layer(entry);
     }
@@ -260,8 +270,9 @@ std::unique_ptr<Board> LoadKicadBoardFile(const std::wstring& path, std::string*
   if (ok) {
     text.resize(static_cast<size_t>(size.QuadPart));
     DWORD read = 0;
-    ok = text.empty() || (ReadFile(file, text.data(), static_cast<DWORD>(text.size()), &read, nullptr) &&
-                          read == text.size());
+    ok = text.empty() ||
+         (ReadFile(file, text.data(), static_cast<DWORD>(text.size()), &read, nullptr) &&
+          read == text.size());
   }
   CloseHandle(file);
   if (!ok) {

@@ -19,7 +19,7 @@ class TItemReader {
   void Footprint(uint32_t list);
   void Via(uint32_t list);
   void Track(uint32_t list, bool arc);
-  void Zone(uint32_t list, bool in_footprint);
+  void Zone(uint32_t list);
   void Drawing(uint32_t list, std::string_view kind, const TKicadFootprint* footprint);
   void Text(uint32_t list, size_t text_at, const TKicadFootprint* footprint);
   void Layers(uint32_t list);
@@ -86,7 +86,8 @@ uint32_t TItemReader::Find(uint32_t list, std::string_view keyword) const {
   return kNoNode;
 }
 
-uint32_t TItemReader::Require(uint32_t list, std::string_view keyword, const std::string& item) const {
+uint32_t TItemReader::Require(uint32_t list, std::string_view keyword,
+                              const std::string& item) const {
   const uint32_t found = Find(list, keyword);
   if (found == kNoNode) Fail(list, item + ": (" + std::string(keyword) + " …) missing");
   return found;
@@ -107,7 +108,9 @@ uint32_t TItemReader::Atom(uint32_t list, uint32_t index, const std::string& wha
 
 int64_t TItemReader::Length(uint32_t node, const std::string& what) const {
   const TSExprNode& n = N(node);
-  if (n.kind_ != TSExprKind::eSymbol) Fail(node, what + ": expected a number, found " + (n.kind_ == TSExprKind::eList ? std::string("a list") : QuoteToken(n.text_)));
+  if (n.kind_ != TSExprKind::eSymbol)
+    Fail(node, what + ": expected a number, found " +
+                   (n.kind_ == TSExprKind::eList ? std::string("a list") : QuoteToken(n.text_)));
   int64_t value = 0;
   switch (ParseMillimetres(n.text_, &value)) {
     case TLengthError::eNone:
@@ -128,11 +131,13 @@ double TItemReader::Angle(uint32_t node, const std::string& what) const {
     if (first != last && *first == '+') ++first;
     auto [end, ec] = std::from_chars(first, last, value, std::chars_format::fixed);
     if (ec == std::errc() && end == last && std::isfinite(value)) {
-      if (std::fabs(value) > kMaxAngle) Fail(node, what + ": angle " + QuoteToken(n.text_) + " is out of range");
+      if (std::fabs(value) > kMaxAngle)
+        Fail(node, what + ": angle " + QuoteToken(n.text_) + " is out of range");
       return value;
     }
   }
-  Fail(node, what + ": expected an angle, found " + (n.kind_ == TSExprKind::eList ? std::string("a list") : QuoteToken(n.text_)));
+  Fail(node, what + ": expected an angle, found " +
+                 (n.kind_ == TSExprKind::eList ? std::string("a list") : QuoteToken(n.text_)));
 }
 
 int TItemReader::Integer(uint32_t node, const std::string& what, int low, int high) const {
@@ -142,17 +147,21 @@ int TItemReader::Integer(uint32_t node, const std::string& what, int low, int hi
     const char* first = n.text_.data();
     const char* last = first + n.text_.size();
     auto [end, ec] = std::from_chars(first, last, value);
-    if (ec == std::errc::result_out_of_range || (ec == std::errc() && end == last && (value < low || value > high))) {
-      Fail(node, what + ": " + QuoteToken(n.text_) + " is out of range " + std::to_string(low) + ".." + std::to_string(high));
+    if (ec == std::errc::result_out_of_range ||
+        (ec == std::errc() && end == last && (value < low || value > high))) {
+      Fail(node, what + ": " + QuoteToken(n.text_) + " is out of range " + std::to_string(low) +
+                     ".." + std::to_string(high));
     }
     if (ec == std::errc() && end == last) return static_cast<int>(value);
   }
-  Fail(node, what + ": expected an integer, found " + (n.kind_ == TSExprKind::eList ? std::string("a list") : QuoteToken(n.text_)));
+  Fail(node, what + ": expected an integer, found " +
+                 (n.kind_ == TSExprKind::eList ? std::string("a list") : QuoteToken(n.text_)));
 }
 
 TKicadPoint TItemReader::Point(uint32_t list, const std::string& what) const {
   const std::string item = what + " (" + std::string(tree_.Keyword(list)) + ")";
-  return {Length(Atom(list, 1, item + " x"), item + " x"), Length(Atom(list, 2, item + " y"), item + " y")};
+  return {Length(Atom(list, 1, item + " x"), item + " x"),
+          Length(Atom(list, 2, item + " y"), item + " y")};
 }
 
 double TItemReader::OptionalAngle(uint32_t list, uint32_t index, const std::string& what) const {
@@ -197,14 +206,15 @@ std::vector<TKicadPoint> TItemReader::Points(uint32_t pts, const std::string& wh
 int TItemReader::Version(uint32_t list) {
   const int version = Integer(Atom(list, 1, "version"), "version", 0, 99999999);
   if (version < kFirstKicadVersion) {
-    Fail(list, "version " + std::to_string(version) +
-                   " is a KiCad 5 or older board; only KiCad 6, 7 and 8 boards are read (versions " +
-                   std::to_string(kFirstKicadVersion) + " to " + std::to_string(kLastKicadVersion) +
-                   ")");
+    Fail(list,
+         "version " + std::to_string(version) +
+             " is a KiCad 5 or older board; only KiCad 6, 7 and 8 boards are read (versions " +
+             std::to_string(kFirstKicadVersion) + " to " + std::to_string(kLastKicadVersion) + ")");
   }
   if (version > kLastKicadVersion) {
     Fail(list, "version " + std::to_string(version) +
-                   " is a board of a KiCad newer than 8; only KiCad 6, 7 and 8 boards are read (versions " +
+                   " is a board of a KiCad newer than 8; only KiCad 6, 7 and 8 boards are read "
+                   "(versions " +
                    std::to_string(kFirstKicadVersion) + " to " + std::to_string(kLastKicadVersion) +
                    ")");
   }
@@ -265,7 +275,7 @@ void TItemReader::Footprint(uint32_t list) {
     } else if (key.substr(0, 3) == "fp_") {
       Drawing(c, key.substr(3), &fp);
     } else if (key == "zone") {
-      Zone(c, true);
+      Zone(c);
     }
   }
 }
@@ -291,8 +301,8 @@ void TItemReader::Pad(uint32_t list, const TKicadFootprint& fp, int footprint_in
   pad.line_ = N(list).line_;
   pad.footprint_ = footprint_index;
   pad.number_ = AtomText(list, 1, "pad number");
-  const std::string what = "pad " + QuoteToken(pad.number_) +
-                           (fp.reference_.empty() ? "" : " of " + fp.reference_);
+  const std::string what =
+      "pad " + QuoteToken(pad.number_) + (fp.reference_.empty() ? "" : " of " + fp.reference_);
   const std::string type = AtomText(list, 2, what + " type");
   if (type == "thru_hole") {
     pad.type_ = TKicadPadType::eThroughHole;
@@ -336,14 +346,17 @@ void TItemReader::Pad(uint32_t list, const TKicadFootprint& fp, int footprint_in
   const uint32_t layers = Require(list, "layers", what);
   for (uint32_t c = N(layers).first_; c != kNoNode; c = N(c).next_) {
     if (c == N(layers).first_) continue;
-    if (N(c).kind_ == TSExprKind::eList) Fail(c, what + " layers: expected a layer name, found a list");
-    if (N(c).text_.find(' ') != std::string_view::npos) Fail(c, what + " layers: a layer name with a blank");
+    if (N(c).kind_ == TSExprKind::eList)
+      Fail(c, what + " layers: expected a layer name, found a list");
+    if (N(c).text_.find(' ') != std::string_view::npos)
+      Fail(c, what + " layers: a layer name with a blank");
     pad.layers_ += N(c).text_;
     pad.layers_ += ' ';
   }
   const uint32_t ratio = Find(list, "roundrect_rratio");
   if (ratio != kNoNode) {
-    pad.roundrect_ratio_ = Angle(Atom(ratio, 1, what + " roundrect_rratio"), what + " roundrect_rratio");
+    pad.roundrect_ratio_ =
+        Angle(Atom(ratio, 1, what + " roundrect_rratio"), what + " roundrect_rratio");
     if (pad.roundrect_ratio_ < 0 || pad.roundrect_ratio_ > 0.5) {
       Fail(ratio, what + " roundrect_rratio: out of range 0..0.5");
     }
@@ -355,7 +368,7 @@ void TItemReader::Pad(uint32_t list, const TKicadFootprint& fp, int footprint_in
     const uint32_t anchor = Find(options, "anchor");
     if (anchor != kNoNode) {
       pad.anchor_ = AtomText(anchor, 1, what + " anchor") == "rect" ? TKicadPadShape::eRect
-                                                                   : TKicadPadShape::eCircle;
+                                                                    : TKicadPadShape::eCircle;
     }
   }
   board_.pads_.push_back(std::move(pad));
@@ -364,7 +377,8 @@ void TItemReader::Pad(uint32_t list, const TKicadFootprint& fp, int footprint_in
 void TItemReader::Via(uint32_t list) {
   TKicadVia via;
   via.line_ = N(list).line_;
-  for (uint32_t c = N(N(list).first_).next_; c != kNoNode && N(c).kind_ == TSExprKind::eSymbol; c = N(c).next_) {
+  for (uint32_t c = N(N(list).first_).next_; c != kNoNode && N(c).kind_ == TSExprKind::eSymbol;
+       c = N(c).next_) {
     if (N(c).text_ == "blind") via.type_ = TKicadViaType::eBlind;
     if (N(c).text_ == "micro") via.type_ = TKicadViaType::eMicro;
   }
@@ -399,14 +413,14 @@ void TItemReader::Track(uint32_t list, bool arc) {
   board_.tracks_.push_back(std::move(track));
 }
 
-void TItemReader::Zone(uint32_t list, bool in_footprint) {
+void TItemReader::Zone(uint32_t list) {
   TKicadZone zone;
   zone.line_ = N(list).line_;
-  (void)in_footprint;
   const uint32_t net = Find(list, "net");
   if (net != kNoNode) zone.net_ = Integer(Atom(net, 1, "zone net"), "zone net", 0, 1 << 24);
   const uint32_t net_name = Find(list, "net_name");
-  if (net_name != kNoNode && HasChild(net_name, 1)) zone.net_name_ = AtomText(net_name, 1, "zone net name");
+  if (net_name != kNoNode && HasChild(net_name, 1))
+    zone.net_name_ = AtomText(net_name, 1, "zone net name");
   zone.keepout_ = Find(list, "keepout") != kNoNode;
   for (uint32_t c = N(list).first_; c != kNoNode; c = N(c).next_) {
     if (N(c).kind_ != TSExprKind::eList) continue;
@@ -502,10 +516,13 @@ TKicadBoard ReadKicadBoard(std::string_view text) {
       continue;
     }
     if (!versioned) {
-      throw EKicadFormat(node.line_, "no (version …) before the board's items: this is no KiCad 6, 7 or 8 board");
+      throw EKicadFormat(
+          node.line_, "no (version …) before the board's items: this is no KiCad 6, 7 or 8 board");
     }
     if (key == "module") {
-      throw EKicadFormat(node.line_, "(module …) is how KiCad 5 wrote a footprint: only KiCad 6, 7 and 8 boards are read");
+      throw EKicadFormat(
+          node.line_,
+          "(module …) is how KiCad 5 wrote a footprint: only KiCad 6, 7 and 8 boards are read");
     } else if (key == "layers") {
       items.Layers(item);
     } else if (key == "net") {
@@ -519,7 +536,7 @@ TKicadBoard ReadKicadBoard(std::string_view text) {
     } else if (key == "arc") {
       items.Track(item, true);
     } else if (key == "zone") {
-      items.Zone(item, false);
+      items.Zone(item);
     } else if (key == "gr_text") {
       items.Text(item, 1, nullptr);
     } else if (key.substr(0, 3) == "gr_") {
@@ -528,6 +545,7 @@ TKicadBoard ReadKicadBoard(std::string_view text) {
   }
   reader.LeaveList();
   reader.ExpectEnd();
-  if (!versioned) throw EKicadFormat(reader.Line(), "no (version …): this is no KiCad 6, 7 or 8 board");
+  if (!versioned)
+    throw EKicadFormat(reader.Line(), "no (version …): this is no KiCad 6, 7 or 8 board");
   return board;
 }

@@ -10,5 +10,6 @@ inline constexpr uint8_t kHostTopLayer = 1;
 inline constexpr uint8_t kHostBottomLayer = 32;
 inline constexpr uint8_t kHostMultiLayer = 74;
 
-// The legacy layer of a KiCad layer name, 0 for a name with no place (unknown or In31.Cu and beyond).
+// The legacy layer of a KiCad layer name, 0 for a name with no place (unknown or In31.Cu and
+// beyond).
 uint8_t HostLayerOfKicadLayer(std::string_view name);

@@ -50,7 +50,9 @@ std::string QuoteToken(std::string_view text) {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
 
 bool IsSymbolByte(char c) {
   const auto u = static_cast<unsigned char>(c);
@@ -91,7 +93,8 @@ void TSExprReader::EnterList(std::string_view keyword) {
 
 bool TSExprReader::AtListEnd() {
   SkipBlanks();
-  if (pos_ >= text_.size()) Fail("the file ends inside a list: " + std::to_string(open_lists_) + " \")\" missing");
+  if (pos_ >= text_.size())
+    Fail("the file ends inside a list: " + std::to_string(open_lists_) + " \")\" missing");
   return text_[pos_] == ')';
 }
 
@@ -125,7 +128,8 @@ uint32_t TSExprReader::ReadNode(TSExprTree& tree, int depth) {
   const char c = text_[pos_];
   if (c == ')') Fail("a \")\" closes no list");
   if (c == '(') {
-    if (depth >= kMaxSExprDepth) Fail("lists nested deeper than " + std::to_string(kMaxSExprDepth) + " levels");
+    if (depth >= kMaxSExprDepth)
+      Fail("lists nested deeper than " + std::to_string(kMaxSExprDepth) + " levels");
     ++pos_;
     const uint32_t self = tree.Add(node);
     uint32_t last = kNoNode;
@@ -133,7 +137,8 @@ uint32_t TSExprReader::ReadNode(TSExprTree& tree, int depth) {
     for (;;) {
       SkipBlanks();
       if (pos_ >= text_.size()) {
-        Fail("the file ends inside a list: " + std::to_string(open_lists_ + depth + 1) + " \")\" missing");
+        Fail("the file ends inside a list: " + std::to_string(open_lists_ + depth + 1) +
+             " \")\" missing");
       }
       if (text_[pos_] == ')') {
         ++pos_;
@@ -162,7 +167,8 @@ uint32_t TSExprReader::ReadNode(TSExprTree& tree, int depth) {
 void TSExprReader::ReadSymbol(TSExprNode& node) {
   const size_t start = pos_;
   while (pos_ < text_.size() && IsSymbolByte(text_[pos_])) {
-    if (pos_ - start >= kMaxSExprToken) Fail("a word longer than " + std::to_string(kMaxSExprToken) + " bytes");
+    if (pos_ - start >= kMaxSExprToken)
+      Fail("a word longer than " + std::to_string(kMaxSExprToken) + " bytes");
     ++pos_;
   }
   if (pos_ == start) Fail("unexpected byte " + ByteText(text_[pos_]) + ": this is no KiCad text");
@@ -190,7 +196,8 @@ void TSExprReader::ReadString(TSExprTree& tree, TSExprNode& node) {
       if (text_[pos_] == '\n') ++line_;
     }
     ++pos_;
-    if (pos_ - start > kMaxSExprToken) Fail("a string longer than " + std::to_string(kMaxSExprToken) + " bytes");
+    if (pos_ - start > kMaxSExprToken)
+      Fail("a string longer than " + std::to_string(kMaxSExprToken) + " bytes");
   }
   const std::string_view raw = text_.substr(start, pos_ - start);
   ++pos_;

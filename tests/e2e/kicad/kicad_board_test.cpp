@@ -28,9 +28,13 @@ std::wstring WinePath(const std::string& unix_path) {
   return path;
 }
 
-std::string DemoPath(const char* relative) { return std::string(TAVRIN_KICAD_DEMOS) + "/" + relative; }
+std::string DemoPath(const char* relative) {
+  return std::string(TAVRIN_KICAD_DEMOS) + "/" + relative;
+}
 
-bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::wstring& path) {
+  return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 std::wstring WriteTemp(const wchar_t* name, const std::string& text) {
   const std::wstring path = unique_temp_path(name);
@@ -83,19 +87,21 @@ TEST_P(DemoBoard, TheEditorCountsThePadsAndViasOfEachDrillSizeAsTheFileHasThem) 
     by_label[label].pads += count.pads;
     by_label[label].vias += count.vias;
   }
-  std::string script = "timeout 180\nwait-window \"Hole Size Editor\"\ntimeout 30\nexpect-items @ListBox";
+  std::string script =
+      "timeout 180\nwait-window \"Hole Size Editor\"\ntimeout 30\nexpect-items @ListBox";
   for (const std::string& label : labels) script += " " + Quoted(label);
   script += "\n";
   for (const std::string& label : labels) {
-    script += "select @ListBox " + Quoted(label) + "\nexpect-text @Static \"Pads : " +
-              std::to_string(by_label[label].pads) + "  Vias : " + std::to_string(by_label[label].vias) +
-              "\"\n";
+    script += "select @ListBox " + Quoted(label) +
+              "\nexpect-text @Static \"Pads : " + std::to_string(by_label[label].pads) +
+              "  Vias : " + std::to_string(by_label[label].vias) + "\"\n";
   }
   script += "click Cancel\nwait-no-window \"Hole Size Editor\"\n";
   const std::wstring script_file = WriteTemp(L"demo.script", script);
   THostRunOptions options;
   options.TimeoutMs = 200000;
-  THostRun run = run_host({L"--board", board, L"--command", L"Run", L"--script", script_file}, options);
+  THostRun run =
+      run_host({L"--board", board, L"--command", L"Run", L"--script", script_file}, options);
   DeleteFileW(script_file.c_str());
   EXPECT_EQ(run.ExitCode, 0) << run.Describe();
   EXPECT_TRUE(run.OutputHas("script: done")) << script << run.Describe();
@@ -114,31 +120,35 @@ TEST_P(DemoBoard, TheEditorCountsThePadsAndViasOfEachDrillSizeAsTheFileHasThem) 
 
 INSTANTIATE_TEST_SUITE_P(
     KicadDemos, DemoBoard,
-    testing::Values(TDemoBoard{"complex_hierarchy", "complex_hierarchy/complex_hierarchy.kicad_pcb"},
-                    TDemoBoard{"custom_pads_test", "custom_pads_test/custom_pads_test.kicad_pcb"},
-                    TDemoBoard{"ecc83_pp", "ecc83/ecc83-pp.kicad_pcb"},
-                    TDemoBoard{"ecc83_pp_v2", "ecc83/ecc83-pp_v2.kicad_pcb"},
-                    TDemoBoard{"flat_hierarchy", "flat_hierarchy/flat_hierarchy.kicad_pcb"},
-                    TDemoBoard{"interf_u", "interf_u/interf_u.kicad_pcb"},
-                    TDemoBoard{"kit_dev_coldfire_xilinx_5213",
-                               "kit-dev-coldfire-xilinx_5213/kit-dev-coldfire-xilinx_5213.kicad_pcb"},
-                    TDemoBoard{"pic_programmer", "pic_programmer/pic_programmer.kicad_pcb"},
-                    TDemoBoard{"sonde_xilinx", "sonde xilinx/sonde xilinx.kicad_pcb"},
-                    TDemoBoard{"StickHub", "stickhub/StickHub.kicad_pcb"},
-                    TDemoBoard{"test_pads_inside_pads", "test_pads_inside_pads/test_pads_inside_pads.kicad_pcb"},
-                    TDemoBoard{"carte_test", "test_xil_95108/carte_test.kicad_pcb"},
-                    TDemoBoard{"video", "video/video.kicad_pcb"}),
+    testing::Values(
+        TDemoBoard{"complex_hierarchy", "complex_hierarchy/complex_hierarchy.kicad_pcb"},
+        TDemoBoard{"custom_pads_test", "custom_pads_test/custom_pads_test.kicad_pcb"},
+        TDemoBoard{"ecc83_pp", "ecc83/ecc83-pp.kicad_pcb"},
+        TDemoBoard{"ecc83_pp_v2", "ecc83/ecc83-pp_v2.kicad_pcb"},
+        TDemoBoard{"flat_hierarchy", "flat_hierarchy/flat_hierarchy.kicad_pcb"},
+        TDemoBoard{"interf_u", "interf_u/interf_u.kicad_pcb"},
+        TDemoBoard{"kit_dev_coldfire_xilinx_5213",
+                   "kit-dev-coldfire-xilinx_5213/kit-dev-coldfire-xilinx_5213.kicad_pcb"},
+        TDemoBoard{"pic_programmer", "pic_programmer/pic_programmer.kicad_pcb"},
+        TDemoBoard{"sonde_xilinx", "sonde xilinx/sonde xilinx.kicad_pcb"},
+        TDemoBoard{"StickHub", "stickhub/StickHub.kicad_pcb"},
+        TDemoBoard{"test_pads_inside_pads",
+                   "test_pads_inside_pads/test_pads_inside_pads.kicad_pcb"},
+        TDemoBoard{"carte_test", "test_xil_95108/carte_test.kicad_pcb"},
+        TDemoBoard{"video", "video/video.kicad_pcb"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The KiCad 5 demo board is refused as such, before anything opens.
 TEST(KicadBoard, TheKiCad5DemoBoardIsRefusedWithItsLineAndWhy) {
   const std::wstring board = WinePath(DemoPath("microwave/microwave.kicad_pcb"));
   if (!Exists(board)) GTEST_SKIP() << "kicad-demos is not installed";
-  THostRun run = run_host({L"--plugin", L"none", L"--board", board, L"--save", unique_temp_path(L"m.json")});
+  THostRun run =
+      run_host({L"--plugin", L"none", L"--board", board, L"--save", unique_temp_path(L"m.json")});
   bool refused = false;
   for (const std::string& line : run.Lines) {
     refused |= line.find("not opened: ") != std::string::npos &&
-               line.find("microwave.kicad_pcb:1: version 20171130 is a KiCad 5 or older board") != std::string::npos;
+               line.find("microwave.kicad_pcb:1: version 20171130 is a KiCad 5 or older board") !=
+                   std::string::npos;
   }
   EXPECT_TRUE(refused) << run.Describe();
   EXPECT_TRUE(run.OutputHasPrefix("host: board not saved: no board is open")) << run.Describe();
@@ -150,8 +160,10 @@ const char* kRotatedBoard =
     "  (net 0 \"\") (net 1 \"GND\")\n"
     "  (footprint \"Test:Rotated\" (layer \"F.Cu\") (at 50.8 25.4 90)\n"
     "    (property \"Reference\" \"J1\" (at 0 0 90) (layer \"F.SilkS\"))\n"
-    "    (pad \"1\" thru_hole oval (at 2.54 1.27 90) (size 1.8 2.6) (drill oval 1.016 2.032) (layers \"*.Cu\" \"*.Mask\") (net 1 \"GND\"))\n"
-    "    (pad \"2\" smd rect (at -1.5 0 90) (size 1 1.5) (layers \"F.Cu\" \"F.Paste\" \"F.Mask\")))\n"
+    "    (pad \"1\" thru_hole oval (at 2.54 1.27 90) (size 1.8 2.6) (drill oval 1.016 2.032) "
+    "(layers \"*.Cu\" \"*.Mask\") (net 1 \"GND\"))\n"
+    "    (pad \"2\" smd rect (at -1.5 0 90) (size 1 1.5) (layers \"F.Cu\" \"F.Paste\" "
+    "\"F.Mask\")))\n"
     "  (via (at 10 -5) (size 0.8) (drill 0.4) (layers \"F.Cu\" \"B.Cu\") (net 1)))\n";
 
 TEST(KicadBoard, AFootprintRotatedBy90DegreesPlacesItsPadsWhereTheFileSays) {
@@ -212,12 +224,14 @@ TEST(KicadBoard, AnEditOfOneSizeOnARealBoardChangesThoseHolesAndNothingElse) {
       "wait-no-window \"Edit Hole Size\"\nwait-window \"Hole Size Editor\"\n"
       "expect-selected @ListBox \"0.7000 mm\"\nclick OK\nwait-no-window \"Hole Size Editor\"\n");
   const std::wstring after = unique_temp_path(L"after.json");
-  THostRun edit = run_host({L"--board", board, L"--command", L"Run", L"--script", script, L"--save", after});
+  THostRun edit =
+      run_host({L"--board", board, L"--command", L"Run", L"--script", script, L"--save", after});
   EXPECT_TRUE(edit.OutputHas("script: done")) << edit.Describe();
   std::istringstream a(ReadWholeFile(to_ansi(before))), b(ReadWholeFile(to_ansi(after)));
   std::string line_a, line_b;
   int changed = 0, lines = 0;
-  const long long old_size = std::llround(0.75 * 10000 / 0.0254), new_size = std::llround(0.7 * 10000 / 0.0254);
+  const long long old_size = std::llround(0.75 * 10000 / 0.0254),
+                  new_size = std::llround(0.7 * 10000 / 0.0254);
   while (std::getline(a, line_a)) {
     ASSERT_TRUE(std::getline(b, line_b)) << "the saved board is shorter";
     ++lines;
@@ -261,7 +275,8 @@ std::string BeyondTheHost(const std::string& pic) {
 }
 std::string FiftyMegabytes(const std::string& pic) {
   // The board's items over and over, then one stray byte.
-  const std::string items = pic.substr(pic.find("(footprint "), pic.rfind(')') - pic.find("(footprint "));
+  const std::string items =
+      pic.substr(pic.find("(footprint "), pic.rfind(')') - pic.find("(footprint "));
   std::string text = pic.substr(0, pic.find("(footprint "));
   while (text.size() < 50u << 20) text += items;
   return text + "\x01)\n";
@@ -280,7 +295,8 @@ TEST_P(BadKicadFile, IsRefusedWithFileLineAndReasonAndNoBoardOpens) {
   if (!Exists(pic)) GTEST_SKIP() << "kicad-demos is not installed";
   const std::string text = GetParam().make(ReadWholeFile(to_ansi(pic)));
   const std::wstring bad = WriteTemp(L"bad.kicad_pcb", text);
-  THostRun run = run_host({L"--plugin", L"none", L"--board", bad, L"--save", unique_temp_path(L"bad.json")});
+  THostRun run =
+      run_host({L"--plugin", L"none", L"--board", bad, L"--save", unique_temp_path(L"bad.json")});
   DeleteFileW(bad.c_str());
   std::string reported;
   for (const std::string& line : run.Lines) {
@@ -294,14 +310,17 @@ TEST_P(BadKicadFile, IsRefusedWithFileLineAndReasonAndNoBoardOpens) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, BadKicadFile,
-    testing::Values(TBadFile{"Truncated", Truncated, ": the file ends inside a list"},
-                    TBadFile{"Unbalanced", Unbalanced, ": the file ends inside a list: 1 \")\" missing"},
-                    TBadFile{"ExtraParenthesis", ExtraParenthesis, ": a \")\" closes no list"},
-                    TBadFile{"KiCad5Keyword", KiCad5, ":199: (module …) is how KiCad 5 wrote a footprint"},
-                    TBadFile{"NumberOutOfRange", HugeNumber, ": footprint (at) y: \"99999999\" mm is out of range"},
-                    TBadFile{"BeyondTheHostsCoordinates", BeyondTheHost, "footprint lies outside the host's coordinates"},
-                    TBadFile{"FiftyMegabytes", FiftyMegabytes, "unexpected byte 0x01"},
-                    TBadFile{"BinaryGarbage", Garbage, "expected \"(kicad_pcb\""}),
+    testing::Values(
+        TBadFile{"Truncated", Truncated, ": the file ends inside a list"},
+        TBadFile{"Unbalanced", Unbalanced, ": the file ends inside a list: 1 \")\" missing"},
+        TBadFile{"ExtraParenthesis", ExtraParenthesis, ": a \")\" closes no list"},
+        TBadFile{"KiCad5Keyword", KiCad5, ":199: (module …) is how KiCad 5 wrote a footprint"},
+        TBadFile{"NumberOutOfRange", HugeNumber,
+                 ": footprint (at) y: \"99999999\" mm is out of range"},
+        TBadFile{"BeyondTheHostsCoordinates", BeyondTheHost,
+                 "footprint lies outside the host's coordinates"},
+        TBadFile{"FiftyMegabytes", FiftyMegabytes, "unexpected byte 0x01"},
+        TBadFile{"BinaryGarbage", Garbage, "expected \"(kicad_pcb\""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
@@ -320,30 +339,37 @@ TEST(KicadBoard, TheFileMenuOpensAKicadBoardAndABadOneLeavesTheOpenBoardAsItWas)
   const std::wstring pic = WinePath(DemoPath("pic_programmer/pic_programmer.kicad_pcb"));
   if (!Exists(pic)) GTEST_SKIP() << "kicad-demos is not installed";
   const std::wstring first = WriteTemp(L"first.kicad_pcb", kRotatedBoard);
-  const std::wstring bad = WriteTemp(L"bad.kicad_pcb", "(kicad_pcb (version 20211014)\n(footprint \"x\" (at 1 2)\n");
+  const std::wstring bad =
+      WriteTemp(L"bad.kicad_pcb", "(kicad_pcb (version 20211014)\n(footprint \"x\" (at 1 2)\n");
   const std::wstring alone = unique_temp_path(L"alone.json");
   run_host({L"--plugin", L"none", L"--board", first, L"--save", alone});
 
   const std::wstring kept = unique_temp_path(L"kept.json");
   const std::wstring script = WriteTemp(
-      L"menu.script", "timeout 30\nwait-window \"Tavrin Host\"\n" + OpenThroughTheMenu(bad) +
-                          "wait-window \"Board not opened\"\nclick OK\nwait-no-window \"Board not opened\"\n");
-  THostRun refused = run_host({L"--plugin", L"none", L"--board", first, L"--script", script, L"--save", kept});
+      L"menu.script",
+      "timeout 30\nwait-window \"Tavrin Host\"\n" + OpenThroughTheMenu(bad) +
+          "wait-window \"Board not opened\"\nclick OK\nwait-no-window \"Board not opened\"\n");
+  THostRun refused =
+      run_host({L"--plugin", L"none", L"--board", first, L"--script", script, L"--save", kept});
   EXPECT_TRUE(refused.OutputHas("script: done")) << refused.Describe();
   bool reported = false;
   for (const std::string& line : refused.Lines) {
     reported |= line.find("not opened: ") != std::string::npos &&
-                line.find("bad.kicad_pcb:3: the file ends inside a list: 2 \")\" missing") != std::string::npos;
+                line.find("bad.kicad_pcb:3: the file ends inside a list: 2 \")\" missing") !=
+                    std::string::npos;
   }
   EXPECT_TRUE(reported) << refused.Describe();
   EXPECT_EQ(ReadWholeFile(to_ansi(kept)), ReadWholeFile(to_ansi(alone)));
 
   const std::wstring opened = unique_temp_path(L"opened.json");
-  const std::wstring script2 = WriteTemp(L"menu2.script", "timeout 30\nwait-window \"Tavrin Host\"\n" + OpenThroughTheMenu(pic));
-  THostRun run = run_host({L"--plugin", L"none", L"--board", first, L"--script", script2, L"--save", opened});
+  const std::wstring script2 = WriteTemp(
+      L"menu2.script", "timeout 30\nwait-window \"Tavrin Host\"\n" + OpenThroughTheMenu(pic));
+  THostRun run =
+      run_host({L"--plugin", L"none", L"--board", first, L"--script", script2, L"--save", opened});
   EXPECT_TRUE(run.OutputHas("script: done")) << run.Describe();
   EXPECT_EQ(PrimitiveLines(ReadWholeFile(to_ansi(opened)), "pad").size(), 247u);
-  for (const std::wstring& f : {first, bad, alone, kept, script, opened, script2}) DeleteFileW(f.c_str());
+  for (const std::wstring& f : {first, bad, alone, kept, script, opened, script2})
+    DeleteFileW(f.c_str());
 }
 
 }  // namespace

@@ -17,8 +17,10 @@ size_t ListEnd(const std::string& text, size_t open) {
   for (size_t i = open; i < text.size(); ++i) {
     const char c = text[i];
     if (quoted) {
-      if (c == '\\') ++i;
-      else if (c == '"') quoted = false;
+      if (c == '\\')
+        ++i;
+      else if (c == '"')
+        quoted = false;
     } else if (c == '"') {
       quoted = true;
     } else if (c == '(') {
@@ -68,7 +70,9 @@ std::map<int32_t, TDrillCount> CountDrills(const std::string& text) {
   return counts;
 }
 
-std::string MetricLabel(int32_t size) { return FormatFixed(MillimetresFromCoord(size, 5), 4) + " mm"; }
+std::string MetricLabel(int32_t size) {
+  return FormatFixed(MillimetresFromCoord(size, 5), 4) + " mm";
+}
 
 std::string ReadWholeFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

@@ -25,8 +25,8 @@ TEST(KicadLayerMap, TechnicalLayersLandOnTheirCounterparts) {
 }
 
 TEST(KicadLayerMap, NamesWithoutAPlaceGiveNone) {
-  for (const char* name : {"", "In0.Cu", "In31.Cu", "In01.Cu", "In.Cu", "In1x.Cu", "In-1.Cu", "*.Cu",
-                           "F&B.Cu", "f.cu", "F.Cu ", "User.5", "In99999999999.Cu"}) {
+  for (const char* name : {"", "In0.Cu", "In31.Cu", "In01.Cu", "In.Cu", "In1x.Cu", "In-1.Cu",
+                           "*.Cu", "F&B.Cu", "f.cu", "F.Cu ", "User.5", "In99999999999.Cu"}) {
     EXPECT_EQ(HostLayerOfKicadLayer(name), 0) << name;
   }
 }

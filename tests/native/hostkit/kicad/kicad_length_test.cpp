@@ -59,7 +59,8 @@ TEST(KicadLength, UnitsBeyond32BitsAreRefused) {
 
 TEST(KicadLength, MalformedAndHugeTextsAreRefused) {
   int64_t value = 77;
-  for (const char* bad : {"", "-", ".", "1.", "1e3", "0x10", "inf", "nan", "1,5", "1.2.3", " 1", "--1", "abc"}) {
+  for (const char* bad :
+       {"", "-", ".", "1.", "1e3", "0x10", "inf", "nan", "1,5", "1.2.3", " 1", "--1", "abc"}) {
     EXPECT_EQ(ParseMillimetres(bad, &value), TLengthError::eSyntax) << bad;
   }
   for (const char* huge : {"10000.000000001", "99999999999999999999999", "-123456789.5"}) {

@@ -36,8 +36,10 @@ int FailLine(std::string_view text, std::string* message = nullptr) {
 }
 
 TEST(SExpression, ItemsComeOneAtATimeWithTheirLinesAndSizes) {
-  EXPECT_EQ(Items("(kicad_pcb (version 20211014)\n  (net 0 \"\")\n\n  (footprint \"A:B\"\n (at 1 2))\n)\n"),
-            (std::vector<std::string>{"version/2@1", "net/3@2", "footprint/3@4"}));
+  EXPECT_EQ(
+      Items(
+          "(kicad_pcb (version 20211014)\n  (net 0 \"\")\n\n  (footprint \"A:B\"\n (at 1 2))\n)\n"),
+      (std::vector<std::string>{"version/2@1", "net/3@2", "footprint/3@4"}));
   EXPECT_TRUE(Items("  (kicad_pcb)  ").empty());
 }
 
@@ -87,12 +89,14 @@ INSTANTIATE_TEST_SUITE_P(
         BadText{"KeywordPrefix", "(kicad_pcbx)", 1, "expected \"(kicad_pcb\""},
         BadText{"Truncated", "(kicad_pcb (version 20211014)\n(net 0 \"\")\n(footprint (at 1", 3,
                 "the file ends inside a list: 3 \")\" missing"},
-        BadText{"TruncatedAfterItem", "(kicad_pcb (version 1)\n", 2, "the file ends inside a list: 1"},
+        BadText{"TruncatedAfterItem", "(kicad_pcb (version 1)\n", 2,
+                "the file ends inside a list: 1"},
         BadText{"ExtraClose", "(kicad_pcb (a))\n)", 2, "a \")\" closes no list"},
         BadText{"TrailingText", "(kicad_pcb (a))\n(b)", 2, "text after the end of the board"},
         BadText{"OpenString", "(kicad_pcb\n(a \"never closed))\n", 2, "a string is not closed"},
         BadText{"NulByte", std::string("(kicad_pcb\n(a \x01))", 18), 2, "unexpected byte 0x01"},
-        BadText{"NulInString", std::string("(kicad_pcb (a \"x\0\"))", 20), 1, "unexpected byte 0x00"},
+        BadText{"NulInString", std::string("(kicad_pcb (a \"x\0\"))", 20), 1,
+                "unexpected byte 0x00"},
         BadText{"Binary", "\x89PNG\r\n\x1a\n", 1, "expected \"(kicad_pcb\""},
         BadText{"TooDeep", "(kicad_pcb " + std::string(100, '(') + std::string(101, ')'), 1,
                 "nested deeper than 64 levels"}),
@@ -109,8 +113,8 @@ TEST(SExpression, ABareAtomAtTheTopIsReadAsAnAtom) {
 }
 
 TEST(SExpression, DeepNestingJustWithinTheLimitIsRead) {
-  const std::string text = "(kicad_pcb " + std::string(kMaxSExprDepth, '(') + "x" +
-                           std::string(kMaxSExprDepth + 1, ')');
+  const std::string text =
+      "(kicad_pcb " + std::string(kMaxSExprDepth, '(') + "x" + std::string(kMaxSExprDepth + 1, ')');
   EXPECT_EQ(Items(text).size(), 1u);
 }
 
