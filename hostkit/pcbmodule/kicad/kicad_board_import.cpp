@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cwctype>
+#include <new>
 
 #include "base/text_convert.h"
 #include "kicad_board_reader.h"
@@ -268,7 +269,13 @@ std::unique_ptr<Board> LoadKicadBoardFile(const std::wstring& path, std::string*
   std::string text;
   bool ok = size.QuadPart >= 0;
   if (ok) {
-    text.resize(static_cast<size_t>(size.QuadPart));
+    try {
+      text.resize(static_cast<size_t>(size.QuadPart));
+    } catch (const std::bad_alloc&) {
+      CloseHandle(file);
+      *error = name + ":0: file: not enough memory to read it";
+      return nullptr;
+    }
     DWORD read = 0;
     ok = text.empty() ||
          (ReadFile(file, text.data(), static_cast<DWORD>(text.size()), &read, nullptr) &&
