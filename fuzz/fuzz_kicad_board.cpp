@@ -15,10 +15,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (char c : text) lines += c == '\n';
   try {
     const TKicadBoard board = ReadKicadBoard(text);
-    if (board.version_ < kFirstKicadVersion || board.version_ > kLastKicadVersion) std::abort();
-    for (const TKicadPad& pad : board.pads_) {
-      if (pad.line_ < 1 || pad.line_ > lines) std::abort();
-      if (pad.footprint_ < 0 || static_cast<size_t>(pad.footprint_) >= board.footprints_.size())
+    if (board.version < kFirstKicadVersion || board.version > kLastKicadVersion) std::abort();
+    for (const TKicadPad& pad : board.pads) {
+      if (pad.line < 1 || pad.line > lines) std::abort();
+      if (pad.footprint < 0 || static_cast<size_t>(pad.footprint) >= board.footprints.size())
         std::abort();
     }
   } catch (const EKicadFormat& e) {

@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
   }
   auto open = reinterpret_cast<HostKitPcb_OpenBoardProc>(reinterpret_cast<void*>(
       GetProcAddress(GetModuleHandleW(L"Dralith.dll"), "HostKitPcb_OpenBoard")));
-  const std::wstring path = to_wide(argv[1]);
+  const std::wstring path = ToWide(argv[1]);
   const double megabytes = FileMegabytes(path);
   const double before = PeakMegabytes();
   wchar_t error[512] = L"";
@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   const double peak = PeakMegabytes() - before;
   if (!opened) {
-    std::fprintf(stderr, "%s\n", to_ansi(error).c_str());
+    std::fprintf(stderr, "%s\n", ToAnsi(error).c_str());
     return 1;
   }
   uint32_t counts[2] = {0, 0};

@@ -14,7 +14,7 @@ std::function<void()> run_command_handler;
 
 // File > Open board: a host kit board (.json) or a KiCad board (.kicad_pcb). A board that cannot be
 // opened is reported and the open board stays as it was.
-void open_board(HWND owner) {
+void OpenBoard(HWND owner) {
   wchar_t file[MAX_PATH] = L"";
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
@@ -29,17 +29,17 @@ void open_board(HWND owner) {
   if (!GetOpenFileNameW(&dialog) || !Host().Pcb.OpenBoard) return;
   wchar_t error[512] = {};
   if (!Host().Pcb.OpenBoard(file, error, 512)) {
-    HostReport("board " + trace_text(file) + " not opened: " + to_ansi(error));
+    HostReport("board " + TraceText(file) + " not opened: " + ToAnsi(error));
     MessageBoxW(owner, error, L"Board not opened", MB_OK | MB_ICONERROR);
     return;
   }
-  HostReport("board " + trace_text(file) + " opened");
+  HostReport("board " + TraceText(file) + " opened");
   Host().DocumentKind = 2;
   if (Host().Pcb.SetDocumentKind) Host().Pcb.SetDocumentKind(2);
   InvalidateRect(Host().ViewWindow, nullptr, TRUE);
 }
 
-void layout(HWND main) {
+void Layout(HWND main) {
   RECT client;
   GetClientRect(main, &client);
   SendMessageW(Host().StatusBar, WM_SIZE, 0, 0);
@@ -51,10 +51,10 @@ void layout(HWND main) {
   SendMessageW(Host().StatusBar, SB_SETPARTS, 4, reinterpret_cast<LPARAM>(parts));
 }
 
-LRESULT CALLBACK main_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
+LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_SIZE:
-      if (Host().StatusBar) layout(window);
+      if (Host().StatusBar) Layout(window);
       return 0;
     case WM_COMMAND:
       switch (LOWORD(w)) {
@@ -70,7 +70,7 @@ LRESULT CALLBACK main_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
           InvalidateRect(Host().ViewWindow, nullptr, TRUE);
           return 0;
         case kMenuOpenBoard:
-          open_board(window);
+          OpenBoard(window);
           return 0;
         case kMenuExit:
           DestroyWindow(window);
@@ -84,7 +84,7 @@ LRESULT CALLBACK main_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
   return DefWindowProcW(window, message, w, l);
 }
 
-LRESULT CALLBACK view_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
+LRESULT CALLBACK ViewProc(HWND window, UINT message, WPARAM w, LPARAM l) {
   if (message == WM_PAINT) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
@@ -98,11 +98,11 @@ LRESULT CALLBACK view_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
   return DefWindowProcW(window, message, w, l);
 }
 
-LRESULT CALLBACK application_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
+LRESULT CALLBACK ApplicationProc(HWND window, UINT message, WPARAM w, LPARAM l) {
   return DefWindowProcW(window, message, w, l);
 }
 
-HMENU build_menu() {
+HMENU BuildMenu() {
   HMENU bar = CreateMenu();
   HMENU file = CreatePopupMenu();
   AppendMenuW(file, MF_STRING, kMenuOpenBoard, L"&Open board...");
@@ -130,14 +130,14 @@ bool CreateHostWindows(bool show) {
   WNDCLASSW cls{};
   cls.hInstance = instance;
   cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  cls.lpfnWndProc = application_proc;
+  cls.lpfnWndProc = ApplicationProc;
   cls.lpszClassName = L"TavrinHostApplication";
   RegisterClassW(&cls);
-  cls.lpfnWndProc = main_proc;
+  cls.lpfnWndProc = MainProc;
   cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   cls.lpszClassName = L"TavrinHostMainWindow";
   RegisterClassW(&cls);
-  cls.lpfnWndProc = view_proc;
+  cls.lpfnWndProc = ViewProc;
   cls.lpszClassName = L"TavrinHostBoardView";
   RegisterClassW(&cls);
 
@@ -146,13 +146,13 @@ bool CreateHostWindows(bool show) {
                                            0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
   host.MainWindow = CreateWindowExW(0, L"TavrinHostMainWindow", L"Tavrin Host",
                                     WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
-                                    CW_USEDEFAULT, 900, 650, nullptr, build_menu(), instance, nullptr);
+                                    CW_USEDEFAULT, 900, 650, nullptr, BuildMenu(), instance, nullptr);
   if (!host.ApplicationWindow || !host.MainWindow) return false;
   host.ViewWindow = CreateWindowExW(0, L"TavrinHostBoardView", L"", WS_CHILD | WS_VISIBLE, 0, 0, 0,
                                     0, host.MainWindow, nullptr, instance, nullptr);
   host.StatusBar = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP,
                                    0, 0, 0, 0, host.MainWindow, nullptr, instance, nullptr);
-  layout(host.MainWindow);
+  Layout(host.MainWindow);
   SendMessageW(host.StatusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(L"Ready"));
   if (show) {
     ShowWindow(host.MainWindow, SW_SHOW);

@@ -6,7 +6,7 @@ bool TKicadPad::OnLayer(const std::string& layer) const {
   const size_t dot = layer.find('.');
   const std::string_view suffix =
       dot == std::string::npos ? std::string_view() : std::string_view(layer).substr(dot);
-  std::string_view rest = layers_;
+  std::string_view rest = layers;
   while (!rest.empty()) {
     const size_t end = rest.find(' ');
     const std::string_view name = rest.substr(0, end);

@@ -35,7 +35,7 @@ void SetNamedFloat(Record& record, const Schema& schema, const char* field, doub
 // Texts longer than the field are cut: names are for the eye, nothing looks them up.
 void SetNamedText(Record& record, const Schema& schema, const char* field, std::string_view text) {
   const FieldDef& def = schema.fields()[schema.find(field)];
-  set_text(record, def, text.substr(0, text_capacity(def.type)));
+  set_text(record, def, text.substr(0, TextCapacity(def.type)));
 }
 
 class TImporter {
@@ -43,7 +43,7 @@ class TImporter {
   explicit TImporter(const TKicadBoard& kicad) : kicad_(kicad), board_(std::make_unique<Board>()) {}
 
   std::unique_ptr<Board> Run() {
-    const Schema& schema = schema_of(Group::board);
+    const Schema& schema = SchemaOf(Group::board);
     SetNamed(board_->record, schema, "unit", 0);  // the board opens metric
     SetNamed(board_->record, schema, "layer", kHostTopLayer);
     MapLayerStack();
@@ -65,10 +65,10 @@ class TImporter {
   }
   // KiCad's y grows downwards, the host's upwards.
   int32_t X(const TKicadPoint& p, int line, const char* what) const {
-    return Units(p.x_, line, what);
+    return Units(p.x, line, what);
   }
   int32_t Y(const TKicadPoint& p, int line, const char* what) const {
-    return Units(-p.y_, line, what);
+    return Units(-p.y, line, what);
   }
 
   Primitive New(uint8_t kind) {
@@ -102,47 +102,47 @@ double NormalisedAngle(double degrees) {
 // The copper layers of the file from top to bottom make the host's layer stack, named as in KiCad.
 void TImporter::MapLayerStack() {
   std::vector<std::pair<uint8_t, std::string>> copper;
-  for (const TKicadLayer& layer : kicad_.layers_) {
-    const uint8_t host = HostLayerOfKicadLayer(layer.name_);
-    if (host >= kHostTopLayer && host <= kHostBottomLayer) copper.emplace_back(host, layer.name_);
+  for (const TKicadLayer& layer : kicad_.layers) {
+    const uint8_t host = HostLayerOfKicadLayer(layer.name);
+    if (host >= kHostTopLayer && host <= kHostBottomLayer) copper.emplace_back(host, layer.name);
   }
   if (copper.empty()) copper = {{kHostTopLayer, "F.Cu"}, {kHostBottomLayer, "B.Cu"}};
   std::sort(copper.begin(), copper.end());
-  const Schema& schema = schema_of(Group::layer);
+  const Schema& schema = SchemaOf(Group::layer);
   for (size_t i = 0; i < copper.size(); ++i) {
     Record& layer = board_->layers[copper[i].first];
     SetNamedText(layer, schema, "name", copper[i].second);
     if (i > 0) SetNamed(layer, schema, "prevLayer", copper[i - 1].first);
     if (i + 1 < copper.size()) SetNamed(layer, schema, "nextLayer", copper[i + 1].first);
   }
-  const Schema& pair_schema = schema_of(Group::pair);
-  Record pair = Board::default_record(Group::pair);
+  const Schema& pair_schema = SchemaOf(Group::pair);
+  Record pair = Board::DefaultRecord(Group::pair);
   SetNamed(pair, pair_schema, "layerA", copper.front().first);
   SetNamed(pair, pair_schema, "layerB", copper.back().first);
   board_->pairs.push_back(pair);
 }
 
 void TImporter::MapNets() {
-  for (const TKicadNet& net : kicad_.nets_) {
-    if (net.number_ == 0 && net.name_.empty()) continue;  // KiCad's "no net"
+  for (const TKicadNet& net : kicad_.nets) {
+    if (net.number == 0 && net.name.empty()) continue;  // KiCad's "no net"
     Primitive p = New(kKindNet);
-    SetNamedText(p.record, p.schema(), "name", net.name_);
+    SetNamedText(p.record, p.schema(), "name", net.name);
     SetNamed(p.record, p.schema(), "visible", 1);
     Add(std::move(p));
   }
 }
 
 void TImporter::MapComponents() {
-  for (const TKicadFootprint& fp : kicad_.footprints_) {
+  for (const TKicadFootprint& fp : kicad_.footprints) {
     Primitive p = New(kKindComponent);
     const Schema& s = p.schema();
-    const bool bottom = fp.layer_ == "B.Cu";
+    const bool bottom = fp.layer == "B.Cu";
     SetNamed(p.record, s, "layer", bottom ? kHostBottomLayer : kHostTopLayer);
-    SetNamed(p.record, s, "x", X(fp.position_, fp.line_, "footprint"));
-    SetNamed(p.record, s, "y", Y(fp.position_, fp.line_, "footprint"));
-    SetNamedFloat(p.record, s, "rotation", NormalisedAngle(fp.rotation_));
-    SetNamedText(p.record, s, "pattern", fp.name_);
-    SetNamedText(p.record, s, "sourceDesignator", fp.reference_);
+    SetNamed(p.record, s, "x", X(fp.position, fp.line, "footprint"));
+    SetNamed(p.record, s, "y", Y(fp.position, fp.line, "footprint"));
+    SetNamedFloat(p.record, s, "rotation", NormalisedAngle(fp.rotation));
+    SetNamedText(p.record, s, "pattern", fp.name);
+    SetNamedText(p.record, s, "sourceDesignator", fp.reference);
     Add(std::move(p));
   }
 }
@@ -160,11 +160,11 @@ uint8_t StackShape(TKicadPadShape shape) {
 }
 
 void TImporter::MapPads() {
-  for (const TKicadPad& pad : kicad_.pads_) {
+  for (const TKicadPad& pad : kicad_.pads) {
     Primitive p = New(kKindPad);
     const Schema& s = p.schema();
     const bool drilled =
-        pad.type_ == TKicadPadType::eThroughHole || pad.type_ == TKicadPadType::eNonPlated;
+        pad.type == TKicadPadType::eThroughHole || pad.type == TKicadPadType::eNonPlated;
     // A drilled pad reaches every layer; a surface pad sits on its copper layer (the first it
     // names), or else on the first layer it names that the host has.
     uint8_t layer = kHostMultiLayer;
@@ -173,7 +173,7 @@ void TImporter::MapPads() {
       for (uint8_t copper : {kHostTopLayer, kHostBottomLayer}) {
         if (!layer && pad.OnLayer(copper == kHostTopLayer ? "F.Cu" : "B.Cu")) layer = copper;
       }
-      std::string_view rest = pad.layers_;
+      std::string_view rest = pad.layers;
       while (!layer && !rest.empty()) {
         const size_t end = rest.find(' ');
         layer = HostLayerOfKicadLayer(rest.substr(0, end));
@@ -182,56 +182,56 @@ void TImporter::MapPads() {
       if (!layer) layer = kHostTopLayer;
     }
     SetNamed(p.record, s, "layer", layer);
-    SetNamed(p.record, s, "x", X(pad.position_, pad.line_, "pad"));
-    SetNamed(p.record, s, "y", Y(pad.position_, pad.line_, "pad"));
-    SetNamedFloat(p.record, s, "rotation", NormalisedAngle(pad.rotation_));
-    SetNamedText(p.record, s, "f21", pad.number_);
-    if (drilled && pad.has_drill_) {
+    SetNamed(p.record, s, "x", X(pad.position, pad.line, "pad"));
+    SetNamed(p.record, s, "y", Y(pad.position, pad.line, "pad"));
+    SetNamedFloat(p.record, s, "rotation", NormalisedAngle(pad.rotation));
+    SetNamedText(p.record, s, "f21", pad.number);
+    if (drilled && pad.has_drill) {
       // A slot's hole size is its width; its length is kept beside it.
       SetNamed(p.record, s, "holeSize",
-               Units(std::min(pad.drill_x_, pad.drill_y_), pad.line_, "pad drill"));
-      if (pad.oval_drill_) {
+               Units(std::min(pad.drill_x, pad.drill_y), pad.line, "pad drill"));
+      if (pad.oval_drill) {
         SetNamed(p.record, s, "slotLength",
-                 Units(std::max(pad.drill_x_, pad.drill_y_), pad.line_, "pad drill"));
+                 Units(std::max(pad.drill_x, pad.drill_y), pad.line, "pad drill"));
       }
     }
     StackEntry entry;
-    entry.shape = StackShape(pad.shape_ == TKicadPadShape::eCustom ? pad.anchor_ : pad.shape_);
-    entry.xSize = Units(pad.size_x_, pad.line_, "pad size");
-    entry.ySize = Units(pad.size_y_, pad.line_, "pad size");
-    if (pad.shape_ == TKicadPadShape::eRoundRect) {
+    entry.shape = StackShape(pad.shape == TKicadPadShape::eCustom ? pad.anchor : pad.shape);
+    entry.x_size = Units(pad.size_x, pad.line, "pad size");
+    entry.y_size = Units(pad.size_y, pad.line, "pad size");
+    if (pad.shape == TKicadPadShape::eRoundRect) {
       // KiCad's ratio is of the shorter side, the host's percentage of half of it.
-      entry.crPercent =
-          static_cast<uint8_t>(std::clamp(std::lround(pad.roundrect_ratio_ * 200), 0l, 100l));
+      entry.cr_percent =
+          static_cast<uint8_t>(std::clamp(std::lround(pad.roundrect_ratio * 200), 0l, 100l));
     }
     for (uint8_t on : drilled
                           ? std::vector<uint8_t>{kHostTopLayer, kHostBottomLayer, kHostMultiLayer}
                           : std::vector<uint8_t>{layer}) {
       entry.layer = on;
-      p.put_on_layer(entry);
+      p.PutOnLayer(entry);
     }
     Add(std::move(p));
   }
 }
 
 void TImporter::MapVias() {
-  for (const TKicadVia& via : kicad_.vias_) {
+  for (const TKicadVia& via : kicad_.vias) {
     Primitive p = New(kKindVia);
     const Schema& s = p.schema();
-    const uint8_t top = HostLayerOfKicadLayer(via.top_layer_);
-    const uint8_t bottom = HostLayerOfKicadLayer(via.bottom_layer_);
+    const uint8_t top = HostLayerOfKicadLayer(via.top_layer);
+    const uint8_t bottom = HostLayerOfKicadLayer(via.bottom_layer);
     SetNamed(p.record, s, "layer", top ? top : kHostTopLayer);
     SetNamed(p.record, s, "f13", bottom ? bottom : kHostBottomLayer);
-    SetNamed(p.record, s, "x", X(via.position_, via.line_, "via"));
-    SetNamed(p.record, s, "y", Y(via.position_, via.line_, "via"));
-    SetNamed(p.record, s, "size", Units(via.size_, via.line_, "via size"));
-    SetNamed(p.record, s, "holeSize", Units(via.drill_, via.line_, "via drill"));
+    SetNamed(p.record, s, "x", X(via.position, via.line, "via"));
+    SetNamed(p.record, s, "y", Y(via.position, via.line, "via"));
+    SetNamed(p.record, s, "size", Units(via.size, via.line, "via size"));
+    SetNamed(p.record, s, "holeSize", Units(via.drill, via.line, "via drill"));
     Add(std::move(p));
   }
 }
 
-// KICAD IMPORT TO DO, the one place left: tracks and arc tracks (kicad_.tracks_), zones as regions
-// or polygons (kicad_.zones_), texts (kicad_.texts_) and the board outline (kicad_.drawings_ on
+// KICAD IMPORT TO DO, the one place left: tracks and arc tracks (kicad_.tracks), zones as regions
+// or polygons (kicad_.zones), texts (kicad_.texts) and the board outline (kicad_.drawings on
 // Edge.Cuts) are read and checked but not yet put on the board: the board model gets its track,
 // arc, region, polygon, text and outline primitives with their geometry separately. Map them here
 // once it has them; everything they need is in the reader's records.
@@ -240,10 +240,10 @@ void TImporter::MapDrawnItems() {}
 }  // namespace
 
 bool IsKicadBoardPath(const std::wstring& path) {
-  static const std::wstring kExtension = L".kicad_pcb";
-  if (path.size() < kExtension.size()) return false;
-  for (size_t i = 0; i < kExtension.size(); ++i) {
-    if (std::towlower(path[path.size() - kExtension.size() + i]) != kExtension[i]) return false;
+  static const std::wstring extension = L".kicad_pcb";
+  if (path.size() < extension.size()) return false;
+  for (size_t i = 0; i < extension.size(); ++i) {
+    if (std::towlower(path[path.size() - extension.size() + i]) != extension[i]) return false;
   }
   return true;
 }
@@ -251,7 +251,7 @@ bool IsKicadBoardPath(const std::wstring& path) {
 std::unique_ptr<Board> ImportKicadBoard(const TKicadBoard& kicad) { return TImporter(kicad).Run(); }
 
 std::unique_ptr<Board> LoadKicadBoardFile(const std::wstring& path, std::string* error) {
-  const std::string name = to_ansi(path);
+  const std::string name = ToAnsi(path);
   HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {

@@ -28,7 +28,7 @@ class TItemReader {
 
  private:
   [[noreturn]] void Fail(uint32_t node, const std::string& what) const {
-    throw EKicadFormat(tree_.Node(node).line_, what);
+    throw EKicadFormat(tree_.Node(node).line, what);
   }
   const TSExprNode& N(uint32_t node) const { return tree_.Node(node); }
   // The first child list with the keyword, kNoNode when there is none.
@@ -37,9 +37,9 @@ class TItemReader {
   // The index-th child (0 is the keyword), which must exist and be an atom.
   uint32_t Atom(uint32_t list, uint32_t index, const std::string& what) const;
   std::string AtomText(uint32_t list, uint32_t index, const std::string& what) const {
-    return std::string(N(Atom(list, index, what)).text_);
+    return std::string(N(Atom(list, index, what)).text);
   }
-  bool HasChild(uint32_t list, uint32_t index) const { return N(list).count_ > index; }
+  bool HasChild(uint32_t list, uint32_t index) const { return N(list).count > index; }
   uint32_t ChildAt(uint32_t list, uint32_t index) const;
   int64_t Length(uint32_t node, const std::string& what) const;
   double Angle(uint32_t node, const std::string& what) const;
@@ -65,23 +65,23 @@ TKicadPoint Place(const TKicadPoint& local, const TKicadPoint& origin, double de
   if (a == 0) {
     r = local;
   } else if (a == 90) {
-    r = {local.y_, -local.x_};
+    r = {local.y, -local.x};
   } else if (a == 180) {
-    r = {-local.x_, -local.y_};
+    r = {-local.x, -local.y};
   } else if (a == 270) {
-    r = {-local.y_, local.x_};
+    r = {-local.y, local.x};
   } else {
     const double rad = a * 3.14159265358979323846 / 180.0;
     const double c = std::cos(rad), s = std::sin(rad);
-    const auto x = static_cast<double>(local.x_), y = static_cast<double>(local.y_);
+    const auto x = static_cast<double>(local.x), y = static_cast<double>(local.y);
     r = {std::llround(x * c + y * s), std::llround(y * c - x * s)};
   }
-  return {origin.x_ + r.x_, origin.y_ + r.y_};
+  return {origin.x + r.x, origin.y + r.y};
 }
 
 uint32_t TItemReader::Find(uint32_t list, std::string_view keyword) const {
-  for (uint32_t c = N(list).first_; c != kNoNode; c = N(c).next_) {
-    if (N(c).kind_ == TSExprKind::eList && tree_.Keyword(c) == keyword) return c;
+  for (uint32_t c = N(list).first; c != kNoNode; c = N(c).next) {
+    if (N(c).kind == TSExprKind::eList && tree_.Keyword(c) == keyword) return c;
   }
   return kNoNode;
 }
@@ -94,68 +94,68 @@ uint32_t TItemReader::Require(uint32_t list, std::string_view keyword,
 }
 
 uint32_t TItemReader::ChildAt(uint32_t list, uint32_t index) const {
-  uint32_t c = N(list).first_;
-  for (uint32_t i = 0; i < index && c != kNoNode; ++i) c = N(c).next_;
+  uint32_t c = N(list).first;
+  for (uint32_t i = 0; i < index && c != kNoNode; ++i) c = N(c).next;
   return c;
 }
 
 uint32_t TItemReader::Atom(uint32_t list, uint32_t index, const std::string& what) const {
   const uint32_t c = ChildAt(list, index);
   if (c == kNoNode) Fail(list, what + " missing");
-  if (N(c).kind_ == TSExprKind::eList) Fail(c, what + ": expected a value, found a list");
+  if (N(c).kind == TSExprKind::eList) Fail(c, what + ": expected a value, found a list");
   return c;
 }
 
 int64_t TItemReader::Length(uint32_t node, const std::string& what) const {
   const TSExprNode& n = N(node);
-  if (n.kind_ != TSExprKind::eSymbol)
+  if (n.kind != TSExprKind::eSymbol)
     Fail(node, what + ": expected a number, found " +
-                   (n.kind_ == TSExprKind::eList ? std::string("a list") : QuoteToken(n.text_)));
+                   (n.kind == TSExprKind::eList ? std::string("a list") : QuoteToken(n.text)));
   int64_t value = 0;
-  switch (ParseMillimetres(n.text_, &value)) {
+  switch (ParseMillimetres(n.text, &value)) {
     case TLengthError::eNone:
       return value;
     case TLengthError::eRange:
-      Fail(node, what + ": " + QuoteToken(n.text_) + " mm is out of range (at most 10000 mm)");
+      Fail(node, what + ": " + QuoteToken(n.text) + " mm is out of range (at most 10000 mm)");
     default:
-      Fail(node, what + ": expected a number, found " + QuoteToken(n.text_));
+      Fail(node, what + ": expected a number, found " + QuoteToken(n.text));
   }
 }
 
 double TItemReader::Angle(uint32_t node, const std::string& what) const {
   const TSExprNode& n = N(node);
   double value = 0;
-  if (n.kind_ == TSExprKind::eSymbol) {
-    const char* first = n.text_.data();
-    const char* last = first + n.text_.size();
+  if (n.kind == TSExprKind::eSymbol) {
+    const char* first = n.text.data();
+    const char* last = first + n.text.size();
     if (first != last && *first == '+') ++first;
     auto [end, ec] = std::from_chars(first, last, value, std::chars_format::fixed);
     if (ec == std::errc() && end == last && std::isfinite(value)) {
       if (std::fabs(value) > kMaxAngle)
-        Fail(node, what + ": angle " + QuoteToken(n.text_) + " is out of range");
+        Fail(node, what + ": angle " + QuoteToken(n.text) + " is out of range");
       return value;
     }
   }
   Fail(node, what + ": expected an angle, found " +
-                 (n.kind_ == TSExprKind::eList ? std::string("a list") : QuoteToken(n.text_)));
+                 (n.kind == TSExprKind::eList ? std::string("a list") : QuoteToken(n.text)));
 }
 
 int TItemReader::Integer(uint32_t node, const std::string& what, int low, int high) const {
   const TSExprNode& n = N(node);
   int64_t value = 0;
-  if (n.kind_ == TSExprKind::eSymbol) {
-    const char* first = n.text_.data();
-    const char* last = first + n.text_.size();
+  if (n.kind == TSExprKind::eSymbol) {
+    const char* first = n.text.data();
+    const char* last = first + n.text.size();
     auto [end, ec] = std::from_chars(first, last, value);
     if (ec == std::errc::result_out_of_range ||
         (ec == std::errc() && end == last && (value < low || value > high))) {
-      Fail(node, what + ": " + QuoteToken(n.text_) + " is out of range " + std::to_string(low) +
+      Fail(node, what + ": " + QuoteToken(n.text) + " is out of range " + std::to_string(low) +
                      ".." + std::to_string(high));
     }
     if (ec == std::errc() && end == last) return static_cast<int>(value);
   }
   Fail(node, what + ": expected an integer, found " +
-                 (n.kind_ == TSExprKind::eList ? std::string("a list") : QuoteToken(n.text_)));
+                 (n.kind == TSExprKind::eList ? std::string("a list") : QuoteToken(n.text)));
 }
 
 TKicadPoint TItemReader::Point(uint32_t list, const std::string& what) const {
@@ -166,9 +166,9 @@ TKicadPoint TItemReader::Point(uint32_t list, const std::string& what) const {
 
 double TItemReader::OptionalAngle(uint32_t list, uint32_t index, const std::string& what) const {
   const uint32_t c = ChildAt(list, index);
-  if (c == kNoNode || N(c).kind_ != TSExprKind::eSymbol) return 0;
+  if (c == kNoNode || N(c).kind != TSExprKind::eSymbol) return 0;
   // "(at x y unlocked)" in older footprint texts.
-  if (N(c).text_ == "unlocked") return 0;
+  if (N(c).text == "unlocked") return 0;
   return Angle(c, what);
 }
 
@@ -186,9 +186,9 @@ int64_t TItemReader::Width(uint32_t list, const std::string& what) const {
 
 std::vector<TKicadPoint> TItemReader::Points(uint32_t pts, const std::string& what) const {
   std::vector<TKicadPoint> out;
-  out.reserve(N(pts).count_);
-  for (uint32_t c = N(pts).first_; c != kNoNode; c = N(c).next_) {
-    if (N(c).kind_ != TSExprKind::eList) continue;
+  out.reserve(N(pts).count);
+  for (uint32_t c = N(pts).first; c != kNoNode; c = N(c).next) {
+    if (N(c).kind != TSExprKind::eList) continue;
     const std::string_view key = tree_.Keyword(c);
     if (key == "xy") {
       out.push_back(Point(c, what));
@@ -222,51 +222,51 @@ int TItemReader::Version(uint32_t list) {
 }
 
 void TItemReader::Layers(uint32_t list) {
-  for (uint32_t c = N(list).first_; c != kNoNode; c = N(c).next_) {
-    if (N(c).kind_ != TSExprKind::eList) continue;
+  for (uint32_t c = N(list).first; c != kNoNode; c = N(c).next) {
+    if (N(c).kind != TSExprKind::eList) continue;
     TKicadLayer layer;
-    layer.ordinal_ = Integer(Atom(c, 0, "layer number"), "layer number", 0, 127);
-    layer.name_ = AtomText(c, 1, "layer name");
-    layer.type_ = AtomText(c, 2, "layer type");
-    board_.layers_.push_back(std::move(layer));
+    layer.ordinal = Integer(Atom(c, 0, "layer number"), "layer number", 0, 127);
+    layer.name = AtomText(c, 1, "layer name");
+    layer.type = AtomText(c, 2, "layer type");
+    board_.layers.push_back(std::move(layer));
   }
 }
 
 void TItemReader::Net(uint32_t list) {
   TKicadNet net;
-  net.number_ = Integer(Atom(list, 1, "net number"), "net number", 0, 1 << 24);
-  if (HasChild(list, 2)) net.name_ = AtomText(list, 2, "net name");
-  board_.nets_.push_back(std::move(net));
+  net.number = Integer(Atom(list, 1, "net number"), "net number", 0, 1 << 24);
+  if (HasChild(list, 2)) net.name = AtomText(list, 2, "net name");
+  board_.nets.push_back(std::move(net));
 }
 
 void TItemReader::Footprint(uint32_t list) {
   TKicadFootprint fp;
-  fp.line_ = N(list).line_;
-  fp.name_ = AtomText(list, 1, "footprint name");
+  fp.line = N(list).line;
+  fp.name = AtomText(list, 1, "footprint name");
   const uint32_t at = Find(list, "at");
   if (at != kNoNode) {
-    fp.position_ = Point(at, "footprint");
-    fp.rotation_ = OptionalAngle(at, 3, "footprint (at)");
+    fp.position = Point(at, "footprint");
+    fp.rotation = OptionalAngle(at, 3, "footprint (at)");
   }
   const uint32_t layer = Find(list, "layer");
-  if (layer != kNoNode) fp.layer_ = AtomText(layer, 1, "footprint layer");
-  for (uint32_t c = N(list).first_; c != kNoNode; c = N(c).next_) {
-    if (N(c).kind_ != TSExprKind::eList) continue;
+  if (layer != kNoNode) fp.layer = AtomText(layer, 1, "footprint layer");
+  for (uint32_t c = N(list).first; c != kNoNode; c = N(c).next) {
+    if (N(c).kind != TSExprKind::eList) continue;
     const std::string_view key = tree_.Keyword(c);
     if (key == "fp_text" && HasChild(c, 2)) {
       const std::string kind = AtomText(c, 1, "footprint text kind");
-      if (kind == "reference") fp.reference_ = AtomText(c, 2, "footprint reference");
-      if (kind == "value") fp.value_ = AtomText(c, 2, "footprint value");
+      if (kind == "reference") fp.reference = AtomText(c, 2, "footprint reference");
+      if (kind == "value") fp.value = AtomText(c, 2, "footprint value");
     } else if (key == "property" && HasChild(c, 2)) {
       const std::string name = AtomText(c, 1, "property name");
-      if (name == "Reference") fp.reference_ = AtomText(c, 2, "footprint reference");
-      if (name == "Value") fp.value_ = AtomText(c, 2, "footprint value");
+      if (name == "Reference") fp.reference = AtomText(c, 2, "footprint reference");
+      if (name == "Value") fp.value = AtomText(c, 2, "footprint value");
     }
   }
-  const int index = static_cast<int>(board_.footprints_.size());
-  board_.footprints_.push_back(fp);
-  for (uint32_t c = N(list).first_; c != kNoNode; c = N(c).next_) {
-    if (N(c).kind_ != TSExprKind::eList) continue;
+  const int index = static_cast<int>(board_.footprints.size());
+  board_.footprints.push_back(fp);
+  for (uint32_t c = N(list).first; c != kNoNode; c = N(c).next) {
+    if (N(c).kind != TSExprKind::eList) continue;
     const std::string_view key = tree_.Keyword(c);
     if (key == "pad") {
       Pad(c, fp, index);
@@ -281,162 +281,162 @@ void TItemReader::Footprint(uint32_t list) {
 }
 
 void TItemReader::Drill(uint32_t list, TKicadPad& pad, const std::string& what) const {
-  uint32_t c = N(list).first_;
-  c = N(c).next_;
-  if (c != kNoNode && N(c).kind_ == TSExprKind::eSymbol && N(c).text_ == "oval") {
-    pad.oval_drill_ = true;
-    c = N(c).next_;
+  uint32_t c = N(list).first;
+  c = N(c).next;
+  if (c != kNoNode && N(c).kind == TSExprKind::eSymbol && N(c).text == "oval") {
+    pad.oval_drill = true;
+    c = N(c).next;
   }
-  if (c == kNoNode || N(c).kind_ != TSExprKind::eSymbol) return;  // "(drill (offset x y))"
-  pad.drill_x_ = Length(c, what + " drill");
-  pad.drill_y_ = pad.drill_x_;
-  c = N(c).next_;
-  if (c != kNoNode && N(c).kind_ == TSExprKind::eSymbol) pad.drill_y_ = Length(c, what + " drill");
-  if (pad.drill_x_ < 0 || pad.drill_y_ < 0) Fail(list, what + " drill: negative size");
-  pad.has_drill_ = true;
+  if (c == kNoNode || N(c).kind != TSExprKind::eSymbol) return;  // "(drill (offset x y))"
+  pad.drill_x = Length(c, what + " drill");
+  pad.drill_y = pad.drill_x;
+  c = N(c).next;
+  if (c != kNoNode && N(c).kind == TSExprKind::eSymbol) pad.drill_y = Length(c, what + " drill");
+  if (pad.drill_x < 0 || pad.drill_y < 0) Fail(list, what + " drill: negative size");
+  pad.has_drill = true;
 }
 
 void TItemReader::Pad(uint32_t list, const TKicadFootprint& fp, int footprint_index) {
   TKicadPad pad;
-  pad.line_ = N(list).line_;
-  pad.footprint_ = footprint_index;
-  pad.number_ = AtomText(list, 1, "pad number");
+  pad.line = N(list).line;
+  pad.footprint = footprint_index;
+  pad.number = AtomText(list, 1, "pad number");
   const std::string what =
-      "pad " + QuoteToken(pad.number_) + (fp.reference_.empty() ? "" : " of " + fp.reference_);
+      "pad " + QuoteToken(pad.number) + (fp.reference.empty() ? "" : " of " + fp.reference);
   const std::string type = AtomText(list, 2, what + " type");
   if (type == "thru_hole") {
-    pad.type_ = TKicadPadType::eThroughHole;
+    pad.type = TKicadPadType::eThroughHole;
   } else if (type == "np_thru_hole") {
-    pad.type_ = TKicadPadType::eNonPlated;
+    pad.type = TKicadPadType::eNonPlated;
   } else if (type == "smd") {
-    pad.type_ = TKicadPadType::eSmd;
+    pad.type = TKicadPadType::eSmd;
   } else if (type == "connect") {
-    pad.type_ = TKicadPadType::eConnector;
+    pad.type = TKicadPadType::eConnector;
   } else {
     Fail(list, what + ": unknown pad type " + QuoteToken(type));
   }
   const std::string shape = AtomText(list, 3, what + " shape");
-  static const std::pair<const char*, TKicadPadShape> kShapes[] = {
+  static const std::pair<const char*, TKicadPadShape> shapes[] = {
       {"circle", TKicadPadShape::eCircle},       {"rect", TKicadPadShape::eRect},
       {"oval", TKicadPadShape::eOval},           {"trapezoid", TKicadPadShape::eTrapezoid},
       {"roundrect", TKicadPadShape::eRoundRect}, {"chamfered_rect", TKicadPadShape::eChamferedRect},
       {"custom", TKicadPadShape::eCustom}};
   bool known = false;
-  for (const auto& [name, value] : kShapes) {
+  for (const auto& [name, value] : shapes) {
     if (shape == name) {
-      pad.shape_ = value;
+      pad.shape = value;
       known = true;
     }
   }
   if (!known) Fail(list, what + ": unknown pad shape " + QuoteToken(shape));
   const uint32_t at = Require(list, "at", what);
-  pad.local_ = Point(at, what);
-  pad.rotation_ = OptionalAngle(at, 3, what + " (at)");
-  pad.position_ = Place(pad.local_, fp.position_, fp.rotation_);
+  pad.local = Point(at, what);
+  pad.rotation = OptionalAngle(at, 3, what + " (at)");
+  pad.position = Place(pad.local, fp.position, fp.rotation);
   const uint32_t size = Require(list, "size", what);
-  pad.size_x_ = Length(Atom(size, 1, what + " size"), what + " size");
-  pad.size_y_ = Length(Atom(size, 2, what + " size"), what + " size");
-  if (pad.size_x_ < 0 || pad.size_y_ < 0) Fail(size, what + " size: negative");
+  pad.size_x = Length(Atom(size, 1, what + " size"), what + " size");
+  pad.size_y = Length(Atom(size, 2, what + " size"), what + " size");
+  if (pad.size_x < 0 || pad.size_y < 0) Fail(size, what + " size: negative");
   const uint32_t drill = Find(list, "drill");
   if (drill != kNoNode) Drill(drill, pad, what);
-  if (!pad.has_drill_ &&
-      (pad.type_ == TKicadPadType::eThroughHole || pad.type_ == TKicadPadType::eNonPlated)) {
+  if (!pad.has_drill &&
+      (pad.type == TKicadPadType::eThroughHole || pad.type == TKicadPadType::eNonPlated)) {
     Fail(list, what + ": a through-hole pad without (drill …)");
   }
   const uint32_t layers = Require(list, "layers", what);
-  for (uint32_t c = N(layers).first_; c != kNoNode; c = N(c).next_) {
-    if (c == N(layers).first_) continue;
-    if (N(c).kind_ == TSExprKind::eList)
+  for (uint32_t c = N(layers).first; c != kNoNode; c = N(c).next) {
+    if (c == N(layers).first) continue;
+    if (N(c).kind == TSExprKind::eList)
       Fail(c, what + " layers: expected a layer name, found a list");
-    if (N(c).text_.find(' ') != std::string_view::npos)
+    if (N(c).text.find(' ') != std::string_view::npos)
       Fail(c, what + " layers: a layer name with a blank");
-    pad.layers_ += N(c).text_;
-    pad.layers_ += ' ';
+    pad.layers += N(c).text;
+    pad.layers += ' ';
   }
   const uint32_t ratio = Find(list, "roundrect_rratio");
   if (ratio != kNoNode) {
-    pad.roundrect_ratio_ =
+    pad.roundrect_ratio =
         Angle(Atom(ratio, 1, what + " roundrect_rratio"), what + " roundrect_rratio");
-    if (pad.roundrect_ratio_ < 0 || pad.roundrect_ratio_ > 0.5) {
+    if (pad.roundrect_ratio < 0 || pad.roundrect_ratio > 0.5) {
       Fail(ratio, what + " roundrect_rratio: out of range 0..0.5");
     }
   }
   const uint32_t net = Find(list, "net");
-  if (net != kNoNode) pad.net_ = Integer(Atom(net, 1, what + " net"), what + " net", 0, 1 << 24);
+  if (net != kNoNode) pad.net = Integer(Atom(net, 1, what + " net"), what + " net", 0, 1 << 24);
   const uint32_t options = Find(list, "options");
   if (options != kNoNode) {
     const uint32_t anchor = Find(options, "anchor");
     if (anchor != kNoNode) {
-      pad.anchor_ = AtomText(anchor, 1, what + " anchor") == "rect" ? TKicadPadShape::eRect
+      pad.anchor = AtomText(anchor, 1, what + " anchor") == "rect" ? TKicadPadShape::eRect
                                                                     : TKicadPadShape::eCircle;
     }
   }
-  board_.pads_.push_back(std::move(pad));
+  board_.pads.push_back(std::move(pad));
 }
 
 void TItemReader::Via(uint32_t list) {
   TKicadVia via;
-  via.line_ = N(list).line_;
-  for (uint32_t c = N(N(list).first_).next_; c != kNoNode && N(c).kind_ == TSExprKind::eSymbol;
-       c = N(c).next_) {
-    if (N(c).text_ == "blind") via.type_ = TKicadViaType::eBlind;
-    if (N(c).text_ == "micro") via.type_ = TKicadViaType::eMicro;
+  via.line = N(list).line;
+  for (uint32_t c = N(N(list).first).next; c != kNoNode && N(c).kind == TSExprKind::eSymbol;
+       c = N(c).next) {
+    if (N(c).text == "blind") via.type = TKicadViaType::eBlind;
+    if (N(c).text == "micro") via.type = TKicadViaType::eMicro;
   }
-  via.position_ = Point(Require(list, "at", "via"), "via");
+  via.position = Point(Require(list, "at", "via"), "via");
   const uint32_t size = Require(list, "size", "via");
-  via.size_ = Length(Atom(size, 1, "via size"), "via size");
+  via.size = Length(Atom(size, 1, "via size"), "via size");
   const uint32_t drill = Require(list, "drill", "via");
-  via.drill_ = Length(Atom(drill, 1, "via drill"), "via drill");
-  if (via.size_ < 0 || via.drill_ < 0) Fail(list, "via: negative size");
+  via.drill = Length(Atom(drill, 1, "via drill"), "via drill");
+  if (via.size < 0 || via.drill < 0) Fail(list, "via: negative size");
   const uint32_t layers = Find(list, "layers");
   if (layers != kNoNode) {
-    via.top_layer_ = AtomText(layers, 1, "via layers");
-    via.bottom_layer_ = AtomText(layers, 2, "via layers");
+    via.top_layer = AtomText(layers, 1, "via layers");
+    via.bottom_layer = AtomText(layers, 2, "via layers");
   }
   const uint32_t net = Find(list, "net");
-  if (net != kNoNode) via.net_ = Integer(Atom(net, 1, "via net"), "via net", 0, 1 << 24);
-  board_.vias_.push_back(std::move(via));
+  if (net != kNoNode) via.net = Integer(Atom(net, 1, "via net"), "via net", 0, 1 << 24);
+  board_.vias.push_back(std::move(via));
 }
 
 void TItemReader::Track(uint32_t list, bool arc) {
   const std::string what = arc ? "arc" : "segment";
   TKicadTrack track;
-  track.line_ = N(list).line_;
-  track.arc_ = arc;
-  track.start_ = Point(Require(list, "start", what), what);
-  if (arc) track.mid_ = Point(Require(list, "mid", what), what);
-  track.end_ = Point(Require(list, "end", what), what);
-  track.width_ = Width(list, what);
-  track.layer_ = AtomText(Require(list, "layer", what), 1, what + " layer");
+  track.line = N(list).line;
+  track.arc = arc;
+  track.start = Point(Require(list, "start", what), what);
+  if (arc) track.mid = Point(Require(list, "mid", what), what);
+  track.end = Point(Require(list, "end", what), what);
+  track.width = Width(list, what);
+  track.layer = AtomText(Require(list, "layer", what), 1, what + " layer");
   const uint32_t net = Find(list, "net");
-  if (net != kNoNode) track.net_ = Integer(Atom(net, 1, what + " net"), what + " net", 0, 1 << 24);
-  board_.tracks_.push_back(std::move(track));
+  if (net != kNoNode) track.net = Integer(Atom(net, 1, what + " net"), what + " net", 0, 1 << 24);
+  board_.tracks.push_back(std::move(track));
 }
 
 void TItemReader::Zone(uint32_t list) {
   TKicadZone zone;
-  zone.line_ = N(list).line_;
+  zone.line = N(list).line;
   const uint32_t net = Find(list, "net");
-  if (net != kNoNode) zone.net_ = Integer(Atom(net, 1, "zone net"), "zone net", 0, 1 << 24);
+  if (net != kNoNode) zone.net = Integer(Atom(net, 1, "zone net"), "zone net", 0, 1 << 24);
   const uint32_t net_name = Find(list, "net_name");
   if (net_name != kNoNode && HasChild(net_name, 1))
-    zone.net_name_ = AtomText(net_name, 1, "zone net name");
-  zone.keepout_ = Find(list, "keepout") != kNoNode;
-  for (uint32_t c = N(list).first_; c != kNoNode; c = N(c).next_) {
-    if (N(c).kind_ != TSExprKind::eList) continue;
+    zone.net_name = AtomText(net_name, 1, "zone net name");
+  zone.keepout = Find(list, "keepout") != kNoNode;
+  for (uint32_t c = N(list).first; c != kNoNode; c = N(c).next) {
+    if (N(c).kind != TSExprKind::eList) continue;
     const std::string_view key = tree_.Keyword(c);
     if (key == "layer" || key == "layers") {
-      for (uint32_t l = N(N(c).first_).next_; l != kNoNode; l = N(l).next_) {
-        if (N(l).kind_ != TSExprKind::eList) zone.layers_.emplace_back(N(l).text_);
+      for (uint32_t l = N(N(c).first).next; l != kNoNode; l = N(l).next) {
+        if (N(l).kind != TSExprKind::eList) zone.layers.emplace_back(N(l).text);
       }
     } else if (key == "polygon") {
       const uint32_t pts = Find(c, "pts");
-      if (pts != kNoNode) zone.outlines_.push_back(Points(pts, "zone"));
+      if (pts != kNoNode) zone.outlines.push_back(Points(pts, "zone"));
     } else if (key == "filled_polygon") {
-      ++zone.filled_polygons_;
+      ++zone.filled_polygons;
     }
   }
-  board_.zones_.push_back(std::move(zone));
+  board_.zones.push_back(std::move(zone));
 }
 
 void TItemReader::Drawing(uint32_t list, std::string_view kind, const TKicadFootprint* fp) {
@@ -446,52 +446,52 @@ void TItemReader::Drawing(uint32_t list, std::string_view kind, const TKicadFoot
   }
   const std::string what = (fp ? "fp_" : "gr_") + std::string(kind);
   TKicadDrawing drawing;
-  drawing.line_ = N(list).line_;
-  drawing.kind_ = kind;
-  drawing.in_footprint_ = fp != nullptr;
-  for (uint32_t c = N(list).first_; c != kNoNode; c = N(c).next_) {
-    if (N(c).kind_ != TSExprKind::eList) continue;
+  drawing.line = N(list).line;
+  drawing.kind = kind;
+  drawing.in_footprint = fp != nullptr;
+  for (uint32_t c = N(list).first; c != kNoNode; c = N(c).next) {
+    if (N(c).kind != TSExprKind::eList) continue;
     const std::string_view key = tree_.Keyword(c);
     if (key == "start" || key == "mid" || key == "center" || key == "end") {
-      drawing.points_.push_back(Point(c, what));
+      drawing.points.push_back(Point(c, what));
     } else if (key == "pts") {
       const std::vector<TKicadPoint> points = Points(c, what);
-      drawing.points_.insert(drawing.points_.end(), points.begin(), points.end());
+      drawing.points.insert(drawing.points.end(), points.begin(), points.end());
     } else if (key == "layer") {
-      drawing.layer_ = AtomText(c, 1, what + " layer");
+      drawing.layer = AtomText(c, 1, what + " layer");
     } else if (key == "fill" && HasChild(c, 1)) {
       const std::string fill = AtomText(c, 1, what + " fill");
-      drawing.filled_ = fill == "solid" || fill == "yes";
+      drawing.filled = fill == "solid" || fill == "yes";
     }
   }
-  if (drawing.points_.empty()) Fail(list, what + ": no points");
-  drawing.width_ = Width(list, what);
+  if (drawing.points.empty()) Fail(list, what + ": no points");
+  drawing.width = Width(list, what);
   if (fp) {
-    for (TKicadPoint& p : drawing.points_) p = Place(p, fp->position_, fp->rotation_);
+    for (TKicadPoint& p : drawing.points) p = Place(p, fp->position, fp->rotation);
   }
-  board_.drawings_.push_back(std::move(drawing));
+  board_.drawings.push_back(std::move(drawing));
 }
 
 void TItemReader::Text(uint32_t list, size_t text_at, const TKicadFootprint* fp) {
   const std::string what = fp ? "fp_text" : "gr_text";
   TKicadText text;
-  text.line_ = N(list).line_;
-  text.in_footprint_ = fp != nullptr;
-  text.text_ = AtomText(list, static_cast<uint32_t>(text_at), what + " text");
+  text.line = N(list).line;
+  text.in_footprint = fp != nullptr;
+  text.text = AtomText(list, static_cast<uint32_t>(text_at), what + " text");
   const uint32_t at = Require(list, "at", what);
   const TKicadPoint local = Point(at, what);
-  text.rotation_ = OptionalAngle(at, 3, what + " (at)");
-  text.position_ = fp ? Place(local, fp->position_, fp->rotation_) : local;
+  text.rotation = OptionalAngle(at, 3, what + " (at)");
+  text.position = fp ? Place(local, fp->position, fp->rotation) : local;
   const uint32_t layer = Find(list, "layer");
-  if (layer != kNoNode) text.layer_ = AtomText(layer, 1, what + " layer");
+  if (layer != kNoNode) text.layer = AtomText(layer, 1, what + " layer");
   const uint32_t effects = Find(list, "effects");
   const uint32_t font = effects == kNoNode ? kNoNode : Find(effects, "font");
   const uint32_t size = font == kNoNode ? kNoNode : Find(font, "size");
   if (size != kNoNode) {
-    text.height_ = Length(Atom(size, 1, what + " size"), what + " size");
-    text.width_ = Length(Atom(size, 2, what + " size"), what + " size");
+    text.height = Length(Atom(size, 1, what + " size"), what + " size");
+    text.width = Length(Atom(size, 2, what + " size"), what + " size");
   }
-  board_.texts_.push_back(std::move(text));
+  board_.texts.push_back(std::move(text));
 }
 
 }  // namespace
@@ -506,22 +506,22 @@ TKicadBoard ReadKicadBoard(std::string_view text) {
   while (!reader.AtListEnd()) {
     const uint32_t item = reader.ReadItem(tree);
     const TSExprNode& node = tree.Node(item);
-    if (node.kind_ != TSExprKind::eList) {
-      throw EKicadFormat(node.line_, "expected a list, found " + QuoteToken(node.text_));
+    if (node.kind != TSExprKind::eList) {
+      throw EKicadFormat(node.line, "expected a list, found " + QuoteToken(node.text));
     }
     const std::string_view key = tree.Keyword(item);
     if (key == "version") {
-      board.version_ = items.Version(item);
+      board.version = items.Version(item);
       versioned = true;
       continue;
     }
     if (!versioned) {
       throw EKicadFormat(
-          node.line_, "no (version …) before the board's items: this is no KiCad 6, 7 or 8 board");
+          node.line, "no (version …) before the board's items: this is no KiCad 6, 7 or 8 board");
     }
     if (key == "module") {
       throw EKicadFormat(
-          node.line_,
+          node.line,
           "(module …) is how KiCad 5 wrote a footprint: only KiCad 6, 7 and 8 boards are read");
     } else if (key == "layers") {
       items.Layers(item);

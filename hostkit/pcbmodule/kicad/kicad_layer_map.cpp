@@ -3,13 +3,13 @@
 #include <charconv>
 
 uint8_t HostLayerOfKicadLayer(std::string_view name) {
-  static constexpr std::pair<std::string_view, uint8_t> kNamed[] = {
+  static constexpr std::pair<std::string_view, uint8_t> named[] = {
       {"F.Cu", 1},       {"B.Cu", 32},      {"F.SilkS", 33},   {"B.SilkS", 34},   {"F.Paste", 35},
       {"B.Paste", 36},   {"F.Mask", 37},    {"B.Mask", 38},    {"Edge.Cuts", 57}, {"Margin", 58},
       {"F.Fab", 59},     {"B.Fab", 60},     {"F.CrtYd", 61},   {"B.CrtYd", 62},   {"Dwgs.User", 63},
       {"Cmts.User", 64}, {"Eco1.User", 65}, {"Eco2.User", 66}, {"F.Adhes", 67},   {"B.Adhes", 68},
       {"User.1", 69},    {"User.2", 70},    {"User.3", 71},    {"User.4", 72}};
-  for (const auto& [kicad, host] : kNamed) {
+  for (const auto& [kicad, host] : named) {
     if (name == kicad) return host;
   }
   // In1.Cu … In30.Cu: the mid layers 2 to 31.

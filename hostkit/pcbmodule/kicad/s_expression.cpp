@@ -19,22 +19,22 @@ std::string_view TSExprTree::Keep(std::string text) {
 
 std::vector<uint32_t> TSExprTree::Children(uint32_t list) const {
   std::vector<uint32_t> out;
-  out.reserve(nodes_[list].count_);
-  for (uint32_t c = nodes_[list].first_; c != kNoNode; c = nodes_[c].next_) out.push_back(c);
+  out.reserve(nodes_[list].count);
+  for (uint32_t c = nodes_[list].first; c != kNoNode; c = nodes_[c].next) out.push_back(c);
   return out;
 }
 
 std::string_view TSExprTree::Keyword(uint32_t list) const {
   const TSExprNode& node = nodes_[list];
-  if (node.kind_ != TSExprKind::eList || node.first_ == kNoNode) return {};
-  const TSExprNode& first = nodes_[node.first_];
-  return first.kind_ == TSExprKind::eSymbol ? first.text_ : std::string_view();
+  if (node.kind != TSExprKind::eList || node.first == kNoNode) return {};
+  const TSExprNode& first = nodes_[node.first];
+  return first.kind == TSExprKind::eSymbol ? first.text : std::string_view();
 }
 
 std::string QuoteToken(std::string_view text) {
-  constexpr size_t kShown = 40;
+  constexpr size_t shown = 40;
   std::string out = "\"";
-  for (size_t i = 0; i < text.size() && i < kShown; ++i) {
+  for (size_t i = 0; i < text.size() && i < shown; ++i) {
     const auto c = static_cast<unsigned char>(text[i]);
     if (c < 0x20 || c == 0x7F || c == '"' || c == '\\') {
       char hex[8];
@@ -44,7 +44,7 @@ std::string QuoteToken(std::string_view text) {
       out += static_cast<char>(c);
     }
   }
-  if (text.size() > kShown) out += "...";
+  if (text.size() > shown) out += "...";
   return out + "\"";
 }
 
@@ -123,8 +123,8 @@ uint32_t TSExprReader::ReadNode(TSExprTree& tree, int depth) {
     Fail("the file ends inside a list: " + std::to_string(open_lists_ + depth) + " \")\" missing");
   }
   TSExprNode node;
-  node.line_ = line_;
-  node.first_ = node.next_ = kNoNode;
+  node.line = line_;
+  node.first = node.next = kNoNode;
   const char c = text_[pos_];
   if (c == ')') Fail("a \")\" closes no list");
   if (c == '(') {
@@ -146,14 +146,14 @@ uint32_t TSExprReader::ReadNode(TSExprTree& tree, int depth) {
       }
       const uint32_t child = ReadNode(tree, depth + 1);
       if (last == kNoNode) {
-        tree.At(self).first_ = child;
+        tree.At(self).first = child;
       } else {
-        tree.At(last).next_ = child;
+        tree.At(last).next = child;
       }
       last = child;
       ++count;
     }
-    tree.At(self).count_ = count;
+    tree.At(self).count = count;
     return self;
   }
   if (c == '"') {
@@ -172,12 +172,12 @@ void TSExprReader::ReadSymbol(TSExprNode& node) {
     ++pos_;
   }
   if (pos_ == start) Fail("unexpected byte " + ByteText(text_[pos_]) + ": this is no KiCad text");
-  node.kind_ = TSExprKind::eSymbol;
-  node.text_ = text_.substr(start, pos_ - start);
+  node.kind = TSExprKind::eSymbol;
+  node.text = text_.substr(start, pos_ - start);
 }
 
 void TSExprReader::ReadString(TSExprTree& tree, TSExprNode& node) {
-  node.kind_ = TSExprKind::eString;
+  node.kind = TSExprKind::eString;
   const int first_line = line_;
   ++pos_;
   const size_t start = pos_;
@@ -202,7 +202,7 @@ void TSExprReader::ReadString(TSExprTree& tree, TSExprNode& node) {
   const std::string_view raw = text_.substr(start, pos_ - start);
   ++pos_;
   if (!escaped) {
-    node.text_ = raw;
+    node.text = raw;
     return;
   }
   std::string out;
@@ -227,5 +227,5 @@ void TSExprReader::ReadString(TSExprTree& tree, TSExprNode& node) {
         out += e;  // \" \\ and anything else stand for themselves
     }
   }
-  node.text_ = tree.Keep(std::move(out));
+  node.text = tree.Keep(std::move(out));
 }

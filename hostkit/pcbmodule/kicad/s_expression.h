@@ -19,12 +19,12 @@ inline constexpr size_t kMaxSExprToken = 16u << 20;
 enum class TSExprKind : uint8_t { eList, eSymbol, eString };
 
 struct TSExprNode {
-  TSExprKind kind_ = TSExprKind::eList;
-  int line_ = 0;
-  std::string_view text_;  // a symbol's or string's text (unescaped); empty for a list
-  uint32_t first_ = 0;     // a list's first child, kNoNode when it is empty
-  uint32_t next_ = 0;      // the next sibling, kNoNode for the last
-  uint32_t count_ = 0;     // a list's number of children
+  TSExprKind kind = TSExprKind::eList;
+  int line = 0;
+  std::string_view text;  // a symbol's or string's text (unescaped); empty for a list
+  uint32_t first = 0;     // a list's first child, kNoNode when it is empty
+  uint32_t next = 0;      // the next sibling, kNoNode for the last
+  uint32_t count = 0;     // a list's number of children
 };
 
 inline constexpr uint32_t kNoNode = 0xFFFFFFFFu;

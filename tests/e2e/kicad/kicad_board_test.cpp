@@ -21,7 +21,7 @@
 namespace {
 
 std::wstring WinePath(const std::string& unix_path) {
-  std::wstring path = L"Z:" + to_wide(unix_path);
+  std::wstring path = L"Z:" + ToWide(unix_path);
   for (wchar_t& c : path) {
     if (c == L'/') c = L'\\';
   }
@@ -37,8 +37,8 @@ bool Exists(const std::wstring& path) {
 }
 
 std::wstring WriteTemp(const wchar_t* name, const std::string& text) {
-  const std::wstring path = unique_temp_path(name);
-  std::ofstream out(to_ansi(path), std::ios::binary);
+  const std::wstring path = UniqueTempPath(name);
+  std::ofstream out(ToAnsi(path), std::ios::binary);
   out << text;
   return path;
 }
@@ -75,7 +75,7 @@ TEST_P(DemoBoard, TheEditorCountsThePadsAndViasOfEachDrillSizeAsTheFileHasThem) 
   const std::string file = DemoPath(GetParam().path);
   const std::wstring board = WinePath(file);
   if (!Exists(board)) GTEST_SKIP() << file << " is not installed (kicad-demos)";
-  const std::string text = ReadWholeFile(to_ansi(board));
+  const std::string text = ReadWholeFile(ToAnsi(board));
   ASSERT_FALSE(text.empty());
 
   // Labels in the editor's numeric order, each with the pads and vias of all sizes it stands for.
@@ -101,7 +101,7 @@ TEST_P(DemoBoard, TheEditorCountsThePadsAndViasOfEachDrillSizeAsTheFileHasThem) 
   THostRunOptions options;
   options.TimeoutMs = 200000;
   THostRun run =
-      run_host({L"--board", board, L"--command", L"Run", L"--script", script_file}, options);
+      RunHost({L"--board", board, L"--command", L"Run", L"--script", script_file}, options);
   DeleteFileW(script_file.c_str());
   EXPECT_EQ(run.ExitCode, 0) << run.Describe();
   EXPECT_TRUE(run.OutputHas("script: done")) << script << run.Describe();
@@ -143,7 +143,7 @@ TEST(KicadBoard, TheKiCad5DemoBoardIsRefusedWithItsLineAndWhy) {
   const std::wstring board = WinePath(DemoPath("microwave/microwave.kicad_pcb"));
   if (!Exists(board)) GTEST_SKIP() << "kicad-demos is not installed";
   THostRun run =
-      run_host({L"--plugin", L"none", L"--board", board, L"--save", unique_temp_path(L"m.json")});
+      RunHost({L"--plugin", L"none", L"--board", board, L"--save", UniqueTempPath(L"m.json")});
   bool refused = false;
   for (const std::string& line : run.Lines) {
     refused |= line.find("not opened: ") != std::string::npos &&
@@ -168,10 +168,10 @@ const char* kRotatedBoard =
 
 TEST(KicadBoard, AFootprintRotatedBy90DegreesPlacesItsPadsWhereTheFileSays) {
   const std::wstring board = WriteTemp(L"rotated.kicad_pcb", kRotatedBoard);
-  const std::wstring saved = unique_temp_path(L"rotated.json");
-  THostRun run = run_host({L"--plugin", L"none", L"--board", board, L"--save", saved});
+  const std::wstring saved = UniqueTempPath(L"rotated.json");
+  THostRun run = RunHost({L"--plugin", L"none", L"--board", board, L"--save", saved});
   EXPECT_TRUE(run.OutputHasPrefix("host: board saved")) << run.Describe();
-  const std::string text = ReadWholeFile(to_ansi(saved));
+  const std::string text = ReadWholeFile(ToAnsi(saved));
   const std::vector<std::string> pads = PrimitiveLines(text, "pad");
   ASSERT_EQ(pads.size(), 2u) << text;
   // Footprint at (50.8, 25.4) turned by 90 degrees (counter-clockwise as seen, KiCad's y pointing
@@ -194,27 +194,27 @@ TEST(KicadBoard, AFootprintRotatedBy90DegreesPlacesItsPadsWhereTheFileSays) {
   EXPECT_EQ(Field(vias[0], "holeSize"), units(0.4));
   EXPECT_EQ(Field(vias[0], "size"), units(0.8));
   // Saved in the host kit's format, which opens again to the same board.
-  const std::wstring again = unique_temp_path(L"again.json");
-  THostRun reopen = run_host({L"--plugin", L"none", L"--board", saved, L"--save", again});
-  EXPECT_EQ(ReadWholeFile(to_ansi(again)), text) << reopen.Describe();
+  const std::wstring again = UniqueTempPath(L"again.json");
+  THostRun reopen = RunHost({L"--plugin", L"none", L"--board", saved, L"--save", again});
+  EXPECT_EQ(ReadWholeFile(ToAnsi(again)), text) << reopen.Describe();
   for (const std::wstring& f : {board, saved, again}) DeleteFileW(f.c_str());
 }
 
 TEST(KicadBoard, ABoardIsNeverSavedOverAKicadFile) {
   const std::wstring board = WriteTemp(L"keep.kicad_pcb", kRotatedBoard);
-  const std::wstring target = unique_temp_path(L"target.kicad_pcb");
-  THostRun run = run_host({L"--plugin", L"none", L"--board", board, L"--save", target});
+  const std::wstring target = UniqueTempPath(L"target.kicad_pcb");
+  THostRun run = RunHost({L"--plugin", L"none", L"--board", board, L"--save", target});
   EXPECT_TRUE(run.OutputHasPrefix("host: board not saved: ")) << run.Describe();
   EXPECT_FALSE(Exists(target));
-  EXPECT_EQ(ReadWholeFile(to_ansi(board)), kRotatedBoard);
+  EXPECT_EQ(ReadWholeFile(ToAnsi(board)), kRotatedBoard);
   DeleteFileW(board.c_str());
 }
 
 TEST(KicadBoard, AnEditOfOneSizeOnARealBoardChangesThoseHolesAndNothingElse) {
   const std::wstring board = WinePath(DemoPath("pic_programmer/pic_programmer.kicad_pcb"));
   if (!Exists(board)) GTEST_SKIP() << "kicad-demos is not installed";
-  const std::wstring before = unique_temp_path(L"before.json");
-  THostRun plain = run_host({L"--plugin", L"none", L"--board", board, L"--save", before});
+  const std::wstring before = UniqueTempPath(L"before.json");
+  THostRun plain = RunHost({L"--plugin", L"none", L"--board", board, L"--save", before});
   ASSERT_TRUE(plain.OutputHasPrefix("host: board saved")) << plain.Describe();
   const std::wstring script = WriteTemp(
       L"edit.script",
@@ -223,11 +223,11 @@ TEST(KicadBoard, AnEditOfOneSizeOnARealBoardChangesThoseHolesAndNothingElse) {
       "click \"&Edit...\"\nwait-window \"Edit Hole Size\"\nset-text @Edit \"0.7mm\"\nkey enter\n"
       "wait-no-window \"Edit Hole Size\"\nwait-window \"Hole Size Editor\"\n"
       "expect-selected @ListBox \"0.7000 mm\"\nclick OK\nwait-no-window \"Hole Size Editor\"\n");
-  const std::wstring after = unique_temp_path(L"after.json");
+  const std::wstring after = UniqueTempPath(L"after.json");
   THostRun edit =
-      run_host({L"--board", board, L"--command", L"Run", L"--script", script, L"--save", after});
+      RunHost({L"--board", board, L"--command", L"Run", L"--script", script, L"--save", after});
   EXPECT_TRUE(edit.OutputHas("script: done")) << edit.Describe();
-  std::istringstream a(ReadWholeFile(to_ansi(before))), b(ReadWholeFile(to_ansi(after)));
+  std::istringstream a(ReadWholeFile(ToAnsi(before))), b(ReadWholeFile(ToAnsi(after)));
   std::string line_a, line_b;
   int changed = 0, lines = 0;
   const long long old_size = std::llround(0.75 * 10000 / 0.0254),
@@ -293,10 +293,10 @@ class BadKicadFile : public testing::TestWithParam<TBadFile> {};
 TEST_P(BadKicadFile, IsRefusedWithFileLineAndReasonAndNoBoardOpens) {
   const std::wstring pic = WinePath(DemoPath("pic_programmer/pic_programmer.kicad_pcb"));
   if (!Exists(pic)) GTEST_SKIP() << "kicad-demos is not installed";
-  const std::string text = GetParam().make(ReadWholeFile(to_ansi(pic)));
+  const std::string text = GetParam().make(ReadWholeFile(ToAnsi(pic)));
   const std::wstring bad = WriteTemp(L"bad.kicad_pcb", text);
   THostRun run =
-      run_host({L"--plugin", L"none", L"--board", bad, L"--save", unique_temp_path(L"bad.json")});
+      RunHost({L"--plugin", L"none", L"--board", bad, L"--save", UniqueTempPath(L"bad.json")});
   DeleteFileW(bad.c_str());
   std::string reported;
   for (const std::string& line : run.Lines) {
@@ -330,7 +330,7 @@ namespace {
 // Opens a file through File > Open board, the way a user does.
 std::string OpenThroughTheMenu(const std::wstring& file) {
   std::string path;
-  for (char c : to_ansi(file)) path += c == '\\' ? std::string("\\\\") : std::string(1, c);
+  for (char c : ToAnsi(file)) path += c == '\\' ? std::string("\\\\") : std::string(1, c);
   return "key alt+f\nkey o\nwait-window \"Open board\"\nset-text @Edit \"" + path +
          "\"\nclick \"&Open\"\nwait-no-window \"Open board\"\n";
 }
@@ -341,16 +341,16 @@ TEST(KicadBoard, TheFileMenuOpensAKicadBoardAndABadOneLeavesTheOpenBoardAsItWas)
   const std::wstring first = WriteTemp(L"first.kicad_pcb", kRotatedBoard);
   const std::wstring bad =
       WriteTemp(L"bad.kicad_pcb", "(kicad_pcb (version 20211014)\n(footprint \"x\" (at 1 2)\n");
-  const std::wstring alone = unique_temp_path(L"alone.json");
-  run_host({L"--plugin", L"none", L"--board", first, L"--save", alone});
+  const std::wstring alone = UniqueTempPath(L"alone.json");
+  RunHost({L"--plugin", L"none", L"--board", first, L"--save", alone});
 
-  const std::wstring kept = unique_temp_path(L"kept.json");
+  const std::wstring kept = UniqueTempPath(L"kept.json");
   const std::wstring script = WriteTemp(
       L"menu.script",
       "timeout 30\nwait-window \"Tavrin Host\"\n" + OpenThroughTheMenu(bad) +
           "wait-window \"Board not opened\"\nclick OK\nwait-no-window \"Board not opened\"\n");
   THostRun refused =
-      run_host({L"--plugin", L"none", L"--board", first, L"--script", script, L"--save", kept});
+      RunHost({L"--plugin", L"none", L"--board", first, L"--script", script, L"--save", kept});
   EXPECT_TRUE(refused.OutputHas("script: done")) << refused.Describe();
   bool reported = false;
   for (const std::string& line : refused.Lines) {
@@ -359,15 +359,15 @@ TEST(KicadBoard, TheFileMenuOpensAKicadBoardAndABadOneLeavesTheOpenBoardAsItWas)
                     std::string::npos;
   }
   EXPECT_TRUE(reported) << refused.Describe();
-  EXPECT_EQ(ReadWholeFile(to_ansi(kept)), ReadWholeFile(to_ansi(alone)));
+  EXPECT_EQ(ReadWholeFile(ToAnsi(kept)), ReadWholeFile(ToAnsi(alone)));
 
-  const std::wstring opened = unique_temp_path(L"opened.json");
+  const std::wstring opened = UniqueTempPath(L"opened.json");
   const std::wstring script2 = WriteTemp(
       L"menu2.script", "timeout 30\nwait-window \"Tavrin Host\"\n" + OpenThroughTheMenu(pic));
   THostRun run =
-      run_host({L"--plugin", L"none", L"--board", first, L"--script", script2, L"--save", opened});
+      RunHost({L"--plugin", L"none", L"--board", first, L"--script", script2, L"--save", opened});
   EXPECT_TRUE(run.OutputHas("script: done")) << run.Describe();
-  EXPECT_EQ(PrimitiveLines(ReadWholeFile(to_ansi(opened)), "pad").size(), 247u);
+  EXPECT_EQ(PrimitiveLines(ReadWholeFile(ToAnsi(opened)), "pad").size(), 247u);
   for (const std::wstring& f : {first, bad, alone, kept, script, opened, script2})
     DeleteFileW(f.c_str());
 }

@@ -30,17 +30,17 @@ TEST(KicadBoardReader, PadsArePlacedByTheirFootprintsPositionAndRotation) {
       " (pad \"1\" thru_hole rect (at 2.54 0 90) (size 1.6 1.6) (drill 0.8) (layers *.Cu *.Mask))\n"
       " (pad \"2\" thru_hole circle locked (at 0 1.27 90) (size 1.6 1.6) (drill 0.8) (layers "
       "\"*.Cu\" \"*.Mask\"))\n")));
-  ASSERT_EQ(board.pads_.size(), 2u);
+  ASSERT_EQ(board.pads.size(), 2u);
   // x' = x cos a + y sin a, y' = y cos a - x sin a, with y downwards: at 90 degrees (2.54, 0)
   // goes to (0, -2.54) and (0, 1.27) to (1.27, 0).
-  EXPECT_EQ(board.pads_[0].position_, (TKicadPoint{100 * kMm, 50 * kMm - 2540000000}));
-  EXPECT_EQ(board.pads_[1].position_, (TKicadPoint{100 * kMm + 1270000000, 50 * kMm}));
-  EXPECT_EQ(board.pads_[0].local_, (TKicadPoint{2540000000, 0}));
-  EXPECT_EQ(board.pads_[0].rotation_, 90);  // the file's pad angle is already absolute
-  EXPECT_EQ(board.pads_[0].footprint_, 0);
-  ASSERT_EQ(board.footprints_.size(), 1u);
-  EXPECT_EQ(board.footprints_[0].reference_, "U1");
-  EXPECT_EQ(board.footprints_[0].rotation_, 90);
+  EXPECT_EQ(board.pads[0].position, (TKicadPoint{100 * kMm, 50 * kMm - 2540000000}));
+  EXPECT_EQ(board.pads[1].position, (TKicadPoint{100 * kMm + 1270000000, 50 * kMm}));
+  EXPECT_EQ(board.pads[0].local, (TKicadPoint{2540000000, 0}));
+  EXPECT_EQ(board.pads[0].rotation, 90);  // the file's pad angle is already absolute
+  EXPECT_EQ(board.pads[0].footprint, 0);
+  ASSERT_EQ(board.footprints.size(), 1u);
+  EXPECT_EQ(board.footprints[0].reference, "U1");
+  EXPECT_EQ(board.footprints[0].rotation, 90);
 }
 
 TEST(KicadBoardReader, EveryRightAngleIsExactAndOtherAnglesRoundToThePicometre) {
@@ -51,14 +51,14 @@ TEST(KicadBoardReader, EveryRightAngleIsExactAndOtherAnglesRoundToThePicometre) 
     const TKicadBoard board = ReadKicadBoard(
         Board(Footprint((std::string("0 0 ") + angle).c_str(),
                         " (pad \"1\" smd rect (at 3 1) (size 1 1) (layers F.Cu))\n")));
-    EXPECT_EQ(board.pads_[0].position_, expected) << angle;
+    EXPECT_EQ(board.pads[0].position, expected) << angle;
   }
   const TKicadBoard board = ReadKicadBoard(
       Board(Footprint("10 20 30", " (pad \"1\" smd rect (at 3 1) (size 1 1) (layers F.Cu))\n")));
   const double a = 30 * 3.14159265358979323846 / 180;
-  EXPECT_EQ(board.pads_[0].position_.x_,
+  EXPECT_EQ(board.pads[0].position.x,
             10 * kMm + std::llround((3 * std::cos(a) + std::sin(a)) * kMm));
-  EXPECT_EQ(board.pads_[0].position_.y_,
+  EXPECT_EQ(board.pads[0].position.y,
             20 * kMm + std::llround((std::cos(a) - 3 * std::sin(a)) * kMm));
 }
 
@@ -74,31 +74,31 @@ TEST(KicadBoardReader, DrillsOfEveryFormAreKept) {
       "F.Mask) (roundrect_rratio 0.25) (net 3 \"GND\"))\n"
       " (pad \"6\" connect custom (at 0 0) (size 1 1) (layers B.Cu B.Mask) (options (clearance "
       "outline) (anchor rect)))\n")));
-  ASSERT_EQ(board.pads_.size(), 6u);
-  const TKicadPad& slot = board.pads_[0];
-  EXPECT_TRUE(slot.has_drill_ && slot.oval_drill_);
-  EXPECT_EQ(slot.drill_x_, 1020000000);
-  EXPECT_EQ(slot.drill_y_, 2030000000);
-  EXPECT_EQ(board.pads_[1].drill_x_, 2540000000);
-  EXPECT_EQ(board.pads_[1].drill_y_, 1016000000);
-  EXPECT_FALSE(board.pads_[2].oval_drill_);
-  EXPECT_EQ(board.pads_[2].drill_x_, 750000000);
-  EXPECT_EQ(board.pads_[2].drill_y_, 750000000);
-  EXPECT_EQ(board.pads_[3].type_, TKicadPadType::eNonPlated);
-  EXPECT_EQ(board.pads_[3].number_, "");
-  const TKicadPad& smd = board.pads_[4];
-  EXPECT_EQ(smd.type_, TKicadPadType::eSmd);
-  EXPECT_FALSE(smd.has_drill_);
-  EXPECT_EQ(smd.shape_, TKicadPadShape::eRoundRect);
-  EXPECT_EQ(smd.roundrect_ratio_, 0.25);
-  EXPECT_EQ(smd.net_, 3);
+  ASSERT_EQ(board.pads.size(), 6u);
+  const TKicadPad& slot = board.pads[0];
+  EXPECT_TRUE(slot.has_drill && slot.oval_drill);
+  EXPECT_EQ(slot.drill_x, 1020000000);
+  EXPECT_EQ(slot.drill_y, 2030000000);
+  EXPECT_EQ(board.pads[1].drill_x, 2540000000);
+  EXPECT_EQ(board.pads[1].drill_y, 1016000000);
+  EXPECT_FALSE(board.pads[2].oval_drill);
+  EXPECT_EQ(board.pads[2].drill_x, 750000000);
+  EXPECT_EQ(board.pads[2].drill_y, 750000000);
+  EXPECT_EQ(board.pads[3].type, TKicadPadType::eNonPlated);
+  EXPECT_EQ(board.pads[3].number, "");
+  const TKicadPad& smd = board.pads[4];
+  EXPECT_EQ(smd.type, TKicadPadType::eSmd);
+  EXPECT_FALSE(smd.has_drill);
+  EXPECT_EQ(smd.shape, TKicadPadShape::eRoundRect);
+  EXPECT_EQ(smd.roundrect_ratio, 0.25);
+  EXPECT_EQ(smd.net, 3);
   EXPECT_TRUE(smd.OnLayer("F.Cu"));
   EXPECT_FALSE(smd.OnLayer("B.Cu"));
-  EXPECT_EQ(board.pads_[5].type_, TKicadPadType::eConnector);
-  EXPECT_EQ(board.pads_[5].anchor_, TKicadPadShape::eRect);
-  EXPECT_TRUE(board.pads_[3].OnLayer("In2.Cu"));
-  EXPECT_TRUE(board.pads_[3].OnLayer("B.Mask"));
-  EXPECT_FALSE(board.pads_[3].OnLayer("F.Paste"));
+  EXPECT_EQ(board.pads[5].type, TKicadPadType::eConnector);
+  EXPECT_EQ(board.pads[5].anchor, TKicadPadShape::eRect);
+  EXPECT_TRUE(board.pads[3].OnLayer("In2.Cu"));
+  EXPECT_TRUE(board.pads[3].OnLayer("B.Mask"));
+  EXPECT_FALSE(board.pads[3].OnLayer("F.Paste"));
 }
 
 TEST(KicadBoardReader, ViasNetsTracksZonesDrawingsAndTextsAreRead) {
@@ -120,33 +120,33 @@ TEST(KicadBoardReader, ViasNetsTracksZonesDrawingsAndTextsAreRead) {
             "(thickness 0.3))))\n"
             "(dimension (type aligned) (layer Dwgs.User) (pts (xy 0 0) (xy 1 1)))\n"
             "(setup (stackup (layer \"F.SilkS\" (type \"Top Silk Screen\"))))\n"));
-  ASSERT_EQ(board.layers_.size(), 4u);
-  EXPECT_EQ(board.layers_[2].ordinal_, 31);
-  EXPECT_EQ(board.layers_[1].type_, "power");
-  ASSERT_EQ(board.nets_.size(), 3u);
-  EXPECT_EQ(board.nets_[2].name_, "/a b");
-  ASSERT_EQ(board.vias_.size(), 2u);
-  EXPECT_EQ(board.vias_[0].position_, (TKicadPoint{1 * kMm, 2 * kMm}));
-  EXPECT_EQ(board.vias_[0].size_, 800000000);
-  EXPECT_EQ(board.vias_[0].drill_, 400000000);
-  EXPECT_EQ(board.vias_[1].type_, TKicadViaType::eBlind);
-  EXPECT_EQ(board.vias_[1].bottom_layer_, "In1.Cu");
-  EXPECT_EQ(board.vias_[1].line_, 5);
-  ASSERT_EQ(board.tracks_.size(), 2u);
-  EXPECT_TRUE(board.tracks_[1].arc_);
-  EXPECT_EQ(board.tracks_[1].mid_, (TKicadPoint{1 * kMm, 1 * kMm}));
-  ASSERT_EQ(board.zones_.size(), 1u);
-  EXPECT_EQ(board.zones_[0].layers_, (std::vector<std::string>{"F.Cu", "B.Cu"}));
-  ASSERT_EQ(board.zones_[0].outlines_.size(), 1u);
-  EXPECT_EQ(board.zones_[0].outlines_[0].size(), 3u);
-  EXPECT_EQ(board.zones_[0].filled_polygons_, 1u);
-  ASSERT_EQ(board.drawings_.size(), 2u);
-  EXPECT_EQ(board.drawings_[1].kind_, "arc");
-  EXPECT_EQ(board.drawings_[1].width_, 150000000);
-  ASSERT_EQ(board.texts_.size(), 1u);
-  EXPECT_EQ(board.texts_[0].text_, "Hello");
-  EXPECT_EQ(board.texts_[0].rotation_, 90);
-  EXPECT_EQ(board.texts_[0].height_, 1500000000);
+  ASSERT_EQ(board.layers.size(), 4u);
+  EXPECT_EQ(board.layers[2].ordinal, 31);
+  EXPECT_EQ(board.layers[1].type, "power");
+  ASSERT_EQ(board.nets.size(), 3u);
+  EXPECT_EQ(board.nets[2].name, "/a b");
+  ASSERT_EQ(board.vias.size(), 2u);
+  EXPECT_EQ(board.vias[0].position, (TKicadPoint{1 * kMm, 2 * kMm}));
+  EXPECT_EQ(board.vias[0].size, 800000000);
+  EXPECT_EQ(board.vias[0].drill, 400000000);
+  EXPECT_EQ(board.vias[1].type, TKicadViaType::eBlind);
+  EXPECT_EQ(board.vias[1].bottom_layer, "In1.Cu");
+  EXPECT_EQ(board.vias[1].line, 5);
+  ASSERT_EQ(board.tracks.size(), 2u);
+  EXPECT_TRUE(board.tracks[1].arc);
+  EXPECT_EQ(board.tracks[1].mid, (TKicadPoint{1 * kMm, 1 * kMm}));
+  ASSERT_EQ(board.zones.size(), 1u);
+  EXPECT_EQ(board.zones[0].layers, (std::vector<std::string>{"F.Cu", "B.Cu"}));
+  ASSERT_EQ(board.zones[0].outlines.size(), 1u);
+  EXPECT_EQ(board.zones[0].outlines[0].size(), 3u);
+  EXPECT_EQ(board.zones[0].filled_polygons, 1u);
+  ASSERT_EQ(board.drawings.size(), 2u);
+  EXPECT_EQ(board.drawings[1].kind, "arc");
+  EXPECT_EQ(board.drawings[1].width, 150000000);
+  ASSERT_EQ(board.texts.size(), 1u);
+  EXPECT_EQ(board.texts[0].text, "Hello");
+  EXPECT_EQ(board.texts[0].rotation, 90);
+  EXPECT_EQ(board.texts[0].height, 1500000000);
 }
 
 TEST(KicadBoardReader, KiCad7And8SpellingsAreRead) {
@@ -157,22 +157,22 @@ TEST(KicadBoardReader, KiCad7And8SpellingsAreRead) {
       " (pad \"1\" smd roundrect (at -0.8 0 180) (size 0.8 0.9) (layers \"B.Cu\" \"B.Paste\" "
       "\"B.Mask\") (roundrect_rratio 0.25)))\n",
       "20240108"));
-  ASSERT_EQ(board.pads_.size(), 1u);
-  EXPECT_EQ(board.footprints_[0].reference_, "R7");
-  EXPECT_EQ(board.pads_[0].position_, (TKicadPoint{10800000000, 10 * kMm}));
-  ASSERT_EQ(board.drawings_.size(), 1u);
-  EXPECT_EQ(board.drawings_[0].points_[0], (TKicadPoint{11 * kMm, 10 * kMm}));
-  EXPECT_TRUE(board.drawings_[0].in_footprint_);
+  ASSERT_EQ(board.pads.size(), 1u);
+  EXPECT_EQ(board.footprints[0].reference, "R7");
+  EXPECT_EQ(board.pads[0].position, (TKicadPoint{10800000000, 10 * kMm}));
+  ASSERT_EQ(board.drawings.size(), 1u);
+  EXPECT_EQ(board.drawings[0].points[0], (TKicadPoint{11 * kMm, 10 * kMm}));
+  EXPECT_TRUE(board.drawings[0].in_footprint);
 }
 
-struct BadBoard {
+struct TBadBoard {
   const char* name;
   std::string text;
   int line;
   const char* message;
 };
 
-class KicadBoardReaderRefuses : public testing::TestWithParam<BadBoard> {};
+class KicadBoardReaderRefuses : public testing::TestWithParam<TBadBoard> {};
 
 TEST_P(KicadBoardReaderRefuses, WithTheLineAndWhatWasWrong) {
   try {
@@ -189,50 +189,50 @@ const char* kThruPad = "(pad \"1\" thru_hole circle (at 0 0) (size 1 1) (drill 0
 INSTANTIATE_TEST_SUITE_P(
     Boards, KicadBoardReaderRefuses,
     testing::Values(
-        BadBoard{"KiCad5",
+        TBadBoard{"KiCad5",
                  "(kicad_pcb (version 20171130) (host pcbnew \"5.1\")\n(module R (layer F.Cu)))", 1,
                  "version 20171130 is a KiCad 5 or older board"},
-        BadBoard{"KiCad5Module", "(kicad_pcb (version 20211014)\n(module R (layer F.Cu)))", 2,
+        TBadBoard{"KiCad5Module", "(kicad_pcb (version 20211014)\n(module R (layer F.Cu)))", 2,
                  "(module …) is how KiCad 5 wrote a footprint"},
-        BadBoard{"Newer", "(kicad_pcb (version 20250101))", 1, "newer than 8"},
-        BadBoard{"NoVersion", "(kicad_pcb (net 0 \"\"))", 1, "no (version …)"},
-        BadBoard{"EmptyBoard", "(kicad_pcb)", 1, "no (version …)"},
-        BadBoard{"NotAList", "(kicad_pcb (version 20211014)\n 42)", 2, "expected a list"},
-        BadBoard{
+        TBadBoard{"Newer", "(kicad_pcb (version 20250101))", 1, "newer than 8"},
+        TBadBoard{"NoVersion", "(kicad_pcb (net 0 \"\"))", 1, "no (version …)"},
+        TBadBoard{"EmptyBoard", "(kicad_pcb)", 1, "no (version …)"},
+        TBadBoard{"NotAList", "(kicad_pcb (version 20211014)\n 42)", 2, "expected a list"},
+        TBadBoard{
             "NoDrill",
             Board(Footprint("0 0",
                             "(pad \"1\" thru_hole circle (at 0 0) (size 1 1)\n (layers *.Cu))")),
             4, "pad \"1\" of U1: a through-hole pad without (drill …)"},
-        BadBoard{
+        TBadBoard{
             "HugeCoordinate",
             Board(Footprint("0 0",
                             "\n(pad \"1\" smd rect (at 123456789 0) (size 1 1) (layers F.Cu))")),
             5, "\"123456789\" mm is out of range"},
-        BadBoard{"HugeDrill", Board("(via (at 0 0) (size 1) (drill 1e9) (layers F.Cu B.Cu))"), 2,
+        TBadBoard{"HugeDrill", Board("(via (at 0 0) (size 1) (drill 1e9) (layers F.Cu B.Cu))"), 2,
                  "via drill: expected a number, found \"1e9\""},
-        BadBoard{"QuotedNumber", Board("(via (at \"1\" 0) (size 1) (drill 0.4))"), 2,
+        TBadBoard{"QuotedNumber", Board("(via (at \"1\" 0) (size 1) (drill 0.4))"), 2,
                  "expected a number, found \"1\""},
-        BadBoard{
+        TBadBoard{
             "NegativeDrill",
             Board(Footprint(
                 "0 0",
                 "(pad \"1\" thru_hole circle (at 0 0) (size 1 1) (drill -0.5) (layers *.Cu))")),
             4, "negative"},
-        BadBoard{
+        TBadBoard{
             "UnknownPadType",
             Board(Footprint("0 0", "(pad \"1\" blind circle (at 0 0) (size 1 1) (layers *.Cu))")),
             4, "unknown pad type \"blind\""},
-        BadBoard{"MissingAt",
+        TBadBoard{"MissingAt",
                  Board(Footprint("0 0", "(pad \"1\" smd rect (size 1 1) (layers F.Cu))")), 4,
                  "(at …) missing"},
-        BadBoard{"MissingSizeValue",
+        TBadBoard{"MissingSizeValue",
                  Board(Footprint("0 0", "(pad \"1\" smd rect (at 0 0) (size 1) (layers F.Cu))")), 4,
                  "size missing"},
-        BadBoard{"BadAngle", Board(Footprint("0 0 ninety", kThruPad)), 2, "expected an angle"},
-        BadBoard{"HugeAngle", Board(Footprint("0 0 1e400", kThruPad)), 2, "expected an angle"},
-        BadBoard{"NetOutOfRange", Board("(net 99999999999 \"x\")"), 2, "out of range"},
-        BadBoard{"ViaWithoutDrill", Board("(via (at 0 0) (size 1))"), 2, "via: (drill …) missing"},
-        BadBoard{"Truncated", Board(Footprint("0 0", kThruPad)).substr(0, 60), 2,
+        TBadBoard{"BadAngle", Board(Footprint("0 0 ninety", kThruPad)), 2, "expected an angle"},
+        TBadBoard{"HugeAngle", Board(Footprint("0 0 1e400", kThruPad)), 2, "expected an angle"},
+        TBadBoard{"NetOutOfRange", Board("(net 99999999999 \"x\")"), 2, "out of range"},
+        TBadBoard{"ViaWithoutDrill", Board("(via (at 0 0) (size 1))"), 2, "via: (drill …) missing"},
+        TBadBoard{"Truncated", Board(Footprint("0 0", kThruPad)).substr(0, 60), 2,
                  "the file ends inside a list"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -249,7 +249,7 @@ TEST(KicadBoardReader, EveryDemoBoardReadsOrIsRefusedAsKiCad5) {
     ++boards;
     try {
       const TKicadBoard board = ReadKicadBoard(text.str());
-      EXPECT_FALSE(board.pads_.empty()) << entry.path();
+      EXPECT_FALSE(board.pads.empty()) << entry.path();
     } catch (const EKicadFormat& e) {
       EXPECT_NE(std::string(e.what()).find("KiCad 5"), std::string::npos)
           << entry.path() << ": " << e.what();

@@ -17,8 +17,8 @@ std::vector<std::string> Items(std::string_view text, std::string_view keyword =
   std::vector<std::string> out;
   while (!reader.AtListEnd()) {
     const uint32_t root = reader.ReadItem(tree);
-    out.push_back(std::string(tree.Keyword(root)) + "/" + std::to_string(tree.Node(root).count_) +
-                  "@" + std::to_string(tree.Node(root).line_));
+    out.push_back(std::string(tree.Keyword(root)) + "/" + std::to_string(tree.Node(root).count) +
+                  "@" + std::to_string(tree.Node(root).line));
   }
   reader.LeaveList();
   reader.ExpectEnd();
@@ -50,29 +50,29 @@ TEST(SExpression, NodesKeepTheirTextKindAndOrder) {
   const uint32_t pad = reader.ReadItem(tree);
   const std::vector<uint32_t> children = tree.Children(pad);
   ASSERT_EQ(children.size(), 5u);
-  EXPECT_EQ(tree.Node(children[1]).kind_, TSExprKind::eString);
-  EXPECT_EQ(tree.Node(children[1]).text_, "1");
-  EXPECT_EQ(tree.Node(children[2]).kind_, TSExprKind::eSymbol);
+  EXPECT_EQ(tree.Node(children[1]).kind, TSExprKind::eString);
+  EXPECT_EQ(tree.Node(children[1]).text, "1");
+  EXPECT_EQ(tree.Node(children[2]).kind, TSExprKind::eSymbol);
   EXPECT_EQ(tree.Keyword(children[3]), "at");
   const std::vector<uint32_t> at = tree.Children(children[3]);
   ASSERT_EQ(at.size(), 4u);
-  EXPECT_EQ(tree.Node(at[1]).text_, "-1.27");
-  EXPECT_EQ(tree.Node(at[3]).text_, "90");
-  EXPECT_EQ(tree.Node(children[4]).text_, "a \"b\\ c\n");
+  EXPECT_EQ(tree.Node(at[1]).text, "-1.27");
+  EXPECT_EQ(tree.Node(at[3]).text, "90");
+  EXPECT_EQ(tree.Node(children[4]).text, "a \"b\\ c\n");
 }
 
 TEST(SExpression, AStringSpanningLinesKeepsTheLineCountRight) {
   EXPECT_EQ(Items("(kicad_pcb (a \"x\ny\")\n(b))"), (std::vector<std::string>{"a/2@1", "b/1@3"}));
 }
 
-struct BadText {
+struct TBadText {
   const char* name;
   std::string text;
   int line;
   const char* message;
 };
 
-class SExpressionRefuses : public testing::TestWithParam<BadText> {};
+class SExpressionRefuses : public testing::TestWithParam<TBadText> {};
 
 TEST_P(SExpressionRefuses, AtTheLineWithAMessage) {
   std::string message;
@@ -83,22 +83,22 @@ TEST_P(SExpressionRefuses, AtTheLineWithAMessage) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, SExpressionRefuses,
     testing::Values(
-        BadText{"Empty", "", 1, "the file is empty"},
-        BadText{"Blank", " \n\n", 3, "the file is empty"},
-        BadText{"OtherKeyword", "(kicad_sch (version 1))", 1, "expected \"(kicad_pcb\""},
-        BadText{"KeywordPrefix", "(kicad_pcbx)", 1, "expected \"(kicad_pcb\""},
-        BadText{"Truncated", "(kicad_pcb (version 20211014)\n(net 0 \"\")\n(footprint (at 1", 3,
+        TBadText{"Empty", "", 1, "the file is empty"},
+        TBadText{"Blank", " \n\n", 3, "the file is empty"},
+        TBadText{"OtherKeyword", "(kicad_sch (version 1))", 1, "expected \"(kicad_pcb\""},
+        TBadText{"KeywordPrefix", "(kicad_pcbx)", 1, "expected \"(kicad_pcb\""},
+        TBadText{"Truncated", "(kicad_pcb (version 20211014)\n(net 0 \"\")\n(footprint (at 1", 3,
                 "the file ends inside a list: 3 \")\" missing"},
-        BadText{"TruncatedAfterItem", "(kicad_pcb (version 1)\n", 2,
+        TBadText{"TruncatedAfterItem", "(kicad_pcb (version 1)\n", 2,
                 "the file ends inside a list: 1"},
-        BadText{"ExtraClose", "(kicad_pcb (a))\n)", 2, "a \")\" closes no list"},
-        BadText{"TrailingText", "(kicad_pcb (a))\n(b)", 2, "text after the end of the board"},
-        BadText{"OpenString", "(kicad_pcb\n(a \"never closed))\n", 2, "a string is not closed"},
-        BadText{"NulByte", std::string("(kicad_pcb\n(a \x01))", 18), 2, "unexpected byte 0x01"},
-        BadText{"NulInString", std::string("(kicad_pcb (a \"x\0\"))", 20), 1,
+        TBadText{"ExtraClose", "(kicad_pcb (a))\n)", 2, "a \")\" closes no list"},
+        TBadText{"TrailingText", "(kicad_pcb (a))\n(b)", 2, "text after the end of the board"},
+        TBadText{"OpenString", "(kicad_pcb\n(a \"never closed))\n", 2, "a string is not closed"},
+        TBadText{"NulByte", std::string("(kicad_pcb\n(a \x01))", 18), 2, "unexpected byte 0x01"},
+        TBadText{"NulInString", std::string("(kicad_pcb (a \"x\0\"))", 20), 1,
                 "unexpected byte 0x00"},
-        BadText{"Binary", "\x89PNG\r\n\x1a\n", 1, "expected \"(kicad_pcb\""},
-        BadText{"TooDeep", "(kicad_pcb " + std::string(100, '(') + std::string(101, ')'), 1,
+        TBadText{"Binary", "\x89PNG\r\n\x1a\n", 1, "expected \"(kicad_pcb\""},
+        TBadText{"TooDeep", "(kicad_pcb " + std::string(100, '(') + std::string(101, ')'), 1,
                 "nested deeper than 64 levels"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -108,7 +108,7 @@ TEST(SExpression, ABareAtomAtTheTopIsReadAsAnAtom) {
   reader.EnterList("kicad_pcb");
   TSExprTree tree;
   const uint32_t root = reader.ReadItem(tree);
-  EXPECT_EQ(tree.Node(root).kind_, TSExprKind::eSymbol);
+  EXPECT_EQ(tree.Node(root).kind, TSExprKind::eSymbol);
   EXPECT_EQ(tree.Keyword(root), "");
 }
 
