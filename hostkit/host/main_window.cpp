@@ -1,7 +1,10 @@
 #include "main_window.h"
 
 #include <commctrl.h>
+#include <commdlg.h>
 
+#include "base/text_convert.h"
+#include "host_report.h"
 #include "host_state.h"
 #include "options_dialog.h"
 #include "trace.h"
@@ -9,6 +12,33 @@
 namespace {
 
 std::function<void()> run_command_handler;
+
+// File > Open board: a host kit board (.json) or a KiCad board (.kicad_pcb). A board that cannot be
+// opened is reported and the open board stays as it was.
+void OpenBoard(HWND owner) {
+  wchar_t file[MAX_PATH] = L"";
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter =
+      L"Boards (*.json, *.kicad_pcb)\0*.json;*.kicad_pcb\0KiCad boards (*.kicad_pcb)\0*.kicad_pcb\0"
+      L"Host kit boards (*.json)\0*.json\0All files (*.*)\0*.*\0";
+  dialog.lpstrFile = file;
+  dialog.nMaxFile = MAX_PATH;
+  dialog.lpstrTitle = L"Open board";
+  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+  if (!GetOpenFileNameW(&dialog) || !Host().Pcb.OpenBoard) return;
+  wchar_t error[512] = {};
+  if (!Host().Pcb.OpenBoard(file, error, 512)) {
+    HostReport("board " + TraceText(file) + " not opened: " + ToAnsi(error));
+    MessageBoxW(owner, error, L"Board not opened", MB_OK | MB_ICONERROR);
+    return;
+  }
+  HostReport("board " + TraceText(file) + " opened");
+  Host().DocumentKind = 2;
+  if (Host().Pcb.SetDocumentKind) Host().Pcb.SetDocumentKind(2);
+  InvalidateRect(Host().ViewWindow, nullptr, TRUE);
+}
 
 void Layout(HWND main) {
   RECT client;
@@ -43,6 +73,9 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM w, LPARAM l) {
           if (Host().Pcb.Redo) Host().Pcb.Redo();
           InvalidateRect(Host().ViewWindow, nullptr, TRUE);
           return 0;
+        case kMenuOpenBoard:
+          OpenBoard(window);
+          return 0;
         case kMenuExit:
           DestroyWindow(window);
           return 0;
@@ -76,6 +109,8 @@ LRESULT CALLBACK ApplicationProc(HWND window, UINT message, WPARAM w, LPARAM l) 
 HMENU BuildMenu() {
   HMENU bar = CreateMenu();
   HMENU file = CreatePopupMenu();
+  AppendMenuW(file, MF_STRING, kMenuOpenBoard, L"&Open board...");
+  AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
   AppendMenuW(file, MF_STRING, kMenuExit, L"E&xit");
   HMENU edit = CreatePopupMenu();
   AppendMenuW(edit, MF_STRING, kMenuUndo, L"&Undo");

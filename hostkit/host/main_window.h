@@ -12,6 +12,7 @@ constexpr UINT kMenuUndo = 101;
 constexpr UINT kMenuRedo = 102;
 constexpr UINT kMenuExit = 103;
 constexpr UINT kMenuOptions = 104;
+constexpr UINT kMenuOpenBoard = 105;
 
 // Creates the three windows into Host(); false when the window system refuses.
 bool CreateHostWindows(bool show);

@@ -13,6 +13,7 @@
 #include "editor.h"
 #include "export_support.h"
 #include "hostkit/bridge/host_bridge.h"
+#include "kicad/kicad_board_import.h"
 
 namespace {
 
@@ -55,7 +56,9 @@ DRALITH_EXPORT int32_t __stdcall HostKitPcb_OpenBoard(const wchar_t* path, wchar
                                                       int32_t error_size) {
   try {
     std::string message;
-    std::unique_ptr<TBoard> board = LoadBoardFile(path ? path : L"", &message);
+    const std::wstring file = path ? path : L"";
+    std::unique_ptr<TBoard> board = IsKicadBoardPath(file) ? LoadKicadBoardFile(file, &message)
+                                                          : LoadBoardFile(file, &message);
     if (!board) {
       PutError(message, error, error_size);
       TEditor::get().Trace("HostKitPcb_OpenBoard refused: " + message);
@@ -78,6 +81,14 @@ DRALITH_EXPORT int32_t __stdcall HostKitPcb_SaveBoard(const wchar_t* path, wchar
     TBoard* board = TEditor::get().EditedBoard();
     if (!board) {
       PutError("no board is open", error, error_size);
+      return 0;
+    }
+    // The host kit writes its own format only: a KiCad file is never overwritten with it.
+    if (path && IsKicadBoardPath(path)) {
+      PutError(ToAnsi(path) +
+                    ":0: file: boards are saved in the host kit's own format (.json), "
+                    "not as KiCad boards",
+                error, error_size);
       return 0;
     }
     std::string message;

@@ -25,6 +25,7 @@ const TFieldDef kPadFields[] = {
     {"f35", TFieldType::U32, false},       {"f36", TFieldType::U8, false},
     {"f37", TFieldType::U8, false},        {"stackMode", TFieldType::U8, false},
     {"flags2", TFieldType::U8, false},     {"flags3", TFieldType::U16, false},
+    {"slotLength", TFieldType::I32, false},
 };
 const TFieldDef kTrackFields[] = {
     {"flags", TFieldType::U16, false},     {"value16", TFieldType::U16, false},
