@@ -24,6 +24,9 @@ class THookPoint<R(Args...)> {
   void Install(TRoutine replacement) { replacement_ = std::move(replacement); }
   // Restores the framework's own routine.
   void Remove() { replacement_ = nullptr; }
+  // The replacement in place, empty for none: a later replacement that keeps an earlier one keeps
+  // this, calls it, and puts it back when it is removed.
+  const TRoutine& Replacement() const { return replacement_; }
 
   R operator()(Args... args) const {
     if (replacement_) return replacement_(std::forward<Args>(args)...);

@@ -20,7 +20,7 @@
 #include "frame/client_api_bindings.h"
 #include "frame/library_steps.h"
 #include "frame/locations.h"
-#include "frame/system_queries.h"
+#include "frame/windows_version.h"
 #include "hostapi/i_translation_manager.h"
 
 namespace {

@@ -14,7 +14,7 @@
 
 namespace {
 
-TConversionHook previous_hook = nullptr;
+decltype(ExceptionConversionHook)::TRoutine previous_hook;
 bool installed = false;
 
 std::wstring ReportFor(const Exception* object, uint32_t code, const std::string& message,
@@ -36,6 +36,7 @@ std::wstring ReportFor(const Exception* object, uint32_t code, const std::string
 void ConversionHook(const std::exception_ptr& caught) {
   ReportCaughtException(caught);
   if (previous_hook) previous_hook(caught);
+  else ExceptionConversionHook.Underlying(caught);
 }
 
 }  // namespace
@@ -124,13 +125,15 @@ void ReportCaughtException(const std::exception_ptr& caught) {
 
 void InstallExceptionConversion() {
   if (installed) return;
-  previous_hook = SetConversionHook(&ConversionHook);
+  previous_hook = ExceptionConversionHook.Replacement();
+  ExceptionConversionHook.Install(&ConversionHook);
   installed = true;
 }
 
 void RemoveExceptionConversion() {
   if (!installed) return;
-  SetConversionHook(previous_hook);
+  if (previous_hook) ExceptionConversionHook.Install(previous_hook);
+  else ExceptionConversionHook.Remove();
   previous_hook = nullptr;
   installed = false;
 }

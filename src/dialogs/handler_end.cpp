@@ -5,25 +5,28 @@
 
 namespace {
 
-THandlerEndHook previous_hook = nullptr;
+decltype(ExceptionHandlerEndHook)::TRoutine previous_hook;
 bool installed = false;
 
 void ClearErrorStore() {
   ClientAPI_ClearErrorInfo();
   if (previous_hook) previous_hook();
+  else ExceptionHandlerEndHook.Underlying();
 }
 
 }  // namespace
 
 void InstallHandlerEndClearing() {
   if (installed) return;
-  previous_hook = SetHandlerEndHook(&ClearErrorStore);
+  previous_hook = ExceptionHandlerEndHook.Replacement();
+  ExceptionHandlerEndHook.Install(&ClearErrorStore);
   installed = true;
 }
 
 void RemoveHandlerEndClearing() {
   if (!installed) return;
-  SetHandlerEndHook(previous_hook);
+  if (previous_hook) ExceptionHandlerEndHook.Install(previous_hook);
+  else ExceptionHandlerEndHook.Remove();
   previous_hook = nullptr;
   installed = false;
 }

@@ -11,7 +11,7 @@
 #include "forms/application.h"
 #include "forms/form.h"
 #include "forms/dialogs/open_dialog.h"
-#include "frame/system_queries.h"
+#include "frame/windows_version.h"
 
 namespace {
 

@@ -24,26 +24,26 @@ constexpr uint8_t kKindVia = 3;
 constexpr uint8_t kKindNet = 8;
 constexpr uint8_t kKindComponent = 9;
 
-void SetNamed(Record& record, const Schema& schema, const char* field, int64_t value) {
-  set_int(record, schema.fields()[schema.find(field)], value);
+void SetNamed(TRecord& record, const TSchema& schema, const char* field, int64_t value) {
+  SetInt(record, schema.Fields()[schema.Find(field)], value);
 }
 
-void SetNamedFloat(Record& record, const Schema& schema, const char* field, double value) {
-  set_float(record, schema.fields()[schema.find(field)], value);
+void SetNamedFloat(TRecord& record, const TSchema& schema, const char* field, double value) {
+  SetFloat(record, schema.Fields()[schema.Find(field)], value);
 }
 
 // Texts longer than the field are cut: names are for the eye, nothing looks them up.
-void SetNamedText(Record& record, const Schema& schema, const char* field, std::string_view text) {
-  const FieldDef& def = schema.fields()[schema.find(field)];
-  set_text(record, def, text.substr(0, TextCapacity(def.type)));
+void SetNamedText(TRecord& record, const TSchema& schema, const char* field, std::string_view text) {
+  const TFieldDef& def = schema.Fields()[schema.Find(field)];
+  SetText(record, def, text.substr(0, TextCapacity(def.type)));
 }
 
 class TImporter {
  public:
-  explicit TImporter(const TKicadBoard& kicad) : kicad_(kicad), board_(std::make_unique<Board>()) {}
+  explicit TImporter(const TKicadBoard& kicad) : kicad_(kicad), board_(std::make_unique<TBoard>()) {}
 
-  std::unique_ptr<Board> Run() {
-    const Schema& schema = SchemaOf(Group::board);
+  std::unique_ptr<TBoard> Run() {
+    const TSchema& schema = SchemaOf(TGroup::board);
     SetNamed(board_->record, schema, "unit", 0);  // the board opens metric
     SetNamed(board_->record, schema, "layer", kHostTopLayer);
     MapLayerStack();
@@ -71,15 +71,15 @@ class TImporter {
     return Units(-p.y, line, what);
   }
 
-  Primitive New(uint8_t kind) {
-    Primitive p;
+  TPrimitive New(uint8_t kind) {
+    TPrimitive p;
     p.handle = next_handle_++;
     p.kind = kind;
-    p.record = p.schema().blank();
+    p.record = p.RecordSchema().Blank();
     return p;
   }
 
-  void Add(Primitive p) { board_->add(std::move(p)); }
+  void Add(TPrimitive p) { board_->Add(std::move(p)); }
 
   void MapLayerStack();
   void MapNets();
@@ -89,7 +89,7 @@ class TImporter {
   void MapDrawnItems();
 
   const TKicadBoard& kicad_;
-  std::unique_ptr<Board> board_;
+  std::unique_ptr<TBoard> board_;
   uint32_t next_handle_ = 1;
 };
 
@@ -108,15 +108,15 @@ void TImporter::MapLayerStack() {
   }
   if (copper.empty()) copper = {{kHostTopLayer, "F.Cu"}, {kHostBottomLayer, "B.Cu"}};
   std::sort(copper.begin(), copper.end());
-  const Schema& schema = SchemaOf(Group::layer);
+  const TSchema& schema = SchemaOf(TGroup::layer);
   for (size_t i = 0; i < copper.size(); ++i) {
-    Record& layer = board_->layers[copper[i].first];
+    TRecord& layer = board_->layers[copper[i].first];
     SetNamedText(layer, schema, "name", copper[i].second);
     if (i > 0) SetNamed(layer, schema, "prevLayer", copper[i - 1].first);
     if (i + 1 < copper.size()) SetNamed(layer, schema, "nextLayer", copper[i + 1].first);
   }
-  const Schema& pair_schema = SchemaOf(Group::pair);
-  Record pair = Board::DefaultRecord(Group::pair);
+  const TSchema& pair_schema = SchemaOf(TGroup::pair);
+  TRecord pair = TBoard::DefaultRecord(TGroup::pair);
   SetNamed(pair, pair_schema, "layerA", copper.front().first);
   SetNamed(pair, pair_schema, "layerB", copper.back().first);
   board_->pairs.push_back(pair);
@@ -125,17 +125,17 @@ void TImporter::MapLayerStack() {
 void TImporter::MapNets() {
   for (const TKicadNet& net : kicad_.nets) {
     if (net.number == 0 && net.name.empty()) continue;  // KiCad's "no net"
-    Primitive p = New(kKindNet);
-    SetNamedText(p.record, p.schema(), "name", net.name);
-    SetNamed(p.record, p.schema(), "visible", 1);
+    TPrimitive p = New(kKindNet);
+    SetNamedText(p.record, p.RecordSchema(), "name", net.name);
+    SetNamed(p.record, p.RecordSchema(), "visible", 1);
     Add(std::move(p));
   }
 }
 
 void TImporter::MapComponents() {
   for (const TKicadFootprint& fp : kicad_.footprints) {
-    Primitive p = New(kKindComponent);
-    const Schema& s = p.schema();
+    TPrimitive p = New(kKindComponent);
+    const TSchema& s = p.RecordSchema();
     const bool bottom = fp.layer == "B.Cu";
     SetNamed(p.record, s, "layer", bottom ? kHostBottomLayer : kHostTopLayer);
     SetNamed(p.record, s, "x", X(fp.position, fp.line, "footprint"));
@@ -161,8 +161,8 @@ uint8_t StackShape(TKicadPadShape shape) {
 
 void TImporter::MapPads() {
   for (const TKicadPad& pad : kicad_.pads) {
-    Primitive p = New(kKindPad);
-    const Schema& s = p.schema();
+    TPrimitive p = New(kKindPad);
+    const TSchema& s = p.RecordSchema();
     const bool drilled =
         pad.type == TKicadPadType::eThroughHole || pad.type == TKicadPadType::eNonPlated;
     // A drilled pad reaches every layer; a surface pad sits on its copper layer (the first it
@@ -195,7 +195,7 @@ void TImporter::MapPads() {
                  Units(std::max(pad.drill_x, pad.drill_y), pad.line, "pad drill"));
       }
     }
-    StackEntry entry;
+    TStackEntry entry;
     entry.shape = StackShape(pad.shape == TKicadPadShape::eCustom ? pad.anchor : pad.shape);
     entry.x_size = Units(pad.size_x, pad.line, "pad size");
     entry.y_size = Units(pad.size_y, pad.line, "pad size");
@@ -216,8 +216,8 @@ void TImporter::MapPads() {
 
 void TImporter::MapVias() {
   for (const TKicadVia& via : kicad_.vias) {
-    Primitive p = New(kKindVia);
-    const Schema& s = p.schema();
+    TPrimitive p = New(kKindVia);
+    const TSchema& s = p.RecordSchema();
     const uint8_t top = HostLayerOfKicadLayer(via.top_layer);
     const uint8_t bottom = HostLayerOfKicadLayer(via.bottom_layer);
     SetNamed(p.record, s, "layer", top ? top : kHostTopLayer);
@@ -248,9 +248,9 @@ bool IsKicadBoardPath(const std::wstring& path) {
   return true;
 }
 
-std::unique_ptr<Board> ImportKicadBoard(const TKicadBoard& kicad) { return TImporter(kicad).Run(); }
+std::unique_ptr<TBoard> ImportKicadBoard(const TKicadBoard& kicad) { return TImporter(kicad).Run(); }
 
-std::unique_ptr<Board> LoadKicadBoardFile(const std::wstring& path, std::string* error) {
+std::unique_ptr<TBoard> LoadKicadBoardFile(const std::wstring& path, std::string* error) {
   const std::string name = ToAnsi(path);
   HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);

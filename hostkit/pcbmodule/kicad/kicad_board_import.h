@@ -17,8 +17,8 @@ bool IsKicadBoardPath(const std::wstring& path);
 
 // The board, or null with the error in error: "<file>:<line>: <what was wrong>". Nothing is left
 // behind by a refused file.
-std::unique_ptr<Board> LoadKicadBoardFile(const std::wstring& path, std::string* error);
+std::unique_ptr<TBoard> LoadKicadBoardFile(const std::wstring& path, std::string* error);
 
 // The host kit's board for what the reader took from a file; throws EKicadFormat (with the item's
 // line) for a position or size that does not fit the host's 32-bit coordinates.
-std::unique_ptr<Board> ImportKicadBoard(const TKicadBoard& kicad);
+std::unique_ptr<TBoard> ImportKicadBoard(const TKicadBoard& kicad);

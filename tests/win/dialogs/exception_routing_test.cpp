@@ -114,13 +114,14 @@ TEST_F(ExceptionRouting, TheHostBoundaryDescribesTheExceptionThenTheHandlerEndCl
 }
 
 TEST_F(ExceptionRouting, AnExceptionTheBoundaryConvertsIsInTheStoreWhileTheConversionRuns) {
-  TConversionHook ours = SetConversionHook(nullptr);
-  SetConversionHook([](const std::exception_ptr& caught) {
+  auto ours = ExceptionConversionHook.Replacement();
+  ExceptionConversionHook.Install([](const std::exception_ptr& caught) {
     ReportCaughtException(caught);
     TestExportTable().error_calls.push_back("seen " + ToAnsi(TestExportTable().error_message));
   });
   HostGuard([] { throw EOleError("Board is locked", E_FAIL); });
-  SetConversionHook(ours);
+  if (ours) ExceptionConversionHook.Install(ours);
+  else ExceptionConversionHook.Remove();
   EXPECT_EQ(TestExportTable().error_calls,
             (std::vector<std::string>{"set", "seen Board is locked", "clear"}));
 }

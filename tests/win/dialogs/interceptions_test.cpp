@@ -69,17 +69,9 @@ THookState HookState() {
           ColorToTextHook.Installed()};
 }
 
-bool ConversionHooked() {
-  TConversionHook hook = SetConversionHook(nullptr);
-  SetConversionHook(hook);
-  return hook != nullptr;
-}
+bool ConversionHooked() { return ExceptionConversionHook.Installed(); }
 
-bool HandlerEndHooked() {
-  THandlerEndHook hook = SetHandlerEndHook(nullptr);
-  SetHandlerEndHook(hook);
-  return hook != nullptr;
-}
+bool HandlerEndHooked() { return ExceptionHandlerEndHook.Installed(); }
 
 TEST_F(Interceptions, LibraryStartInstallsThemAndLibraryEndRestoresEveryFrameworkRoutine) {
   StartDialogFramework();

@@ -1,0 +1,7 @@
+#pragma once
+// The version of the system the plug-in runs on, for the few places that behave differently.
+
+// Windows 2000: major version 5, minor version 0.
+bool IsWindows2000();
+// Windows Vista or later: major version above 5.
+bool IsWindowsVistaOrLater();
