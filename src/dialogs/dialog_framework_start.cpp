@@ -1,6 +1,7 @@
 #include "dialogs/dialog_framework_start.h"
 
 #include "dialogs/dialog_framework_state.h"
+#include "dialogs/dialog_help.h"
 #include "frame/library_steps.h"
 #include "frame/locations.h"
 
@@ -8,9 +9,13 @@ void StartDialogFramework() {
   SetFormsKey(PreferencesKey() + L"\\Plenvik" + L"\\Forms");
   SetTranslationActive(false);
   SetLayoutLoadingDepth(0);
+  InstallDialogHelp();
 }
 
-void EndDialogFramework() { SetFormsKey(std::wstring()); }
+void EndDialogFramework() {
+  RemoveDialogHelp();
+  SetFormsKey(std::wstring());
+}
 
 namespace {
 

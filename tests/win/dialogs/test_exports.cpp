@@ -11,6 +11,17 @@ TestExports& test_exports() {
 }
 
 extern "C" {
+__declspec(dllexport) BYTE __stdcall ClientAPI_GetIntegratedHelpSystem() {
+  return test_exports().integratedHelpSystem;
+}
+__declspec(dllexport) BYTE __stdcall ClientAPI_GetPrefHideFloatingPanels() {
+  return test_exports().hideFloatingPanels;
+}
+__declspec(dllexport) void __stdcall ClientAPI_SetPrefHideFloatingPanels(BYTE hide) {
+  test_exports().hideFloatingPanels = hide;
+  test_exports().hideFloatingPanelsSet.push_back(hide);
+}
+__declspec(dllexport) BYTE __stdcall VFSAPI_VFS_FileExists(const char*) { return test_exports().vfsFileExists; }
 __declspec(dllexport) BYTE __stdcall ClientAPI_GetUseSystemLocaleLanguage() {
   return test_exports().useSystemLocaleLanguage;
 }

@@ -45,8 +45,61 @@ HRESULT __stdcall TestUiManager::AfterKeyHandled() {
 HRESULT __stdcall TestClient::QueryInterface(REFIID iid, void** object) {
   if (!object) return E_POINTER;
   *object = nullptr;
+  if (iid == IID_IProcessLauncher) {
+    *object = static_cast<IProcessLauncher*>(this);
+    return S_OK;
+  }
   if (iid != IID_IUnknown && iid != IID_IClient) return E_NOINTERFACE;
   *object = static_cast<IClient*>(this);
+  return S_OK;
+}
+
+HRESULT __stdcall TestClient::GetCurrentView(IServerView** view) {
+  *view = nullptr;
+  return S_OK;
+}
+
+HRESULT __stdcall TestClient::GetServerModuleCount(int32_t* count) {
+  *count = 0;
+  return S_OK;
+}
+
+HRESULT __stdcall TestClient::FileForHelpAlias(BSTR alias, BSTR* fileName) {
+  std::string name = UniqueBstr(bstr_text(alias)).ansi();
+  helpLog.push_back("FileForHelpAlias " + name);
+  *fileName = name == aliasName ? UniqueBstr(aliasFile).detach() : nullptr;
+  return S_OK;
+}
+
+HRESULT __stdcall TestClient::GetAddressService(IAddressService** service) {
+  addresses.log = &helpLog;
+  *service = &addresses;
+  return S_OK;
+}
+
+HRESULT __stdcall TestClient::RunProcess(const char* process, char* parameters, int32_t size,
+                                         IServerView*) {
+  helpLog.push_back("RunProcess " + std::string(process) + " '" + (parameters ? parameters : "") + "' " +
+                    std::to_string(size));
+  return S_OK;
+}
+
+HRESULT __stdcall TestAddressService::SplitAddress(BSTR, BSTR* protocol, BSTR* location, BSTR* rest) {
+  *protocol = *location = *rest = nullptr;
+  return S_OK;
+}
+
+HRESULT __stdcall TestAddressService::OpenAddress(DWORD flags, const BSTR* address, IServerDocument** document,
+                                                  int32_t* done) {
+  log->push_back("OpenAddress " + std::to_string(flags) + " " + UniqueBstr(bstr_text(*address)).ansi());
+  *document = nullptr;
+  *done = 1;
+  return S_OK;
+}
+
+HRESULT __stdcall TestAddressService::ExpandAddress(BSTR address, BSTR* expanded) {
+  log->push_back("ExpandAddress " + UniqueBstr(bstr_text(address)).ansi());
+  *expanded = UniqueBstr(bstr_text(address)).detach();
   return S_OK;
 }
 

@@ -14,6 +14,9 @@
 #include "forms/form.h"
 #include "hostapi/client.h"
 #include "hostapi/client_ui_manager.h"
+#include "hostapi/help_interfaces.h"
+#include "hostapi/process_launcher.h"
+#include "tests/win/dialogs/whats_this_viewer.h"
 #include "tests/win/support/client_stub.h"
 
 class TestUiManager final : public IClientUiManager {
@@ -44,7 +47,26 @@ struct TestDialogFont {
   BYTE charset = DEFAULT_CHARSET;
 };
 
-class TestClient final : public ClientStub {
+// Expands nothing and names no protocol; logs what it is asked to open.
+class TestAddressService final : public IAddressService {
+ public:
+  HRESULT __stdcall QueryInterface(REFIID, void**) override { return E_NOINTERFACE; }
+  ULONG __stdcall AddRef() override { return 2; }
+  ULONG __stdcall Release() override { return 1; }
+  HRESULT __stdcall Unnamed01() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed02() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed03() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed04() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed07() override { return E_NOTIMPL; }
+  HRESULT __stdcall SplitAddress(BSTR address, BSTR* protocol, BSTR* location, BSTR* rest) override;
+  HRESULT __stdcall OpenAddress(DWORD flags, const BSTR* address, IServerDocument** document,
+                                int32_t* done) override;
+  HRESULT __stdcall ExpandAddress(BSTR address, BSTR* expanded) override;
+
+  std::vector<std::string>* log = nullptr;
+};
+
+class TestClient final : public ClientStub, public IProcessLauncher {
  public:
   HRESULT __stdcall QueryInterface(REFIID iid, void** object) override;
   ULONG __stdcall AddRef() override { return 2; }
@@ -55,6 +77,21 @@ class TestClient final : public ClientStub {
   HRESULT __stdcall GetUiManager(IClientUiManager** manager) override;
   HRESULT __stdcall QueryDialogFont(DWORD kind, BYTE* exists, BSTR* name, int32_t* size,
                                     BYTE* style, DWORD* colour, BYTE* charset) override;
+  HRESULT __stdcall GetCurrentView(IServerView** view) override;
+  HRESULT __stdcall GetServerModuleCount(int32_t* count) override;
+  HRESULT __stdcall FileForHelpAlias(BSTR alias, BSTR* fileName) override;
+  HRESULT __stdcall GetAddressService(IAddressService** service) override;
+  HRESULT __stdcall CanRunProcess(const char*, BYTE*) override { return E_NOTIMPL; }
+  HRESULT __stdcall RunProcess(const char* process, char* parameters, int32_t size,
+                               IServerView* view) override;
+
+  // The help requests the host was given: "RunProcess name 'text' size", "FileForHelpAlias …",
+  // "ExpandAddress …", "OpenAddress …".
+  std::vector<std::string> helpLog;
+  // The file the host names for a help alias ("" for any other).
+  std::string aliasName;
+  std::wstring aliasFile;
+  TestAddressService addresses;
 
   HWND mainWindow = nullptr;
   TestDialogFont font;
@@ -70,6 +107,10 @@ struct TestExports {
   // it changes nothing and answers 0.
   std::wstring localeFace;
   int updateFontCalls = 0;
+  BYTE integratedHelpSystem = 0;
+  BYTE hideFloatingPanels = 1;
+  std::vector<BYTE> hideFloatingPanelsSet;  // every value the plug-in set
+  BYTE vfsFileExists = 0;
 };
 TestExports& test_exports();
 
@@ -93,6 +134,7 @@ class TestHost {
 
   TestClient client;
   HostWindow mainWindow;
+  TestWhatsThisViewer whatsThis;
 };
 
 // Processes every waiting message.
