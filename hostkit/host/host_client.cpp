@@ -5,6 +5,7 @@
 #include "base/bstr.h"
 #include "base/text_convert.h"
 #include "hostapi/command_launcher.h"
+#include "help_panel.h"
 #include "host_state.h"
 #include "host_view.h"
 #include "settings_service.h"
@@ -221,6 +222,14 @@ HRESULT __stdcall THostClient::RunProcess(const char* process, char* parameters,
     ComPtr<ICommandLauncher> launcher;
     if (SUCCEEDED(Host().PcbModule->GetCommandLauncher(launcher.put())) && launcher)
       launcher->LaunchCommand(name.c_str() + 4, parameters, size, view);
+  }
+  // The help advisor loads a topic into the help panel; the knowledge centre is that panel.
+  if (_stricmp(name.c_str(), "HelpAdvisor:ShowDynamicHelp") == 0) {
+    const std::string key = "Address=";
+    size_t at = text.find(key);
+    if (at != std::string::npos) ShowHelpAddress(text.substr(at + key.size()));
+  } else if (_stricmp(name.c_str(), "Client:CustomizeResources") == 0) {
+    if (text.find("Id=KnowledgeCenter") != std::string::npos) ShowHelpPanel();
   }
   if (Host().ViewWindow) InvalidateRect(Host().ViewWindow, nullptr, TRUE);
   return call.Done(S_OK);
