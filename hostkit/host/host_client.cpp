@@ -5,6 +5,8 @@
 #include "base/bstr.h"
 #include "base/text_convert.h"
 #include "hostapi/command_launcher.h"
+#include "address_service.h"
+#include "help_browser.h"
 #include "help_panel.h"
 #include "host_state.h"
 #include "host_view.h"
@@ -16,6 +18,7 @@ std::vector<IServerModule*> server_modules() {
   std::vector<IServerModule*> modules;
   if (Host().PcbModule) modules.push_back(Host().PcbModule.get());
   if (Host().PluginModule) modules.push_back(Host().PluginModule.get());
+  modules.push_back(HelpBrowserModule());
   return modules;
 }
 
@@ -151,6 +154,7 @@ HRESULT __stdcall THostClient::ShowDocument(IServerDocument* document) {
   THostCall call("IClient.ShowDocument", trace_pointer(document));
   if (call.Injected()) return call.Done(call.Injected());
   if (Host().MainWindow) SetForegroundWindow(Host().MainWindow);
+  if (document && document == HelpBrowserDocument()) ShowHelpPanel();
   return call.Done(S_OK);
 }
 
@@ -186,7 +190,10 @@ HRESULT __stdcall THostClient::GetAddressService(IAddressService** service) {
   THostCall call("IClient.GetAddressService", "");
   if (service) *service = nullptr;
   if (call.Injected()) return call.Done(call.Injected());
-  return call.Done(E_NOTIMPL);
+  if (!service) return call.Done(E_POINTER);
+  HostAddressService().AddRef();
+  *service = &HostAddressService();
+  return call.Done(S_OK, "service=present");
 }
 
 HRESULT __stdcall THostClient::GetSettingsService(ISettingsService** service) {

@@ -151,6 +151,8 @@ int main() {
     return 3;
   }
   load_pcb_module();
+  // The workspace module is part of the host; a plug-in finds it loaded, never loads it.
+  if (!LoadLibraryW(L"WorkspaceManager.dll")) HostReport("WorkspaceManager.dll not loaded");
   remove_exports();
 
   if (!host.Options.Plugin.empty()) {

@@ -14,11 +14,22 @@ namespace {
 
 std::wstring demo_board() { return to_wide(TAVRIN_SOURCE_DIR) + L"\\hostkit\\automation-scripts\\demo-board.json"; }
 
-THostRun run_script(const std::string& script) {
+THostRun run_script(const std::string& script, const std::string& settings = "") {
   const std::wstring path = unique_temp_path(L"help.script");
   TScopedFile file(path, script);
-  return run_host({L"--no-test-mode", L"--board", demo_board(), L"--command", L"Run", L"--script", path});
+  const std::wstring settings_path = unique_temp_path(L"help.ini");
+  TScopedFile settings_file(settings_path, settings);
+  return run_host({L"--no-test-mode", L"--board", demo_board(), L"--command", L"Run", L"--script", path,
+                   L"--settings", settings_path});
 }
+
+const char kF1InEditor[] =
+    "timeout 30\n"
+    "wait-window \"Hole Size Editor\"\n"
+    "key f1\n"
+    "wait-window \"Hole Size Editor\"\n"
+    "click Cancel\n"
+    "wait-no-window \"Hole Size Editor\"\n";
 
 // Trace lines that contain all the parts.
 int count_lines(const THostRun& run, std::initializer_list<std::string_view> parts) {
@@ -28,13 +39,7 @@ int count_lines(const THostRun& run, std::initializer_list<std::string_view> par
 }
 
 TEST(DialogHelpInTheHost, F1InTheEditorShowsItsPageInTheKnowledgeCentre) {
-  THostRun run = run_script(
-      "timeout 30\n"
-      "wait-window \"Hole Size Editor\"\n"
-      "key f1\n"
-      "wait-window \"Hole Size Editor\"\n"
-      "click Cancel\n"
-      "wait-no-window \"Hole Size Editor\"\n");
+  THostRun run = run_script(kF1InEditor);
   ASSERT_EQ(run.ExitCode, 0) << run.Describe();
   const std::string page = "\\\\Help\\\\Tavrin.chm::/Dlg_HoleSizeEditor.htm";
   // Opening the editor: dynamic help without forcing; F1: the knowledge centre, then forced.
@@ -68,6 +73,18 @@ TEST(DialogHelpInTheHost, F1InEditHoleSizeShowsItsOwnPage) {
   EXPECT_EQ(count_lines(run, {"ForceUpdate=True|Address=", "Tavrin.chm::/Dlg_EditHoleSizeForm.htm"}), 1)
       << run.Describe();
   EXPECT_EQ(count_lines(run, {"HelpPanel.Page(", "Dlg_EditHoleSizeForm.htm", "-> shown"}), 2) << run.Describe();
+}
+
+TEST(DialogHelpInTheHost, WithTheIntegratedViewerF1NavigatesTheHelpBrowser) {
+  THostRun run = run_script(kF1InEditor, "[ClientAPI]\nIntegratedHelpSystem=1\n");
+  ASSERT_EQ(run.ExitCode, 0) << run.Describe();
+  // The address service sees the topic address; no view shows it yet and it is no file, so the
+  // workspace's "PickATask" server navigates to it.
+  EXPECT_GE(run.TraceIndex("IAddressService.ExpandAddress("), 0) << run.Describe();
+  EXPECT_EQ(count_lines(run, {"HelpBrowser.Navigate(", "Tavrin.chm::/Dlg_HoleSizeEditor.htm", "done=1"}), 1)
+      << run.Describe();
+  EXPECT_EQ(run.TraceCount("IProcessLauncher.RunProcess(\"Client:CustomizeResources\""), 0);
+  EXPECT_EQ(count_lines(run, {"HelpPanel.Page(", "Dlg_HoleSizeEditor.htm", "-> shown"}), 2);
 }
 
 }  // namespace
