@@ -104,6 +104,14 @@ bool TAcrobatReaderWarning::DontShowAgain() const {
 }
 
 void TAcrobatReaderWarning::WndProc(TMessage& msg) {
+  // The smallest size holds for every resize, the program's own as well as the user's.
+  if (msg.Msg == WM_WINDOWPOSCHANGING) {
+    auto* pos = reinterpret_cast<WINDOWPOS*>(msg.LParam);
+    if (pos && !(pos->flags & SWP_NOSIZE)) {
+      if (pos->cx < kMinWidth) pos->cx = kMinWidth;
+      if (pos->cy < kMinHeight) pos->cy = kMinHeight;
+    }
+  }
   if (msg.Msg == WM_GETMINMAXINFO) {
     TForm::WndProc(msg);
     auto* info = reinterpret_cast<MINMAXINFO*>(msg.LParam);

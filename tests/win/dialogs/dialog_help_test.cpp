@@ -8,7 +8,9 @@
 #include <string>
 
 #include "base/text_convert.h"
+#include "base/unique_handle.h"
 #include "frame/locations.h"
+#include "toolkit/link_handlers.h"
 #include "tests/win/dialogs/dialog_fixture.h"
 
 // Help files of the test program's own: each case names the dialog help file after itself, so the
@@ -19,7 +21,12 @@ std::string help_folder() { return to_ansi(InstallHelpFolder()); }
 
 class DialogHelp : public DialogTest {
  protected:
-  DialogHelp() {
+  // WinHelp's requests go to a window found desktop-wide: the cases that look at them take turns.
+  DialogHelp() : turn_(CreateMutexW(nullptr, FALSE, L"TavrinWhatsThisViewerTests")) {
+    WaitForSingleObject(turn_.get(), 120000);
+    // WinHelp sends to the first window of its class in z-order; other test programs and host runs
+    // have one too, so this case's goes first.
+    SetWindowPos(host.whatsThis.handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     name_ = std::string("case_") + testing::UnitTest::GetInstance()->current_test_info()->name();
     CreateDirectoryA(help_folder().c_str(), nullptr);
     SetHelpFileNameForTest(to_wide(name_ + ".chm"));
@@ -28,6 +35,7 @@ class DialogHelp : public DialogTest {
   ~DialogHelp() override {
     remove_files();
     SetHelpFileNameForTest(L"");
+    ReleaseMutex(turn_.get());
   }
 
   std::string path(const std::string& suffix) const { return help_folder() + name_ + suffix; }
@@ -45,6 +53,7 @@ class DialogHelp : public DialogTest {
     return std::find(help_log().begin(), help_log().end(), line) != help_log().end();
   }
 
+  UniqueKernelHandle turn_;
   std::string name_;
 };
 
@@ -118,6 +127,11 @@ TEST_F(DialogHelp, AnAliasLeadsIntoTheHelpFileTheHostNames) {
   EXPECT_EQ(dialog->GetHelpContext(dialog.get(), topic, file), 42);
   EXPECT_EQ(topic, "PCB_Zoom");
   EXPECT_EQ(to_ansi(file), path("_other.chm"));
+
+  // A file whose key is an alias of itself again ends the search with no topic.
+  write(path("_other.id"), "PCB_Zoom=1,PCB:Zoom\r\n");
+  auto again = make<TPlainDialog>();
+  EXPECT_EQ(again->GetHelpContext(again.get(), topic, file), 0);
 }
 
 TEST_F(DialogHelp, ShowingADialogSendsItsTopicAddressOnlyWhenTheKeyExists) {
@@ -196,6 +210,18 @@ TEST_F(DialogHelp, HintsOverAControlWithAKeyShowItsTopicDynamically) {
   host.client.helpLog.clear();
   ShowDynamicHelpForHint(nullptr);
   EXPECT_TRUE(help_log().empty());
+}
+
+TEST_F(DialogHelp, LinkHandlersTellTheStatusBarAboutLinks) {
+  InstallDialogHelp();
+  TLinkHandlers& links = LinkHandlers();
+  ASSERT_TRUE(links.Clicked && links.Navigate && links.OpenInHelpBrowser && links.MouseEnter && links.MouseLeave);
+  links.MouseEnter(L"Opens the manual");
+  links.MouseLeave();
+  EXPECT_EQ(host.client.uiManager.log,
+            (std::vector<std::string>{"SetStatusText -3 ''", "SetStatusText 1 'Opens the manual'", "SetStatusText -4 ''"}));
+  RemoveDialogHelp();
+  EXPECT_FALSE(LinkHandlers().MouseEnter);
 }
 
 }  // namespace

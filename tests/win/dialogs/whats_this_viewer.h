@@ -12,6 +12,7 @@
 class TestWhatsThisViewer {
  public:
   TestWhatsThisViewer();
+  HWND handle() const { return window_.get(); }
   std::vector<std::string> requests;
   bool answers = true;  // false: WinHelp reports failure
 
