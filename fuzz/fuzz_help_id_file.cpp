@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TStringList aliases;
   ReadHelpIds(text, ids, aliases);
   for (int i = 1; i < ids.Count(); ++i)
-    if (ascii_icompare(ids.Key(i - 1), ids.Key(i)) > 0) std::abort();
+    if (AsciiIcompare(ids.Key(i - 1), ids.Key(i)) > 0) std::abort();
   for (int i = 0; i < ids.Count(); ++i) {
     THelpKeyMatch match = MatchHelpKey(ids, aliases, ids.Key(i));
     if (match.Kind == THelpKeyMatch::hkNone) std::abort();
@@ -24,6 +24,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   // Every entry is found ignoring case: the upper-cased key finds an equal-ignoring-case one.
   for (int i = 0; i < ids.Count(); ++i)
-    if (!ids.Find(ascii_to_upper(ids.Key(i)))) std::abort();
+    if (!ids.Find(AsciiToUpper(ids.Key(i)))) std::abort();
   return 0;
 }

@@ -17,7 +17,7 @@ HSZ g_topic = nullptr;
 constexpr UINT_PTR kQuietTimer = 1;
 constexpr UINT kQuietMilliseconds = 2000;
 
-void log_line(const std::string& line) {
+void LogLine(const std::string& line) {
   char path[MAX_PATH];
   DWORD length = GetEnvironmentVariableA("TAVRIN_ACROBAT_LOG", path, MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return;
@@ -27,7 +27,7 @@ void log_line(const std::string& line) {
   }
 }
 
-HDDEDATA CALLBACK on_dde(UINT type, UINT, HCONV, HSZ topic, HSZ service, HDDEDATA data, ULONG_PTR, ULONG_PTR) {
+HDDEDATA CALLBACK OnDde(UINT type, UINT, HCONV, HSZ topic, HSZ service, HDDEDATA data, ULONG_PTR, ULONG_PTR) {
   switch (type) {
     case XTYP_CONNECT:
       return reinterpret_cast<HDDEDATA>(static_cast<UINT_PTR>(
@@ -37,7 +37,7 @@ HDDEDATA CALLBACK on_dde(UINT type, UINT, HCONV, HSZ topic, HSZ service, HDDEDAT
       std::string text(size, '\0');
       if (size) DdeGetData(data, reinterpret_cast<BYTE*>(text.data()), size, 0);
       while (!text.empty() && text.back() == '\0') text.pop_back();
-      log_line("execute " + text);
+      LogLine("execute " + text);
       SetTimer(nullptr, kQuietTimer, kQuietMilliseconds, nullptr);
       if (text == "[AppExit()]") PostQuitMessage(0);
       return reinterpret_cast<HDDEDATA>(DDE_FACK);
@@ -50,8 +50,8 @@ HDDEDATA CALLBACK on_dde(UINT type, UINT, HCONV, HSZ topic, HSZ service, HDDEDAT
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  log_line(std::string("command ") + GetCommandLineA());
-  if (DdeInitializeA(&g_instance, on_dde, APPCLASS_STANDARD | CBF_SKIP_ALLNOTIFICATIONS, 0) != DMLERR_NO_ERROR)
+  LogLine(std::string("command ") + GetCommandLineA());
+  if (DdeInitializeA(&g_instance, OnDde, APPCLASS_STANDARD | CBF_SKIP_ALLNOTIFICATIONS, 0) != DMLERR_NO_ERROR)
     return 2;
   g_service = DdeCreateStringHandleA(g_instance, "acroview", CP_WINANSI);
   g_topic = DdeCreateStringHandleA(g_instance, "control", CP_WINANSI);

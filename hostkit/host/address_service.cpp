@@ -6,7 +6,7 @@
 
 namespace {
 
-std::wstring help_folder() {
+std::wstring HelpFolder() {
   wchar_t path[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, path, MAX_PATH);
   std::wstring folder = path;
@@ -32,13 +32,13 @@ HRESULT __stdcall THostAddressService::QueryInterface(REFIID iid, void** object)
 
 // "http://host/page" gives "http", "host" and "/page"; a drive letter is no protocol.
 HRESULT __stdcall THostAddressService::SplitAddress(BSTR address, BSTR* protocol, BSTR* location, BSTR* rest) {
-  THostCall call("IAddressService.SplitAddress", trace_text(bstr_text(address).c_str()));
+  THostCall call("IAddressService.SplitAddress", TraceText(BstrText(address).c_str()));
   if (protocol) *protocol = nullptr;
   if (location) *location = nullptr;
   if (rest) *rest = nullptr;
   if (call.Injected()) return call.Done(call.Injected());
   if (!protocol || !location || !rest) return call.Done(E_POINTER);
-  std::wstring text = bstr_text(address);
+  std::wstring text = BstrText(address);
   std::wstring scheme, place, remainder = text;
   size_t colon = text.find(L':');
   if (colon != std::wstring::npos && colon > 1) {
@@ -50,16 +50,16 @@ HRESULT __stdcall THostAddressService::SplitAddress(BSTR address, BSTR* protocol
       remainder = slash == std::wstring::npos ? std::wstring() : remainder.substr(slash);
     }
   }
-  *protocol = UniqueBstr(scheme).detach();
-  *location = UniqueBstr(place).detach();
-  *rest = UniqueBstr(remainder).detach();
-  return call.Done(S_OK, "protocol=" + trace_text(scheme.c_str()));
+  *protocol = TUniqueBstr(scheme).Detach();
+  *location = TUniqueBstr(place).Detach();
+  *rest = TUniqueBstr(remainder).Detach();
+  return call.Done(S_OK, "protocol=" + TraceText(scheme.c_str()));
 }
 
 HRESULT __stdcall THostAddressService::OpenAddress(DWORD flags, const BSTR* address, IServerDocument** document,
                                                    int32_t* done) {
-  const std::wstring text = address ? bstr_text(*address) : std::wstring();
-  THostCall call("IAddressService.OpenAddress", std::to_string(flags) + ", " + trace_text(text.c_str()));
+  const std::wstring text = address ? BstrText(*address) : std::wstring();
+  THostCall call("IAddressService.OpenAddress", std::to_string(flags) + ", " + TraceText(text.c_str()));
   if (document) *document = nullptr;
   if (done) *done = 0;
   if (call.Injected()) return call.Done(call.Injected());
@@ -73,12 +73,12 @@ HRESULT __stdcall THostAddressService::OpenAddress(DWORD flags, const BSTR* addr
 }
 
 HRESULT __stdcall THostAddressService::ExpandAddress(BSTR address, BSTR* expanded) {
-  std::wstring text = bstr_text(address);
-  THostCall call("IAddressService.ExpandAddress", trace_text(text.c_str()));
+  std::wstring text = BstrText(address);
+  THostCall call("IAddressService.ExpandAddress", TraceText(text.c_str()));
   if (expanded) *expanded = nullptr;
   if (call.Injected()) return call.Done(call.Injected());
   if (!expanded) return call.Done(E_POINTER);
-  if (_wcsnicmp(text.c_str(), L"$HELP\\", 6) == 0) text = help_folder() + text.substr(6);
-  *expanded = UniqueBstr(text).detach();
-  return call.Done(S_OK, "expanded=" + trace_text(text.c_str()));
+  if (_wcsnicmp(text.c_str(), L"$HELP\\", 6) == 0) text = HelpFolder() + text.substr(6);
+  *expanded = TUniqueBstr(text).Detach();
+  return call.Done(S_OK, "expanded=" + TraceText(text.c_str()));
 }

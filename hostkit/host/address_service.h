@@ -4,7 +4,7 @@
 // ("file.chm::/page.htm") in the help panel. Every call is traced.
 
 #include "host_call.h"
-#include "hostapi/help_interfaces.h"
+#include "hostapi/i_help_navigator.h"
 
 class THostAddressService final : public IAddressService {
  public:
@@ -14,11 +14,11 @@ class THostAddressService final : public IAddressService {
   HRESULT __stdcall OpenAddress(DWORD flags, const BSTR* address, IServerDocument** document,
                                 int32_t* done) override;
   HRESULT __stdcall ExpandAddress(BSTR address, BSTR* expanded) override;
-  HRESULT __stdcall Unnamed01() override { return unnamed_operation("IAddressService.Unnamed01"); }
-  HRESULT __stdcall Unnamed02() override { return unnamed_operation("IAddressService.Unnamed02"); }
-  HRESULT __stdcall Unnamed03() override { return unnamed_operation("IAddressService.Unnamed03"); }
-  HRESULT __stdcall Unnamed04() override { return unnamed_operation("IAddressService.Unnamed04"); }
-  HRESULT __stdcall Unnamed07() override { return unnamed_operation("IAddressService.Unnamed07"); }
+  HRESULT __stdcall Unnamed01() override { return UnnamedOperation("IAddressService.Unnamed01"); }
+  HRESULT __stdcall Unnamed02() override { return UnnamedOperation("IAddressService.Unnamed02"); }
+  HRESULT __stdcall Unnamed03() override { return UnnamedOperation("IAddressService.Unnamed03"); }
+  HRESULT __stdcall Unnamed04() override { return UnnamedOperation("IAddressService.Unnamed04"); }
+  HRESULT __stdcall Unnamed07() override { return UnnamedOperation("IAddressService.Unnamed07"); }
 };
 
 THostAddressService& HostAddressService();

@@ -5,13 +5,13 @@
 #include "help_panel.h"
 
 #define HELP_UNNAMED(Interface, n) \
-  HRESULT __stdcall Unnamed##n() override { return unnamed_operation(#Interface ".Unnamed" #n); }
+  HRESULT __stdcall Unnamed##n() override { return UnnamedOperation(#Interface ".Unnamed" #n); }
 
 namespace {
 
-HRESULT navigate(const char* operation, BSTR address, int32_t* done) {
-  const std::wstring text = bstr_text(address);
-  THostCall call(operation, trace_text(text.c_str()));
+HRESULT Navigate(const char* operation, BSTR address, int32_t* done) {
+  const std::wstring text = BstrText(address);
+  THostCall call(operation, TraceText(text.c_str()));
   if (done) *done = 0;
   if (call.Injected()) return call.Done(call.Injected());
   if (!done) return call.Done(E_POINTER);
@@ -33,7 +33,7 @@ class THelpView final : public IServerView {
   HRESULT __stdcall GetViewName(BSTR* name) override {
     THostCall call("HelpView.GetViewName", "");
     if (!name) return call.Done(E_POINTER);
-    *name = UniqueBstr(std::wstring(L"Knowledge Center")).detach();
+    *name = TUniqueBstr(std::wstring(L"Knowledge Center")).Detach();
     return call.Done(S_OK, "name=\"Knowledge Center\"");
   }
   HRESULT __stdcall GetViewParameters(BSTR* parameters) override {
@@ -49,7 +49,7 @@ class THelpView final : public IServerView {
     *document = HelpBrowserDocument();
     return call.Done(S_OK, "document=present");
   }
-  HRESULT __stdcall UpdateAfterCommand() override { return unnamed_operation("HelpView.UpdateAfterCommand"); }
+  HRESULT __stdcall UpdateAfterCommand() override { return UnnamedOperation("HelpView.UpdateAfterCommand"); }
   HELP_UNNAMED(HelpView, 01) HELP_UNNAMED(HelpView, 02) HELP_UNNAMED(HelpView, 03) HELP_UNNAMED(HelpView, 04)
   HELP_UNNAMED(HelpView, 05) HELP_UNNAMED(HelpView, 06) HELP_UNNAMED(HelpView, 07) HELP_UNNAMED(HelpView, 08)
   HELP_UNNAMED(HelpView, 09) HELP_UNNAMED(HelpView, 10) HELP_UNNAMED(HelpView, 11) HELP_UNNAMED(HelpView, 12)
@@ -57,7 +57,7 @@ class THelpView final : public IServerView {
   HELP_UNNAMED(HelpView, 20)
 };
 
-THelpView& help_view() {
+THelpView& HelpView() {
   static THelpView view;
   return view;
 }
@@ -84,36 +84,36 @@ class THelpDocument final : public IServerDocument, public IHelpNavigator, publi
   HRESULT __stdcall GetFileName(BSTR* name) override {
     THostCall call("HelpDocument.GetFileName", "");
     if (!name) return call.Done(E_POINTER);
-    *name = UniqueBstr(to_wide(HelpPanelAddress())).detach();
-    return call.Done(S_OK, "file=" + trace_text(HelpPanelAddress()));
+    *name = TUniqueBstr(ToWide(HelpPanelAddress())).Detach();
+    return call.Done(S_OK, "file=" + TraceText(HelpPanelAddress()));
   }
   HRESULT __stdcall GetView(int32_t index, IServerView** view) override {
     THostCall call("HelpDocument.GetView", std::to_string(index));
     if (!view) return call.Done(E_POINTER);
     *view = nullptr;
     if (index != 0) return call.Done(E_INVALIDARG);
-    help_view().AddRef();
-    *view = &help_view();
+    HelpView().AddRef();
+    *view = &HelpView();
     return call.Done(S_OK, "view=present");
   }
-  HRESULT __stdcall BeforeDestroy() override { return unnamed_operation("HelpDocument.BeforeDestroy"); }
+  HRESULT __stdcall BeforeDestroy() override { return UnnamedOperation("HelpDocument.BeforeDestroy"); }
   HRESULT __stdcall Navigate(BSTR address, int32_t* done) override {
-    return navigate("HelpDocument.Navigate", address, done);
+    return Navigate("HelpDocument.Navigate", address, done);
   }
   HRESULT __stdcall GetAddress(BSTR* address) override {
     THostCall call("HelpDocument.GetAddress", "");
     if (!address) return call.Done(E_POINTER);
-    *address = UniqueBstr(to_wide(HelpPanelAddress())).detach();
-    return call.Done(S_OK, "address=" + trace_text(HelpPanelAddress()));
+    *address = TUniqueBstr(ToWide(HelpPanelAddress())).Detach();
+    return call.Done(S_OK, "address=" + TraceText(HelpPanelAddress()));
   }
   HRESULT __stdcall ShowsAddress(BSTR address, BYTE* shows) override {
-    THostCall call("HelpDocument.ShowsAddress", trace_text(bstr_text(address).c_str()));
+    THostCall call("HelpDocument.ShowsAddress", TraceText(BstrText(address).c_str()));
     if (!shows) return call.Done(E_POINTER);
     // A hidden panel shows nothing.
-    *shows = HelpPanelVisible() && !HelpPanelAddress().empty() && _stricmp(to_ansi(bstr_text(address)).c_str(), HelpPanelAddress().c_str()) == 0;
+    *shows = HelpPanelVisible() && !HelpPanelAddress().empty() && _stricmp(ToAnsi(BstrText(address)).c_str(), HelpPanelAddress().c_str()) == 0;
     return call.Done(S_OK, "shows=" + std::to_string(*shows));
   }
-  HRESULT __stdcall Unnamed02() override { return unnamed_operation("HelpDocument.Unnamed02"); }
+  HRESULT __stdcall Unnamed02() override { return UnnamedOperation("HelpDocument.Unnamed02"); }
   HELP_UNNAMED(HelpDocument, 01) HELP_UNNAMED(HelpDocument, 03) HELP_UNNAMED(HelpDocument, 04)
   HELP_UNNAMED(HelpDocument, 05) HELP_UNNAMED(HelpDocument, 06) HELP_UNNAMED(HelpDocument, 07)
   HELP_UNNAMED(HelpDocument, 08) HELP_UNNAMED(HelpDocument, 09) HELP_UNNAMED(HelpDocument, 12)
@@ -128,7 +128,7 @@ class THelpDocument final : public IServerDocument, public IHelpNavigator, publi
   HELP_UNNAMED(HelpDocument, 39) HELP_UNNAMED(HelpDocument, 40)
 };
 
-THelpDocument& help_document() {
+THelpDocument& HelpDocument() {
   static THelpDocument document;
   return document;
 }
@@ -146,7 +146,7 @@ class THelpBrowserModule final : public IServerModule, public IHelpNavigator {
   }
   HOST_STATIC_REFCOUNT
   HRESULT __stdcall Navigate(BSTR address, int32_t* done) override {
-    return navigate("HelpBrowser.Navigate", address, done);
+    return Navigate("HelpBrowser.Navigate", address, done);
   }
   HRESULT __stdcall GetDocumentCount(int32_t* count) override {
     THostCall call("HelpBrowser.GetDocumentCount", "");
@@ -165,7 +165,7 @@ class THelpBrowserModule final : public IServerModule, public IHelpNavigator {
   }
   HRESULT __stdcall GetModuleName(BSTR* name) override {
     if (!name) return E_POINTER;
-    *name = UniqueBstr(std::wstring(L"HelpBrowser")).detach();
+    *name = TUniqueBstr(std::wstring(L"HelpBrowser")).Detach();
     return S_OK;
   }
   HRESULT __stdcall Idle() override { return S_OK; }
@@ -189,7 +189,7 @@ class THelpBrowserModule final : public IServerModule, public IHelpNavigator {
 }  // namespace
 
 bool NavigateHelpPanel(const std::wstring& address) {
-  const std::string text = to_ansi(address);
+  const std::string text = ToAnsi(address);
   const size_t split = text.find("::");
   if (split == std::string::npos || split < 4 || _stricmp(text.substr(split - 4, 4).c_str(), ".chm") != 0) return false;
   ShowHelpAddress(text);
@@ -202,4 +202,4 @@ IServerModule* HelpBrowserModule() {
   return &module;
 }
 
-IServerDocument* HelpBrowserDocument() { return &help_document(); }
+IServerDocument* HelpBrowserDocument() { return &HelpDocument(); }

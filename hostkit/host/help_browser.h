@@ -6,9 +6,9 @@
 #include <string>
 
 #include "host_call.h"
-#include "hostapi/help_interfaces.h"
-#include "hostapi/server_document.h"
-#include "hostapi/server_module.h"
+#include "hostapi/i_help_navigator.h"
+#include "hostapi/i_server_document.h"
+#include "hostapi/i_server_module.h"
 
 // Shows a "file.chm::/page.htm" address in the help panel; false for any other address.
 bool NavigateHelpPanel(const std::wstring& address);

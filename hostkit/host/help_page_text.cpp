@@ -4,13 +4,13 @@
 
 namespace {
 
-std::string lower(std::string_view text) {
+std::string Lower(std::string_view text) {
   std::string result(text);
   for (char& c : result) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return result;
 }
 
-void append_text(std::string& rtf, char c) {
+void AppendText(std::string& rtf, char c) {
   if (c == '\\' || c == '{' || c == '}') rtf += '\\';
   if (static_cast<unsigned char>(c) >= 0x80) {
     static const char hex[] = "0123456789abcdef";
@@ -22,7 +22,7 @@ void append_text(std::string& rtf, char c) {
   rtf += c;
 }
 
-char entity(std::string_view name) {
+char Entity(std::string_view name) {
   if (name == "nbsp") return ' ';
   if (name == "amp") return '&';
   if (name == "lt") return '<';
@@ -44,7 +44,7 @@ std::string HelpPageRtf(std::string_view html) {
     if (c == '<') {
       size_t end = html.find('>', i);
       if (end == std::string_view::npos) break;
-      std::string tag = lower(html.substr(i + 1, end - i - 1));
+      std::string tag = Lower(html.substr(i + 1, end - i - 1));
       i = end + 1;
       size_t cut = tag.find_first_of(" \t\r\n");
       std::string name = tag.substr(0, cut);
@@ -87,12 +87,12 @@ std::string HelpPageRtf(std::string_view html) {
     if (c == '&') {
       size_t semi = html.find(';', i);
       if (semi != std::string_view::npos && semi - i < 8) {
-        append_text(rtf, entity(html.substr(i, semi - i)));
+        AppendText(rtf, Entity(html.substr(i, semi - i)));
         i = semi + 1;
         continue;
       }
     }
-    append_text(rtf, c);
+    AppendText(rtf, c);
   }
   return rtf + "}";
 }

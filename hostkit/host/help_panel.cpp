@@ -20,7 +20,7 @@ HWND g_title = nullptr;
 HWND g_page = nullptr;
 std::string g_address;
 
-LRESULT CALLBACK panel_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
+LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM w, LPARAM l) {
   if (message == WM_SIZE) {
     MoveWindow(g_title, 0, 0, LOWORD(l), kTitleHeight, TRUE);
     MoveWindow(g_page, 0, kTitleHeight, LOWORD(l), HIWORD(l) - kTitleHeight, TRUE);
@@ -45,7 +45,7 @@ class TProtocolClient final : public IInternetProtocolSink, public IInternetBind
   HRESULT __stdcall ReportProgress(ULONG, LPCWSTR) override { return S_OK; }
   HRESULT __stdcall ReportData(DWORD, ULONG, ULONG) override { return S_OK; }
   HRESULT __stdcall ReportResult(HRESULT result, DWORD, LPCWSTR) override {
-    result_ = result;
+    result = result;
     return S_OK;
   }
   HRESULT __stdcall GetBindInfo(DWORD* flags, BINDINFO* info) override {
@@ -54,24 +54,24 @@ class TProtocolClient final : public IInternetProtocolSink, public IInternetBind
     return S_OK;
   }
   HRESULT __stdcall GetBindString(ULONG, LPOLESTR*, ULONG, ULONG*) override { return E_NOTIMPL; }
-  HRESULT result_ = S_OK;
+  HRESULT result = S_OK;
 };
 
 constexpr GUID kClsidItsProtocol = {0x9d148291, 0xb9c8, 0x11d0, {0xa4, 0xcc, 0x00, 0x00, 0xf8, 0x01, 0x49, 0xf6}};
 
-bool read_page(const std::string& address, std::string& html) {
+bool ReadPage(const std::string& address, std::string& html) {
   static HMODULE itss = LoadLibraryW(L"itss.dll");
   using TGetClassObject = HRESULT(__stdcall*)(REFCLSID, REFIID, void**);
   auto get = reinterpret_cast<TGetClassObject>(
       itss ? reinterpret_cast<void*>(GetProcAddress(itss, "DllGetClassObject")) : nullptr);
-  ComPtr<IClassFactory> factory;
-  ComPtr<IInternetProtocol> protocol;
-  if (!get || FAILED(get(kClsidItsProtocol, IID_IClassFactory, factory.put_void())) || !factory ||
-      FAILED(factory->CreateInstance(nullptr, IID_IInternetProtocol, protocol.put_void())) || !protocol)
+  TComPtr<IClassFactory> factory;
+  TComPtr<IInternetProtocol> protocol;
+  if (!get || FAILED(get(kClsidItsProtocol, IID_IClassFactory, factory.PutVoid())) || !factory ||
+      FAILED(factory->CreateInstance(nullptr, IID_IInternetProtocol, protocol.PutVoid())) || !protocol)
     return false;
   TProtocolClient client;
-  std::wstring url = L"its:" + to_wide(address);
-  if (FAILED(protocol->Start(url.c_str(), &client, &client, 0, 0)) || FAILED(client.result_)) return false;
+  std::wstring url = L"its:" + ToWide(address);
+  if (FAILED(protocol->Start(url.c_str(), &client, &client, 0, 0)) || FAILED(client.result)) return false;
   char buffer[4096];
   ULONG got = 0;
   HRESULT hr;
@@ -83,7 +83,7 @@ bool read_page(const std::string& address, std::string& html) {
   return !html.empty();
 }
 
-void relayout() {
+void Relayout() {
   RECT client;
   GetClientRect(Host().MainWindow, &client);
   SendMessageW(Host().MainWindow, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
@@ -97,7 +97,7 @@ void CreateHelpPanel(HWND main_window) {
   WNDCLASSW cls{};
   cls.hInstance = instance;
   cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  cls.lpfnWndProc = panel_proc;
+  cls.lpfnWndProc = PanelProc;
   cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   cls.lpszClassName = L"TavrinHostHelpPanel";
   RegisterClassW(&cls);
@@ -115,20 +115,20 @@ void ShowHelpAddress(const std::string& address) {
   g_address = address;
   std::string html;
   std::string rtf;
-  if (read_page(address, html)) {
+  if (ReadPage(address, html)) {
     rtf = HelpPageRtf(html);
   } else {
     rtf = HelpPageRtf("<p>No help page at " + address + "</p>");
   }
   SETTEXTEX how{ST_DEFAULT, CP_ACP};
   SendMessageW(g_page, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&how), reinterpret_cast<LPARAM>(rtf.c_str()));
-  TraceLine("HelpPanel.Page(" + trace_text(address) + ") -> " + (html.empty() ? "missing" : "shown"));
+  TraceLine("HelpPanel.Page(" + TraceText(address) + ") -> " + (html.empty() ? "missing" : "shown"));
 }
 
 void ShowHelpPanel() {
   if (!g_panel || IsWindowVisible(g_panel)) return;
   ShowWindow(g_panel, SW_SHOW);
-  relayout();
+  Relayout();
 }
 
 bool HelpPanelVisible() { return g_panel && IsWindowVisible(g_panel); }
@@ -147,5 +147,5 @@ std::string HelpPanelText() {
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
   GetWindowTextW(g_page, text.data(), length + 1);
   text.resize(static_cast<size_t>(length));
-  return to_ansi(text);
+  return ToAnsi(text);
 }

@@ -16,8 +16,8 @@ struct TWinHelpRequest {
   WORD command;
   LONG data;
   LONG reserved;
-  WORD ofsFilename;
-  WORD ofsData;
+  WORD ofs_filename;
+  WORD ofs_data;
 };
 
 constexpr UINT_PTR kCloseTimer = 1;
@@ -26,7 +26,7 @@ HWND g_popup = nullptr;
 std::string g_popup_text;
 POINT g_position{-1, -1};
 
-std::string popup_text(const std::string& help_file, LONG context) {
+std::string PopupText(const std::string& help_file, LONG context) {
   std::string text_file = help_file;
   size_t dot = text_file.rfind('.');
   size_t slash = text_file.find_last_of("\\/");
@@ -41,7 +41,7 @@ std::string popup_text(const std::string& help_file, LONG context) {
   return {};
 }
 
-LRESULT CALLBACK popup_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
+LRESULT CALLBACK PopupProc(HWND window, UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_PAINT: {
       PAINTSTRUCT paint;
@@ -52,7 +52,7 @@ LRESULT CALLBACK popup_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
       InflateRect(&area, -6, -4);
       SetBkMode(dc, TRANSPARENT);
       HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-      std::wstring text = to_wide(g_popup_text);
+      std::wstring text = ToWide(g_popup_text);
       DrawTextW(dc, text.c_str(), -1, &area, DT_WORDBREAK | DT_NOPREFIX);
       SelectObject(dc, old);
       EndPaint(window, &paint);
@@ -68,14 +68,14 @@ LRESULT CALLBACK popup_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
   return DefWindowProcW(window, message, w, l);
 }
 
-void show_popup(const std::string& text) {
+void ShowPopup(const std::string& text) {
   g_popup_text = text;
   POINT at = g_position;
   if (at.x < 0) GetCursorPos(&at);
   HDC dc = GetDC(nullptr);
   HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
   RECT size{0, 0, 260, 0};
-  std::wstring wide = to_wide(text);
+  std::wstring wide = ToWide(text);
   DrawTextW(dc, wide.c_str(), -1, &size, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
   SelectObject(dc, old);
   ReleaseDC(nullptr, dc);
@@ -84,15 +84,15 @@ void show_popup(const std::string& text) {
   SetTimer(g_popup, kCloseTimer, 6000, nullptr);
 }
 
-LRESULT CALLBACK viewer_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
+LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM w, LPARAM l) {
   if (message != WM_COPYDATA) return DefWindowProcW(window, message, w, l);
   auto* copy = reinterpret_cast<const COPYDATASTRUCT*>(l);
   if (!copy || copy->cbData < sizeof(TWinHelpRequest)) return FALSE;
   auto* request = static_cast<const TWinHelpRequest*>(copy->lpData);
   std::string file;
-  if (request->ofsFilename && request->ofsFilename < copy->cbData) {
-    const char* start = static_cast<const char*>(copy->lpData) + request->ofsFilename;
-    file.assign(start, strnlen(start, copy->cbData - request->ofsFilename));
+  if (request->ofs_filename && request->ofs_filename < copy->cbData) {
+    const char* start = static_cast<const char*>(copy->lpData) + request->ofs_filename;
+    file.assign(start, strnlen(start, copy->cbData - request->ofs_filename));
   }
   std::string answer;
   switch (request->command) {
@@ -100,15 +100,15 @@ LRESULT CALLBACK viewer_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
       g_position = {static_cast<SHORT>(LOWORD(request->data)), static_cast<SHORT>(HIWORD(request->data))};
       break;
     case HELP_CONTEXTPOPUP:
-      answer = popup_text(file, request->data);
-      show_popup(answer.empty() ? "No help is available for this item." : answer);
+      answer = PopupText(file, request->data);
+      ShowPopup(answer.empty() ? "No help is available for this item." : answer);
       g_position = {-1, -1};
       break;
     default:
       break;
   }
   TraceLine("WinHelp(" + std::to_string(request->command) + ", " + std::to_string(request->data) + ", " +
-            trace_text(file) + ") -> " + trace_text(answer));
+            TraceText(file) + ") -> " + TraceText(answer));
   return TRUE;
 }
 
@@ -118,10 +118,10 @@ void CreateWhatsThisViewer() {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSW cls{};
   cls.hInstance = instance;
-  cls.lpfnWndProc = viewer_proc;
+  cls.lpfnWndProc = ViewerProc;
   cls.lpszClassName = L"MS_WINHELP";
   RegisterClassW(&cls);
-  cls.lpfnWndProc = popup_proc;
+  cls.lpfnWndProc = PopupProc;
   cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
   cls.lpszClassName = L"TavrinHostWhatsThisPopup";
   RegisterClassW(&cls);

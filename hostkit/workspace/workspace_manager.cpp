@@ -20,10 +20,10 @@ class TWorkspace final : public IWorkspace {
   }
   ULONG __stdcall AddRef() override { return 2; }
   ULONG __stdcall Release() override { return 1; }
-  HRESULT __stdcall GetServerForKind(BSTR kind, BSTR* serverName) override {
-    if (!serverName) return E_POINTER;
-    *serverName = _wcsicmp(bstr_text(kind).c_str(), L"PickATask") == 0
-                      ? UniqueBstr(std::wstring(L"HelpBrowser")).detach()
+  HRESULT __stdcall GetServerForKind(BSTR kind, BSTR* server_name) override {
+    if (!server_name) return E_POINTER;
+    *server_name = _wcsicmp(BstrText(kind).c_str(), L"PickATask") == 0
+                      ? TUniqueBstr(std::wstring(L"HelpBrowser")).Detach()
                       : nullptr;
     return S_OK;
   }

@@ -26,41 +26,41 @@ constexpr int32_t kHostTruth = -1;
 constexpr int kMaxAliasDepth = 8;
 
 std::wstring g_help_file_name_for_test;
-UniqueHmodule g_html_help;
+TUniqueHmodule g_html_help;
 using THtmlHelpProc = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
 THtmlHelpProc g_html_help_proc = nullptr;
 int g_alias_depth = 0;
 
-bool file_exists(const std::wstring& path) {
+bool FileExists(const std::wstring& path) {
   DWORD attributes = GetFileAttributesW(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool has_folder(const std::wstring& path) { return path.find_first_of(L"\\/:") != std::wstring::npos; }
+bool HasFolder(const std::wstring& path) { return path.find_first_of(L"\\/:") != std::wstring::npos; }
 
-std::wstring name_part(const std::wstring& path) {
+std::wstring NamePart(const std::wstring& path) {
   size_t slash = path.find_last_of(L"\\/:");
   return slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
-std::wstring library_file_name() {
+std::wstring LibraryFileName() {
   HMODULE module = nullptr;
   GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCWSTR>(&library_file_name), &module);
+                     reinterpret_cast<LPCWSTR>(&LibraryFileName), &module);
   wchar_t path[MAX_PATH] = {};
   GetModuleFileNameW(module, path, MAX_PATH);
-  return name_part(path);
+  return NamePart(path);
 }
 
 // A missing or unreadable ID file gives no entries, so the next lookup looks for it again.
-void load_id_file(const std::wstring& help_file, THelpIdList& ids, TStrings& aliases) {
+void LoadIdFile(const std::wstring& help_file, THelpIdList& ids, TStrings& aliases) {
   std::ifstream file(HelpIdFileOf(help_file).c_str(), std::ios::binary);
   std::string text;
   if (file) text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
   ReadHelpIds(text, ids, aliases);
 }
 
-int popup_lookup(TFormWithHelp& form, const std::string& key, const std::string& prefix) {
+int PopupLookup(TFormWithHelp& form, const std::string& key, const std::string& prefix) {
   std::string topic;
   std::wstring file = WhatsThisHelpFile();
   return LookupHelpContext(key, prefix, topic, file, form.PopupIds(), form.PopupAliases());
@@ -68,14 +68,14 @@ int popup_lookup(TFormWithHelp& form, const std::string& key, const std::string&
 
 // The what's-this lookup of one control name: under the form's name, then under its class name
 // without the leading letter ("HoleSizeEditor" for THoleSizeEditor).
-int popup_context(TFormWithHelp& form, const std::string& name, TCustomForm& owner_form,
+int PopupContext(TFormWithHelp& form, const std::string& name, TCustomForm& owner_form,
                   const std::string& class_key) {
-  int context = popup_lookup(form, name, owner_form.Name());
-  if (context <= 0 && !SameTextAscii(owner_form.Name(), class_key)) context = popup_lookup(form, name, class_key);
+  int context = PopupLookup(form, name, owner_form.Name());
+  if (context <= 0 && !SameTextAscii(owner_form.Name(), class_key)) context = PopupLookup(form, name, class_key);
   return context;
 }
 
-TCustomForm* top_level_form(TControl* control) {
+TCustomForm* TopLevelForm(TControl* control) {
   TCustomForm* form = nullptr;
   for (TControl* c = control; c; c = c->Parent())
     if (auto* f = class_cast<TCustomForm>(c)) form = f;
@@ -85,7 +85,7 @@ TCustomForm* top_level_form(TControl* control) {
 }  // namespace
 
 std::wstring DialogHelpFile() {
-  std::wstring name = g_help_file_name_for_test.empty() ? library_file_name() : g_help_file_name_for_test;
+  std::wstring name = g_help_file_name_for_test.empty() ? LibraryFileName() : g_help_file_name_for_test;
   return ResolveHelpFile(WithExtension(name, L".chm"));
 }
 
@@ -97,7 +97,7 @@ void SetHelpFileNameForTest(const std::wstring& file_name) { g_help_file_name_fo
 
 int LookupHelpContext(const std::string& key, const std::string& prefix, std::string& topic,
                       std::wstring& help_file, THelpIdList& ids, TStrings& aliases) {
-  if (ids.Empty()) load_id_file(help_file, ids, aliases);
+  if (ids.Empty()) LoadIdFile(help_file, ids, aliases);
   topic = HelpTopicKey(key, prefix);
   THelpKeyMatch match = MatchHelpKey(ids, aliases, topic);
   switch (match.Kind) {
@@ -110,23 +110,23 @@ int LookupHelpContext(const std::string& key, const std::string& prefix, std::st
 
 int ResolveHelpAlias(const std::string& alias, std::string& topic, std::wstring& help_file) {
   if (g_alias_depth >= kMaxAliasDepth) return 0;
-  std::wstring answer = FileForHelpAlias(to_wide(alias));
+  std::wstring answer = FileForHelpAlias(ToWide(alias));
   if (answer.empty()) return 0;
-  help_file = ResolveHelpFile(WithExtension(name_part(answer), L".chm"));
-  if (!file_exists(help_file)) return 0;
+  help_file = ResolveHelpFile(WithExtension(NamePart(answer), L".chm"));
+  if (!FileExists(help_file)) return 0;
   THelpIdList ids;
   TStringList aliases;
   ++g_alias_depth;
-  auto leave = on_scope_exit([] { --g_alias_depth; });
+  auto leave = OnScopeExit([] { --g_alias_depth; });
   return LookupHelpContext(HelpAliasKey(alias), "", topic, help_file, ids, aliases);
 }
 
-std::string HelpTopicAddress(const std::wstring& helpFile, const std::string& topic) {
-  std::wstring page = WithExtension(to_wide(topic), L".htm");
-  std::wstring file = WithExtension(helpFile, L".chm");
-  if (!has_folder(file)) file = ResolveHelpFile(file);
+std::string HelpTopicAddress(const std::wstring& help_file, const std::string& topic) {
+  std::wstring page = WithExtension(ToWide(topic), L".htm");
+  std::wstring file = WithExtension(help_file, L".chm");
+  if (!HasFolder(file)) file = ResolveHelpFile(file);
   if (page.empty() || page.front() != L'/') page.insert(page.begin(), L'/');
-  return to_ansi(file + L"::" + page);
+  return ToAnsi(file + L"::" + page);
 }
 
 void ShowHelpTopic(const std::wstring& help_file, const std::string& topic, bool dynamic) {
@@ -134,15 +134,15 @@ void ShowHelpTopic(const std::wstring& help_file, const std::string& topic, bool
   if (dynamic) {
     ShowDynamicHelp(address, false);
   } else if (ClientAPI_GetIntegratedHelpSystem()) {
-    OpenHelpDocument(to_wide(address));
+    OpenHelpDocument(ToWide(address));
   } else {
     const size_t split = address.find("::");
-    CallHtmlHelp(Application->Handle(), to_wide(address.substr(0, split)), 0, address.substr(split + 2));
+    CallHtmlHelp(Application->Handle(), ToWide(address.substr(0, split)), 0, address.substr(split + 2));
   }
 }
 
-void ShowDynamicHelp(const std::string& address, bool forceUpdate) {
-  std::string text = (forceUpdate ? "ForceUpdate=True|" : "") + std::string("Address=") + address;
+void ShowDynamicHelp(const std::string& address, bool force_update) {
+  std::string text = (force_update ? "ForceUpdate=True|" : "") + std::string("Address=") + address;
   RunHostProcess("HelpAdvisor:ShowDynamicHelp", text.data(), static_cast<int32_t>(text.size() + 1), nullptr);
 }
 
@@ -150,7 +150,7 @@ int CallHtmlHelp(HWND window, const std::wstring& file, UINT command, const std:
   if (command == 0) {
     char panel[] = "ObjectKind=Panel|Action=Show|Id=KnowledgeCenter";
     RunHostProcess("Client:CustomizeResources", panel, 0, nullptr);
-    ShowDynamicHelp(to_ansi(file) + "::" + data, true);
+    ShowDynamicHelp(ToAnsi(file) + "::" + data, true);
     return 0;
   }
   if (window == reinterpret_cast<HWND>(-1)) window = nullptr;
@@ -161,7 +161,7 @@ int CallHtmlHelp(HWND window, const std::wstring& file, UINT command, const std:
           reinterpret_cast<void*>(GetProcAddress(g_html_help.get(), "HtmlHelpA")));
     if (!g_html_help_proc) return -1;
   }
-  const std::string file_text = to_ansi(file);
+  const std::string file_text = ToAnsi(file);
   return static_cast<int>(reinterpret_cast<intptr_t>(
       g_html_help_proc(window, file_text.c_str(), command, reinterpret_cast<DWORD_PTR>(data.c_str()))));
 }
@@ -174,8 +174,8 @@ void FreeHtmlHelp() {
 void ShowPopupHelpAt(HWND window, POINT position, const std::wstring& file, int context) {
   const bool hide_panels = ClientAPI_GetPrefHideFloatingPanels();
   ClientAPI_SetPrefHideFloatingPanels(false);
-  auto restore = on_scope_exit([hide_panels] { ClientAPI_SetPrefHideFloatingPanels(hide_panels); });
-  const std::string file_text = to_ansi(file);
+  auto restore = OnScopeExit([hide_panels] { ClientAPI_SetPrefHideFloatingPanels(hide_panels); });
+  const std::string file_text = ToAnsi(file);
   const DWORD packed = MAKELONG(static_cast<WORD>(position.x), static_cast<WORD>(position.y));
   WinHelpA(window, file_text.c_str(), HELP_SETPOPUP_POS, packed);
   WinHelpA(window, file_text.c_str(), HELP_CONTEXTPOPUP, static_cast<ULONG_PTR>(context));
@@ -185,12 +185,12 @@ void ShowPopupHelpAt(HWND window, POINT position, const std::wstring& file, int 
 
 void OfferHelpKeyToHost(WORD key, TShiftState shift) {
   if (!GetClient()) return;
-  ComPtr<IClientUiManager> manager = GetUiManager();
+  TComPtr<IClientUiManager> manager = GetUiManager();
   BYTE handled = 0;
-  check_host(manager->OfferKey(key, shift.Contains(ssAlt) ? kHostTruth : 0,
+  CheckHost(manager->OfferKey(key, shift.Contains(ssAlt) ? kHostTruth : 0,
                                shift.Contains(ssShift) ? kHostTruth : 0,
                                shift.Contains(ssCtrl) ? kHostTruth : 0, &handled));
-  if (handled) check_host(manager->AfterKeyHandled());
+  if (handled) CheckHost(manager->AfterKeyHandled());
 }
 
 void ShowWhatsThisPopup(TFormWithHelp& form, HWND window, POINT position) {
@@ -203,22 +203,22 @@ void ShowWhatsThisPopup(TFormWithHelp& form, HWND window, POINT position) {
   if (!owner_form) owner_form = &form;
   const std::string class_key = std::string(owner_form->ClassName()).substr(1);
 
-  int context = popup_context(form, control->Name(), *owner_form, class_key);
+  int context = PopupContext(form, control->Name(), *owner_form, class_key);
   if (context == 0 && control->Parent() && control->Parent() != owner_form)
-    context = popup_context(form, control->Parent()->Name(), *owner_form, class_key);
+    context = PopupContext(form, control->Parent()->Name(), *owner_form, class_key);
   ShowPopupHelpAt(form.Handle(), position, file, context);
 }
 
 void ShowDynamicHelpFor(TFormWithHelp& form, TControl* control) {
   std::string topic;
-  std::wstring helpFile;
-  if (form.GetHelpContext(control, topic, helpFile) == 0) return;
-  ShowHelpTopic(WithExtension(helpFile, L".chm"), topic, true);
+  std::wstring help_file;
+  if (form.GetHelpContext(control, topic, help_file) == 0) return;
+  ShowHelpTopic(WithExtension(help_file, L".chm"), topic, true);
 }
 
 void ShowDynamicHelpForHint(TControl* control) {
   if (control && !class_cast<TWinControl>(control)) control = control->Parent();
-  if (auto* form = class_cast<TFormWithHelp>(top_level_form(control))) ShowDynamicHelpFor(*form, control);
+  if (auto* form = class_cast<TFormWithHelp>(TopLevelForm(control))) ShowDynamicHelpFor(*form, control);
 }
 
 void InstallDialogHelp() {
@@ -226,7 +226,7 @@ void InstallDialogHelp() {
   TLinkHandlers& links = LinkHandlers();
   links.Clicked = [](const std::wstring& link) {
     // The whole word is compared: process links keep their own handling even with Ctrl held.
-    if (IsCtrlDown() && !SameTextAscii(to_ansi(link.substr(0, 11)), "VorxProcess"))
+    if (IsCtrlDown() && !SameTextAscii(ToAnsi(link.substr(0, 11)), "VorxProcess"))
       OpenInHelpBrowser(link);
     else
       OpenHelpDocument(link);

@@ -36,10 +36,10 @@ int ResolveHelpAlias(const std::string& alias, std::string& topic, std::wstring&
 // integrated viewer when it has one, else in its knowledge centre.
 void ShowHelpTopic(const std::wstring& help_file, const std::string& topic, bool dynamic);
 // Asks the host's help advisor to show an address ("file.chm::/topic.htm").
-void ShowDynamicHelp(const std::string& address, bool forceUpdate);
+void ShowDynamicHelp(const std::string& address, bool force_update);
 // The address of a topic page in a compiled help file; a file without a folder is located with
 // the help folders.
-std::string HelpTopicAddress(const std::wstring& helpFile, const std::string& topic);
+std::string HelpTopicAddress(const std::wstring& help_file, const std::string& topic);
 // HTML Help's entry: command 0 (show a topic) goes to the host's knowledge centre instead; others
 // to "HHCtrl.ocx", loaded on first use (-1 when it cannot be).
 int CallHtmlHelp(HWND window, const std::wstring& file, UINT command, const std::string& data);

@@ -50,13 +50,13 @@ void TFormWithHelp::Loaded() {
   SetShowHint(true);
 }
 
-int TFormWithHelp::GetHelpContext(TControl* control, std::string& topic, std::wstring& helpFile) {
+int TFormWithHelp::GetHelpContext(TControl* control, std::string& topic, std::wstring& help_file) {
   // A form is looked up in the dialog help file, everything else in the what's-this file.
   const bool is_form = class_cast<TCustomForm>(control) != nullptr;
-  helpFile = is_form ? DialogHelpFile() : WhatsThisHelpFile();
+  help_file = is_form ? DialogHelpFile() : WhatsThisHelpFile();
   topic.clear();
   if (!control) return 0;
-  return LookupHelpContext("Dlg_" + GetHelpName(control), "", topic, helpFile,
+  return LookupHelpContext("Dlg_" + GetHelpName(control), "", topic, help_file,
                            is_form ? *FTopicIds : *FPopupIds, is_form ? *FTopicAliases : *FPopupAliases);
 }
 
@@ -113,7 +113,7 @@ void TFormWithHelp::LoadHostFont(TFont* font) {
   if (!font) return;
   THostDialogFont host = QueryDialogFont(kDialogFontKind);
   if (!host.Exists) return;
-  font->SetName(to_ansi(host.Name));
+  font->SetName(ToAnsi(host.Name));
   font->SetSize(host.Size);
   font->SetStyle(TFontStyles::FromBits(host.Style & kFontStyleBits));
   font->SetColor(static_cast<TColor>(host.Colour));

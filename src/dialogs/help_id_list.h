@@ -24,9 +24,9 @@ class THelpIdList {
   int32_t Value(int index) const { return items_.at(static_cast<size_t>(index)).value; }
 
  private:
-  struct Item {
+  struct TItem {
     std::string key;
     int32_t value;
   };
-  std::vector<Item> items_;
+  std::vector<TItem> items_;
 };

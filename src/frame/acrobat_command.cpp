@@ -2,7 +2,7 @@
 
 namespace {
 
-void remove_all(std::string& text, std::string_view part) {
+void RemoveAll(std::string& text, std::string_view part) {
   for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at))
     text.erase(at, part.size());
 }
@@ -11,9 +11,9 @@ void remove_all(std::string& text, std::string_view part) {
 
 std::string CleanAcrobatCommand(std::string_view command) {
   std::string result(command);
-  remove_all(result, "\"%1\"");
-  remove_all(result, "%1");
-  remove_all(result, "/u");
+  RemoveAll(result, "\"%1\"");
+  RemoveAll(result, "%1");
+  RemoveAll(result, "/u");
   return result;
 }
 

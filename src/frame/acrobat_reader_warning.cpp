@@ -36,7 +36,7 @@ class TNativeControl : public TWinControl {
   HICON icon_;
 };
 
-std::wstring forms_key() { return PreferencesKey() + L"\\Plenvik\\Forms"; }
+std::wstring FormsKeyStorage() { return PreferencesKey() + L"\\Plenvik\\Forms"; }
 
 }  // namespace
 
@@ -120,12 +120,12 @@ void TAcrobatReaderWarning::WndProc(TMessage& msg) {
     return;
   }
   TForm::WndProc(msg);
-  if (msg.Msg == WM_SIZE) arrange();
+  if (msg.Msg == WM_SIZE) Arrange();
 }
 
 // Labels stretch with the width; the button keeps its distance to the right and bottom edges, the
 // check box stretches and keeps its distance to the bottom.
-void TAcrobatReaderWarning::arrange() {
+void TAcrobatReaderWarning::Arrange() {
   if (!Label1 || !ButtonOK || !CheckBox1) return;
   RECT client{};
   GetClientRect(Handle(), &client);
@@ -138,8 +138,8 @@ void TAcrobatReaderWarning::arrange() {
 }
 
 bool AcrobatVersionWarningEnabled() {
-  UniqueHkey key;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, forms_key().c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) return true;
+  TUniqueHkey key;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, FormsKeyStorage().c_str(), 0, KEY_READ, key.Put()) != ERROR_SUCCESS) return true;
   DWORD type = 0, value = 0, size = sizeof(value);
   if (RegQueryValueExW(key.get(), kSwitchName, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
           ERROR_SUCCESS ||
@@ -153,8 +153,8 @@ void ShowAcrobatReaderWarning() {
   if (!AcrobatVersionWarningEnabled()) return;
   form->ShowModal();
   if (!form->DontShowAgain()) return;
-  UniqueHkey key;
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, forms_key().c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.put(),
+  TUniqueHkey key;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, FormsKeyStorage().c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.Put(),
                       nullptr) != ERROR_SUCCESS)
     return;
   DWORD off = 0;

@@ -27,7 +27,7 @@ class TAcrobatReaderWarning : public TForm {
   void WndProc(TMessage& msg) override;
 
  private:
-  void arrange();
+  void Arrange();
 };
 
 // The switch as stored; true when the key or the value is missing.

@@ -17,102 +17,102 @@
 #include "frame/vfs_api.h"
 #include "frame/view_address_text.h"
 #include "frame/workspace_access.h"
-#include "hostapi/help_interfaces.h"
-#include "hostapi/server_module.h"
+#include "hostapi/i_help_navigator.h"
+#include "hostapi/i_server_module.h"
 
 namespace {
 
-ComPtr<IClient> require_client() {
-  ComPtr<IClient> client = GetClient();
+TComPtr<IClient> RequireClient() {
+  TComPtr<IClient> client = GetClient();
   if (!client) throw Exception("No host client");
   return client;
 }
 
-ComPtr<IAddressService> address_service() {
-  ComPtr<IAddressService> service;
-  check_host(require_client()->GetAddressService(service.put()));
+TComPtr<IAddressService> AddressService() {
+  TComPtr<IAddressService> service;
+  CheckHost(RequireClient()->GetAddressService(service.Put()));
   if (!service) throw Exception("The host has no address service");
   return service;
 }
 
-std::wstring protocol_of(IAddressService* service, const std::wstring& address) {
-  UniqueBstr protocol, location, rest;
-  check_host(service->SplitAddress(UniqueBstr(address).get(), protocol.put(), location.put(), rest.put()));
-  return protocol.wide();
+std::wstring ProtocolOf(IAddressService* service, const std::wstring& address) {
+  TUniqueBstr protocol, location, rest;
+  CheckHost(service->SplitAddress(TUniqueBstr(address).get(), protocol.Put(), location.Put(), rest.Put()));
+  return protocol.Wide();
 }
 
-bool same_text(const std::wstring& a, const std::wstring& b) {
-  return ascii_iequals(to_ansi(a), to_ansi(b));
+bool SameText(const std::wstring& a, const std::wstring& b) {
+  return AsciiIequals(ToAnsi(a), ToAnsi(b));
 }
 
-ComPtr<IServerDocument> owner_document(IServerView* view) {
-  ComPtr<IServerDocument> document;
-  if (view) check_host(view->GetOwnerDocument(document.put()));
+TComPtr<IServerDocument> OwnerDocument(IServerView* view) {
+  TComPtr<IServerDocument> document;
+  if (view) CheckHost(view->GetOwnerDocument(document.Put()));
   return document;
 }
 
-bool view_shows(IServerView* view, const std::wstring& address) {
-  ComPtr<IServerDocument> document = owner_document(view);
-  if (auto help = document.try_query<IHelpAddress>(IID_IHelpAddress)) {
+bool ViewShows(IServerView* view, const std::wstring& address) {
+  TComPtr<IServerDocument> document = OwnerDocument(view);
+  if (auto help = document.TryQuery<IHelpAddress>(IID_IHelpAddress)) {
     BYTE shows = 0;
-    check_host(help->ShowsAddress(UniqueBstr(address).get(), &shows));
+    CheckHost(help->ShowsAddress(TUniqueBstr(address).get(), &shows));
     return shows != 0;
   }
-  return same_text(ViewAddress(view), address);
+  return SameText(ViewAddress(view), address);
 }
 
 }  // namespace
 
 bool OpenInExternalBrowser(const std::wstring& address) {
   if (!ClientAPI_GetUseExternalWebBrowser()) return false;
-  std::wstring protocol = protocol_of(address_service().get(), address);
-  if (!same_text(protocol, L"http") && !same_text(protocol, L"ftp") && !same_text(protocol, L"https"))
+  std::wstring protocol = ProtocolOf(AddressService().get(), address);
+  if (!SameText(protocol, L"http") && !SameText(protocol, L"ftp") && !SameText(protocol, L"https"))
     return false;
-  ShellExecuteA(PluginApplicationWindow(), "open", to_ansi(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  ShellExecuteA(PluginApplicationWindow(), "open", ToAnsi(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   return true;
 }
 
 bool OpenHelpDocument(const std::wstring& address) {
-  ComPtr<IAddressService> service = address_service();
-  UniqueBstr expanded_text;
-  check_host(service->ExpandAddress(UniqueBstr(address).get(), expanded_text.put()));
-  const std::wstring expanded = expanded_text.wide();
-  protocol_of(service.get(), expanded);
+  TComPtr<IAddressService> service = AddressService();
+  TUniqueBstr expanded_text;
+  CheckHost(service->ExpandAddress(TUniqueBstr(address).get(), expanded_text.Put()));
+  const std::wstring expanded = expanded_text.Wide();
+  ProtocolOf(service.get(), expanded);
 
   if (OpenInExternalBrowser(expanded)) return true;
 
   TPdfPageLink link;
-  if (ParsePdfPageLink(to_ansi(expanded), link)) {
-    OpenPdfAtPage(to_ansi(ResolveHelpFile(to_wide(link.File))), link.Page);
+  if (ParsePdfPageLink(ToAnsi(expanded), link)) {
+    OpenPdfAtPage(ToAnsi(ResolveHelpFile(ToWide(link.File))), link.Page);
     return true;
   }
 
-  if (ComPtr<IServerDocument> document = owner_document(GetCurrentView().get())) {
-    if (auto navigator = document.try_query<IHelpNavigator>(IID_IHelpNavigator)) {
-      if (auto help = document.try_query<IHelpAddress>(IID_IHelpAddress)) {
-        UniqueBstr current;
-        check_host(help->GetAddress(current.put()));
-        if (same_text(current.wide(), expanded)) return false;
+  if (TComPtr<IServerDocument> document = OwnerDocument(GetCurrentView().get())) {
+    if (auto navigator = document.TryQuery<IHelpNavigator>(IID_IHelpNavigator)) {
+      if (auto help = document.TryQuery<IHelpAddress>(IID_IHelpAddress)) {
+        TUniqueBstr current;
+        CheckHost(help->GetAddress(current.Put()));
+        if (SameText(current.Wide(), expanded)) return false;
       }
       int32_t done = 0;
-      check_host(navigator->Navigate(UniqueBstr(expanded).get(), &done));
+      CheckHost(navigator->Navigate(TUniqueBstr(expanded).get(), &done));
       return done != 0;
     }
   }
 
-  if (ComPtr<IServerView> view = FindViewShowingAddress(expanded)) {
-    check_host(require_client()->ShowDocument(owner_document(view.get()).get()));
-    if (auto activation = view.try_query<IViewActivation>(IID_IViewActivation))
-      check_host(activation->ActivateView());
+  if (TComPtr<IServerView> view = FindViewShowingAddress(expanded)) {
+    CheckHost(RequireClient()->ShowDocument(OwnerDocument(view.get()).get()));
+    if (auto activation = view.TryQuery<IViewActivation>(IID_IViewActivation))
+      CheckHost(activation->ActivateView());
     return false;
   }
 
-  if (VFSAPI_VFS_FileExists(to_ansi(address))) {
-    UniqueBstr target(expanded);
+  if (VFSAPI_VFS_FileExists(ToAnsi(address))) {
+    TUniqueBstr target(expanded);
     BSTR target_text = target.get();
-    ComPtr<IServerDocument> opened;
+    TComPtr<IServerDocument> opened;
     int32_t done = 0;
-    check_host(service->OpenAddress(0, &target_text, opened.put(), &done));
+    CheckHost(service->OpenAddress(0, &target_text, opened.Put(), &done));
     return done != 0;
   }
   return OpenInHelpBrowser(expanded);
@@ -120,58 +120,58 @@ bool OpenHelpDocument(const std::wstring& address) {
 
 bool OpenInHelpBrowser(const std::wstring& address) {
   if (OpenInExternalBrowser(address)) return true;
-  ComPtr<IWorkspace> workspace = GetWorkspace();
+  TComPtr<IWorkspace> workspace = GetWorkspace();
   if (!workspace) throw Exception("The host's workspace is not available");
-  UniqueBstr server_name;
-  check_host(workspace->GetServerForKind(UniqueBstr(std::wstring(L"PickATask")).get(), server_name.put()));
-  ComPtr<IServerModule> server;
-  if (!server_name.wide().empty())
-    check_host(require_client()->LookupServerModule(server_name.get(), server.put()));
-  auto navigator = server.try_query<IHelpNavigator>(IID_IHelpNavigator);
+  TUniqueBstr server_name;
+  CheckHost(workspace->GetServerForKind(TUniqueBstr(std::wstring(L"PickATask")).get(), server_name.Put()));
+  TComPtr<IServerModule> server;
+  if (!server_name.Wide().empty())
+    CheckHost(RequireClient()->LookupServerModule(server_name.get(), server.Put()));
+  auto navigator = server.TryQuery<IHelpNavigator>(IID_IHelpNavigator);
   if (!navigator) return false;
   int32_t done = 0;
-  check_host(navigator->Navigate(UniqueBstr(address).get(), &done));
+  CheckHost(navigator->Navigate(TUniqueBstr(address).get(), &done));
   return done != 0;
 }
 
 std::wstring ViewAddress(IServerView* view) {
-  ComPtr<IServerDocument> document = owner_document(view);
+  TComPtr<IServerDocument> document = OwnerDocument(view);
   if (!document) return {};
-  if (auto help = document.try_query<IHelpAddress>(IID_IHelpAddress)) {
-    UniqueBstr address;
-    check_host(help->GetAddress(address.put()));
-    return address.wide();
+  if (auto help = document.TryQuery<IHelpAddress>(IID_IHelpAddress)) {
+    TUniqueBstr address;
+    CheckHost(help->GetAddress(address.Put()));
+    return address.Wide();
   }
-  UniqueBstr file_name, view_name, parameters;
+  TUniqueBstr file_name, view_name, parameters;
   int32_t view_count = 0;
-  check_host(document->GetFileName(file_name.put()));
-  check_host(document->GetViewCount(&view_count));
-  if (view_count > 1) check_host(view->GetViewName(view_name.put()));
-  check_host(view->GetViewParameters(parameters.put()));
-  return ComposeViewAddress(file_name.wide(), view_count, view_name.wide(), parameters.wide());
+  CheckHost(document->GetFileName(file_name.Put()));
+  CheckHost(document->GetViewCount(&view_count));
+  if (view_count > 1) CheckHost(view->GetViewName(view_name.Put()));
+  CheckHost(view->GetViewParameters(parameters.Put()));
+  return ComposeViewAddress(file_name.Wide(), view_count, view_name.Wide(), parameters.Wide());
 }
 
-ComPtr<IServerView> FindViewShowingAddress(const std::wstring& address) {
-  ComPtr<IClient> client = GetClient();
+TComPtr<IServerView> FindViewShowingAddress(const std::wstring& address) {
+  TComPtr<IClient> client = GetClient();
   if (!client) return {};
   int32_t module_count = 0;
-  check_host(client->GetServerModuleCount(&module_count));
+  CheckHost(client->GetServerModuleCount(&module_count));
   for (int32_t m = 0; m < module_count; ++m) {
-    ComPtr<IServerModule> module;
-    check_host(client->GetServerModuleAt(m, module.put()));
+    TComPtr<IServerModule> module;
+    CheckHost(client->GetServerModuleAt(m, module.Put()));
     if (!module) continue;
     int32_t document_count = 0;
-    check_host(module->GetDocumentCount(&document_count));
+    CheckHost(module->GetDocumentCount(&document_count));
     for (int32_t d = 0; d < document_count; ++d) {
-      ComPtr<IServerDocument> document;
-      check_host(module->GetDocument(d, document.put()));
+      TComPtr<IServerDocument> document;
+      CheckHost(module->GetDocument(d, document.Put()));
       if (!document) continue;
       int32_t view_count = 0;
-      check_host(document->GetViewCount(&view_count));
+      CheckHost(document->GetViewCount(&view_count));
       for (int32_t v = 0; v < view_count; ++v) {
-        ComPtr<IServerView> view;
-        check_host(document->GetView(v, view.put()));
-        if (view && view_shows(view.get(), address)) return view;
+        TComPtr<IServerView> view;
+        CheckHost(document->GetView(v, view.Put()));
+        if (view && ViewShows(view.get(), address)) return view;
       }
     }
   }

@@ -2,12 +2,12 @@
 // Opening the address of a help link the way the host would: web addresses in the system's browser,
 // PDF pages in Acrobat, addresses a host document already shows by bringing it forward, files the
 // host can open through its address service, and anything else in the host's help browser. Host
-// failures raise (check_host).
+// failures raise (CheckHost).
 
 #include <string>
 
 #include "base/com_ptr.h"
-#include "hostapi/server_document.h"
+#include "hostapi/i_server_document.h"
 
 // True when the address was handed to an opener that took it.
 bool OpenHelpDocument(const std::wstring& address);
@@ -20,4 +20,4 @@ bool OpenInExternalBrowser(const std::wstring& address);
 // The text that identifies what a view shows; empty without a view or owner document.
 std::wstring ViewAddress(IServerView* view);
 // The first view of any host server's documents that shows the address, or empty.
-ComPtr<IServerView> FindViewShowingAddress(const std::wstring& address);
+TComPtr<IServerView> FindViewShowingAddress(const std::wstring& address);

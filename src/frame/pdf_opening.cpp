@@ -15,20 +15,20 @@
 
 namespace {
 
-bool file_exists(const std::string& path) {
+bool FileExists(const std::string& path) {
   DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool class_exists(const char* key) {
-  UniqueHkey handle;
-  return RegOpenKeyExA(HKEY_CLASSES_ROOT, key, 0, KEY_READ, handle.put()) == ERROR_SUCCESS;
+bool ClassExists(const char* key) {
+  TUniqueHkey handle;
+  return RegOpenKeyExA(HKEY_CLASSES_ROOT, key, 0, KEY_READ, handle.Put()) == ERROR_SUCCESS;
 }
 
 // The default value of a classes-root key; nothing when the key does not open.
-bool class_default(const std::string& key, std::string& value) {
-  UniqueHkey handle;
-  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, handle.put()) != ERROR_SUCCESS) return false;
+bool ClassDefault(const std::string& key, std::string& value) {
+  TUniqueHkey handle;
+  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, handle.Put()) != ERROR_SUCCESS) return false;
   DWORD type = 0, size = 0;
   value.clear();
   if (RegQueryValueExA(handle.get(), nullptr, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return true;
@@ -40,7 +40,7 @@ bool class_default(const std::string& key, std::string& value) {
   return true;
 }
 
-[[noreturn]] void raise_system_error(DWORD code) {
+[[noreturn]] void RaiseSystemError(DWORD code) {
   char* text = nullptr;
   FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
                  nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
@@ -52,7 +52,7 @@ bool class_default(const std::string& key, std::string& value) {
 }
 
 // The high word of the major part of the program's file version; 0 without version information.
-int program_major_version(const std::string& program) {
+int ProgramMajorVersion(const std::string& program) {
   DWORD ignored = 0;
   DWORD size = GetFileVersionInfoSizeA(program.c_str(), &ignored);
   if (size == 0) {
@@ -60,19 +60,19 @@ int program_major_version(const std::string& program) {
     if (error == ERROR_RESOURCE_DATA_NOT_FOUND || error == ERROR_RESOURCE_TYPE_NOT_FOUND ||
         error == ERROR_RESOURCE_NAME_NOT_FOUND || error == ERROR_RESOURCE_LANG_NOT_FOUND || error == 0)
       return 0;
-    raise_system_error(error);
+    RaiseSystemError(error);
   }
   std::vector<BYTE> data(size);
-  if (!GetFileVersionInfoA(program.c_str(), 0, size, data.data())) raise_system_error(GetLastError());
+  if (!GetFileVersionInfoA(program.c_str(), 0, size, data.data())) RaiseSystemError(GetLastError());
   VS_FIXEDFILEINFO* info = nullptr;
   UINT length = 0;
   if (!VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&info), &length) || !info) return 0;
   return HIWORD(info->dwFileVersionMS);
 }
 
-HDDEDATA CALLBACK ignore_dde(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR) { return nullptr; }
+HDDEDATA CALLBACK IgnoreDde(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR) { return nullptr; }
 
-bool start_acrobat(const std::string& command_line) {
+bool StartAcrobat(const std::string& command_line) {
   return WinExec(command_line.c_str(), SW_SHOWNORMAL) >= 32;
 }
 
@@ -80,31 +80,31 @@ bool start_acrobat(const std::string& command_line) {
 
 std::string AcrobatCommand() {
   std::string command;
-  if (!class_default("acrobat\\Shell\\Open\\Command", command)) {
+  if (!ClassDefault("acrobat\\Shell\\Open\\Command", command)) {
     std::string document_class;
-    class_default(".PDF", document_class);
-    if (document_class.empty() || !class_default(document_class + "\\Shell\\Open\\Command", command))
+    ClassDefault(".PDF", document_class);
+    if (document_class.empty() || !ClassDefault(document_class + "\\Shell\\Open\\Command", command))
       command.clear();
   }
   return CleanAcrobatCommand(command);
 }
 
 int AcrobatMajorVersion(const std::string& command) {
-  if (class_exists("AcroPDF.PDF.1")) return 7;
-  if (class_exists("PDF.PdfCtrl.1")) return 4;
+  if (ClassExists("AcroPDF.PDF.1")) return 7;
+  if (ClassExists("PDF.PdfCtrl.1")) return 4;
   for (int n = 2; n <= 10; ++n)
-    if (class_exists(("PDF.PdfCtrl." + std::to_string(n)).c_str())) return n;
-  int version = program_major_version(AcrobatProgram(command));
+    if (ClassExists(("PDF.PdfCtrl." + std::to_string(n)).c_str())) return n;
+  int version = ProgramMajorVersion(AcrobatProgram(command));
   return version == 0 ? 4 : version;
 }
 
 bool SendAcrobatCommand(const std::string& command) {
   DWORD instance = 0;
-  if (DdeInitializeA(&instance, ignore_dde, APPCMD_CLIENTONLY, 0) != DMLERR_NO_ERROR) return false;
-  auto uninitialize = on_scope_exit([&] { DdeUninitialize(instance); });
+  if (DdeInitializeA(&instance, IgnoreDde, APPCMD_CLIENTONLY, 0) != DMLERR_NO_ERROR) return false;
+  auto uninitialize = OnScopeExit([&] { DdeUninitialize(instance); });
   HSZ service = DdeCreateStringHandleA(instance, "acroview", CP_WINANSI);
   HSZ topic = DdeCreateStringHandleA(instance, "control", CP_WINANSI);
-  auto free_strings = on_scope_exit([&] {
+  auto free_strings = OnScopeExit([&] {
     if (service) DdeFreeStringHandle(instance, service);
     if (topic) DdeFreeStringHandle(instance, topic);
   });
@@ -119,19 +119,19 @@ bool SendAcrobatCommand(const std::string& command) {
 
 bool OpenPdfAtPage(const std::string& file_name, int32_t page) {
   std::string file = file_name;
-  if (!file_exists(file)) {
+  if (!FileExists(file)) {
     size_t slash = file.find_last_of("\\/:");
-    file = to_ansi(InstallHelpFolder()) + (slash == std::string::npos ? file : file.substr(slash + 1));
-    if (!file_exists(file)) return false;
+    file = ToAnsi(InstallHelpFolder()) + (slash == std::string::npos ? file : file.substr(slash + 1));
+    if (!FileExists(file)) return false;
   }
   const std::string command = AcrobatCommand();
   const int version = AcrobatMajorVersion(command);
   if (version < 6) {
     // Old versions cannot open at a page: the user learns why the first page is shown.
     if (page != 1) ShowAcrobatReaderWarning();
-    return start_acrobat(AcrobatCommandLine(command, file, page, version));
+    return StartAcrobat(AcrobatCommandLine(command, file, page, version));
   }
-  if (!start_acrobat(AcrobatCommandLine(command, file, page, version))) return false;
+  if (!StartAcrobat(AcrobatCommandLine(command, file, page, version))) return false;
   SendAcrobatCommand(AcrobatGoToPage(page));
   return true;
 }

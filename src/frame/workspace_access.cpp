@@ -2,21 +2,21 @@
 
 namespace {
 
-GetWorkspaceProc g_get_workspace = nullptr;
+TGetWorkspaceProc g_get_workspace = nullptr;
 
 }  // namespace
 
-ComPtr<IWorkspace> GetWorkspace() {
+TComPtr<IWorkspace> GetWorkspace() {
   if (!g_get_workspace) {
     HMODULE module = GetModuleHandleA(kWorkspaceModuleName);
     if (!module) return {};
-    g_get_workspace = reinterpret_cast<GetWorkspaceProc>(
+    g_get_workspace = reinterpret_cast<TGetWorkspaceProc>(
         reinterpret_cast<void*>(GetProcAddress(module, kGetWorkspaceName)));
     if (!g_get_workspace) return {};
   }
   IWorkspace* workspace = nullptr;
   g_get_workspace(&workspace);
-  return ComPtr<IWorkspace>::attach(workspace);
+  return TComPtr<IWorkspace>::Attach(workspace);
 }
 
 void ForgetWorkspaceModule() { g_get_workspace = nullptr; }

@@ -6,6 +6,6 @@
 #include "hostapi/workspace.h"
 
 // The workspace, or empty while the module or its export is not there.
-ComPtr<IWorkspace> GetWorkspace();
+TComPtr<IWorkspace> GetWorkspace();
 // Forgets a module found (tests that unload it).
 void ForgetWorkspaceModule();

@@ -25,10 +25,10 @@ struct IWorkspace : IUnknown {
   WORKSPACE_UNNAMED(49) WORKSPACE_UNNAMED(50) WORKSPACE_UNNAMED(51)
 #undef WORKSPACE_UNNAMED
   // 52: the name of the server that handles a kind of document or task ("PickATask").
-  virtual HRESULT __stdcall GetServerForKind(BSTR kind, BSTR* serverName) = 0;
+  virtual HRESULT __stdcall GetServerForKind(BSTR kind, BSTR* server_name) = 0;
 };
 
 inline constexpr const char* kWorkspaceModuleName = "WorkspaceManager.DLL";
 inline constexpr const char* kGetWorkspaceName = "GetWorkspace";
 // The workspace, counted (the caller releases it), or none.
-typedef void(__stdcall* GetWorkspaceProc)(IWorkspace** workspace);
+typedef void(__stdcall* TGetWorkspaceProc)(IWorkspace** workspace);

@@ -18,20 +18,20 @@ class TestMode : public ::testing::Test {
 
 // Without any document only the first check speaks; test mode prints the message instead.
 TEST_F(TestMode, TheRefusalIsOneLineAndExitCodeOne) {
-  THostCase host(case_name());
-  THostResult result = host.run_editor(board_text(true, pads(1, 118110)), "",
+  THostCase host(CaseName());
+  THostResult result = host.RunEditor(BoardText(true, Pads(1, 118110)), "",
                                        {L"--document", L"none", L"--test-mode"});
   EXPECT_EQ(result.ExitCode, 1u) << result.Output;
-  EXPECT_TRUE(result.printed("No document is currently open in Client.")) << result.Output;
-  EXPECT_FALSE(result.printed("No PCB Board"));
+  EXPECT_TRUE(result.Printed("No document is currently open in Client.")) << result.Output;
+  EXPECT_FALSE(result.Printed("No PCB Board"));
 }
 
 TEST_F(TestMode, TheEditorPrintsItsLineAndEndsTheProcess) {
-  THostCase host(case_name());
-  THostResult result = host.run_editor(board_text(true, pads(1, 118110)), "", {L"--test-mode"});
+  THostCase host(CaseName());
+  THostResult result = host.RunEditor(BoardText(true, Pads(1, 118110)), "", {L"--test-mode"});
   EXPECT_EQ(result.ExitCode, 1u) << result.Output;
-  EXPECT_TRUE(result.printed("Running modal dialog THoleSizeEditor Hole Size Editor")) << result.Output;
-  EXPECT_TRUE(result.trace_starting("IPCB_ServerInterface.ProcessStart").empty());
+  EXPECT_TRUE(result.Printed("Running modal dialog THoleSizeEditor Hole Size Editor")) << result.Output;
+  EXPECT_TRUE(result.TraceStarting("IPCB_ServerInterface.ProcessStart").empty());
 }
 
 }  // namespace

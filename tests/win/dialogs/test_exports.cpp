@@ -5,29 +5,29 @@
 
 #include "tests/win/dialogs/test_host.h"
 
-TestExports& test_exports() {
-  static TestExports exports;
+TTestExports& TestExportTable() {
+  static TTestExports exports;
   return exports;
 }
 
 extern "C" {
 __declspec(dllexport) BYTE __stdcall ClientAPI_GetIntegratedHelpSystem() {
-  return test_exports().integratedHelpSystem;
+  return TestExportTable().integratedHelpSystem;
 }
 __declspec(dllexport) BYTE __stdcall ClientAPI_GetPrefHideFloatingPanels() {
-  return test_exports().hideFloatingPanels;
+  return TestExportTable().hide_floating_panels;
 }
 __declspec(dllexport) void __stdcall ClientAPI_SetPrefHideFloatingPanels(BYTE hide) {
-  test_exports().hideFloatingPanels = hide;
-  test_exports().hideFloatingPanelsSet.push_back(hide);
+  TestExportTable().hide_floating_panels = hide;
+  TestExportTable().hideFloatingPanelsSet.push_back(hide);
 }
-__declspec(dllexport) BYTE __stdcall VFSAPI_VFS_FileExists(const char*) { return test_exports().vfsFileExists; }
+__declspec(dllexport) BYTE __stdcall VFSAPI_VFS_FileExists(const char*) { return TestExportTable().vfsFileExists; }
 __declspec(dllexport) BYTE __stdcall ClientAPI_GetUseSystemLocaleLanguage() {
-  return test_exports().useSystemLocaleLanguage;
+  return TestExportTable().use_system_locale_language;
 }
 __declspec(dllexport) int32_t __stdcall ClientAPI_UpdateFont(LOGFONTW* font) {
-  ++test_exports().updateFontCalls;
-  const std::wstring& face = test_exports().localeFace;
+  ++TestExportTable().update_font_calls;
+  const std::wstring& face = TestExportTable().locale_face;
   if (face.empty() || !font) return 0;
   lstrcpynW(font->lfFaceName, face.c_str(), LF_FACESIZE);
   return 1;

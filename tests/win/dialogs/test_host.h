@@ -12,14 +12,14 @@
 
 #include "base/unique_handle.h"
 #include "forms/form.h"
-#include "hostapi/client.h"
-#include "hostapi/client_ui_manager.h"
-#include "hostapi/help_interfaces.h"
-#include "hostapi/process_launcher.h"
+#include "hostapi/i_client.h"
+#include "hostapi/i_client_ui_manager.h"
+#include "hostapi/i_help_navigator.h"
+#include "hostapi/i_process_launcher.h"
 #include "tests/win/dialogs/whats_this_viewer.h"
 #include "tests/win/support/client_stub.h"
 
-class TestUiManager final : public IClientUiManager {
+class TTestUiManager final : public IClientUiManager {
  public:
   HRESULT __stdcall QueryInterface(REFIID iid, void** object) override;
   ULONG __stdcall AddRef() override { return 2; }
@@ -35,10 +35,10 @@ class TestUiManager final : public IClientUiManager {
   HRESULT __stdcall AfterKeyHandled() override;
 
   std::vector<std::string> log;
-  bool takesKeys = false;
+  bool takes_keys = false;
 };
 
-struct TestDialogFont {
+struct TTestDialogFont {
   bool exists = false;
   std::wstring name;
   int32_t size = 0;
@@ -48,7 +48,7 @@ struct TestDialogFont {
 };
 
 // Expands nothing and names no protocol; logs what it is asked to open.
-class TestAddressService final : public IAddressService {
+class TTestAddressService final : public IAddressService {
  public:
   HRESULT __stdcall QueryInterface(REFIID, void**) override { return E_NOINTERFACE; }
   ULONG __stdcall AddRef() override { return 2; }
@@ -66,7 +66,7 @@ class TestAddressService final : public IAddressService {
   std::vector<std::string>* log = nullptr;
 };
 
-class TestClient final : public ClientStub, public IProcessLauncher {
+class TTestClient final : public TClientStub, public IProcessLauncher {
  public:
   HRESULT __stdcall QueryInterface(REFIID iid, void** object) override;
   ULONG __stdcall AddRef() override { return 2; }
@@ -79,7 +79,7 @@ class TestClient final : public ClientStub, public IProcessLauncher {
                                     BYTE* style, DWORD* colour, BYTE* charset) override;
   HRESULT __stdcall GetCurrentView(IServerView** view) override;
   HRESULT __stdcall GetServerModuleCount(int32_t* count) override;
-  HRESULT __stdcall FileForHelpAlias(BSTR alias, BSTR* fileName) override;
+  HRESULT __stdcall FileForHelpAlias(BSTR alias, BSTR* file_name) override;
   HRESULT __stdcall GetAddressService(IAddressService** service) override;
   HRESULT __stdcall CanRunProcess(const char*, BYTE*) override { return E_NOTIMPL; }
   HRESULT __stdcall RunProcess(const char* process, char* parameters, int32_t size,
@@ -87,58 +87,58 @@ class TestClient final : public ClientStub, public IProcessLauncher {
 
   // The help requests the host was given: "RunProcess name 'text' size", "FileForHelpAlias …",
   // "ExpandAddress …", "OpenAddress …".
-  std::vector<std::string> helpLog;
+  std::vector<std::string> help_log;
   // The file the host names for a help alias ("" for any other).
-  std::string aliasName;
-  std::wstring aliasFile;
-  TestAddressService addresses;
+  std::string alias_name;
+  std::wstring alias_file;
+  TTestAddressService addresses;
 
-  HWND mainWindow = nullptr;
-  TestDialogFont font;
-  HRESULT fontStatus = S_OK;
-  int fontQueries = 0;
-  TestUiManager uiManager;
+  HWND main_window = nullptr;
+  TTestDialogFont font;
+  HRESULT font_status = S_OK;
+  int font_queries = 0;
+  TTestUiManager ui_manager;
 };
 
 // What the test program's ClientAPI_ exports answer.
-struct TestExports {
-  BYTE useSystemLocaleLanguage = 0;
+struct TTestExports {
+  BYTE use_system_locale_language = 0;
   // ClientAPI_UpdateFont puts this face name into every font it is offered and answers 1; empty:
   // it changes nothing and answers 0.
-  std::wstring localeFace;
-  int updateFontCalls = 0;
-  BYTE integratedHelpSystem = 0;
-  BYTE hideFloatingPanels = 1;
-  std::vector<BYTE> hideFloatingPanelsSet;  // every value the plug-in set
-  BYTE vfsFileExists = 0;
+  std::wstring locale_face;
+  int update_font_calls = 0;
+  BYTE integrated_help_system = 0;
+  BYTE hide_floating_panels = 1;
+  std::vector<BYTE> hide_floating_panels_set;  // every value the plug-in set
+  BYTE vfs_file_exists = 0;
 };
-TestExports& test_exports();
+TTestExports& TestExportTable();
 
 // A visible top-level window standing in for the host's main window.
-class HostWindow {
+class THostWindow {
  public:
-  HostWindow();
+  THostWindow();
   HWND get() const { return window_.get(); }
 
  private:
-  UniqueHwnd window_;
+  TUniqueHwnd window_;
 };
 
 // One test's host: installs the client (or none) and binds the exports; undoes both at the end.
-class TestHost {
+class TTestHost {
  public:
-  explicit TestHost(bool withClient = true);
-  ~TestHost();
-  TestHost(const TestHost&) = delete;
-  TestHost& operator=(const TestHost&) = delete;
+  explicit TTestHost(bool with_client = true);
+  ~TTestHost();
+  TTestHost(const TTestHost&) = delete;
+  TTestHost& operator=(const TTestHost&) = delete;
 
-  TestClient client;
-  HostWindow mainWindow;
-  TestWhatsThisViewer whatsThis;
+  TTestClient client;
+  THostWindow main_window;
+  TTestWhatsThisViewer whats_this;
 };
 
 // Processes every waiting message.
-void pump();
+void Pump();
 // Runs the form modally; the script runs once from the idle step after the form is on screen (a
 // script that does not end the run within a bounded number of idle steps ends it with -1).
-TModalResult run_modal_with(TCustomForm& form, std::function<void()> script);
+TModalResult RunModalWith(TCustomForm& form, std::function<void()> script);

@@ -5,20 +5,20 @@
 namespace {
 
 // What WinHelp puts in its WM_COPYDATA block.
-struct WinHelpRequest {
+struct TWinHelpRequest {
   WORD size;
   WORD command;
   LONG data;
   LONG reserved;
-  WORD ofsFilename;
-  WORD ofsData;
+  WORD ofs_filename;
+  WORD ofs_data;
 };
 
 }  // namespace
 
-TestWhatsThisViewer::TestWhatsThisViewer() {
+TTestWhatsThisViewer::TTestWhatsThisViewer() {
   WNDCLASSW wc{};
-  wc.lpfnWndProc = &window_proc;
+  wc.lpfnWndProc = &WindowProc;
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.lpszClassName = L"MS_WINHELP";
   RegisterClassW(&wc);
@@ -27,17 +27,17 @@ TestWhatsThisViewer::TestWhatsThisViewer() {
   SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
-LRESULT CALLBACK TestWhatsThisViewer::window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* self = reinterpret_cast<TestWhatsThisViewer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+LRESULT CALLBACK TTestWhatsThisViewer::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* self = reinterpret_cast<TTestWhatsThisViewer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (message != WM_COPYDATA || !self) return DefWindowProcW(window, message, wparam, lparam);
   auto* copy = reinterpret_cast<const COPYDATASTRUCT*>(lparam);
-  if (!copy || copy->cbData < sizeof(WinHelpRequest)) return FALSE;
-  auto* request = static_cast<const WinHelpRequest*>(copy->lpData);
+  if (!copy || copy->cbData < sizeof(TWinHelpRequest)) return FALSE;
+  auto* request = static_cast<const TWinHelpRequest*>(copy->lpData);
   std::string file;
-  if (request->ofsFilename && request->ofsFilename < copy->cbData)
-    file.assign(static_cast<const char*>(copy->lpData) + request->ofsFilename,
-                strnlen(static_cast<const char*>(copy->lpData) + request->ofsFilename,
-                        copy->cbData - request->ofsFilename));
+  if (request->ofs_filename && request->ofs_filename < copy->cbData)
+    file.assign(static_cast<const char*>(copy->lpData) + request->ofs_filename,
+                strnlen(static_cast<const char*>(copy->lpData) + request->ofs_filename,
+                        copy->cbData - request->ofs_filename));
   self->requests.push_back(std::to_string(request->command) + " " + std::to_string(request->data) + " " + file);
   return self->answers ? TRUE : FALSE;
 }

@@ -9,14 +9,14 @@
 
 #include "base/unique_handle.h"
 
-class TestWhatsThisViewer {
+class TTestWhatsThisViewer {
  public:
-  TestWhatsThisViewer();
-  HWND handle() const { return window_.get(); }
+  TTestWhatsThisViewer();
+  HWND Handle() const { return window_.get(); }
   std::vector<std::string> requests;
   bool answers = true;  // false: WinHelp reports failure
 
  private:
-  static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  UniqueHwnd window_;
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  TUniqueHwnd window_;
 };

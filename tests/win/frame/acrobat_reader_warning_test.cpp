@@ -8,12 +8,12 @@
 
 namespace {
 
-RECT bounds(TControl* control) {
+RECT Bounds(TControl* control) {
   return {control->Left(), control->Top(), control->Left() + control->Width(), control->Top() + control->Height()};
 }
 
-void expect_bounds(TControl* control, RECT expected) {
-  RECT got = bounds(control);
+void ExpectBounds(TControl* control, RECT expected) {
+  RECT got = Bounds(control);
   EXPECT_EQ(got.left, expected.left) << control->Name();
   EXPECT_EQ(got.top, expected.top) << control->Name();
   EXPECT_EQ(got.right, expected.right) << control->Name();
@@ -26,20 +26,20 @@ TEST(AcrobatReaderWarning, LayoutAndResizing) {
   EXPECT_EQ(form->Caption(), "Warning");
   EXPECT_EQ(form->ClientWidth(), 402);
   EXPECT_EQ(form->ClientHeight(), 126);
-  expect_bounds(form->Label1, {52, 8, 396, 53});
-  expect_bounds(form->Label2, {52, 60, 396, 77});
-  expect_bounds(form->ButtonOK, {323, 92, 398, 117});
-  expect_bounds(form->CheckBox1, {16, 96, 231, 113});
+  ExpectBounds(form->Label1, {52, 8, 396, 53});
+  ExpectBounds(form->Label2, {52, 60, 396, 77});
+  ExpectBounds(form->ButtonOK, {323, 92, 398, 117});
+  ExpectBounds(form->CheckBox1, {16, 96, 231, 113});
   EXPECT_TRUE(form->ButtonOK->Default());
   EXPECT_EQ(form->ButtonOK->ModalResult(), mrOk);
   EXPECT_EQ(form->CheckBox1->Caption(), "&Don't show this again");
 
   form->SetClientWidth(502);
   form->SetClientHeight(166);
-  expect_bounds(form->Label1, {52, 8, 496, 53});
-  expect_bounds(form->Label2, {52, 60, 496, 77});
-  expect_bounds(form->ButtonOK, {423, 132, 498, 157});
-  expect_bounds(form->CheckBox1, {16, 136, 331, 153});
+  ExpectBounds(form->Label1, {52, 8, 496, 53});
+  ExpectBounds(form->Label2, {52, 60, 496, 77});
+  ExpectBounds(form->ButtonOK, {423, 132, 498, 157});
+  ExpectBounds(form->CheckBox1, {16, 136, 331, 153});
 
   // Never smaller than 380 by 125.
   SetWindowPos(form->Handle(), nullptr, 0, 0, 100, 50, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

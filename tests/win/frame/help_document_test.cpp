@@ -9,8 +9,8 @@
 #include "base/exceptions.h"
 #include "frame/client_api_bindings.h"
 #include "frame/slots.h"
-#include "hostapi/help_interfaces.h"
-#include "hostapi/server_module.h"
+#include "hostapi/i_help_navigator.h"
+#include "hostapi/i_server_module.h"
 #include "tests/win/frame/test_exports.h"
 #include "tests/win/support/client_stub.h"
 
@@ -22,7 +22,7 @@ namespace {
   HRESULT __stdcall Unnamed##n() override { return E_NOTIMPL; }
 
 std::vector<std::string>* g_log = nullptr;
-void note(const std::string& line) { g_log->push_back(line); }
+void Note(const std::string& line) { g_log->push_back(line); }
 
 class TAddresses final : public IAddressService {
  public:
@@ -31,24 +31,24 @@ class TAddresses final : public IAddressService {
   ULONG __stdcall Release() override { return 1; }
   UNNAMED(01) UNNAMED(02) UNNAMED(03) UNNAMED(04) UNNAMED(07)
   HRESULT __stdcall SplitAddress(BSTR address, BSTR* protocol, BSTR* location, BSTR* rest) override {
-    std::wstring text = bstr_text(address);
+    std::wstring text = BstrText(address);
     size_t colon = text.find(L"://");
-    *protocol = UniqueBstr(colon == std::wstring::npos ? L"" : text.substr(0, colon)).detach();
+    *protocol = TUniqueBstr(colon == std::wstring::npos ? L"" : text.substr(0, colon)).Detach();
     *location = nullptr;
     *rest = nullptr;
     return S_OK;
   }
   HRESULT __stdcall OpenAddress(DWORD flags, const BSTR* address, IServerDocument** document,
                                 int32_t* done) override {
-    note("OpenAddress " + std::to_string(flags) + " " + UniqueBstr(bstr_text(*address)).ansi());
+    Note("OpenAddress " + std::to_string(flags) + " " + TUniqueBstr(BstrText(*address)).Ansi());
     *document = nullptr;
     *done = -1;
     return S_OK;
   }
   HRESULT __stdcall ExpandAddress(BSTR address, BSTR* expanded) override {
-    std::wstring text = bstr_text(address);
+    std::wstring text = BstrText(address);
     if (text.rfind(L"$HELP\\", 0) == 0) text = L"C:\\HELP\\" + text.substr(6);
-    *expanded = UniqueBstr(text).detach();
+    *expanded = TUniqueBstr(text).Detach();
     return S_OK;
   }
 };
@@ -59,7 +59,7 @@ class TNavigator final : public IHelpNavigator {
   ULONG __stdcall AddRef() override { return 2; }
   ULONG __stdcall Release() override { return 1; }
   HRESULT __stdcall Navigate(BSTR address, int32_t* done) override {
-    note(who + ".Navigate " + UniqueBstr(bstr_text(address)).ansi());
+    Note(who + ".Navigate " + TUniqueBstr(BstrText(address)).Ansi());
     *done = 1;
     return S_OK;
   }
@@ -73,11 +73,11 @@ class THelpAddressImpl final : public IHelpAddress {
   ULONG __stdcall Release() override { return 1; }
   UNNAMED(02)
   HRESULT __stdcall GetAddress(BSTR* address) override {
-    *address = UniqueBstr(shown).detach();
+    *address = TUniqueBstr(shown).Detach();
     return S_OK;
   }
   HRESULT __stdcall ShowsAddress(BSTR address, BYTE* shows) override {
-    *shows = _wcsicmp(bstr_text(address).c_str(), shown.c_str()) == 0;
+    *shows = _wcsicmp(BstrText(address).c_str(), shown.c_str()) == 0;
     return S_OK;
   }
   std::wstring shown;
@@ -106,7 +106,7 @@ class TDocument final : public IServerDocument {
     return S_OK;
   }
   HRESULT __stdcall GetFileName(BSTR* name) override {
-    *name = UniqueBstr(file).detach();
+    *name = TUniqueBstr(file).Detach();
     return S_OK;
   }
   HRESULT __stdcall GetView(int32_t index, IServerView** view) override;
@@ -132,11 +132,11 @@ class TView final : public IServerView, public IViewActivation {
   UNNAMED(20)
   HRESULT __stdcall UpdateAfterCommand() override { return S_OK; }
   HRESULT __stdcall GetViewName(BSTR* name) override {
-    *name = UniqueBstr(view_name).detach();
+    *name = TUniqueBstr(view_name).Detach();
     return S_OK;
   }
   HRESULT __stdcall GetViewParameters(BSTR* parameters) override {
-    *parameters = UniqueBstr(view_parameters).detach();
+    *parameters = TUniqueBstr(view_parameters).Detach();
     return S_OK;
   }
   HRESULT __stdcall GetOwnerDocument(IServerDocument** document) override {
@@ -144,7 +144,7 @@ class TView final : public IServerView, public IViewActivation {
     return S_OK;
   }
   HRESULT __stdcall ActivateView() override {
-    note("ActivateView " + UniqueBstr(view_name).ansi());
+    Note("ActivateView " + TUniqueBstr(view_name).Ansi());
     return S_OK;
   }
 
@@ -196,7 +196,7 @@ class TModule final : public IServerModule {
   TNavigator navigator;
 };
 
-class THelpClient final : public ClientStub {
+class THelpClient final : public TClientStub {
  public:
   HRESULT __stdcall QueryInterface(REFIID, void**) override { return E_NOINTERFACE; }
   ULONG __stdcall AddRef() override { return 2; }
@@ -219,7 +219,7 @@ class THelpClient final : public ClientStub {
     return S_OK;
   }
   HRESULT __stdcall ShowDocument(IServerDocument* document) override {
-    note(std::string("ShowDocument ") + (document ? UniqueBstr(static_cast<TDocument*>(document)->file).ansi() : ""));
+    Note(std::string("ShowDocument ") + (document ? TUniqueBstr(static_cast<TDocument*>(document)->file).Ansi() : ""));
     return S_OK;
   }
 
@@ -235,7 +235,7 @@ class HelpDocumentTest : public testing::Test {
     BindClientApi();
     g_log = &log;
     ClientSlot = &client;
-    test_exports().useExternalWebBrowser = 0;
+    TestExportTable().use_external_web_browser = 0;
     document.navigator.who = "document";
     client.server.navigator.who = "server";
     client.server.documents = {&document};
@@ -284,7 +284,7 @@ TEST_F(HelpDocumentTest, WebAddressesGoToTheSystemBrowserOnlyWhenTheHostSaysSo) 
   // Off: the address goes on to the help browser, which needs the host's workspace.
   EXPECT_FALSE(OpenInExternalBrowser(L"http://example.invalid/help"));
   EXPECT_THROW(OpenInHelpBrowser(L"http://example.invalid/help"), Exception);
-  test_exports().useExternalWebBrowser = 1;
+  TestExportTable().use_external_web_browser = 1;
   EXPECT_FALSE(OpenInExternalBrowser(L"file://C:/x.htm"));
   EXPECT_FALSE(OpenInExternalBrowser(L"C:\\x.htm"));
 }
