@@ -5,6 +5,9 @@
 #include "base/bstr.h"
 #include "base/text_convert.h"
 #include "hostapi/i_command_launcher.h"
+#include "address_service.h"
+#include "help_browser.h"
+#include "help_panel.h"
 #include "host_state.h"
 #include "host_view.h"
 #include "settings_service.h"
@@ -15,6 +18,7 @@ std::vector<IServerModule*> ServerModules() {
   std::vector<IServerModule*> modules;
   if (Host().PcbModule) modules.push_back(Host().PcbModule.get());
   if (Host().PluginModule) modules.push_back(Host().PluginModule.get());
+  modules.push_back(HelpBrowserModule());
   return modules;
 }
 
@@ -151,6 +155,7 @@ HRESULT __stdcall THostClient::ShowDocument(IServerDocument* document) {
   THostCall call("IClient.ShowDocument", TracePointer(document));
   if (call.Injected()) return call.Done(call.Injected());
   if (Host().MainWindow) SetForegroundWindow(Host().MainWindow);
+  if (document && document == HelpBrowserDocument()) ShowHelpPanel();
   return call.Done(S_OK);
 }
 
@@ -186,7 +191,10 @@ HRESULT __stdcall THostClient::GetAddressService(IAddressService** service) {
   THostCall call("IClient.GetAddressService", "");
   if (service) *service = nullptr;
   if (call.Injected()) return call.Done(call.Injected());
-  return call.Done(E_NOTIMPL);
+  if (!service) return call.Done(E_POINTER);
+  HostAddressService().AddRef();
+  *service = &HostAddressService();
+  return call.Done(S_OK, "service=present");
 }
 
 HRESULT __stdcall THostClient::GetSettingsService(ISettingsService** service) {
@@ -222,6 +230,14 @@ HRESULT __stdcall THostClient::RunProcess(const char* process, char* parameters,
     TComPtr<ICommandLauncher> launcher;
     if (SUCCEEDED(Host().PcbModule->GetCommandLauncher(launcher.Put())) && launcher)
       launcher->LaunchCommand(name.c_str() + 4, parameters, size, view);
+  }
+  // The help advisor loads a topic into the help panel; the knowledge centre is that panel.
+  if (_stricmp(name.c_str(), "HelpAdvisor:ShowDynamicHelp") == 0) {
+    const std::string key = "Address=";
+    size_t at = text.find(key);
+    if (at != std::string::npos) ShowHelpAddress(text.substr(at + key.size()));
+  } else if (_stricmp(name.c_str(), "Client:CustomizeResources") == 0) {
+    if (text.find("Id=KnowledgeCenter") != std::string::npos) ShowHelpPanel();
   }
   if (Host().ViewWindow) InvalidateRect(Host().ViewWindow, nullptr, TRUE);
   return call.Done(S_OK);

@@ -154,6 +154,8 @@ int main() {
     return 3;
   }
   LoadPcbModule();
+  // The workspace module is part of the host; a plug-in finds it loaded, never loads it.
+  if (!LoadLibraryW(L"WorkspaceManager.dll")) HostReport("WorkspaceManager.dll not loaded");
   RemoveExports();
 
   if (!host.Options.Plugin.empty()) {

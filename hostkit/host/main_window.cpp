@@ -4,9 +4,11 @@
 #include <commdlg.h>
 
 #include "base/text_convert.h"
+#include "help_panel.h"
 #include "host_report.h"
 #include "host_state.h"
 #include "options_dialog.h"
+#include "whats_this_viewer.h"
 #include "trace.h"
 
 namespace {
@@ -47,7 +49,9 @@ void Layout(HWND main) {
   RECT bar;
   GetWindowRect(Host().StatusBar, &bar);
   int height = bar.bottom - bar.top;
-  MoveWindow(Host().ViewWindow, 0, 0, client.right, client.bottom - height, TRUE);
+  const int view_width = client.right - HelpPanelWidth();
+  MoveWindow(Host().ViewWindow, 0, 0, view_width, client.bottom - height, TRUE);
+  LayoutHelpPanel(view_width, client.bottom - height);
   int parts[4] = {client.right / 4, client.right / 2, client.right * 3 / 4, -1};
   SendMessageW(Host().StatusBar, SB_SETPARTS, 4, reinterpret_cast<LPARAM>(parts));
 }
@@ -157,6 +161,8 @@ bool CreateHostWindows(bool show) {
                                     0, host.MainWindow, nullptr, instance, nullptr);
   host.StatusBar = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP,
                                    0, 0, 0, 0, host.MainWindow, nullptr, instance, nullptr);
+  CreateHelpPanel(host.MainWindow);
+  CreateWhatsThisViewer();
   Layout(host.MainWindow);
   SendMessageW(host.StatusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(L"Ready"));
   if (show) {

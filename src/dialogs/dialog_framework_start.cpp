@@ -10,6 +10,7 @@
 #include "dialogs/dialog_framework_state.h"
 #include "dialogs/exception_conversion.h"
 #include "dialogs/font_dialog_placement.h"
+#include "dialogs/dialog_help.h"
 #include "dialogs/handler_end.h"
 #include "dialogs/message_box_placement.h"
 #include "dialogs/no_shadow_hint_window.h"
@@ -127,9 +128,11 @@ void StartDialogFramework() {
   if (IsWindows2000() && SystemDefaultFontCharset() == SHIFTJIS_CHARSET) TFont::DefaultCharset = SHIFTJIS_CHARSET;
   SetTranslationActive(HostIsTranslating());
   SetLayoutLoadingDepth(0);
+  InstallDialogHelp();
 }
 
 void EndDialogFramework() {
+  RemoveDialogHelp();
   if (interceptions_installed) RemoveInterceptions();
   RemoveApplicationExceptionEvent();
   TFont::DefaultCharset = framework_default_charset;

@@ -5,9 +5,12 @@
 #include "base/text_convert.h"
 #include "dialogs/dialog_help.h"
 #include "dialogs/font_properties.h"
+#include "dialogs/help_id_file.h"
 #include "frame/client_api_bindings.h"
 #include "frame/client_services.h"
 #include "frame/test_mode.h"
+#include "toolkit/win_xp_page_control.h"
+#include "toolkit/win_xp_tab_sheet.h"
 
 namespace {
 
@@ -32,9 +35,9 @@ void TFormWithHelp::Construct(bool read_layout) {
   FUseHostFont = UsesHostFont();
   FUseLocaleFont = UsesLocaleFont();
   if (FUseHostFont) LoadHostFont(FHostFont.get());
-  FTopicIds = std::make_unique<TStringList>();
+  FTopicIds = std::make_unique<THelpIdList>();
   FTopicAliases = std::make_unique<TStringList>();
-  FPopupIds = std::make_unique<TStringList>();
+  FPopupIds = std::make_unique<THelpIdList>();
   FPopupAliases = std::make_unique<TStringList>();
   FHelpEnabled = true;
   TForm::Construct(read_layout);
@@ -48,17 +51,59 @@ void TFormWithHelp::Loaded() {
 }
 
 int TFormWithHelp::GetHelpContext(TControl* control, std::string& topic, std::wstring& help_file) {
-  (void)control;
+  // A form is looked up in the dialog help file, everything else in the what's-this file.
+  const bool is_form = class_cast<TCustomForm>(control) != nullptr;
+  help_file = is_form ? DialogHelpFile() : WhatsThisHelpFile();
   topic.clear();
-  help_file.clear();
-  return 0;
+  if (!control) return 0;
+  return LookupHelpContext("Dlg_" + GetHelpName(control), "", topic, help_file,
+                           is_form ? *FTopicIds : *FPopupIds, is_form ? *FTopicAliases : *FPopupAliases);
 }
 
 std::string TFormWithHelp::GetHelpName(TComponent* component) {
   return component ? component->Name() : std::string();
 }
 
-void TFormWithHelp::ShowControlHelp(TControl* control) { (void)control; }
+bool TFormWithHelp::IsHelpContainer(TControl* control) {
+  return class_cast<TCustomForm>(control) || class_cast<TWinXPPageControl>(control) ||
+         class_cast<TWinXPTabSheet>(control);
+}
+
+// The first help container among the children: itself when it has a topic, else the first one
+// among its own children.
+TControl* TFormWithHelp::FirstHelpContainerIn(TControl* parent) {
+  auto* windowed = class_cast<TWinControl>(parent);
+  if (!windowed) return nullptr;
+  for (int i = 0; i < windowed->ControlCount(); ++i) {
+    TControl* child = windowed->Controls(i);
+    if (!IsHelpContainer(child)) continue;
+    std::string topic;
+    std::wstring file;
+    return GetHelpContext(child, topic, file) != 0 ? child : FirstHelpContainerIn(child);
+  }
+  return nullptr;
+}
+
+void TFormWithHelp::ShowControlHelp(TControl* control) {
+  TControl* container = control;
+  while (container && !IsHelpContainer(container)) container = container->Parent();
+  if (!container || container == this) container = FirstHelpContainerIn(this);
+  if (auto* pages = class_cast<TWinXPPageControl>(container)) container = pages->ActivePage();
+  std::string topic;
+  std::wstring file;
+  if (GetHelpContext(container, topic, file) == 0) container = FirstHelpContainerIn(container);
+  if (!container) container = this;
+
+  int context = GetHelpContext(container, topic, file);
+  if (context == 0 && container != this) context = GetHelpContext(this, topic, file);
+  if (context != 0) {
+    ShowHelpTopic(WithExtension(file, L".chm"), topic, false);
+    return;
+  }
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  ShowPopupHelpAt(Handle(), cursor, MasterWhatsThisFile(), 1);
+}
 
 bool TFormWithHelp::UsesHostFont() { return QueryDialogFont(kDialogFontKind).Exists; }
 

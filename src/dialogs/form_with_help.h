@@ -8,6 +8,7 @@
 #include <string>
 
 #include "base/string_list.h"
+#include "dialogs/help_id_list.h"
 #include "forms/font.h"
 #include "forms/form.h"
 
@@ -49,15 +50,21 @@ class TFormWithHelp : public TForm {
   bool UseHostFont() const { return FUseHostFont; }
   bool UseLocaleFont() const { return FUseLocaleFont; }
   TFont* HostFont() const { return FHostFont.get(); }
+  // The key lists of the what's-this file, which the what's-this lookup fills and searches.
+  THelpIdList& PopupIds() { return *FPopupIds; }
+  TStrings& PopupAliases() { return *FPopupAliases; }
 
  protected:
   void WndProc(TMessage& msg) override;
+  // Forms, the toolkit's page controls and their tab sheets carry help topics of their own.
+  static bool IsHelpContainer(TControl* control);
+  TControl* FirstHelpContainerIn(TControl* parent);
 
   // Keys and aliases of the dialog help file's and the what's-this file's ID files, filled on
   // first lookup.
-  std::unique_ptr<TStringList> FTopicIds;
+  std::unique_ptr<THelpIdList> FTopicIds;
   std::unique_ptr<TStringList> FTopicAliases;
-  std::unique_ptr<TStringList> FPopupIds;
+  std::unique_ptr<THelpIdList> FPopupIds;
   std::unique_ptr<TStringList> FPopupAliases;
   bool FF1Handled = false;
   bool FHelpEnabled = false;

@@ -10,6 +10,8 @@
 #include "dialogs/server_dialog.h"
 #include "forms/button.h"
 #include "toolkit/xp_edit.h"
+#include "toolkit/win_xp_page_control.h"
+#include "toolkit/win_xp_tab_sheet.h"
 #include "toolkit/xp_group_box.h"
 
 class TPlainDialog : public TServerDialog {
@@ -62,5 +64,25 @@ class TFixedDialog : public TServerDialog {
     b.Handler("FormCreate", &TFixedDialog::FormCreate);
     b.Handler("FormCloseQuery", &TFixedDialog::FormCloseQuery);
     b.Handler("FormShow", &TFixedDialog::FormShow);
+  }
+};
+
+// A server dialog with a page control, for the help container walk of F1.
+class TPagedDialog : public TServerDialog {
+  TAVRIN_CLASS(TPagedDialog, TServerDialog)
+ public:
+  using TServerDialog::TServerDialog;
+
+  TWinXPPageControl* Pages = nullptr;
+  TWinXPTabSheet* SizesSheet = nullptr;
+  TXPGroupBox* Sizes = nullptr;
+  TXPEdit* SizeEdit = nullptr;
+
+ protected:
+  void DeclareBindings(TLayoutBindings& b) override {
+    b.Component("Pages", Pages);
+    b.Component("SizesSheet", SizesSheet);
+    b.Component("Sizes", Sizes);
+    b.Component("SizeEdit", SizeEdit);
   }
 };

@@ -13,6 +13,17 @@ TTestExports& TestExportTable() {
 }
 
 extern "C" {
+__declspec(dllexport) BYTE __stdcall ClientAPI_GetIntegratedHelpSystem() {
+  return TestExportTable().integratedHelpSystem;
+}
+__declspec(dllexport) BYTE __stdcall ClientAPI_GetPrefHideFloatingPanels() {
+  return TestExportTable().hide_floating_panels;
+}
+__declspec(dllexport) void __stdcall ClientAPI_SetPrefHideFloatingPanels(BYTE hide) {
+  TestExportTable().hide_floating_panels = hide;
+  TestExportTable().hideFloatingPanelsSet.push_back(hide);
+}
+__declspec(dllexport) BYTE __stdcall VFSAPI_VFS_FileExists(const char*) { return TestExportTable().vfsFileExists; }
 __declspec(dllexport) BYTE __stdcall ClientAPI_GetUseSystemLocaleLanguage() {
   return TestExportTable().use_system_locale_language;
 }

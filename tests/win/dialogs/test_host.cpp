@@ -45,8 +45,61 @@ HRESULT __stdcall TTestUiManager::AfterKeyHandled() {
 HRESULT __stdcall TTestClient::QueryInterface(REFIID iid, void** object) {
   if (!object) return E_POINTER;
   *object = nullptr;
+  if (iid == IID_IProcessLauncher) {
+    *object = static_cast<IProcessLauncher*>(this);
+    return S_OK;
+  }
   if (iid != IID_IUnknown && iid != IID_IClient) return E_NOINTERFACE;
   *object = static_cast<IClient*>(this);
+  return S_OK;
+}
+
+HRESULT __stdcall TTestClient::GetCurrentView(IServerView** view) {
+  *view = nullptr;
+  return S_OK;
+}
+
+HRESULT __stdcall TTestClient::GetServerModuleCount(int32_t* count) {
+  *count = 0;
+  return S_OK;
+}
+
+HRESULT __stdcall TTestClient::FileForHelpAlias(BSTR alias, BSTR* file_name) {
+  std::string name = TUniqueBstr(BstrText(alias)).Ansi();
+  helpLog.push_back("FileForHelpAlias " + name);
+  *file_name = name == aliasName ? TUniqueBstr(aliasFile).Detach() : nullptr;
+  return S_OK;
+}
+
+HRESULT __stdcall TTestClient::GetAddressService(IAddressService** service) {
+  addresses.log = &helpLog;
+  *service = &addresses;
+  return S_OK;
+}
+
+HRESULT __stdcall TTestClient::RunProcess(const char* process, char* parameters, int32_t size,
+                                         IServerView*) {
+  helpLog.push_back("RunProcess " + std::string(process) + " '" + (parameters ? parameters : "") + "' " +
+                    std::to_string(size));
+  return S_OK;
+}
+
+HRESULT __stdcall TTestAddressService::SplitAddress(BSTR, BSTR* protocol, BSTR* location, BSTR* rest) {
+  *protocol = *location = *rest = nullptr;
+  return S_OK;
+}
+
+HRESULT __stdcall TTestAddressService::OpenAddress(DWORD flags, const BSTR* address, IServerDocument** document,
+                                                  int32_t* done) {
+  log->push_back("OpenAddress " + std::to_string(flags) + " " + TUniqueBstr(BstrText(*address)).Ansi());
+  *document = nullptr;
+  *done = 1;
+  return S_OK;
+}
+
+HRESULT __stdcall TTestAddressService::ExpandAddress(BSTR address, BSTR* expanded) {
+  log->push_back("ExpandAddress " + TUniqueBstr(BstrText(address)).Ansi());
+  *expanded = TUniqueBstr(BstrText(address)).Detach();
   return S_OK;
 }
 

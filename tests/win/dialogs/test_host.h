@@ -14,6 +14,9 @@
 #include "forms/form.h"
 #include "hostapi/i_client.h"
 #include "hostapi/i_client_ui_manager.h"
+#include "hostapi/i_help_navigator.h"
+#include "hostapi/i_process_launcher.h"
+#include "tests/win/dialogs/whats_this_viewer.h"
 #include "tests/win/support/client_stub.h"
 
 class TTestUiManager final : public IClientUiManager {
@@ -44,7 +47,26 @@ struct TTestDialogFont {
   BYTE charset = DEFAULT_CHARSET;
 };
 
-class TTestClient final : public TClientStub {
+// Expands nothing and names no protocol; logs what it is asked to open.
+class TTestAddressService final : public IAddressService {
+ public:
+  HRESULT __stdcall QueryInterface(REFIID, void**) override { return E_NOINTERFACE; }
+  ULONG __stdcall AddRef() override { return 2; }
+  ULONG __stdcall Release() override { return 1; }
+  HRESULT __stdcall Unnamed01() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed02() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed03() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed04() override { return E_NOTIMPL; }
+  HRESULT __stdcall Unnamed07() override { return E_NOTIMPL; }
+  HRESULT __stdcall SplitAddress(BSTR address, BSTR* protocol, BSTR* location, BSTR* rest) override;
+  HRESULT __stdcall OpenAddress(DWORD flags, const BSTR* address, IServerDocument** document,
+                                int32_t* done) override;
+  HRESULT __stdcall ExpandAddress(BSTR address, BSTR* expanded) override;
+
+  std::vector<std::string>* log = nullptr;
+};
+
+class TTestClient final : public TClientStub, public IProcessLauncher {
  public:
   HRESULT __stdcall QueryInterface(REFIID iid, void** object) override;
   ULONG __stdcall AddRef() override { return 2; }
@@ -55,6 +77,21 @@ class TTestClient final : public TClientStub {
   HRESULT __stdcall GetUiManager(IClientUiManager** manager) override;
   HRESULT __stdcall QueryDialogFont(DWORD kind, BYTE* exists, BSTR* name, int32_t* size,
                                     BYTE* style, DWORD* colour, BYTE* charset) override;
+  HRESULT __stdcall GetCurrentView(IServerView** view) override;
+  HRESULT __stdcall GetServerModuleCount(int32_t* count) override;
+  HRESULT __stdcall FileForHelpAlias(BSTR alias, BSTR* file_name) override;
+  HRESULT __stdcall GetAddressService(IAddressService** service) override;
+  HRESULT __stdcall CanRunProcess(const char*, BYTE*) override { return E_NOTIMPL; }
+  HRESULT __stdcall RunProcess(const char* process, char* parameters, int32_t size,
+                               IServerView* view) override;
+
+  // The help requests the host was given: "RunProcess name 'text' size", "FileForHelpAlias …",
+  // "ExpandAddress …", "OpenAddress …".
+  std::vector<std::string> help_log;
+  // The file the host names for a help alias ("" for any other).
+  std::string alias_name;
+  std::wstring alias_file;
+  TTestAddressService addresses;
 
   HWND main_window = nullptr;
   TTestDialogFont font;
@@ -76,6 +113,10 @@ struct TTestExports {
   std::wstring error_report;
   DWORD error_address = 0;
   std::vector<std::string> error_calls;
+  BYTE integrated_help_system = 0;
+  BYTE hide_floating_panels = 1;
+  std::vector<BYTE> hide_floating_panels_set;  // every value the plug-in set
+  BYTE vfs_file_exists = 0;
 };
 TTestExports& TestExportTable();
 
@@ -99,6 +140,7 @@ class TTestHost {
 
   TTestClient client;
   THostWindow main_window;
+  TTestWhatsThisViewer whats_this;
 };
 
 // Processes every waiting message.

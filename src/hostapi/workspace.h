@@ -1,0 +1,34 @@
+#pragma once
+// The host's workspace, reached through the export GetWorkspace of the host module
+// "WorkspaceManager.DLL" (only ever looked up in a process that has loaded it). Conventions: see
+// server_module.h.
+
+#include <windows.h>
+#include <unknwn.h>
+
+#include "hostapi/guids.h"
+
+struct IWorkspace : IUnknown {
+#define WORKSPACE_UNNAMED(n) virtual HRESULT __stdcall Unnamed##n() = 0;
+  WORKSPACE_UNNAMED(01) WORKSPACE_UNNAMED(02) WORKSPACE_UNNAMED(03) WORKSPACE_UNNAMED(04)
+  WORKSPACE_UNNAMED(05) WORKSPACE_UNNAMED(06) WORKSPACE_UNNAMED(07) WORKSPACE_UNNAMED(08)
+  WORKSPACE_UNNAMED(09) WORKSPACE_UNNAMED(10) WORKSPACE_UNNAMED(11) WORKSPACE_UNNAMED(12)
+  WORKSPACE_UNNAMED(13) WORKSPACE_UNNAMED(14) WORKSPACE_UNNAMED(15) WORKSPACE_UNNAMED(16)
+  WORKSPACE_UNNAMED(17) WORKSPACE_UNNAMED(18) WORKSPACE_UNNAMED(19) WORKSPACE_UNNAMED(20)
+  WORKSPACE_UNNAMED(21) WORKSPACE_UNNAMED(22) WORKSPACE_UNNAMED(23) WORKSPACE_UNNAMED(24)
+  WORKSPACE_UNNAMED(25) WORKSPACE_UNNAMED(26) WORKSPACE_UNNAMED(27) WORKSPACE_UNNAMED(28)
+  WORKSPACE_UNNAMED(29) WORKSPACE_UNNAMED(30) WORKSPACE_UNNAMED(31) WORKSPACE_UNNAMED(32)
+  WORKSPACE_UNNAMED(33) WORKSPACE_UNNAMED(34) WORKSPACE_UNNAMED(35) WORKSPACE_UNNAMED(36)
+  WORKSPACE_UNNAMED(37) WORKSPACE_UNNAMED(38) WORKSPACE_UNNAMED(39) WORKSPACE_UNNAMED(40)
+  WORKSPACE_UNNAMED(41) WORKSPACE_UNNAMED(42) WORKSPACE_UNNAMED(43) WORKSPACE_UNNAMED(44)
+  WORKSPACE_UNNAMED(45) WORKSPACE_UNNAMED(46) WORKSPACE_UNNAMED(47) WORKSPACE_UNNAMED(48)
+  WORKSPACE_UNNAMED(49) WORKSPACE_UNNAMED(50) WORKSPACE_UNNAMED(51)
+#undef WORKSPACE_UNNAMED
+  // 52: the name of the server that handles a kind of document or task ("PickATask").
+  virtual HRESULT __stdcall GetServerForKind(BSTR kind, BSTR* server_name) = 0;
+};
+
+inline constexpr const char* kWorkspaceModuleName = "WorkspaceManager.DLL";
+inline constexpr const char* kGetWorkspaceName = "GetWorkspace";
+// The workspace, counted (the caller releases it), or none.
+typedef void(__stdcall* TGetWorkspaceProc)(IWorkspace** workspace);

@@ -1,0 +1,6 @@
+#include "toolkit/link_handlers.h"
+
+TLinkHandlers& LinkHandlers() {
+  static TLinkHandlers handlers;
+  return handlers;
+}

@@ -1,0 +1,227 @@
+#include "dialogs/dialog_help.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <fstream>
+#include <string>
+
+#include "base/text_convert.h"
+#include "base/unique_handle.h"
+#include "frame/locations.h"
+#include "toolkit/link_handlers.h"
+#include "tests/win/dialogs/dialog_fixture.h"
+
+// Help files of the test program's own: each case names the dialog help file after itself, so the
+// cases CTest runs in parallel never share an ID file.
+namespace {
+
+std::string HelpFolder() { return ToAnsi(InstallHelpFolder()); }
+
+class DialogHelp : public DialogTest {
+ protected:
+  // WinHelp's requests go to a window found desktop-wide: the cases that look at them take turns.
+  DialogHelp() : turn_(CreateMutexW(nullptr, FALSE, L"TavrinWhatsThisViewerTests")) {
+    WaitForSingleObject(turn_.get(), 120000);
+    // WinHelp sends to the first window of its class in z-order; other test programs and host runs
+    // have one too, so this case's goes first.
+    SetWindowPos(host.whatsThis.handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    name_ = std::string("case_") + testing::UnitTest::GetInstance()->current_test_info()->name();
+    CreateDirectoryA(HelpFolder().c_str(), nullptr);
+    SetHelpFileNameForTest(ToWide(name_ + ".Chm"));
+    RemoveFiles();
+  }
+  ~DialogHelp() override {
+    RemoveFiles();
+    SetHelpFileNameForTest(L"");
+    ReleaseMutex(turn_.get());
+  }
+
+  std::string Path(const std::string& suffix) const { return HelpFolder() + name_ + suffix; }
+  void Write(const std::string& file, const std::string& text) { std::ofstream(file, std::ios::binary) << text; }
+  void TopicIds(const std::string& text) { Write(Path(".id"), text); }
+  void PopupIds(const std::string& text) { Write(Path("wth.id"), text); }
+  void RemoveFiles() {
+    for (const char* suffix : {".id", "wth.id", ".Chm", "_other.Chm", "_other.id"}) DeleteFileA(Path(suffix).c_str());
+  }
+  std::string Chm() const { return Path(".Chm"); }
+
+  const std::vector<std::string>& HelpLog() const { return host.client.helpLog; }
+  const std::vector<std::string>& Popups() const { return host.whatsThis.requests; }
+  bool Logged(const std::string& line) const {
+    return std::find(HelpLog().begin(), HelpLog().end(), line) != HelpLog().end();
+  }
+
+  TUniqueKernelHandle turn_;
+  std::string name_;
+};
+
+TEST_F(DialogHelp, F1WithoutAnIdFileShowsTheMasterPopupAtTheMouseWithContextOne) {
+  auto dialog = Make<TPlainDialog>();
+  EXPECT_TRUE(dialog->ChildKey(dialog->ActiveControl(), VK_F1, {}));
+  const std::string master = ToAnsi(MasterWhatsThisFile());
+  EXPECT_NE(master.find("vorxmaster.hlp"), std::string::npos);
+  // Wine's WinHelp keeps the popup position to itself; the context request reaches the viewer.
+  ASSERT_FALSE(Popups().empty());
+  EXPECT_EQ(Popups().back(), std::to_string(HELP_CONTEXTPOPUP) + " 1 " + master);
+  EXPECT_TRUE(HelpLog().empty());
+}
+
+TEST_F(DialogHelp, F1AnywhereShowsTheDialogTopicThroughTheKnowledgeCentre) {
+  TopicIds("dlg_plaindialog=1200\n");  // keys match ignoring case
+  auto dialog = Make<TPlainDialog>();
+  ASSERT_TRUE(dialog->ChildKey(dialog->ActiveControl(), VK_F1, {}));
+  EXPECT_EQ(HelpLog(),
+            (std::vector<std::string>{"RunProcess Client:CustomizeResources 'ObjectKind=Panel|Action=Show|Id=KnowledgeCenter' 0",
+                                      "RunProcess HelpAdvisor:ShowDynamicHelp 'ForceUpdate=True|Address=" + Chm() +
+                                          "::/Dlg_PlainDialog.htm' " +
+                                          std::to_string(std::string("ForceUpdate=True|Address=" + Chm() +
+                                                                     "::/Dlg_PlainDialog.htm").size() + 1)}));
+  EXPECT_TRUE(Popups().empty());
+}
+
+TEST_F(DialogHelp, F1ShowsTheDialogTopicInTheIntegratedViewerWhenTheHostHasOne) {
+  TopicIds("Dlg_PlainDialog=1200\n");
+  TestExportTable().integratedHelpSystem = 1;
+  TestExportTable().vfsFileExists = 1;
+  auto dialog = Make<TPlainDialog>();
+  ASSERT_TRUE(dialog->ChildKey(dialog->ActiveControl(), VK_F1, {}));
+  const std::string address = Chm() + "::/Dlg_PlainDialog.htm";
+  EXPECT_TRUE(Logged("ExpandAddress " + address));
+  EXPECT_TRUE(Logged("OpenAddress 0 " + address));
+  EXPECT_FALSE(Logged("RunProcess Client:CustomizeResources 'ObjectKind=Panel|Action=Show|Id=KnowledgeCenter' 0"));
+}
+
+TEST_F(DialogHelp, ATabSheetWithAWhatsThisKeyTakesF1BeforeTheDialog) {
+  TopicIds("Dlg_PagedDialog=1200\n");
+  auto dialog = Make<TPagedDialog>();
+  ASSERT_TRUE(dialog->ChildKey(dialog->SizeEdit, VK_F1, {}));
+  EXPECT_TRUE(Logged("RunProcess HelpAdvisor:ShowDynamicHelp 'ForceUpdate=True|Address=" + Chm() +
+                     "::/Dlg_PagedDialog.htm' " +
+                     std::to_string(std::string("ForceUpdate=True|Address=" + Chm() + "::/Dlg_PagedDialog.htm").size() + 1)));
+  host.client.helpLog.clear();
+
+  PopupIds("Dlg_SizesSheet=31\n");
+  auto paged = Make<TPagedDialog>();
+  ASSERT_TRUE(paged->ChildKey(paged->SizeEdit, VK_F1, {}));
+  // The sheet's topic lives in the compiled file named like the what's-this file.
+  const std::string address = Path("wth.Chm") + "::/Dlg_SizesSheet.htm";
+  EXPECT_TRUE(Logged("RunProcess HelpAdvisor:ShowDynamicHelp 'ForceUpdate=True|Address=" + address + "' " +
+                     std::to_string(std::string("ForceUpdate=True|Address=" + address).size() + 1)));
+}
+
+TEST_F(DialogHelp, AnAliasLeadsIntoTheHelpFileTheHostNames) {
+  TopicIds("Dlg_PlainDialog=7,PCB:Zoom\n");
+  host.client.aliasName = "PCB:Zoom";
+  host.client.aliasFile = L"D:\\Elsewhere\\" + ToWide(name_) + L"_other.hlp";
+  auto dialog = Make<TPlainDialog>();
+  std::string topic;
+  std::wstring file;
+  // The named file's ".Chm" is not there: no topic.
+  EXPECT_EQ(dialog->GetHelpContext(dialog.get(), topic, file), 0);
+  EXPECT_TRUE(Logged("FileForHelpAlias PCB:Zoom"));
+
+  Write(Path("_other.Chm"), "");
+  Write(Path("_other.id"), "PCB_Zoom=42\r\n");
+  EXPECT_EQ(dialog->GetHelpContext(dialog.get(), topic, file), 42);
+  EXPECT_EQ(topic, "PCB_Zoom");
+  EXPECT_EQ(ToAnsi(file), Path("_other.Chm"));
+
+  // A file whose key is an alias of itself again ends the search with no topic.
+  Write(Path("_other.id"), "PCB_Zoom=1,PCB:Zoom\r\n");
+  auto again = Make<TPlainDialog>();
+  EXPECT_EQ(again->GetHelpContext(again.get(), topic, file), 0);
+}
+
+TEST_F(DialogHelp, ShowingADialogSendsItsTopicAddressOnlyWhenTheKeyExists) {
+  {
+    auto dialog = Make<TPlainDialog>();
+    dialog->Show();
+    Pump();
+    dialog->Hide();
+  }
+  EXPECT_TRUE(HelpLog().empty());
+
+  TopicIds("Dlg_PlainDialog=5\n");
+  auto dialog = Make<TPlainDialog>();
+  dialog->Show();
+  Pump();
+  const std::string text = "Address=" + Chm() + "::/Dlg_PlainDialog.htm";
+  EXPECT_EQ(HelpLog(), std::vector<std::string>{"RunProcess HelpAdvisor:ShowDynamicHelp '" + text + "' " +
+                                                  std::to_string(text.size() + 1)});
+  dialog->Hide();
+}
+
+TEST_F(DialogHelp, WhatsThisTriesTheFormNameThenTheClassNameThenTheParent) {
+  auto dialog = Make<TFixedDialog>();
+  dialog->SetName("Renamed");
+  dialog->Show();
+  Pump();
+  auto ask = [&](TWinControl* control) {
+    host.whatsThis.requests.clear();
+    HELPINFO info{};
+    info.cbSize = sizeof info;
+    info.iContextType = HELPINFO_WINDOW;
+    info.hItemHandle = control->Handle();
+    info.MousePos = {30, 40};
+    SendMessageW(control->Handle(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+    return Popups().empty() ? std::string("none") : Popups().back();
+  };
+  const std::string wth = Path("wth.hlp");
+  const std::string popup = std::to_string(HELP_CONTEXTPOPUP) + " ";
+
+  PopupIds("Dlg_FixedDialog_OkButton=33\nDlg_FixedDialog_Group=55\n");
+  EXPECT_EQ(ask(dialog->OkButton), popup + "33 " + wth);
+  // Nothing for the edit itself: its parent's name is looked up.
+  EXPECT_EQ(ask(dialog->FirstEdit), popup + "55 " + wth);
+
+  dialog = Make<TFixedDialog>();  // fresh key lists
+  dialog->SetName("Renamed");
+  dialog->Show();
+  Pump();
+  PopupIds("Dlg_FixedDialog_OkButton=33\nDlg_Renamed_OkButton=44\n");
+  EXPECT_EQ(ask(dialog->OkButton), popup + "44 " + wth);
+  EXPECT_EQ(ask(dialog->CancelButton), popup + "0 " + wth);
+  EXPECT_TRUE(std::find(host.client.ui_manager.log.begin(), host.client.ui_manager.log.end(), "SetStatusText -1 ''") !=
+              host.client.ui_manager.log.end());
+  dialog->Hide();
+}
+
+TEST_F(DialogHelp, TheFloatingPanelsPreferenceIsPutBackAlsoWhenWinHelpFails) {
+  for (bool answers : {true, false}) {
+    TestExportTable().hide_floating_panels = 1;
+    TestExportTable().hideFloatingPanelsSet.clear();
+    host.whatsThis.answers = answers;
+    ShowPopupHelpAt(host.main_window.get(), {5, 6}, L"C:\\x.hlp", 9);
+    EXPECT_EQ(TestExportTable().hideFloatingPanelsSet, (std::vector<BYTE>{0, 1})) << answers;
+    EXPECT_EQ(TestExportTable().hide_floating_panels, 1);
+  }
+  EXPECT_EQ(Popups().back(), std::to_string(HELP_CONTEXTPOPUP) + " 9 C:\\x.hlp");
+}
+
+TEST_F(DialogHelp, HintsOverAControlWithAKeyShowItsTopicDynamically) {
+  PopupIds("Dlg_NameEdit=12\n");
+  auto dialog = Make<TPlainDialog>();
+  ShowDynamicHelpForHint(FindControl(dialog->Handle())->Controls(0));
+  const std::string text = "Address=" + Path("wth.Chm") + "::/Dlg_NameEdit.htm";
+  EXPECT_EQ(HelpLog(), std::vector<std::string>{"RunProcess HelpAdvisor:ShowDynamicHelp '" + text + "' " +
+                                                  std::to_string(text.size() + 1)});
+  host.client.helpLog.clear();
+  ShowDynamicHelpForHint(nullptr);
+  EXPECT_TRUE(HelpLog().empty());
+}
+
+TEST_F(DialogHelp, LinkHandlersTellTheStatusBarAboutLinks) {
+  InstallDialogHelp();
+  TLinkHandlers& links = LinkHandlers();
+  ASSERT_TRUE(links.Clicked && links.Navigate && links.OpenInHelpBrowser && links.MouseEnter && links.MouseLeave);
+  links.MouseEnter(L"Opens the manual");
+  links.MouseLeave();
+  EXPECT_EQ(host.client.ui_manager.log,
+            (std::vector<std::string>{"SetStatusText -3 ''", "SetStatusText 1 'Opens the manual'", "SetStatusText -4 ''"}));
+  RemoveDialogHelp();
+  EXPECT_FALSE(LinkHandlers().MouseEnter);
+}
+
+}  // namespace
