@@ -17,6 +17,7 @@
 #include "hostapi/client.h"
 #include "hostapi/translation_manager.h"
 #include "trace.h"
+#include "translation_manager.h"
 
 #define HOST_EXPORT extern "C" __declspec(dllexport)
 
@@ -32,6 +33,8 @@ BYTE preference(const char* key) {
   return host_setting_int(L"ClientAPI", to_wide(key).c_str(), 0) ? 1 : 0;
 }
 }  // namespace
+
+void SetHostPreference(const char* name, bool value) { overrides()[name] = value ? 1 : 0; }
 
 #define HOST_GETTER(name)                                                           \
   HOST_EXPORT BYTE __stdcall ClientAPI_Get##name() {                                \
@@ -197,9 +200,13 @@ HOST_EXPORT void __stdcall ClientAPI_GetClientInterface(IClient** client) {
 }
 
 HOST_EXPORT void __stdcall ClientAPI_GetTranslationManager(ITranslationManager** manager) {
-  if (manager) *manager = nullptr;
+  THostTranslationManager* host_manager = HostTranslationManager();
+  if (manager) {
+    *manager = host_manager;
+    if (host_manager) host_manager->AddRef();
+  }
   TraceLine(std::string("ClientAPI_GetTranslationManager(") + trace_pointer(manager) +
-            ") -> void manager=null");
+            ") -> void manager=" + (manager && host_manager ? "present" : "null"));
 }
 
 HOST_EXPORT int32_t __stdcall ClientAPI_UpdateFont(LOGFONTW* font) {

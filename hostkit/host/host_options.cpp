@@ -29,7 +29,10 @@ const char kHostUsage[] =
     "  --probe WHAT           exercise the module and print the answers: module, depth, idle,\n"
     "                         state:COMMAND (may repeat)\n"
     "  --interactive          keep the main window open; its menu runs the command\n"
-    "  --script FILE          drive the windows with an automation script (docs/automation-script.md)\n";
+    "  --script FILE          drive the windows with an automation script (docs/automation-script.md)\n"
+    "  --language NAME|FILE   translation manager over translations\\NAME.translation or FILE;\n"
+    "                         dialogs are localised (docs/translation-file.md)\n"
+    "  --hint-translations    with --language: dialogs keep their texts, translations become hints\n";
 
 namespace {
 bool integer(const std::wstring& text, int& value) {
@@ -122,6 +125,10 @@ bool parse_host_options(const std::vector<std::wstring>& arguments, THostOptions
       options.Probes.push_back(to_ansi(v));
     } else if (a == L"--script") {
       if (!value(options.ScriptPath)) return false;
+    } else if (a == L"--language") {
+      if (!value(options.Language)) return false;
+    } else if (a == L"--hint-translations") {
+      options.HintTranslations = true;
     } else if (a == L"--interactive") {
       options.Interactive = true;
     } else {

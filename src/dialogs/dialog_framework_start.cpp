@@ -1,6 +1,8 @@
 #include "dialogs/dialog_framework_start.h"
 
 #include "dialogs/dialog_framework_state.h"
+#include "dialogs/form_translation.h"
+#include "dialogs/theme_frame_install.h"
 #include "frame/library_steps.h"
 #include "frame/locations.h"
 
@@ -8,9 +10,15 @@ void StartDialogFramework() {
   SetFormsKey(PreferencesKey() + L"\\Plenvik" + L"\\Forms");
   SetTranslationActive(false);
   SetLayoutLoadingDepth(0);
+  InstallFormTranslation();
+  InstallThemeFrame();
 }
 
-void EndDialogFramework() { SetFormsKey(std::wstring()); }
+void EndDialogFramework() {
+  RemoveThemeFrame();
+  RemoveFormTranslation();
+  SetFormsKey(std::wstring());
+}
 
 namespace {
 

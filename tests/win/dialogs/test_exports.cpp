@@ -21,4 +21,13 @@ __declspec(dllexport) int32_t __stdcall ClientAPI_UpdateFont(LOGFONTW* font) {
   lstrcpynW(font->lfFaceName, face.c_str(), LF_FACESIZE);
   return 1;
 }
+__declspec(dllexport) BYTE __stdcall ClientAPI_GetPrefUseLuna() { return test_exports().prefUseLuna; }
+__declspec(dllexport) BYTE __stdcall ClientAPI_GetUseLocalizedDialogs() {
+  return test_exports().useLocalizedDialogs;
+}
+__declspec(dllexport) void __stdcall ClientAPI_GetTranslationManager(ITranslationManager** manager) {
+  if (!manager) return;
+  *manager = test_exports().translationManager;
+  if (*manager) (*manager)->AddRef();
+}
 }

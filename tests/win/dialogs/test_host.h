@@ -14,6 +14,7 @@
 #include "forms/form.h"
 #include "hostapi/client.h"
 #include "hostapi/client_ui_manager.h"
+#include "hostapi/translation_manager.h"
 #include "tests/win/support/client_stub.h"
 
 class TestUiManager final : public IClientUiManager {
@@ -70,6 +71,10 @@ struct TestExports {
   // it changes nothing and answers 0.
   std::wstring localeFace;
   int updateFontCalls = 0;
+  BYTE useLocalizedDialogs = 0;
+  BYTE prefUseLuna = 0;
+  // ClientAPI_GetTranslationManager hands out this manager (with a reference), or none.
+  ITranslationManager* translationManager = nullptr;
 };
 TestExports& test_exports();
 
