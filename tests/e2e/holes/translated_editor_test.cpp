@@ -41,10 +41,10 @@ TEST(TranslatedEditor, FrenchDialogShowsItsTexts) {
   THostResult result = host.run_editor(
       board_text(false, pads(1, 10 * kMil)),
       "wait-window \"Éditeur des diamètres de perçage\"\n"
-      "expect-checked Impériale on\n"
-      "expect-checked \"&Pastilles\" on\n"
+      "expect-checked Impérial on\n"
+      "expect-checked \"&Pads\" on\n"
       "expect-checked \"&Vias\" on\n"
-      "expect-text \"&Modifier...\" \"&Modifier...\"\n"
+      "expect-text \"&Éditer...\" \"&Éditer...\"\n"
       "click Annuler\n"
       "wait-no-window \"Éditeur des diamètres de perçage\"\n",
       {L"--language", L"fr"});
