@@ -12,6 +12,8 @@ void StartDialogFramework() {
   SetLayoutLoadingDepth(0);
   InstallFormTranslation();
   InstallThemeFrame();
+  // Last, as a failing manager abandons the rest of the step.
+  SetTranslationActive(HostIsTranslating());
 }
 
 void EndDialogFramework() {

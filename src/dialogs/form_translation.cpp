@@ -198,5 +198,13 @@ void RemoveFormTranslation() {
 }
 
 bool FormTranslationInstalled() { return g_installed; }
+
+bool HostIsTranslating() {
+  ComPtr<ITranslationManager> manager = translation_manager();
+  if (!manager) return false;
+  int32_t translating = 0;
+  check_host(manager->IsTranslating(&translating));
+  return translating != 0;
+}
 const std::wstring& TranslationContext() { return g_context; }
 TObject* TranslationInstance() { return g_instance; }

@@ -16,6 +16,10 @@ void InstallFormTranslation();
 void RemoveFormTranslation();
 bool FormTranslationInstalled();
 
+// The host's translation manager says it translates (IsTranslating answers non-zero); false
+// without a manager. A failing status raises.
+bool HostIsTranslating();
+
 // The context and instance the last lookups used (empty / none between forms).
 const std::wstring& TranslationContext();
 TObject* TranslationInstance();

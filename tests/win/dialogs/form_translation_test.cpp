@@ -61,8 +61,8 @@ class TestTranslations final : public ITranslationManager {
     return S_OK;
   }
   HRESULT __stdcall IsTranslating(int32_t* translating) override {
-    *translating = 1;
-    return S_OK;
+    *translating = translatingAnswer;
+    return translatingStatus;
   }
 
   long refs = 1;
@@ -71,6 +71,8 @@ class TestTranslations final : public ITranslationManager {
   std::vector<std::wstring> formContexts;
   std::vector<int> depthsAtContext;
   int failAtLookup = 0;
+  int32_t translatingAnswer = 1;
+  HRESULT translatingStatus = S_OK;
 };
 
 bool looked_up(const TestTranslations& m, const std::wstring& entry) {
@@ -200,6 +202,16 @@ TEST_F(FormTranslationTest, TheLocaleFontReachesTheWholeFormAfterTheRead) {
   auto untouched = make<TTranslatedDialog>();
   EXPECT_EQ(untouched->Font()->Name(), "MS Sans Serif");
   EXPECT_EQ(test_exports().updateFontCalls, 0);
+}
+
+TEST_F(FormTranslationTest, TheManagerSaysWhetherItTranslates) {
+  EXPECT_TRUE(HostIsTranslating());
+  manager.translatingAnswer = 0;
+  EXPECT_FALSE(HostIsTranslating());
+  manager.translatingStatus = E_FAIL;
+  EXPECT_THROW(HostIsTranslating(), EOleError);
+  test_exports().translationManager = nullptr;
+  EXPECT_FALSE(HostIsTranslating());
 }
 
 TEST_F(FormTranslationTest, RemovingPutsTheReaderBack) {
