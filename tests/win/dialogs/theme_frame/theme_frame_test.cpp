@@ -276,3 +276,78 @@ TEST_F(ThemeFrameTest, AFreedThemeFrameHandsTheWindowBack) {
 }
 
 }  // namespace
+
+namespace {
+
+// A sizeable form with the window menu and both boxes, framed by hand.
+class SizeableThemeFrame : public DialogTest {
+ protected:
+  void SetUp() override {
+    form.reset(make_form_without_layout<TForm>(nullptr));
+    form->SetBorderStyle(bsSizeable);
+    form->SetBounds(60, 60, 320, 200);
+    form->SetCaption("Sizeable");
+  }
+  TThemeForm* attach(TBorderIcons icons) {
+    form->SetBorderIcons(icons);
+    TThemeForm* frame = make_component<TThemeForm>(form.get(), *form, SharedFormThemeData());
+    form->Show();
+    pump();
+    return frame;
+  }
+  // Presses and releases the caption element at its centre.
+  void click(TThemeForm& frame, TCaptionElement element, LPARAM hit) {
+    HWND w = form->Handle();
+    TThemeRect r = frame.ScreenLayout().Buttons[element];
+    POINT p{r.Left + r.Width / 2, r.Top + r.Height / 2};
+    SendMessageW(w, WM_NCLBUTTONDOWN, hit, MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y)));
+    ScreenToClient(w, &p);
+    SendMessageW(w, WM_LBUTTONUP, 0, MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y)));
+  }
+  static WPARAM posted(HWND window) {
+    MSG m;
+    WPARAM found = 0;
+    while (PeekMessageW(&m, window, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_REMOVE)) found = m.wParam;
+    return found;
+  }
+  void TearDown() override {
+    form.reset();
+    FreeSharedFormThemeData();
+  }
+  std::unique_ptr<TForm> form;
+};
+
+TEST_F(SizeableThemeFrame, BoxesAndIconAnswerAndSendTheirCommands) {
+  TThemeForm* frame = attach({biSystemMenu, biMinimize, biMaximize});
+  HWND w = form->Handle();
+  TCaptionLayout l = frame->ScreenLayout();
+  ASSERT_TRUE(l.Icon);
+  EXPECT_FALSE(l.Shown[ceHelp]);
+  POINT icon = centre(l.IconRect), max = centre(l.Buttons[ceMaximize]), min = centre(l.Buttons[ceMinimize]);
+  EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, screen_point(icon.x, icon.y)), HTSYSMENU);
+  EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, screen_point(max.x, max.y)), HTMAXBUTTON);
+  EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, screen_point(min.x, min.y)), HTMINBUTTON);
+  // The bottom edge of a sizeable window keeps the system's answer.
+  RECT r;
+  GetWindowRect(w, &r);
+  EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, screen_point(r.left + 100, r.bottom - 1)), HTBOTTOM);
+
+  click(*frame, ceMaximize, HTMAXBUTTON);
+  EXPECT_EQ(posted(w), static_cast<WPARAM>(SC_MAXIMIZE));
+  click(*frame, ceMinimize, HTMINBUTTON);
+  EXPECT_EQ(posted(w), static_cast<WPARAM>(SC_MINIMIZE));
+}
+
+TEST_F(SizeableThemeFrame, AMissingBoxIsDrawnDisabledAndSendsNothing) {
+  TThemeForm* frame = attach({biSystemMenu, biMaximize});
+  HWND w = form->Handle();
+  TCaptionLayout l = frame->ScreenLayout();
+  ASSERT_TRUE(l.Shown[ceMinimize]);
+  EXPECT_TRUE(l.Disabled[ceMinimize]);
+  click(*frame, ceMinimize, HTMINBUTTON);
+  EXPECT_EQ(posted(w), 0u);
+  click(*frame, ceMaximize, HTMAXBUTTON);
+  EXPECT_EQ(posted(w), static_cast<WPARAM>(SC_MAXIMIZE));
+}
+
+}  // namespace
