@@ -28,12 +28,13 @@ function(tavrin_warnings target)
 endfunction()
 
 # tavrin_layer(<name> PURE <sources…> DEPS <layers…> LIBS <libraries…>)
-# Declares the static library tavrin_<name> from the .cpp files of the calling folder. The PURE ones
+# Declares the static library tavrin_<name> from the .cpp files of the calling folder and its
+# sub-folders (PURE names are relative to the folder: layout/layout_parser.cpp). The PURE ones
 # include no Windows header and build everywhere (natively under the sanitizers too); every other .cpp
 # of the folder builds only for Windows. PURE names that do not exist yet are ignored.
 function(tavrin_layer name)
   cmake_parse_arguments(L "" "" "PURE;DEPS;LIBS" ${ARGN})
-  file(GLOB all CONFIGURE_DEPENDS RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(GLOB_RECURSE all CONFIGURE_DEPENDS RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   set(sources)
   foreach(f ${all})
     if(WIN32 OR f IN_LIST L_PURE)

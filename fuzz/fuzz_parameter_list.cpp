@@ -14,7 +14,7 @@
 
 namespace {
 
-std::vector<std::pair<std::string, std::string>> pairs_of(const TParameterList& list) {
+std::vector<std::pair<std::string, std::string>> PairsOf(const TParameterList& list) {
   std::vector<std::pair<std::string, std::string>> result;
   for (int i = 0; i < list.Count(); ++i) result.emplace_back(list.Items(i)->Name, list.Items(i)->Value);
   return result;
@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text = list.Text();
   TParameterList back;
   back.SetText(text);
-  if (pairs_of(back) != pairs_of(list) || back.Text() != text) std::abort();
+  if (PairsOf(back) != PairsOf(list) || back.Text() != text) std::abort();
 
   // Exactly sized heap buffers, so the sanitizer sees any write past the end.
   std::unique_ptr<char[]> buffer(new char[buffer_size > 0 ? buffer_size : 1]);

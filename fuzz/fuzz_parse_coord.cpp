@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (char ch : text) {
     if (ch != ' ') compact += ch;
   }
-  if ((compact.empty() || ascii_is_letter(compact[0])) && (c != 0 || unit != incoming)) std::abort();
+  if ((compact.empty() || AsciiIsLetter(compact[0])) && (c != 0 || unit != incoming)) std::abort();
 
   SetFractionalDigits(eImperial, 4);
   const std::string shown = FormatCoordWithUnit(c, eImperial);

@@ -13,7 +13,7 @@ TAVRIN_DEFINE_RAISE_WRAPPER()
 
 namespace {
 // The PCB module's exports are bound at load, after the millimetre precision.
-const TLibraryStepRegistration pcb_binding_step(TLibraryStep::PcbBinding, BindPcbApi, nullptr);
+const TLibraryStepRegistration PcbBindingStep(TLibraryStep::PcbBinding, BindPcbApi, nullptr);
 }  // namespace
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {

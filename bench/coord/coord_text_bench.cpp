@@ -10,7 +10,7 @@
 
 namespace {
 
-std::vector<TCoord> hole_sizes() {
+std::vector<TCoord> HoleSizes() {
   std::mt19937 random(1);
   std::uniform_int_distribution<TCoord> size(78740, 2519685);
   std::vector<TCoord> sizes(4096);
@@ -19,7 +19,7 @@ std::vector<TCoord> hole_sizes() {
 }
 
 void BM_FormatCoordForMatch(benchmark::State& state) {
-  const auto sizes = hole_sizes();
+  const auto sizes = HoleSizes();
   const bool imperial = state.range(0) != 0;
   size_t i = 0;
   for (auto _ : state) {
@@ -33,7 +33,7 @@ BENCHMARK(BM_FormatCoordForMatch)->Arg(0)->Arg(1);
 
 // Two formats per comparison (unequal coordinates; equal ones need none).
 void BM_SameCoordText(benchmark::State& state) {
-  const auto sizes = hole_sizes();
+  const auto sizes = HoleSizes();
   const bool imperial = state.range(0) != 0;
   size_t i = 0;
   for (auto _ : state) {
@@ -47,7 +47,7 @@ void BM_SameCoordText(benchmark::State& state) {
 BENCHMARK(BM_SameCoordText)->Arg(0)->Arg(1);
 
 void BM_FormatCoordWithUnit(benchmark::State& state) {
-  const auto sizes = hole_sizes();
+  const auto sizes = HoleSizes();
   size_t i = 0;
   for (auto _ : state) {
     std::string text = FormatCoordWithUnit(sizes[i++ & 4095], eMetric);

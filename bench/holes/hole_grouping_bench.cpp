@@ -16,41 +16,41 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using TClock = std::chrono::steady_clock;
 
 template <class F>
-double milliseconds(F&& work) {
-  const auto start = Clock::now();
+double Milliseconds(F&& work) {
+  const auto start = TClock::now();
   work();
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+  return std::chrono::duration<double, std::milli>(TClock::now() - start).count();
 }
 
 }  // namespace
 
 int main() {
-  constexpr int kSizes = 50;
+  constexpr int k_sizes = 50;
   std::printf("primitives  jitter  groups  literal ms  indexed ms  speed-up  click ms\n");
   // Exactly 50 sizes, and 50 sizes each smeared over a few neighbouring texts.
   for (int jitter : {0, 25}) {
   for (int count : {10000, 100000, 1000000}) {
     if (jitter && count > 100000) continue;  // the literal run alone would take minutes
     std::mt19937 random(20240611u + static_cast<unsigned>(count));
-    holes_test::GeneratedBoard board(holes_test::generate_primitives(random, count, kSizes, jitter));
+    holes_test::TGeneratedBoard board(holes_test::GeneratePrimitives(random, count, k_sizes, jitter));
     for (auto& p : board.primitives) p.kind = 2;  // one list holds them all
 
-    holes_test::LiteralHoleList literal;
-    const double literal_ms = milliseconds([&] {
+    holes_test::TLiteralHoleList literal;
+    const double literal_ms = Milliseconds([&] {
       for (const auto& p : board.primitives) literal.AddHole(p.kind, p.size, p.handle);
     });
     THoleList* ours = nullptr;
-    const double indexed_ms = milliseconds([&] { ours = new THoleList(board, 2); });
+    const double indexed_ms = Milliseconds([&] { ours = new THoleList(board, 2); });
     if (ours->Count() != static_cast<int>(literal.groups.size())) {
       std::printf("group counts differ: %d and %zu\n", ours->Count(), literal.groups.size());
       return 1;
     }
 
     // What one edit in the dialog costs in memory: change a size, refresh the labels, count them.
-    const double click_ms = milliseconds([&] {
+    const double click_ms = Milliseconds([&] {
       ours->Imperial = true;
       ours->ChangeSize(ours->Items(0).NewSize, ours->Items(1).NewSize);
       TStringList items;

@@ -19,12 +19,12 @@
 namespace {
 
 template <class F>
-F dralith(const char* name) {
+F Dralith(const char* name) {
   return reinterpret_cast<F>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"Dralith.dll"), name)));
 }
 
-struct Run {
+struct TRun {
   uint32_t primitives = 0;
   uint32_t calls = 0;
   double seconds = 0;
@@ -32,9 +32,9 @@ struct Run {
 };
 
 template <class Read>
-Run measure(uint32_t board, Read read) {
-  auto count = dralith<HostKitPcb_CallCountProc>("HostKitPcb_CallCount");
-  Run run;
+TRun Measure(uint32_t board, Read read) {
+  auto count = Dralith<HostKitPcb_CallCountProc>("HostKitPcb_CallCount");
+  TRun run;
   const uint32_t before = count();
   const auto start = std::chrono::steady_clock::now();
   for (TObjectId kind : {ePadObject, eViaObject}) {
@@ -48,7 +48,7 @@ Run measure(uint32_t board, Read read) {
   return run;
 }
 
-void row(const char* board, const char* way, const Run& run) {
+void Row(const char* board, const char* way, const TRun& run) {
   std::printf("| %-28s | %-22s | %10u | %8.2f | %9.3f | %10.0f |\n", board, way, run.primitives,
               run.primitives ? double(run.calls) / run.primitives : 0.0, run.seconds,
               run.seconds > 0 ? run.primitives / run.seconds : 0.0);
@@ -65,28 +65,28 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "Dralith.dll is not beside the benchmark\n");
     return 1;
   }
-  auto open = dralith<HostKitPcb_OpenBoardProc>("HostKitPcb_OpenBoard");
+  auto open = Dralith<HostKitPcb_OpenBoardProc>("HostKitPcb_OpenBoard");
   std::printf(
       "| board | read | primitives | host calls per primitive | seconds | primitives per second "
       "|\n");
   std::printf("|---|---|---|---|---|---|\n");
   for (int i = 1; i < argc; ++i) {
     wchar_t error[512] = L"";
-    if (!open(to_wide(argv[i]).c_str(), error, 512)) {
-      std::fprintf(stderr, "%s\n", to_ansi(error).c_str());
+    if (!open(ToWide(argv[i]).c_str(), error, 512)) {
+      std::fprintf(stderr, "%s\n", ToAnsi(error).c_str());
       return 1;
     }
     const uint32_t board = PcbApi_GetCurrentBoardHandle();
     std::string name = argv[i];
     name = name.substr(name.find_last_of("/\\") + 1);
-    const Run direct =
-        measure(board, [](uint32_t h, TObjectId kind) { return ReadHoleSize(h, kind); });
-    row(name.c_str(), "record (plug-in)", direct);
-    const Run full = measure(board, [](uint32_t h, TObjectId) {
+    const TRun direct =
+        Measure(board, [](uint32_t h, TObjectId kind) { return ReadHoleSize(h, kind); });
+    Row(name.c_str(), "record (plug-in)", direct);
+    const TRun full = Measure(board, [](uint32_t h, TObjectId) {
       auto object = CreatePcbObject(h);
       return object ? object->HoleSize() : 0;
     });
-    row(name.c_str(), "full legacy object", full);
+    Row(name.c_str(), "full legacy object", full);
     if (direct.checksum != full.checksum) {
       std::fprintf(stderr, "the two reads disagree on %s\n", argv[i]);
       return 1;

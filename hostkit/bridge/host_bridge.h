@@ -18,16 +18,16 @@
 #include <cstdint>
 
 extern "C" {
-typedef void(__stdcall* HostKitTraceProc)(const char* line);
-typedef int32_t(__stdcall* HostKitInjectedFaultProc)(const char* operation);
+typedef void(__stdcall* THostKitTraceProc)(const char* line);
+typedef int32_t(__stdcall* THostKitInjectedFaultProc)(const char* operation);
 
 // Loads a board file and makes it the current document. Returns 1 on success; on failure 0 and the
 // error text (file, line, field) in error, cut to errorSize characters including the NUL.
 typedef int32_t(__stdcall* HostKitPcb_OpenBoardProc)(const wchar_t* path, wchar_t* error,
-                                                     int32_t errorSize);
+                                                     int32_t error_size);
 // Saves the current board. Same result convention.
 typedef int32_t(__stdcall* HostKitPcb_SaveBoardProc)(const wchar_t* path, wchar_t* error,
-                                                     int32_t errorSize);
+                                                     int32_t error_size);
 // 0: no document open; 1: a document open that is not a PCB; 2: the loaded board (when there is one).
 typedef void(__stdcall* HostKitPcb_SetDocumentKindProc)(int32_t kind);
 // Draws the current board (pads and vias with their holes) into the rectangle.

@@ -14,37 +14,37 @@
 #include "faults.h"
 #include "host_client.h"
 #include "host_state.h"
-#include "hostapi/client.h"
-#include "hostapi/translation_manager.h"
+#include "hostapi/i_client.h"
+#include "hostapi/i_translation_manager.h"
 #include "trace.h"
 #include "translation_manager.h"
 
 #define HOST_EXPORT extern "C" __declspec(dllexport)
 
 namespace {
-std::map<std::string, BYTE>& overrides() {
+std::map<std::string, BYTE>& Overrides() {
   static std::map<std::string, BYTE> values;
   return values;
 }
 
-BYTE preference(const char* key) {
-  auto at = overrides().find(key);
-  if (at != overrides().end()) return at->second;
-  return host_setting_int(L"ClientAPI", to_wide(key).c_str(), 0) ? 1 : 0;
+BYTE Preference(const char* key) {
+  auto at = Overrides().find(key);
+  if (at != Overrides().end()) return at->second;
+  return HostSettingInt(L"ClientAPI", ToWide(key).c_str(), 0) ? 1 : 0;
 }
 }  // namespace
 
-void SetHostPreference(const char* name, bool value) { overrides()[name] = value ? 1 : 0; }
+void SetHostPreference(const char* name, bool value) { Overrides()[name] = value ? 1 : 0; }
 
 #define HOST_GETTER(name)                                                           \
   HOST_EXPORT BYTE __stdcall ClientAPI_Get##name() {                                \
-    BYTE value = preference(#name);                                                 \
+    BYTE value = Preference(#name);                                                 \
     TraceLine("ClientAPI_Get" #name "() -> " + std::to_string(value));              \
     return value;                                                                   \
   }
 #define HOST_SETTER(name)                                                           \
   HOST_EXPORT void __stdcall ClientAPI_Set##name(BYTE value) {                      \
-    overrides()[#name] = value ? 1 : 0;                                             \
+    Overrides()[#name] = value ? 1 : 0;                                             \
     TraceLine("ClientAPI_Set" #name "(" + std::to_string(value) + ") -> void");      \
   }
 // Exports no caller of ours uses: bound by servers, never called with arguments.
@@ -196,7 +196,7 @@ HOST_EXPORT void __stdcall ClientAPI_GetClientInterface(IClient** client) {
     HostClient().AddRef();
     *client = &HostClient();
   }
-  TraceLine(std::string("ClientAPI_GetClientInterface(") + trace_pointer(client) + ") -> void");
+  TraceLine(std::string("ClientAPI_GetClientInterface(") + TracePointer(client) + ") -> void");
 }
 
 HOST_EXPORT void __stdcall ClientAPI_GetTranslationManager(ITranslationManager** manager) {
@@ -205,12 +205,12 @@ HOST_EXPORT void __stdcall ClientAPI_GetTranslationManager(ITranslationManager**
     *manager = host_manager;
     if (host_manager) host_manager->AddRef();
   }
-  TraceLine(std::string("ClientAPI_GetTranslationManager(") + trace_pointer(manager) +
+  TraceLine(std::string("ClientAPI_GetTranslationManager(") + TracePointer(manager) +
             ") -> void manager=" + (manager && host_manager ? "present" : "null"));
 }
 
 HOST_EXPORT int32_t __stdcall ClientAPI_UpdateFont(LOGFONTW* font) {
-  TraceLine(std::string("ClientAPI_UpdateFont(") + (font ? trace_text(font->lfFaceName) : "null") +
+  TraceLine(std::string("ClientAPI_UpdateFont(") + (font ? TraceText(font->lfFaceName) : "null") +
             ") -> 0");
   return 0;
 }
@@ -218,7 +218,7 @@ HOST_EXPORT int32_t __stdcall ClientAPI_UpdateFont(LOGFONTW* font) {
 HOST_EXPORT void __stdcall ClientAPI_SetErrorInfo(BSTR message, BSTR report, DWORD address) {
   char where[16];
   wsprintfA(where, "0x%08X", static_cast<unsigned>(address));
-  TraceLine("ClientAPI_SetErrorInfo(" + trace_text(message) + ", " + trace_text(report) + ", " +
+  TraceLine("ClientAPI_SetErrorInfo(" + TraceText(message) + ", " + TraceText(report) + ", " +
             where + ") -> void");
 }
 
@@ -234,10 +234,10 @@ HOST_EXPORT void __stdcall ClientAPI_BeginCursor(int32_t cursor) {
 
 HOST_EXPORT void __stdcall ClientAPI_EndCursor() { TraceLine("ClientAPI_EndCursor() -> void"); }
 
-HOST_EXPORT BYTE __stdcall VFSAPI_VFS_FileExists(const char* fileName) {
-  DWORD attributes = fileName ? GetFileAttributesA(fileName) : INVALID_FILE_ATTRIBUTES;
+HOST_EXPORT BYTE __stdcall VFSAPI_VFS_FileExists(const char* file_name) {
+  DWORD attributes = file_name ? GetFileAttributesA(file_name) : INVALID_FILE_ATTRIBUTES;
   BYTE exists = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-  TraceLine("VFSAPI_VFS_FileExists(" + trace_text(fileName ? fileName : "") + ") -> " +
+  TraceLine("VFSAPI_VFS_FileExists(" + TraceText(file_name ? file_name : "") + ") -> " +
             std::to_string(exists));
   return exists;
 }

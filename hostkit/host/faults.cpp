@@ -14,22 +14,22 @@ std::vector<TFaultRule> rules;
 std::map<std::string, int> calls;
 int any_calls = 0;
 
-void leave_error_info(const std::string& description) {
+void LeaveErrorInfo(const std::string& description) {
   if (description.empty()) {
     SetErrorInfo(0, nullptr);
     return;
   }
-  ComPtr<ICreateErrorInfo> create;
-  if (FAILED(CreateErrorInfo(create.put()))) return;
-  UniqueBstr source(L"TavrinHost"), text(to_wide(description));
+  TComPtr<ICreateErrorInfo> create;
+  if (FAILED(CreateErrorInfo(create.Put()))) return;
+  TUniqueBstr source(L"TavrinHost"), text(ToWide(description));
   create->SetSource(source.get());
   create->SetDescription(text.get());
-  ComPtr<IErrorInfo> info = create.try_query<IErrorInfo>(IID_IErrorInfo);
+  TComPtr<IErrorInfo> info = create.TryQuery<IErrorInfo>(IID_IErrorInfo);
   SetErrorInfo(0, info.get());
 }
 }  // namespace
 
-bool parse_fault_rule(const std::string& text, TFaultRule& rule) {
+bool ParseFaultRule(const std::string& text, TFaultRule& rule) {
   size_t first = text.find(',');
   if (first == std::string::npos || first == 0) return false;
   size_t second = text.find(',', first + 1);
@@ -61,7 +61,7 @@ HRESULT InjectedFault(const std::string& operation) {
     if (!named && !wildcard) continue;
     int count = named ? n : any;
     if (rule.Call == 0 || rule.Call == count) {
-      leave_error_info(rule.Description);
+      LeaveErrorInfo(rule.Description);
       return rule.Status;
     }
   }

@@ -16,7 +16,7 @@ struct TFaultRule {
 };
 
 // "OPERATION,N,STATUS[,DESCRIPTION]"; false when the text does not read so.
-bool parse_fault_rule(const std::string& text, TFaultRule& rule);
+bool ParseFaultRule(const std::string& text, TFaultRule& rule);
 
 void AddFaultRule(const TFaultRule& rule);
 // Counts one call of the operation and answers the status chosen for it (0: proceed). A failing

@@ -18,7 +18,7 @@ class THostCall {
   HRESULT Injected() const { return injected_; }
   // Writes the trace line and gives back the status; results is appended after it.
   HRESULT Done(HRESULT status, const std::string& results = {}) {
-    std::string line = operation_ + "(" + arguments_ + ") -> " + trace_status(status);
+    std::string line = operation_ + "(" + arguments_ + ") -> " + TraceStatus(status);
     if (!results.empty()) line += " " + results;
     TraceLine(line);
     return status;
@@ -31,7 +31,7 @@ class THostCall {
 };
 
 // The answer of a place no caller names.
-inline HRESULT unnamed_operation(const char* operation) {
+inline HRESULT UnnamedOperation(const char* operation) {
   THostCall call(operation, "");
   return call.Done(call.Injected() ? call.Injected() : E_NOTIMPL);
 }

@@ -4,32 +4,32 @@
 
 #include "base/bstr.h"
 #include "base/text_convert.h"
-#include "hostapi/command_launcher.h"
+#include "hostapi/i_command_launcher.h"
 #include "host_state.h"
 #include "host_view.h"
 #include "settings_service.h"
 #include "ui_manager.h"
 
 namespace {
-std::vector<IServerModule*> server_modules() {
+std::vector<IServerModule*> ServerModules() {
   std::vector<IServerModule*> modules;
   if (Host().PcbModule) modules.push_back(Host().PcbModule.get());
   if (Host().PluginModule) modules.push_back(Host().PluginModule.get());
   return modules;
 }
 
-IServerModule* module_named(const std::wstring& name) {
+IServerModule* ModuleNamed(const std::wstring& name) {
   if (_wcsicmp(name.c_str(), L"PCB") == 0) return Host().PcbModule.get();
-  for (IServerModule* module : server_modules()) {
-    UniqueBstr moduleName;
-    if (SUCCEEDED(module->GetModuleName(moduleName.put())) &&
-        _wcsicmp(moduleName.wide().c_str(), name.c_str()) == 0)
+  for (IServerModule* module : ServerModules()) {
+    TUniqueBstr module_name;
+    if (SUCCEEDED(module->GetModuleName(module_name.Put())) &&
+        _wcsicmp(module_name.Wide().c_str(), name.c_str()) == 0)
       return module;
   }
   return nullptr;
 }
 
-std::string window_text(HWND window) {
+std::string WindowText(HWND window) {
   char buffer[16];
   wsprintfA(buffer, "0x%08X", static_cast<unsigned>(reinterpret_cast<uintptr_t>(window)));
   return buffer;
@@ -60,14 +60,14 @@ HRESULT __stdcall THostClient::GetApplicationHandle(HWND* window) {
   if (call.Injected()) return call.Done(call.Injected());
   if (!window) return call.Done(E_POINTER);
   *window = Host().ApplicationWindow;
-  return call.Done(S_OK, "window=" + window_text(*window));
+  return call.Done(S_OK, "window=" + WindowText(*window));
 }
 
 HRESULT __stdcall THostClient::GetServerModuleCount(int32_t* count) {
   THostCall call("IClient.GetServerModuleCount", "");
   if (call.Injected()) return call.Done(call.Injected());
   if (!count) return call.Done(E_POINTER);
-  *count = static_cast<int32_t>(server_modules().size());
+  *count = static_cast<int32_t>(ServerModules().size());
   return call.Done(S_OK, "count=" + std::to_string(*count));
 }
 
@@ -80,19 +80,19 @@ HRESULT __stdcall THostClient::GetCurrentView(IServerView** view) {
     current->AddRef();
     *view = current;
   }
-  return call.Done(S_OK, "view=" + trace_pointer(*view));
+  return call.Done(S_OK, "view=" + TracePointer(*view));
 }
 
-HRESULT __stdcall THostClient::LookupServerModule(BSTR serverName, IServerModule** module) {
-  THostCall call("IClient.LookupServerModule", trace_text(serverName));
+HRESULT __stdcall THostClient::LookupServerModule(BSTR server_name, IServerModule** module) {
+  THostCall call("IClient.LookupServerModule", TraceText(server_name));
   if (module) *module = nullptr;
   if (call.Injected()) return call.Done(call.Injected());
   if (!module) return call.Done(E_POINTER);
-  if (IServerModule* found = module_named(bstr_text(serverName))) {
+  if (IServerModule* found = ModuleNamed(BstrText(server_name))) {
     found->AddRef();
     *module = found;
   }
-  return call.Done(S_OK, "module=" + trace_pointer(*module));
+  return call.Done(S_OK, "module=" + TracePointer(*module));
 }
 
 HRESULT __stdcall THostClient::HostMainWindow(HWND* window) {
@@ -101,7 +101,7 @@ HRESULT __stdcall THostClient::HostMainWindow(HWND* window) {
   if (call.Injected()) return call.Done(call.Injected());
   if (!window) return call.Done(E_POINTER);
   *window = Host().MainWindow;
-  return call.Done(S_OK, "window=" + window_text(*window));
+  return call.Done(S_OK, "window=" + WindowText(*window));
 }
 
 HRESULT __stdcall THostClient::GetUiManager(IClientUiManager** manager) {
@@ -119,48 +119,48 @@ HRESULT __stdcall THostClient::GetServerModuleAt(int32_t index, IServerModule** 
   if (module) *module = nullptr;
   if (call.Injected()) return call.Done(call.Injected());
   if (!module) return call.Done(E_POINTER);
-  std::vector<IServerModule*> modules = server_modules();
+  std::vector<IServerModule*> modules = ServerModules();
   if (index < 0 || index >= static_cast<int32_t>(modules.size())) return call.Done(E_INVALIDARG);
   modules[index]->AddRef();
   *module = modules[index];
   return call.Done(S_OK, "module=present");
 }
 
-HRESULT __stdcall THostClient::GetServerModule(BSTR serverName, IServerModule** module) {
-  THostCall call("IClient.GetServerModule", trace_text(serverName));
+HRESULT __stdcall THostClient::GetServerModule(BSTR server_name, IServerModule** module) {
+  THostCall call("IClient.GetServerModule", TraceText(server_name));
   if (module) *module = nullptr;
   if (call.Injected()) return call.Done(call.Injected());
   if (!module) return call.Done(E_POINTER);
-  if (IServerModule* found = module_named(bstr_text(serverName))) {
+  if (IServerModule* found = ModuleNamed(BstrText(server_name))) {
     found->AddRef();
     *module = found;
   }
-  return call.Done(S_OK, "module=" + trace_pointer(*module));
+  return call.Done(S_OK, "module=" + TracePointer(*module));
 }
 
-HRESULT __stdcall THostClient::IsShuttingDown(BYTE* shuttingDown) {
+HRESULT __stdcall THostClient::IsShuttingDown(BYTE* shutting_down) {
   THostCall call("IClient.IsShuttingDown", "");
-  if (shuttingDown) *shuttingDown = 0;
+  if (shutting_down) *shutting_down = 0;
   if (call.Injected()) return call.Done(call.Injected());
-  if (!shuttingDown) return call.Done(E_POINTER);
+  if (!shutting_down) return call.Done(E_POINTER);
   return call.Done(S_OK, "answer=0");
 }
 
 HRESULT __stdcall THostClient::ShowDocument(IServerDocument* document) {
-  THostCall call("IClient.ShowDocument", trace_pointer(document));
+  THostCall call("IClient.ShowDocument", TracePointer(document));
   if (call.Injected()) return call.Done(call.Injected());
   if (Host().MainWindow) SetForegroundWindow(Host().MainWindow);
   return call.Done(S_OK);
 }
 
-HRESULT __stdcall THostClient::FileForHelpAlias(BSTR alias, BSTR* fileName) {
-  THostCall call("IClient.FileForHelpAlias", trace_text(alias));
-  if (fileName) *fileName = nullptr;
+HRESULT __stdcall THostClient::FileForHelpAlias(BSTR alias, BSTR* file_name) {
+  THostCall call("IClient.FileForHelpAlias", TraceText(alias));
+  if (file_name) *file_name = nullptr;
   if (call.Injected()) return call.Done(call.Injected());
-  if (!fileName) return call.Done(E_POINTER);
-  std::wstring file = host_setting(L"HelpAliases", bstr_text(alias).c_str(), L"");
-  *fileName = UniqueBstr(file).detach();
-  return call.Done(S_OK, "file=" + trace_text(file.c_str()));
+  if (!file_name) return call.Done(E_POINTER);
+  std::wstring file = HostSetting(L"HelpAliases", BstrText(alias).c_str(), L"");
+  *file_name = TUniqueBstr(file).Detach();
+  return call.Done(S_OK, "file=" + TraceText(file.c_str()));
 }
 
 HRESULT __stdcall THostClient::QueryDialogFont(DWORD kind, BYTE* exists, BSTR* name, int32_t* size,
@@ -169,15 +169,15 @@ HRESULT __stdcall THostClient::QueryDialogFont(DWORD kind, BYTE* exists, BSTR* n
   if (name) *name = nullptr;
   if (call.Injected()) return call.Done(call.Injected());
   if (!exists || !name || !size || !style || !colour || !charset) return call.Done(E_POINTER);
-  std::wstring fontName = host_setting(L"DialogFont", L"Name", L"");
-  *exists = kind == 0 && !fontName.empty() ? 1 : 0;
-  *size = host_setting_int(L"DialogFont", L"Size", 8);
-  *style = static_cast<BYTE>(host_setting_int(L"DialogFont", L"Style", 0));
-  *colour = static_cast<DWORD>(host_setting_int(L"DialogFont", L"Colour", 0));
-  *charset = static_cast<BYTE>(host_setting_int(L"DialogFont", L"Charset", DEFAULT_CHARSET));
-  if (*exists) *name = UniqueBstr(fontName).detach();
+  std::wstring font_name = HostSetting(L"DialogFont", L"Name", L"");
+  *exists = kind == 0 && !font_name.empty() ? 1 : 0;
+  *size = HostSettingInt(L"DialogFont", L"Size", 8);
+  *style = static_cast<BYTE>(HostSettingInt(L"DialogFont", L"Style", 0));
+  *colour = static_cast<DWORD>(HostSettingInt(L"DialogFont", L"Colour", 0));
+  *charset = static_cast<BYTE>(HostSettingInt(L"DialogFont", L"Charset", DEFAULT_CHARSET));
+  if (*exists) *name = TUniqueBstr(font_name).Detach();
   return call.Done(S_OK, "exists=" + std::to_string(*exists) + " name=" +
-                             trace_text(*exists ? fontName.c_str() : L"") +
+                             TraceText(*exists ? font_name.c_str() : L"") +
                              " size=" + std::to_string(*size));
 }
 
@@ -199,7 +199,7 @@ HRESULT __stdcall THostClient::GetSettingsService(ISettingsService** service) {
 }
 
 HRESULT __stdcall THostClient::CanRunProcess(const char* process, BYTE* available) {
-  THostCall call("IProcessLauncher.CanRunProcess", trace_text(process ? process : ""));
+  THostCall call("IProcessLauncher.CanRunProcess", TraceText(process ? process : ""));
   if (available) *available = 0;
   if (call.Injected()) return call.Done(call.Injected());
   if (!available) return call.Done(E_POINTER);
@@ -212,14 +212,14 @@ HRESULT __stdcall THostClient::RunProcess(const char* process, char* parameters,
   std::string text = parameters ? std::string(parameters, strnlen(parameters, size > 0 ? size : 4096))
                                 : std::string();
   THostCall call("IProcessLauncher.RunProcess",
-                 trace_text(process ? process : "") + ", " + trace_text(text) + ", " +
-                     std::to_string(size) + ", view=" + trace_pointer(view));
+                 TraceText(process ? process : "") + ", " + TraceText(text) + ", " +
+                     std::to_string(size) + ", view=" + TracePointer(view));
   if (call.Injected()) return call.Done(call.Injected());
   std::string name = process ? process : "";
   // PCB processes go to the PCB module's own command launcher; a redraw also repaints the view.
   if (name.size() > 4 && _strnicmp(name.c_str(), "PCB:", 4) == 0 && Host().PcbModule) {
-    ComPtr<ICommandLauncher> launcher;
-    if (SUCCEEDED(Host().PcbModule->GetCommandLauncher(launcher.put())) && launcher)
+    TComPtr<ICommandLauncher> launcher;
+    if (SUCCEEDED(Host().PcbModule->GetCommandLauncher(launcher.Put())) && launcher)
       launcher->LaunchCommand(name.c_str() + 4, parameters, size, view);
   }
   if (Host().ViewWindow) InvalidateRect(Host().ViewWindow, nullptr, TRUE);

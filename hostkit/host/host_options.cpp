@@ -35,7 +35,7 @@ const char kHostUsage[] =
     "  --hint-translations    with --language: dialogs keep their texts, translations become hints\n";
 
 namespace {
-bool integer(const std::wstring& text, int& value) {
+bool Integer(const std::wstring& text, int& value) {
   wchar_t* end = nullptr;
   long n = std::wcstol(text.c_str(), &end, 10);
   if (text.empty() || *end) return false;
@@ -44,13 +44,13 @@ bool integer(const std::wstring& text, int& value) {
 }
 }  // namespace
 
-bool parse_host_options(const std::vector<std::wstring>& arguments, THostOptions& options,
+bool ParseHostOptions(const std::vector<std::wstring>& arguments, THostOptions& options,
                         std::string& error) {
   for (size_t i = 0; i < arguments.size(); ++i) {
     const std::wstring& a = arguments[i];
     auto value = [&](std::wstring& out) {
       if (i + 1 >= arguments.size()) {
-        error = "missing value after " + to_ansi(a);
+        error = "missing value after " + ToAnsi(a);
         return false;
       }
       out = arguments[++i];
@@ -66,19 +66,19 @@ bool parse_host_options(const std::vector<std::wstring>& arguments, THostOptions
     } else if (a == L"--command") {
       if (!value(v)) return false;
       options.HasCommand = true;
-      options.Command = to_ansi(v);
+      options.Command = ToAnsi(v);
     } else if (a == L"--parameters") {
       if (!value(v)) return false;
-      options.Parameters = to_ansi(v);
+      options.Parameters = ToAnsi(v);
     } else if (a == L"--parameter-size") {
       if (!value(v)) return false;
-      if (!integer(v, options.ParameterSize) || options.ParameterSize < 0) {
+      if (!Integer(v, options.ParameterSize) || options.ParameterSize < 0) {
         error = "--parameter-size needs a count";
         return false;
       }
     } else if (a == L"--repeat") {
       if (!value(v)) return false;
-      if (!integer(v, options.Repeat) || options.Repeat < 0) {
+      if (!Integer(v, options.Repeat) || options.Repeat < 0) {
         error = "--repeat needs a count";
         return false;
       }
@@ -93,14 +93,14 @@ bool parse_host_options(const std::vector<std::wstring>& arguments, THostOptions
     } else if (a == L"--fail") {
       if (!value(v)) return false;
       TFaultRule rule;
-      if (!parse_fault_rule(to_ansi(v), rule)) {
+      if (!ParseFaultRule(ToAnsi(v), rule)) {
         error = "--fail needs OP,N,STATUS[,DESCRIPTION]";
         return false;
       }
       options.Faults.push_back(rule);
     } else if (a == L"--remove-export") {
       if (!value(v)) return false;
-      options.RemovedExports.push_back(to_ansi(v));
+      options.RemovedExports.push_back(ToAnsi(v));
     } else if (a == L"--board") {
       if (!value(options.Board)) return false;
     } else if (a == L"--save") {
@@ -122,7 +122,7 @@ bool parse_host_options(const std::vector<std::wstring>& arguments, THostOptions
       options.NoOut = true;
     } else if (a == L"--probe") {
       if (!value(v)) return false;
-      options.Probes.push_back(to_ansi(v));
+      options.Probes.push_back(ToAnsi(v));
     } else if (a == L"--script") {
       if (!value(options.ScriptPath)) return false;
     } else if (a == L"--language") {
@@ -132,7 +132,7 @@ bool parse_host_options(const std::vector<std::wstring>& arguments, THostOptions
     } else if (a == L"--interactive") {
       options.Interactive = true;
     } else {
-      error = "unknown option " + to_ansi(a);
+      error = "unknown option " + ToAnsi(a);
       return false;
     }
   }

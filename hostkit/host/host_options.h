@@ -34,7 +34,7 @@ struct THostOptions {
 };
 
 // Parses the arguments after the program name; on failure returns false with the reason.
-bool parse_host_options(const std::vector<std::wstring>& arguments, THostOptions& options,
+bool ParseHostOptions(const std::vector<std::wstring>& arguments, THostOptions& options,
                         std::string& error);
 
 extern const char kHostUsage[];

@@ -16,14 +16,14 @@ void HostReport(const std::string& line) {
 }
 
 void ReportErrorInfo() {
-  ComPtr<IErrorInfo> info;
-  if (GetErrorInfo(0, info.put()) != S_OK || !info) {
+  TComPtr<IErrorInfo> info;
+  if (GetErrorInfo(0, info.Put()) != S_OK || !info) {
     HostReport("error info none");
     return;
   }
-  UniqueBstr source, description;
-  info->GetSource(source.put());
-  info->GetDescription(description.put());
-  HostReport("error info source=" + trace_text(source.get()) +
-             " description=" + trace_text(description.get()));
+  TUniqueBstr source, description;
+  info->GetSource(source.Put());
+  info->GetDescription(description.Put());
+  HostReport("error info source=" + TraceText(source.get()) +
+             " description=" + TraceText(description.get()));
 }

@@ -7,15 +7,15 @@ THostState& Host() {
   return state;
 }
 
-std::wstring host_setting(const wchar_t* section, const wchar_t* key, const wchar_t* fallback) {
+std::wstring HostSetting(const wchar_t* section, const wchar_t* key, const wchar_t* fallback) {
   if (Host().SettingsFile.empty()) return fallback;
   wchar_t value[1024] = {};
   GetPrivateProfileStringW(section, key, fallback, value, 1024, Host().SettingsFile.c_str());
   return value;
 }
 
-int host_setting_int(const wchar_t* section, const wchar_t* key, int fallback) {
-  std::wstring text = host_setting(section, key, L"");
+int HostSettingInt(const wchar_t* section, const wchar_t* key, int fallback) {
+  std::wstring text = HostSetting(section, key, L"");
   if (text.empty()) return fallback;
   wchar_t* end = nullptr;
   long value = std::wcstol(text.c_str(), &end, 0);

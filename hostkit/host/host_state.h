@@ -9,7 +9,7 @@
 #include "../bridge/host_bridge.h"
 #include "base/com_ptr.h"
 #include "host_options.h"
-#include "hostapi/server_module.h"
+#include "hostapi/i_server_module.h"
 
 struct TPcbModuleExports {
   HostKitPcb_OpenBoardProc OpenBoard = nullptr;
@@ -29,15 +29,15 @@ struct THostState {
   HWND StatusBar = nullptr;
   HWND ViewWindow = nullptr;      // the board view inside the main window
   HMODULE PcbLibrary = nullptr;
-  ComPtr<IServerModule> PcbModule;
+  TComPtr<IServerModule> PcbModule;
   TPcbModuleExports Pcb;
   HMODULE PluginLibrary = nullptr;
-  ComPtr<IServerModule> PluginModule;
+  TComPtr<IServerModule> PluginModule;
   int DocumentKind = 0;           // 0 none, 1 other, 2 pcb
 };
 
 THostState& Host();
 
 // A value of the host kit's settings file ([section] key), or the default.
-std::wstring host_setting(const wchar_t* section, const wchar_t* key, const wchar_t* fallback);
-int host_setting_int(const wchar_t* section, const wchar_t* key, int fallback);
+std::wstring HostSetting(const wchar_t* section, const wchar_t* key, const wchar_t* fallback);
+int HostSettingInt(const wchar_t* section, const wchar_t* key, int fallback);

@@ -35,13 +35,13 @@ HRESULT __stdcall THostDocument::GetViewCount(int32_t* count) {
   return call.Done(S_OK, "count=1");
 }
 
-HRESULT __stdcall THostDocument::GetFileName(BSTR* fileName) {
+HRESULT __stdcall THostDocument::GetFileName(BSTR* file_name) {
   THostCall call("IServerDocument.GetFileName", "");
-  if (fileName) *fileName = nullptr;
+  if (file_name) *file_name = nullptr;
   if (call.Injected()) return call.Done(call.Injected());
-  if (!fileName) return call.Done(E_POINTER);
-  *fileName = UniqueBstr(Host().Options.Board).detach();
-  return call.Done(S_OK, "file=" + trace_text(Host().Options.Board.c_str()));
+  if (!file_name) return call.Done(E_POINTER);
+  *file_name = TUniqueBstr(Host().Options.Board).Detach();
+  return call.Done(S_OK, "file=" + TraceText(Host().Options.Board.c_str()));
 }
 
 HRESULT __stdcall THostDocument::GetView(int32_t index, IServerView** view) {
@@ -75,8 +75,8 @@ HRESULT __stdcall THostView::GetViewName(BSTR* name) {
   if (call.Injected()) return call.Done(call.Injected());
   if (!name) return call.Done(E_POINTER);
   const wchar_t* text = Host().DocumentKind == 2 ? L"PCB" : L"Document";
-  *name = UniqueBstr(text).detach();
-  return call.Done(S_OK, "name=" + trace_text(text));
+  *name = TUniqueBstr(text).Detach();
+  return call.Done(S_OK, "name=" + TraceText(text));
 }
 
 HRESULT __stdcall THostView::GetViewParameters(BSTR* parameters) {

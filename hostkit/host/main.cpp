@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "base/text_convert.h"
-#include "hostapi/command_launcher.h"
+#include "hostapi/i_command_launcher.h"
 #include "automation/automation.h"
 #include "export_removal.h"
 #include "host_client.h"
@@ -27,24 +27,24 @@
 
 namespace {
 
-std::wstring exe_folder() {
+std::wstring ExeFolder() {
   wchar_t path[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, path, MAX_PATH);
   std::wstring folder = path;
   return folder.substr(0, folder.find_last_of(L"\\/") + 1);
 }
 
-bool file_exists(const std::wstring& path) {
+bool FileExists(const std::wstring& path) {
   DWORD attributes = GetFileAttributesW(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void load_pcb_module() {
+void LoadPcbModule() {
   THostState& host = Host();
   if (host.Options.PcbModule.empty()) return;
-  std::wstring path = exe_folder() + host.Options.PcbModule;
-  if (!file_exists(path) && host.Options.PcbModule.find_first_of(L"\\/") == std::wstring::npos) {
-    HostReport("no PCB module " + trace_text(host.Options.PcbModule.c_str()));
+  std::wstring path = ExeFolder() + host.Options.PcbModule;
+  if (!FileExists(path) && host.Options.PcbModule.find_first_of(L"\\/") == std::wstring::npos) {
+    HostReport("no PCB module " + TraceText(host.Options.PcbModule.c_str()));
     return;
   }
   TLoadedServer pcb = LoadServer(host.Options.PcbModule, &HostClient(), true);
@@ -57,62 +57,62 @@ void load_pcb_module() {
     if (!host.Pcb.OpenBoard) {
       HostReport("the PCB module cannot open boards");
     } else if (!host.Pcb.OpenBoard(host.Options.Board.c_str(), error, 512)) {
-      HostReport("board " + trace_text(host.Options.Board.c_str()) + " not opened: " +
-                 to_ansi(error));
+      HostReport("board " + TraceText(host.Options.Board.c_str()) + " not opened: " +
+                 ToAnsi(error));
     }
   }
   if (host.Pcb.SetDocumentKind) host.Pcb.SetDocumentKind(host.DocumentKind);
 }
 
-void remove_exports() {
+void RemoveExports() {
   for (const std::string& name : Host().Options.RemovedExports) {
     bool removed = RemoveExport(GetModuleHandleW(nullptr), name.c_str()) ||
                    RemoveExport(Host().PcbLibrary, name.c_str());
-    HostReport("remove export " + trace_text(name) + (removed ? " done" : " not found"));
+    HostReport("remove export " + TraceText(name) + (removed ? " done" : " not found"));
   }
 }
 
-void run_command() {
+void RunCommand() {
   THostState& host = Host();
   if (!host.PluginModule) return;
-  ComPtr<ICommandLauncher> launcher;
-  HRESULT status = host.PluginModule->GetCommandLauncher(launcher.put());
+  TComPtr<ICommandLauncher> launcher;
+  HRESULT status = host.PluginModule->GetCommandLauncher(launcher.Put());
   if (FAILED(status) || !launcher) {
-    HostReport("GetCommandLauncher -> " + trace_status(status));
+    HostReport("GetCommandLauncher -> " + TraceStatus(status));
     return;
   }
   std::vector<char> buffer(static_cast<size_t>(std::max(host.Options.ParameterSize, 1)) + 1, 0);
   host.Options.Parameters.copy(buffer.data(), buffer.size() - 1);
   IServerView* view = CurrentHostView();
-  HostReport("LaunchCommand " + trace_text(host.Options.Command) + " " +
-             trace_text(buffer.data()) + " " + std::to_string(host.Options.ParameterSize) +
-             " view=" + trace_pointer(view));
+  HostReport("LaunchCommand " + TraceText(host.Options.Command) + " " +
+             TraceText(buffer.data()) + " " + std::to_string(host.Options.ParameterSize) +
+             " view=" + TracePointer(view));
   status = launcher->LaunchCommand(host.Options.Command.c_str(), buffer.data(),
                                    host.Options.ParameterSize, view);
-  HostReport("LaunchCommand -> " + trace_status(status) + " parameters=" + trace_text(buffer.data()));
+  HostReport("LaunchCommand -> " + TraceStatus(status) + " parameters=" + TraceText(buffer.data()));
   if (FAILED(status)) ReportErrorInfo();
 }
 
-void save_board() {
+void SaveBoard() {
   THostState& host = Host();
   if (host.Options.Save.empty()) return;
   wchar_t error[512] = {};
   if (!host.Pcb.SaveBoard) {
     HostReport("the PCB module cannot save boards");
   } else if (!host.Pcb.SaveBoard(host.Options.Save.c_str(), error, 512)) {
-    HostReport("board not saved: " + to_ansi(error));
+    HostReport("board not saved: " + ToAnsi(error));
   } else {
-    HostReport("board saved " + trace_text(host.Options.Save.c_str()));
+    HostReport("board saved " + TraceText(host.Options.Save.c_str()));
   }
 }
 
-void release(ComPtr<IServerModule>& module, const char* what) {
+void release(TComPtr<IServerModule>& module, const char* what) {
   if (!module) return;
-  ULONG count = module.detach()->Release();
+  ULONG count = module.Detach()->Release();
   HostReport(std::string("Release ") + what + " -> " + std::to_string(count));
 }
 
-int message_loop() {
+int MessageLoop() {
   MSG message;
   for (;;) {
     if (!PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE) && Host().PluginModule)
@@ -134,11 +134,11 @@ int main() {
 
   THostState& host = Host();
   std::string error;
-  if (!parse_host_options(arguments, host.Options, error)) {
+  if (!ParseHostOptions(arguments, host.Options, error)) {
     std::fprintf(stderr, "TavrinHost: %s\n%s", error.c_str(), kHostUsage);
     return 2;
   }
-  host.SettingsFile = host.Options.SettingsPath.empty() ? exe_folder() + L"TavrinHost.ini"
+  host.SettingsFile = host.Options.SettingsPath.empty() ? ExeFolder() + L"TavrinHost.ini"
                                                         : host.Options.SettingsPath;
   if (!host.Options.TracePath.empty()) OpenTrace(host.Options.TracePath);
   for (const TFaultRule& rule : host.Options.Faults) AddFaultRule(rule);
@@ -158,8 +158,8 @@ int main() {
     std::fprintf(stderr, "TavrinHost: cannot create the main window\n");
     return 3;
   }
-  load_pcb_module();
-  remove_exports();
+  LoadPcbModule();
+  RemoveExports();
 
   if (!host.Options.Plugin.empty()) {
     TLoadedServer plugin = LoadServer(host.Options.Plugin,
@@ -169,16 +169,16 @@ int main() {
     host.PluginModule = plugin.Module;
   }
   for (const std::string& probe : host.Options.Probes)
-    if (!RunProbe(host.PluginModule.get(), probe)) HostReport("unknown probe " + trace_text(probe));
+    if (!RunProbe(host.PluginModule.get(), probe)) HostReport("unknown probe " + TraceText(probe));
 
   if (!host.Options.ScriptPath.empty() && !StartScript(host.Options.ScriptPath))
     return kScriptFailedExitCode;
-  SetRunCommandHandler(run_command);
+  SetRunCommandHandler(RunCommand);
   if (host.Options.HasCommand)
-    for (int i = 0; i < host.Options.Repeat; ++i) run_command();
-  if (host.Options.Interactive) message_loop();
+    for (int i = 0; i < host.Options.Repeat; ++i) RunCommand();
+  if (host.Options.Interactive) MessageLoop();
   FinishScript();
-  save_board();
+  SaveBoard();
 
   release(host.PluginModule, "plug-in module");
   if (host.PluginLibrary) {

@@ -9,7 +9,7 @@ namespace {
 
 std::function<void()> run_command_handler;
 
-void layout(HWND main) {
+void Layout(HWND main) {
   RECT client;
   GetClientRect(main, &client);
   SendMessageW(Host().StatusBar, WM_SIZE, 0, 0);
@@ -21,10 +21,10 @@ void layout(HWND main) {
   SendMessageW(Host().StatusBar, SB_SETPARTS, 4, reinterpret_cast<LPARAM>(parts));
 }
 
-LRESULT CALLBACK main_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
+LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_SIZE:
-      if (Host().StatusBar) layout(window);
+      if (Host().StatusBar) Layout(window);
       return 0;
     case WM_COMMAND:
       switch (LOWORD(w)) {
@@ -51,7 +51,7 @@ LRESULT CALLBACK main_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
   return DefWindowProcW(window, message, w, l);
 }
 
-LRESULT CALLBACK view_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
+LRESULT CALLBACK ViewProc(HWND window, UINT message, WPARAM w, LPARAM l) {
   if (message == WM_PAINT) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
@@ -65,11 +65,11 @@ LRESULT CALLBACK view_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
   return DefWindowProcW(window, message, w, l);
 }
 
-LRESULT CALLBACK application_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
+LRESULT CALLBACK ApplicationProc(HWND window, UINT message, WPARAM w, LPARAM l) {
   return DefWindowProcW(window, message, w, l);
 }
 
-HMENU build_menu() {
+HMENU BuildMenu() {
   HMENU bar = CreateMenu();
   HMENU file = CreatePopupMenu();
   AppendMenuW(file, MF_STRING, kMenuExit, L"E&xit");
@@ -95,14 +95,14 @@ bool CreateHostWindows(bool show) {
   WNDCLASSW cls{};
   cls.hInstance = instance;
   cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  cls.lpfnWndProc = application_proc;
+  cls.lpfnWndProc = ApplicationProc;
   cls.lpszClassName = L"TavrinHostApplication";
   RegisterClassW(&cls);
-  cls.lpfnWndProc = main_proc;
+  cls.lpfnWndProc = MainProc;
   cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   cls.lpszClassName = L"TavrinHostMainWindow";
   RegisterClassW(&cls);
-  cls.lpfnWndProc = view_proc;
+  cls.lpfnWndProc = ViewProc;
   cls.lpszClassName = L"TavrinHostBoardView";
   RegisterClassW(&cls);
 
@@ -111,13 +111,13 @@ bool CreateHostWindows(bool show) {
                                            0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
   host.MainWindow = CreateWindowExW(0, L"TavrinHostMainWindow", L"Tavrin Host",
                                     WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
-                                    CW_USEDEFAULT, 900, 650, nullptr, build_menu(), instance, nullptr);
+                                    CW_USEDEFAULT, 900, 650, nullptr, BuildMenu(), instance, nullptr);
   if (!host.ApplicationWindow || !host.MainWindow) return false;
   host.ViewWindow = CreateWindowExW(0, L"TavrinHostBoardView", L"", WS_CHILD | WS_VISIBLE, 0, 0, 0,
                                     0, host.MainWindow, nullptr, instance, nullptr);
   host.StatusBar = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP,
                                    0, 0, 0, 0, host.MainWindow, nullptr, instance, nullptr);
-  layout(host.MainWindow);
+  Layout(host.MainWindow);
   SendMessageW(host.StatusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(L"Ready"));
   if (show) {
     ShowWindow(host.MainWindow, SW_SHOW);

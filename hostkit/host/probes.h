@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "hostapi/server_module.h"
+#include "hostapi/i_server_module.h"
 
 // module, depth, idle, state:COMMAND; false for an unknown probe.
 bool RunProbe(IServerModule* module, const std::string& probe);

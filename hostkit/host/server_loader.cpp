@@ -5,33 +5,33 @@
 #include "host_state.h"
 #include "trace.h"
 
-TLoadedServer LoadServer(const std::wstring& name, IClient* client, bool withOut) {
+TLoadedServer LoadServer(const std::wstring& name, IClient* client, bool with_out) {
   TLoadedServer server;
   server.Library = LoadLibraryW(name.c_str());
   if (!server.Library) {
-    HostReport("LoadLibrary " + trace_text(name.c_str()) + " failed, error " +
+    HostReport("LoadLibrary " + TraceText(name.c_str()) + " failed, error " +
                std::to_string(GetLastError()));
     return server;
   }
-  auto factory = reinterpret_cast<ServerFactoryProc>(
+  auto factory = reinterpret_cast<TServerFactoryProc>(
       reinterpret_cast<void*>(GetProcAddress(server.Library, "ServerFactory")));
   if (!factory) {
-    HostReport(to_ansi(name) + " exports no ServerFactory");
+    HostReport(ToAnsi(name) + " exports no ServerFactory");
     return server;
   }
   // A marker that a factory which empties its out location on entry never leaves behind.
   IServerModule* const untouched = reinterpret_cast<IServerModule*>(1);
   IServerModule* module = untouched;
-  server.Status = factory(client, withOut ? &module : nullptr);
-  if (!withOut) module = nullptr;
+  server.Status = factory(client, with_out ? &module : nullptr);
+  if (!with_out) module = nullptr;
   if (module == untouched) {
     HostReport("ServerFactory left its out location unchanged");
     module = nullptr;
   }
-  server.Module = ComPtr<IServerModule>::attach(module);
-  HostReport("ServerFactory " + trace_text(name.c_str()) + " client=" + trace_pointer(client) +
-             " out=" + (withOut ? "present" : "null") + " -> " + trace_status(server.Status) +
-             " module=" + trace_pointer(module));
+  server.Module = TComPtr<IServerModule>::Attach(module);
+  HostReport("ServerFactory " + TraceText(name.c_str()) + " client=" + TracePointer(client) +
+             " out=" + (with_out ? "present" : "null") + " -> " + TraceStatus(server.Status) +
+             " module=" + TracePointer(module));
   if (FAILED(server.Status)) ReportErrorInfo();
   return server;
 }

@@ -6,16 +6,16 @@
 #include <string>
 
 #include "base/com_ptr.h"
-#include "hostapi/client.h"
-#include "hostapi/server_module.h"
+#include "hostapi/i_client.h"
+#include "hostapi/i_server_module.h"
 
 struct TLoadedServer {
   HMODULE Library = nullptr;
-  ComPtr<IServerModule> Module;
+  TComPtr<IServerModule> Module;
   HRESULT Status = E_FAIL;
 };
 
 // Loads the library, reports failures, and calls ServerFactory(client, out or none).
-TLoadedServer LoadServer(const std::wstring& name, IClient* client, bool withOut);
+TLoadedServer LoadServer(const std::wstring& name, IClient* client, bool with_out);
 // Hands out the host kit's exports of the PCB module (each may be missing).
 void BindPcbModuleExports(HMODULE library);

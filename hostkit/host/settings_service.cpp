@@ -29,56 +29,56 @@ class TIniStore final : public ISettingsStore {
     return count;
   }
 
-  HRESULT __stdcall ReadInteger(BSTR section, BSTR key, int32_t defaultValue,
+  HRESULT __stdcall ReadInteger(BSTR section, BSTR key, int32_t default_value,
                                 int32_t* value) override {
-    THostCall call("ISettingsStore.ReadInteger", trace_text(section) + ", " + trace_text(key) +
-                                                     ", " + std::to_string(defaultValue));
-    if (value) *value = defaultValue;
+    THostCall call("ISettingsStore.ReadInteger", TraceText(section) + ", " + TraceText(key) +
+                                                     ", " + std::to_string(default_value));
+    if (value) *value = default_value;
     if (call.Injected()) return call.Done(call.Injected());
     if (!value) return call.Done(E_POINTER);
-    std::wstring text = read(section, key);
+    std::wstring text = Read(section, key);
     int32_t parsed = 0;
-    if (parse_ini_integer(text, parsed)) *value = parsed;
+    if (ParseIniInteger(text, parsed)) *value = parsed;
     return call.Done(S_OK, "value=" + std::to_string(*value));
   }
 
   HRESULT __stdcall WriteInteger(BSTR section, BSTR key, int32_t value) override {
     THostCall call("ISettingsStore.WriteInteger",
-                   trace_text(section) + ", " + trace_text(key) + ", " + std::to_string(value));
+                   TraceText(section) + ", " + TraceText(key) + ", " + std::to_string(value));
     if (call.Injected()) return call.Done(call.Injected());
     std::wstring text = std::to_wstring(value);
-    return call.Done(write(section, key, text.c_str()));
+    return call.Done(Write(section, key, text.c_str()));
   }
 
-  HRESULT __stdcall ReadString(BSTR section, BSTR key, BSTR defaultValue, BSTR* value) override {
+  HRESULT __stdcall ReadString(BSTR section, BSTR key, BSTR default_value, BSTR* value) override {
     THostCall call("ISettingsStore.ReadString",
-                   trace_text(section) + ", " + trace_text(key) + ", " + trace_text(defaultValue));
+                   TraceText(section) + ", " + TraceText(key) + ", " + TraceText(default_value));
     if (value) *value = nullptr;
     if (call.Injected()) return call.Done(call.Injected());
     if (!value) return call.Done(E_POINTER);
-    std::wstring text = read(section, key, bstr_text(defaultValue));
-    *value = UniqueBstr(text).detach();
-    return call.Done(S_OK, "value=" + trace_text(text.c_str()));
+    std::wstring text = Read(section, key, BstrText(default_value));
+    *value = TUniqueBstr(text).Detach();
+    return call.Done(S_OK, "value=" + TraceText(text.c_str()));
   }
 
   HRESULT __stdcall WriteString(BSTR section, BSTR key, BSTR value) override {
     THostCall call("ISettingsStore.WriteString",
-                   trace_text(section) + ", " + trace_text(key) + ", " + trace_text(value));
+                   TraceText(section) + ", " + TraceText(key) + ", " + TraceText(value));
     if (call.Injected()) return call.Done(call.Injected());
-    return call.Done(write(section, key, bstr_text(value).c_str()));
+    return call.Done(Write(section, key, BstrText(value).c_str()));
   }
 
  private:
-  std::wstring read(BSTR section, BSTR key, const std::wstring& fallback = L"") const {
+  std::wstring Read(BSTR section, BSTR key, const std::wstring& fallback = L"") const {
     std::wstring buffer(4096, L'\0');
-    DWORD length = GetPrivateProfileStringW(bstr_text(section).c_str(), bstr_text(key).c_str(),
+    DWORD length = GetPrivateProfileStringW(BstrText(section).c_str(), BstrText(key).c_str(),
                                             fallback.c_str(), buffer.data(),
                                             static_cast<DWORD>(buffer.size()), path_.c_str());
     buffer.resize(length);
     return buffer;
   }
-  HRESULT write(BSTR section, BSTR key, const wchar_t* value) const {
-    return WritePrivateProfileStringW(bstr_text(section).c_str(), bstr_text(key).c_str(), value,
+  HRESULT Write(BSTR section, BSTR key, const wchar_t* value) const {
+    return WritePrivateProfileStringW(BstrText(section).c_str(), BstrText(key).c_str(), value,
                                       path_.c_str())
                ? S_OK
                : HRESULT_FROM_WIN32(GetLastError());
@@ -90,7 +90,7 @@ class TIniStore final : public ISettingsStore {
 
 }  // namespace
 
-bool parse_ini_integer(const std::wstring& text, int32_t& value) {
+bool ParseIniInteger(const std::wstring& text, int32_t& value) {
   size_t begin = text.find_first_not_of(L" \t");
   size_t end = text.find_last_not_of(L" \t");
   if (begin == std::wstring::npos) return false;
@@ -119,12 +119,12 @@ HRESULT __stdcall THostSettingsService::QueryInterface(REFIID iid, void** object
 
 HRESULT __stdcall THostSettingsService::OpenModuleSettings(BSTR module, BSTR path,
                                                            ISettingsStore** store) {
-  THostCall call("ISettingsService.OpenModuleSettings", trace_text(module) + ", " + trace_text(path));
+  THostCall call("ISettingsService.OpenModuleSettings", TraceText(module) + ", " + TraceText(path));
   if (store) *store = nullptr;
   if (call.Injected()) return call.Done(call.Injected());
   if (!store) return call.Done(E_POINTER);
-  if (bstr_text(path).empty()) return call.Done(E_INVALIDARG);
+  if (BstrText(path).empty()) return call.Done(E_INVALIDARG);
   // The new store's one reference is the caller's.
-  *store = new TIniStore(bstr_text(path));
+  *store = new TIniStore(BstrText(path));
   return call.Done(S_OK);
 }

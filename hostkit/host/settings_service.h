@@ -3,7 +3,7 @@
 // names. A missing key or a value that is not a decimal integer reads as the default.
 
 #include "host_call.h"
-#include "hostapi/settings_service.h"
+#include "hostapi/i_settings_service.h"
 
 class THostSettingsService final : public ISettingsService {
  public:
@@ -15,4 +15,4 @@ class THostSettingsService final : public ISettingsService {
 THostSettingsService& HostSettingsService();
 
 // The integer of an INI value: optional blanks, sign and decimal digits; false otherwise.
-bool parse_ini_integer(const std::wstring& text, int32_t& value);
+bool ParseIniInteger(const std::wstring& text, int32_t& value);

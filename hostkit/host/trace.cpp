@@ -29,7 +29,7 @@ void TraceLine(std::string_view line) {
   WriteFile(trace_file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
 }
 
-std::string trace_text(std::string_view text) {
+std::string TraceText(std::string_view text) {
   std::string out = "\"";
   for (char ch : text) {
     unsigned char c = static_cast<unsigned char>(ch);
@@ -52,12 +52,12 @@ std::string trace_text(std::string_view text) {
   return out + "\"";
 }
 
-std::string trace_text(const wchar_t* text) { return trace_text(to_ansi(text ? text : L"")); }
+std::string TraceText(const wchar_t* text) { return TraceText(ToAnsi(text ? text : L"")); }
 
-std::string trace_status(HRESULT status) {
+std::string TraceStatus(HRESULT status) {
   char buffer[16];
   std::snprintf(buffer, sizeof buffer, "0x%08X", static_cast<unsigned>(status));
   return buffer;
 }
 
-std::string trace_pointer(const void* p) { return p ? "present" : "null"; }
+std::string TracePointer(const void* p) { return p ? "present" : "null"; }

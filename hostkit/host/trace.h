@@ -14,7 +14,7 @@ void CloseTrace();
 void TraceLine(std::string_view line);
 
 // Argument and result texts of trace lines.
-std::string trace_text(std::string_view text);   // "text" with \", \\, \n, \r, \t and \xNN escapes
-std::string trace_text(const wchar_t* text);     // same for a wide text; null reads as ""
-std::string trace_status(HRESULT status);        // 0x%08X
-std::string trace_pointer(const void* p);        // "null" or "present"
+std::string TraceText(std::string_view text);   // "text" with \", \\, \n, \r, \t and \xNN escapes
+std::string TraceText(const wchar_t* text);     // same for a wide text; null reads as ""
+std::string TraceStatus(HRESULT status);        // 0x%08X
+std::string TracePointer(const void* p);        // "null" or "present"

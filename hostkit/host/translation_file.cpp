@@ -5,24 +5,24 @@
 
 namespace {
 
-[[noreturn]] void fail(const std::string& source, int line, const std::string& what) {
+[[noreturn]] void Fail(const std::string& source, int line, const std::string& what) {
   throw ETranslationFileError(source + ":" + std::to_string(line) + ": " + what);
 }
 
-bool is_space(wchar_t c) { return c == L' ' || c == L'\t'; }
+bool IsSpace(wchar_t c) { return c == L' ' || c == L'\t'; }
 
-std::wstring_view trim(std::wstring_view s) {
-  while (!s.empty() && is_space(s.front())) s.remove_prefix(1);
-  while (!s.empty() && (is_space(s.back()) || s.back() == L'\r')) s.remove_suffix(1);
+std::wstring_view Trim(std::wstring_view s) {
+  while (!s.empty() && IsSpace(s.front())) s.remove_prefix(1);
+  while (!s.empty() && (IsSpace(s.back()) || s.back() == L'\r')) s.remove_suffix(1);
   return s;
 }
 
-bool is_ident(wchar_t c, bool first) {
+bool IsIdent(wchar_t c, bool first) {
   return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') || c == L'_' || (!first && c >= L'0' && c <= L'9');
 }
 
 // A text in single quotes with '' for a quote, starting at pos; pos moves past it.
-bool read_quoted(std::wstring_view s, size_t& pos, std::wstring& out) {
+bool ReadQuoted(std::wstring_view s, size_t& pos, std::wstring& out) {
   if (pos >= s.size() || s[pos] != L'\'') return false;
   out.clear();
   for (size_t i = pos + 1; i < s.size(); ++i) {
@@ -41,11 +41,11 @@ bool read_quoted(std::wstring_view s, size_t& pos, std::wstring& out) {
   return false;
 }
 
-void skip_spaces(std::wstring_view s, size_t& pos) {
-  while (pos < s.size() && is_space(s[pos])) ++pos;
+void SkipSpaces(std::wstring_view s, size_t& pos) {
+  while (pos < s.size() && IsSpace(s[pos])) ++pos;
 }
 
-std::string narrow(std::wstring_view s) {
+std::string Narrow(std::wstring_view s) {
   std::string out;
   for (wchar_t c : s) out += c < 0x80 ? static_cast<char>(c) : '?';
   return out;
@@ -73,8 +73,8 @@ std::wstring DecodeUtf8(std::string_view text) {
       if ((next & 0xC0) != 0x80) throw ETranslationFileError("not UTF-8 at byte " + std::to_string(i));
       code = code << 6 | (next & 0x3F);
     }
-    static constexpr uint32_t kMin[] = {0, 0x80, 0x800, 0x10000};
-    if (code < kMin[extra] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+    static constexpr uint32_t min[] = {0, 0x80, 0x800, 0x10000};
+    if (code < min[extra] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
       throw ETranslationFileError("not UTF-8 at byte " + std::to_string(i));
     if (code >= 0x10000) {
       code -= 0x10000;
@@ -103,40 +103,40 @@ TTranslationFile TTranslationFile::Parse(std::string_view utf8, const std::strin
   while (start <= text.size()) {
     size_t end = text.find(L'\n', start);
     if (end == std::wstring::npos) end = text.size();
-    std::wstring_view line = trim(std::wstring_view(text).substr(start, end - start));
+    std::wstring_view line = Trim(std::wstring_view(text).substr(start, end - start));
     start = end + 1;
     ++line_no;
     if (line.empty() || line.front() == L'#' || line.front() == L';') continue;
 
     if (line.front() == L'[') {
-      if (line.back() != L']') fail(source, line_no, "a section line ends with ]");
-      std::wstring_view name = trim(line.substr(1, line.size() - 2));
-      if (name.empty()) fail(source, line_no, "a section needs a name");
+      if (line.back() != L']') Fail(source, line_no, "a section line ends with ]");
+      std::wstring_view name = Trim(line.substr(1, line.size() - 2));
+      if (name.empty()) Fail(source, line_no, "a section needs a name");
       section = &file.sections_[std::wstring(name)];
       continue;
     }
 
     size_t pos = 0;
-    if (!is_ident(line[0], true)) fail(source, line_no, "expected  Property.'text' = 'translation'");
-    while (pos < line.size() && is_ident(line[pos], pos == 0)) ++pos;
+    if (!IsIdent(line[0], true)) Fail(source, line_no, "expected  Property.'text' = 'translation'");
+    while (pos < line.size() && IsIdent(line[pos], pos == 0)) ++pos;
     std::wstring property(line.substr(0, pos));
-    skip_spaces(line, pos);
+    SkipSpaces(line, pos);
     if (pos < line.size() && line[pos] == L':' && !section && property == L"language") {
-      file.language_ = std::wstring(trim(line.substr(pos + 1)));
+      file.language_ = std::wstring(Trim(line.substr(pos + 1)));
       continue;
     }
-    if (pos >= line.size() || line[pos] != L'.') fail(source, line_no, "expected . after the property name");
+    if (pos >= line.size() || line[pos] != L'.') Fail(source, line_no, "expected . after the property name");
     ++pos;
     std::wstring designed, translation;
-    if (!read_quoted(line, pos, designed)) fail(source, line_no, "the designed text needs closing quotes");
-    skip_spaces(line, pos);
-    if (pos >= line.size() || line[pos] != L'=') fail(source, line_no, "expected = after the designed text");
+    if (!ReadQuoted(line, pos, designed)) Fail(source, line_no, "the designed text needs closing quotes");
+    SkipSpaces(line, pos);
+    if (pos >= line.size() || line[pos] != L'=') Fail(source, line_no, "expected = after the designed text");
     ++pos;
-    skip_spaces(line, pos);
-    if (!read_quoted(line, pos, translation)) fail(source, line_no, "the translation needs quotes around it");
-    skip_spaces(line, pos);
-    if (pos != line.size()) fail(source, line_no, "unexpected text after the translation");
-    if (!section) fail(source, line_no, "a translation before the first [section]");
+    SkipSpaces(line, pos);
+    if (!ReadQuoted(line, pos, translation)) Fail(source, line_no, "the translation needs quotes around it");
+    SkipSpaces(line, pos);
+    if (pos != line.size()) Fail(source, line_no, "unexpected text after the translation");
+    if (!section) Fail(source, line_no, "a translation before the first [section]");
 
     // The key as the plug-in builds it: property, ".", the text quoted with its quotes doubled.
     std::wstring key = property + L".'";
@@ -146,7 +146,7 @@ TTranslationFile TTranslationFile::Parse(std::string_view utf8, const std::strin
     }
     key += L'\'';
     if (!section->emplace(key, translation).second)
-      fail(source, line_no, "the text " + narrow(key) + " is translated twice in this section");
+      Fail(source, line_no, "the text " + Narrow(key) + " is translated twice in this section");
   }
   return file;
 }

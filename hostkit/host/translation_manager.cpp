@@ -9,12 +9,12 @@
 
 namespace {
 
-std::unique_ptr<THostTranslationManager>& manager_slot() {
+std::unique_ptr<THostTranslationManager>& ManagerSlot() {
   static std::unique_ptr<THostTranslationManager> manager;
   return manager;
 }
 
-std::wstring exe_folder() {
+std::wstring ExeFolder() {
   wchar_t path[MAX_PATH];
   DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
   std::wstring folder(path, n);
@@ -22,7 +22,7 @@ std::wstring exe_folder() {
   return slash == std::wstring::npos ? std::wstring() : folder.substr(0, slash + 1);
 }
 
-bool is_plain_name(const std::wstring& s) {
+bool IsPlainName(const std::wstring& s) {
   if (s.empty()) return false;
   for (wchar_t c : s)
     if (!iswalnum(c) && c != L'_' && c != L'-') return false;
@@ -31,7 +31,7 @@ bool is_plain_name(const std::wstring& s) {
 
 }  // namespace
 
-THostTranslationManager* HostTranslationManager() { return manager_slot().get(); }
+THostTranslationManager* HostTranslationManager() { return ManagerSlot().get(); }
 
 HRESULT __stdcall THostTranslationManager::QueryInterface(REFIID iid, void** object) {
   if (!object) return E_POINTER;
@@ -44,22 +44,22 @@ HRESULT __stdcall THostTranslationManager::QueryInterface(REFIID iid, void** obj
 
 HRESULT __stdcall THostTranslationManager::LookupTranslation(BSTR context, BSTR key, BSTR* translation,
                                                             int32_t* found) {
-  THostCall call("ITranslationManager.LookupTranslation", trace_text(context) + ", " + trace_text(key));
+  THostCall call("ITranslationManager.LookupTranslation", TraceText(context) + ", " + TraceText(key));
   if (translation) *translation = nullptr;
   if (found) *found = 0;
   if (call.Injected()) return call.Done(call.Injected());
   if (!translation || !found) return call.Done(E_POINTER);
-  const std::wstring* text = file_ ? file_->Lookup(form_, bstr_text(context), bstr_text(key)) : nullptr;
+  const std::wstring* text = file_ ? file_->Lookup(form_, BstrText(context), BstrText(key)) : nullptr;
   if (!text) return call.Done(S_OK, "found=0");
-  *translation = UniqueBstr(*text).detach();
+  *translation = TUniqueBstr(*text).Detach();
   *found = 1;
-  return call.Done(S_OK, "translation=" + trace_text(text->c_str()) + " found=1");
+  return call.Done(S_OK, "translation=" + TraceText(text->c_str()) + " found=1");
 }
 
-HRESULT __stdcall THostTranslationManager::SetFormContext(BSTR formName) {
-  THostCall call("ITranslationManager.SetFormContext", trace_text(formName));
+HRESULT __stdcall THostTranslationManager::SetFormContext(BSTR form_name) {
+  THostCall call("ITranslationManager.SetFormContext", TraceText(form_name));
   if (call.Injected()) return call.Done(call.Injected());
-  form_ = bstr_text(formName);
+  form_ = BstrText(form_name);
   return call.Done(S_OK);
 }
 
@@ -73,20 +73,20 @@ HRESULT __stdcall THostTranslationManager::IsTranslating(int32_t* translating) {
 }
 
 bool LoadTranslation(const std::wstring& language, std::string& error) {
-  std::wstring path = is_plain_name(language) ? exe_folder() + L"translations\\" + language + L".translation"
+  std::wstring path = IsPlainName(language) ? ExeFolder() + L"translations\\" + language + L".translation"
                                               : language;
   std::ifstream in(std::filesystem::path(path), std::ios::binary);
   if (!in) {
-    error = "cannot read the translation file " + to_ansi(path);
+    error = "cannot read the translation file " + ToAnsi(path);
     return false;
   }
   std::stringstream text;
   text << in.rdbuf();
   try {
-    auto file = std::make_unique<TTranslationFile>(TTranslationFile::Parse(text.str(), to_ansi(path)));
+    auto file = std::make_unique<TTranslationFile>(TTranslationFile::Parse(text.str(), ToAnsi(path)));
     auto manager = std::make_unique<THostTranslationManager>();
     manager->SetFile(std::move(file));
-    manager_slot() = std::move(manager);
+    ManagerSlot() = std::move(manager);
   } catch (const ETranslationFileError& e) {
     error = e.what();
     return false;

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "host_call.h"
-#include "hostapi/translation_manager.h"
+#include "hostapi/i_translation_manager.h"
 #include "translation_file.h"
 
 class THostTranslationManager final : public ITranslationManager {
@@ -16,7 +16,7 @@ class THostTranslationManager final : public ITranslationManager {
   HOST_STATIC_REFCOUNT
 
   HRESULT __stdcall LookupTranslation(BSTR context, BSTR key, BSTR* translation, int32_t* found) override;
-  HRESULT __stdcall SetFormContext(BSTR formName) override;
+  HRESULT __stdcall SetFormContext(BSTR form_name) override;
   HRESULT __stdcall IsTranslating(int32_t* translating) override;
 
   void SetFile(std::unique_ptr<TTranslationFile> file) { file_ = std::move(file); }

@@ -20,10 +20,10 @@ HRESULT __stdcall THostUiManager::QueryInterface(REFIID iid, void** object) {
 }
 
 HRESULT __stdcall THostUiManager::SetStatusText(int32_t panel, BSTR text) {
-  THostCall call("IClientUiManager.SetStatusText", std::to_string(panel) + ", " + trace_text(text));
+  THostCall call("IClientUiManager.SetStatusText", std::to_string(panel) + ", " + TraceText(text));
   if (call.Injected()) return call.Done(call.Injected());
   if (panel >= 1 && panel <= 3 && Host().StatusBar) {
-    std::wstring value = bstr_text(text);
+    std::wstring value = BstrText(text);
     SendMessageW(Host().StatusBar, SB_SETTEXTW, static_cast<WPARAM>(panel),
                  reinterpret_cast<LPARAM>(value.c_str()));
   }
@@ -38,7 +38,7 @@ HRESULT __stdcall THostUiManager::OfferKey(int32_t key, int32_t alt, int32_t shi
   if (handled) *handled = 0;
   if (call.Injected()) return call.Done(call.Injected());
   if (!handled) return call.Done(E_POINTER);
-  *handled = host_setting_int(L"Keys", L"Handled", 0) ? 1 : 0;
+  *handled = HostSettingInt(L"Keys", L"Handled", 0) ? 1 : 0;
   return call.Done(S_OK, "handled=" + std::to_string(*handled));
 }
 

@@ -17,234 +17,234 @@ constexpr const char* kFormat = "dralith-board";
 constexpr int kVersion = 1;
 
 // A semantic error: the field path and the problem; the line comes from the value.
-struct FieldError {
+struct TFieldError {
   int line;
   std::string field;
   std::string message;
 };
 
-[[noreturn]] void fail(const JsonValue& at, const std::string& field, const std::string& message) {
-  throw FieldError{at.line, field, message};
+[[noreturn]] void Fail(const TJsonValue& at, const std::string& field, const std::string& message) {
+  throw TFieldError{at.line, field, message};
 }
 
-std::string type_name(FieldType type) {
+std::string TypeName(TFieldType type) {
   switch (type) {
-    case FieldType::U8:
+    case TFieldType::U8:
       return "0..255";
-    case FieldType::U16:
+    case TFieldType::U16:
       return "0..65535";
-    case FieldType::U32:
-    case FieldType::LayerId:
+    case TFieldType::U32:
+    case TFieldType::LayerId:
       return "0..4294967295";
-    case FieldType::I32:
+    case TFieldType::I32:
       return "-2147483648..2147483647";
-    case FieldType::LegacyLayer:
+    case TFieldType::LegacyLayer:
       return "0..82";
     default:
       return "";
   }
 }
 
-int64_t integer_of(const JsonValue& v, const std::string& field) {
-  if (v.type != JsonValue::Type::Number) fail(v, field, "expected an integer");
+int64_t IntegerOf(const TJsonValue& v, const std::string& field) {
+  if (v.type != TJsonValue::TType::Number) Fail(v, field, "expected an integer");
   int64_t out = 0;
   const char* first = v.text.data();
   const char* last = first + v.text.size();
   auto [end, ec] = std::from_chars(first, last, out);
-  if (ec == std::errc::result_out_of_range) fail(v, field, "value " + v.text + " out of range");
-  if (ec != std::errc() || end != last) fail(v, field, "expected an integer, found " + v.text);
+  if (ec == std::errc::result_out_of_range) Fail(v, field, "value " + v.text + " out of range");
+  if (ec != std::errc() || end != last) Fail(v, field, "expected an integer, found " + v.text);
   return out;
 }
 
-int64_t ranged_integer(const JsonValue& v, const std::string& field, int64_t low, int64_t high) {
-  const int64_t value = integer_of(v, field);
+int64_t RangedInteger(const TJsonValue& v, const std::string& field, int64_t low, int64_t high) {
+  const int64_t value = IntegerOf(v, field);
   if (value < low || value > high) {
-    fail(v, field,
+    Fail(v, field,
          "value " + v.text + " out of range " + std::to_string(low) + ".." + std::to_string(high));
   }
   return value;
 }
 
-int32_t coordinate_of(const JsonValue& v, const std::string& field) {
-  if (v.type == JsonValue::Type::String) {
+int32_t CoordinateOf(const TJsonValue& v, const std::string& field) {
+  if (v.type == TJsonValue::TType::String) {
     int32_t value = 0;
-    if (!parse_coordinate_text(v.text, &value)) {
-      fail(v, field,
+    if (!ParseCoordinateText(v.text, &value)) {
+      Fail(v, field,
            "\"" + v.text + "\" is no coordinate (a number with \"mm\" or \"mil\", within 32 bits)");
     }
     return value;
   }
-  return static_cast<int32_t>(ranged_integer(v, field, INT32_MIN, INT32_MAX));
+  return static_cast<int32_t>(RangedInteger(v, field, INT32_MIN, INT32_MAX));
 }
 
-void set_field(Record& record, const FieldDef& def, const JsonValue& v, const std::string& field) {
-  if (is_text(def.type)) {
-    if (v.type != JsonValue::Type::String) fail(v, field, "expected a text");
-    if (v.text.size() > text_capacity(def.type)) {
-      fail(v, field, "text longer than " + std::to_string(text_capacity(def.type)) + " characters");
+void SetField(TRecord& record, const TFieldDef& def, const TJsonValue& v, const std::string& field) {
+  if (IsText(def.type)) {
+    if (v.type != TJsonValue::TType::String) Fail(v, field, "expected a text");
+    if (v.text.size() > TextCapacity(def.type)) {
+      Fail(v, field, "text longer than " + std::to_string(TextCapacity(def.type)) + " characters");
     }
-    set_text(record, def, v.text);
-  } else if (def.type == FieldType::F64) {
-    if (v.type != JsonValue::Type::Number) fail(v, field, "expected a number");
+    SetText(record, def, v.text);
+  } else if (def.type == TFieldType::F64) {
+    if (v.type != TJsonValue::TType::Number) Fail(v, field, "expected a number");
     double out = 0;
     const char* last = v.text.data() + v.text.size();
     auto [end, ec] = std::from_chars(v.text.data(), last, out);
     if (ec != std::errc() || end != last || !std::isfinite(out)) {
-      fail(v, field, "value " + v.text + " out of range");
+      Fail(v, field, "value " + v.text + " out of range");
     }
-    set_float(record, def, out);
-  } else if (def.type == FieldType::I32) {
-    set_int(record, def, coordinate_of(v, field));
+    SetFloat(record, def, out);
+  } else if (def.type == TFieldType::I32) {
+    SetInt(record, def, CoordinateOf(v, field));
   } else {
-    if (v.type != JsonValue::Type::Number) fail(v, field, "expected an integer");
-    const int64_t value = integer_of(v, field);
-    if (!fits(def.type, value))
-      fail(v, field, "value " + v.text + " out of range " + type_name(def.type));
-    set_int(record, def, value);
+    if (v.type != TJsonValue::TType::Number) Fail(v, field, "expected an integer");
+    const int64_t value = IntegerOf(v, field);
+    if (!Fits(def.type, value))
+      Fail(v, field, "value " + v.text + " out of range " + TypeName(def.type));
+    SetInt(record, def, value);
   }
 }
 
-const JsonValue& object_of(const JsonValue& v, const std::string& field) {
-  if (v.type != JsonValue::Type::Object) fail(v, field, "expected an object");
+const TJsonValue& ObjectOf(const TJsonValue& v, const std::string& field) {
+  if (v.type != TJsonValue::TType::Object) Fail(v, field, "expected an object");
   return v;
 }
 
-const JsonValue& array_of(const JsonValue& v, const std::string& field) {
-  if (v.type != JsonValue::Type::Array) fail(v, field, "expected an array");
+const TJsonValue& ArrayOf(const TJsonValue& v, const std::string& field) {
+  if (v.type != TJsonValue::TType::Array) Fail(v, field, "expected an array");
   return v;
 }
 
-void reject_duplicates(const JsonValue& object, const std::string& path) {
+void RejectDuplicates(const TJsonValue& object, const std::string& path) {
   for (size_t i = 0; i < object.members.size(); ++i) {
     for (size_t j = 0; j < i; ++j) {
       if (object.members[i].first == object.members[j].first) {
-        fail(object.members[i].second, path + object.members[i].first, "field given twice");
+        Fail(object.members[i].second, path + object.members[i].first, "field given twice");
       }
     }
   }
 }
 
 // Fills a record from an object's members; extra names the members the caller handles itself.
-void read_record(Record& record, const Schema& schema, const JsonValue& object,
+void ReadRecord(TRecord& record, const TSchema& schema, const TJsonValue& object,
                  const std::string& path, std::initializer_list<const char*> extra = {}) {
-  reject_duplicates(object, path + ".");
+  RejectDuplicates(object, path + ".");
   for (const auto& [key, value] : object.members) {
     if (std::find_if(extra.begin(), extra.end(), [&](const char* e) { return key == e; }) !=
         extra.end()) {
       continue;
     }
-    const int index = schema.find(key);
-    if (index < 0) fail(value, path + "." + key, "unknown field");
-    set_field(record, schema.fields()[index], value, path + "." + key);
+    const int index = schema.Find(key);
+    if (index < 0) Fail(value, path + "." + key, "unknown field");
+    SetField(record, schema.Fields()[index], value, path + "." + key);
   }
-  for (const FieldDef& def : schema.fields()) {
-    if (def.required && !object.member(def.name))
-      fail(object, path + "." + def.name, "missing field");
+  for (const TFieldDef& def : schema.Fields()) {
+    if (def.required && !object.Member(def.name))
+      Fail(object, path + "." + def.name, "missing field");
   }
 }
 
-const JsonValue& required_member(const JsonValue& object, const char* name,
+const TJsonValue& RequiredMember(const TJsonValue& object, const char* name,
                                  const std::string& path) {
-  const JsonValue* v = object.member(name);
-  if (!v) fail(object, path + "." + name, "missing field");
+  const TJsonValue* v = object.Member(name);
+  if (!v) Fail(object, path + "." + name, "missing field");
   return *v;
 }
 
-void read_stack(Primitive& pad, const JsonValue& v, const std::string& path) {
-  array_of(v, path);
+void ReadStack(TPrimitive& pad, const TJsonValue& v, const std::string& path) {
+  ArrayOf(v, path);
   for (size_t i = 0; i < v.items.size(); ++i) {
-    const JsonValue& item = v.items[i];
+    const TJsonValue& item = v.items[i];
     const std::string at = path + "[" + std::to_string(i) + "]";
-    if (item.type != JsonValue::Type::Array || item.items.size() != 6) {
-      fail(item, at, "expected [layer, shape, xSize, ySize, cornerRadius, crPercent]");
+    if (item.type != TJsonValue::TType::Array || item.items.size() != 6) {
+      Fail(item, at, "expected [layer, shape, xSize, ySize, cornerRadius, crPercent]");
     }
-    StackEntry entry;
+    TStackEntry entry;
     entry.layer =
-        static_cast<uint8_t>(ranged_integer(item.items[0], at + ".layer", 0, kLegacyLayers));
-    entry.shape = static_cast<uint8_t>(ranged_integer(item.items[1], at + ".shape", 0, 255));
-    entry.xSize = coordinate_of(item.items[2], at + ".xSize");
-    entry.ySize = coordinate_of(item.items[3], at + ".ySize");
-    entry.cornerRadius = coordinate_of(item.items[4], at + ".cornerRadius");
-    entry.crPercent =
-        static_cast<uint8_t>(ranged_integer(item.items[5], at + ".crPercent", 0, 255));
-    for (const StackEntry& other : pad.stack) {
-      if (other.layer == entry.layer) fail(item, at + ".layer", "layer given twice");
+        static_cast<uint8_t>(RangedInteger(item.items[0], at + ".layer", 0, kLegacyLayers));
+    entry.shape = static_cast<uint8_t>(RangedInteger(item.items[1], at + ".shape", 0, 255));
+    entry.x_size = CoordinateOf(item.items[2], at + ".xSize");
+    entry.y_size = CoordinateOf(item.items[3], at + ".ySize");
+    entry.corner_radius = CoordinateOf(item.items[4], at + ".cornerRadius");
+    entry.cr_percent =
+        static_cast<uint8_t>(RangedInteger(item.items[5], at + ".crPercent", 0, 255));
+    for (const TStackEntry& other : pad.stack) {
+      if (other.layer == entry.layer) Fail(item, at + ".layer", "layer given twice");
     }
     pad.stack.push_back(entry);
   }
   std::sort(pad.stack.begin(), pad.stack.end(),
-            [](const StackEntry& a, const StackEntry& b) { return a.layer < b.layer; });
-  std::erase_if(pad.stack, [](const StackEntry& e) { return e.is_zero(); });
+            [](const TStackEntry& a, const TStackEntry& b) { return a.layer < b.layer; });
+  std::erase_if(pad.stack, [](const TStackEntry& e) { return e.IsZero(); });
 }
 
-class Loader {
+class TLoader {
  public:
-  explicit Loader(Board& board) : board_(board) {}
+  explicit TLoader(TBoard& board) : board_(board) {}
 
-  void section(const std::string& key, const JsonValue& v) {
+  void Section(const std::string& key, const TJsonValue& v) {
     if (key == "format") {
-      if (v.type != JsonValue::Type::String || v.text != kFormat) {
-        fail(v, key, std::string("expected \"") + kFormat + "\"");
+      if (v.type != TJsonValue::TType::String || v.text != kFormat) {
+        Fail(v, key, std::string("expected \"") + kFormat + "\"");
       }
     } else if (key == "version") {
-      if (integer_of(v, key) != kVersion) fail(v, key, "unknown version " + v.text);
+      if (IntegerOf(v, key) != kVersion) Fail(v, key, "unknown version " + v.text);
     } else if (key == "board") {
-      read_record(board_.record, schema_of(Group::board), object_of(v, key), key);
-    } else if (Record* group = option_group(key)) {
-      read_record(*group, schema_of(group_of(key)), object_of(v, key), key);
+      ReadRecord(board_.record, SchemaOf(TGroup::board), ObjectOf(v, key), key);
+    } else if (TRecord* group = OptionGroup(key)) {
+      ReadRecord(*group, SchemaOf(GroupOf(key)), ObjectOf(v, key), key);
     } else if (key == "plotLayers" || key == "flipLayers") {
-      array_of(v, key);
-      if (v.items.size() != kOutputLayers) fail(v, key, "expected 109 values");
-      auto& flags = key == "plotLayers" ? board_.plotLayers : board_.flipLayers;
+      ArrayOf(v, key);
+      if (v.items.size() != kOutputLayers) Fail(v, key, "expected 109 values");
+      auto& flags = key == "plotLayers" ? board_.plot_layers : board_.flip_layers;
       for (int i = 0; i < kOutputLayers; ++i) {
         flags[i + 1] = static_cast<uint8_t>(
-            ranged_integer(v.items[i], key + "[" + std::to_string(i) + "]", 0, 255));
+            RangedInteger(v.items[i], key + "[" + std::to_string(i) + "]", 0, 255));
       }
     } else if (key == "pens") {
-      indexed(v, key, "pen", kPlotterPens, Group::pen,
-              [&](int i) -> Record& { return board_.pens[i]; });
+      Indexed(v, key, "pen", kPlotterPens, TGroup::pen,
+              [&](int i) -> TRecord& { return board_.pens[i]; });
     } else if (key == "compositeLayers") {
-      indexed(v, key, "layer", kLegacyLayers, Group::composite,
-              [&](int i) -> Record& { return board_.composite[i]; });
+      Indexed(v, key, "layer", kLegacyLayers, TGroup::composite,
+              [&](int i) -> TRecord& { return board_.composite[i]; });
     } else if (key == "layers") {
-      indexed(v, key, "layer", kLegacyLayers, Group::layer,
-              [&](int i) -> Record& { return board_.layers[i]; });
+      Indexed(v, key, "layer", kLegacyLayers, TGroup::layer,
+              [&](int i) -> TRecord& { return board_.layers[i]; });
     } else if (key == "layerPairs") {
-      array_of(v, key);
+      ArrayOf(v, key);
       for (size_t i = 0; i < v.items.size(); ++i) {
         const std::string at = key + "[" + std::to_string(i) + "]";
-        Record pair = Board::default_record(Group::pair);
-        read_record(pair, schema_of(Group::pair), object_of(v.items[i], at), at);
+        TRecord pair = TBoard::DefaultRecord(TGroup::pair);
+        ReadRecord(pair, SchemaOf(TGroup::pair), ObjectOf(v.items[i], at), at);
         board_.pairs.push_back(std::move(pair));
       }
     } else {
-      fail(v, key, "unknown field");
+      Fail(v, key, "unknown field");
     }
   }
 
-  void primitive(const JsonValue& v, size_t index) {
+  void PrimitiveOf(const TJsonValue& v, size_t index) {
     const std::string at = "primitives[" + std::to_string(index) + "]";
-    object_of(v, at);
-    const JsonValue& kind = required_member(v, "kind", at);
-    if (kind.type != JsonValue::Type::String || !kind_from_name(kind.text)) {
-      fail(kind, at + ".kind",
+    ObjectOf(v, at);
+    const TJsonValue& kind = RequiredMember(v, "kind", at);
+    if (kind.type != TJsonValue::TType::String || !KindFromName(kind.text)) {
+      Fail(kind, at + ".kind",
            "expected one of \"arc\", \"pad\", \"via\", \"track\", \"text\", \"fill\", \"net\", "
            "\"component\", \"polygon\", \"region\"");
     }
-    Primitive p;
-    p.kind = kind_from_name(kind.text);
-    const JsonValue& handle = required_member(v, "handle", at);
-    p.handle = static_cast<uint32_t>(ranged_integer(handle, at + ".handle", 1, 0xFFFFFFFFLL));
-    p.record = p.schema().blank();
+    TPrimitive p;
+    p.kind = KindFromName(kind.text);
+    const TJsonValue& handle = RequiredMember(v, "handle", at);
+    p.handle = static_cast<uint32_t>(RangedInteger(handle, at + ".handle", 1, 0xFFFFFFFFLL));
+    p.record = p.RecordSchema().Blank();
     if (p.kind == 2) {
-      read_record(p.record, p.schema(), v, at, {"kind", "handle", "stack"});
-      if (const JsonValue* stack = v.member("stack")) read_stack(p, *stack, at + ".stack");
+      ReadRecord(p.record, p.RecordSchema(), v, at, {"kind", "handle", "stack"});
+      if (const TJsonValue* stack = v.Member("stack")) ReadStack(p, *stack, at + ".stack");
     } else {
-      read_record(p.record, p.schema(), v, at, {"kind", "handle"});
+      ReadRecord(p.record, p.RecordSchema(), v, at, {"kind", "handle"});
     }
     const uint32_t h = p.handle;
-    if (!board_.add(std::move(p))) {
-      fail(handle, at + ".handle",
+    if (!board_.Add(std::move(p))) {
+      Fail(handle, at + ".handle",
            "duplicate handle " + std::to_string(h) + " (first at line " +
                std::to_string(lines_[h]) + ")");
     }
@@ -252,47 +252,47 @@ class Loader {
   }
 
  private:
-  static Group group_of(const std::string& key) {
-    if (key == "grids") return Group::grids;
-    if (key == "outputOptions") return Group::outputOptions;
-    if (key == "gerberOptions") return Group::gerberOptions;
-    if (key == "printerOptions") return Group::printerOptions;
-    if (key == "placerOptions") return Group::placerOptions;
-    return Group::ecoOptions;
+  static TGroup GroupOf(const std::string& key) {
+    if (key == "grids") return TGroup::grids;
+    if (key == "outputOptions") return TGroup::output_options;
+    if (key == "gerberOptions") return TGroup::gerber_options;
+    if (key == "printerOptions") return TGroup::printer_options;
+    if (key == "placerOptions") return TGroup::placer_options;
+    return TGroup::eco_options;
   }
-  Record* option_group(const std::string& key) {
+  TRecord* OptionGroup(const std::string& key) {
     if (key == "grids") return &board_.grids;
-    if (key == "outputOptions") return &board_.outputOptions;
-    if (key == "gerberOptions") return &board_.gerberOptions;
-    if (key == "printerOptions") return &board_.printerOptions;
-    if (key == "placerOptions") return &board_.placerOptions;
-    if (key == "ecoOptions") return &board_.ecoOptions;
+    if (key == "outputOptions") return &board_.output_options;
+    if (key == "gerberOptions") return &board_.gerber_options;
+    if (key == "printerOptions") return &board_.printer_options;
+    if (key == "placerOptions") return &board_.placer_options;
+    if (key == "ecoOptions") return &board_.eco_options;
     return nullptr;
   }
 
   template <class Slot>
-  void indexed(const JsonValue& v, const std::string& key, const char* index_name, int count,
-               Group group, Slot slot) {
-    array_of(v, key);
+  void Indexed(const TJsonValue& v, const std::string& key, const char* index_name, int count,
+               TGroup group, Slot slot) {
+    ArrayOf(v, key);
     std::vector<bool> seen(count + 1);
     for (size_t i = 0; i < v.items.size(); ++i) {
       const std::string at = key + "[" + std::to_string(i) + "]";
-      const JsonValue& item = object_of(v.items[i], at);
-      const JsonValue& number = required_member(item, index_name, at);
-      const int n = static_cast<int>(ranged_integer(number, at + "." + index_name, 1, count));
-      if (seen[n]) fail(number, at + "." + index_name, "given twice");
+      const TJsonValue& item = ObjectOf(v.items[i], at);
+      const TJsonValue& number = RequiredMember(item, index_name, at);
+      const int n = static_cast<int>(RangedInteger(number, at + "." + index_name, 1, count));
+      if (seen[n]) Fail(number, at + "." + index_name, "given twice");
       seen[n] = true;
-      read_record(slot(n), schema_of(group), item, at, {index_name});
+      ReadRecord(slot(n), SchemaOf(group), item, at, {index_name});
     }
   }
 
-  Board& board_;
+  TBoard& board_;
   std::unordered_map<uint32_t, int> lines_;
 };
 
 // Writing.
 
-void append_text(std::string& out, std::string_view text) {
+void AppendText(std::string& out, std::string_view text) {
   out.push_back('"');
   for (const char ch : text) {
     const auto c = static_cast<unsigned char>(ch);
@@ -310,57 +310,57 @@ void append_text(std::string& out, std::string_view text) {
   out.push_back('"');
 }
 
-void append_float(std::string& out, double value) {
+void AppendFloat(std::string& out, double value) {
   char buffer[32];
   auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
   out.append(buffer, end);
 }
 
-void append_value(std::string& out, const Record& record, const FieldDef& def) {
-  if (is_text(def.type)) {
-    append_text(out, get_text(record, def));
-  } else if (def.type == FieldType::F64) {
-    append_float(out, get_float(record, def));
+void AppendValue(std::string& out, const TRecord& record, const TFieldDef& def) {
+  if (IsText(def.type)) {
+    AppendText(out, GetText(record, def));
+  } else if (def.type == TFieldType::F64) {
+    AppendFloat(out, GetFloat(record, def));
   } else {
-    out += std::to_string(get_int(record, def));
+    out += std::to_string(GetInt(record, def));
   }
 }
 
-bool same_value(const Record& a, const Record& b, const FieldDef& def) {
-  const size_t size = is_text(def.type) ? 1 + static_cast<uint8_t>(a[def.offset]) : 0;
-  if (is_text(def.type))
+bool SameValue(const TRecord& a, const TRecord& b, const TFieldDef& def) {
+  const size_t size = IsText(def.type) ? 1 + static_cast<uint8_t>(a[def.offset]) : 0;
+  if (IsText(def.type))
     return a[def.offset] == b[def.offset] && std::memcmp(&a[def.offset], &b[def.offset], size) == 0;
-  if (def.type == FieldType::F64) {
-    const double x = get_float(a, def), y = get_float(b, def);
+  if (def.type == TFieldType::F64) {
+    const double x = GetFloat(a, def), y = GetFloat(b, def);
     return std::memcmp(&x, &y, sizeof x) == 0;
   }
-  return get_int(a, def) == get_int(b, def);
+  return GetInt(a, def) == GetInt(b, def);
 }
 
 // The members of a record that differ from the reference (required ones always), each as
 // ", \"name\": value" — the caller opens and closes the object.
-void append_members(std::string& out, const Record& record, const Schema& schema,
-                    const Record& reference, bool& first) {
-  for (const FieldDef& def : schema.fields()) {
-    if (!def.required && same_value(record, reference, def)) continue;
+void AppendMembers(std::string& out, const TRecord& record, const TSchema& schema,
+                    const TRecord& reference, bool& first) {
+  for (const TFieldDef& def : schema.Fields()) {
+    if (!def.required && SameValue(record, reference, def)) continue;
     out += first ? "\"" : ", \"";
     first = false;
     out += def.name;
     out += "\": ";
-    append_value(out, record, def);
+    AppendValue(out, record, def);
   }
 }
 
-std::string record_object(const Record& record, const Schema& schema, const Record& reference,
+std::string RecordObject(const TRecord& record, const TSchema& schema, const TRecord& reference,
                           const std::string& leading = "") {
   std::string out = "{" + leading;
   bool first = leading.empty();
-  append_members(out, record, schema, reference, first);
+  AppendMembers(out, record, schema, reference, first);
   out += "}";
   return out;
 }
 
-void append_array(std::string& out, const char* key, const std::vector<std::string>& lines) {
+void AppendArray(std::string& out, const char* key, const std::vector<std::string>& lines) {
   if (lines.empty()) return;
   out += ",\n  \"";
   out += key;
@@ -373,26 +373,26 @@ void append_array(std::string& out, const char* key, const std::vector<std::stri
   out += "  ]";
 }
 
-std::string primitive_object(const Primitive& p) {
+std::string MakePrimitiveObject(const TPrimitive& p) {
   std::string out = "{\"kind\": \"";
-  out += kind_name(p.kind);
+  out += KindName(p.kind);
   out += "\", \"handle\": " + std::to_string(p.handle);
   bool first = false;
-  static const std::vector<Record> blanks = [] {
-    std::vector<Record> b(kGroupCount);
-    for (int g = 0; g < kGroupCount; ++g) b[g] = schema_of(static_cast<Group>(g)).blank();
+  static const std::vector<TRecord> blanks = [] {
+    std::vector<TRecord> b(kGroupCount);
+    for (int g = 0; g < kGroupCount; ++g) b[g] = SchemaOf(static_cast<TGroup>(g)).Blank();
     return b;
   }();
-  append_members(out, p.record, p.schema(), blanks[static_cast<size_t>(group_of_kind(p.kind))],
+  AppendMembers(out, p.record, p.RecordSchema(), blanks[static_cast<size_t>(GroupOfKind(p.kind))],
                  first);
   if (!p.stack.empty()) {
     out += ", \"stack\": [";
     for (size_t i = 0; i < p.stack.size(); ++i) {
-      const StackEntry& e = p.stack[i];
+      const TStackEntry& e = p.stack[i];
       out += i ? ", [" : "[";
       out += std::to_string(e.layer) + ", " + std::to_string(e.shape) + ", " +
-             std::to_string(e.xSize) + ", " + std::to_string(e.ySize) + ", " +
-             std::to_string(e.cornerRadius) + ", " + std::to_string(e.crPercent) + "]";
+             std::to_string(e.x_size) + ", " + std::to_string(e.y_size) + ", " +
+             std::to_string(e.corner_radius) + ", " + std::to_string(e.cr_percent) + "]";
     }
     out += "]";
   }
@@ -402,7 +402,7 @@ std::string primitive_object(const Primitive& p) {
 
 }  // namespace
 
-bool parse_coordinate_text(std::string_view text, int32_t* value) {
+bool ParseCoordinateText(std::string_view text, int32_t* value) {
   size_t end = text.size();
   while (end > 0 && text[end - 1] == ' ') --end;
   std::string_view number = text.substr(0, end);
@@ -438,84 +438,84 @@ bool parse_coordinate_text(std::string_view text, int32_t* value) {
   return true;
 }
 
-std::unique_ptr<Board> parse_board(std::string_view text, const std::string& file_name,
+std::unique_ptr<TBoard> ParseBoard(std::string_view text, const std::string& file_name,
                                    std::string* error) {
-  auto board = std::make_unique<Board>();
+  auto board = std::make_unique<TBoard>();
   std::string path = "board";
   try {
-    JsonReader reader(text);
-    Loader loader(*board);
-    reader.expect('{');
+    TJsonReader reader(text);
+    TLoader loader(*board);
+    reader.Expect('{');
     std::vector<std::string> keys;
     bool has_format = false, has_version = false, has_board = false;
-    if (!reader.consume('}')) {
+    if (!reader.Consume('}')) {
       do {
-        const int line = reader.next_line();
-        const std::string key = reader.string_value();
+        const int line = reader.NextLine();
+        const std::string key = reader.StringValue();
         path = key;
         if (std::find(keys.begin(), keys.end(), key) != keys.end()) {
-          throw FieldError{line, key, "field given twice"};
+          throw TFieldError{line, key, "field given twice"};
         }
         keys.push_back(key);
-        reader.expect(':');
+        reader.Expect(':');
         if (key == "primitives") {
-          reader.expect('[');
+          reader.Expect('[');
           size_t index = 0;
-          if (!reader.consume(']')) {
+          if (!reader.Consume(']')) {
             do {
               path = "primitives[" + std::to_string(index) + "]";
-              loader.primitive(reader.value(), index);
+              loader.PrimitiveOf(reader.Value(), index);
               ++index;
-            } while (reader.consume(','));
-            reader.expect(']');
+            } while (reader.Consume(','));
+            reader.Expect(']');
           }
         } else {
-          loader.section(key, reader.value());
+          loader.Section(key, reader.Value());
         }
         has_format |= key == "format";
         has_version |= key == "version";
         has_board |= key == "board";
-      } while (reader.consume(','));
-      reader.expect('}');
+      } while (reader.Consume(','));
+      reader.Expect('}');
     }
-    reader.expect_end();
-    const int line = reader.line();
-    if (!has_format) throw FieldError{line, "format", "missing field"};
-    if (!has_version) throw FieldError{line, "version", "missing field"};
-    if (!has_board) throw FieldError{line, "board", "missing field"};
-  } catch (const JsonSyntaxError& e) {
+    reader.ExpectEnd();
+    const int line = reader.Line();
+    if (!has_format) throw TFieldError{line, "format", "missing field"};
+    if (!has_version) throw TFieldError{line, "version", "missing field"};
+    if (!has_board) throw TFieldError{line, "board", "missing field"};
+  } catch (const TJsonSyntaxError& e) {
     *error = file_name + ":" + std::to_string(e.line) + ": " + path + ": " + e.message;
     return nullptr;
-  } catch (const FieldError& e) {
+  } catch (const TFieldError& e) {
     *error = file_name + ":" + std::to_string(e.line) + ": " + e.field + ": " + e.message;
     return nullptr;
   }
   return board;
 }
 
-std::string write_board(const Board& board) {
+std::string WriteBoard(const TBoard& board) {
   std::string out = "{\n  \"format\": \"";
   out += kFormat;
   out += "\",\n  \"version\": " + std::to_string(kVersion);
   out += ",\n  \"board\": " +
-         record_object(board.record, schema_of(Group::board), Board::default_board());
-  const std::pair<const char*, const Record*> groups[] = {{"grids", &board.grids},
-                                                          {"outputOptions", &board.outputOptions},
-                                                          {"gerberOptions", &board.gerberOptions},
-                                                          {"printerOptions", &board.printerOptions},
-                                                          {"placerOptions", &board.placerOptions},
-                                                          {"ecoOptions", &board.ecoOptions}};
-  const Group group_ids[] = {Group::grids,          Group::outputOptions, Group::gerberOptions,
-                             Group::printerOptions, Group::placerOptions, Group::ecoOptions};
+         RecordObject(board.record, SchemaOf(TGroup::board), TBoard::DefaultBoard());
+  const std::pair<const char*, const TRecord*> groups[] = {{"grids", &board.grids},
+                                                          {"outputOptions", &board.output_options},
+                                                          {"gerberOptions", &board.gerber_options},
+                                                          {"printerOptions", &board.printer_options},
+                                                          {"placerOptions", &board.placer_options},
+                                                          {"ecoOptions", &board.eco_options}};
+  const TGroup group_ids[] = {TGroup::grids,          TGroup::output_options, TGroup::gerber_options,
+                             TGroup::printer_options, TGroup::placer_options, TGroup::eco_options};
   for (size_t i = 0; i < std::size(groups); ++i) {
-    const Record blank = Board::default_record(group_ids[i]);
+    const TRecord blank = TBoard::DefaultRecord(group_ids[i]);
     if (*groups[i].second == blank) continue;
     out += ",\n  \"";
     out += groups[i].first;
-    out += "\": " + record_object(*groups[i].second, schema_of(group_ids[i]), blank);
+    out += "\": " + RecordObject(*groups[i].second, SchemaOf(group_ids[i]), blank);
   }
   for (const auto& [key, flags] :
-       {std::pair{"plotLayers", &board.plotLayers}, std::pair{"flipLayers", &board.flipLayers}}) {
+       {std::pair{"plotLayers", &board.plot_layers}, std::pair{"flipLayers", &board.flip_layers}}) {
     if (std::all_of(flags->begin() + 1, flags->end(), [](uint8_t f) { return f == 0; })) continue;
     out += ",\n  \"";
     out += key;
@@ -526,46 +526,46 @@ std::string write_board(const Board& board) {
   }
   std::vector<std::string> lines;
   for (int p = 1; p <= kPlotterPens; ++p) {
-    const Record blank = Board::default_record(Group::pen);
+    const TRecord blank = TBoard::DefaultRecord(TGroup::pen);
     if (board.pens[p] != blank) {
-      lines.push_back(record_object(board.pens[p], schema_of(Group::pen), blank,
+      lines.push_back(RecordObject(board.pens[p], SchemaOf(TGroup::pen), blank,
                                     "\"pen\": " + std::to_string(p)));
     }
   }
-  append_array(out, "pens", lines);
+  AppendArray(out, "pens", lines);
   lines.clear();
   for (int l = 1; l <= kLegacyLayers; ++l) {
-    const Record blank = Board::default_record(Group::composite);
+    const TRecord blank = TBoard::DefaultRecord(TGroup::composite);
     if (board.composite[l] != blank) {
-      lines.push_back(record_object(board.composite[l], schema_of(Group::composite), blank,
+      lines.push_back(RecordObject(board.composite[l], SchemaOf(TGroup::composite), blank,
                                     "\"layer\": " + std::to_string(l)));
     }
   }
-  append_array(out, "compositeLayers", lines);
+  AppendArray(out, "compositeLayers", lines);
   lines.clear();
   for (int l = 1; l <= kLegacyLayers; ++l) {
-    const Record reference = Board::default_layer(l);
+    const TRecord reference = TBoard::DefaultLayer(l);
     if (board.layers[l] != reference) {
-      lines.push_back(record_object(board.layers[l], schema_of(Group::layer), reference,
+      lines.push_back(RecordObject(board.layers[l], SchemaOf(TGroup::layer), reference,
                                     "\"layer\": " + std::to_string(l)));
     }
   }
-  append_array(out, "layers", lines);
+  AppendArray(out, "layers", lines);
   lines.clear();
-  for (const Record& pair : board.pairs) {
+  for (const TRecord& pair : board.pairs) {
     lines.push_back(
-        record_object(pair, schema_of(Group::pair), Board::default_record(Group::pair)));
+        RecordObject(pair, SchemaOf(TGroup::pair), TBoard::DefaultRecord(TGroup::pair)));
   }
-  append_array(out, "layerPairs", lines);
+  AppendArray(out, "layerPairs", lines);
   lines.clear();
-  for (const Primitive& p : board.primitives()) lines.push_back(primitive_object(p));
-  append_array(out, "primitives", lines);
+  for (const TPrimitive& p : board.Primitives()) lines.push_back(MakePrimitiveObject(p));
+  AppendArray(out, "primitives", lines);
   out += "\n}\n";
   return out;
 }
 
-std::unique_ptr<Board> load_board_file(const std::wstring& path, std::string* error) {
-  const std::string name = to_ansi(path);
+std::unique_ptr<TBoard> LoadBoardFile(const std::wstring& path, std::string* error) {
+  const std::string name = ToAnsi(path);
   HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
@@ -587,12 +587,12 @@ std::unique_ptr<Board> load_board_file(const std::wstring& path, std::string* er
     *error = name + ":0: file: cannot be read";
     return nullptr;
   }
-  return parse_board(text, name, error);
+  return ParseBoard(text, name, error);
 }
 
-bool save_board_file(const Board& board, const std::wstring& path, std::string* error) {
-  const std::string name = to_ansi(path);
-  const std::string text = write_board(board);
+bool SaveBoardFile(const TBoard& board, const std::wstring& path, std::string* error) {
+  const std::string name = ToAnsi(path);
+  const std::string text = WriteBoard(board);
   // Written beside the target first, so that a failed save leaves the old file as it was.
   const std::wstring temporary = path + L".saving";
   HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

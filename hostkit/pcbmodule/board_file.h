@@ -11,13 +11,13 @@
 
 // The board, or null with the error in error: "<file>:<line>: <field>: <problem>". A refused file
 // leaves nothing behind.
-std::unique_ptr<Board> parse_board(std::string_view text, const std::string& file_name,
+std::unique_ptr<TBoard> ParseBoard(std::string_view text, const std::string& file_name,
                                    std::string* error);
-std::string write_board(const Board& board);
+std::string WriteBoard(const TBoard& board);
 
-std::unique_ptr<Board> load_board_file(const std::wstring& path, std::string* error);
-bool save_board_file(const Board& board, const std::wstring& path, std::string* error);
+std::unique_ptr<TBoard> LoadBoardFile(const std::wstring& path, std::string* error);
+bool SaveBoardFile(const TBoard& board, const std::wstring& path, std::string* error);
 
 // A coordinate text: an integer in internal units, or a number with the unit "mm" or "mil". False
 // when the text is none of these or the value does not fit 32 bits.
-bool parse_coordinate_text(std::string_view text, int32_t* value);
+bool ParseCoordinateText(std::string_view text, int32_t* value);

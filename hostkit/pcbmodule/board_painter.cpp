@@ -12,9 +12,9 @@
 
 namespace {
 
-struct Extent {
+struct TExtent {
   double left = 1e300, bottom = 1e300, right = -1e300, top = -1e300;
-  void add(double x, double y, double half) {
+  void Add(double x, double y, double half) {
     left = std::min(left, x - half);
     right = std::max(right, x + half);
     bottom = std::min(bottom, y - half);
@@ -24,21 +24,21 @@ struct Extent {
 };
 
 // The size a pad shows: its top layer, else the multi-layer, else the largest entry of its stack.
-void pad_size(const Primitive& pad, double* x, double* y, uint8_t* shape) {
+void PadSize(const TPrimitive& pad, double* x, double* y, uint8_t* shape) {
   for (int layer : {1, 74}) {
-    const StackEntry e = pad.on_layer(layer);
-    if (!e.is_zero()) {
-      *x = e.xSize;
-      *y = e.ySize;
+    const TStackEntry e = pad.OnLayer(layer);
+    if (!e.IsZero()) {
+      *x = e.x_size;
+      *y = e.y_size;
       *shape = e.shape;
       return;
     }
   }
   *x = *y = 0;
   *shape = 1;
-  for (const StackEntry& e : pad.stack) {
-    *x = std::max<double>(*x, e.xSize);
-    *y = std::max<double>(*y, e.ySize);
+  for (const TStackEntry& e : pad.stack) {
+    *x = std::max<double>(*x, e.x_size);
+    *y = std::max<double>(*y, e.y_size);
   }
   if (*x == 0 && *y == 0) *x = *y = 2.0 * static_cast<double>(pad.get("holeSize"));
 }
@@ -51,20 +51,20 @@ DRALITH_EXPORT void __stdcall HostKitPcb_Paint(HDC dc, const RECT* area) {
     HBRUSH background = CreateSolidBrush(RGB(0, 0, 0));
     FillRect(dc, area, background);
     DeleteObject(background);
-    const Board* board = Editor::get().board();
+    const TBoard* board = TEditor::get().EditedBoard();
     if (!board) return;
-    Extent extent;
+    TExtent extent;
     for (uint8_t kind : {uint8_t{2}, uint8_t{3}}) {
-      for (uint32_t position : board->of_kind(kind)) {
-        const Primitive& p = board->primitives()[position];
+      for (uint32_t position : board->OfKind(kind)) {
+        const TPrimitive& p = board->Primitives()[position];
         double sx = 0, sy = 0;
         uint8_t shape = 1;
         if (kind == 2) {
-          pad_size(p, &sx, &sy, &shape);
+          PadSize(p, &sx, &sy, &shape);
         } else {
           sx = sy = static_cast<double>(p.get("size"));
         }
-        extent.add(static_cast<double>(p.get("x")), static_cast<double>(p.get("y")),
+        extent.Add(static_cast<double>(p.get("x")), static_cast<double>(p.get("y")),
                    std::max(sx, sy) / 2);
       }
     }
@@ -88,13 +88,13 @@ DRALITH_EXPORT void __stdcall HostKitPcb_Paint(HDC dc, const RECT* area) {
     HGDIOBJ old_pen = SelectObject(dc, GetStockObject(NULL_PEN));
     HGDIOBJ old_brush = SelectObject(dc, pad_brush);
     for (uint8_t kind : {uint8_t{2}, uint8_t{3}}) {
-      for (uint32_t position : board->of_kind(kind)) {
-        const Primitive& p = board->primitives()[position];
+      for (uint32_t position : board->OfKind(kind)) {
+        const TPrimitive& p = board->Primitives()[position];
         const double x = static_cast<double>(p.get("x")), y = static_cast<double>(p.get("y"));
         double w = 0, h = 0;
         uint8_t shape = 1;
         if (kind == 2) {
-          pad_size(p, &w, &h, &shape);
+          PadSize(p, &w, &h, &shape);
         } else {
           w = h = static_cast<double>(p.get("size"));
         }

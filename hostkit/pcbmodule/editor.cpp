@@ -4,25 +4,25 @@
 
 #include "hostkit/bridge/host_bridge.h"
 
-Editor& Editor::get() {
-  static Editor editor;
+TEditor& TEditor::get() {
+  static TEditor editor;
   return editor;
 }
 
-Editor::Editor() {
+TEditor::TEditor() {
   // The host exports its trace and fault injection; without a host (a test bench or a benchmark
   // loading the module by itself) there is neither.
   HMODULE host = GetModuleHandleA(nullptr);
-  trace_ = reinterpret_cast<HostKitTraceProc>(
+  trace_ = reinterpret_cast<THostKitTraceProc>(
       reinterpret_cast<void*>(GetProcAddress(host, "HostKit_Trace")));
-  fault_ = reinterpret_cast<HostKitInjectedFaultProc>(
+  fault_ = reinterpret_cast<THostKitInjectedFaultProc>(
       reinterpret_cast<void*>(GetProcAddress(host, "HostKit_InjectedFault")));
 }
 
-void Editor::open(std::unique_ptr<Board> board) {
+void TEditor::Open(std::unique_ptr<TBoard> board) {
   board_ = std::move(board);
   board_handle_ = 0x00B00000 + ++opened_;
-  document_ = DocumentKind::pcb;
+  document_ = TDocumentKind::pcb;
   iterators_.clear();
   process_depth_ = 0;
   modifying_ = 0;
@@ -31,73 +31,73 @@ void Editor::open(std::unique_ptr<Board> board) {
   redo_.clear();
 }
 
-Board* Editor::board_of(uint32_t handle) {
+TBoard* TEditor::BoardOf(uint32_t handle) {
   return board_ && handle == board_handle_ ? board_.get() : nullptr;
 }
 
-uint32_t Editor::current_editor_window() const {
-  if (document_ == DocumentKind::none) return 0;
+uint32_t TEditor::CurrentEditorWindow() const {
+  if (document_ == TDocumentKind::none) return 0;
   // A document without a host window still has an editor; its window is then a token of our own.
   return window_ ? static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window_)) : 0x00E0D001;
 }
 
-uint32_t Editor::current_board() const {
-  return document_ == DocumentKind::pcb ? board_handle() : 0;
+uint32_t TEditor::CurrentBoard() const {
+  return document_ == TDocumentKind::pcb ? BoardHandle() : 0;
 }
 
-uint32_t Editor::create_iterator(uint32_t board, uint8_t kind, uint8_t /*method*/, uint32_t layer) {
-  if (!board_of(board)) return 0;
+uint32_t TEditor::CreateIterator(uint32_t board, uint8_t kind, uint8_t /*method*/, uint32_t layer) {
+  if (!BoardOf(board)) return 0;
   const uint32_t handle = next_iterator_++;
-  iterators_[handle] = Iterator{kind, layer, 0};
+  iterators_[handle] = TIterator{kind, layer, 0};
   return handle;
 }
 
-bool Editor::matches(const Primitive& primitive, uint32_t layer) const {
+bool TEditor::Matches(const TPrimitive& primitive, uint32_t layer) const {
   // Legacy layer numbers and legacy-encoded layer ids have the same value.
   return layer == 0 || static_cast<uint32_t>(primitive.get("layer")) == layer;
 }
 
-uint32_t Editor::advance(Iterator& iterator) {
+uint32_t TEditor::Advance(TIterator& iterator) {
   if (!board_) return 0;
-  const std::vector<uint32_t>& positions = board_->of_kind(iterator.kind);
+  const std::vector<uint32_t>& positions = board_->OfKind(iterator.kind);
   while (iterator.position < positions.size()) {
-    const Primitive& primitive = board_->primitives()[positions[iterator.position++]];
-    if (matches(primitive, iterator.layer)) return primitive.handle;
+    const TPrimitive& primitive = board_->Primitives()[positions[iterator.position++]];
+    if (Matches(primitive, iterator.layer)) return primitive.handle;
   }
   return 0;
 }
 
-uint32_t Editor::first(uint32_t iterator) {
+uint32_t TEditor::First(uint32_t iterator) {
   auto it = iterators_.find(iterator);
   if (it == iterators_.end()) return 0;
   it->second.position = 0;
-  return advance(it->second);
+  return Advance(it->second);
 }
 
-uint32_t Editor::next(uint32_t iterator) {
+uint32_t TEditor::Next(uint32_t iterator) {
   auto it = iterators_.find(iterator);
-  return it == iterators_.end() ? 0 : advance(it->second);
+  return it == iterators_.end() ? 0 : Advance(it->second);
 }
 
-bool Editor::destroy(uint32_t iterator) { return iterators_.erase(iterator) > 0; }
+bool TEditor::Destroy(uint32_t iterator) { return iterators_.erase(iterator) > 0; }
 
-void Editor::violation(const std::string& what) {
+void TEditor::Violation(const std::string& what) {
   ++violations_;
-  trace("PROTOCOL VIOLATION: " + what);
+  Trace("PROTOCOL VIOLATION: " + what);
 }
 
-void Editor::process_start() {
-  if (process_depth_ > 0) violation("ProcessStart inside a process");
+void TEditor::ProcessStart() {
+  if (process_depth_ > 0) Violation("ProcessStart inside a process");
   ++process_depth_;
 }
 
-void Editor::process_end() {
+void TEditor::ProcessEnd() {
   if (process_depth_ == 0) {
-    violation("ProcessEnd without ProcessStart");
+    Violation("ProcessEnd without ProcessStart");
     return;
   }
   if (modifying_)
-    violation("ProcessEnd while primitive " + std::to_string(modifying_) + " is open");
+    Violation("ProcessEnd while primitive " + std::to_string(modifying_) + " is open");
   modifying_ = 0;
   if (--process_depth_ > 0) return;
   if (!pending_.saved.empty()) {
@@ -107,71 +107,71 @@ void Editor::process_end() {
   pending_ = {};
 }
 
-void Editor::begin_modify(uint32_t handle) {
+void TEditor::BeginModify(uint32_t handle) {
   if (process_depth_ == 0)
-    violation("BeginModify of " + std::to_string(handle) + " outside a process");
+    Violation("BeginModify of " + std::to_string(handle) + " outside a process");
   if (modifying_) {
-    violation("BeginModify of " + std::to_string(handle) + " while " + std::to_string(modifying_) +
+    Violation("BeginModify of " + std::to_string(handle) + " while " + std::to_string(modifying_) +
               " is open");
   }
   modifying_ = handle;
 }
 
-void Editor::end_modify(uint32_t handle) {
+void TEditor::EndModify(uint32_t handle) {
   if (modifying_ != handle) {
-    violation("EndModify of " + std::to_string(handle) + " without its BeginModify");
+    Violation("EndModify of " + std::to_string(handle) + " without its BeginModify");
   }
   modifying_ = 0;
 }
 
-void Editor::before_change(std::string_view operation, const Primitive& primitive) {
+void TEditor::BeforeChange(std::string_view operation, const TPrimitive& primitive) {
   const std::string what = std::string(operation) + " of " + std::to_string(primitive.handle);
   if (process_depth_ == 0) {
-    violation(what + " outside a process");
+    Violation(what + " outside a process");
   } else if (modifying_ != primitive.handle) {
-    violation(what + " outside BeginModify/EndModify");
+    Violation(what + " outside BeginModify/EndModify");
   }
   if (pending_.handles.insert(primitive.handle).second) pending_.saved.push_back(primitive);
 }
 
-void Editor::after_change() {
+void TEditor::AfterChange() {
   if (process_depth_ > 0) return;
   undo_.push_back(std::move(pending_));
   redo_.clear();
   pending_ = {};
 }
 
-void Editor::swap_in(UndoStep& step) {
-  for (Primitive& saved : step.saved) {
-    if (Primitive* current = board_ ? board_->find(saved.handle) : nullptr) {
+void TEditor::SwapIn(TUndoStep& step) {
+  for (TPrimitive& saved : step.saved) {
+    if (TPrimitive* current = board_ ? board_->Find(saved.handle) : nullptr) {
       std::swap(current->record, saved.record);
       std::swap(current->stack, saved.stack);
     }
   }
 }
 
-bool Editor::undo() {
+bool TEditor::Undo() {
   if (undo_.empty() || process_depth_ > 0) return false;
-  UndoStep step = std::move(undo_.back());
+  TUndoStep step = std::move(undo_.back());
   undo_.pop_back();
-  swap_in(step);
+  SwapIn(step);
   redo_.push_back(std::move(step));
-  trace("Undo");
+  Trace("Undo");
   return true;
 }
 
-bool Editor::redo() {
+bool TEditor::Redo() {
   if (redo_.empty() || process_depth_ > 0) return false;
-  UndoStep step = std::move(redo_.back());
+  TUndoStep step = std::move(redo_.back());
   redo_.pop_back();
-  swap_in(step);
+  SwapIn(step);
   undo_.push_back(std::move(step));
-  trace("Redo");
+  Trace("Redo");
   return true;
 }
 
-void Editor::trace(const std::string& line) const {
+void TEditor::Trace(const std::string& line) const {
   if (trace_) trace_(line.c_str());
 }
 
-int32_t Editor::fault(const char* operation) const { return fault_ ? fault_(operation) : 0; }
+int32_t TEditor::InjectedFault(const char* operation) const { return fault_ ? fault_(operation) : 0; }

@@ -16,83 +16,83 @@
 #include "board.h"
 
 // The document the host shows, as HostKitPcb_SetDocumentKind sets it.
-enum class DocumentKind : int32_t { none = 0, other = 1, pcb = 2 };
+enum class TDocumentKind : int32_t { none = 0, other = 1, pcb = 2 };
 
-class Editor {
+class TEditor {
  public:
-  static Editor& get();
+  static TEditor& get();
 
   // Documents.
-  void open(std::unique_ptr<Board> board);
-  Board* board() { return board_.get(); }
-  uint32_t board_handle() const { return board_ ? board_handle_ : 0; }
+  void Open(std::unique_ptr<TBoard> board);
+  TBoard* EditedBoard() { return board_.get(); }
+  uint32_t BoardHandle() const { return board_ ? board_handle_ : 0; }
   // The board of a handle the caller passed; null unless it is the open board's.
-  Board* board_of(uint32_t handle);
-  void set_document_kind(DocumentKind kind) { document_ = kind; }
-  void set_window(HWND window) { window_ = window; }
-  HWND window() const { return window_; }
-  uint32_t current_editor_window() const;
-  uint32_t current_board() const;
+  TBoard* BoardOf(uint32_t handle);
+  void SetDocumentKind(TDocumentKind kind) { document_ = kind; }
+  void SetWindow(HWND window) { window_ = window; }
+  HWND Window() const { return window_; }
+  uint32_t CurrentEditorWindow() const;
+  uint32_t CurrentBoard() const;
 
   // Iterators over the primitives of one kind; method and layer 0 select every one of the kind.
-  uint32_t create_iterator(uint32_t board, uint8_t kind, uint8_t method, uint32_t layer);
-  uint32_t first(uint32_t iterator);
-  uint32_t next(uint32_t iterator);
-  bool destroy(uint32_t iterator);
-  size_t live_iterators() const { return iterators_.size(); }
+  uint32_t CreateIterator(uint32_t board, uint8_t kind, uint8_t method, uint32_t layer);
+  uint32_t First(uint32_t iterator);
+  uint32_t Next(uint32_t iterator);
+  bool Destroy(uint32_t iterator);
+  size_t LiveIterators() const { return iterators_.size(); }
 
   // Brackets. They accept any order; what breaks the protocol is recorded as a violation.
-  void process_start();
-  void process_end();
-  void begin_modify(uint32_t handle);
-  void end_modify(uint32_t handle);
+  void ProcessStart();
+  void ProcessEnd();
+  void BeginModify(uint32_t handle);
+  void EndModify(uint32_t handle);
   // Called before a primitive's state changes: checks that the change is bracketed and keeps the
   // primitive's state for undo. A change outside a process becomes an undo step of its own.
-  void before_change(std::string_view operation, const Primitive& primitive);
-  void after_change();
-  bool undo();
-  bool redo();
-  int violations() const { return violations_; }
-  bool in_process() const { return process_depth_ > 0; }
+  void BeforeChange(std::string_view operation, const TPrimitive& primitive);
+  void AfterChange();
+  bool Undo();
+  bool Redo();
+  int Violations() const { return violations_; }
+  bool InProcess() const { return process_depth_ > 0; }
 
   // Host link.
-  bool tracing() const { return trace_ != nullptr; }
-  void trace(const std::string& line) const;
+  bool Tracing() const { return trace_ != nullptr; }
+  void Trace(const std::string& line) const;
   // The status the host's fault injection chose for this call, 0 to proceed.
-  int32_t fault(const char* operation) const;
-  void count_call() { ++calls_; }
-  uint32_t calls() const { return calls_; }
-  void violation(const std::string& what);
+  int32_t InjectedFault(const char* operation) const;
+  void CountCall() { ++calls_; }
+  uint32_t Calls() const { return calls_; }
+  void Violation(const std::string& what);
 
  private:
-  Editor();
+  TEditor();
 
-  struct Iterator {
+  struct TIterator {
     uint8_t kind;
     uint32_t layer;
     size_t position;
   };
-  struct UndoStep {
-    std::vector<Primitive> saved;
+  struct TUndoStep {
+    std::vector<TPrimitive> saved;
     std::unordered_set<uint32_t> handles;
   };
-  bool matches(const Primitive& primitive, uint32_t layer) const;
-  uint32_t advance(Iterator& iterator);
-  void swap_in(UndoStep& step);
+  bool Matches(const TPrimitive& primitive, uint32_t layer) const;
+  uint32_t Advance(TIterator& iterator);
+  void SwapIn(TUndoStep& step);
 
-  std::unique_ptr<Board> board_;
+  std::unique_ptr<TBoard> board_;
   uint32_t board_handle_ = 0;
   uint32_t opened_ = 0;
-  DocumentKind document_ = DocumentKind::none;
+  TDocumentKind document_ = TDocumentKind::none;
   HWND window_ = nullptr;
 
-  std::unordered_map<uint32_t, Iterator> iterators_;
+  std::unordered_map<uint32_t, TIterator> iterators_;
   uint32_t next_iterator_ = 0x00010001;
 
   int process_depth_ = 0;
   uint32_t modifying_ = 0;
-  UndoStep pending_;
-  std::vector<UndoStep> undo_, redo_;
+  TUndoStep pending_;
+  std::vector<TUndoStep> undo_, redo_;
   int violations_ = 0;
 
   void(__stdcall* trace_)(const char*) = nullptr;

@@ -4,16 +4,16 @@
 
 #include "editor.h"
 
-int32_t enter_call(const char* name) {
-  Editor& editor = Editor::get();
-  editor.count_call();
-  return editor.fault(name);
+int32_t EnterCall(const char* name) {
+  TEditor& editor = TEditor::get();
+  editor.CountCall();
+  return editor.InjectedFault(name);
 }
 
-void trace_call(const char* name, const std::string& args, int64_t result,
+void TraceCall(const char* name, const std::string& args, int64_t result,
                 const std::vector<const char*>* changed, bool injected) {
-  const Editor& editor = Editor::get();
-  if (!editor.tracing()) return;
+  const TEditor& editor = TEditor::get();
+  if (!editor.Tracing()) return;
   std::string line = std::string(name) + "(" + args + ") = " + std::to_string(result);
   if (injected) line += " (injected)";
   if (changed && !changed->empty()) {
@@ -22,83 +22,83 @@ void trace_call(const char* name, const std::string& args, int64_t result,
       line += (i ? " " : "") + std::string((*changed)[i]);
     line += "]";
   }
-  editor.trace(line);
+  editor.Trace(line);
 }
 
-int32_t transfer_primitive(ExportId id, uint8_t readFlag, uint32_t handle,
-                           std::initializer_list<FieldRef> refs) {
-  const ExportSpec& desc = export_spec(id);
-  const std::string args = std::to_string(readFlag) + ", " + std::to_string(handle);
-  if (int32_t injected = enter_call(desc.name)) {
-    trace_call(desc.name, args, injected, nullptr, true);
+int32_t TransferPrimitive(TExportId id, uint8_t read_flag, uint32_t handle,
+                           std::initializer_list<TFieldRef> refs) {
+  const TExportSpec& desc = FindExportSpec(id);
+  const std::string args = std::to_string(read_flag) + ", " + std::to_string(handle);
+  if (int32_t injected = EnterCall(desc.name)) {
+    TraceCall(desc.name, args, injected, nullptr, true);
     return injected;
   }
-  Editor& editor = Editor::get();
-  Primitive* primitive = editor.board() ? editor.board()->find(handle) : nullptr;
-  if (!primitive || group_of_kind(primitive->kind) != desc.group) {
-    trace_call(desc.name, args, kStatusNotFound);
+  TEditor& editor = TEditor::get();
+  TPrimitive* primitive = editor.EditedBoard() ? editor.EditedBoard()->Find(handle) : nullptr;
+  if (!primitive || GroupOfKind(primitive->kind) != desc.group) {
+    TraceCall(desc.name, args, kStatusNotFound);
     return kStatusNotFound;
   }
-  const std::span<const FieldRef> variables(refs.begin(), refs.size());
-  if (readFlag != 0) {
-    read_fields(primitive->record, primitive->schema(), desc.fields, variables);
-    trace_call(desc.name, args, kStatusOk);
+  const std::span<const TFieldRef> variables(refs.begin(), refs.size());
+  if (read_flag != 0) {
+    ReadFields(primitive->record, primitive->RecordSchema(), desc.fields, variables);
+    TraceCall(desc.name, args, kStatusOk);
     return kStatusOk;
   }
-  Record updated = primitive->record;
+  TRecord updated = primitive->record;
   std::vector<const char*> changed;
-  if (!write_fields(updated, primitive->schema(), desc.fields, variables, &changed)) {
-    trace_call(desc.name, args, kStatusInvalidValue);
+  if (!WriteFields(updated, primitive->RecordSchema(), desc.fields, variables, &changed)) {
+    TraceCall(desc.name, args, kStatusInvalidValue);
     return kStatusInvalidValue;
   }
-  editor.before_change(desc.name, *primitive);
+  editor.BeforeChange(desc.name, *primitive);
   primitive->record = std::move(updated);
-  editor.after_change();
-  trace_call(desc.name, args, kStatusOk, &changed);
+  editor.AfterChange();
+  TraceCall(desc.name, args, kStatusOk, &changed);
   return kStatusOk;
 }
 
-int32_t transfer_board(ExportId id, uint8_t readFlag, uint32_t handle, uint32_t index,
-                       std::initializer_list<FieldRef> refs) {
-  const ExportSpec& desc = export_spec(id);
-  std::string args = std::to_string(readFlag) + ", " + std::to_string(handle);
-  if (desc.group == Group::layer || desc.group == Group::pair || desc.group == Group::pen ||
-      desc.group == Group::composite) {
+int32_t TransferBoard(TExportId id, uint8_t read_flag, uint32_t handle, uint32_t index,
+                       std::initializer_list<TFieldRef> refs) {
+  const TExportSpec& desc = FindExportSpec(id);
+  std::string args = std::to_string(read_flag) + ", " + std::to_string(handle);
+  if (desc.group == TGroup::layer || desc.group == TGroup::pair || desc.group == TGroup::pen ||
+      desc.group == TGroup::composite) {
     args += ", " + std::to_string(index);
   }
-  if (int32_t injected = enter_call(desc.name)) {
-    trace_call(desc.name, args, injected, nullptr, true);
+  if (int32_t injected = EnterCall(desc.name)) {
+    TraceCall(desc.name, args, injected, nullptr, true);
     return injected;
   }
-  Board* board = Editor::get().board_of(handle);
-  Record* record = board ? board->group_record(desc.group, index) : nullptr;
+  TBoard* board = TEditor::get().BoardOf(handle);
+  TRecord* record = board ? board->GroupRecord(desc.group, index) : nullptr;
   // Only the internal planes carry a net.
-  if (record && id == ExportId::QueryInternalPlane && (index < 39 || index > 54)) record = nullptr;
+  if (record && id == TExportId::QueryInternalPlane && (index < 39 || index > 54)) record = nullptr;
   if (!record) {
-    trace_call(desc.name, args, kStatusNotFound);
+    TraceCall(desc.name, args, kStatusNotFound);
     return kStatusNotFound;
   }
-  const Schema& schema = schema_of(desc.group);
-  const std::span<const FieldRef> variables(refs.begin(), refs.size());
-  if (readFlag != 0) {
-    read_fields(*record, schema, desc.fields, variables);
-    trace_call(desc.name, args, kStatusOk);
+  const TSchema& schema = SchemaOf(desc.group);
+  const std::span<const TFieldRef> variables(refs.begin(), refs.size());
+  if (read_flag != 0) {
+    ReadFields(*record, schema, desc.fields, variables);
+    TraceCall(desc.name, args, kStatusOk);
     return kStatusOk;
   }
   std::vector<const char*> changed;
-  if (!write_fields(*record, schema, desc.fields, variables, &changed)) {
-    trace_call(desc.name, args, kStatusInvalidValue);
+  if (!WriteFields(*record, schema, desc.fields, variables, &changed)) {
+    TraceCall(desc.name, args, kStatusInvalidValue);
     return kStatusInvalidValue;
   }
-  trace_call(desc.name, args, kStatusOk, &changed);
+  TraceCall(desc.name, args, kStatusOk, &changed);
   return kStatusOk;
 }
 
-int32_t absent_record(const char* name, uint32_t handle) {
-  if (int32_t injected = enter_call(name)) {
-    trace_call(name, std::to_string(handle), injected, nullptr, true);
+int32_t AbsentRecord(const char* name, uint32_t handle) {
+  if (int32_t injected = EnterCall(name)) {
+    TraceCall(name, std::to_string(handle), injected, nullptr, true);
     return injected;
   }
-  trace_call(name, std::to_string(handle), kStatusNotFound);
+  TraceCall(name, std::to_string(handle), kStatusNotFound);
   return kStatusNotFound;
 }

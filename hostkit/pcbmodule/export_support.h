@@ -18,14 +18,14 @@ inline constexpr int32_t kStatusNotFound = 1;      // no such primitive, board, 
 inline constexpr int32_t kStatusInvalidValue = 2;  // a write with a value its field cannot hold
 
 // Counts the call and returns the injected status (0 to proceed normally).
-int32_t enter_call(const char* name);
+int32_t EnterCall(const char* name);
 // One trace line "name(args) = result", with " [f1 f2]" listing the fields a write changed.
-void trace_call(const char* name, const std::string& args, int64_t result,
+void TraceCall(const char* name, const std::string& args, int64_t result,
                 const std::vector<const char*>* changed = nullptr, bool injected = false);
 
-int32_t transfer_primitive(ExportId id, uint8_t readFlag, uint32_t handle,
-                           std::initializer_list<FieldRef> refs);
-int32_t transfer_board(ExportId id, uint8_t readFlag, uint32_t handle, uint32_t index,
-                       std::initializer_list<FieldRef> refs);
+int32_t TransferPrimitive(TExportId id, uint8_t read_flag, uint32_t handle,
+                           std::initializer_list<TFieldRef> refs);
+int32_t TransferBoard(TExportId id, uint8_t read_flag, uint32_t handle, uint32_t index,
+                       std::initializer_list<TFieldRef> refs);
 // The exports of kinds the model holds no primitive of: every handle is unknown to them.
-int32_t absent_record(const char* name, uint32_t handle);
+int32_t AbsentRecord(const char* name, uint32_t handle);

@@ -16,25 +16,25 @@
 
 namespace {
 
-void put_error(const std::string& text, wchar_t* error, int32_t size) {
+void PutError(const std::string& text, wchar_t* error, int32_t size) {
   if (!error || size <= 0) return;
-  const std::wstring wide = to_wide(text);
+  const std::wstring wide = ToWide(text);
   const size_t length = std::min<size_t>(wide.size(), static_cast<size_t>(size) - 1);
   std::memcpy(error, wide.data(), length * sizeof(wchar_t));
   error[length] = L'\0';
 }
 
 // Removed exports: the slot of the address table and the address it held.
-struct RemovedExport {
+struct TRemovedExport {
   DWORD* slot;
   DWORD address;
 };
-std::vector<RemovedExport> removed;
+std::vector<TRemovedExport> removed;
 
-IMAGE_EXPORT_DIRECTORY* own_exports(HMODULE& self) {
+IMAGE_EXPORT_DIRECTORY* OwnExports(HMODULE& self) {
   GetModuleHandleExW(
       GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-      reinterpret_cast<LPCWSTR>(&put_error), &self);
+      reinterpret_cast<LPCWSTR>(&PutError), &self);
   auto* base = reinterpret_cast<BYTE*>(self);
   auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
   auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
@@ -42,7 +42,7 @@ IMAGE_EXPORT_DIRECTORY* own_exports(HMODULE& self) {
   return reinterpret_cast<IMAGE_EXPORT_DIRECTORY*>(base + dir.VirtualAddress);
 }
 
-void write_slot(DWORD* slot, DWORD value) {
+void WriteSlot(DWORD* slot, DWORD value) {
   DWORD old = 0;
   VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &old);
   *slot = value;
@@ -52,58 +52,58 @@ void write_slot(DWORD* slot, DWORD value) {
 }  // namespace
 
 DRALITH_EXPORT int32_t __stdcall HostKitPcb_OpenBoard(const wchar_t* path, wchar_t* error,
-                                                      int32_t errorSize) {
+                                                      int32_t error_size) {
   try {
     std::string message;
-    std::unique_ptr<Board> board = load_board_file(path ? path : L"", &message);
+    std::unique_ptr<TBoard> board = LoadBoardFile(path ? path : L"", &message);
     if (!board) {
-      put_error(message, error, errorSize);
-      Editor::get().trace("HostKitPcb_OpenBoard refused: " + message);
+      PutError(message, error, error_size);
+      TEditor::get().Trace("HostKitPcb_OpenBoard refused: " + message);
       return 0;
     }
-    Editor::get().open(std::move(board));
-    Editor::get().trace("HostKitPcb_OpenBoard(" + to_ansi(path) +
-                        ") = " + std::to_string(Editor::get().board_handle()));
-    put_error("", error, errorSize);
+    TEditor::get().Open(std::move(board));
+    TEditor::get().Trace("HostKitPcb_OpenBoard(" + ToAnsi(path) +
+                        ") = " + std::to_string(TEditor::get().BoardHandle()));
+    PutError("", error, error_size);
     return 1;
   } catch (const std::exception& e) {
-    put_error(std::string("cannot open the board: ") + e.what(), error, errorSize);
+    PutError(std::string("cannot open the board: ") + e.what(), error, error_size);
     return 0;
   }
 }
 
 DRALITH_EXPORT int32_t __stdcall HostKitPcb_SaveBoard(const wchar_t* path, wchar_t* error,
-                                                      int32_t errorSize) {
+                                                      int32_t error_size) {
   try {
-    Board* board = Editor::get().board();
+    TBoard* board = TEditor::get().EditedBoard();
     if (!board) {
-      put_error("no board is open", error, errorSize);
+      PutError("no board is open", error, error_size);
       return 0;
     }
     std::string message;
-    if (!save_board_file(*board, path ? path : L"", &message)) {
-      put_error(message, error, errorSize);
+    if (!SaveBoardFile(*board, path ? path : L"", &message)) {
+      PutError(message, error, error_size);
       return 0;
     }
-    put_error("", error, errorSize);
+    PutError("", error, error_size);
     return 1;
   } catch (const std::exception& e) {
-    put_error(std::string("cannot save the board: ") + e.what(), error, errorSize);
+    PutError(std::string("cannot save the board: ") + e.what(), error, error_size);
     return 0;
   }
 }
 
 DRALITH_EXPORT void __stdcall HostKitPcb_SetDocumentKind(int32_t kind) {
-  if (kind >= 0 && kind <= 2) Editor::get().set_document_kind(static_cast<DocumentKind>(kind));
+  if (kind >= 0 && kind <= 2) TEditor::get().SetDocumentKind(static_cast<TDocumentKind>(kind));
 }
 
 DRALITH_EXPORT void __stdcall HostKitPcb_SetEditorWindow(HWND window) {
-  Editor::get().set_window(window);
+  TEditor::get().SetWindow(window);
 }
 
 DRALITH_EXPORT int32_t __stdcall HostKitPcb_Undo() {
   try {
-    return Editor::get().undo() ? 1 : 0;
+    return TEditor::get().Undo() ? 1 : 0;
   } catch (...) {
     return 0;
   }
@@ -111,7 +111,7 @@ DRALITH_EXPORT int32_t __stdcall HostKitPcb_Undo() {
 
 DRALITH_EXPORT int32_t __stdcall HostKitPcb_Redo() {
   try {
-    return Editor::get().redo() ? 1 : 0;
+    return TEditor::get().Redo() ? 1 : 0;
   } catch (...) {
     return 0;
   }
@@ -120,7 +120,7 @@ DRALITH_EXPORT int32_t __stdcall HostKitPcb_Redo() {
 DRALITH_EXPORT int32_t __stdcall HostKitPcb_RemoveExport(const char* name) {
   if (!name) return 0;
   HMODULE self = nullptr;
-  IMAGE_EXPORT_DIRECTORY* exports = own_exports(self);
+  IMAGE_EXPORT_DIRECTORY* exports = OwnExports(self);
   auto* base = reinterpret_cast<BYTE*>(self);
   auto* names = reinterpret_cast<DWORD*>(base + exports->AddressOfNames);
   auto* ordinals = reinterpret_cast<WORD*>(base + exports->AddressOfNameOrdinals);
@@ -131,22 +131,22 @@ DRALITH_EXPORT int32_t __stdcall HostKitPcb_RemoveExport(const char* name) {
     if (*slot == 0) return 0;
     // An address of 0 is what the loader reports as "no such export".
     removed.push_back({slot, *slot});
-    write_slot(slot, 0);
-    Editor::get().trace(std::string("HostKitPcb_RemoveExport(") + name + ")");
+    WriteSlot(slot, 0);
+    TEditor::get().Trace(std::string("HostKitPcb_RemoveExport(") + name + ")");
     return 1;
   }
   return 0;
 }
 
 DRALITH_EXPORT void __stdcall HostKitPcb_RestoreExports() {
-  for (const RemovedExport& r : removed) write_slot(r.slot, r.address);
+  for (const TRemovedExport& r : removed) WriteSlot(r.slot, r.address);
   removed.clear();
 }
 
-DRALITH_EXPORT uint32_t __stdcall HostKitPcb_CallCount() { return Editor::get().calls(); }
+DRALITH_EXPORT uint32_t __stdcall HostKitPcb_CallCount() { return TEditor::get().Calls(); }
 
 DRALITH_EXPORT int32_t __stdcall HostKitPcb_ProtocolViolations() {
-  return Editor::get().violations();
+  return TEditor::get().Violations();
 }
 
 static_assert(std::is_same_v<decltype(&HostKitPcb_OpenBoard), HostKitPcb_OpenBoardProc>);

@@ -1,15 +1,15 @@
 #include "json_reader.h"
 
-const JsonValue* JsonValue::member(std::string_view name) const {
+const TJsonValue* TJsonValue::Member(std::string_view name) const {
   for (const auto& [key, value] : members) {
     if (key == name) return &value;
   }
   return nullptr;
 }
 
-void JsonReader::fail(const std::string& message) const { throw JsonSyntaxError{line_, message}; }
+void TJsonReader::Fail(const std::string& message) const { throw TJsonSyntaxError{line_, message}; }
 
-void JsonReader::skip_blanks() {
+void TJsonReader::SkipBlanks() {
   while (pos_ < text_.size()) {
     const char c = text_[pos_];
     if (c == '\n') {
@@ -21,45 +21,45 @@ void JsonReader::skip_blanks() {
   }
 }
 
-char JsonReader::peek() {
-  skip_blanks();
+char TJsonReader::Peek() {
+  SkipBlanks();
   return pos_ < text_.size() ? text_[pos_] : '\0';
 }
 
-void JsonReader::expect(char c) {
-  if (peek() != c) {
-    fail(pos_ < text_.size() ? std::string("expected '") + c + "'"
+void TJsonReader::Expect(char c) {
+  if (Peek() != c) {
+    Fail(pos_ < text_.size() ? std::string("expected '") + c + "'"
                              : std::string("unexpected end of file, expected '") + c + "'");
   }
   ++pos_;
 }
 
-bool JsonReader::consume(char c) {
-  if (peek() != c) return false;
+bool TJsonReader::Consume(char c) {
+  if (Peek() != c) return false;
   ++pos_;
   return true;
 }
 
-void JsonReader::expect_end() {
-  if (peek() != '\0' || pos_ < text_.size()) fail("text after the end of the board");
+void TJsonReader::ExpectEnd() {
+  if (Peek() != '\0' || pos_ < text_.size()) Fail("text after the end of the board");
 }
 
-void JsonReader::append_code_point(std::string& out, unsigned code) {
+void TJsonReader::AppendCodePoint(std::string& out, unsigned code) {
   // Board texts are 8-bit; a file may spell the upper half in UTF-8 or as \u00XX escapes.
-  if (code > 0xFF) fail("character U+" + std::to_string(code) + " does not fit an 8-bit text");
+  if (code > 0xFF) Fail("character U+" + std::to_string(code) + " does not fit an 8-bit text");
   out.push_back(static_cast<char>(code));
 }
 
-std::string JsonReader::string_value() {
-  expect('"');
+std::string TJsonReader::StringValue() {
+  Expect('"');
   std::string out;
   while (true) {
-    if (pos_ >= text_.size()) fail("unterminated text");
+    if (pos_ >= text_.size()) Fail("unterminated text");
     const auto c = static_cast<unsigned char>(text_[pos_++]);
     if (c == '"') return out;
-    if (c < 0x20) fail("control character in a text");
+    if (c < 0x20) Fail("control character in a text");
     if (c == '\\') {
-      if (pos_ >= text_.size()) fail("unterminated text");
+      if (pos_ >= text_.size()) Fail("unterminated text");
       const char e = text_[pos_++];
       switch (e) {
         case '"':
@@ -87,7 +87,7 @@ std::string JsonReader::string_value() {
           out.push_back('\t');
           break;
         case 'u': {
-          if (pos_ + 4 > text_.size()) fail("bad \\u escape");
+          if (pos_ + 4 > text_.size()) Fail("bad \\u escape");
           unsigned code = 0;
           for (int i = 0; i < 4; ++i) {
             const char h = text_[pos_++];
@@ -99,29 +99,29 @@ std::string JsonReader::string_value() {
             else if (h >= 'A' && h <= 'F')
               code |= h - 'A' + 10;
             else
-              fail("bad \\u escape");
+              Fail("bad \\u escape");
           }
-          append_code_point(out, code);
+          AppendCodePoint(out, code);
           break;
         }
         default:
-          fail(std::string("bad escape \\") + e);
+          Fail(std::string("bad escape \\") + e);
       }
     } else if (c >= 0x80) {
       // Two-byte UTF-8 covers U+0080 to U+07FF; anything longer is beyond 8 bits anyway.
       if ((c & 0xE0) != 0xC0 || pos_ >= text_.size() ||
           (static_cast<unsigned char>(text_[pos_]) & 0xC0) != 0x80) {
-        fail("text is not UTF-8 of 8-bit characters");
+        Fail("text is not UTF-8 of 8-bit characters");
       }
       const unsigned code = ((c & 0x1F) << 6) | (static_cast<unsigned char>(text_[pos_++]) & 0x3F);
-      append_code_point(out, code);
+      AppendCodePoint(out, code);
     } else {
       out.push_back(static_cast<char>(c));
     }
   }
 }
 
-void JsonReader::number(JsonValue& v) {
+void TJsonReader::Number(TJsonValue& v) {
   const size_t start = pos_;
   auto digits = [&] {
     const size_t from = pos_;
@@ -129,64 +129,64 @@ void JsonReader::number(JsonValue& v) {
     return pos_ > from;
   };
   if (text_[pos_] == '-') ++pos_;
-  if (!digits()) fail("bad number");
+  if (!digits()) Fail("bad number");
   if (pos_ < text_.size() && text_[pos_] == '.') {
     ++pos_;
-    if (!digits()) fail("bad number");
+    if (!digits()) Fail("bad number");
   }
   if (pos_ < text_.size() && (text_[pos_] == 'e' || text_[pos_] == 'E')) {
     ++pos_;
     if (pos_ < text_.size() && (text_[pos_] == '+' || text_[pos_] == '-')) ++pos_;
-    if (!digits()) fail("bad number");
+    if (!digits()) Fail("bad number");
   }
-  v.type = JsonValue::Type::Number;
+  v.type = TJsonValue::TType::Number;
   v.text.assign(text_.substr(start, pos_ - start));
 }
 
-JsonValue JsonReader::value() {
-  JsonValue v;
-  const char c = peek();
+TJsonValue TJsonReader::Value() {
+  TJsonValue v;
+  const char c = Peek();
   v.line = line_;
   if (c == '{') {
-    if (++depth_ > 64) fail("nested too deeply");
+    if (++depth_ > 64) Fail("nested too deeply");
     ++pos_;
-    v.type = JsonValue::Type::Object;
-    if (!consume('}')) {
+    v.type = TJsonValue::TType::Object;
+    if (!Consume('}')) {
       do {
-        if (peek() != '"') fail("expected a field name");
-        std::string key = string_value();
-        expect(':');
-        v.members.emplace_back(std::move(key), value());
-      } while (consume(','));
-      expect('}');
+        if (Peek() != '"') Fail("expected a field name");
+        std::string key = StringValue();
+        Expect(':');
+        v.members.emplace_back(std::move(key), Value());
+      } while (Consume(','));
+      Expect('}');
     }
     --depth_;
   } else if (c == '[') {
-    if (++depth_ > 64) fail("nested too deeply");
+    if (++depth_ > 64) Fail("nested too deeply");
     ++pos_;
-    v.type = JsonValue::Type::Array;
-    if (!consume(']')) {
+    v.type = TJsonValue::TType::Array;
+    if (!Consume(']')) {
       do {
-        v.items.push_back(value());
-      } while (consume(','));
-      expect(']');
+        v.items.push_back(Value());
+      } while (Consume(','));
+      Expect(']');
     }
     --depth_;
   } else if (c == '"') {
-    v.type = JsonValue::Type::String;
-    v.text = string_value();
+    v.type = TJsonValue::TType::String;
+    v.text = StringValue();
   } else if (c == '-' || (c >= '0' && c <= '9')) {
-    number(v);
+    Number(v);
   } else if (text_.substr(pos_, 4) == "true" || text_.substr(pos_, 5) == "false") {
-    v.type = JsonValue::Type::Bool;
+    v.type = TJsonValue::TType::Bool;
     v.boolean = text_[pos_] == 't';
     pos_ += v.boolean ? 4 : 5;
   } else if (text_.substr(pos_, 4) == "null") {
     pos_ += 4;
   } else if (c == '\0') {
-    fail("unexpected end of file");
+    Fail("unexpected end of file");
   } else {
-    fail(std::string("unexpected character '") + c + "'");
+    Fail(std::string("unexpected character '") + c + "'");
   }
   return v;
 }

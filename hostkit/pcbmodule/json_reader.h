@@ -8,47 +8,47 @@
 #include <utility>
 #include <vector>
 
-struct JsonValue {
-  enum class Type { Null, Bool, Number, String, Array, Object };
-  Type type = Type::Null;
+struct TJsonValue {
+  enum class TType { Null, Bool, Number, String, Array, Object };
+  TType type = TType::Null;
   int line = 0;
   bool boolean = false;
   std::string text;  // a number's own text, or a string's bytes
-  std::vector<JsonValue> items;
-  std::vector<std::pair<std::string, JsonValue>> members;
+  std::vector<TJsonValue> items;
+  std::vector<std::pair<std::string, TJsonValue>> members;
 
-  const JsonValue* member(std::string_view name) const;
+  const TJsonValue* Member(std::string_view name) const;
 };
 
 // A syntax error at a line.
-struct JsonSyntaxError {
+struct TJsonSyntaxError {
   int line;
   std::string message;
 };
 
-class JsonReader {
+class TJsonReader {
  public:
-  explicit JsonReader(std::string_view text) : text_(text) {}
+  explicit TJsonReader(std::string_view text) : text_(text) {}
 
-  JsonValue value();
+  TJsonValue Value();
   // Structural steps for reading a value piece by piece.
-  void expect(char c);
-  bool consume(char c);  // skips blanks first
-  std::string string_value();
-  void expect_end();
-  int line() const { return line_; }
+  void Expect(char c);
+  bool Consume(char c);  // skips blanks first
+  std::string StringValue();
+  void ExpectEnd();
+  int Line() const { return line_; }
   // The line where the next value starts.
-  int next_line() {
-    skip_blanks();
+  int NextLine() {
+    SkipBlanks();
     return line_;
   }
 
  private:
-  [[noreturn]] void fail(const std::string& message) const;
-  void skip_blanks();
-  char peek();
-  void number(JsonValue& v);
-  void append_code_point(std::string& out, unsigned code);
+  [[noreturn]] void Fail(const std::string& message) const;
+  void SkipBlanks();
+  char Peek();
+  void Number(TJsonValue& v);
+  void AppendCodePoint(std::string& out, unsigned code);
 
   std::string_view text_;
   size_t pos_ = 0;

@@ -14,31 +14,31 @@
 
 #include "editor.h"
 #include "export_support.h"
-#include "hostapi/client.h"
-#include "hostapi/command_launcher.h"
-#include "hostapi/pcb_server.h"
-#include "hostapi/server_module.h"
+#include "hostapi/i_client.h"
+#include "hostapi/i_command_launcher.h"
+#include "hostapi/i_pcb_server_interface.h"
+#include "hostapi/i_server_module.h"
 
 namespace {
 
-std::string hex(HRESULT status) {
+std::string Hex(HRESULT status) {
   char buffer[16];
   std::snprintf(buffer, sizeof buffer, "0x%08lX", static_cast<unsigned long>(status));
   return buffer;
 }
 
 // Asks the host's fault injection about one interface operation and writes its trace line.
-HRESULT server_call(const std::string& operation, const std::string& args,
+HRESULT ServerCall(const std::string& operation, const std::string& args,
                     HRESULT (*body)(uint32_t), uint32_t handle) {
-  Editor& editor = Editor::get();
-  const int32_t injected = editor.fault(operation.c_str());
+  TEditor& editor = TEditor::get();
+  const int32_t injected = editor.InjectedFault(operation.c_str());
   const HRESULT status = injected ? injected : body(handle);
-  editor.trace(operation + "(" + args + ") = " + hex(status) + (injected ? " (injected)" : ""));
+  editor.Trace(operation + "(" + args + ") = " + Hex(status) + (injected ? " (injected)" : ""));
   return status;
 }
 
 template <class... I>
-class Counted : public I... {
+class TCounted : public I... {
  public:
   ULONG __stdcall AddRef() override { return ++count_; }
   ULONG __stdcall Release() override {
@@ -48,15 +48,15 @@ class Counted : public I... {
   }
 
  protected:
-  virtual ~Counted() = default;
+  virtual ~TCounted() = default;
 
  private:
   std::atomic<ULONG> count_{1};
 };
 
-class PrimitiveObject final : public Counted<IPCB_PrimitiveObject> {
+class TPrimitiveObject final : public TCounted<IPCB_PrimitiveObject> {
  public:
-  explicit PrimitiveObject(uint32_t handle) : handle_(handle) {}
+  explicit TPrimitiveObject(uint32_t handle) : handle_(handle) {}
 
   HRESULT __stdcall QueryInterface(REFIID iid, void** out) override {
     if (!out) return E_POINTER;
@@ -188,19 +188,19 @@ class PrimitiveObject final : public Counted<IPCB_PrimitiveObject> {
   HRESULT __stdcall Reserved119() override { return E_NOTIMPL; }
 
   HRESULT __stdcall BeginModify() override {
-    return server_call(
+    return ServerCall(
         "IPCB_PrimitiveObject.BeginModify", std::to_string(handle_),
         [](uint32_t h) -> HRESULT {
-          Editor::get().begin_modify(h);
+          TEditor::get().BeginModify(h);
           return S_OK;
         },
         handle_);
   }
   HRESULT __stdcall EndModify() override {
-    return server_call(
+    return ServerCall(
         "IPCB_PrimitiveObject.EndModify", std::to_string(handle_),
         [](uint32_t h) -> HRESULT {
-          Editor::get().end_modify(h);
+          TEditor::get().EndModify(h);
           return S_OK;
         },
         handle_);
@@ -213,7 +213,7 @@ class PrimitiveObject final : public Counted<IPCB_PrimitiveObject> {
 
 // The PCB server's commands as the host runs them for "PCB:<command>" processes. "Zoom" with
 // "Action=Redraw" repaints the board; the stand-in knows no other command.
-class PcbCommands final : public Counted<ICommandLauncher> {
+class TPcbCommands final : public TCounted<ICommandLauncher> {
  public:
   HRESULT __stdcall QueryInterface(REFIID iid, void** out) override {
     if (!out) return E_POINTER;
@@ -229,10 +229,10 @@ class PcbCommands final : public Counted<ICommandLauncher> {
     const std::string text =
         parameters && size > 0 ? std::string(parameters, strnlen(parameters, static_cast<size_t>(size)))
                                : std::string();
-    Editor& editor = Editor::get();
-    const bool redraw = _stricmp(name.c_str(), "Zoom") == 0 && redraw_requested(text);
-    if (redraw && editor.window()) InvalidateRect(editor.window(), nullptr, TRUE);
-    editor.trace("PCB:" + name + "(" + text + ")" + (redraw ? " redrawn" : " not known"));
+    TEditor& editor = TEditor::get();
+    const bool redraw = _stricmp(name.c_str(), "Zoom") == 0 && RedrawRequested(text);
+    if (redraw && editor.Window()) InvalidateRect(editor.Window(), nullptr, TRUE);
+    editor.Trace("PCB:" + name + "(" + text + ")" + (redraw ? " redrawn" : " not known"));
     return redraw ? S_OK : E_NOTIMPL;
   }
   HRESULT __stdcall GetCommandState(const char*, const char*, IServerView*, int32_t*, int32_t*,
@@ -242,7 +242,7 @@ class PcbCommands final : public Counted<ICommandLauncher> {
 
  private:
   // One of the "|"-separated items is "Action=Redraw" (names and values without regard to case).
-  static bool redraw_requested(const std::string& parameters) {
+  static bool RedrawRequested(const std::string& parameters) {
     size_t start = 0;
     while (start <= parameters.size()) {
       size_t end = parameters.find('|', start);
@@ -254,9 +254,9 @@ class PcbCommands final : public Counted<ICommandLauncher> {
   }
 };
 
-class PcbServer final : public Counted<IServerModule, IPCB_ServerInterface> {
+class TPcbServer final : public TCounted<IServerModule, IPCB_ServerInterface> {
  public:
-  explicit PcbServer(IClient* client) : client_(client) {
+  explicit TPcbServer(IClient* client) : client_(client) {
     if (client_) client_->AddRef();
   }
 
@@ -290,7 +290,7 @@ class PcbServer final : public Counted<IServerModule, IPCB_ServerInterface> {
   }
   HRESULT __stdcall GetCommandLauncher(ICommandLauncher** launcher) override {
     if (!launcher) return E_POINTER;
-    *launcher = new PcbCommands;
+    *launcher = new TPcbCommands;
     return S_OK;
   }
   HRESULT __stdcall GetDocumentCount(int32_t* count) override {
@@ -307,7 +307,7 @@ class PcbServer final : public Counted<IServerModule, IPCB_ServerInterface> {
     HMODULE self = nullptr;
     GetModuleHandleExW(
         GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-        reinterpret_cast<LPCWSTR>(&server_call), &self);
+        reinterpret_cast<LPCWSTR>(&ServerCall), &self);
     *instance = static_cast<DWORD>(reinterpret_cast<uintptr_t>(self));
     return S_OK;
   }
@@ -390,52 +390,52 @@ class PcbServer final : public Counted<IServerModule, IPCB_ServerInterface> {
   HRESULT __stdcall GetPrimitiveInterface(DWORD handle, const GUID* iid, IUnknown** primitive,
                                           BYTE* found) override {
     const std::string operation = "IPCB_ServerInterface.GetPrimitiveInterface";
-    Editor& editor = Editor::get();
+    TEditor& editor = TEditor::get();
     if (primitive) *primitive = nullptr;
     if (found) *found = 0;
-    const int32_t injected = editor.fault(operation.c_str());
+    const int32_t injected = editor.InjectedFault(operation.c_str());
     HRESULT status = injected;
     bool exists = false;
     if (!injected) {
       if (!iid || !primitive || !found) {
         status = E_POINTER;
       } else {
-        exists = editor.board() && editor.board()->find(handle) &&
+        exists = editor.EditedBoard() && editor.EditedBoard()->Find(handle) &&
                  (*iid == IID_IPCB_PrimitiveObject || *iid == IID_IUnknown);
         if (exists) {
-          *primitive = static_cast<IPCB_PrimitiveObject*>(new PrimitiveObject(handle));
+          *primitive = static_cast<IPCB_PrimitiveObject*>(new TPrimitiveObject(handle));
           *found = 1;
         }
         status = S_OK;
       }
     }
-    editor.trace(operation + "(" + std::to_string(handle) + ") = " + hex(status) +
+    editor.Trace(operation + "(" + std::to_string(handle) + ") = " + Hex(status) +
                  (injected ? " (injected)"
                   : exists ? " found"
                            : " not found"));
     return status;
   }
   HRESULT __stdcall ProcessStart() override {
-    return server_call(
+    return ServerCall(
         "IPCB_ServerInterface.ProcessStart", "",
         [](uint32_t) -> HRESULT {
-          Editor::get().process_start();
+          TEditor::get().ProcessStart();
           return S_OK;
         },
         0);
   }
   HRESULT __stdcall ProcessEnd() override {
-    return server_call(
+    return ServerCall(
         "IPCB_ServerInterface.ProcessEnd", "",
         [](uint32_t) -> HRESULT {
-          Editor::get().process_end();
+          TEditor::get().ProcessEnd();
           return S_OK;
         },
         0);
   }
 
  private:
-  ~PcbServer() override {
+  ~TPcbServer() override {
     if (client_) client_->Release();
   }
   IClient* client_;
@@ -448,7 +448,7 @@ DRALITH_EXPORT HRESULT __stdcall ServerFactory(IClient* client, IServerModule** 
   if (!module) return E_POINTER;
   *module = nullptr;
   try {
-    *module = static_cast<IServerModule*>(new PcbServer(client));
+    *module = static_cast<IServerModule*>(new TPcbServer(client));
   } catch (...) {
     return E_OUTOFMEMORY;
   }

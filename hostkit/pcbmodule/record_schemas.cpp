@@ -5,415 +5,415 @@
 
 namespace {
 
-const FieldDef kPadFields[] = {
-    {"flags", FieldType::U16, false},     {"value16", FieldType::U16, false},
-    {"layer", FieldType::LayerId, false}, {"value32a", FieldType::U32, false},
-    {"value8", FieldType::U8, false},     {"value32b", FieldType::U32, false},
-    {"x", FieldType::I32, true},          {"y", FieldType::I32, true},
-    {"f11", FieldType::I32, false},       {"f12", FieldType::I32, false},
-    {"f13", FieldType::I32, false},       {"f14", FieldType::I32, false},
-    {"f15", FieldType::I32, false},       {"f16", FieldType::I32, false},
-    {"holeSize", FieldType::I32, true},   {"f18", FieldType::U8, false},
-    {"f19", FieldType::U8, false},        {"f20", FieldType::U8, false},
-    {"f21", FieldType::Text20, false},    {"f22", FieldType::U8, false},
-    {"f23", FieldType::U8, false},        {"rotation", FieldType::F64, false},
-    {"f25", FieldType::Text20, false},    {"f26", FieldType::Text20, false},
-    {"f27", FieldType::U32, false},       {"f28", FieldType::Text20, false},
-    {"f29", FieldType::U8, false},        {"f30", FieldType::U8, false},
-    {"f31", FieldType::U32, false},       {"f32", FieldType::I64, false},
-    {"f33", FieldType::U32, false},       {"f34", FieldType::U32, false},
-    {"f35", FieldType::U32, false},       {"f36", FieldType::U8, false},
-    {"f37", FieldType::U8, false},        {"stackMode", FieldType::U8, false},
-    {"flags2", FieldType::U8, false},     {"flags3", FieldType::U16, false},
+const TFieldDef kPadFields[] = {
+    {"flags", TFieldType::U16, false},     {"value16", TFieldType::U16, false},
+    {"layer", TFieldType::LayerId, false}, {"value32a", TFieldType::U32, false},
+    {"value8", TFieldType::U8, false},     {"value32b", TFieldType::U32, false},
+    {"x", TFieldType::I32, true},          {"y", TFieldType::I32, true},
+    {"f11", TFieldType::I32, false},       {"f12", TFieldType::I32, false},
+    {"f13", TFieldType::I32, false},       {"f14", TFieldType::I32, false},
+    {"f15", TFieldType::I32, false},       {"f16", TFieldType::I32, false},
+    {"holeSize", TFieldType::I32, true},   {"f18", TFieldType::U8, false},
+    {"f19", TFieldType::U8, false},        {"f20", TFieldType::U8, false},
+    {"f21", TFieldType::Text20, false},    {"f22", TFieldType::U8, false},
+    {"f23", TFieldType::U8, false},        {"rotation", TFieldType::F64, false},
+    {"f25", TFieldType::Text20, false},    {"f26", TFieldType::Text20, false},
+    {"f27", TFieldType::U32, false},       {"f28", TFieldType::Text20, false},
+    {"f29", TFieldType::U8, false},        {"f30", TFieldType::U8, false},
+    {"f31", TFieldType::U32, false},       {"f32", TFieldType::I64, false},
+    {"f33", TFieldType::U32, false},       {"f34", TFieldType::U32, false},
+    {"f35", TFieldType::U32, false},       {"f36", TFieldType::U8, false},
+    {"f37", TFieldType::U8, false},        {"stackMode", TFieldType::U8, false},
+    {"flags2", TFieldType::U8, false},     {"flags3", TFieldType::U16, false},
 };
-const FieldDef kTrackFields[] = {
-    {"flags", FieldType::U16, false},     {"value16", FieldType::U16, false},
-    {"layer", FieldType::LayerId, false}, {"value32a", FieldType::U32, false},
-    {"value8", FieldType::U8, false},     {"value32b", FieldType::U32, false},
-    {"x", FieldType::I32, true},          {"y", FieldType::I32, true},
-    {"x2", FieldType::I32, false},        {"y2", FieldType::I32, false},
-    {"width", FieldType::I32, false},     {"f14", FieldType::I32, false},
-    {"f15", FieldType::I32, false},       {"f16", FieldType::I32, false},
-    {"flags2", FieldType::U8, false},     {"flags3", FieldType::U16, false},
+const TFieldDef kTrackFields[] = {
+    {"flags", TFieldType::U16, false},     {"value16", TFieldType::U16, false},
+    {"layer", TFieldType::LayerId, false}, {"value32a", TFieldType::U32, false},
+    {"value8", TFieldType::U8, false},     {"value32b", TFieldType::U32, false},
+    {"x", TFieldType::I32, true},          {"y", TFieldType::I32, true},
+    {"x2", TFieldType::I32, false},        {"y2", TFieldType::I32, false},
+    {"width", TFieldType::I32, false},     {"f14", TFieldType::I32, false},
+    {"f15", TFieldType::I32, false},       {"f16", TFieldType::I32, false},
+    {"flags2", TFieldType::U8, false},     {"flags3", TFieldType::U16, false},
 };
-const FieldDef kViaFields[] = {
-    {"flags", FieldType::U16, false},
-    {"value16", FieldType::U16, false},
-    {"layer", FieldType::LegacyLayer, false},
-    {"value32a", FieldType::U32, false},
-    {"value8", FieldType::U8, false},
-    {"value32b", FieldType::U32, false},
-    {"x", FieldType::I32, true},
-    {"y", FieldType::I32, true},
-    {"size", FieldType::I32, false},
-    {"holeSize", FieldType::I32, true},
-    {"f13", FieldType::U8, false},
-    {"f14", FieldType::U8, false},
-    {"f15", FieldType::U8, false},
-    {"f16", FieldType::U8, false},
-    {"flags2", FieldType::U8, false},
-    {"flags3", FieldType::U16, false},
+const TFieldDef kViaFields[] = {
+    {"flags", TFieldType::U16, false},
+    {"value16", TFieldType::U16, false},
+    {"layer", TFieldType::LegacyLayer, false},
+    {"value32a", TFieldType::U32, false},
+    {"value8", TFieldType::U8, false},
+    {"value32b", TFieldType::U32, false},
+    {"x", TFieldType::I32, true},
+    {"y", TFieldType::I32, true},
+    {"size", TFieldType::I32, false},
+    {"holeSize", TFieldType::I32, true},
+    {"f13", TFieldType::U8, false},
+    {"f14", TFieldType::U8, false},
+    {"f15", TFieldType::U8, false},
+    {"f16", TFieldType::U8, false},
+    {"flags2", TFieldType::U8, false},
+    {"flags3", TFieldType::U16, false},
 };
-const FieldDef kNetFields[] = {
-    {"name", FieldType::Text255, false}, {"colour", FieldType::U32, false},
-    {"visible", FieldType::U8, false},   {"f6", FieldType::U8, false},
-    {"flags2", FieldType::U8, false},    {"flags3", FieldType::U16, false},
+const TFieldDef kNetFields[] = {
+    {"name", TFieldType::Text255, false}, {"colour", TFieldType::U32, false},
+    {"visible", TFieldType::U8, false},   {"f6", TFieldType::U8, false},
+    {"flags2", TFieldType::U8, false},    {"flags3", TFieldType::U16, false},
 };
-const FieldDef kFillFields[] = {
-    {"flags", FieldType::U16, false},     {"value16", FieldType::U16, false},
-    {"layer", FieldType::LayerId, false}, {"value32a", FieldType::U32, false},
-    {"value8", FieldType::U8, false},     {"value32b", FieldType::U32, false},
-    {"x", FieldType::I32, true},          {"y", FieldType::I32, true},
-    {"x2", FieldType::I32, false},        {"y2", FieldType::I32, false},
-    {"f13", FieldType::I32, false},       {"rotation", FieldType::F64, false},
-    {"flags2", FieldType::U8, false},     {"flags3", FieldType::U16, false},
+const TFieldDef kFillFields[] = {
+    {"flags", TFieldType::U16, false},     {"value16", TFieldType::U16, false},
+    {"layer", TFieldType::LayerId, false}, {"value32a", TFieldType::U32, false},
+    {"value8", TFieldType::U8, false},     {"value32b", TFieldType::U32, false},
+    {"x", TFieldType::I32, true},          {"y", TFieldType::I32, true},
+    {"x2", TFieldType::I32, false},        {"y2", TFieldType::I32, false},
+    {"f13", TFieldType::I32, false},       {"rotation", TFieldType::F64, false},
+    {"flags2", TFieldType::U8, false},     {"flags3", TFieldType::U16, false},
 };
-const FieldDef kRegionFields[] = {
-    {"flags", FieldType::U16, false},         {"value16", FieldType::U16, false},
-    {"layer", FieldType::LayerId, false},     {"value32a", FieldType::U32, false},
-    {"value8", FieldType::U8, false},         {"value32b", FieldType::U32, false},
-    {"regionKind", FieldType::U8, false},     {"net", FieldType::U32, false},
-    {"holeCount", FieldType::U32, false},     {"keepout", FieldType::U8, false},
-    {"arcResolution", FieldType::I32, false}, {"component", FieldType::U32, false},
-    {"vertexCount", FieldType::U32, false},   {"flags2", FieldType::U8, false},
-    {"flags3", FieldType::U16, false},
+const TFieldDef kRegionFields[] = {
+    {"flags", TFieldType::U16, false},         {"value16", TFieldType::U16, false},
+    {"layer", TFieldType::LayerId, false},     {"value32a", TFieldType::U32, false},
+    {"value8", TFieldType::U8, false},         {"value32b", TFieldType::U32, false},
+    {"regionKind", TFieldType::U8, false},     {"net", TFieldType::U32, false},
+    {"holeCount", TFieldType::U32, false},     {"keepout", TFieldType::U8, false},
+    {"arcResolution", TFieldType::I32, false}, {"component", TFieldType::U32, false},
+    {"vertexCount", TFieldType::U32, false},   {"flags2", TFieldType::U8, false},
+    {"flags3", TFieldType::U16, false},
 };
-const FieldDef kArcFields[] = {
-    {"flags", FieldType::U16, false},     {"value16", FieldType::U16, false},
-    {"layer", FieldType::LayerId, false}, {"value32a", FieldType::U32, false},
-    {"value8", FieldType::U8, false},     {"value32b", FieldType::U32, false},
-    {"x", FieldType::I32, true},          {"y", FieldType::I32, true},
-    {"radius", FieldType::I32, false},    {"startAngle", FieldType::F64, false},
-    {"endAngle", FieldType::F64, false},  {"width", FieldType::I32, false},
-    {"f15", FieldType::I32, false},       {"flags2", FieldType::U8, false},
-    {"flags3", FieldType::U16, false},
+const TFieldDef kArcFields[] = {
+    {"flags", TFieldType::U16, false},     {"value16", TFieldType::U16, false},
+    {"layer", TFieldType::LayerId, false}, {"value32a", TFieldType::U32, false},
+    {"value8", TFieldType::U8, false},     {"value32b", TFieldType::U32, false},
+    {"x", TFieldType::I32, true},          {"y", TFieldType::I32, true},
+    {"radius", TFieldType::I32, false},    {"startAngle", TFieldType::F64, false},
+    {"endAngle", TFieldType::F64, false},  {"width", TFieldType::I32, false},
+    {"f15", TFieldType::I32, false},       {"flags2", TFieldType::U8, false},
+    {"flags3", TFieldType::U16, false},
 };
-const FieldDef kTextFields[] = {
-    {"flags", FieldType::U16, false},      {"value16", FieldType::U16, false},
-    {"layer", FieldType::LayerId, false},  {"value32a", FieldType::U32, false},
-    {"value8", FieldType::U8, false},      {"value32b", FieldType::U32, false},
-    {"x", FieldType::I32, true},           {"y", FieldType::I32, true},
-    {"height", FieldType::I32, false},     {"width", FieldType::I32, false},
-    {"rotation", FieldType::F64, false},   {"mirrored", FieldType::U8, false},
-    {"text", FieldType::Text255, false},   {"f16", FieldType::I32, false},
-    {"f17", FieldType::I32, false},        {"f18", FieldType::I32, false},
-    {"trueType", FieldType::U8, false},    {"fontName", FieldType::Text255, false},
-    {"bold", FieldType::U8, false},        {"italic", FieldType::U8, false},
-    {"inverted", FieldType::U8, false},    {"border", FieldType::I32, false},
-    {"barCodeKind", FieldType::U8, false}, {"barWidth", FieldType::I32, false},
-    {"barHeight", FieldType::I32, false},  {"showText", FieldType::U8, false},
-    {"flags2", FieldType::U8, false},      {"flags3", FieldType::U16, false},
+const TFieldDef kTextFields[] = {
+    {"flags", TFieldType::U16, false},      {"value16", TFieldType::U16, false},
+    {"layer", TFieldType::LayerId, false},  {"value32a", TFieldType::U32, false},
+    {"value8", TFieldType::U8, false},      {"value32b", TFieldType::U32, false},
+    {"x", TFieldType::I32, true},           {"y", TFieldType::I32, true},
+    {"height", TFieldType::I32, false},     {"width", TFieldType::I32, false},
+    {"rotation", TFieldType::F64, false},   {"mirrored", TFieldType::U8, false},
+    {"text", TFieldType::Text255, false},   {"f16", TFieldType::I32, false},
+    {"f17", TFieldType::I32, false},        {"f18", TFieldType::I32, false},
+    {"trueType", TFieldType::U8, false},    {"fontName", TFieldType::Text255, false},
+    {"bold", TFieldType::U8, false},        {"italic", TFieldType::U8, false},
+    {"inverted", TFieldType::U8, false},    {"border", TFieldType::I32, false},
+    {"barCodeKind", TFieldType::U8, false}, {"barWidth", TFieldType::I32, false},
+    {"barHeight", TFieldType::I32, false},  {"showText", TFieldType::U8, false},
+    {"flags2", TFieldType::U8, false},      {"flags3", TFieldType::U16, false},
 };
-const FieldDef kPolygonFields[] = {
-    {"flags", FieldType::U16, false},
-    {"value16", FieldType::U16, false},
-    {"layer", FieldType::LayerId, false},
-    {"value32a", FieldType::U32, false},
-    {"value8", FieldType::U8, false},
-    {"value32b", FieldType::U32, false},
-    {"net", FieldType::U32, false},
-    {"hatchStyle", FieldType::U8, false},
-    {"gridSize", FieldType::I32, false},
-    {"trackSize", FieldType::I32, false},
-    {"minPrimitiveLength", FieldType::I32, false},
-    {"pourOver", FieldType::U8, false},
-    {"removeDead", FieldType::U8, false},
-    {"polygonKind", FieldType::U8, false},
-    {"name", FieldType::Text255, false},
-    {"vertexCount", FieldType::U32, false},
-    {"flags2", FieldType::U8, false},
-    {"flags3", FieldType::U16, false},
+const TFieldDef kPolygonFields[] = {
+    {"flags", TFieldType::U16, false},
+    {"value16", TFieldType::U16, false},
+    {"layer", TFieldType::LayerId, false},
+    {"value32a", TFieldType::U32, false},
+    {"value8", TFieldType::U8, false},
+    {"value32b", TFieldType::U32, false},
+    {"net", TFieldType::U32, false},
+    {"hatchStyle", TFieldType::U8, false},
+    {"gridSize", TFieldType::I32, false},
+    {"trackSize", TFieldType::I32, false},
+    {"minPrimitiveLength", TFieldType::I32, false},
+    {"pourOver", TFieldType::U8, false},
+    {"removeDead", TFieldType::U8, false},
+    {"polygonKind", TFieldType::U8, false},
+    {"name", TFieldType::Text255, false},
+    {"vertexCount", TFieldType::U32, false},
+    {"flags2", TFieldType::U8, false},
+    {"flags3", TFieldType::U16, false},
 };
-const FieldDef kComponentFields[] = {
-    {"flags", FieldType::U16, false},
-    {"value16", FieldType::U16, false},
-    {"layer", FieldType::LegacyLayer, false},
-    {"value32a", FieldType::U32, false},
-    {"value8", FieldType::U8, false},
-    {"value32b", FieldType::U32, false},
-    {"x", FieldType::I32, true},
-    {"y", FieldType::I32, true},
-    {"rotation", FieldType::F64, false},
-    {"nameText", FieldType::U32, false},
-    {"commentText", FieldType::U32, false},
-    {"pattern", FieldType::Text255, false},
-    {"nameOn", FieldType::U8, false},
-    {"commentOn", FieldType::U8, false},
-    {"sourceDesignator", FieldType::Text255, false},
-    {"sourceUniqueId", FieldType::Text255, false},
-    {"lockStrings", FieldType::U8, false},
-    {"f6", FieldType::U32, false},
-    {"footprintDescription", FieldType::Text255, false},
-    {"libraryReference", FieldType::Text255, false},
-    {"hierarchicalPath", FieldType::Text255, false},
-    {"sourceLibrary", FieldType::Text255, false},
-    {"f7", FieldType::U8, false},
-    {"f8", FieldType::U8, false},
-    {"f9", FieldType::U32, false},
-    {"f10", FieldType::U32, false},
-    {"modelName", FieldType::Text255, false},
-    {"componentKind", FieldType::U8, false},
-    {"channelOffset", FieldType::U32, false},
-    {"flags2", FieldType::U8, false},
-    {"flags3", FieldType::U16, false},
+const TFieldDef kComponentFields[] = {
+    {"flags", TFieldType::U16, false},
+    {"value16", TFieldType::U16, false},
+    {"layer", TFieldType::LegacyLayer, false},
+    {"value32a", TFieldType::U32, false},
+    {"value8", TFieldType::U8, false},
+    {"value32b", TFieldType::U32, false},
+    {"x", TFieldType::I32, true},
+    {"y", TFieldType::I32, true},
+    {"rotation", TFieldType::F64, false},
+    {"nameText", TFieldType::U32, false},
+    {"commentText", TFieldType::U32, false},
+    {"pattern", TFieldType::Text255, false},
+    {"nameOn", TFieldType::U8, false},
+    {"commentOn", TFieldType::U8, false},
+    {"sourceDesignator", TFieldType::Text255, false},
+    {"sourceUniqueId", TFieldType::Text255, false},
+    {"lockStrings", TFieldType::U8, false},
+    {"f6", TFieldType::U32, false},
+    {"footprintDescription", TFieldType::Text255, false},
+    {"libraryReference", TFieldType::Text255, false},
+    {"hierarchicalPath", TFieldType::Text255, false},
+    {"sourceLibrary", TFieldType::Text255, false},
+    {"f7", TFieldType::U8, false},
+    {"f8", TFieldType::U8, false},
+    {"f9", TFieldType::U32, false},
+    {"f10", TFieldType::U32, false},
+    {"modelName", TFieldType::Text255, false},
+    {"componentKind", TFieldType::U8, false},
+    {"channelOffset", TFieldType::U32, false},
+    {"flags2", TFieldType::U8, false},
+    {"flags3", TFieldType::U16, false},
 };
-const FieldDef kBoardFields[] = {
-    {"f3", FieldType::U32, false},
-    {"f4", FieldType::Text255, false},
-    {"f5", FieldType::U8, false},
-    {"f6", FieldType::I32, false},
-    {"f7", FieldType::I32, false},
-    {"f8", FieldType::I32, false},
-    {"f9", FieldType::I32, false},
-    {"unit", FieldType::U8, true},
-    {"layer", FieldType::LayerId, false},
-    {"f12", FieldType::U32, false},
-    {"splitPlaneMode", FieldType::U8, false},
-    {"material1", FieldType::Text255, false},
-    {"kind1", FieldType::U8, false},
-    {"constant1", FieldType::F64, false},
-    {"height1", FieldType::I32, false},
-    {"material2", FieldType::Text255, false},
-    {"kind2", FieldType::U8, false},
-    {"constant2", FieldType::F64, false},
-    {"height2", FieldType::I32, false},
+const TFieldDef kBoardFields[] = {
+    {"f3", TFieldType::U32, false},
+    {"f4", TFieldType::Text255, false},
+    {"f5", TFieldType::U8, false},
+    {"f6", TFieldType::I32, false},
+    {"f7", TFieldType::I32, false},
+    {"f8", TFieldType::I32, false},
+    {"f9", TFieldType::I32, false},
+    {"unit", TFieldType::U8, true},
+    {"layer", TFieldType::LayerId, false},
+    {"f12", TFieldType::U32, false},
+    {"splitPlaneMode", TFieldType::U8, false},
+    {"material1", TFieldType::Text255, false},
+    {"kind1", TFieldType::U8, false},
+    {"constant1", TFieldType::F64, false},
+    {"height1", TFieldType::I32, false},
+    {"material2", TFieldType::Text255, false},
+    {"kind2", TFieldType::U8, false},
+    {"constant2", TFieldType::F64, false},
+    {"height2", TFieldType::I32, false},
 };
-const FieldDef kGridsFields[] = {
-    {"f3", FieldType::F64, false},  {"f4", FieldType::F64, false},  {"f5", FieldType::F64, false},
-    {"f6", FieldType::F64, false},  {"f7", FieldType::I32, false},  {"f8", FieldType::I32, false},
-    {"f9", FieldType::I32, false},  {"f10", FieldType::I32, false}, {"f11", FieldType::I32, false},
-    {"f12", FieldType::I32, false}, {"f13", FieldType::U8, false},  {"f14", FieldType::U8, false},
-    {"f15", FieldType::U8, false},  {"f16", FieldType::U8, false},
+const TFieldDef kGridsFields[] = {
+    {"f3", TFieldType::F64, false},  {"f4", TFieldType::F64, false},  {"f5", TFieldType::F64, false},
+    {"f6", TFieldType::F64, false},  {"f7", TFieldType::I32, false},  {"f8", TFieldType::I32, false},
+    {"f9", TFieldType::I32, false},  {"f10", TFieldType::I32, false}, {"f11", TFieldType::I32, false},
+    {"f12", TFieldType::I32, false}, {"f13", TFieldType::U8, false},  {"f14", TFieldType::U8, false},
+    {"f15", TFieldType::U8, false},  {"f16", TFieldType::U8, false},
 };
-const FieldDef kPairFields[] = {
-    {"layerA", FieldType::LayerId, false},
-    {"layerB", FieldType::LayerId, false},
-    {"second", FieldType::U8, false},
-    {"first", FieldType::U8, false},
+const TFieldDef kPairFields[] = {
+    {"layerA", TFieldType::LayerId, false},
+    {"layerB", TFieldType::LayerId, false},
+    {"second", TFieldType::U8, false},
+    {"first", TFieldType::U8, false},
 };
-const FieldDef kEcoOptionsFields[] = {
-    {"f3", FieldType::U8, false},
-    {"f4", FieldType::U8, false},
+const TFieldDef kEcoOptionsFields[] = {
+    {"f3", TFieldType::U8, false},
+    {"f4", TFieldType::U8, false},
 };
-const FieldDef kOutputOptionsFields[] = {
-    {"f3", FieldType::I32, false},  {"f4", FieldType::I32, false},  {"f5", FieldType::I32, false},
-    {"f6", FieldType::I32, false},  {"f7", FieldType::I32, false},  {"f8", FieldType::I32, false},
-    {"f9", FieldType::I32, false},  {"f10", FieldType::I32, false}, {"f11", FieldType::U8, false},
-    {"f12", FieldType::U8, false},  {"f13", FieldType::U8, false},  {"f14", FieldType::U8, false},
-    {"f15", FieldType::U8, false},  {"f16", FieldType::U8, false},  {"f17", FieldType::U8, false},
-    {"f18", FieldType::U8, false},  {"f19", FieldType::U8, false},  {"f20", FieldType::U8, false},
-    {"f21", FieldType::U8, false},  {"f22", FieldType::U8, false},  {"f23", FieldType::U32, false},
-    {"f24", FieldType::U32, false}, {"f25", FieldType::U32, false}, {"f26", FieldType::U32, false},
+const TFieldDef kOutputOptionsFields[] = {
+    {"f3", TFieldType::I32, false},  {"f4", TFieldType::I32, false},  {"f5", TFieldType::I32, false},
+    {"f6", TFieldType::I32, false},  {"f7", TFieldType::I32, false},  {"f8", TFieldType::I32, false},
+    {"f9", TFieldType::I32, false},  {"f10", TFieldType::I32, false}, {"f11", TFieldType::U8, false},
+    {"f12", TFieldType::U8, false},  {"f13", TFieldType::U8, false},  {"f14", TFieldType::U8, false},
+    {"f15", TFieldType::U8, false},  {"f16", TFieldType::U8, false},  {"f17", TFieldType::U8, false},
+    {"f18", TFieldType::U8, false},  {"f19", TFieldType::U8, false},  {"f20", TFieldType::U8, false},
+    {"f21", TFieldType::U8, false},  {"f22", TFieldType::U8, false},  {"f23", TFieldType::U32, false},
+    {"f24", TFieldType::U32, false}, {"f25", TFieldType::U32, false}, {"f26", TFieldType::U32, false},
 };
-const FieldDef kGerberOptionsFields[] = {
-    {"f3", FieldType::I32, false},  {"f4", FieldType::I32, false}, {"f5", FieldType::I32, false},
-    {"f6", FieldType::I32, false},  {"f7", FieldType::I32, false}, {"f8", FieldType::I32, false},
-    {"f9", FieldType::U8, false},   {"f10", FieldType::U8, false}, {"f11", FieldType::U8, false},
-    {"f12", FieldType::U8, false},  {"f13", FieldType::U8, false}, {"f14", FieldType::U8, false},
-    {"f15", FieldType::U8, false},  {"f16", FieldType::U8, false}, {"f17", FieldType::U8, false},
-    {"f18", FieldType::U8, false},  {"f19", FieldType::U8, false}, {"f20", FieldType::U32, false},
-    {"f21", FieldType::U32, false},
+const TFieldDef kGerberOptionsFields[] = {
+    {"f3", TFieldType::I32, false},  {"f4", TFieldType::I32, false}, {"f5", TFieldType::I32, false},
+    {"f6", TFieldType::I32, false},  {"f7", TFieldType::I32, false}, {"f8", TFieldType::I32, false},
+    {"f9", TFieldType::U8, false},   {"f10", TFieldType::U8, false}, {"f11", TFieldType::U8, false},
+    {"f12", TFieldType::U8, false},  {"f13", TFieldType::U8, false}, {"f14", TFieldType::U8, false},
+    {"f15", TFieldType::U8, false},  {"f16", TFieldType::U8, false}, {"f17", TFieldType::U8, false},
+    {"f18", TFieldType::U8, false},  {"f19", TFieldType::U8, false}, {"f20", TFieldType::U32, false},
+    {"f21", TFieldType::U32, false},
 };
-const FieldDef kPrinterOptionsFields[] = {
-    {"f3", FieldType::F64, false},  {"f4", FieldType::F64, false},  {"f5", FieldType::I32, false},
-    {"f6", FieldType::I32, false},  {"f7", FieldType::I32, false},  {"f8", FieldType::I32, false},
-    {"f9", FieldType::I32, false},  {"f10", FieldType::I32, false}, {"f11", FieldType::I32, false},
-    {"f12", FieldType::I32, false}, {"f13", FieldType::U8, false},  {"f14", FieldType::U8, false},
-    {"f15", FieldType::U8, false},  {"f16", FieldType::U8, false},  {"f17", FieldType::U8, false},
-    {"f18", FieldType::U8, false},  {"f19", FieldType::U8, false},  {"f20", FieldType::U8, false},
-    {"f21", FieldType::U8, false},  {"f22", FieldType::U8, false},  {"f23", FieldType::U8, false},
-    {"f24", FieldType::U8, false},  {"f25", FieldType::U8, false},  {"f26", FieldType::U8, false},
-    {"f27", FieldType::U32, false}, {"f28", FieldType::U32, false},
+const TFieldDef kPrinterOptionsFields[] = {
+    {"f3", TFieldType::F64, false},  {"f4", TFieldType::F64, false},  {"f5", TFieldType::I32, false},
+    {"f6", TFieldType::I32, false},  {"f7", TFieldType::I32, false},  {"f8", TFieldType::I32, false},
+    {"f9", TFieldType::I32, false},  {"f10", TFieldType::I32, false}, {"f11", TFieldType::I32, false},
+    {"f12", TFieldType::I32, false}, {"f13", TFieldType::U8, false},  {"f14", TFieldType::U8, false},
+    {"f15", TFieldType::U8, false},  {"f16", TFieldType::U8, false},  {"f17", TFieldType::U8, false},
+    {"f18", TFieldType::U8, false},  {"f19", TFieldType::U8, false},  {"f20", TFieldType::U8, false},
+    {"f21", TFieldType::U8, false},  {"f22", TFieldType::U8, false},  {"f23", TFieldType::U8, false},
+    {"f24", TFieldType::U8, false},  {"f25", TFieldType::U8, false},  {"f26", TFieldType::U8, false},
+    {"f27", TFieldType::U32, false}, {"f28", TFieldType::U32, false},
 };
-const FieldDef kPenFields[] = {
-    {"f4", FieldType::U32, false},
-    {"f5", FieldType::U32, false},
+const TFieldDef kPenFields[] = {
+    {"f4", TFieldType::U32, false},
+    {"f5", TFieldType::U32, false},
 };
-const FieldDef kCompositeFields[] = {
-    {"f4", FieldType::U32, false},
-    {"f5", FieldType::U32, false},
-    {"f6", FieldType::U8, false},
-    {"f7", FieldType::U32, false},
+const TFieldDef kCompositeFields[] = {
+    {"f4", TFieldType::U32, false},
+    {"f5", TFieldType::U32, false},
+    {"f6", TFieldType::U8, false},
+    {"f7", TFieldType::U32, false},
 };
-const FieldDef kPlacerOptionsFields[] = {
-    {"f3", FieldType::U8, false},  {"f4", FieldType::U8, false},  {"f5", FieldType::U8, false},
-    {"f6", FieldType::I32, false}, {"f7", FieldType::I32, false}, {"f8", FieldType::I32, false},
+const TFieldDef kPlacerOptionsFields[] = {
+    {"f3", TFieldType::U8, false},  {"f4", TFieldType::U8, false},  {"f5", TFieldType::U8, false},
+    {"f6", TFieldType::I32, false}, {"f7", TFieldType::I32, false}, {"f8", TFieldType::I32, false},
 };
-const FieldDef kLayerFields[] = {
-    {"name", FieldType::Text255, false},
-    {"thickness", FieldType::I32, false},
-    {"f6", FieldType::U8, false},
-    {"f7", FieldType::U8, false},
-    {"prevLayer", FieldType::LegacyLayer, false},
-    {"nextLayer", FieldType::LegacyLayer, false},
-    {"f10", FieldType::U8, false},
-    {"netName", FieldType::Text255, false},
-    {"material", FieldType::Text255, false},
-    {"kind", FieldType::U8, false},
-    {"constant", FieldType::F64, false},
-    {"height", FieldType::I32, false},
-    {"infoA", FieldType::U8, false},
-    {"infoB", FieldType::U8, false},
-    {"info", FieldType::U32, false},
+const TFieldDef kLayerFields[] = {
+    {"name", TFieldType::Text255, false},
+    {"thickness", TFieldType::I32, false},
+    {"f6", TFieldType::U8, false},
+    {"f7", TFieldType::U8, false},
+    {"prevLayer", TFieldType::LegacyLayer, false},
+    {"nextLayer", TFieldType::LegacyLayer, false},
+    {"f10", TFieldType::U8, false},
+    {"netName", TFieldType::Text255, false},
+    {"material", TFieldType::Text255, false},
+    {"kind", TFieldType::U8, false},
+    {"constant", TFieldType::F64, false},
+    {"height", TFieldType::I32, false},
+    {"infoA", TFieldType::U8, false},
+    {"infoB", TFieldType::U8, false},
+    {"info", TFieldType::U32, false},
 };
 
-struct ExportFields {
+struct TExportFields {
   const char* name;
-  Group group;
+  TGroup group;
   std::initializer_list<const char*> fields;
 };
 
-const ExportFields kExportFields[] = {
+const TExportFields kExportFields[] = {
     {"PcbApi_QueryPad",
-     Group::pad,
+     TGroup::pad,
      {"flags", "value16", "layer", "value32a", "value8", "value32b", "x",   "y",   "f11",
       "f12",   "f13",     "f14",   "f15",      "f16",    "holeSize", "f18", "f19", "f20",
       "f21",   "f22",     "f23",   "rotation", "f25",    "f26",      "f27", "f28", "f29",
       "f30",   "f31",     "f32",   "f33",      "f34",    "f35",      "f36", "f37"}},
-    {"PcbApi_QueryPadStackMode", Group::pad, {"stackMode"}},
+    {"PcbApi_QueryPadStackMode", TGroup::pad, {"stackMode"}},
     {"PcbApi_QueryTrack",
-     Group::track,
+     TGroup::track,
      {"flags", "value16", "layer", "value32a", "value8", "value32b", "x", "y", "x2", "y2", "width",
       "f14", "f15", "f16"}},
     {"PcbApi_QueryVia",
-     Group::via,
+     TGroup::via,
      {"flags", "value16", "layer", "value32a", "value8", "value32b", "x", "y", "size", "holeSize",
       "f13", "f14", "f15", "f16"}},
-    {"PcbApi_QueryNet", Group::net, {"name", "colour", "visible", "f6"}},
+    {"PcbApi_QueryNet", TGroup::net, {"name", "colour", "visible", "f6"}},
     {"PcbApi_QueryFill",
-     Group::fill,
+     TGroup::fill,
      {"flags", "value16", "layer", "value32a", "value8", "value32b", "x", "y", "x2", "y2", "f13",
       "rotation"}},
     {"PcbApi_QueryRegion",
-     Group::region,
+     TGroup::region,
      {"flags", "value16", "layer", "value32a", "value8", "value32b", "regionKind", "net",
       "holeCount", "keepout", "arcResolution", "component", "vertexCount"}},
     {"PcbApi_QueryArc",
-     Group::arc,
+     TGroup::arc,
      {"flags", "value16", "layer", "value32a", "value8", "value32b", "x", "y", "radius",
       "startAngle", "endAngle", "width", "f15"}},
     {"PcbApi_QueryText",
-     Group::text,
+     TGroup::text,
      {"flags", "value16", "layer", "value32a", "value8", "value32b", "x", "y", "height", "width",
       "rotation", "mirrored", "text", "f16", "f17", "f18"}},
     {"PcbApi_QueryTrueTypeTextInfo",
-     Group::text,
+     TGroup::text,
      {"trueType", "fontName", "bold", "italic", "inverted", "border"}},
     {"PcbApi_QueryBarCodeTextInfo",
-     Group::text,
+     TGroup::text,
      {"barCodeKind", "barWidth", "barHeight", "showText"}},
     {"PcbApi_QueryPolygon",
-     Group::polygon,
+     TGroup::polygon,
      {"flags", "value16", "layer", "value32a", "value8", "value32b", "net", "hatchStyle",
       "gridSize", "trackSize", "minPrimitiveLength", "pourOver", "removeDead", "polygonKind",
       "name", "vertexCount"}},
     {"PcbApi_QueryComponent",
-     Group::component,
+     TGroup::component,
      {"flags", "value16", "layer", "value32a", "value8", "value32b", "x", "y", "rotation",
       "nameText", "commentText", "pattern", "nameOn", "commentOn"}},
     {"PcbApi_QueryComponentEx",
-     Group::component,
+     TGroup::component,
      {"sourceDesignator", "sourceUniqueId", "lockStrings", "f6"}},
     {"PcbApi_QueryComponentSourceLinks",
-     Group::component,
+     TGroup::component,
      {"footprintDescription", "libraryReference", "hierarchicalPath", "sourceLibrary", "f7", "f8",
       "f9", "f10"}},
-    {"PcbApi_QueryDefaultPCB3DModel", Group::component, {"modelName"}},
-    {"PcbApi_QueryComponentKind", Group::component, {"componentKind"}},
-    {"PcbApi_QueryComponentChannelOffset", Group::component, {"channelOffset"}},
+    {"PcbApi_QueryDefaultPCB3DModel", TGroup::component, {"modelName"}},
+    {"PcbApi_QueryComponentKind", TGroup::component, {"componentKind"}},
+    {"PcbApi_QueryComponentChannelOffset", TGroup::component, {"channelOffset"}},
     {"PcbApi_QueryBoard",
-     Group::board,
+     TGroup::board,
      {"f3", "f4", "f5", "f6", "f7", "f8", "f9", "unit", "layer", "f12"}},
     {"PcbApi_QueryBoardGridsEx",
-     Group::grids,
+     TGroup::grids,
      {"f3", "f4", "f5", "f6", "f7", "f8", "f9", "f10", "f11", "f12", "f13", "f14", "f15", "f16"}},
-    {"PcbApi_QueryBoardSplitPlaneMode", Group::board, {"splitPlaneMode"}},
-    {"PcbApi_QueryBoardLayerPairAt", Group::pair, {"layerA", "layerB", "second", "first"}},
-    {"PcbApi_QueryBoardEngineeringChangeOrderOptions", Group::ecoOptions, {"f3", "f4"}},
+    {"PcbApi_QueryBoardSplitPlaneMode", TGroup::board, {"splitPlaneMode"}},
+    {"PcbApi_QueryBoardLayerPairAt", TGroup::pair, {"layerA", "layerB", "second", "first"}},
+    {"PcbApi_QueryBoardEngineeringChangeOrderOptions", TGroup::eco_options, {"f3", "f4"}},
     {"PcbApi_QueryBoardOutputOptions",
-     Group::outputOptions,
+     TGroup::output_options,
      {"f3",  "f4",  "f5",  "f6",  "f7",  "f8",  "f9",  "f10", "f11", "f12", "f13", "f14",
       "f15", "f16", "f17", "f18", "f19", "f20", "f21", "f22", "f23", "f24", "f25", "f26"}},
     {"PcbApi_QueryBoardGerberOptions",
-     Group::gerberOptions,
+     TGroup::gerber_options,
      {"f3", "f4", "f5", "f6", "f7", "f8", "f9", "f10", "f11", "f12", "f13", "f14", "f15", "f16",
       "f17", "f18", "f19", "f20", "f21"}},
     {"PcbApi_QueryBoardPrinterOptions",
-     Group::printerOptions,
+     TGroup::printer_options,
      {"f3",  "f4",  "f5",  "f6",  "f7",  "f8",  "f9",  "f10", "f11", "f12", "f13", "f14", "f15",
       "f16", "f17", "f18", "f19", "f20", "f21", "f22", "f23", "f24", "f25", "f26", "f27", "f28"}},
-    {"PcbApi_QueryBoardPrinterOptionsPlotterPen", Group::pen, {"f4", "f5"}},
-    {"PcbApi_QueryBoardPrinterOptionsCompositeLayer", Group::composite, {"f4", "f5", "f6", "f7"}},
+    {"PcbApi_QueryBoardPrinterOptionsPlotterPen", TGroup::pen, {"f4", "f5"}},
+    {"PcbApi_QueryBoardPrinterOptionsCompositeLayer", TGroup::composite, {"f4", "f5", "f6", "f7"}},
     {"PcbApi_QueryBoardAdvancedPlacerOptions",
-     Group::placerOptions,
+     TGroup::placer_options,
      {"f3", "f4", "f5", "f6", "f7", "f8"}},
     {"PcbApi_QueryLayer",
-     Group::layer,
+     TGroup::layer,
      {"name", "thickness", "f6", "f7", "prevLayer", "nextLayer", "f10"}},
     {"PcbApi_QueryInternalPlane",
-     Group::layer,
+     TGroup::layer,
      {"name", "thickness", "f6", "f7", "prevLayer", "nextLayer", "netName"}},
-    {"PcbApi_QueryLayerDielectric", Group::layer, {"material", "kind", "constant", "height"}},
+    {"PcbApi_QueryLayerDielectric", TGroup::layer, {"material", "kind", "constant", "height"}},
     {"PcbApi_QueryBoardExternalDielectrics",
-     Group::board,
+     TGroup::board,
      {"material1", "kind1", "constant1", "height1", "material2", "kind2", "constant2", "height2"}},
-    {"PcbApi_QueryBoardLayerInfo", Group::layer, {"infoA", "infoB", "info"}},
+    {"PcbApi_QueryBoardLayerInfo", TGroup::layer, {"infoA", "infoB", "info"}},
 };
 
-const std::array<Schema, kGroupCount>& schemas() {
-  static const std::array<Schema, kGroupCount> all = {
-      Schema("pad", kPadFields),
-      Schema("track", kTrackFields),
-      Schema("via", kViaFields),
-      Schema("net", kNetFields),
-      Schema("fill", kFillFields),
-      Schema("region", kRegionFields),
-      Schema("arc", kArcFields),
-      Schema("text", kTextFields),
-      Schema("polygon", kPolygonFields),
-      Schema("component", kComponentFields),
-      Schema("board", kBoardFields),
-      Schema("grids", kGridsFields),
-      Schema("pair", kPairFields),
-      Schema("ecoOptions", kEcoOptionsFields),
-      Schema("outputOptions", kOutputOptionsFields),
-      Schema("gerberOptions", kGerberOptionsFields),
-      Schema("printerOptions", kPrinterOptionsFields),
-      Schema("pen", kPenFields),
-      Schema("composite", kCompositeFields),
-      Schema("placerOptions", kPlacerOptionsFields),
-      Schema("layer", kLayerFields),
+const std::array<TSchema, kGroupCount>& Schemas() {
+  static const std::array<TSchema, kGroupCount> all = {
+      TSchema("pad", kPadFields),
+      TSchema("track", kTrackFields),
+      TSchema("via", kViaFields),
+      TSchema("net", kNetFields),
+      TSchema("fill", kFillFields),
+      TSchema("region", kRegionFields),
+      TSchema("arc", kArcFields),
+      TSchema("text", kTextFields),
+      TSchema("polygon", kPolygonFields),
+      TSchema("component", kComponentFields),
+      TSchema("board", kBoardFields),
+      TSchema("grids", kGridsFields),
+      TSchema("pair", kPairFields),
+      TSchema("ecoOptions", kEcoOptionsFields),
+      TSchema("outputOptions", kOutputOptionsFields),
+      TSchema("gerberOptions", kGerberOptionsFields),
+      TSchema("printerOptions", kPrinterOptionsFields),
+      TSchema("pen", kPenFields),
+      TSchema("composite", kCompositeFields),
+      TSchema("placerOptions", kPlacerOptionsFields),
+      TSchema("layer", kLayerFields),
   };
   return all;
 }
 
-struct KindInfo {
+struct TKindInfo {
   uint8_t kind;
   const char* name;
-  Group group;
+  TGroup group;
 };
-const KindInfo kKinds[] = {
-    {1, "arc", Group::arc},          {2, "pad", Group::pad},
-    {3, "via", Group::via},          {4, "track", Group::track},
-    {5, "text", Group::text},        {6, "fill", Group::fill},
-    {8, "net", Group::net},          {9, "component", Group::component},
-    {10, "polygon", Group::polygon}, {11, "region", Group::region},
+const TKindInfo kKinds[] = {
+    {1, "arc", TGroup::arc},          {2, "pad", TGroup::pad},
+    {3, "via", TGroup::via},          {4, "track", TGroup::track},
+    {5, "text", TGroup::text},        {6, "fill", TGroup::fill},
+    {8, "net", TGroup::net},          {9, "component", TGroup::component},
+    {10, "polygon", TGroup::polygon}, {11, "region", TGroup::region},
 };
 
-const KindInfo* kind_info(uint8_t kind) {
-  for (const KindInfo& info : kKinds) {
+const TKindInfo* InfoOfKind(uint8_t kind) {
+  for (const TKindInfo& info : kKinds) {
     if (info.kind == kind) return &info;
   }
   return nullptr;
 }
 
-std::vector<ExportSpec> resolve_exports() {
-  std::vector<ExportSpec> descs;
-  for (const ExportFields& entry : kExportFields) {
-    ExportSpec desc{entry.name, entry.group, {}};
-    const Schema& schema = schema_of(entry.group);
+std::vector<TExportSpec> ResolveExports() {
+  std::vector<TExportSpec> descs;
+  for (const TExportFields& entry : kExportFields) {
+    TExportSpec desc{entry.name, entry.group, {}};
+    const TSchema& schema = SchemaOf(entry.group);
     for (const char* field : entry.fields) {
-      const int index = schema.find(field);
+      const int index = schema.Find(field);
       if (index < 0) std::abort();  // the tables above disagree: a build-time mistake
       desc.fields.push_back(index);
     }
@@ -424,22 +424,22 @@ std::vector<ExportSpec> resolve_exports() {
 
 }  // namespace
 
-const Schema& schema_of(Group group) { return schemas()[static_cast<size_t>(group)]; }
+const TSchema& SchemaOf(TGroup group) { return Schemas()[static_cast<size_t>(group)]; }
 
-bool is_modelled_kind(uint8_t kind) { return kind_info(kind) != nullptr; }
-Group group_of_kind(uint8_t kind) { return kind_info(kind)->group; }
-const char* kind_name(uint8_t kind) {
-  const KindInfo* info = kind_info(kind);
+bool IsModelledKind(uint8_t kind) { return InfoOfKind(kind) != nullptr; }
+TGroup GroupOfKind(uint8_t kind) { return InfoOfKind(kind)->group; }
+const char* KindName(uint8_t kind) {
+  const TKindInfo* info = InfoOfKind(kind);
   return info ? info->name : nullptr;
 }
-uint8_t kind_from_name(std::string_view name) {
-  for (const KindInfo& info : kKinds) {
+uint8_t KindFromName(std::string_view name) {
+  for (const TKindInfo& info : kKinds) {
     if (name == info.name) return info.kind;
   }
   return 0;
 }
 
-const ExportSpec& export_spec(ExportId id) {
-  static const std::vector<ExportSpec> descs = resolve_exports();
+const TExportSpec& FindExportSpec(TExportId id) {
+  static const std::vector<TExportSpec> descs = ResolveExports();
   return descs[static_cast<size_t>(id)];
 }

@@ -8,7 +8,7 @@
 
 #include "record.h"
 
-enum class Group : uint8_t {
+enum class TGroup : uint8_t {
   pad,
   track,
   via,
@@ -22,27 +22,27 @@ enum class Group : uint8_t {
   board,
   grids,
   pair,
-  ecoOptions,
-  outputOptions,
-  gerberOptions,
-  printerOptions,
+  eco_options,
+  output_options,
+  gerber_options,
+  printer_options,
   pen,
   composite,
-  placerOptions,
+  placer_options,
   layer,
 };
 inline constexpr int kGroupCount = 21;
 
-const Schema& schema_of(Group group);
+const TSchema& SchemaOf(TGroup group);
 
 // The primitive kinds the model holds, by their object id (2 pad, 3 via, …); others have none.
-bool is_modelled_kind(uint8_t kind);
-Group group_of_kind(uint8_t kind);
-const char* kind_name(uint8_t kind);  // "pad", "via", …; null for kinds the model does not hold
+bool IsModelledKind(uint8_t kind);
+TGroup GroupOfKind(uint8_t kind);
+const char* KindName(uint8_t kind);  // "pad", "via", …; null for kinds the model does not hold
 // 0 when the name is no modelled kind.
-uint8_t kind_from_name(std::string_view name);
+uint8_t KindFromName(std::string_view name);
 
-enum class ExportId {
+enum class TExportId {
   QueryPad,
   QueryPadStackMode,
   QueryTrack,
@@ -79,9 +79,9 @@ enum class ExportId {
   QueryBoardLayerInfo,
 };
 
-struct ExportSpec {
+struct TExportSpec {
   const char* name;
-  Group group;
+  TGroup group;
   std::vector<int> fields;  // indices into the group's schema, in the export's argument order
 };
-const ExportSpec& export_spec(ExportId id);
+const TExportSpec& FindExportSpec(TExportId id);

@@ -2,13 +2,13 @@
 
 #include "base/text_convert.h"
 
-UniqueBstr::UniqueBstr(std::wstring_view text)
+TUniqueBstr::TUniqueBstr(std::wstring_view text)
     : b_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
 
-void UniqueBstr::reset() {
+void TUniqueBstr::reset() {
   if (BSTR b = std::exchange(b_, nullptr)) SysFreeString(b);
 }
 
-std::string UniqueBstr::ansi() const { return to_ansi(wide()); }
+std::string TUniqueBstr::Ansi() const { return ToAnsi(Wide()); }
 
-std::wstring bstr_text(BSTR b) { return b ? std::wstring(b, SysStringLen(b)) : std::wstring(); }
+std::wstring BstrText(BSTR b) { return b ? std::wstring(b, SysStringLen(b)) : std::wstring(); }

@@ -8,37 +8,37 @@
 #include <string_view>
 #include <utility>
 
-class UniqueBstr {
+class TUniqueBstr {
  public:
-  UniqueBstr() = default;
-  explicit UniqueBstr(std::wstring_view text);
-  UniqueBstr(UniqueBstr&& other) noexcept : b_(std::exchange(other.b_, nullptr)) {}
-  UniqueBstr& operator=(UniqueBstr&& other) noexcept {
+  TUniqueBstr() = default;
+  explicit TUniqueBstr(std::wstring_view text);
+  TUniqueBstr(TUniqueBstr&& other) noexcept : b_(std::exchange(other.b_, nullptr)) {}
+  TUniqueBstr& operator=(TUniqueBstr&& other) noexcept {
     std::swap(b_, other.b_);
     return *this;
   }
-  UniqueBstr(const UniqueBstr&) = delete;
-  UniqueBstr& operator=(const UniqueBstr&) = delete;
-  ~UniqueBstr() { reset(); }
+  TUniqueBstr(const TUniqueBstr&) = delete;
+  TUniqueBstr& operator=(const TUniqueBstr&) = delete;
+  ~TUniqueBstr() { reset(); }
 
-  static UniqueBstr attach(BSTR b) {
-    UniqueBstr result;
+  static TUniqueBstr Attach(BSTR b) {
+    TUniqueBstr result;
     result.b_ = b;
     return result;
   }
   BSTR get() const { return b_; }
-  BSTR detach() { return std::exchange(b_, nullptr); }
-  BSTR* put() {
+  BSTR Detach() { return std::exchange(b_, nullptr); }
+  BSTR* Put() {
     reset();
     return &b_;
   }
   void reset();
-  std::wstring wide() const { return b_ ? std::wstring(b_, SysStringLen(b_)) : std::wstring(); }
-  std::string ansi() const;
+  std::wstring Wide() const { return b_ ? std::wstring(b_, SysStringLen(b_)) : std::wstring(); }
+  std::string Ansi() const;
 
  private:
   BSTR b_ = nullptr;
 };
 
 // The text of a BSTR the caller keeps owning (null reads as empty).
-std::wstring bstr_text(BSTR b);
+std::wstring BstrText(BSTR b);

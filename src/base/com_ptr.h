@@ -7,48 +7,48 @@
 #include <utility>
 
 template <class I>
-class ComPtr {
+class TComPtr {
  public:
-  ComPtr() = default;
-  ComPtr(std::nullptr_t) {}
+  TComPtr() = default;
+  TComPtr(std::nullptr_t) {}
   // Takes a new reference to p.
-  explicit ComPtr(I* p) : p_(p) {
+  explicit TComPtr(I* p) : p_(p) {
     if (p_) p_->AddRef();
   }
-  ComPtr(const ComPtr& other) : ComPtr(other.p_) {}
-  ComPtr(ComPtr&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
-  ComPtr& operator=(ComPtr other) noexcept {
+  TComPtr(const TComPtr& other) : TComPtr(other.p_) {}
+  TComPtr(TComPtr&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
+  TComPtr& operator=(TComPtr other) noexcept {
     std::swap(p_, other.p_);
     return *this;
   }
-  ~ComPtr() { reset(); }
+  ~TComPtr() { reset(); }
 
   // Adopts a reference the caller already owns.
-  static ComPtr attach(I* p) {
-    ComPtr result;
+  static TComPtr Attach(I* p) {
+    TComPtr result;
     result.p_ = p;
     return result;
   }
-  I* detach() { return std::exchange(p_, nullptr); }
+  I* Detach() { return std::exchange(p_, nullptr); }
   void reset() {
     if (I* p = std::exchange(p_, nullptr)) p->Release();
   }
   // Empties the pointer and hands out its address for an out argument.
-  I** put() {
+  I** Put() {
     reset();
     return &p_;
   }
-  void** put_void() { return reinterpret_cast<void**>(put()); }
+  void** PutVoid() { return reinterpret_cast<void**>(Put()); }
   // Copies the reference into an out argument, adding one count.
-  void copy_to(I** out) const {
+  void CopyTo(I** out) const {
     if (p_) p_->AddRef();
     *out = p_;
   }
 
   template <class J>
-  ComPtr<J> try_query(REFIID iid) const {
-    ComPtr<J> result;
-    if (p_) p_->QueryInterface(iid, result.put_void());
+  TComPtr<J> TryQuery(REFIID iid) const {
+    TComPtr<J> result;
+    if (p_) p_->QueryInterface(iid, result.PutVoid());
     return result;
   }
 

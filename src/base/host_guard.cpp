@@ -1,30 +1,30 @@
 #include "base/host_guard.h"
 
 namespace {
-RaiseHook raise_hook = nullptr;
-ConversionHook conversion_hook = nullptr;
-HandlerEndHook handler_end_hook = nullptr;
+TRaiseHook raise_hook = nullptr;
+TConversionHook conversion_hook = nullptr;
+THandlerEndHook handler_end_hook = nullptr;
 }  // namespace
 
-RaiseHook set_raise_hook(RaiseHook hook) {
-  RaiseHook previous = raise_hook;
+TRaiseHook SetRaiseHook(TRaiseHook hook) {
+  TRaiseHook previous = raise_hook;
   raise_hook = hook;
   return previous;
 }
 
-ConversionHook set_conversion_hook(ConversionHook hook) {
-  ConversionHook previous = conversion_hook;
+TConversionHook SetConversionHook(TConversionHook hook) {
+  TConversionHook previous = conversion_hook;
   conversion_hook = hook;
   return previous;
 }
 
-HandlerEndHook set_handler_end_hook(HandlerEndHook hook) {
-  HandlerEndHook previous = handler_end_hook;
+THandlerEndHook SetHandlerEndHook(THandlerEndHook hook) {
+  THandlerEndHook previous = handler_end_hook;
   handler_end_hook = hook;
   return previous;
 }
 
-void exception_handler_finished() noexcept {
+void ExceptionHandlerFinished() noexcept {
   if (handler_end_hook) {
     try {
       handler_end_hook();
@@ -33,7 +33,7 @@ void exception_handler_finished() noexcept {
   }
 }
 
-HRESULT status_from_caught_exception() noexcept {
+HRESULT StatusFromCaughtException() noexcept {
   if (conversion_hook) {
     try {
       conversion_hook(std::current_exception());
@@ -43,7 +43,7 @@ HRESULT status_from_caught_exception() noexcept {
   return E_UNEXPECTED;
 }
 
-void deliver_raise(void* thrown, const std::type_info* type) noexcept {
+void DeliverRaise(void* thrown, const std::type_info* type) noexcept {
   // A hook that throws would come back here; the inner raise is not reported again.
   static thread_local bool in_hook = false;
   if (!raise_hook || in_hook) return;

@@ -15,6 +15,6 @@ bool TClassInfo::InheritsFrom(const TClassInfo& other) const {
 
 bool TClassInfo::InheritsFrom(std::string_view class_name) const {
   for (const TClassInfo* c = this; c; c = c->Parent)
-    if (ascii_iequals(c->Name, class_name)) return true;
+    if (AsciiIequals(c->Name, class_name)) return true;
   return false;
 }

@@ -7,12 +7,12 @@
 #include <utility>
 
 template <class F>
-class ScopeGuard {
+class TScopeGuard {
  public:
-  explicit ScopeGuard(F f) : f_(std::move(f)), unwinding_at_start_(std::uncaught_exceptions()) {}
-  ScopeGuard(const ScopeGuard&) = delete;
-  ScopeGuard& operator=(const ScopeGuard&) = delete;
-  ~ScopeGuard() noexcept(false) {
+  explicit TScopeGuard(F f) : f_(std::move(f)), unwinding_at_start_(std::uncaught_exceptions()) {}
+  TScopeGuard(const TScopeGuard&) = delete;
+  TScopeGuard& operator=(const TScopeGuard&) = delete;
+  ~TScopeGuard() noexcept(false) {
     if (!armed_) return;
     if (std::uncaught_exceptions() > unwinding_at_start_) {
       try {
@@ -23,7 +23,7 @@ class ScopeGuard {
       f_();
     }
   }
-  void dismiss() { armed_ = false; }
+  void Dismiss() { armed_ = false; }
 
  private:
   F f_;
@@ -32,6 +32,6 @@ class ScopeGuard {
 };
 
 template <class F>
-[[nodiscard]] ScopeGuard<F> on_scope_exit(F f) {
-  return ScopeGuard<F>(std::move(f));
+[[nodiscard]] TScopeGuard<F> OnScopeExit(F f) {
+  return TScopeGuard<F>(std::move(f));
 }

@@ -3,13 +3,13 @@
 #include "base/ascii.h"
 #include "base/exceptions.h"
 
-void throw_list_index_error(int index) {
+void ThrowListIndexError(int index) {
   throw Exception("List index out of bounds (" + std::to_string(index) + ")");
 }
 
 int TStrings::IndexOf(std::string_view text) const {
   for (int i = 0, n = Count(); i < n; ++i)
-    if (ascii_iequals(Get(i), text)) return i;
+    if (AsciiIequals(Get(i), text)) return i;
   return -1;
 }
 
@@ -24,8 +24,8 @@ void TStrings::Assign(const TStrings& source) {
   for (int i = 0, n = source.Count(); i < n; ++i) AddObject(source.Get(i), source.GetObject(i));
 }
 
-const TStringList::Item& TStringList::at(int index) const {
-  if (index < 0 || index >= Count()) throw_list_index_error(index);
+const TStringList::TItem& TStringList::at(int index) const {
+  if (index < 0 || index >= Count()) ThrowListIndexError(index);
   return items_[static_cast<size_t>(index)];
 }
 

@@ -46,13 +46,13 @@ class TStringList : public TStrings {
   void Exchange(int a, int b) override;
 
  private:
-  struct Item {
+  struct TItem {
     std::string text;
     TObject* object;
   };
-  const Item& at(int index) const;
-  std::vector<Item> items_;
+  const TItem& at(int index) const;
+  std::vector<TItem> items_;
 };
 
 // Raised for an index outside a list.
-void throw_list_index_error(int index);
+void ThrowListIndexError(int index);

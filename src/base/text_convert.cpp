@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-std::wstring to_wide(std::string_view text) {
+std::wstring ToWide(std::string_view text) {
   if (text.empty()) return {};
   int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::wstring result(static_cast<size_t>(n), L'\0');
@@ -10,7 +10,7 @@ std::wstring to_wide(std::string_view text) {
   return result;
 }
 
-std::string to_ansi(std::wstring_view text) {
+std::string ToAnsi(std::wstring_view text) {
   if (text.empty()) return {};
   int n = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
                               nullptr, nullptr);

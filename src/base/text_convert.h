@@ -5,5 +5,5 @@
 #include <string>
 #include <string_view>
 
-std::wstring to_wide(std::string_view text);
-std::string to_ansi(std::wstring_view text);
+std::wstring ToWide(std::string_view text);
+std::string ToAnsi(std::wstring_view text);

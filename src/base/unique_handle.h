@@ -6,18 +6,18 @@
 #include <utility>
 
 template <class H, auto Close, H Empty = H{}>
-class UniqueHandle {
+class TUniqueHandle {
  public:
-  UniqueHandle() = default;
-  explicit UniqueHandle(H h) : h_(h) {}
-  UniqueHandle(UniqueHandle&& other) noexcept : h_(std::exchange(other.h_, Empty)) {}
-  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+  TUniqueHandle() = default;
+  explicit TUniqueHandle(H h) : h_(h) {}
+  TUniqueHandle(TUniqueHandle&& other) noexcept : h_(std::exchange(other.h_, Empty)) {}
+  TUniqueHandle& operator=(TUniqueHandle&& other) noexcept {
     std::swap(h_, other.h_);
     return *this;
   }
-  UniqueHandle(const UniqueHandle&) = delete;
-  UniqueHandle& operator=(const UniqueHandle&) = delete;
-  ~UniqueHandle() { reset(); }
+  TUniqueHandle(const TUniqueHandle&) = delete;
+  TUniqueHandle& operator=(const TUniqueHandle&) = delete;
+  ~TUniqueHandle() { reset(); }
 
   H get() const { return h_; }
   H release() { return std::exchange(h_, Empty); }
@@ -25,7 +25,7 @@ class UniqueHandle {
     H old = std::exchange(h_, h);
     if (old != Empty) Close(old);
   }
-  H* put() {
+  H* Put() {
     reset();
     return &h_;
   }
@@ -36,19 +36,19 @@ class UniqueHandle {
 };
 
 namespace unique_handle_detail {
-inline void close_hwnd(HWND h) { DestroyWindow(h); }
-inline void close_gdi(HGDIOBJ h) { DeleteObject(h); }
-inline void close_hkey(HKEY h) { RegCloseKey(h); }
-inline void close_handle(HANDLE h) { CloseHandle(h); }
-inline void close_module(HMODULE h) { FreeLibrary(h); }
-inline void close_menu(HMENU h) { DestroyMenu(h); }
+inline void DestroyHwnd(HWND h) { DestroyWindow(h); }
+inline void DeleteGdiObject(HGDIOBJ h) { DeleteObject(h); }
+inline void CloseRegistryKey(HKEY h) { RegCloseKey(h); }
+inline void CloseKernelHandle(HANDLE h) { CloseHandle(h); }
+inline void FreeModuleHandle(HMODULE h) { FreeLibrary(h); }
+inline void DestroyMenuHandle(HMENU h) { DestroyMenu(h); }
 }  // namespace unique_handle_detail
 
-using UniqueHwnd = UniqueHandle<HWND, unique_handle_detail::close_hwnd>;
-using UniqueHfont = UniqueHandle<HFONT, unique_handle_detail::close_gdi>;
-using UniqueHbrush = UniqueHandle<HBRUSH, unique_handle_detail::close_gdi>;
-using UniqueHbitmap = UniqueHandle<HBITMAP, unique_handle_detail::close_gdi>;
-using UniqueHkey = UniqueHandle<HKEY, unique_handle_detail::close_hkey>;
-using UniqueHmodule = UniqueHandle<HMODULE, unique_handle_detail::close_module>;
-using UniqueHmenu = UniqueHandle<HMENU, unique_handle_detail::close_menu>;
-using UniqueKernelHandle = UniqueHandle<HANDLE, unique_handle_detail::close_handle>;
+using TUniqueHwnd = TUniqueHandle<HWND, unique_handle_detail::DestroyHwnd>;
+using TUniqueHfont = TUniqueHandle<HFONT, unique_handle_detail::DeleteGdiObject>;
+using TUniqueHbrush = TUniqueHandle<HBRUSH, unique_handle_detail::DeleteGdiObject>;
+using TUniqueHbitmap = TUniqueHandle<HBITMAP, unique_handle_detail::DeleteGdiObject>;
+using TUniqueHkey = TUniqueHandle<HKEY, unique_handle_detail::CloseRegistryKey>;
+using TUniqueHmodule = TUniqueHandle<HMODULE, unique_handle_detail::FreeModuleHandle>;
+using TUniqueHmenu = TUniqueHandle<HMENU, unique_handle_detail::DestroyMenuHandle>;
+using TUniqueKernelHandle = TUniqueHandle<HANDLE, unique_handle_detail::CloseKernelHandle>;

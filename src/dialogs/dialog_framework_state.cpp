@@ -4,7 +4,7 @@
 
 namespace {
 
-std::wstring& forms_key() {
+std::wstring& FormsKeyStorage() {
   static std::wstring key;
   return key;
 }
@@ -14,8 +14,8 @@ TThemeFrameFactory g_theme_frame_factory = nullptr;
 
 }  // namespace
 
-const std::wstring& FormsKey() { return forms_key(); }
-void SetFormsKey(std::wstring key) { forms_key() = std::move(key); }
+const std::wstring& FormsKey() { return FormsKeyStorage(); }
+void SetFormsKey(std::wstring key) { FormsKeyStorage() = std::move(key); }
 
 bool TranslationActive() { return g_translation_active; }
 void SetTranslationActive(bool active) { g_translation_active = active; }

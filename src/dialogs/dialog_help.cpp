@@ -11,7 +11,7 @@ namespace {
 
 constexpr int32_t kHostTruth = -1;
 
-std::wstring with_extension(const std::wstring& path, const wchar_t* extension) {
+std::wstring WithExtension(const std::wstring& path, const wchar_t* extension) {
   size_t slash = path.find_last_of(L"\\/:");
   size_t dot = path.rfind(L'.');
   std::wstring stem = dot != std::wstring::npos && (slash == std::wstring::npos || dot > slash)
@@ -24,12 +24,12 @@ std::wstring with_extension(const std::wstring& path, const wchar_t* extension) 
 
 void OfferHelpKeyToHost(WORD key, TShiftState shift) {
   if (!GetClient()) return;
-  ComPtr<IClientUiManager> manager = GetUiManager();
+  TComPtr<IClientUiManager> manager = GetUiManager();
   BYTE handled = 0;
-  check_host(manager->OfferKey(key, shift.Contains(ssAlt) ? kHostTruth : 0,
+  CheckHost(manager->OfferKey(key, shift.Contains(ssAlt) ? kHostTruth : 0,
                                shift.Contains(ssShift) ? kHostTruth : 0,
                                shift.Contains(ssCtrl) ? kHostTruth : 0, &handled));
-  if (handled) check_host(manager->AfterKeyHandled());
+  if (handled) CheckHost(manager->AfterKeyHandled());
 }
 
 void ShowWhatsThisPopup(TFormWithHelp& form, HWND window, POINT position) {
@@ -41,21 +41,21 @@ void ShowWhatsThisPopup(TFormWithHelp& form, HWND window, POINT position) {
 
 void ShowDynamicHelpFor(TFormWithHelp& form, TControl* control) {
   std::string topic;
-  std::wstring helpFile;
-  if (form.GetHelpContext(control, topic, helpFile) == 0) return;
-  ShowDynamicHelp(HelpTopicAddress(helpFile, topic), false);
+  std::wstring help_file;
+  if (form.GetHelpContext(control, topic, help_file) == 0) return;
+  ShowDynamicHelp(HelpTopicAddress(help_file, topic), false);
 }
 
-void ShowDynamicHelp(const std::string& address, bool forceUpdate) {
-  std::string text = (forceUpdate ? "ForceUpdate=True|" : "") + std::string("Address=") + address;
+void ShowDynamicHelp(const std::string& address, bool force_update) {
+  std::string text = (force_update ? "ForceUpdate=True|" : "") + std::string("Address=") + address;
   RunHostProcess("HelpAdvisor:ShowDynamicHelp", text.data(), static_cast<int32_t>(text.size() + 1),
                  nullptr);
 }
 
-std::string HelpTopicAddress(const std::wstring& helpFile, const std::string& topic) {
-  std::wstring page = with_extension(to_wide(topic), L".htm");
-  std::wstring file = with_extension(helpFile, L".chm");
+std::string HelpTopicAddress(const std::wstring& help_file, const std::string& topic) {
+  std::wstring page = WithExtension(ToWide(topic), L".htm");
+  std::wstring file = WithExtension(help_file, L".chm");
   if (file.find_first_of(L"\\/:") == std::wstring::npos) file = ResolveHelpFile(file);
   if (page.empty() || page.front() != L'/') page.insert(page.begin(), L'/');
-  return to_ansi(file + L"::" + page);
+  return ToAnsi(file + L"::" + page);
 }

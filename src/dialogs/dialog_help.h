@@ -24,7 +24,7 @@ void ShowWhatsThisPopup(TFormWithHelp& form, HWND window, POINT position);
 void ShowDynamicHelpFor(TFormWithHelp& form, TControl* control);
 
 // Asks the host's help advisor to show an address ("file.chm::/topic.htm").
-void ShowDynamicHelp(const std::string& address, bool forceUpdate);
+void ShowDynamicHelp(const std::string& address, bool force_update);
 // The address of a topic page in a compiled help file; a file without a folder is located with
 // the help folders.
-std::string HelpTopicAddress(const std::wstring& helpFile, const std::string& topic);
+std::string HelpTopicAddress(const std::wstring& help_file, const std::string& topic);

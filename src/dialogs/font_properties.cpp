@@ -4,7 +4,7 @@
 #include "frame/client_api_bindings.h"
 
 void ForEachFontProperty(TComponent& component, const TFontPropertyAction& action) {
-  for_each_property(component, pkClass, [&](const TPropInfo& prop) {
+  ForEachProperty(component, pkClass, [&](const TPropInfo& prop) {
     if (!prop.IsClassOf(TFont::StaticClass()) || !prop.GetObj) return;
     if (auto* font = class_cast<TFont>(prop.GetObj(component))) action(component, *font);
   });

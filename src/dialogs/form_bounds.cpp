@@ -11,11 +11,11 @@
 
 namespace {
 
-std::wstring class_key(const TCustomForm& dialog) {
-  return FormsKey() + L"\\" + to_wide(dialog.ClassName());
+std::wstring ClassKey(const TCustomForm& dialog) {
+  return FormsKey() + L"\\" + ToWide(dialog.ClassName());
 }
 
-int32_t read_bound(HKEY key, const wchar_t* name, int32_t current) {
+int32_t ReadBound(HKEY key, const wchar_t* name, int32_t current) {
   DWORD type = 0, size = 0;
   if (RegQueryValueExW(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return current;
   if (type == REG_DWORD) {
@@ -34,15 +34,15 @@ int32_t read_bound(HKEY key, const wchar_t* name, int32_t current) {
       ERROR_SUCCESS)
     return current;
   text.resize(wcsnlen(text.c_str(), size / sizeof(wchar_t)));
-  return parse_stored_bound(to_ansi(text)).value_or(current);
+  return ParseStoredBound(ToAnsi(text)).value_or(current);
 }
 
-void write_bound(HKEY key, const wchar_t* name, int32_t value) {
+void WriteBound(HKEY key, const wchar_t* name, int32_t value) {
   DWORD type = 0;
   bool as_text = RegQueryValueExW(key, name, nullptr, &type, nullptr, nullptr) == ERROR_SUCCESS &&
                  type == REG_SZ;
   if (as_text) {
-    std::wstring text = to_wide(stored_bound_text(value));
+    std::wstring text = ToWide(FormatStoredBound(value));
     RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                    static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
   } else {
@@ -51,7 +51,7 @@ void write_bound(HKEY key, const wchar_t* name, int32_t value) {
   }
 }
 
-bool on_some_monitor(int32_t left, int32_t top, int32_t width, int32_t height) {
+bool OnSomeMonitor(int32_t left, int32_t top, int32_t width, int32_t height) {
   int64_t right = int64_t{left} + width, bottom = int64_t{top} + height;
   if (right > INT32_MAX || bottom > INT32_MAX) return false;
   RECT r{left, top, static_cast<LONG>(right), static_cast<LONG>(bottom)};
@@ -63,16 +63,16 @@ bool on_some_monitor(int32_t left, int32_t top, int32_t width, int32_t height) {
 void LoadBounds(TCustomForm& dialog, bool size, bool position) {
   if (FormsKey().empty()) return;
   int32_t width = dialog.Width(), height = dialog.Height(), left = dialog.Left(), top = dialog.Top();
-  UniqueHkey key;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, class_key(dialog).c_str(), 0, KEY_QUERY_VALUE, key.put()) ==
+  TUniqueHkey key;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, ClassKey(dialog).c_str(), 0, KEY_QUERY_VALUE, key.Put()) ==
       ERROR_SUCCESS) {
     if (size) {
-      width = read_bound(key.get(), L"Width", width);
-      height = read_bound(key.get(), L"Height", height);
+      width = ReadBound(key.get(), L"Width", width);
+      height = ReadBound(key.get(), L"Height", height);
     }
     if (position) {
-      left = read_bound(key.get(), L"Left", left);
-      top = read_bound(key.get(), L"Top", top);
+      left = ReadBound(key.get(), L"Left", left);
+      top = ReadBound(key.get(), L"Top", top);
     }
   }
   // A stored size of nothing, or a place on a monitor that is no longer there, would put a modal
@@ -81,10 +81,10 @@ void LoadBounds(TCustomForm& dialog, bool size, bool position) {
   // lies below every monitor.
   if (width <= 0) width = dialog.Width();
   if (height <= 0) height = dialog.Height();
-  if (!on_some_monitor(left, top, width, height)) {
-    if (on_some_monitor(left, dialog.Top(), width, height)) {
+  if (!OnSomeMonitor(left, top, width, height)) {
+    if (OnSomeMonitor(left, dialog.Top(), width, height)) {
       top = dialog.Top();
-    } else if (on_some_monitor(dialog.Left(), top, width, height)) {
+    } else if (OnSomeMonitor(dialog.Left(), top, width, height)) {
       left = dialog.Left();
     } else {
       left = dialog.Left();
@@ -96,16 +96,16 @@ void LoadBounds(TCustomForm& dialog, bool size, bool position) {
 
 void StoreBounds(TCustomForm& dialog, bool size, bool position) {
   if (FormsKey().empty()) return;
-  UniqueHkey key;
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, class_key(dialog).c_str(), 0, nullptr, 0,
-                      KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, key.put(), nullptr) != ERROR_SUCCESS)
+  TUniqueHkey key;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, ClassKey(dialog).c_str(), 0, nullptr, 0,
+                      KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, key.Put(), nullptr) != ERROR_SUCCESS)
     return;
   if (size) {
-    write_bound(key.get(), L"Width", dialog.Width());
-    write_bound(key.get(), L"Height", dialog.Height());
+    WriteBound(key.get(), L"Width", dialog.Width());
+    WriteBound(key.get(), L"Height", dialog.Height());
   }
   if (position) {
-    write_bound(key.get(), L"Left", dialog.Left());
-    write_bound(key.get(), L"Top", dialog.Top());
+    WriteBound(key.get(), L"Left", dialog.Left());
+    WriteBound(key.get(), L"Top", dialog.Top());
   }
 }

@@ -14,14 +14,14 @@ void CenterOnActiveMonitor(TCustomForm& form) {
 }
 
 void CenterOnMonitorBounds(TCustomForm& form, const RECT& bounds) {
-  TScreenPoint origin = centered_origin({bounds.left, bounds.top, bounds.right, bounds.bottom},
+  TScreenPoint origin = CenteredOriginOf({bounds.left, bounds.top, bounds.right, bounds.bottom},
                                         form.Width(), form.Height());
   form.SetBounds(origin.X, origin.Y, form.Width(), form.Height());
 }
 
 void ShowWithoutPositioning(TCustomForm& form) {
   form.IncludeFormState(fsShowing);
-  auto clear = on_scope_exit([&] { form.ExcludeFormState(fsShowing); });
+  auto clear = OnScopeExit([&] { form.ExcludeFormState(fsShowing); });
   try {
     form.DoShow();
   } catch (...) {

@@ -76,7 +76,7 @@ void TFormThemeData_WinXP::DrawCaptionText(const TThemeRect& rect, HDC dc, const
   SelectObject(dc, old_font);
 }
 
-void TFormThemeData_WinXP::draw_button(const TThemeRect& rect, HDC dc, TImage background, TImage glyph,
+void TFormThemeData_WinXP::DrawButton(const TThemeRect& rect, HDC dc, TImage background, TImage glyph,
                                        TCaptionButtonState state, bool active) {
   int frame = ButtonFrameIndex(state, active);
   const TThemeImage& back = Image(background);
@@ -87,19 +87,19 @@ void TFormThemeData_WinXP::draw_button(const TThemeRect& rect, HDC dc, TImage ba
 }
 
 void TFormThemeData_WinXP::DrawCloseButton(const TThemeRect& r, HDC dc, TCaptionButtonState s, bool a) {
-  draw_button(r, dc, tiCloseButton, tiCloseGlyph, s, a);
+  DrawButton(r, dc, tiCloseButton, tiCloseGlyph, s, a);
 }
 void TFormThemeData_WinXP::DrawHelpButton(const TThemeRect& r, HDC dc, TCaptionButtonState s, bool a) {
-  draw_button(r, dc, tiCaptionButton, tiHelpGlyph, s, a);
+  DrawButton(r, dc, tiCaptionButton, tiHelpGlyph, s, a);
 }
 void TFormThemeData_WinXP::DrawMaximizeButton(const TThemeRect& r, HDC dc, TCaptionButtonState s, bool a) {
-  draw_button(r, dc, tiCaptionButton, tiMaxGlyph, s, a);
+  DrawButton(r, dc, tiCaptionButton, tiMaxGlyph, s, a);
 }
 void TFormThemeData_WinXP::DrawMinimizeButton(const TThemeRect& r, HDC dc, TCaptionButtonState s, bool a) {
-  draw_button(r, dc, tiCaptionButton, tiMinGlyph, s, a);
+  DrawButton(r, dc, tiCaptionButton, tiMinGlyph, s, a);
 }
 void TFormThemeData_WinXP::DrawRestoreButton(const TThemeRect& r, HDC dc, TCaptionButtonState s, bool a) {
-  draw_button(r, dc, tiCaptionButton, tiRestoreGlyph, s, a);
+  DrawButton(r, dc, tiCaptionButton, tiRestoreGlyph, s, a);
 }
 
 void TFormThemeData_WinXP::DrawWindowIcon(const TThemeRect& rect, HDC dc, HICON icon, bool) {

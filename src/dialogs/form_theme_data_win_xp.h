@@ -44,11 +44,11 @@ class TFormThemeData_WinXP : public TFormThemeData {
   const TThemeImage& Image(TImage which) const { return *images_[which]; }
 
  private:
-  void draw_button(const TThemeRect& rect, HDC dc, TImage background, TImage glyph,
+  void DrawButton(const TThemeRect& rect, HDC dc, TImage background, TImage glyph,
                    TCaptionButtonState state, bool active);
 
   int border_width_ = kThemeBorderWidth;
-  UniqueHfont caption_font_;
+  TUniqueHfont caption_font_;
   int caption_text_height_ = 0;
   int caption_height_ = 0;
   std::array<std::unique_ptr<TThemeImage>, kImageCount> images_;

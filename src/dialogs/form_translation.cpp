@@ -11,11 +11,11 @@
 #include "dialogs/font_properties.h"
 #include "dialogs/translation_key.h"
 #include "forms/form.h"
-#include "forms/layout_reader.h"
+#include "forms/layout/layout_reader.h"
 #include "forms/property.h"
 #include "frame/client_api_bindings.h"
 #include "frame/client_services.h"
-#include "hostapi/translation_manager.h"
+#include "hostapi/i_translation_manager.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ std::wstring g_context;
 TObject* g_instance = nullptr;
 
 // Texts of the layout are 8-bit in the thread's code page, as the properties keep them.
-std::wstring thread_wide(std::string_view text) {
+std::wstring ThreadWide(std::string_view text) {
   if (text.empty()) return std::wstring();
   int n = MultiByteToWideChar(CP_THREAD_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::wstring out(static_cast<size_t>(n), L'\0');
@@ -36,7 +36,7 @@ std::wstring thread_wide(std::string_view text) {
   return out;
 }
 
-std::string thread_ansi(std::wstring_view text) {
+std::string ThreadAnsi(std::wstring_view text) {
   if (text.empty()) return std::string();
   int n = WideCharToMultiByte(CP_THREAD_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
                               nullptr, nullptr);
@@ -46,79 +46,79 @@ std::string thread_ansi(std::wstring_view text) {
   return out;
 }
 
-ComPtr<ITranslationManager> translation_manager() {
-  return ComPtr<ITranslationManager>::attach(ClientAPI_GetTranslationManager());
+TComPtr<ITranslationManager> TranslationManager() {
+  return TComPtr<ITranslationManager>::Attach(ClientAPI_GetTranslationManager());
 }
 
 // The translation of a key under the current context; nothing when the manager has none.
-bool lookup(ITranslationManager& manager, const std::wstring& key, std::wstring& translation) {
-  UniqueBstr context(g_context), key_text(key);
+bool Lookup(ITranslationManager& manager, const std::wstring& key, std::wstring& translation) {
+  TUniqueBstr context(g_context), key_text(key);
   BSTR found_text = nullptr;
   int32_t found = 0;
   HRESULT status = manager.LookupTranslation(context.get(), key_text.get(), &found_text, &found);
-  UniqueBstr owned(UniqueBstr::attach(found_text));
-  check_host(status);
+  TUniqueBstr owned(TUniqueBstr::Attach(found_text));
+  CheckHost(status);
   if (!found) return false;
-  translation = owned.wide();
+  translation = owned.Wide();
   return true;
 }
 
-void set_form_context(const std::wstring& name) {
-  ComPtr<ITranslationManager> manager = translation_manager();
+void SetFormContext(const std::wstring& name) {
+  TComPtr<ITranslationManager> manager = TranslationManager();
   if (!manager) return;
-  UniqueBstr text(name);
-  check_host(manager->SetFormContext(text.get()));
+  TUniqueBstr text(name);
+  CheckHost(manager->SetFormContext(text.get()));
 }
 
 // The translation of a caption becomes the instance's hint, and the hint is shown.
-void translate_hint(TObject* instance, std::string_view property, std::wstring_view text) {
+void TranslateHint(TObject* instance, std::string_view property, std::wstring_view text) {
   if (!instance) return;
-  const TPropInfo* hint = find_property(instance->ClassInfo(), "Hint");
+  const TPropInfo* hint = FindProperty(instance->ClassInfo(), "Hint");
   if (!hint || hint->Kind != pkString) return;
-  ComPtr<ITranslationManager> manager = translation_manager();
+  TComPtr<ITranslationManager> manager = TranslationManager();
   if (!manager) return;
   std::wstring translation;
-  if (!lookup(*manager.get(), TranslationKey(property, text), translation)) return;
-  hint->SetStr(*instance, thread_ansi(translation));
-  const TPropInfo* show_hint = find_property(instance->ClassInfo(), "ShowHint");
+  if (!Lookup(*manager.get(), TranslationKey(property, text), translation)) return;
+  hint->SetStr(*instance, ThreadAnsi(translation));
+  const TPropInfo* show_hint = FindProperty(instance->ClassInfo(), "ShowHint");
   if (show_hint && show_hint->Kind == pkBoolean) show_hint->SetOrd(*instance, 1);
 }
 
-std::wstring translate(TLayoutReader& reader, std::wstring text) {
+std::wstring Translate(TLayoutReader& reader, std::wstring text) {
   // A reader without a form is not reading a dialog's layout.
   if (!reader.Owner()) return text;
   if (ClientAPI_GetUseLocalizedDialogs()) {
-    if (ComPtr<ITranslationManager> manager = translation_manager()) {
+    if (TComPtr<ITranslationManager> manager = TranslationManager()) {
       std::wstring translation;
-      if (lookup(*manager.get(), TranslationKey(reader.PropertyName(), text), translation)) return translation;
+      if (Lookup(*manager.get(), TranslationKey(reader.PropertyName(), text), translation)) return translation;
     }
     return text;
   }
-  if (reader.PropertyName() == "Caption") translate_hint(g_instance, "Caption", text);
+  if (reader.PropertyName() == "Caption") TranslateHint(g_instance, "Caption", text);
   return text;
 }
 
-std::string read_string(TLayoutReader& reader) {
+std::string ReadString(TLayoutReader& reader) {
   std::string text = LayoutReadStringHook.Underlying(reader);
-  return thread_ansi(translate(reader, thread_wide(text)));
+  return ThreadAnsi(Translate(reader, ThreadWide(text)));
 }
 
-std::wstring read_wide_string(TLayoutReader& reader) {
+std::wstring ReadWideString(TLayoutReader& reader) {
   std::wstring text = LayoutReadWideStringHook.Underlying(reader);
   // The host's translations are keyed by the texts as the 8-bit layouts carry them.
-  return translate(reader, to_wide(to_ansi(text)));
+  return Translate(reader, ToWide(ToAnsi(text)));
 }
 
-void read_component(TLayoutReader& reader, TComponent& component, const TLayoutNode& node) {
+void ReadComponent(TLayoutReader& reader, TComponent& component, const TLayoutNode& node) {
   if (!g_component_armed) {
     LayoutReadComponentHook.Underlying(reader, component, node);
     return;
   }
   g_component_armed = false;
-  auto rearm = on_scope_exit([] { g_component_armed = true; });
+  auto rearm = OnScopeExit([] { g_component_armed = true; });
   SetLayoutLoadingDepth(LayoutLoadingDepth() + 1);
   bool depth_left = false;
-  auto leave_depth = on_scope_exit([&] {
+  auto leave_depth = OnScopeExit([&] {
     if (!depth_left) SetLayoutLoadingDepth(LayoutLoadingDepth() - 1);
   });
 
@@ -126,17 +126,17 @@ void read_component(TLayoutReader& reader, TComponent& component, const TLayoutN
   bool named = !component.Name().empty();
   bool form_context_set = false;
   // A failed read still closes the form's context, so the next form does not look up in it.
-  auto close_context = on_scope_exit([&] {
+  auto close_context = OnScopeExit([&] {
     if (!form_context_set) return;
     try {
-      set_form_context(std::wstring());
+      SetFormContext(std::wstring());
     } catch (...) {
     }
   });
   if (form) {
     std::wstring name = FormContextName(component.ClassName());
     form_context_set = true;
-    set_form_context(name);
+    SetFormContext(name);
     g_context = name;
   } else if (named) {
     g_context = std::wstring(component.Name().begin(), component.Name().end());
@@ -144,16 +144,16 @@ void read_component(TLayoutReader& reader, TComponent& component, const TLayoutN
 
   g_property_armed = true;
   {
-    auto disarm = on_scope_exit([] { g_property_armed = false; });
+    auto disarm = OnScopeExit([] { g_property_armed = false; });
     LayoutReadComponentHook.Underlying(reader, component, node);
   }
   if (named) {
-    translate_hint(&component, "Hint", std::wstring_view());
+    TranslateHint(&component, "Hint", std::wstring_view());
     g_context.clear();
   }
   if (form) {
     form_context_set = false;
-    set_form_context(std::wstring());
+    SetFormContext(std::wstring());
   }
 
   depth_left = true;
@@ -163,7 +163,7 @@ void read_component(TLayoutReader& reader, TComponent& component, const TLayoutN
     ApplyLocaleFontTree(&component);
 }
 
-void read_property(TLayoutReader& reader, TComponent& instance, const TLayoutProperty& prop) {
+void ReadProperty(TLayoutReader& reader, TComponent& instance, const TLayoutProperty& prop) {
   if (g_property_armed) {
     g_instance = &instance;
     g_property_armed = false;
@@ -175,10 +175,10 @@ void read_property(TLayoutReader& reader, TComponent& instance, const TLayoutPro
 }  // namespace
 
 void InstallFormTranslation() {
-  LayoutReadStringHook.Install(&read_string);
-  LayoutReadWideStringHook.Install(&read_wide_string);
-  LayoutReadComponentHook.Install(&read_component);
-  LayoutReadPropertyHook.Install(&read_property);
+  LayoutReadStringHook.Install(&ReadString);
+  LayoutReadWideStringHook.Install(&ReadWideString);
+  LayoutReadComponentHook.Install(&ReadComponent);
+  LayoutReadPropertyHook.Install(&ReadProperty);
   g_component_armed = true;
   g_property_armed = false;
   g_installed = true;
@@ -200,10 +200,10 @@ void RemoveFormTranslation() {
 bool FormTranslationInstalled() { return g_installed; }
 
 bool HostIsTranslating() {
-  ComPtr<ITranslationManager> manager = translation_manager();
+  TComPtr<ITranslationManager> manager = TranslationManager();
   if (!manager) return false;
   int32_t translating = 0;
-  check_host(manager->IsTranslating(&translating));
+  CheckHost(manager->IsTranslating(&translating));
   return translating != 0;
 }
 const std::wstring& TranslationContext() { return g_context; }

@@ -47,10 +47,10 @@ void TFormWithHelp::Loaded() {
   SetShowHint(true);
 }
 
-int TFormWithHelp::GetHelpContext(TControl* control, std::string& topic, std::wstring& helpFile) {
+int TFormWithHelp::GetHelpContext(TControl* control, std::string& topic, std::wstring& help_file) {
   (void)control;
   topic.clear();
-  helpFile.clear();
+  help_file.clear();
   return 0;
 }
 
@@ -68,7 +68,7 @@ void TFormWithHelp::LoadHostFont(TFont* font) {
   if (!font) return;
   THostDialogFont host = QueryDialogFont(kDialogFontKind);
   if (!host.Exists) return;
-  font->SetName(to_ansi(host.Name));
+  font->SetName(ToAnsi(host.Name));
   font->SetSize(host.Size);
   font->SetStyle(TFontStyles::FromBits(host.Style & kFontStyleBits));
   font->SetColor(static_cast<TColor>(host.Colour));

@@ -19,7 +19,7 @@ class TFormWithHelp : public TForm {
 
   // The help context of a control (0: none), with the topic and the help file it belongs to. A
   // form looks in the dialog help file, any other control in the what's-this help file.
-  virtual int GetHelpContext(TControl* control, std::string& topic, std::wstring& helpFile);
+  virtual int GetHelpContext(TControl* control, std::string& topic, std::wstring& help_file);
   // The name under which a component's help is looked up: its own name.
   virtual std::string GetHelpName(TComponent* component);
   // Help for the control that has the focus when F1 is pressed.

@@ -15,4 +15,4 @@ struct TScreenPoint {
 
 // The top-left corner of a width × height window centred on the bounds; each half is truncated
 // toward zero, as integer division does, also for negative sums.
-TScreenPoint centered_origin(const TScreenRect& bounds, int32_t width, int32_t height);
+TScreenPoint CenteredOriginOf(const TScreenRect& bounds, int32_t width, int32_t height);

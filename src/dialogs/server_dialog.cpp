@@ -12,13 +12,13 @@
 namespace {
 
 // Visual styles are on for this process: the system's theme is active and applies to our windows.
-bool visual_styles_active() {
+bool VisualStylesActive() {
   HMODULE uxtheme = GetModuleHandleW(L"uxtheme.dll");
   if (!uxtheme) uxtheme = LoadLibraryW(L"uxtheme.dll");
   if (!uxtheme) return false;
-  using Query = BOOL(WINAPI*)();
-  auto themed = reinterpret_cast<Query>(reinterpret_cast<void*>(GetProcAddress(uxtheme, "IsAppThemed")));
-  auto active = reinterpret_cast<Query>(reinterpret_cast<void*>(GetProcAddress(uxtheme, "IsThemeActive")));
+  using TQuery = BOOL(WINAPI*)();
+  auto themed = reinterpret_cast<TQuery>(reinterpret_cast<void*>(GetProcAddress(uxtheme, "IsAppThemed")));
+  auto active = reinterpret_cast<TQuery>(reinterpret_cast<void*>(GetProcAddress(uxtheme, "IsThemeActive")));
   return themed && active && themed() && active();
 }
 
@@ -38,7 +38,7 @@ bool TServerDialog::DialogFlag() { return true; }
 void TServerDialog::CenterOnActiveMonitor() { ::CenterOnActiveMonitor(*this); }
 void TServerDialog::ShowWithoutPositioning() { ::ShowWithoutPositioning(*this); }
 
-bool TServerDialog::keeps_bounds() {
+bool TServerDialog::KeepsBounds() {
   return RemembersBounds() && (FSizeable || BorderStyle() == bsSizeToolWin);
 }
 
@@ -46,7 +46,7 @@ void TServerDialog::Construct(bool read_layout) {
   TFormWithHelp::Construct(read_layout);
   if (TThemeFrameFactory theme_frame = ThemeFrameFactory()) theme_frame(*this);
   CenterOnActiveMonitor();
-  if (keeps_bounds()) LoadBounds(*this, true, true);
+  if (KeepsBounds()) LoadBounds(*this, true, true);
 }
 
 void TServerDialog::Loaded() {
@@ -55,7 +55,7 @@ void TServerDialog::Loaded() {
   if (FSizeable) SetBorderStyle(bsDialog);
   // The creation parameters (frame, help button, owner) only act on a new window.
   RecreateWnd();
-  if (visual_styles_active()) SetColor(clBtnFace);
+  if (VisualStylesActive()) SetColor(clBtnFace);
   // The help button and window menu change the frame; the client area stays as designed.
   RECT before = ClientRect();
   SetBorderIcons(GetDialogBorderIcons());
@@ -84,7 +84,7 @@ void TServerDialog::WndProc(TMessage& msg) {
 
 bool TServerDialog::CloseQuery() {
   bool can_close = TFormWithHelp::CloseQuery();
-  if (can_close && keeps_bounds()) StoreBounds(*this, true, true);
+  if (can_close && KeepsBounds()) StoreBounds(*this, true, true);
   return can_close;
 }
 
@@ -113,15 +113,15 @@ bool TServerDialog::DialogKey(WORD key, TShiftState shift) {
 void TServerDialog::Notification(TComponent* component, TOperation operation) {
   TFormWithHelp::Notification(component, operation);
   if (operation != opInsert || Loading()) return;
-  if (auto* control = class_cast<TControl>(component)) control_inserted(*control);
+  if (auto* control = class_cast<TControl>(component)) ControlInserted(*control);
 }
 
 void TServerDialog::ControlChange(TControl* control, bool inserting) {
   TFormWithHelp::ControlChange(control, inserting);
-  if (inserting && control) control_inserted(*control);
+  if (inserting && control) ControlInserted(*control);
 }
 
-void TServerDialog::control_inserted(TControl& control) {
+void TServerDialog::ControlInserted(TControl& control) {
   ApplyHostFontTree(&control);
   if (TranslationActive() && FUseLocaleFont && !FUseHostFont && LayoutLoadingDepth() == 0)
     ApplyLocaleFontTree(&control);

@@ -61,6 +61,6 @@ class TServerDialog : public TFormWithHelp {
   bool FSizeable = false;
 
  private:
-  bool keeps_bounds();
-  void control_inserted(TControl& control);
+  bool KeepsBounds();
+  void ControlInserted(TControl& control);
 };

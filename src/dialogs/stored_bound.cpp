@@ -1,6 +1,6 @@
 #include "dialogs/stored_bound.h"
 
-std::optional<int32_t> parse_stored_bound(std::string_view text) {
+std::optional<int32_t> ParseStoredBound(std::string_view text) {
   auto blank = [](char c) { return c == ' ' || c == '\t'; };
   while (!text.empty() && blank(text.front())) text.remove_prefix(1);
   while (!text.empty() && blank(text.back())) text.remove_suffix(1);
@@ -21,4 +21,4 @@ std::optional<int32_t> parse_stored_bound(std::string_view text) {
   return static_cast<int32_t>(value);
 }
 
-std::string stored_bound_text(int32_t value) { return std::to_string(value); }
+std::string FormatStoredBound(int32_t value) { return std::to_string(value); }

@@ -9,5 +9,5 @@
 
 // The decimal number the text holds (an optional sign, digits, blanks around), or nothing when
 // it holds anything else or a number outside the 32-bit range.
-std::optional<int32_t> parse_stored_bound(std::string_view text);
-std::string stored_bound_text(int32_t value);
+std::optional<int32_t> ParseStoredBound(std::string_view text);
+std::string FormatStoredBound(int32_t value);

@@ -8,7 +8,7 @@
 TThemeForm::TThemeForm(TComponent* owner, TCustomForm& dialog, TFormThemeData& data)
     : TComponent(owner), form_(&dialog), theme_data_(&data) {
   window_proc_ = form_->WindowProc;
-  form_->WindowProc = [this](TMessage& msg) { dispatch(msg); };
+  form_->WindowProc = [this](TMessage& msg) { Dispatch(msg); };
   if (form_->HandleAllocated()) form_->DestroyHandle();
   form_->SetHeight(form_->Height() + theme_data_->Metric(1) - theme_data_->SystemCaptionHeight() -
                    theme_data_->Metric(0));
@@ -18,7 +18,7 @@ TThemeForm::TThemeForm(TComponent* owner, TCustomForm& dialog, TFormThemeData& d
 // No message may reach a freed theme frame: the dialog gets its own procedure back.
 TThemeForm::~TThemeForm() { form_->WindowProc = window_proc_; }
 
-TCaptionLayout TThemeForm::layout_at(int left, int top, int width) {
+TCaptionLayout TThemeForm::LayoutAt(int left, int top, int width) {
   TCaptionInput in;
   in.Left = left;
   in.Top = top;
@@ -34,30 +34,30 @@ TCaptionLayout TThemeForm::layout_at(int left, int top, int width) {
 TCaptionLayout TThemeForm::ScreenLayout() {
   RECT r{};
   if (form_->HandleAllocated()) GetWindowRect(form_->Handle(), &r);
-  return layout_at(r.left, r.top, r.right - r.left);
+  return LayoutAt(r.left, r.top, r.right - r.left);
 }
 
-void TThemeForm::set_region(int width, int height, bool redraw) {
+void TThemeForm::SetRegion(int width, int height, bool redraw) {
   HRGN region = theme_data_->WindowRegion(width, height);
   // The window owns the region from here on.
   if (!SetWindowRgn(form_->Handle(), region, redraw)) DeleteObject(region);
 }
 
-bool TThemeForm::active() { return form_->HandleAllocated() && GetActiveWindow() == form_->Handle(); }
+bool TThemeForm::Active() { return form_->HandleAllocated() && GetActiveWindow() == form_->Handle(); }
 
-void TThemeForm::set_hot(TCaptionElement element) {
+void TThemeForm::SetHot(TCaptionElement element) {
   if (element == hot_element_) return;
   hot_element_ = element;
-  paint_caption(active());
+  PaintCaption(Active());
 }
 
-void TThemeForm::set_pressed(TCaptionElement element) {
+void TThemeForm::SetPressed(TCaptionElement element) {
   if (element == pressed_element_) return;
   pressed_element_ = element;
-  paint_caption(active());
+  PaintCaption(Active());
 }
 
-HICON TThemeForm::window_icon() {
+HICON TThemeForm::WindowIcon() {
   HWND window = form_->Handle();
   auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
   if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_BIG, 0));
@@ -67,26 +67,26 @@ HICON TThemeForm::window_icon() {
   return icon;
 }
 
-void TThemeForm::paint_all(bool is_active) {
-  paint_caption(is_active);
-  paint_edges(is_active);
+void TThemeForm::PaintAll(bool is_active) {
+  PaintCaption(is_active);
+  PaintEdges(is_active);
   // The dialog's own border band lies between these edges and the client area; the framework's
   // forms have no border width, so there is none to fill.
 }
 
-void TThemeForm::paint_caption(bool is_active) {
+void TThemeForm::PaintCaption(bool is_active) {
   if (!form_->HandleAllocated() || window_width_ <= 0) return;
   HWND window = form_->Handle();
   const int w = window_width_, c = theme_data_->Metric(1);
-  TCaptionLayout l = layout_at(0, 0, w);
+  TCaptionLayout l = LayoutAt(0, 0, w);
   HDC window_dc = GetWindowDC(window);
   if (!window_dc) return;
   HDC dc = CreateCompatibleDC(window_dc);
-  UniqueHbitmap bitmap(CreateCompatibleBitmap(window_dc, w, c));
+  TUniqueHbitmap bitmap(CreateCompatibleBitmap(window_dc, w, c));
   if (dc && bitmap) {
     HGDIOBJ old = SelectObject(dc, bitmap.get());
     theme_data_->DrawCaptionBackground(l.Bar, dc, is_active);
-    if (l.Icon) theme_data_->DrawWindowIcon(l.IconRect, dc, window_icon(), is_active);
+    if (l.Icon) theme_data_->DrawWindowIcon(l.IconRect, dc, WindowIcon(), is_active);
     auto state = [&](TCaptionElement e) { return ButtonState(l, e, hot_element_, pressed_element_); };
     if (l.Shown[ceClose]) theme_data_->DrawCloseButton(l.Buttons[ceClose], dc, state(ceClose), is_active);
     if (l.Shown[ceMaximize]) {
@@ -98,7 +98,7 @@ void TThemeForm::paint_caption(bool is_active) {
     if (l.Shown[ceMinimize])
       theme_data_->DrawMinimizeButton(l.Buttons[ceMinimize], dc, state(ceMinimize), is_active);
     if (l.Shown[ceHelp]) theme_data_->DrawHelpButton(l.Buttons[ceHelp], dc, state(ceHelp), is_active);
-    theme_data_->DrawCaptionText(l.Text, dc, to_wide(form_->Caption()), is_active);
+    theme_data_->DrawCaptionText(l.Text, dc, ToWide(form_->Caption()), is_active);
     BitBlt(window_dc, 0, 0, w, c, dc, 0, 0, SRCCOPY);
     SelectObject(dc, old);
   }
@@ -106,7 +106,7 @@ void TThemeForm::paint_caption(bool is_active) {
   ReleaseDC(window, window_dc);
 }
 
-void TThemeForm::paint_edges(bool is_active) {
+void TThemeForm::PaintEdges(bool is_active) {
   if (!form_->HandleAllocated()) return;
   HWND window = form_->Handle();
   const int w = window_width_, h = window_height_;
@@ -119,7 +119,7 @@ void TThemeForm::paint_edges(bool is_active) {
   ReleaseDC(window, dc);
 }
 
-void TThemeForm::post_command(TCaptionElement element, const TCaptionLayout& l) {
+void TThemeForm::PostCommand(TCaptionElement element, const TCaptionLayout& l) {
   WPARAM command = 0;
   switch (element) {
     case ceHelp: command = SC_CONTEXTHELP; break;
@@ -135,12 +135,12 @@ void TThemeForm::post_command(TCaptionElement element, const TCaptionLayout& l) 
   if (command) PostMessageW(form_->Handle(), WM_SYSCOMMAND, command, 0);
 }
 
-void TThemeForm::dispatch(TMessage& msg) {
+void TThemeForm::Dispatch(TMessage& msg) {
   const int c = theme_data_->Metric(1), b = theme_data_->Metric(0);
   switch (msg.Msg) {
     case WM_CREATE:
-      call_saved(msg);
-      set_region(form_->Width(), form_->Height(), false);
+      CallSaved(msg);
+      SetRegion(form_->Width(), form_->Height(), false);
       return;
     case WM_NCCALCSIZE: {
       // Both forms of the message start with the proposed window rectangle.
@@ -163,21 +163,21 @@ void TThemeForm::dispatch(TMessage& msg) {
     case WM_NCPAINT:
       if (region_dirty_) {
         region_dirty_ = false;
-        set_region(window_width_, window_height_, true);
+        SetRegion(window_width_, window_height_, true);
       } else {
-        paint_all(active());
+        PaintAll(Active());
       }
       msg.Result = 0;
       return;
     case WM_NCACTIVATE:
-      paint_all(msg.WParam != 0);
+      PaintAll(msg.WParam != 0);
       msg.Result = 1;
       return;
     case WM_SETTEXT:
     case WM_SETICON:
       // The system draws its own caption on these; ours goes back over it.
-      call_saved(msg);
-      paint_caption(active());
+      CallSaved(msg);
+      PaintCaption(Active());
       return;
     case WM_NCHITTEST: {
       int x = GET_X_LPARAM(msg.LParam), y = GET_Y_LPARAM(msg.LParam);
@@ -193,32 +193,32 @@ void TThemeForm::dispatch(TMessage& msg) {
         case ceClose: msg.Result = HTCLOSE; return;
         case ceNone: break;
       }
-      call_saved(msg);
+      CallSaved(msg);
       bool sizing_edge = msg.Result >= HTLEFT && msg.Result <= HTTOPRIGHT;
       if (!sizing_edge && l.Bar.Contains(x, y)) msg.Result = HTCAPTION;
       return;
     }
     case WM_NCMOUSEMOVE: {
-      set_hot(ElementAt(ScreenLayout(), GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)));
+      SetHot(ElementAt(ScreenLayout(), GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)));
       TRACKMOUSEEVENT track{sizeof track, TME_LEAVE | TME_NONCLIENT, form_->Handle(), HOVER_DEFAULT};
       TrackMouseEvent(&track);
-      call_saved(msg);
+      CallSaved(msg);
       return;
     }
     case WM_NCMOUSELEAVE:
-      set_hot(ceNone);
-      call_saved(msg);
+      SetHot(ceNone);
+      CallSaved(msg);
       return;
     case WM_NCLBUTTONDOWN: {
       TCaptionElement e = ElementAt(ScreenLayout(), GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam));
       if (e == ceNone) {
-        set_pressed(ceNone);
-        call_saved(msg);
+        SetPressed(ceNone);
+        CallSaved(msg);
         return;
       }
       SetCapture(form_->Handle());
       captured_element_ = e;
-      set_pressed(e);
+      SetPressed(e);
       msg.Result = 0;
       return;
     }
@@ -227,31 +227,31 @@ void TThemeForm::dispatch(TMessage& msg) {
       POINT p{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
       ClientToScreen(form_->Handle(), &p);
       TCaptionElement e = ElementAt(ScreenLayout(), p.x, p.y);
-      if (e == ceNone || e == captured_element_) set_pressed(e);
+      if (e == ceNone || e == captured_element_) SetPressed(e);
       msg.Result = 0;
       return;
     }
     case WM_LBUTTONUP: {
       if (captured_element_ == ceNone) break;
-      if (captured_element_ == pressed_element_) post_command(captured_element_, ScreenLayout());
+      if (captured_element_ == pressed_element_) PostCommand(captured_element_, ScreenLayout());
       ReleaseCapture();
       // Capture may have moved elsewhere already: the element is released in any case.
       captured_element_ = ceNone;
-      set_pressed(ceNone);
+      SetPressed(ceNone);
       msg.Result = 0;
       return;
     }
     case WM_CAPTURECHANGED:
-      set_pressed(ceNone);
+      SetPressed(ceNone);
       captured_element_ = ceNone;
-      call_saved(msg);
+      CallSaved(msg);
       return;
     case WM_GETMINMAXINFO:
-      call_saved(msg);
+      CallSaved(msg);
       reinterpret_cast<MINMAXINFO*>(msg.LParam)->ptMinTrackSize.y = c + b;
       return;
     case WM_WINDOWPOSCHANGING: {
-      call_saved(msg);
+      CallSaved(msg);
       auto* pos = reinterpret_cast<WINDOWPOS*>(msg.LParam);
       if (pos->flags & SWP_NOSIZE) return;
       bool not_smaller = pos->cx >= window_width_ && pos->cy >= window_height_;
@@ -263,7 +263,7 @@ void TThemeForm::dispatch(TMessage& msg) {
         region_dirty_ = false;
         window_width_ = pos->cx;
         window_height_ = pos->cy;
-        set_region(pos->cx, pos->cy, false);
+        SetRegion(pos->cx, pos->cy, false);
         size_guard_ = false;
       }
       return;
@@ -271,5 +271,5 @@ void TThemeForm::dispatch(TMessage& msg) {
     default:
       break;
   }
-  call_saved(msg);
+  CallSaved(msg);
 }

@@ -30,18 +30,18 @@ class TThemeForm : public TComponent {
   TCaptionLayout ScreenLayout();
 
  private:
-  void dispatch(TMessage& msg);
-  void call_saved(TMessage& msg) { window_proc_(msg); }
-  TCaptionLayout layout_at(int left, int top, int width);
-  void set_region(int width, int height, bool redraw);
-  void set_hot(TCaptionElement element);
-  void set_pressed(TCaptionElement element);
-  bool active();
-  HICON window_icon();
-  void paint_all(bool active);
-  void paint_caption(bool active);
-  void paint_edges(bool active);
-  void post_command(TCaptionElement element, const TCaptionLayout& layout);
+  void Dispatch(TMessage& msg);
+  void CallSaved(TMessage& msg) { window_proc_(msg); }
+  TCaptionLayout LayoutAt(int left, int top, int width);
+  void SetRegion(int width, int height, bool redraw);
+  void SetHot(TCaptionElement element);
+  void SetPressed(TCaptionElement element);
+  bool Active();
+  HICON WindowIcon();
+  void PaintAll(bool active);
+  void PaintCaption(bool active);
+  void PaintEdges(bool active);
+  void PostCommand(TCaptionElement element, const TCaptionLayout& layout);
 
   TCaptionElement captured_element_ = ceNone;
   TCustomForm* form_;

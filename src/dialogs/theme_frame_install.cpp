@@ -10,7 +10,7 @@
 
 namespace {
 
-void create_theme_frame(TCustomForm& dialog) {
+void CreateThemeFrame(TCustomForm& dialog) {
   if (CurrentThemeKind() != tkEmulated) return;
   make_component<TThemeForm>(&dialog, dialog, SharedFormThemeData());
 }
@@ -21,9 +21,9 @@ bool VisualStylesActive() {
   HMODULE uxtheme = GetModuleHandleW(L"uxtheme.dll");
   if (!uxtheme) uxtheme = LoadLibraryW(L"uxtheme.dll");
   if (!uxtheme) return false;
-  using Query = BOOL(WINAPI*)();
-  auto themed = reinterpret_cast<Query>(reinterpret_cast<void*>(GetProcAddress(uxtheme, "IsAppThemed")));
-  auto on = reinterpret_cast<Query>(reinterpret_cast<void*>(GetProcAddress(uxtheme, "IsThemeActive")));
+  using TQuery = BOOL(WINAPI*)();
+  auto themed = reinterpret_cast<TQuery>(reinterpret_cast<void*>(GetProcAddress(uxtheme, "IsAppThemed")));
+  auto on = reinterpret_cast<TQuery>(reinterpret_cast<void*>(GetProcAddress(uxtheme, "IsThemeActive")));
   return themed && on && themed() && on();
 }
 
@@ -39,7 +39,7 @@ TThemeKind CurrentThemeKind() {
 
 void InstallThemeFrame() {
   SetEmulatedThemePreference(ClientAPI_GetPrefUseLuna());
-  SetThemeFrameFactory(&create_theme_frame);
+  SetThemeFrameFactory(&CreateThemeFrame);
 }
 
 void RemoveThemeFrame() {

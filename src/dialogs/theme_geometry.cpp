@@ -77,12 +77,12 @@ TCaptionButtonState ButtonState(const TCaptionLayout& layout, TCaptionElement el
 }
 
 std::vector<TThemeRect> ThemeRegionBands(int w, int h) {
-  static constexpr int kCut[] = {5, 3, 2, 1, 1};
+  static constexpr int cut[] = {5, 3, 2, 1, 1};
   std::vector<TThemeRect> bands;
   if (w <= 0 || h <= 0) return bands;
   int rows = std::min(h, 5);
   for (int y = 0; y < rows; ++y) {
-    int cut = kCut[y];
+    int cut = cut[y];
     if (w - 2 * cut > 0) bands.push_back({cut, y, w - 2 * cut, 1});
   }
   if (h > 5) bands.push_back({0, 5, w, h - 5});
@@ -109,8 +109,8 @@ std::vector<TNinePart> NineParts(const TThemeRect& f, const TNineInsets& in, con
   const int ty[4] = {t.Top, ty1, std::max(ty1, t.Bottom() - bottom_h), t.Bottom()};
   std::vector<TNinePart> parts;
   // Corners, then edges, then the centre.
-  static constexpr int kOrder[9][2] = {{0, 0}, {2, 0}, {0, 2}, {2, 2}, {1, 0}, {0, 1}, {2, 1}, {1, 2}, {1, 1}};
-  for (const auto& cell : kOrder) {
+  static constexpr int order[9][2] = {{0, 0}, {2, 0}, {0, 2}, {2, 2}, {1, 0}, {0, 1}, {2, 1}, {1, 2}, {1, 1}};
+  for (const auto& cell : order) {
     int i = cell[0], j = cell[1];
     TNinePart p{{sx[i], sy[j], sx[i + 1] - sx[i], sy[j + 1] - sy[j]},
                 {tx[i], ty[j], tx[i + 1] - tx[i], ty[j + 1] - ty[j]}};

@@ -35,7 +35,7 @@ class TSelectedBitmap {
 }  // namespace
 
 TThemeImage::TThemeImage(HMODULE module, const wchar_t* name) : name_(name) {
-  std::string what = "theme image " + to_ansi(name_);
+  std::string what = "theme image " + ToAnsi(name_);
   HRSRC info = FindResourceW(module, name, MAKEINTRESOURCEW(10));  // RT_RCDATA
   HGLOBAL loaded = info ? LoadResource(module, info) : nullptr;
   const void* data = loaded ? LockResource(loaded) : nullptr;
@@ -45,7 +45,7 @@ TThemeImage::TThemeImage(HMODULE module, const wchar_t* name) : name_(name) {
   // The stream starts with the length of what follows; nothing may follow the image.
   z_stream z{};
   if (inflateInit(&z) != Z_OK) throw EThemeImageError("The " + what + " cannot be inflated");
-  auto end = on_scope_exit([&] { inflateEnd(&z); });
+  auto end = OnScopeExit([&] { inflateEnd(&z); });
   z.next_in = static_cast<Bytef*>(const_cast<void*>(data));
   z.avail_in = size;
   uint8_t length_bytes[4] = {};

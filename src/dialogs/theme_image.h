@@ -39,7 +39,7 @@ class TThemeImage {
 
  private:
   std::wstring name_;
-  UniqueHbitmap bitmap_;
+  TUniqueHbitmap bitmap_;
   const uint32_t* bits_ = nullptr;
   int width_ = 0, height_ = 0;
   bool bottom_up_ = true;

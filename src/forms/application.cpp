@@ -4,7 +4,7 @@
 
 #include "base/text_convert.h"
 #include "forms/control.h"
-#include "forms/fault_guard.h"
+#include "base/fault_guard.h"
 #include "forms/form.h"
 #include "forms/hint_window.h"
 #include "forms/win_control.h"
@@ -15,7 +15,7 @@ TApplication g_application;
 constexpr UINT_PTR kHintTimer = 1;
 const wchar_t kAppClass[] = L"TavrinApplication";
 
-bool is_dialog_key(WORD key) {
+bool IsDialogKey(WORD key) {
   switch (key) {
     case VK_TAB:
     case VK_LEFT:
@@ -39,14 +39,14 @@ TApplication::TApplication() : TComponent(nullptr), HintWindowClass(&THintWindow
 
 TApplication::~TApplication() { DestroyHandle(); }
 
-LRESULT CALLBACK TApplication::app_window_proc(HWND window, UINT msg, WPARAM w, LPARAM l) {
+LRESULT CALLBACK TApplication::AppWindowProc(HWND window, UINT msg, WPARAM w, LPARAM l) {
   if (msg == WM_TIMER && w == kHintTimer && Application->handle_ == window) {
     KillTimer(window, kHintTimer);
     Application->hint_timer_ = false;
     if (TControl* c = Application->hint_control_) {
       POINT p;
       GetCursorPos(&p);
-      std::exception_ptr e = run_guarded([&] { Application->ActivateHint(c, p); });
+      std::exception_ptr e = RunGuarded([&] { Application->ActivateHint(c, p); });
       if (e) Application->HandleException(Application, e);
     }
     return 0;
@@ -58,16 +58,16 @@ HWND TApplication::Handle() {
   if (!handle_) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
-    if (!GetClassInfoExW(framework_module(), kAppClass, &wc)) {
+    if (!GetClassInfoExW(FrameworkModule(), kAppClass, &wc)) {
       wc = WNDCLASSEXW{};
       wc.cbSize = sizeof wc;
-      wc.lpfnWndProc = &app_window_proc;
-      wc.hInstance = framework_module();
+      wc.lpfnWndProc = &AppWindowProc;
+      wc.hInstance = FrameworkModule();
       wc.lpszClassName = kAppClass;
       RegisterClassExW(&wc);
     }
-    handle_ = CreateWindowExW(WS_EX_TOOLWINDOW, kAppClass, to_wide(Title).c_str(), WS_POPUP, 0, 0, 0,
-                              0, nullptr, nullptr, framework_module(), nullptr);
+    handle_ = CreateWindowExW(WS_EX_TOOLWINDOW, kAppClass, ToWide(Title).c_str(), WS_POPUP, 0, 0, 0,
+                              0, nullptr, nullptr, FrameworkModule(), nullptr);
     own_handle_ = true;
   }
   return handle_;
@@ -90,7 +90,7 @@ void TApplication::DestroyHandle() {
   if (handle_ && own_handle_ && IsWindow(handle_)) {
     DestroyWindow(handle_);
     // A library that is unloaded must leave no class behind that points into it.
-    UnregisterClassW(kAppClass, framework_module());
+    UnregisterClassW(kAppClass, FrameworkModule());
   }
   handle_ = nullptr;
   own_handle_ = false;
@@ -98,7 +98,7 @@ void TApplication::DestroyHandle() {
 
 void TApplication::HandleException(TObject* sender, std::exception_ptr error) {
   if (!error) return;
-  std::exception_ptr failed = run_guarded([&] {
+  std::exception_ptr failed = RunGuarded([&] {
     try {
       std::rethrow_exception(error);
     } catch (Exception& e) {
@@ -124,7 +124,7 @@ void TApplication::ShowException(const Exception& e) {
   std::string text = e.Message();
   if (!text.empty() && text.back() != '.') text += '.';
   TCustomForm* form = ActiveForm();
-  MessageBoxW(form ? form->Handle() : nullptr, to_wide(text).c_str(), to_wide(Title).c_str(),
+  MessageBoxW(form ? form->Handle() : nullptr, ToWide(text).c_str(), ToWide(Title).c_str(),
               MB_OK | MB_ICONSTOP);
 }
 
@@ -139,43 +139,43 @@ int TApplication::AddIdleHandler(TIdleEvent handler) {
 
 void TApplication::RemoveIdleHandler(int id) {
   idle_handlers_.erase(std::remove_if(idle_handlers_.begin(), idle_handlers_.end(),
-                                      [id](const IdleEntry& e) { return e.id == id; }),
+                                      [id](const TIdleEntry& e) { return e.id == id; }),
                        idle_handlers_.end());
 }
 
 void TApplication::HandleMessage() {
   MSG msg;
-  if (!process_message(msg)) idle();
+  if (!ProcessMessage(msg)) DoIdle();
 }
 
 void TApplication::ProcessMessages() {
   MSG msg;
-  while (process_message(msg)) {
+  while (ProcessMessage(msg)) {
   }
 }
 
-bool TApplication::process_message(MSG& msg) {
+bool TApplication::ProcessMessage(MSG& msg) {
   if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
   if (msg.message == WM_QUIT) {
     terminated_ = true;
     return true;
   }
-  track_hint(msg);
-  if (is_key_message(msg)) return true;
+  TrackHint(msg);
+  if (IsKeyMessage(msg)) return true;
   TranslateMessage(&msg);
   DispatchMessageW(&msg);
   return true;
 }
 
-void TApplication::idle() {
+void TApplication::DoIdle() {
   bool done = true;
-  std::exception_ptr e = run_guarded([&] {
+  std::exception_ptr e = RunGuarded([&] {
     if (OnIdle) OnIdle(this, done);
     // A handler may remove itself (or others) while it runs.
-    std::vector<IdleEntry> handlers = idle_handlers_;
-    for (IdleEntry& h : handlers) {
+    std::vector<TIdleEntry> handlers = idle_handlers_;
+    for (TIdleEntry& h : handlers) {
       bool still = std::any_of(idle_handlers_.begin(), idle_handlers_.end(),
-                               [&](const IdleEntry& x) { return x.id == h.id; });
+                               [&](const TIdleEntry& x) { return x.id == h.id; });
       if (!still) continue;
       bool handler_done = true;
       h.handler(this, handler_done);
@@ -189,7 +189,7 @@ void TApplication::idle() {
   if (done) WaitMessage();
 }
 
-bool TApplication::is_key_message(MSG& msg) {
+bool TApplication::IsKeyMessage(MSG& msg) {
   bool key_down = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
   bool chr = msg.message == WM_CHAR || msg.message == WM_SYSCHAR;
   if (!key_down && !chr) return false;
@@ -198,7 +198,7 @@ bool TApplication::is_key_message(MSG& msg) {
   TCustomForm* form = target->ParentForm();
   if (!form) return false;
   bool handled = false;
-  std::exception_ptr e = run_guarded([&] {
+  std::exception_ptr e = RunGuarded([&] {
     if (key_down) {
       WORD key = static_cast<WORD>(msg.wParam);
       TShiftState shift = KeyboardShiftState();
@@ -206,7 +206,7 @@ bool TApplication::is_key_message(MSG& msg) {
         handled = true;
         return;
       }
-      if (!is_dialog_key(key)) return;
+      if (!IsDialogKey(key)) return;
       LRESULT code = SendMessageW(msg.hwnd, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&msg));
       bool arrow = key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
       bool wants = (code & DLGC_WANTALLKEYS) || (arrow && (code & DLGC_WANTARROWS)) ||
@@ -231,7 +231,7 @@ bool TApplication::is_key_message(MSG& msg) {
   return handled;
 }
 
-void TApplication::track_hint(const MSG& msg) {
+void TApplication::TrackHint(const MSG& msg) {
   switch (msg.message) {
     case WM_MOUSEMOVE: {
       TWinControl* control = FindControlOrParent(msg.hwnd);

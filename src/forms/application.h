@@ -43,7 +43,7 @@ class TApplication : public TComponent {
   // Makes another window (the host's application window) the owner of our application window.
   void SetOwnerWindow(HWND owner);
   // Destroys the hint window and our own application window (library end calls it, then
-  // release_window_classes).
+  // ReleaseWindowClasses).
   void DestroyHandle();
 
   std::string Title = "Tavrin";
@@ -73,7 +73,7 @@ class TApplication : public TComponent {
   void ProcessMessages();
   // The idle step alone, without taking a message first (the server module's Idle, which has
   // already made sure that the wait at its end returns when messages are queued).
-  void Idle() { idle(); }
+  void Idle() { DoIdle(); }
   TIdleEvent OnIdle;
   int AddIdleHandler(TIdleEvent handler);
   void RemoveIdleHandler(int id);
@@ -89,20 +89,20 @@ class TApplication : public TComponent {
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
-  bool process_message(MSG& msg);
-  bool is_key_message(MSG& msg);
-  void idle();
-  void track_hint(const MSG& msg);
-  static LRESULT CALLBACK app_window_proc(HWND, UINT, WPARAM, LPARAM);
+  bool ProcessMessage(MSG& msg);
+  bool IsKeyMessage(MSG& msg);
+  void DoIdle();
+  void TrackHint(const MSG& msg);
+  static LRESULT CALLBACK AppWindowProc(HWND, UINT, WPARAM, LPARAM);
 
   HWND handle_ = nullptr;
   bool own_handle_ = false;
   bool terminated_ = false;
-  struct IdleEntry {
+  struct TIdleEntry {
     int id;
     TIdleEvent handler;
   };
-  std::vector<IdleEntry> idle_handlers_;
+  std::vector<TIdleEntry> idle_handlers_;
   int next_idle_id_ = 1;
   THintWindow* hint_window_ = nullptr;
   TControl* hint_control_ = nullptr;

@@ -6,16 +6,16 @@
 TButton::TButton(TComponent* owner) : TWinControl(owner) {
   SetTabStop(true);
   SetBounds(0, 0, 75, 25);
-  publish_once<TButton>([](TPublisher<TButton>& p) {
+  PublishOnce<TButton>([](TPublisher<TButton>& p) {
     p.Boolean("Cancel", &TButton::Cancel, &TButton::SetCancel);
     p.Boolean("Default", &TButton::Default, &TButton::SetDefault);
     p.Integer("ModalResult", &TButton::ModalResult, &TButton::SetModalResult);
   });
 }
 
-TButton::~TButton() { update_roles(false); }
+TButton::~TButton() { UpdateRoles(false); }
 
-void TButton::update_roles(bool on) {
+void TButton::UpdateRoles(bool on) {
   TCustomForm* form = ParentForm();
   if (!form) return;
   form->SetDefaultButton(this, on && default_);
@@ -23,14 +23,14 @@ void TButton::update_roles(bool on) {
 }
 
 void TButton::SetParent(TWinControl* parent) {
-  update_roles(false);
+  UpdateRoles(false);
   TWinControl::SetParent(parent);
-  update_roles(true);
+  UpdateRoles(true);
 }
 
 void TButton::SetDefault(bool value) {
   default_ = value;
-  update_roles(true);
+  UpdateRoles(true);
   if (HandleAllocated()) {
     LONG style = GetWindowLongW(Handle(), GWL_STYLE) & ~0xF;
     SendMessageW(Handle(), BM_SETSTYLE, style | (value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), TRUE);
@@ -39,7 +39,7 @@ void TButton::SetDefault(bool value) {
 
 void TButton::SetCancel(bool value) {
   cancel_ = value;
-  update_roles(true);
+  UpdateRoles(true);
 }
 
 void TButton::CreateParams(TCreateParams& params) {

@@ -28,7 +28,7 @@ class TButton : public TWinControl {
   void CNCommand(WORD code) override;
 
  private:
-  void update_roles(bool on);
+  void UpdateRoles(bool on);
   bool default_ = false;
   bool cancel_ = false;
   TModalResult modal_result_ = mrNone;

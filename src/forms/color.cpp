@@ -7,12 +7,12 @@
 
 namespace {
 
-struct ColorName {
+struct TColorName {
   TColor color;
   const char* name;
 };
 
-constexpr ColorName kNames[] = {
+constexpr TColorName kNames[] = {
     {clBlack, "clBlack"},
     {clMaroon, "clMaroon"},
     {clGreen, "clGreen"},
@@ -60,21 +60,21 @@ constexpr ColorName kNames[] = {
 
 }  // namespace
 
-std::string color_to_text_default(TColor color) {
-  for (const ColorName& n : kNames)
+std::string ColorToTextDefault(TColor color) {
+  for (const TColorName& n : kNames)
     if (n.color == color) return n.name;
   char text[16];
   std::snprintf(text, sizeof text, "$%08X", static_cast<unsigned>(color));
   return text;
 }
 
-THookPoint<std::string(TColor)> ColorToTextHook("ColorToText", &color_to_text_default);
+THookPoint<std::string(TColor)> ColorToTextHook("ColorToText", &ColorToTextDefault);
 
 std::string ColorToString(TColor color) { return ColorToTextHook(color); }
 
 std::optional<TColor> StringToColor(std::string_view text) {
-  for (const ColorName& n : kNames)
-    if (ascii_iequals(n.name, text)) return n.color;
+  for (const TColorName& n : kNames)
+    if (AsciiIequals(n.name, text)) return n.color;
   if (text.empty()) return std::nullopt;
   bool hex = text.front() == '$';
   std::string digits(hex ? text.substr(1) : text);
@@ -82,8 +82,8 @@ std::optional<TColor> StringToColor(std::string_view text) {
   if (negative) digits.erase(0, 1);
   if (digits.empty() || digits.size() > (hex ? 8u : 10u)) return std::nullopt;
   for (char c : digits) {
-    bool ok = hex ? (ascii_is_digit(c) || (ascii_lower(c) >= 'a' && ascii_lower(c) <= 'f'))
-                  : ascii_is_digit(c);
+    bool ok = hex ? (AsciiIsDigit(c) || (AsciiLower(c) >= 'a' && AsciiLower(c) <= 'f'))
+                  : AsciiIsDigit(c);
     if (!ok) return std::nullopt;
   }
   long long value = std::strtoll(digits.c_str(), nullptr, hex ? 16 : 10);

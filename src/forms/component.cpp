@@ -10,16 +10,16 @@ namespace {
 int g_live = 0;
 }
 
-int live_component_count() { return g_live; }
+int LiveComponentCount() { return g_live; }
 
 THookPoint<void(TComponent&, TComponent&)> ComponentInsertedHook("ComponentInserted",
-                                                                  &insert_component_default);
+                                                                  &InsertComponentDefault);
 
 TComponent::TComponent(TComponent* owner) {
   ++g_live;
   // The object is not complete yet, so the hook point (which may look at its class and
   // properties) is not run for it: see make_component.
-  if (owner) insert_component_default(*owner, *this);
+  if (owner) InsertComponentDefault(*owner, *this);
 }
 
 TComponent::~TComponent() {
@@ -38,14 +38,14 @@ TComponent::~TComponent() {
 }
 
 void TComponent::SetName(std::string_view name) {
-  if (ascii_iequals(name, name_)) {
+  if (AsciiIequals(name, name_)) {
     name_ = std::string(name);
     return;
   }
   for (char c : name)
-    if (!ascii_is_letter(c) && !ascii_is_digit(c) && c != '_')
+    if (!AsciiIsLetter(c) && !AsciiIsDigit(c) && c != '_')
       throw EInvalidOperation("\"" + std::string(name) + "\" is not a valid component name");
-  if (!name.empty() && ascii_is_digit(name.front()))
+  if (!name.empty() && AsciiIsDigit(name.front()))
     throw EInvalidOperation("\"" + std::string(name) + "\" is not a valid component name");
   if (!name.empty() && owner_ && owner_->FindComponent(name))
     throw EInvalidOperation("A component named " + std::string(name) + " already exists");
@@ -61,13 +61,13 @@ TComponent* TComponent::Component(int index) const {
 TComponent* TComponent::FindComponent(std::string_view name) const {
   if (name.empty()) return nullptr;
   for (TComponent* c : components_)
-    if (ascii_iequals(c->name_, name)) return c;
+    if (AsciiIequals(c->name_, name)) return c;
   return nullptr;
 }
 
 void TComponent::InsertComponent(TComponent& component) { ComponentInsertedHook(*this, component); }
 
-void insert_component_default(TComponent& owner, TComponent& component) {
+void InsertComponentDefault(TComponent& owner, TComponent& component) {
   if (component.owner_ == &owner) return;
   if (!component.name_.empty() && owner.FindComponent(component.name_))
     throw EInvalidOperation("A component named " + component.name_ + " already exists");
@@ -77,9 +77,9 @@ void insert_component_default(TComponent& owner, TComponent& component) {
   owner.Notification(&component, opInsert);
 }
 
-void TComponent::RemoveComponent(TComponent& component) { remove_component_default(*this, component); }
+void TComponent::RemoveComponent(TComponent& component) { RemoveComponentDefault(*this, component); }
 
-void remove_component_default(TComponent& owner, TComponent& component) {
+void RemoveComponentDefault(TComponent& owner, TComponent& component) {
   if (component.owner_ != &owner) return;
   owner.Notification(&component, opRemove);
   auto& list = owner.components_;
@@ -122,9 +122,9 @@ void TComponent::Loaded() { state_.Exclude(csLoading).Exclude(csReading); }
 
 void TComponent::BeginLoading() { state_.Include(csLoading).Include(csReading); }
 
-void TComponent::Notification(TComponent* component, TOperation operation) { notify_tree(component, operation); }
+void TComponent::Notification(TComponent* component, TOperation operation) { NotifyTree(component, operation); }
 
-void TComponent::notify_tree(TComponent* component, TOperation operation) {
+void TComponent::NotifyTree(TComponent* component, TOperation operation) {
   // Copy: a component may react by freeing others.
   std::vector<TComponent*> owned = components_;
   for (TComponent* c : owned)

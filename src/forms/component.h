@@ -11,7 +11,7 @@
 
 #include "base/object.h"
 #include "forms/form_types.h"
-#include "forms/hook_point.h"
+#include "base/hook_point.h"
 
 class TComponent : public TObject {
   TAVRIN_CLASS(TComponent, TObject)
@@ -66,9 +66,9 @@ class TComponent : public TObject {
   void SetDestroying() { state_.Include(csDestroying); }
 
  private:
-  friend void insert_component_default(TComponent& owner, TComponent& component);
-  friend void remove_component_default(TComponent& owner, TComponent& component);
-  void notify_tree(TComponent* component, TOperation operation);
+  friend void InsertComponentDefault(TComponent& owner, TComponent& component);
+  friend void RemoveComponentDefault(TComponent& owner, TComponent& component);
+  void NotifyTree(TComponent* component, TOperation operation);
 
   std::string name_;
   TComponent* owner_ = nullptr;
@@ -77,8 +77,8 @@ class TComponent : public TObject {
   TComponentState state_;
 };
 
-void insert_component_default(TComponent& owner, TComponent& component);
-void remove_component_default(TComponent& owner, TComponent& component);
+void InsertComponentDefault(TComponent& owner, TComponent& component);
+void RemoveComponentDefault(TComponent& owner, TComponent& component);
 extern THookPoint<void(TComponent& owner, TComponent& component)> ComponentInsertedHook;
 
 // Creates a component and then inserts it into its owner through the hook point.
@@ -97,4 +97,4 @@ T* make_component(TComponent* owner, Args&&... args) {
 }
 
 // Number of TComponent objects alive in the process; tests use it to see that owners free.
-int live_component_count();
+int LiveComponentCount();

@@ -6,7 +6,7 @@
 
 TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>()) {
   font_->OnChange = [this] { FontChanged(); };
-  publish_once<TControl>([](TPublisher<TControl>& p) {
+  PublishOnce<TControl>([](TPublisher<TControl>& p) {
     p.String("Caption", &TControl::Text, &TControl::SetText);
     p.Color("Color", &TControl::Color, &TControl::SetColor);
     p.Boolean("Enabled", &TControl::Enabled, &TControl::SetEnabled);

@@ -103,8 +103,8 @@ class TControl : public TComponent {
   void ParentColorChanged();
   void ParentShowHintChanged();
   friend class TWinControl;
-  friend void insert_control_default(TWinControl& parent, TControl& control);
-  friend void remove_control_default(TWinControl& parent, TControl& control);
+  friend void InsertControlDefault(TWinControl& parent, TControl& control);
+  friend void RemoveControlDefault(TWinControl& parent, TControl& control);
 
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   std::string text_;

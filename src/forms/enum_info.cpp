@@ -9,7 +9,7 @@ std::string TEnumInfo::Name(int64_t value) const {
 
 std::optional<int> TEnumInfo::Value(std::string_view name) const {
   for (int i = 0; i < Count(); ++i)
-    if (ascii_iequals(names_[static_cast<size_t>(i)], name)) return i;
+    if (AsciiIequals(names_[static_cast<size_t>(i)], name)) return i;
   return std::nullopt;
 }
 
@@ -23,31 +23,31 @@ std::string TEnumInfo::SetText(uint32_t bits) const {
   return text + "]";
 }
 
-const TEnumInfo& border_style_info() {
+const TEnumInfo& BorderStyleInfo() {
   static const TEnumInfo info("TBorderStyle", {"bsNone", "bsSingle", "bsSizeable", "bsDialog",
                                                 "bsToolWindow", "bsSizeToolWin"});
   return info;
 }
-const TEnumInfo& border_icon_info() {
+const TEnumInfo& BorderIconInfo() {
   static const TEnumInfo info("TBorderIcon", {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"});
   return info;
 }
-const TEnumInfo& position_info() {
+const TEnumInfo& PositionInfo() {
   static const TEnumInfo info("TPosition",
                               {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
                                "poScreenCenter", "poDesktopCenter", "poMainFormCenter",
                                "poOwnerFormCenter"});
   return info;
 }
-const TEnumInfo& window_state_info() {
+const TEnumInfo& WindowStateInfo() {
   static const TEnumInfo info("TWindowState", {"wsNormal", "wsMinimized", "wsMaximized"});
   return info;
 }
-const TEnumInfo& font_style_info() {
+const TEnumInfo& FontStyleInfo() {
   static const TEnumInfo info("TFontStyle", {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"});
   return info;
 }
-const TEnumInfo& modal_result_info() {
+const TEnumInfo& ModalResultInfo() {
   static const TEnumInfo info("TModalResult", {"mrNone", "mrOk", "mrCancel", "mrAbort", "mrRetry",
                                                 "mrIgnore", "mrYes", "mrNo"});
   return info;

@@ -28,9 +28,9 @@ class TEnumInfo {
 };
 
 // The enumeration infos of the framework's own types (form_types.h).
-const TEnumInfo& border_style_info();
-const TEnumInfo& border_icon_info();
-const TEnumInfo& position_info();
-const TEnumInfo& window_state_info();
-const TEnumInfo& font_style_info();
-const TEnumInfo& modal_result_info();
+const TEnumInfo& BorderStyleInfo();
+const TEnumInfo& BorderIconInfo();
+const TEnumInfo& PositionInfo();
+const TEnumInfo& WindowStateInfo();
+const TEnumInfo& FontStyleInfo();
+const TEnumInfo& ModalResultInfo();

@@ -2,7 +2,7 @@
 
 namespace {
 
-std::string layout_message(const std::string& what, const std::string& resource, int line,
+std::string LayoutMessage(const std::string& what, const std::string& resource, int line,
                            const std::string& component, const std::string& property) {
   std::string m = "Error reading layout " + (resource.empty() ? std::string("(text)") : resource);
   if (line > 0) m += ", line " + std::to_string(line);
@@ -15,7 +15,7 @@ std::string layout_message(const std::string& what, const std::string& resource,
 
 ELayoutError::ELayoutError(std::string what, std::string resource, int line, std::string component,
                            std::string property)
-    : Exception(layout_message(what, resource, line, component, property)),
+    : Exception(LayoutMessage(what, resource, line, component, property)),
       what_(std::move(what)),
       resource_(std::move(resource)),
       line_(line),

@@ -5,13 +5,13 @@
 #include "forms/property.h"
 
 TFont::TFont() : charset_(DefaultCharset) {
-  publish_once<TFont>([](TPublisher<TFont>& p) {
+  PublishOnce<TFont>([](TPublisher<TFont>& p) {
     p.Integer("Charset", &TFont::Charset, &TFont::SetCharset);
     p.Color("Color", &TFont::Color, &TFont::SetColor);
     p.Integer("Height", &TFont::Height, &TFont::SetHeight);
     p.String("Name", &TFont::Name, &TFont::SetName);
     p.Integer("Size", &TFont::Size, &TFont::SetSize);
-    p.Set("Style", font_style_info(), &TFont::Style, &TFont::SetStyle);
+    p.Set("Style", FontStyleInfo(), &TFont::Style, &TFont::SetStyle);
   });
 }
 
@@ -25,7 +25,7 @@ int TFont::ScreenPixelsPerInch() {
   return ppi;
 }
 
-void TFont::changed() {
+void TFont::Changed() {
   handle_.reset();
   has_logfont_ = false;
   if (OnChange) OnChange();
@@ -34,13 +34,13 @@ void TFont::changed() {
 void TFont::SetName(std::string_view name) {
   if (name.empty() || name == name_) return;
   name_ = std::string(name);
-  changed();
+  Changed();
 }
 
 void TFont::SetHeight(int height) {
   if (height == height_) return;
   height_ = height;
-  changed();
+  Changed();
 }
 
 int TFont::Size() const { return -MulDiv(height_, 72, ScreenPixelsPerInch()); }
@@ -50,7 +50,7 @@ void TFont::SetSize(int points) { SetHeight(-MulDiv(points, ScreenPixelsPerInch(
 void TFont::SetStyle(TFontStyles style) {
   if (style == style_) return;
   style_ = style;
-  changed();
+  Changed();
 }
 
 void TFont::SetColor(TColor color) {
@@ -63,7 +63,7 @@ void TFont::SetColor(TColor color) {
 void TFont::SetCharset(uint8_t charset) {
   if (charset == charset_) return;
   charset_ = charset;
-  changed();
+  Changed();
 }
 
 void TFont::Assign(const TFont& source) {
@@ -97,7 +97,7 @@ LOGFONTW TFont::LogFont() const {
   lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   lf.lfQuality = DEFAULT_QUALITY;
   lf.lfPitchAndFamily = DEFAULT_PITCH;
-  std::wstring face = to_wide(name_);
+  std::wstring face = ToWide(name_);
   lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
   return lf;
 }
@@ -105,7 +105,7 @@ LOGFONTW TFont::LogFont() const {
 void TFont::SetLogFont(const LOGFONTW& logfont) {
   LOGFONTW lf = logfont;
   lf.lfFaceName[LF_FACESIZE - 1] = 0;
-  name_ = to_ansi(lf.lfFaceName);
+  name_ = ToAnsi(lf.lfFaceName);
   height_ = lf.lfHeight;
   style_ = {};
   if (lf.lfWeight >= FW_BOLD) style_.Include(fsBold);

@@ -57,13 +57,13 @@ class TFont : public TObject {
   static inline uint8_t DefaultCharset = DEFAULT_CHARSET;
 
  private:
-  void changed();
+  void Changed();
   std::string name_ = "MS Sans Serif";
   int height_ = -11;
   TFontStyles style_;
   TColor color_ = clWindowText;
   uint8_t charset_;
-  mutable UniqueHfont handle_;
+  mutable TUniqueHfont handle_;
   mutable bool has_logfont_ = false;
   mutable LOGFONTW logfont_{};
 };

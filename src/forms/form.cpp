@@ -5,20 +5,20 @@
 #include "forms/button.h"
 #include "forms/enum_info.h"
 #include "forms/errors.h"
-#include "forms/layout_parser.h"
-#include "forms/layout_reader.h"
+#include "forms/layout/layout_parser.h"
+#include "forms/layout/layout_reader.h"
 
-THookPoint<void(TCustomForm&)> ShowingChangedHook("ShowingChanged", &form_showing_changed_default);
+THookPoint<void(TCustomForm&)> ShowingChangedHook("ShowingChanged", &FormShowingChangedDefault);
 
 namespace {
 
-struct DisabledWindows {
+struct TDisabledWindows {
   HWND except;
   std::vector<HWND> windows;
 };
 
-BOOL CALLBACK disable_window(HWND window, LPARAM param) {
-  auto* d = reinterpret_cast<DisabledWindows*>(param);
+BOOL CALLBACK DisableWindow(HWND window, LPARAM param) {
+  auto* d = reinterpret_cast<TDisabledWindows*>(param);
   if (window != d->except && IsWindowVisible(window) && IsWindowEnabled(window)) {
     EnableWindow(window, FALSE);
     d->windows.push_back(window);
@@ -28,7 +28,7 @@ BOOL CALLBACK disable_window(HWND window, LPARAM param) {
 
 }  // namespace
 
-std::string load_layout_resource(HINSTANCE module, const std::string& name) {
+std::string LoadLayoutResource(HINSTANCE module, const std::string& name) {
   std::wstring wide(name.begin(), name.end());
   HRSRC info = FindResourceW(module, wide.c_str(), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
   HGLOBAL data = info ? LoadResource(module, info) : nullptr;
@@ -37,7 +37,7 @@ std::string load_layout_resource(HINSTANCE module, const std::string& name) {
   return std::string(static_cast<const char*>(bytes), SizeofResource(module, info));
 }
 
-TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner), layout_module_(framework_module()) {
+TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner), layout_module_(FrameworkModule()) {
   visible_ = false;
   SetParentColor(false);
   SetParentFont(false);
@@ -51,8 +51,8 @@ TCustomForm::~TCustomForm() {
 void TCustomForm::Construct(bool read_layout) {
   if (!read_layout) return;
   std::string name = LayoutName();
-  std::string text = load_layout_resource(layout_module_, name);
-  this->read_layout(text, name);
+  std::string text = LoadLayoutResource(layout_module_, name);
+  this->ReadLayout(text, name);
   if (old_create_order_) DoCreate();
 }
 
@@ -66,15 +66,15 @@ void TCustomForm::DoCreate() {
 }
 
 void TCustomForm::ReadLayoutText(std::string_view text, const std::string& resource) {
-  read_layout(text, resource);
+  ReadLayout(text, resource);
 }
 
-void TCustomForm::read_layout(std::string_view text, const std::string& resource) {
-  TLayoutNode tree = parse_layout(text, resource);
+void TCustomForm::ReadLayout(std::string_view text, const std::string& resource) {
+  TLayoutNode tree = ParseLayout(text, resource);
   TLayoutBindings bindings(*this);
   DeclareBindings(bindings);
   IncludeFormState(fsCreating);
-  auto done = on_scope_exit([this] { ExcludeFormState(fsCreating); });
+  auto done = OnScopeExit([this] { ExcludeFormState(fsCreating); });
   TLayoutReader reader(this, resource, &bindings);
   reader.ReadRoot(tree);
 }
@@ -159,7 +159,7 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   }
 }
 
-void TCustomForm::prune_system_menu() {
+void TCustomForm::PruneSystemMenu() {
   if (border_style_ != bsDialog) return;
   HMENU menu = GetSystemMenu(Handle(), FALSE);
   if (!menu) return;
@@ -171,7 +171,7 @@ void TCustomForm::WndProc(TMessage& msg) {
   switch (msg.Msg) {
     case WM_NCCREATE:
       DefaultHandler(msg);
-      prune_system_menu();
+      PruneSystemMenu();
       return;
     case WM_CLOSE:
       Close();
@@ -197,7 +197,7 @@ void TCustomForm::VisibleChanged() {
 
 void TCustomForm::ShowingChanged() { ShowingChangedHook(*this); }
 
-void form_showing_changed_default(TCustomForm& form) {
+void FormShowingChangedDefault(TCustomForm& form) {
   HWND window = form.Handle();
   if (!form.Showing()) {
     ShowWindow(window, SW_HIDE);
@@ -205,7 +205,7 @@ void form_showing_changed_default(TCustomForm& form) {
     return;
   }
   form.IncludeFormState(fsShowing);
-  auto clear = on_scope_exit([&] { form.ExcludeFormState(fsShowing); });
+  auto clear = OnScopeExit([&] { form.ExcludeFormState(fsShowing); });
   try {
     form.DoShow();
   } catch (...) {
@@ -246,14 +246,14 @@ TModalResult TCustomForm::ShowModal() {
   ReleaseCapture();
   HWND active_before = GetActiveWindow();
   HWND window = Handle();
-  DisabledWindows disabled{window, {}};
-  EnumThreadWindows(GetCurrentThreadId(), &disable_window, reinterpret_cast<LPARAM>(&disabled));
+  TDisabledWindows disabled{window, {}};
+  EnumThreadWindows(GetCurrentThreadId(), &DisableWindow, reinterpret_cast<LPARAM>(&disabled));
   if (HWND owner = GetWindow(window, GW_OWNER); owner && IsWindowEnabled(owner)) {
     EnableWindow(owner, FALSE);
     disabled.windows.push_back(owner);
   }
   form_state_.Include(fsModal);
-  auto restore = on_scope_exit([&] {
+  auto restore = OnScopeExit([&] {
     if (Visible()) Hide();
     for (HWND w : disabled.windows)
       if (IsWindow(w)) EnableWindow(w, TRUE);
@@ -268,12 +268,12 @@ TModalResult TCustomForm::ShowModal() {
   while (modal_result_ == mrNone) {
     Application->HandleMessage();
     if (Application->Terminated()) modal_result_ = mrCancel;
-    else if (modal_result_ != mrNone) close_modal();
+    else if (modal_result_ != mrNone) CloseModal();
   }
   return modal_result_;
 }
 
-void TCustomForm::close_modal() {
+void TCustomForm::CloseModal() {
   TCloseAction action = caNone;
   if (CloseQuery()) {
     action = caHide;
@@ -333,7 +333,7 @@ void TCustomForm::Notification(TComponent* component, TOperation operation) {
   if (component == cancel_button_) cancel_button_ = nullptr;
 }
 
-void TCustomForm::forget_control(TControl* control) {
+void TCustomForm::ForgetControl(TControl* control) {
   if (control == active_control_) active_control_ = nullptr;
   if (control == default_button_) default_button_ = nullptr;
   if (control == cancel_button_) cancel_button_ = nullptr;
@@ -384,15 +384,15 @@ bool TCustomForm::DialogKey(WORD key, TShiftState shift) {
 bool TCustomForm::DialogChar(char c) { return TWinControl::DialogChar(c); }
 
 TForm::TForm(TComponent* owner) : TCustomForm(owner) {
-  publish_once<TForm>([](TPublisher<TForm>& p) {
+  PublishOnce<TForm>([](TPublisher<TForm>& p) {
     p.Reference("ActiveControl", &TForm::ActiveControl, &TForm::SetActiveControl);
-    p.Set("BorderIcons", border_icon_info(), &TForm::BorderIcons, &TForm::SetBorderIcons);
-    p.Enumeration("BorderStyle", border_style_info(), &TForm::BorderStyle, &TForm::SetBorderStyle);
+    p.Set("BorderIcons", BorderIconInfo(), &TForm::BorderIcons, &TForm::SetBorderIcons);
+    p.Enumeration("BorderStyle", BorderStyleInfo(), &TForm::BorderStyle, &TForm::SetBorderStyle);
     p.Integer("ClientHeight", &TForm::ClientHeight, &TForm::SetClientHeight);
     p.Integer("ClientWidth", &TForm::ClientWidth, &TForm::SetClientWidth);
     p.Boolean("OldCreateOrder", &TForm::OldCreateOrder, &TForm::SetOldCreateOrder);
-    p.Enumeration("Position", position_info(), &TForm::Position, &TForm::SetPosition);
-    p.Enumeration("WindowState", window_state_info(), &TForm::WindowState, &TForm::SetWindowState);
+    p.Enumeration("Position", PositionInfo(), &TForm::Position, &TForm::SetPosition);
+    p.Enumeration("WindowState", WindowStateInfo(), &TForm::WindowState, &TForm::SetWindowState);
     p.Event("OnClose", &TForm::OnClose);
     p.Event("OnCloseQuery", &TForm::OnCloseQuery);
     p.Event("OnCreate", &TForm::OnCreate);

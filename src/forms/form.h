@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "forms/form_types.h"
-#include "forms/hook_point.h"
-#include "forms/layout_bindings.h"
+#include "base/hook_point.h"
+#include "forms/layout/layout_bindings.h"
 #include "forms/win_control.h"
 
 class TCustomForm : public TWinControl {
@@ -106,13 +106,13 @@ class TCustomForm : public TWinControl {
   void DoCreate();
 
  private:
-  friend void form_showing_changed_default(TCustomForm& form);
-  friend void remove_control_default(TWinControl& parent, TControl& control);
+  friend void FormShowingChangedDefault(TCustomForm& form);
+  friend void RemoveControlDefault(TWinControl& parent, TControl& control);
   // A control left the form's tree: references to it go (it may be owned by another component).
-  void forget_control(TControl* control);
-  void read_layout(std::string_view text, const std::string& resource);
-  void close_modal();
-  void prune_system_menu();
+  void ForgetControl(TControl* control);
+  void ReadLayout(std::string_view text, const std::string& resource);
+  void CloseModal();
+  void PruneSystemMenu();
 
   HINSTANCE layout_module_;
   TBorderStyle border_style_ = bsSizeable;
@@ -136,7 +136,7 @@ class TForm : public TCustomForm {
   explicit TForm(TComponent* owner);
 };
 
-void form_showing_changed_default(TCustomForm& form);
+void FormShowingChangedDefault(TCustomForm& form);
 extern THookPoint<void(TCustomForm& form)> ShowingChangedHook;
 
 // Creates a form, reads its layout and completes its construction; frees it again when a step
@@ -169,4 +169,4 @@ F* make_form_without_layout(TComponent* owner, Args&&... args) {
 }
 
 // The layout text stored as an RCDATA resource; throws EResNotFound when it is missing.
-std::string load_layout_resource(HINSTANCE module, const std::string& name);
+std::string LoadLayoutResource(HINSTANCE module, const std::string& name);

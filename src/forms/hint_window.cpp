@@ -22,7 +22,7 @@ void THintWindow::ActivateHint(POINT at, std::string_view text) {
   HWND window = Handle();
   HDC dc = GetDC(window);
   HGDIOBJ old = SelectObject(dc, Font()->Handle());
-  std::wstring wide = to_wide(text);
+  std::wstring wide = ToWide(text);
   RECT r{0, 0, 300, 0};
   DrawTextW(dc, wide.c_str(), -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
   SelectObject(dc, old);
@@ -49,7 +49,7 @@ void THintWindow::WndProc(TMessage& msg) {
     SetTextColor(dc, ColorToRGB(Font()->Color()));
     HGDIOBJ old = SelectObject(dc, Font()->Handle());
     InflateRect(&r, -3, -2);
-    std::wstring wide = to_wide(text_);
+    std::wstring wide = ToWide(text_);
     DrawTextW(dc, wide.c_str(), -1, &r, DT_WORDBREAK | DT_NOPREFIX);
     SelectObject(dc, old);
     EndPaint(Handle(), &ps);

@@ -8,53 +8,53 @@
 
 namespace {
 
-std::map<const TClassInfo*, std::unique_ptr<std::vector<TPropInfo>>>& tables() {
+std::map<const TClassInfo*, std::unique_ptr<std::vector<TPropInfo>>>& Tables() {
   static std::map<const TClassInfo*, std::unique_ptr<std::vector<TPropInfo>>> t;
   return t;
 }
 
-const std::vector<TPropInfo>* table_of(const TClassInfo& cls) {
-  auto it = tables().find(&cls);
-  return it == tables().end() ? nullptr : it->second.get();
+const std::vector<TPropInfo>* TableOf(const TClassInfo& cls) {
+  auto it = Tables().find(&cls);
+  return it == Tables().end() ? nullptr : it->second.get();
 }
 
 }  // namespace
 
 namespace property_detail {
 
-std::vector<TPropInfo>* claim_table(const TClassInfo& cls) {
-  auto& slot = tables()[&cls];
+std::vector<TPropInfo>* ClaimTable(const TClassInfo& cls) {
+  auto& slot = Tables()[&cls];
   if (slot) return nullptr;
   slot = std::make_unique<std::vector<TPropInfo>>();
   return slot.get();
 }
 
-void throw_wrong_class(const char* prop, const TClassInfo& want, const TObject& got) {
+void ThrowWrongClass(const char* prop, const TClassInfo& want, const TObject& got) {
   throw Exception(std::string("Property ") + prop + " needs a " + want.Name + ", not a " +
                   got.ClassName());
 }
 
 }  // namespace property_detail
 
-std::vector<const TPropInfo*> published_properties(const TClassInfo& cls) {
+std::vector<const TPropInfo*> PublishedProperties(const TClassInfo& cls) {
   std::vector<const TClassInfo*> chain;
   for (const TClassInfo* c = &cls; c; c = c->Parent) chain.push_back(c);
   std::vector<const TPropInfo*> result;
   for (auto it = chain.rbegin(); it != chain.rend(); ++it)
-    if (const auto* table = table_of(**it))
+    if (const auto* table = TableOf(**it))
       for (const TPropInfo& p : *table) result.push_back(&p);
   return result;
 }
 
-const TPropInfo* find_property(const TClassInfo& cls, std::string_view name) {
+const TPropInfo* FindProperty(const TClassInfo& cls, std::string_view name) {
   for (const TClassInfo* c = &cls; c; c = c->Parent)
-    if (const auto* table = table_of(*c))
+    if (const auto* table = TableOf(*c))
       for (const TPropInfo& p : *table)
-        if (ascii_iequals(p.Name, name)) return &p;
+        if (AsciiIequals(p.Name, name)) return &p;
   return nullptr;
 }
 
-std::string property_text(TObject& object, const TPropInfo& prop) {
+std::string PropertyText(TObject& object, const TPropInfo& prop) {
   switch (prop.Kind) {
     case pkInteger:
       return std::to_string(prop.GetOrd(object));

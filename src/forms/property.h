@@ -2,7 +2,7 @@
 // Published properties: each class registers its properties once, with a name, a type and a
 // getter and setter, so that layouts can set them by name and code can enumerate them by type at
 // run time (every font property of a component, every string property, …). A class registers
-// from its constructor through publish_once, so a class's table exists before any of its
+// from its constructor through PublishOnce, so a class's table exists before any of its
 // instances is read from a layout.
 
 #include <cstdint>
@@ -63,19 +63,19 @@ struct TPropInfo {
 
 // Every property of the object's class and its ancestors, the root class's first, each class's
 // in registration order.
-std::vector<const TPropInfo*> published_properties(const TClassInfo& cls);
+std::vector<const TPropInfo*> PublishedProperties(const TClassInfo& cls);
 // The property of that name (ASCII case ignored); a derived class's property hides its base's.
-const TPropInfo* find_property(const TClassInfo& cls, std::string_view name);
+const TPropInfo* FindProperty(const TClassInfo& cls, std::string_view name);
 
-// Calls action for each property of the given kind, in the order of published_properties.
+// Calls action for each property of the given kind, in the order of PublishedProperties.
 template <class F>
-void for_each_property(TObject& object, TPropKind kind, F&& action) {
-  for (const TPropInfo* p : published_properties(object.ClassInfo()))
+void ForEachProperty(TObject& object, TPropKind kind, F&& action) {
+  for (const TPropInfo* p : PublishedProperties(object.ClassInfo()))
     if (p->Kind == kind) action(*p);
 }
 
 // The value as a layout would write it (enumeration and colour names, set brackets, decimal).
-std::string property_text(TObject& object, const TPropInfo& prop);
+std::string PropertyText(TObject& object, const TPropInfo& prop);
 
 template <class T>
 class TPublisher {
@@ -98,61 +98,61 @@ class TPublisher {
   }
   template <class G, class S>
   void Set(const char* name, const TEnumInfo& info, G get, S set) {
-    TPropInfo& p = add(name, pkSet);
+    TPropInfo& p = Add(name, pkSet);
     p.Enum = &info;
-    p.GetOrd = [get](TObject& o) { return int64_t((self(o).*get)().Bits()); };
+    p.GetOrd = [get](TObject& o) { return int64_t((Self(o).*get)().Bits()); };
     p.SetOrd = [get, set](TObject& o, int64_t v) {
-      using SetType = std::remove_cvref_t<decltype((self(o).*get)())>;
-      (self(o).*set)(SetType::FromBits(static_cast<uint32_t>(v)));
+      using TSetType = std::remove_cvref_t<decltype((Self(o).*get)())>;
+      (Self(o).*set)(TSetType::FromBits(static_cast<uint32_t>(v)));
     };
   }
   template <class G, class S>
   void String(const char* name, G get, S set) {
-    TPropInfo& p = add(name, pkString);
-    p.GetStr = [get](TObject& o) { return std::string((self(o).*get)()); };
-    p.SetStr = [set](TObject& o, std::string_view v) { (self(o).*set)(std::string(v)); };
+    TPropInfo& p = Add(name, pkString);
+    p.GetStr = [get](TObject& o) { return std::string((Self(o).*get)()); };
+    p.SetStr = [set](TObject& o, std::string_view v) { (Self(o).*set)(std::string(v)); };
   }
   template <class G, class S>
   void WideString(const char* name, G get, S set) {
-    TPropInfo& p = add(name, pkWideString);
-    p.GetWStr = [get](TObject& o) { return std::wstring((self(o).*get)()); };
-    p.SetWStr = [set](TObject& o, std::wstring_view v) { (self(o).*set)(std::wstring(v)); };
+    TPropInfo& p = Add(name, pkWideString);
+    p.GetWStr = [get](TObject& o) { return std::wstring((Self(o).*get)()); };
+    p.SetWStr = [set](TObject& o, std::wstring_view v) { (Self(o).*set)(std::wstring(v)); };
   }
   // An owned sub-object (font, string list) whose own properties a layout sets by a dotted name.
   template <class G>
   void Object(const char* name, G get) {
-    using C = std::remove_pointer_t<decltype((std::declval<T&>().*get)())>;
-    TPropInfo& p = add(name, pkClass);
-    p.ClassType = &C::StaticClass();
-    p.GetObj = [get](TObject& o) -> TObject* { return (self(o).*get)(); };
+    using TC = std::remove_pointer_t<decltype((std::declval<T&>().*get)())>;
+    TPropInfo& p = Add(name, pkClass);
+    p.ClassType = &TC::StaticClass();
+    p.GetObj = [get](TObject& o) -> TObject* { return (Self(o).*get)(); };
   }
   template <class G, class S>
   void Reference(const char* name, G get, S set) {
-    using C = std::remove_pointer_t<decltype((std::declval<T&>().*get)())>;
-    TPropInfo& p = add(name, pkComponent);
-    p.ClassType = &C::StaticClass();
-    p.GetObj = [get](TObject& o) -> TObject* { return (self(o).*get)(); };
+    using TC = std::remove_pointer_t<decltype((std::declval<T&>().*get)())>;
+    TPropInfo& p = Add(name, pkComponent);
+    p.ClassType = &TC::StaticClass();
+    p.GetObj = [get](TObject& o) -> TObject* { return (Self(o).*get)(); };
     p.SetObj = [set, name](TObject& o, TObject* v) {
-      C* c = class_cast<C>(v);
-      if (v && !c) throw_wrong_class(name, C::StaticClass(), *v);
-      (self(o).*set)(c);
+      TC* c = class_cast<TC>(v);
+      if (v && !c) ThrowWrongClass(name, TC::StaticClass(), *v);
+      (Self(o).*set)(c);
     };
   }
   template <class E, class B>
   void Event(const char* name, E B::*base_field) {
     E T::*field = base_field;
-    TPropInfo& p = add(name, pkEvent);
-    p.EventIndex = index_of<E>();
-    p.HasEvent = [field](TObject& o) { return static_cast<bool>(self(o).*field); };
-    p.SetEvent = [field](TObject& o, const TEventHandler& h) { self(o).*field = std::get<E>(h); };
+    TPropInfo& p = Add(name, pkEvent);
+    p.EventIndex = IndexOf<E>();
+    p.HasEvent = [field](TObject& o) { return static_cast<bool>(Self(o).*field); };
+    p.SetEvent = [field](TObject& o, const TEventHandler& h) { Self(o).*field = std::get<E>(h); };
   }
 
   explicit TPublisher(std::vector<TPropInfo>& table) : table_(table) {}
 
  private:
-  static T& self(TObject& o) { return static_cast<T&>(o); }
+  static T& Self(TObject& o) { return static_cast<T&>(o); }
   template <class E>
-  static constexpr size_t index_of() {
+  static constexpr size_t IndexOf() {
     if constexpr (std::is_same_v<E, TNotifyEvent>) return 0;
     else if constexpr (std::is_same_v<E, TCloseEvent>) return 1;
     else {
@@ -160,7 +160,7 @@ class TPublisher {
       return 2;
     }
   }
-  TPropInfo& add(const char* name, TPropKind kind) {
+  TPropInfo& Add(const char* name, TPropKind kind) {
     table_.push_back(TPropInfo{});
     table_.back().Name = name;
     table_.back().Kind = kind;
@@ -168,40 +168,40 @@ class TPublisher {
   }
   template <class G, class S>
   void Ord(const char* name, TPropKind kind, const TEnumInfo* info, G get, S set) {
-    TPropInfo& p = add(name, kind);
+    TPropInfo& p = Add(name, kind);
     p.Enum = info;
-    p.GetOrd = [get](TObject& o) { return static_cast<int64_t>((self(o).*get)()); };
+    p.GetOrd = [get](TObject& o) { return static_cast<int64_t>((Self(o).*get)()); };
     p.SetOrd = [set](TObject& o, int64_t v) {
-      using Arg = std::remove_cvref_t<typename setter_arg<S>::type>;
-      (self(o).*set)(static_cast<Arg>(v));
+      using TArg = std::remove_cvref_t<typename TSetterArg<S>::type>;
+      (Self(o).*set)(static_cast<TArg>(v));
     };
   }
   template <class S>
-  struct setter_arg;
-  template <class C, class A>
-  struct setter_arg<void (C::*)(A)> {
+  struct TSetterArg;
+  template <class TC, class A>
+  struct TSetterArg<void (TC::*)(A)> {
     using type = A;
   };
-  [[noreturn]] static void throw_wrong_class(const char* prop, const TClassInfo& want,
+  [[noreturn]] static void ThrowWrongClass(const char* prop, const TClassInfo& want,
                                              const TObject& got);
   std::vector<TPropInfo>& table_;
 };
 
 namespace property_detail {
-std::vector<TPropInfo>* claim_table(const TClassInfo& cls);
-[[noreturn]] void throw_wrong_class(const char* prop, const TClassInfo& want, const TObject& got);
+std::vector<TPropInfo>* ClaimTable(const TClassInfo& cls);
+[[noreturn]] void ThrowWrongClass(const char* prop, const TClassInfo& want, const TObject& got);
 }  // namespace property_detail
 
 template <class T>
-void TPublisher<T>::throw_wrong_class(const char* prop, const TClassInfo& want,
+void TPublisher<T>::ThrowWrongClass(const char* prop, const TClassInfo& want,
                                       const TObject& got) {
-  property_detail::throw_wrong_class(prop, want, got);
+  property_detail::ThrowWrongClass(prop, want, got);
 }
 
 // Registers the properties of class T the first time it is called for T.
 template <class T, class F>
-void publish_once(F&& declare) {
-  if (std::vector<TPropInfo>* table = property_detail::claim_table(T::StaticClass())) {
+void PublishOnce(F&& declare) {
+  if (std::vector<TPropInfo>* table = property_detail::ClaimTable(T::StaticClass())) {
     TPublisher<T> publisher(*table);
     declare(publisher);
   }

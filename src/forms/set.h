@@ -9,7 +9,7 @@ class TSet {
  public:
   constexpr TSet() = default;
   constexpr TSet(std::initializer_list<E> values) {
-    for (E v : values) bits_ |= bit(v);
+    for (E v : values) bits_ |= Bit(v);
   }
   static constexpr TSet FromBits(uint32_t bits) {
     TSet s;
@@ -17,14 +17,14 @@ class TSet {
     return s;
   }
   constexpr uint32_t Bits() const { return bits_; }
-  constexpr bool Contains(E v) const { return (bits_ & bit(v)) != 0; }
+  constexpr bool Contains(E v) const { return (bits_ & Bit(v)) != 0; }
   constexpr bool Empty() const { return bits_ == 0; }
   constexpr TSet& Include(E v) {
-    bits_ |= bit(v);
+    bits_ |= Bit(v);
     return *this;
   }
   constexpr TSet& Exclude(E v) {
-    bits_ &= ~bit(v);
+    bits_ &= ~Bit(v);
     return *this;
   }
   constexpr TSet operator|(TSet o) const { return FromBits(bits_ | o.bits_); }
@@ -33,6 +33,6 @@ class TSet {
   constexpr bool operator==(const TSet&) const = default;
 
  private:
-  static constexpr uint32_t bit(E v) { return uint32_t{1} << static_cast<unsigned>(v); }
+  static constexpr uint32_t Bit(E v) { return uint32_t{1} << static_cast<unsigned>(v); }
   uint32_t bits_ = 0;
 };

@@ -8,15 +8,15 @@
 #include "forms/application.h"
 #include "forms/color_rgb.h"
 #include "forms/errors.h"
-#include "forms/fault_guard.h"
+#include "base/fault_guard.h"
 #include "forms/form.h"
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
-HINSTANCE framework_module() { return reinterpret_cast<HINSTANCE>(&__ImageBase); }
+HINSTANCE FrameworkModule() { return reinterpret_cast<HINSTANCE>(&__ImageBase); }
 
 THookPoint<void(TWinControl&, TControl&)> ControlInsertedHook("ControlInserted",
-                                                              &insert_control_default);
+                                                              &InsertControlDefault);
 
 namespace {
 
@@ -24,23 +24,23 @@ const wchar_t kControlProp[] = L"TavrinControl";
 // The control whose framework-class window is being made: its first messages arrive before
 // CreateWindowEx returns.
 thread_local TWinControl* g_creating = nullptr;
-std::map<std::wstring, ATOM>& registered_classes() {
+std::map<std::wstring, ATOM>& RegisteredClasses() {
   static std::map<std::wstring, ATOM> classes;
   return classes;
 }
 
 }  // namespace
 
-LRESULT CALLBACK framework_window_proc(HWND window, UINT msg, WPARAM w, LPARAM l) {
+LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT msg, WPARAM w, LPARAM l) {
   auto* control = static_cast<TWinControl*>(GetPropW(window, kControlProp));
   if (!control && g_creating) {
     control = std::exchange(g_creating, nullptr);
-    control->attach(window);
+    control->Attach(window);
   }
   if (!control) return DefWindowProcW(window, msg, w, l);
   TMessage m{msg, w, l, 0};
-  control->main_wnd_proc(m);
-  if (msg == WM_NCDESTROY) control->detach();
+  control->MainWndProc(m);
+  if (msg == WM_NCDESTROY) control->Detach();
   return m.Result;
 }
 
@@ -69,19 +69,19 @@ bool IsAccel(char c, std::string_view caption) {
       ++i;
       continue;
     }
-    return ascii_upper(caption[i + 1]) == ascii_upper(c);
+    return AsciiUpper(caption[i + 1]) == AsciiUpper(c);
   }
   return false;
 }
 
-void release_window_classes() {
-  for (auto& [name, atom] : registered_classes()) UnregisterClassW(name.c_str(), framework_module());
-  registered_classes().clear();
+void ReleaseWindowClasses() {
+  for (auto& [name, atom] : RegisteredClasses()) UnregisterClassW(name.c_str(), FrameworkModule());
+  RegisteredClasses().clear();
 }
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {
   WindowProc = [this](TMessage& m) { WndProc(m); };
-  publish_once<TWinControl>([](TPublisher<TWinControl>& p) {
+  PublishOnce<TWinControl>([](TPublisher<TWinControl>& p) {
     p.Integer("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder);
     p.Boolean("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop);
   });
@@ -93,17 +93,17 @@ TWinControl::~TWinControl() {
   DestroyHandle();
 }
 
-void TWinControl::main_wnd_proc(TMessage& msg) {
-  std::exception_ptr error = run_guarded([&] { WindowProc(msg); });
+void TWinControl::MainWndProc(TMessage& msg) {
+  std::exception_ptr error = RunGuarded([&] { WindowProc(msg); });
   if (error) Application->HandleException(this, error);
 }
 
-void TWinControl::attach(HWND window) {
+void TWinControl::Attach(HWND window) {
   handle_ = window;
   SetPropW(window, kControlProp, this);
 }
 
-void TWinControl::detach() {
+void TWinControl::Detach() {
   if (!handle_) return;
   RemovePropW(handle_, kControlProp);
   if (system_proc_) SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(system_proc_));
@@ -135,7 +135,7 @@ void TWinControl::CreateChildHandles() {
 }
 
 void TWinControl::CreateParams(TCreateParams& params) {
-  params.Caption = to_wide(text_);
+  params.Caption = ToWide(text_);
   params.Style = WS_CHILD | WS_CLIPSIBLINGS;
   if (visible_) params.Style |= WS_VISIBLE;
   if (!enabled_) params.Style |= WS_DISABLED;
@@ -145,7 +145,7 @@ void TWinControl::CreateParams(TCreateParams& params) {
   params.Width = width_;
   params.Height = height_;
   if (Parent()) params.WndParent = Parent()->Handle();
-  params.WinClassName = to_wide(ClassName());
+  params.WinClassName = ToWide(ClassName());
 }
 
 void TWinControl::CreateWnd() {
@@ -153,20 +153,20 @@ void TWinControl::CreateWnd() {
   CreateParams(params);
   if ((params.Style & WS_CHILD) && !params.WndParent)
     throw EInvalidOperation("Control " + Name() + " has no parent window");
-  HINSTANCE module = framework_module();
+  HINSTANCE module = FrameworkModule();
   const wchar_t* cls = params.WinClassName.c_str();
-  if (!params.SystemClass && !registered_classes().count(params.WinClassName)) {
+  if (!params.SystemClass && !RegisteredClasses().count(params.WinClassName)) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.style = params.WindowClass.style;
-    wc.lpfnWndProc = &framework_window_proc;
+    wc.lpfnWndProc = &FrameworkWindowProc;
     wc.hInstance = module;
     wc.hCursor = params.WindowClass.cursor ? params.WindowClass.cursor : LoadCursorW(nullptr, IDC_ARROW);
     wc.hIcon = params.WindowClass.icon;
     wc.lpszClassName = cls;
     ATOM atom = RegisterClassExW(&wc);
     if (!atom) throw EInvalidOperation("Cannot register the window class of " + std::string(ClassName()));
-    registered_classes()[params.WinClassName] = atom;
+    RegisteredClasses()[params.WinClassName] = atom;
   }
   HWND window;
   if (params.SystemClass) {
@@ -174,9 +174,9 @@ void TWinControl::CreateWnd() {
                              params.Y, params.Width, params.Height, params.WndParent, nullptr,
                              module, params.Param);
     if (window) {
-      attach(window);
+      Attach(window);
       system_proc_ = reinterpret_cast<WNDPROC>(
-          SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&framework_window_proc)));
+          SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FrameworkWindowProc)));
     }
   } else {
     g_creating = this;
@@ -195,7 +195,7 @@ void TWinControl::DestroyWnd() {
   HWND h = handle_;
   DestroyWindow(h);
   // A window of a system class may not get WM_NCDESTROY through us if it was never attached.
-  detach();
+  Detach();
 }
 
 void TWinControl::DestroyHandle() {
@@ -301,7 +301,7 @@ void TWinControl::WndProc(TMessage& msg) {
 
 void TWinControl::InsertControl(TControl& control) { ControlInsertedHook(*this, control); }
 
-void insert_control_default(TWinControl& parent, TControl& control) {
+void InsertControlDefault(TWinControl& parent, TControl& control) {
   if (control.parent_ == &parent) return;
   for (TWinControl* p = &parent; p; p = p->Parent())
     if (p == &control) throw EInvalidOperation("A control cannot be placed inside itself");
@@ -315,9 +315,9 @@ void insert_control_default(TWinControl& parent, TControl& control) {
   parent.ControlChange(&control, true);
 }
 
-void TWinControl::RemoveControl(TControl& control) { remove_control_default(*this, control); }
+void TWinControl::RemoveControl(TControl& control) { RemoveControlDefault(*this, control); }
 
-void remove_control_default(TWinControl& parent, TControl& control) {
+void RemoveControlDefault(TWinControl& parent, TControl& control) {
   if (control.parent_ != &parent) return;
   if (auto* win = class_cast<TWinControl>(&control)) {
     win->DestroyHandle();
@@ -327,7 +327,7 @@ void remove_control_default(TWinControl& parent, TControl& control) {
   auto& list = parent.controls_;
   list.erase(std::remove(list.begin(), list.end(), &control), list.end());
   control.parent_ = nullptr;
-  if (TCustomForm* form = parent.ParentForm()) form->forget_control(&control);
+  if (TCustomForm* form = parent.ParentForm()) form->ForgetControl(&control);
   parent.ControlChange(&control, false);
 }
 
@@ -367,17 +367,17 @@ void TWinControl::SetTabStop(bool value) {
   }
 }
 
-void TWinControl::collect_tab_order(std::vector<TWinControl*>& list) {
+void TWinControl::CollectTabOrder(std::vector<TWinControl*>& list) {
   for (TWinControl* c : tab_list_) {
     list.push_back(c);
-    c->collect_tab_order(list);
+    c->CollectTabOrder(list);
   }
 }
 
 TWinControl* TWinControl::FindNextControl(TWinControl* current, bool forward, bool check_tab_stop,
                                           bool check_parent) {
   std::vector<TWinControl*> list;
-  collect_tab_order(list);
+  CollectTabOrder(list);
   if (list.empty()) return nullptr;
   int n = static_cast<int>(list.size());
   auto it = std::find(list.begin(), list.end(), current);
@@ -433,7 +433,7 @@ RECT TWinControl::ClientRect() {
 
 namespace {
 
-SIZE frame_size(HWND window) {
+SIZE FrameSize(HWND window) {
   RECT r{0, 0, 0, 0};
   AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), GetMenu(window) != nullptr,
                      static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
@@ -442,9 +442,9 @@ SIZE frame_size(HWND window) {
 
 }  // namespace
 
-void TWinControl::SetClientWidth(int v) { SetWidth(v + frame_size(Handle()).cx); }
+void TWinControl::SetClientWidth(int v) { SetWidth(v + FrameSize(Handle()).cx); }
 
-void TWinControl::SetClientHeight(int v) { SetHeight(v + frame_size(Handle()).cy); }
+void TWinControl::SetClientHeight(int v) { SetHeight(v + FrameSize(Handle()).cy); }
 
 void TWinControl::SetBounds(int left, int top, int width, int height) {
   TControl::SetBounds(left, top, width, height);
@@ -458,13 +458,13 @@ std::string TWinControl::Text() const {
   std::wstring w(static_cast<size_t>(n) + 1, L'\0');
   n = GetWindowTextW(handle_, w.data(), n + 1);
   w.resize(static_cast<size_t>(n));
-  return to_ansi(w);
+  return ToAnsi(w);
 }
 
 void TWinControl::SetText(std::string_view text) {
   if (handle_) {
     text_ = std::string(text);
-    SetWindowTextW(handle_, to_wide(text).c_str());
+    SetWindowTextW(handle_, ToWide(text).c_str());
     TextChanged();
     return;
   }

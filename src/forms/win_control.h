@@ -15,7 +15,7 @@
 
 #include "base/unique_handle.h"
 #include "forms/control.h"
-#include "forms/hook_point.h"
+#include "base/hook_point.h"
 
 struct TMessage {
   UINT Msg;
@@ -131,21 +131,21 @@ class TWinControl : public TControl {
   void CreateChildHandles();
 
  private:
-  friend void insert_control_default(TWinControl& parent, TControl& control);
-  friend void remove_control_default(TWinControl& parent, TControl& control);
-  friend LRESULT CALLBACK framework_window_proc(HWND, UINT, WPARAM, LPARAM);
+  friend void InsertControlDefault(TWinControl& parent, TControl& control);
+  friend void RemoveControlDefault(TWinControl& parent, TControl& control);
+  friend LRESULT CALLBACK FrameworkWindowProc(HWND, UINT, WPARAM, LPARAM);
   friend TWinControl* FindControl(HWND window);
-  void main_wnd_proc(TMessage& msg);
-  void attach(HWND window);
-  void detach();
-  void collect_tab_order(std::vector<TWinControl*>& list);
+  void MainWndProc(TMessage& msg);
+  void Attach(HWND window);
+  void Detach();
+  void CollectTabOrder(std::vector<TWinControl*>& list);
 
   HWND handle_ = nullptr;
   WNDPROC system_proc_ = nullptr;
   std::vector<TControl*> controls_;
   std::vector<TWinControl*> tab_list_;
   bool tab_stop_ = false;
-  UniqueHbrush brush_;
+  TUniqueHbrush brush_;
   TColor brush_color_ = clNone;
 };
 
@@ -157,11 +157,11 @@ TShiftState KeyboardShiftState();
 // True when caption marks c as its accelerator with "&" (ASCII case ignored; "&&" is a plain &).
 bool IsAccel(char c, std::string_view caption);
 // Unregisters the framework's window classes (library end, after every window is gone).
-void release_window_classes();
+void ReleaseWindowClasses();
 
-void insert_control_default(TWinControl& parent, TControl& control);
-void remove_control_default(TWinControl& parent, TControl& control);
+void InsertControlDefault(TWinControl& parent, TControl& control);
+void RemoveControlDefault(TWinControl& parent, TControl& control);
 extern THookPoint<void(TWinControl& parent, TControl& control)> ControlInsertedHook;
 
 // The module whose resources and window classes the framework uses: the one it is linked into.
-HINSTANCE framework_module();
+HINSTANCE FrameworkModule();

@@ -16,7 +16,7 @@ Proc bound_proc() {
   static_assert(Index >= 0, "not a ClientAPI_ name of the table");
   return reinterpret_cast<Proc>(ClientApiAddress(Index));
 }
-#define CLIENT_API(name) bound_proc<name##Proc, client_api_index(#name)>()
+#define CLIENT_API(name) bound_proc<name##Proc, ClientApiIndex(#name)>()
 
 }  // namespace
 
@@ -113,7 +113,7 @@ void ClientAPI_SetErrorInfo(const std::wstring& message, const std::wstring& rep
                             uintptr_t address) {
   auto proc = CLIENT_API(ClientAPI_SetErrorInfo);
   if (!proc) return;
-  UniqueBstr m(message), r(report);
+  TUniqueBstr m(message), r(report);
   proc(m.get(), r.get(), static_cast<DWORD>(address));
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // What the plug-in asks of its host client. An empty ClientSlot is no error here: each service then
-// does nothing and gives its empty result. A failing status from the host raises (check_host).
+// does nothing and gives its empty result. A failing status from the host raises (CheckHost).
 
 #include <windows.h>
 
@@ -8,18 +8,18 @@
 #include <string>
 
 #include "base/com_ptr.h"
-#include "hostapi/client.h"
-#include "hostapi/client_ui_manager.h"
-#include "hostapi/server_document.h"
-#include "hostapi/settings_service.h"
+#include "hostapi/i_client.h"
+#include "hostapi/i_client_ui_manager.h"
+#include "hostapi/i_server_document.h"
+#include "hostapi/i_settings_service.h"
 
 // The client with a reference of the caller's own, or empty.
-ComPtr<IClient> GetClient();
+TComPtr<IClient> GetClient();
 // The host's current view, or empty (also when there is no client).
-ComPtr<IServerView> GetCurrentView();
+TComPtr<IServerView> GetCurrentView();
 // Runs a host process ("PCB:Zoom") with a parameter buffer of bufferSize bytes the host may write
 // into. Raises "Interface not supported" for a client without a process launcher.
-void RunHostProcess(const std::string& processName, char* parameters, int32_t bufferSize,
+void RunHostProcess(const std::string& process_name, char* parameters, int32_t buffer_size,
                     IServerView* view);
 // The window that owns the plug-in's dialogs; 0 without a client.
 HWND HostMainWindow();
@@ -29,11 +29,11 @@ HWND HostApplicationWindow();
 // user-interface manager.
 void SetStatusText(int32_t panel, const std::wstring& text);
 // The host's user-interface manager; raises when the client has none. Requires a client.
-ComPtr<IClientUiManager> GetUiManager();
+TComPtr<IClientUiManager> GetUiManager();
 // The server module of a named host server ("PCB"), or empty.
-ComPtr<IServerModule> GetServerModule(const std::wstring& serverName);
+TComPtr<IServerModule> GetServerModule(const std::wstring& server_name);
 // The host's settings service, or empty (also when there is no client).
-ComPtr<ISettingsService> GetSettingsService();
+TComPtr<ISettingsService> GetSettingsService();
 // The host's answer to its 25th place: true when external forms are to be freed at once.
 bool HostIsShuttingDown();
 // The file name the host gives a help alias; empty without a client.

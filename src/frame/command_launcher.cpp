@@ -8,26 +8,26 @@
 #include "frame/client_services.h"
 #include "frame/slots.h"
 
-int compare_command_names(std::string_view a, std::string_view b) {
+int CompareCommandNames(std::string_view a, std::string_view b) {
   int result = CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(),
                               static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()));
   return result == 0 ? 0 : result - CSTR_EQUAL;
 }
 
 void TCommandLauncher::RegisterCommand(std::string_view name, TCommandProc handler,
-                                       TCommandStateProc stateHandler) {
-  auto at = std::lower_bound(table_.begin(), table_.end(), name, [](const Entry& e, std::string_view n) {
-    return compare_command_names(e.name, n) < 0;
+                                       TCommandStateProc state_handler) {
+  auto at = std::lower_bound(table_.begin(), table_.end(), name, [](const TEntry& e, std::string_view n) {
+    return CompareCommandNames(e.name, n) < 0;
   });
-  if (at != table_.end() && compare_command_names(at->name, name) == 0) return;
-  table_.insert(at, Entry{std::string(name), std::make_unique<TCommandHandler>(handler, stateHandler)});
+  if (at != table_.end() && CompareCommandNames(at->name, name) == 0) return;
+  table_.insert(at, TEntry{std::string(name), std::make_unique<TCommandHandler>(handler, state_handler)});
 }
 
 const TCommandHandler* TCommandLauncher::Lookup(std::string_view name) const {
-  auto at = std::lower_bound(table_.begin(), table_.end(), name, [](const Entry& e, std::string_view n) {
-    return compare_command_names(e.name, n) < 0;
+  auto at = std::lower_bound(table_.begin(), table_.end(), name, [](const TEntry& e, std::string_view n) {
+    return CompareCommandNames(e.name, n) < 0;
   });
-  if (at == table_.end() || compare_command_names(at->name, name) != 0) return nullptr;
+  if (at == table_.end() || CompareCommandNames(at->name, name) != 0) return nullptr;
   return at->handler.get();
 }
 
@@ -43,13 +43,13 @@ HRESULT __stdcall TCommandLauncher::QueryInterface(REFIID iid, void** object) {
 
 HRESULT __stdcall TCommandLauncher::LaunchCommand(const char* command, char* parameters, int32_t,
                                                   IServerView* view) {
-  return host_guard([&] {
+  return HostGuard([&] {
     const TCommandHandler* entry = Lookup(command ? command : "");
     if (!entry || !entry->Handler) return;
     entry->Handler(view, parameters);
     if (!ClientSlot) throw Exception("There is no host client to update after the command");
-    if (ComPtr<IServerView> current = GetCurrentView()) {
-      check_host(current->UpdateAfterCommand());
+    if (TComPtr<IServerView> current = GetCurrentView()) {
+      CheckHost(current->UpdateAfterCommand());
     } else {
       for (int32_t panel = 1; panel <= 3; ++panel) SetStatusText(panel, L"");
     }
@@ -72,7 +72,7 @@ HRESULT __stdcall TCommandLauncher::GetCommandState(const char* command, const c
     if (flag2) *flag2 = f2 ? 1 : 0;
   };
   deliver();
-  return host_guard([&] {
+  return HostGuard([&] {
     const TCommandHandler* entry = Lookup(command ? command : "");
     if (!entry || !entry->StateHandler) return;
     entry->StateHandler(view, parameters, v1, v2, v3, f1, f2);

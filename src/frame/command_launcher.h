@@ -12,8 +12,8 @@
 
 #include "base/object.h"
 #include "frame/interfaced_object_no_ref.h"
-#include "hostapi/command_launcher.h"
-#include "hostapi/server_document.h"
+#include "hostapi/i_command_launcher.h"
+#include "hostapi/i_server_document.h"
 
 // A command procedure gets exactly what the host passed to LaunchCommand; either may be empty.
 using TCommandProc = void (*)(IServerView* view, char* parameters);
@@ -24,8 +24,8 @@ using TCommandStateProc = void (*)(IServerView* view, const char* parameters, in
 class TCommandHandler : public TObject {
   TAVRIN_CLASS(TCommandHandler, TObject)
  public:
-  TCommandHandler(TCommandProc handler, TCommandStateProc stateHandler)
-      : Handler(handler), StateHandler(stateHandler) {}
+  TCommandHandler(TCommandProc handler, TCommandStateProc state_handler)
+      : Handler(handler), StateHandler(state_handler) {}
   TCommandProc Handler;
   TCommandStateProc StateHandler;
 };
@@ -38,7 +38,7 @@ class TCommandLauncher : public TInterfacedObjectNoRef, public ICommandLauncher 
   TCommandLauncher& operator=(const TCommandLauncher&) = delete;
 
   // The first registration of a name (case ignored) stays in force; a later one is discarded.
-  void RegisterCommand(std::string_view name, TCommandProc handler, TCommandStateProc stateHandler);
+  void RegisterCommand(std::string_view name, TCommandProc handler, TCommandStateProc state_handler);
   // The handler registered under the name (case ignored), or nullptr.
   const TCommandHandler* Lookup(std::string_view name) const;
   int Count() const { return static_cast<int>(table_.size()); }
@@ -54,14 +54,14 @@ class TCommandLauncher : public TInterfacedObjectNoRef, public ICommandLauncher 
                                     BYTE* flag2) override;
 
  private:
-  struct Entry {
+  struct TEntry {
     std::string name;
     std::unique_ptr<TCommandHandler> handler;
   };
-  // Sorted by compare_command_names.
-  std::vector<Entry> table_;
+  // Sorted by CompareCommandNames.
+  std::vector<TEntry> table_;
 };
 
 // The table's order: case ignored by the user's locale rules.
-int compare_command_names(std::string_view a, std::string_view b);
+int CompareCommandNames(std::string_view a, std::string_view b);
 

@@ -12,7 +12,7 @@
 #include "frame/command_launcher.h"
 
 struct TCommandRegistration {
-  TCommandRegistration(const char* name, TCommandProc handler, TCommandStateProc stateHandler);
+  TCommandRegistration(const char* name, TCommandProc handler, TCommandStateProc state_handler);
   const char* Name;
   TCommandProc Handler;
   TCommandStateProc StateHandler;

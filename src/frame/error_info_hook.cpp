@@ -14,10 +14,10 @@
 
 namespace {
 
-RaiseHook previous_hook = nullptr;
+TRaiseHook previous_hook = nullptr;
 bool installed = false;
 
-void record_raise(void* thrown, const std::type_info* type) {
+void RecordRaise(void* thrown, const std::type_info* type) {
   // Only the plug-in's own errors: an Exception that is not a system fault.
   void* adjusted = thrown;
   if (!type || !typeid(Exception).__do_catch(type, &adjusted, 1)) {
@@ -46,25 +46,25 @@ const char* PluginFileName() {
 }
 
 void RecordErrorInfo(const char* message) {
-  ComPtr<ICreateErrorInfo> create;
-  if (FAILED(CreateErrorInfo(create.put()))) return;
-  UniqueBstr source(to_wide(PluginFileName()));
-  UniqueBstr description(to_wide(message ? message : ""));
+  TComPtr<ICreateErrorInfo> create;
+  if (FAILED(CreateErrorInfo(create.Put()))) return;
+  TUniqueBstr source(ToWide(PluginFileName()));
+  TUniqueBstr description(ToWide(message ? message : ""));
   create->SetSource(source.get());
   create->SetDescription(description.get());
-  ComPtr<IErrorInfo> info = create.try_query<IErrorInfo>(IID_IErrorInfo);
+  TComPtr<IErrorInfo> info = create.TryQuery<IErrorInfo>(IID_IErrorInfo);
   if (info) SetErrorInfo(0, info.get());
 }
 
 void InstallErrorInfoHook() {
   if (installed) return;
-  previous_hook = set_raise_hook(record_raise);
+  previous_hook = SetRaiseHook(RecordRaise);
   installed = true;
 }
 
 void RemoveErrorInfoHook() {
   if (!installed) return;
-  set_raise_hook(previous_hook);
+  SetRaiseHook(previous_hook);
   previous_hook = nullptr;
   installed = false;
 }

@@ -5,12 +5,12 @@
 #include "frame/library_steps.h"
 
 namespace {
-void bind_client() {
+void BindClient() {
   BindClientApi();
   BindClientCursorApi();
 }
 
-const TLibraryStepRegistration client_step(TLibraryStep::ClientBindings, bind_client, UnbindClientApi);
-const TLibraryStepRegistration error_info_step(TLibraryStep::ErrorInfoHook, InstallErrorInfoHook,
+const TLibraryStepRegistration ClientStep(TLibraryStep::ClientBindings, BindClient, UnbindClientApi);
+const TLibraryStepRegistration ErrorInfoStep(TLibraryStep::ErrorInfoHook, InstallErrorInfoHook,
                                                RemoveErrorInfoHook);
 }  // namespace

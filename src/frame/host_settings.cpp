@@ -6,15 +6,15 @@
 
 int32_t ReadHostSettingInteger(const std::wstring& module, const std::wstring& path,
                                const std::wstring& section, const std::wstring& key,
-                               int32_t defaultValue) {
-  ComPtr<ISettingsService> service = GetSettingsService();
-  if (!service) return defaultValue;
-  ComPtr<ISettingsStore> store;
-  UniqueBstr moduleName(module), file(path);
-  check_host(service->OpenModuleSettings(moduleName.get(), file.get(), store.put()));
-  if (!store) return defaultValue;
-  UniqueBstr sectionName(section), keyName(key);
-  int32_t value = defaultValue;
-  check_host(store->ReadInteger(sectionName.get(), keyName.get(), defaultValue, &value));
+                               int32_t default_value) {
+  TComPtr<ISettingsService> service = GetSettingsService();
+  if (!service) return default_value;
+  TComPtr<ISettingsStore> store;
+  TUniqueBstr module_name(module), file(path);
+  CheckHost(service->OpenModuleSettings(module_name.get(), file.get(), store.Put()));
+  if (!store) return default_value;
+  TUniqueBstr section_name(section), key_name(key);
+  int32_t value = default_value;
+  CheckHost(store->ReadInteger(section_name.get(), key_name.get(), default_value, &value));
   return value;
 }

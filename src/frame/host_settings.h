@@ -8,4 +8,4 @@
 // default when the host offers no settings service or nothing is stored. A failing status raises.
 int32_t ReadHostSettingInteger(const std::wstring& module, const std::wstring& path,
                                const std::wstring& section, const std::wstring& key,
-                               int32_t defaultValue);
+                               int32_t default_value);

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 namespace {
-std::string_view trim_blanks(std::string_view text) {
+std::string_view TrimBlanks(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
     text.remove_suffix(1);
@@ -11,8 +11,8 @@ std::string_view trim_blanks(std::string_view text) {
 }
 }  // namespace
 
-bool parse_mapping_integer(std::string_view text, uint32_t& value) {
-  text = trim_blanks(text);
+bool ParseMappingInteger(std::string_view text, uint32_t& value) {
+  text = TrimBlanks(text);
   bool negative = false;
   if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
     negative = text.front() == '-';
@@ -42,8 +42,8 @@ void TLanguageMapping::Parse(std::string_view text) {
     size_t equals = line.find('=');
     if (equals == std::string_view::npos) continue;
     uint32_t from = 0, to = 0;
-    if (parse_mapping_integer(line.substr(0, equals), from) &&
-        parse_mapping_integer(line.substr(equals + 1), to))
+    if (ParseMappingInteger(line.substr(0, equals), from) &&
+        ParseMappingInteger(line.substr(equals + 1), to))
       pairs_.emplace_back(from, to);
   }
 }

@@ -21,4 +21,4 @@ class TLanguageMapping {
 };
 
 // A decimal integer that fits 32 bits, blanks around it allowed, an optional sign; false otherwise.
-bool parse_mapping_integer(std::string_view text, uint32_t& value);
+bool ParseMappingInteger(std::string_view text, uint32_t& value);

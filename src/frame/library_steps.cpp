@@ -4,21 +4,21 @@
 #include <vector>
 
 namespace {
-struct Step {
+struct TStep {
   TLibraryStep step;
   int sequence;
   TLibraryProc start;
   TLibraryProc end;
 };
 
-std::vector<Step>& steps() {
-  static std::vector<Step> list;
+std::vector<TStep>& Steps() {
+  static std::vector<TStep> list;
   return list;
 }
 
 bool started = false;
 
-void run_guarded(TLibraryProc proc) noexcept {
+void RunStepGuarded(TLibraryProc proc) noexcept {
   if (!proc) return;
   try {
     proc();
@@ -29,23 +29,23 @@ void run_guarded(TLibraryProc proc) noexcept {
 
 TLibraryStepRegistration::TLibraryStepRegistration(TLibraryStep step, TLibraryProc start,
                                                    TLibraryProc end) {
-  steps().push_back(Step{step, static_cast<int>(steps().size()), start, end});
+  Steps().push_back(TStep{step, static_cast<int>(Steps().size()), start, end});
 }
 
 void RunLibraryStart() {
   if (started) return;
   started = true;
-  std::vector<Step> ordered = steps();
+  std::vector<TStep> ordered = Steps();
   std::stable_sort(ordered.begin(), ordered.end(),
-                   [](const Step& a, const Step& b) { return a.step < b.step; });
-  for (const Step& step : ordered) run_guarded(step.start);
+                   [](const TStep& a, const TStep& b) { return a.step < b.step; });
+  for (const TStep& step : ordered) RunStepGuarded(step.start);
 }
 
 void RunLibraryEnd() {
   if (!started) return;
   started = false;
-  std::vector<Step> ordered = steps();
+  std::vector<TStep> ordered = Steps();
   std::stable_sort(ordered.begin(), ordered.end(),
-                   [](const Step& a, const Step& b) { return a.step < b.step; });
-  for (auto it = ordered.rbegin(); it != ordered.rend(); ++it) run_guarded(it->end);
+                   [](const TStep& a, const TStep& b) { return a.step < b.step; });
+  for (auto it = ordered.rbegin(); it != ordered.rend(); ++it) RunStepGuarded(it->end);
 }

@@ -17,9 +17,9 @@ std::optional<TLanguageMapping> language_mapping;
 constexpr wchar_t kDefaultLocation[] = L"Quorvel2004";
 
 // The text of a registry value, or nothing when the key or the value is missing or not a text.
-std::optional<std::wstring> registry_text(HKEY root, const wchar_t* key, const wchar_t* name) {
-  UniqueHkey opened;
-  if (RegOpenKeyExW(root, key, 0, KEY_READ, opened.put()) != ERROR_SUCCESS) return std::nullopt;
+std::optional<std::wstring> RegistryText(HKEY root, const wchar_t* key, const wchar_t* name) {
+  TUniqueHkey opened;
+  if (RegOpenKeyExW(root, key, 0, KEY_READ, opened.Put()) != ERROR_SUCCESS) return std::nullopt;
   DWORD type = 0, size = 0;
   if (RegQueryValueExW(opened.get(), name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
       (type != REG_SZ && type != REG_EXPAND_SZ))
@@ -33,25 +33,25 @@ std::optional<std::wstring> registry_text(HKEY root, const wchar_t* key, const w
   return text;
 }
 
-bool file_exists(const std::wstring& path) {
+bool FileExists(const std::wstring& path) {
   DWORD attributes = GetFileAttributesW(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool folder_exists(const std::wstring& path) {
+bool FolderExists(const std::wstring& path) {
   DWORD attributes = GetFileAttributesW(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 // An empty name is taken as no name at all: "\" would put the settings into the application-data
 // folder itself and the preferences directly under "Software".
-std::wstring compute_location() {
-  if (auto name = registry_text(HKEY_CURRENT_USER, L"Software\\Quorvel2004\\Preference Location",
+std::wstring ComputeLocation() {
+  if (auto name = RegistryText(HKEY_CURRENT_USER, L"Software\\Quorvel2004\\Preference Location",
                                 L"Application");
       name && !name->empty())
     return L"\\" + *name;
   std::wstring ini = SystemFolder() + L"PrefFolder.ini";
-  if (file_exists(ini)) {
+  if (FileExists(ini)) {
     wchar_t value[MAX_PATH] = {};
     GetPrivateProfileStringW(L"Preference Location", L"Application", kDefaultLocation, value,
                              MAX_PATH, ini.c_str());
@@ -61,8 +61,8 @@ std::wstring compute_location() {
 }
 
 // The whole content of a file, or nothing when it cannot be read.
-std::optional<std::string> read_file(const std::wstring& path) {
-  UniqueKernelHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+std::optional<std::string> ReadFileText(const std::wstring& path) {
+  TUniqueKernelHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (file.get() == INVALID_HANDLE_VALUE) {
     file.release();
@@ -78,10 +78,10 @@ std::optional<std::string> read_file(const std::wstring& path) {
   return std::nullopt;
 }
 
-const TLanguageMapping& mapping() {
+const TLanguageMapping& Mapping() {
   if (!language_mapping) {
     language_mapping.emplace();
-    if (auto text = read_file(ResourcesFolder() + L"LanguageMappings.dat"))
+    if (auto text = ReadFileText(ResourcesFolder() + L"LanguageMappings.dat"))
       language_mapping->Parse(*text);
   }
   return *language_mapping;
@@ -90,18 +90,18 @@ const TLanguageMapping& mapping() {
 }  // namespace
 
 std::wstring PreferenceLocation() {
-  if (!settled_location) settled_location = compute_location();
+  if (!settled_location) settled_location = ComputeLocation();
   return *settled_location;
 }
 
 std::wstring PreferencesKey() { return L"Software" + PreferenceLocation(); }
 
 std::wstring SettingsFolder() {
-  wchar_t appData[MAX_PATH] = {};
-  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData)))
-    appData[0] = 0;
-  std::wstring folder = appData + PreferenceLocation();
-  if (!folder_exists(folder)) CreateDirectoryW(folder.c_str(), nullptr);
+  wchar_t app_data_path[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, app_data_path)))
+    app_data_path[0] = 0;
+  std::wstring folder = app_data_path + PreferenceLocation();
+  if (!FolderExists(folder)) CreateDirectoryW(folder.c_str(), nullptr);
   return folder;
 }
 
@@ -125,24 +125,24 @@ std::wstring SystemFolder() { return InstallFolder() + L"System\\"; }
 std::wstring ResourcesFolder() { return SystemFolder() + L"Resources\\"; }
 std::wstring InstallHelpFolder() { return InstallFolder() + L"Help\\"; }
 
-unsigned MapLocaleIdentifier(unsigned identifier) { return mapping().Map(identifier); }
+unsigned MapLocaleIdentifier(unsigned identifier) { return Mapping().Map(identifier); }
 
 std::wstring LanguageFolder() {
   if (!ClientAPI_GetUseSystemLocaleLanguage()) return SystemFolder();
   unsigned locale = GetSystemDefaultLCID();
   std::wstring candidate = ResourcesFolder() + std::to_wstring(MapLocaleIdentifier(locale)) + L"\\";
-  if (!folder_exists(candidate))
+  if (!FolderExists(candidate))
     candidate = ResourcesFolder() + std::to_wstring(locale & ~0xFC00u) + L"\\";
   return candidate;
 }
 
 std::wstring HelpFolder() { return LanguageFolder() + L"Help\\"; }
 
-std::wstring ResolveHelpFile(const std::wstring& fileName) {
-  if (fileName.find_first_of(L"\\/:") != std::wstring::npos) return fileName;
-  std::wstring inHelpFolder = HelpFolder() + fileName;
-  if (file_exists(inHelpFolder)) return inHelpFolder;
-  return InstallHelpFolder() + fileName;
+std::wstring ResolveHelpFile(const std::wstring& file_name) {
+  if (file_name.find_first_of(L"\\/:") != std::wstring::npos) return file_name;
+  std::wstring in_help_folder = HelpFolder() + file_name;
+  if (FileExists(in_help_folder)) return in_help_folder;
+  return InstallHelpFolder() + file_name;
 }
 
 void ResetLocationsForTest() {

@@ -22,7 +22,7 @@ std::wstring LanguageFolder();
 std::wstring HelpFolder();          // language folder + "Help\"
 // The file a help request opens: a name with a folder part unchanged; otherwise the help folder's
 // file when it exists there, else the install help folder's.
-std::wstring ResolveHelpFile(const std::wstring& fileName);
+std::wstring ResolveHelpFile(const std::wstring& file_name);
 
 // The identifier LanguageFolder() uses for a locale identifier ("LanguageMappings.dat" read once).
 unsigned MapLocaleIdentifier(unsigned identifier);

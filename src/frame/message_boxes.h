@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "forms/message_dialog.h"
+#include "forms/dialogs/message_dialog.h"
 
 // The framework's message dialog with the kind's icon (error or information), the buttons and the
 // title, centred on the screen and run modally. Returns its modal result (OK gives 1).

@@ -7,15 +7,15 @@
 namespace {
 
 // Bytes are compared as unsigned: 8-bit text above 127 is ordinary text, never "control".
-std::string_view trim_codes_up_to(std::string_view text, unsigned char last) {
+std::string_view TrimCodesUpTo(std::string_view text, unsigned char last) {
   auto is_trimmed = [last](char c) { return static_cast<unsigned char>(c) <= last; };
   while (!text.empty() && is_trimmed(text.front())) text.remove_prefix(1);
   while (!text.empty() && is_trimmed(text.back())) text.remove_suffix(1);
   return text;
 }
 
-std::string_view trim_blanks_and_controls(std::string_view text) { return trim_codes_up_to(text, 32); }
-std::string_view trim_controls(std::string_view text) { return trim_codes_up_to(text, 31); }
+std::string_view TrimBlanksAndControls(std::string_view text) { return TrimCodesUpTo(text, 32); }
+std::string_view TrimControls(std::string_view text) { return TrimCodesUpTo(text, 31); }
 
 }  // namespace
 
@@ -52,15 +52,15 @@ void TParameterList::SetText(std::string_view text) {
 }
 
 void TParameterList::Add(std::string_view name, std::string_view value) {
-  name = trim_blanks_and_controls(name);
+  name = TrimBlanksAndControls(name);
   if (name.empty()) return;
-  items_.push_back(std::make_unique<TParameter>(std::string(name), std::string(trim_blanks_and_controls(value))));
+  items_.push_back(std::make_unique<TParameter>(std::string(name), std::string(TrimBlanksAndControls(value))));
 }
 
 TParameter* TParameterList::Find(std::string_view name) const {
-  const std::string_view wanted = trim_controls(name);
+  const std::string_view wanted = TrimControls(name);
   for (const auto& p : items_) {
-    if (ascii_iequals(trim_controls(p->Name), wanted)) return p.get();
+    if (AsciiIequals(TrimControls(p->Name), wanted)) return p.get();
   }
   return nullptr;
 }
@@ -98,7 +98,7 @@ bool SetParameter(char* buffer, int32_t size, std::string_view name, std::string
   const size_t length = nul ? static_cast<size_t>(static_cast<const char*>(nul) - buffer) : static_cast<size_t>(size);
   list.SetText(std::string_view(buffer, length));
   if (TParameter* found = list.Find(name)) {
-    found->Value = std::string(trim_blanks_and_controls(value));
+    found->Value = std::string(TrimBlanksAndControls(value));
   } else {
     list.Add(name, value);
   }

@@ -4,6 +4,6 @@
 
 HWND PluginApplicationWindow() { return Application->Handle(); }
 
-void AdoptHostApplicationWindow(HWND hostWindow) { Application->SetOwnerWindow(hostWindow); }
+void AdoptHostApplicationWindow(HWND host_window) { Application->SetOwnerWindow(host_window); }
 
 void RunApplicationIdleStep() { Application->Idle(); }

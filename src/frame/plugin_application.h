@@ -6,7 +6,7 @@
 #include <windows.h>
 
 HWND PluginApplicationWindow();
-void AdoptHostApplicationWindow(HWND hostWindow);
+void AdoptHostApplicationWindow(HWND host_window);
 // Runs idle handlers and action updates once; when they have nothing more to do it waits for the
 // next message, which returns at once when one is queued.
 void RunApplicationIdleStep();

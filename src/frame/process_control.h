@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "frame/interfaced_object_no_ref.h"
-#include "hostapi/command_launcher.h"
+#include "hostapi/i_command_launcher.h"
 
 class TProcessControl : public TInterfacedObjectNoRef, public IProcessControl {
   TAVRIN_CLASS(TProcessControl, TInterfacedObjectNoRef)

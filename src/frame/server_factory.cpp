@@ -7,11 +7,11 @@
 
 extern "C" HRESULT __stdcall ServerFactory(IClient* client, IServerModule** module) {
   if (module) *module = nullptr;
-  return host_guard([&] {
-    ComPtr<IServerModule> created(
+  return HostGuard([&] {
+    TComPtr<IServerModule> created(
         TServerModule::Create<TTavrinServerModule>(client, L"Tavrin")->ServerModuleInterface());
     // Without a place to store it the new module is released, and so destroyed, again.
     if (!module) throw Exception("ServerFactory was given no place for the module");
-    *module = created.detach();
+    *module = created.Detach();
   });
 }

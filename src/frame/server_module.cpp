@@ -16,12 +16,12 @@ HINSTANCE PluginInstance() { return reinterpret_cast<HINSTANCE>(&__ImageBase); }
 namespace {
 // Out interfaces are emptied on entry, before anything can fail.
 template <class I>
-void empty_out(I** out) {
+void EmptyOut(I** out) {
   if (out) *out = nullptr;
 }
 
 template <class T>
-void require_out(T* out) {
+void RequireOut(T* out) {
   if (!out) throw Exception("Out location missing");
 }
 }  // namespace
@@ -33,12 +33,12 @@ void TServerModule::Initialize(IClient* client, const std::wstring& name) {
   client_ = client;
   name_ = name;
   CreateCommandLauncher();
-  processControl_ = std::make_unique<TProcessControl>(0);
+  process_control_ = std::make_unique<TProcessControl>(0);
   RegisterCommands();
   AfterRegisterCommands();
   if (client) {
     HWND window = nullptr;
-    check_host(client->GetApplicationHandle(&window));
+    CheckHost(client->GetApplicationHandle(&window));
     AdoptHostApplicationWindow(window);
   }
 }
@@ -47,8 +47,8 @@ TServerModule::~TServerModule() {
   registered_.clear();
   launcher_.reset();
   documents_.clear();
-  processControl_.reset();
-  optionsPageClasses_.reset();
+  process_control_.reset();
+  options_page_classes_.reset();
   if (ModuleSlot.Module == this) ModuleSlot = TModuleSlot{};
 }
 
@@ -59,43 +59,43 @@ void TServerModule::Idle() {
   RunApplicationIdleStep();
 }
 
-ComPtr<IServerDocument> TServerModule::CreateDocument(DWORD kind, DWORD source) {
+TComPtr<IServerDocument> TServerModule::CreateDocument(DWORD kind, DWORD source) {
   return CreateDocument(kind, source, true);
 }
 
-ComPtr<IServerDocument> TServerModule::CreateDocument(DWORD kind, DWORD source, bool show) {
-  ComPtr<IServerDocument> document = NewDocument(kind, source, show);
+TComPtr<IServerDocument> TServerModule::CreateDocument(DWORD kind, DWORD source, bool show) {
+  TComPtr<IServerDocument> document = NewDocument(kind, source, show);
   if (document) documents_.push_back(document);
   return document;
 }
 
 void TServerModule::DestroyDocument(IServerDocument* document) {
   if (!document) return;
-  check_host(document->BeforeDestroy());
+  CheckHost(document->BeforeDestroy());
   auto at = std::find_if(documents_.begin(), documents_.end(),
-                         [&](const ComPtr<IServerDocument>& d) { return d.get() == document; });
+                         [&](const TComPtr<IServerDocument>& d) { return d.get() == document; });
   if (at != documents_.end()) documents_.erase(at);
 }
 
 ICommandLauncher* TServerModule::GetCommandLauncher() { return launcher_.get(); }
 
-ComPtr<IUnknown> TServerModule::CreateServerObject(DWORD) { return {}; }
+TComPtr<IUnknown> TServerModule::CreateServerObject(DWORD) { return {}; }
 
 void TServerModule::RemoveRegistered(IUnknown* registered) {
   auto at = std::find_if(registered_.begin(), registered_.end(),
-                         [&](const ComPtr<IUnknown>& r) { return r.get() == registered; });
+                         [&](const TComPtr<IUnknown>& r) { return r.get() == registered; });
   if (at != registered_.end()) registered_.erase(at);
 }
 
 void TServerModule::AddRegistered(IUnknown* registered) {
-  registered_.push_back(ComPtr<IUnknown>(registered));
+  registered_.push_back(TComPtr<IUnknown>(registered));
 }
 
-ComPtr<IUnknown> TServerModule::CreateServerObjectFor(DWORD, DWORD) { return {}; }
+TComPtr<IUnknown> TServerModule::CreateServerObjectFor(DWORD, DWORD) { return {}; }
 
 TObject* TServerModule::CreateOptionsForm(const std::wstring&) { return nullptr; }
 
-ComPtr<IServerDocument> TServerModule::NewDocument(DWORD kind, DWORD source, bool) {
+TComPtr<IServerDocument> TServerModule::NewDocument(DWORD kind, DWORD source, bool) {
   return NewDocument(kind, source);
 }
 
@@ -103,9 +103,9 @@ void TServerModule::ReceiveNotification(DWORD) {}
 void TServerModule::RegisterCommands() {}
 void TServerModule::CreateCommandLauncher() { launcher_ = std::make_unique<TCommandLauncher>(); }
 
-ComPtr<IOptionsPage> TServerModule::CreateOptionsPage(const std::wstring& name) {
-  if (!optionsPageClasses_) return {};
-  for (const auto& [registered, factory] : *optionsPageClasses_)
+TComPtr<IOptionsPage> TServerModule::CreateOptionsPage(const std::wstring& name) {
+  if (!options_page_classes_) return {};
+  for (const auto& [registered, factory] : *options_page_classes_)
     if (CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, registered.c_str(), -1, name.c_str(),
                        -1) == CSTR_EQUAL)
       return factory();
@@ -116,7 +116,7 @@ void TServerModule::BeginOptionsPages() {}
 void TServerModule::EndOptionsPages() {}
 void TServerModule::AfterRegisterCommands() {}
 
-HRESULT __stdcall TServerModule::Interfaces::QueryInterface(REFIID iid, void** object) {
+HRESULT __stdcall TServerModule::TInterfaces::QueryInterface(REFIID iid, void** object) {
   if (!object) return E_POINTER;
   *object = nullptr;
   if (iid == IID_IUnknown || iid == IID_IServerModule)
@@ -129,165 +129,165 @@ HRESULT __stdcall TServerModule::Interfaces::QueryInterface(REFIID iid, void** o
   return S_OK;
 }
 
-ULONG __stdcall TServerModule::Interfaces::AddRef() { return ++module_->references_; }
+ULONG __stdcall TServerModule::TInterfaces::AddRef() { return ++module_->references_; }
 
-ULONG __stdcall TServerModule::Interfaces::Release() {
+ULONG __stdcall TServerModule::TInterfaces::Release() {
   ULONG count = --module_->references_;
   if (count == 0) delete module_;
   return count;
 }
 
-HRESULT __stdcall TServerModule::Interfaces::Idle() {
-  return host_guard([&] { module_->Idle(); });
+HRESULT __stdcall TServerModule::TInterfaces::Idle() {
+  return HostGuard([&] { module_->Idle(); });
 }
 
-HRESULT __stdcall TServerModule::Interfaces::ReceiveNotification(DWORD notification) {
-  return host_guard([&] { module_->ReceiveNotification(notification); });
+HRESULT __stdcall TServerModule::TInterfaces::ReceiveNotification(DWORD notification) {
+  return HostGuard([&] { module_->ReceiveNotification(notification); });
 }
 
-HRESULT __stdcall TServerModule::Interfaces::CreateDocument(DWORD kind, DWORD source,
+HRESULT __stdcall TServerModule::TInterfaces::CreateDocument(DWORD kind, DWORD source,
                                                             IServerDocument** document) {
-  empty_out(document);
-  return host_guard([&] {
-    require_out(document);
-    module_->CreateDocument(kind, source).copy_to(document);
+  EmptyOut(document);
+  return HostGuard([&] {
+    RequireOut(document);
+    module_->CreateDocument(kind, source).CopyTo(document);
   });
 }
 
-HRESULT __stdcall TServerModule::Interfaces::DestroyDocument(IServerDocument* document) {
-  return host_guard([&] { module_->DestroyDocument(document); });
+HRESULT __stdcall TServerModule::TInterfaces::DestroyDocument(IServerDocument* document) {
+  return HostGuard([&] { module_->DestroyDocument(document); });
 }
 
-HRESULT __stdcall TServerModule::Interfaces::GetClient(IClient** client) {
-  empty_out(client);
-  return host_guard([&] {
-    require_out(client);
-    ComPtr<IClient>(module_->client_).copy_to(client);
+HRESULT __stdcall TServerModule::TInterfaces::GetClient(IClient** client) {
+  EmptyOut(client);
+  return HostGuard([&] {
+    RequireOut(client);
+    TComPtr<IClient>(module_->client_).CopyTo(client);
   });
 }
 
-HRESULT __stdcall TServerModule::Interfaces::GetCommandLauncher(ICommandLauncher** launcher) {
-  empty_out(launcher);
-  return host_guard([&] {
-    require_out(launcher);
-    ComPtr<ICommandLauncher>(module_->GetCommandLauncher()).copy_to(launcher);
+HRESULT __stdcall TServerModule::TInterfaces::GetCommandLauncher(ICommandLauncher** launcher) {
+  EmptyOut(launcher);
+  return HostGuard([&] {
+    RequireOut(launcher);
+    TComPtr<ICommandLauncher>(module_->GetCommandLauncher()).CopyTo(launcher);
   });
 }
 
-HRESULT __stdcall TServerModule::Interfaces::GetDocumentCount(int32_t* count) {
-  return host_guard([&] {
-    require_out(count);
+HRESULT __stdcall TServerModule::TInterfaces::GetDocumentCount(int32_t* count) {
+  return HostGuard([&] {
+    RequireOut(count);
     *count = static_cast<int32_t>(module_->documents_.size());
   });
 }
 
-HRESULT __stdcall TServerModule::Interfaces::GetDocument(int32_t index,
+HRESULT __stdcall TServerModule::TInterfaces::GetDocument(int32_t index,
                                                          IServerDocument** document) {
-  empty_out(document);
-  return host_guard([&] {
-    require_out(document);
+  EmptyOut(document);
+  return HostGuard([&] {
+    RequireOut(document);
     if (index < 0 || index >= static_cast<int32_t>(module_->documents_.size()))
       throw Exception("List index out of bounds (" + std::to_string(index) + ")");
-    module_->documents_[index].copy_to(document);
+    module_->documents_[index].CopyTo(document);
   });
 }
 
-HRESULT __stdcall TServerModule::Interfaces::GetModuleHandle(DWORD* instance) {
-  return host_guard([&] {
-    require_out(instance);
+HRESULT __stdcall TServerModule::TInterfaces::GetModuleHandle(DWORD* instance) {
+  return HostGuard([&] {
+    RequireOut(instance);
     *instance = static_cast<DWORD>(reinterpret_cast<uintptr_t>(PluginInstance()));
   });
 }
 
-HRESULT __stdcall TServerModule::Interfaces::GetModuleName(BSTR* name) {
+HRESULT __stdcall TServerModule::TInterfaces::GetModuleName(BSTR* name) {
   if (name) *name = nullptr;
-  return host_guard([&] {
-    require_out(name);
-    *name = UniqueBstr(module_->name_).detach();
+  return HostGuard([&] {
+    RequireOut(name);
+    *name = TUniqueBstr(module_->name_).Detach();
   });
 }
 
-HRESULT __stdcall TServerModule::Interfaces::GetProcessControl(IProcessControl** control) {
-  empty_out(control);
-  return host_guard([&] {
-    require_out(control);
-    ComPtr<IProcessControl>(module_->processControl_.get()).copy_to(control);
+HRESULT __stdcall TServerModule::TInterfaces::GetProcessControl(IProcessControl** control) {
+  EmptyOut(control);
+  return HostGuard([&] {
+    RequireOut(control);
+    TComPtr<IProcessControl>(module_->process_control_.get()).CopyTo(control);
   });
 }
 
-HRESULT __stdcall TServerModule::Interfaces::GetRegisteredCount(int32_t* count) {
-  return host_guard([&] {
-    require_out(count);
+HRESULT __stdcall TServerModule::TInterfaces::GetRegisteredCount(int32_t* count) {
+  return HostGuard([&] {
+    RequireOut(count);
     *count = static_cast<int32_t>(module_->registered_.size());
   });
 }
 
-HRESULT __stdcall TServerModule::Interfaces::GetRegistered(int32_t index, IUnknown** registered) {
-  empty_out(registered);
-  return host_guard([&] {
-    require_out(registered);
+HRESULT __stdcall TServerModule::TInterfaces::GetRegistered(int32_t index, IUnknown** registered) {
+  EmptyOut(registered);
+  return HostGuard([&] {
+    RequireOut(registered);
     if (index < 0 || index >= static_cast<int32_t>(module_->registered_.size()))
       throw Exception("List index out of bounds (" + std::to_string(index) + ")");
-    module_->registered_[index].copy_to(registered);
+    module_->registered_[index].CopyTo(registered);
   });
 }
 
-HRESULT __stdcall TServerModule::Interfaces::CreateOptionsView(BSTR name,
+HRESULT __stdcall TServerModule::TInterfaces::CreateOptionsView(BSTR name,
                                                                IDocumentOptionsView** view) {
-  empty_out(view);
-  return host_guard([&] {
-    require_out(view);
-    if (module_->CreateOptionsForm(bstr_text(name)))
+  EmptyOut(view);
+  return HostGuard([&] {
+    RequireOut(view);
+    if (module_->CreateOptionsForm(BstrText(name)))
       throw Exception("Options views are not supported by this server");
   });
 }
 
-HRESULT __stdcall TServerModule::Interfaces::CreateServerObject(DWORD kind, IUnknown** object) {
-  empty_out(object);
-  return host_guard([&] {
-    require_out(object);
-    module_->CreateServerObject(kind).copy_to(object);
+HRESULT __stdcall TServerModule::TInterfaces::CreateServerObject(DWORD kind, IUnknown** object) {
+  EmptyOut(object);
+  return HostGuard([&] {
+    RequireOut(object);
+    module_->CreateServerObject(kind).CopyTo(object);
   });
 }
 
-HRESULT __stdcall TServerModule::Interfaces::CreateServerObjectFor(DWORD kind, DWORD owner,
+HRESULT __stdcall TServerModule::TInterfaces::CreateServerObjectFor(DWORD kind, DWORD owner,
                                                                    IUnknown** object) {
-  empty_out(object);
-  return host_guard([&] {
-    require_out(object);
-    module_->CreateServerObjectFor(kind, owner).copy_to(object);
+  EmptyOut(object);
+  return HostGuard([&] {
+    RequireOut(object);
+    module_->CreateServerObjectFor(kind, owner).CopyTo(object);
   });
 }
 
-HRESULT __stdcall TServerModule::Interfaces::RemoveRegistered(IUnknown* registered) {
-  return host_guard([&] { module_->RemoveRegistered(registered); });
+HRESULT __stdcall TServerModule::TInterfaces::RemoveRegistered(IUnknown* registered) {
+  return HostGuard([&] { module_->RemoveRegistered(registered); });
 }
 
-HRESULT __stdcall TServerModule::Interfaces::AddRegistered(IUnknown* registered) {
-  return host_guard([&] { module_->AddRegistered(registered); });
+HRESULT __stdcall TServerModule::TInterfaces::AddRegistered(IUnknown* registered) {
+  return HostGuard([&] { module_->AddRegistered(registered); });
 }
 
-HRESULT __stdcall TServerModule::Interfaces::CreateDocument(DWORD kind, DWORD source, BYTE show,
+HRESULT __stdcall TServerModule::TInterfaces::CreateDocument(DWORD kind, DWORD source, BYTE show,
                                                             IServerDocument** document) {
-  empty_out(document);
-  return host_guard([&] {
-    require_out(document);
-    module_->CreateDocument(kind, source, show != 0).copy_to(document);
+  EmptyOut(document);
+  return HostGuard([&] {
+    RequireOut(document);
+    module_->CreateDocument(kind, source, show != 0).CopyTo(document);
   });
 }
 
-HRESULT __stdcall TServerModule::Interfaces::CreateOptionsPage(BSTR name, IOptionsPage** page) {
-  empty_out(page);
-  return host_guard([&] {
-    require_out(page);
-    module_->CreateOptionsPage(bstr_text(name)).copy_to(page);
+HRESULT __stdcall TServerModule::TInterfaces::CreateOptionsPage(BSTR name, IOptionsPage** page) {
+  EmptyOut(page);
+  return HostGuard([&] {
+    RequireOut(page);
+    module_->CreateOptionsPage(BstrText(name)).CopyTo(page);
   });
 }
 
-HRESULT __stdcall TServerModule::Interfaces::BeginOptionsPages() {
-  return host_guard([&] { module_->BeginOptionsPages(); });
+HRESULT __stdcall TServerModule::TInterfaces::BeginOptionsPages() {
+  return HostGuard([&] { module_->BeginOptionsPages(); });
 }
 
-HRESULT __stdcall TServerModule::Interfaces::EndOptionsPages() {
-  return host_guard([&] { module_->EndOptionsPages(); });
+HRESULT __stdcall TServerModule::TInterfaces::EndOptionsPages() {
+  return HostGuard([&] { module_->EndOptionsPages(); });
 }

@@ -15,10 +15,10 @@
 #include "base/object.h"
 #include "frame/command_launcher.h"
 #include "frame/process_control.h"
-#include "hostapi/client.h"
-#include "hostapi/external_form.h"
-#include "hostapi/server_document.h"
-#include "hostapi/server_module.h"
+#include "hostapi/i_client.h"
+#include "hostapi/i_external_form.h"
+#include "hostapi/i_server_document.h"
+#include "hostapi/i_server_module.h"
 
 class TServerModule : public TObject {
   TAVRIN_CLASS(TServerModule, TObject)
@@ -39,29 +39,29 @@ class TServerModule : public TObject {
   IClient* Client() const { return client_; }
   const std::wstring& ModuleName() const { return name_; }
   TCommandLauncher* CommandLauncher() const { return launcher_.get(); }
-  TProcessControl* ProcessControl() const { return processControl_.get(); }
-  const std::vector<ComPtr<IServerDocument>>& Documents() const { return documents_; }
-  const std::vector<ComPtr<IUnknown>>& RegisteredInterfaces() const { return registered_; }
+  TProcessControl* ProcessControl() const { return process_control_.get(); }
+  const std::vector<TComPtr<IServerDocument>>& Documents() const { return documents_; }
+  const std::vector<TComPtr<IUnknown>>& RegisteredInterfaces() const { return registered_; }
   ULONG ReferenceCount() const { return references_.load(); }
 
   // Virtual operations, in slot order.
   virtual void Idle();                                                            // 1
-  virtual ComPtr<IServerDocument> CreateDocument(DWORD kind, DWORD source);       // 2
-  virtual ComPtr<IServerDocument> CreateDocument(DWORD kind, DWORD source, bool show);  // 3
+  virtual TComPtr<IServerDocument> CreateDocument(DWORD kind, DWORD source);       // 2
+  virtual TComPtr<IServerDocument> CreateDocument(DWORD kind, DWORD source, bool show);  // 3
   virtual void DestroyDocument(IServerDocument* document);                        // 4
   virtual ICommandLauncher* GetCommandLauncher();                                 // 5
-  virtual ComPtr<IUnknown> CreateServerObject(DWORD kind);                        // 6
+  virtual TComPtr<IUnknown> CreateServerObject(DWORD kind);                        // 6
   virtual void RemoveRegistered(IUnknown* registered);                            // 7
   virtual void AddRegistered(IUnknown* registered);                               // 8
-  virtual ComPtr<IUnknown> CreateServerObjectFor(DWORD kind, DWORD owner);        // 9
+  virtual TComPtr<IUnknown> CreateServerObjectFor(DWORD kind, DWORD owner);        // 9
   // The form of a named options view, or none; the frame has no options forms of its own.
   virtual TObject* CreateOptionsForm(const std::wstring& name);                   // 10
-  virtual ComPtr<IServerDocument> NewDocument(DWORD kind, DWORD source) = 0;      // 11
-  virtual ComPtr<IServerDocument> NewDocument(DWORD kind, DWORD source, bool show);  // 12
+  virtual TComPtr<IServerDocument> NewDocument(DWORD kind, DWORD source) = 0;      // 11
+  virtual TComPtr<IServerDocument> NewDocument(DWORD kind, DWORD source, bool show);  // 12
   virtual void ReceiveNotification(DWORD notification);                           // 13
   virtual void RegisterCommands();                                                // 14
   virtual void CreateCommandLauncher();                                           // 15
-  virtual ComPtr<IOptionsPage> CreateOptionsPage(const std::wstring& name);       // 16
+  virtual TComPtr<IOptionsPage> CreateOptionsPage(const std::wstring& name);       // 16
   virtual void BeginOptionsPages();                                               // 17
   virtual void EndOptionsPages();                                                 // 18
   virtual void AfterRegisterCommands();                                           // 19
@@ -74,9 +74,9 @@ class TServerModule : public TObject {
 
  private:
   // The module's two interfaces; reference counting is the module's.
-  class Interfaces final : public IServerModule, public IOptionsPageProvider {
+  class TInterfaces final : public IServerModule, public IOptionsPageProvider {
    public:
-    explicit Interfaces(TServerModule* module) : module_(module) {}
+    explicit TInterfaces(TServerModule* module) : module_(module) {}
     HRESULT __stdcall QueryInterface(REFIID iid, void** object) override;
     ULONG __stdcall AddRef() override;
     ULONG __stdcall Release() override;
@@ -112,16 +112,16 @@ class TServerModule : public TObject {
 
   void Initialize(IClient* client, const std::wstring& name);
 
-  Interfaces interfaces_;
+  TInterfaces interfaces_;
   std::atomic<ULONG> references_{0};
   IClient* client_ = nullptr;  // not counted
-  std::vector<ComPtr<IServerDocument>> documents_;
+  std::vector<TComPtr<IServerDocument>> documents_;
   std::wstring name_;
-  std::vector<ComPtr<IUnknown>> registered_;
+  std::vector<TComPtr<IUnknown>> registered_;
   // Options pages by name; absent unless a module creates the list (this plug-in never does).
-  using OptionsPageFactory = ComPtr<IOptionsPage> (*)();
-  std::unique_ptr<std::vector<std::pair<std::wstring, OptionsPageFactory>>> optionsPageClasses_;
-  std::unique_ptr<TProcessControl> processControl_;
+  using TOptionsPageFactory = TComPtr<IOptionsPage> (*)();
+  std::unique_ptr<std::vector<std::pair<std::wstring, TOptionsPageFactory>>> options_page_classes_;
+  std::unique_ptr<TProcessControl> process_control_;
 };
 
 // The library's own instance handle (the DLL's, not the host's).

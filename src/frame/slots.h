@@ -2,8 +2,8 @@
 // The plug-in-wide slots. Neither holds a counted reference: the host keeps its client alive for the
 // library's whole life, and the module keeps itself alive through the host's reference.
 
-#include "hostapi/client.h"
-#include "hostapi/server_module.h"
+#include "hostapi/i_client.h"
+#include "hostapi/i_server_module.h"
 
 class TServerModule;
 

@@ -5,9 +5,9 @@
 #include "base/ascii.h"
 
 namespace {
-bool key_down(int key) { return (GetKeyState(key) & 0x8000) != 0; }
+bool KeyDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
-OSVERSIONINFOW version() {
+OSVERSIONINFOW Version() {
   OSVERSIONINFOW info{};
   info.dwOSVersionInfoSize = sizeof info;
 #pragma GCC diagnostic push
@@ -18,15 +18,15 @@ OSVERSIONINFOW version() {
 }
 }  // namespace
 
-bool IsCtrlDown() { return key_down(VK_CONTROL); }
-bool IsShiftDown() { return key_down(VK_SHIFT); }
-bool IsAltDown() { return key_down(VK_MENU); }
+bool IsCtrlDown() { return KeyDown(VK_CONTROL); }
+bool IsShiftDown() { return KeyDown(VK_SHIFT); }
+bool IsAltDown() { return KeyDown(VK_MENU); }
 
 bool IsWindows2000() {
-  OSVERSIONINFOW info = version();
+  OSVERSIONINFOW info = Version();
   return info.dwMajorVersion == 5 && info.dwMinorVersion == 0;
 }
 
-bool IsWindowsVistaOrLater() { return version().dwMajorVersion > 5; }
+bool IsWindowsVistaOrLater() { return Version().dwMajorVersion > 5; }
 
-bool SameTextAscii(std::string_view a, std::string_view b) { return ascii_iequals(a, b); }
+bool SameTextAscii(std::string_view a, std::string_view b) { return AsciiIequals(a, b); }

@@ -7,4 +7,4 @@ void TTavrinServerModule::RegisterCommands() {
     CommandLauncher()->RegisterCommand(command->Name, command->Handler, command->StateHandler);
 }
 
-ComPtr<IServerDocument> TTavrinServerModule::NewDocument(DWORD, DWORD) { return {}; }
+TComPtr<IServerDocument> TTavrinServerModule::NewDocument(DWORD, DWORD) { return {}; }

@@ -7,7 +7,7 @@ class TTavrinServerModule : public TServerModule {
   TAVRIN_CLASS(TTavrinServerModule, TServerModule)
  public:
   void RegisterCommands() override;
-  ComPtr<IServerDocument> NewDocument(DWORD kind, DWORD source) override;
+  TComPtr<IServerDocument> NewDocument(DWORD kind, DWORD source) override;
   using TServerModule::NewDocument;
 
  protected:

@@ -8,9 +8,9 @@
 #include "base/unique_handle.h"
 
 bool IsTestMode() {
-  UniqueHkey key;
+  TUniqueHkey key;
   return RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Quorvel\\TestMode", 0, KEY_ALL_ACCESS,
-                       key.put()) == ERROR_SUCCESS;
+                       key.Put()) == ERROR_SUCCESS;
 }
 
 void WriteTestLine(std::string_view text) {
@@ -20,7 +20,7 @@ void WriteTestLine(std::string_view text) {
   std::fflush(stdout);
 }
 
-void EndProcessForTest(unsigned exitCode) {
+void EndProcessForTest(unsigned exit_code) {
   std::fflush(stdout);
-  ExitProcess(exitCode);
+  ExitProcess(exit_code);
 }

@@ -10,4 +10,4 @@ bool IsTestMode();
 // Writes the text and a line end to standard output.
 void WriteTestLine(std::string_view text);
 // Flushes standard output and ends the whole process with the exit code, even when flushing fails.
-[[noreturn]] void EndProcessForTest(unsigned exitCode);
+[[noreturn]] void EndProcessForTest(unsigned exit_code);

@@ -4,7 +4,7 @@
 
 #include "base/ascii.h"
 
-const TEnumInfo& unit_info() {
+const TEnumInfo& UnitInfo() {
   static const TEnumInfo info("TUnit", {"eMetric", "eImperial"});
   return info;
 }
@@ -12,9 +12,9 @@ const TEnumInfo& unit_info() {
 TEditCoord::TEditCoord(TComponent* owner) : TXPEdit(owner) {
   // Layouts store Text, then State, then Units: the text is replaced by the value written in the
   // unit the box has at that moment, and the unit then re-formats it.
-  publish_once<TEditCoord>([](TPublisher<TEditCoord>& p) {
+  PublishOnce<TEditCoord>([](TPublisher<TEditCoord>& p) {
     p.Integer("State", &TEditCoord::State, &TEditCoord::SetState);
-    p.Enumeration("Units", unit_info(), &TEditCoord::Units, &TEditCoord::SetUnits);
+    p.Enumeration("Units", UnitInfo(), &TEditCoord::Units, &TEditCoord::SetUnits);
   });
   SetUnits(eImperial);
   SetText("0.0Mil");
@@ -24,13 +24,13 @@ TEditCoord::TEditCoord(TComponent* owner) : TXPEdit(owner) {
 
 TCoord TEditCoord::State() const {
   const std::string text = Text();
-  if (ascii_iequals(text, FLastText)) return FLastValue;
+  if (AsciiIequals(text, FLastText)) return FLastValue;
   TUnit unit = FUnits;  // a typed suffix counts for this reading only
   const TCoord value = ParseCoordWithUnit(std::string_view(text).substr(0, 255), unit);
   return std::clamp(value, -kMaxState, kMaxState);
 }
 
-void TEditCoord::remember(TCoord value) {
+void TEditCoord::Remember(TCoord value) {
   // The text as the window holds it, so that the next comparison sees what the user sees.
   FLastText = Text();
   FLastValue = value;
@@ -38,7 +38,7 @@ void TEditCoord::remember(TCoord value) {
 
 void TEditCoord::SetState(TCoord value) {
   SetText(FormatCoordWithUnit(value, FUnits));
-  remember(value);
+  Remember(value);
 }
 
 void TEditCoord::SetUnits(TUnit unit) {
@@ -50,5 +50,5 @@ void TEditCoord::SetUnits(TUnit unit) {
 void TEditCoord::ResetUnits(TUnit unit) {
   FUnits = unit;
   SetText(FormatCoordWithUnit(0, unit));
-  remember(0);
+  Remember(0);
 }

@@ -34,7 +34,7 @@ class TEditCoord : public TXPEdit {
   TCoord LastValue() const { return FLastValue; }
 
  private:
-  void remember(TCoord value);
+  void Remember(TCoord value);
 
   TUnit FUnits = eImperial;
   std::string FLastText;
@@ -42,4 +42,4 @@ class TEditCoord : public TXPEdit {
 };
 
 // The names of TUnit for layouts: "eMetric", "eImperial".
-const TEnumInfo& unit_info();
+const TEnumInfo& UnitInfo();

@@ -1,6 +1,6 @@
 #include "holes/hole.h"
 
-const std::string& THole::cached(CachedText& cache, TCoord size, bool imperial) {
+const std::string& THole::Cached(TCachedText& cache, TCoord size, bool imperial) {
   // Keyed by the value as well: NewSize is a plain field and may be assigned directly.
   if (!cache.valid || cache.size != size) {
     cache.text = FormatCoordForMatch(size, imperial);
@@ -11,9 +11,9 @@ const std::string& THole::cached(CachedText& cache, TCoord size, bool imperial) 
 }
 
 const std::string& THole::InitialText(bool imperial) const {
-  return cached(initial_text_[imperial], InitialSize, imperial);
+  return Cached(initial_text_[imperial], InitialSize, imperial);
 }
 
 const std::string& THole::NewText(bool imperial) const {
-  return cached(new_text_[imperial], NewSize, imperial);
+  return Cached(new_text_[imperial], NewSize, imperial);
 }

@@ -29,14 +29,14 @@ class THole : public TObject {
   const uint8_t Kind;
 
  private:
-  struct CachedText {
+  struct TCachedText {
     bool valid = false;
     TCoord size = 0;
     std::string text;
   };
-  static const std::string& cached(CachedText& cache, TCoord size, bool imperial);
+  static const std::string& Cached(TCachedText& cache, TCoord size, bool imperial);
 
   std::vector<uint32_t> handles_;
-  mutable CachedText initial_text_[2];
-  mutable CachedText new_text_[2];
+  mutable TCachedText initial_text_[2];
+  mutable TCachedText new_text_[2];
 };

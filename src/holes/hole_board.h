@@ -9,19 +9,19 @@
 
 #include "pcb/coord.h"
 
-class HoleBoard {
+class THoleBoard {
  public:
   // Calls visit once for every primitive of the kind on the board (2 pads, 3 vias), in any order.
-  virtual void for_each_primitive(uint8_t kind, const std::function<void(uint32_t)>& visit) = 0;
-  // The hole size of a primitive met by for_each_primitive for that kind; 0 when it cannot be read.
-  virtual TCoord hole_size(uint32_t handle, uint8_t kind) = 0;
+  virtual void VisitPrimitives(uint8_t kind, const std::function<void(uint32_t)>& visit) = 0;
+  // The hole size of a primitive met by VisitPrimitives for that kind; 0 when it cannot be read.
+  virtual TCoord HoleSize(uint32_t handle, uint8_t kind) = 0;
   // Rewrites the primitive's record with the given hole size and every other field as read, bracketed
   // by its modification; a primitive that offers no primitive interface is skipped. Failures raise.
-  virtual void write_hole_size(uint32_t handle, TCoord size) = 0;
+  virtual void WriteHoleSize(uint32_t handle, TCoord size) = 0;
   // Opens the process around a write-back; false, with nothing done, when there is no PCB server
-  // to write to. A failure to open raises, and then no end_process follows.
-  virtual bool start_process() = 0;
-  virtual void end_process() = 0;
+  // to write to. A failure to open raises, and then no EndProcess follows.
+  virtual bool StartProcess() = 0;
+  virtual void EndProcess() = 0;
 
-  virtual ~HoleBoard() = default;
+  virtual ~THoleBoard() = default;
 };

@@ -12,9 +12,9 @@ std::string FormatHoleLabel(TCoord size, bool imperial) {
   return FormatFixed(MillimetresFromCoord(size, 5), 4) + " mm";
 }
 
-double hole_label_key(std::string_view label) {
+double HoleLabelKey(std::string_view label) {
   size_t end = 0;
-  while (end < label.size() && (ascii_is_digit(label[end]) || label[end] == '.')) ++end;
+  while (end < label.size() && (AsciiIsDigit(label[end]) || label[end] == '.')) ++end;
   double key = 0;
   const auto result = std::from_chars(label.data(), label.data() + end, key, std::chars_format::fixed);
   return result.ec == std::errc() ? key : 0;
@@ -24,7 +24,7 @@ void SortHoleLabels(TStrings& items) {
   const int count = items.Count();
   if (count < 2) return;
   std::vector<double> keys(static_cast<size_t>(count));
-  for (int i = 0; i < count; ++i) keys[static_cast<size_t>(i)] = hole_label_key(items.Get(i));
+  for (int i = 0; i < count; ++i) keys[static_cast<size_t>(i)] = HoleLabelKey(items.Get(i));
 
   // A stable sort gives exactly the order of repeated neighbour exchanges on strictly greater keys,
   // without their quadratic number of exchanges on the list.

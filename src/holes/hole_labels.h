@@ -13,9 +13,9 @@ std::string FormatHoleLabel(TCoord size, bool imperial);
 
 // The number a label starts with: the leading run of digits and "." read as a decimal number, 0 when
 // the run is empty or not a number. A minus sign is not part of it.
-double hole_label_key(std::string_view label);
+double HoleLabelKey(std::string_view label);
 
-// Orders the items by hole_label_key, items with equal keys keeping their relative order: the order
+// Orders the items by HoleLabelKey, items with equal keys keeping their relative order: the order
 // an exchange sort of neighbours reaches. Items are moved with TStrings::Exchange, so their objects
 // and per-item state travel with them; at most Count() - 1 exchanges are made.
 void SortHoleLabels(TStrings& items);

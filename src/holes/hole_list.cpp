@@ -5,16 +5,16 @@
 #include "holes/coord_object.h"
 #include "holes/hole_labels.h"
 
-THoleList::THoleList(HoleBoard& board) : board_(board) {}
+THoleList::THoleList(THoleBoard& board) : board_(board) {}
 
-THoleList::THoleList(HoleBoard& board, uint8_t kind) : board_(board) {
-  board.for_each_primitive(kind, [&](uint32_t handle) {
-    AddHole(kind, board.hole_size(handle, kind), handle);
+THoleList::THoleList(THoleBoard& board, uint8_t kind) : board_(board) {
+  board.VisitPrimitives(kind, [&](uint32_t handle) {
+    AddHole(kind, board.HoleSize(handle, kind), handle);
   });
 }
 
-THoleList::TextIndex& THoleList::index_for(bool imperial) {
-  TextIndex& index = index_[imperial];
+THoleList::TTextIndex& THoleList::IndexFor(bool imperial) {
+  TTextIndex& index = index_[imperial];
   if (!index.built) {
     for (int i = 0; i < Count(); ++i)
       index.by_text[groups_[static_cast<size_t>(i)]->InitialText(imperial)].push_back(i);
@@ -25,7 +25,7 @@ THoleList::TextIndex& THoleList::index_for(bool imperial) {
 
 void THoleList::AddHole(uint8_t kind, TCoord size, uint32_t handle) {
   const bool imperial = Imperial;
-  TextIndex& index = index_for(imperial);
+  TTextIndex& index = IndexFor(imperial);
   std::vector<int>*& entry = index.by_size[size];
   if (!entry) entry = &index.by_text[FormatCoordForMatch(size, imperial)];
   // Several groups can share a text in the unit that was not in force when they were formed; each
@@ -38,7 +38,7 @@ void THoleList::AddHole(uint8_t kind, TCoord size, uint32_t handle) {
   const int number = Count();
   groups_.push_back(std::move(group));
   entry->push_back(number);
-  if (TextIndex& other = index_[!imperial]; other.built)
+  if (TTextIndex& other = index_[!imperial]; other.built)
     other.by_text[groups_.back()->InitialText(!imperial)].push_back(number);
 }
 
@@ -76,6 +76,6 @@ void THoleList::Apply() {
 void THoleList::WriteBackHole(const THole& group) {
   for (uint32_t handle : group.Handles()) {
     if (handle == 0) continue;
-    board_.write_hole_size(handle, group.NewSize);
+    board_.WriteHoleSize(handle, group.NewSize);
   }
 }

@@ -19,9 +19,9 @@ class THoleList : public TObject {
   TAVRIN_CLASS(THoleList, TObject)
  public:
   // An empty list over the board, comparing in metric.
-  explicit THoleList(HoleBoard& board);
+  explicit THoleList(THoleBoard& board);
   // Every primitive of the kind on the board, grouped by its metric size text.
-  THoleList(HoleBoard& board, uint8_t kind);
+  THoleList(THoleBoard& board, uint8_t kind);
   THoleList(const THoleList&) = delete;
   THoleList& operator=(const THoleList&) = delete;
 
@@ -50,15 +50,15 @@ class THoleList : public TObject {
  private:
   // Groups by the text of their InitialSize in one unit. Built on first use in that unit and kept up
   // to date as groups are added, so building a list formats each distinct size once.
-  struct TextIndex {
+  struct TTextIndex {
     bool built = false;
     std::unordered_map<std::string, std::vector<int>> by_text;
     // Sizes already met, pointing at their entry of by_text (stable: the map's nodes never move).
     std::unordered_map<TCoord, std::vector<int>*> by_size;
   };
-  TextIndex& index_for(bool imperial);
+  TTextIndex& IndexFor(bool imperial);
 
-  HoleBoard& board_;
+  THoleBoard& board_;
   std::vector<std::unique_ptr<THole>> groups_;
-  TextIndex index_[2];
+  TTextIndex index_[2];
 };

@@ -5,7 +5,7 @@
 
 #include "base/ascii.h"
 #include "base/scope_guard.h"
-#include "forms/message_dialog.h"
+#include "forms/dialogs/message_dialog.h"
 #include "holes/coord_object.h"
 #include "holes/edit_hole_size_form.h"
 #include "holes/hole_labels.h"
@@ -17,13 +17,13 @@ namespace {
 
 // A text names no size when, blanks aside, it is empty, starts with a letter or has no digit:
 // reading it would give 0 and overwrite the selected sizes with nothing the user asked for.
-bool names_no_size(const std::string& text) {
+bool NamesNoSize(const std::string& text) {
   std::string compact;
   for (char c : text)
     if (c != ' ') compact += c;
-  if (compact.empty() || ascii_is_letter(compact.front())) return true;
+  if (compact.empty() || AsciiIsLetter(compact.front())) return true;
   for (char c : compact)
-    if (ascii_is_digit(c)) return false;
+    if (AsciiIsDigit(c)) return false;
   return true;
 }
 
@@ -63,8 +63,8 @@ void THoleSizeEditor::DeclareBindings(TLayoutBindings& b) {
   b.Handler("SourceListDblClick", &THoleSizeEditor::SourceListDblClick);
 }
 
-std::unique_ptr<HoleBoard> THoleSizeEditor::OpenHoleBoard(uint32_t board_handle) {
-  return std::make_unique<PcbHoleBoard>(board_handle);
+std::unique_ptr<THoleBoard> THoleSizeEditor::OpenHoleBoard(uint32_t board_handle) {
+  return std::make_unique<TPcbHoleBoard>(board_handle);
 }
 
 namespace {
@@ -75,7 +75,7 @@ constexpr int kMetricItem = 1;
 
 bool THoleSizeEditor::IsImperial() const { return UnitRadioGroup->ItemIndex() != kMetricItem; }
 
-TCoord THoleSizeEditor::item_value(int index) const {
+TCoord THoleSizeEditor::ItemValue(int index) const {
   auto* object = class_cast<TCoordObject>(SourceList->Items()->GetObject(index));
   return object ? object->Value : 0;
 }
@@ -87,7 +87,7 @@ void THoleSizeEditor::FormCreate(TObject*) {
   PadHoles = std::make_unique<THoleList>(*hole_board_, ePadObject);
   ViaHoles = std::make_unique<THoleList>(*hole_board_, eViaObject);
   if (Board->Unit() == eMetric) UnitRadioGroup->SetItemIndex(kMetricItem);
-  refresh_and_select_first();
+  RefreshAndSelectFirst();
 }
 
 void THoleSizeEditor::FormClose(TObject*, TCloseAction&) {
@@ -113,7 +113,7 @@ void THoleSizeEditor::RefreshList() {
   ViaHoles->Imperial = imperial;
   // One repaint for the whole rebuild instead of one per added or moved item.
   SourceList->BeginUpdate();
-  auto end_update = on_scope_exit([this] { SourceList->EndUpdate(); });
+  auto end_update = OnScopeExit([this] { SourceList->EndUpdate(); });
   FreeItemObjects();
   TStrings* items = SourceList->Items();
   items->Clear();
@@ -127,7 +127,7 @@ void THoleSizeEditor::UpdateDescription() {
   int pads = 0, vias = 0;
   for (int i = 0, n = SourceList->Items()->Count(); i < n; ++i) {
     if (!SourceList->Selected(i)) continue;
-    const TCoord value = item_value(i);
+    const TCoord value = ItemValue(i);
     pads += PadHoles->CountHoles(value);
     vias += ViaHoles->CountHoles(value);
   }
@@ -138,19 +138,19 @@ void THoleSizeEditor::UpdateDescription() {
   EditButton->SetEnabled(true);
 }
 
-void THoleSizeEditor::refresh_and_select_first() {
+void THoleSizeEditor::RefreshAndSelectFirst() {
   RefreshList();
   if (SourceList->Items()->Count() > 0) SourceList->SetSelected(0, true);
   UpdateDescription();
 }
 
-void THoleSizeEditor::PadsCheckBoxClick(TObject*) { refresh_and_select_first(); }
-void THoleSizeEditor::ViasCheckBoxClick(TObject*) { refresh_and_select_first(); }
-void THoleSizeEditor::UnitRadioGroupClick(TObject*) { refresh_and_select_first(); }
+void THoleSizeEditor::PadsCheckBoxClick(TObject*) { RefreshAndSelectFirst(); }
+void THoleSizeEditor::ViasCheckBoxClick(TObject*) { RefreshAndSelectFirst(); }
+void THoleSizeEditor::UnitRadioGroupClick(TObject*) { RefreshAndSelectFirst(); }
 void THoleSizeEditor::SourceListClick(TObject*) { UpdateDescription(); }
 
-void THoleSizeEditor::SourceListDblClick(TObject* Sender) {
-  EditButtonClick(Sender);
+void THoleSizeEditor::SourceListDblClick(TObject* sender) {
+  EditButtonClick(sender);
   EditButton->SetEnabled(true);
 }
 
@@ -171,7 +171,7 @@ void THoleSizeEditor::EditButtonClick(TObject*) {
   }
   if (form->ShowModal() != mrOk) return;
 
-  if (names_no_size(edit->Text())) {
+  if (NamesNoSize(edit->Text())) {
     MessageDlg("No hole size given.", mtWarning, {mbOK});
     return;
   }
@@ -179,7 +179,7 @@ void THoleSizeEditor::EditButtonClick(TObject*) {
 
   std::vector<TCoord> selected;
   for (int i = 0; i < items->Count(); ++i)
-    if (SourceList->Selected(i)) selected.push_back(item_value(i));
+    if (SourceList->Selected(i)) selected.push_back(ItemValue(i));
   for (TCoord value : selected) {
     if (PadsCheckBox->Checked()) PadHoles->ChangeSize(value, size);
     if (ViasCheckBox->Checked()) ViaHoles->ChangeSize(value, size);
@@ -188,7 +188,7 @@ void THoleSizeEditor::EditButtonClick(TObject*) {
   RefreshList();
   SourceList->SetItemIndex(0);
   for (int i = 0; i < items->Count(); ++i) {
-    if (item_value(i) != size) continue;
+    if (ItemValue(i) != size) continue;
     SourceList->SetSelected(i, true);
     SourceList->SetItemIndex(i);
   }
@@ -196,10 +196,10 @@ void THoleSizeEditor::EditButtonClick(TObject*) {
 }
 
 void THoleSizeEditor::OKButtonClick(TObject*) {
-  if (hole_board_ && PadHoles && ViaHoles && hole_board_->start_process()) {
+  if (hole_board_ && PadHoles && ViaHoles && hole_board_->StartProcess()) {
     // The process is closed whatever the write-back does; a failure then reaches the
     // application's exception handling and the dialog stays open for another try.
-    auto end = on_scope_exit([this] { hole_board_->end_process(); });
+    auto end = OnScopeExit([this] { hole_board_->EndProcess(); });
     PadHoles->Apply();
     ViaHoles->Apply();
   }

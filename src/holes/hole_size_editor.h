@@ -46,15 +46,15 @@ class THoleSizeEditor : public TServerDialog {
   std::unique_ptr<THoleList> PadHoles;
   std::unique_ptr<THoleList> ViaHoles;
 
-  void FormCreate(TObject* Sender);
-  void FormClose(TObject* Sender, TCloseAction& Action);
-  void OKButtonClick(TObject* Sender);
-  void EditButtonClick(TObject* Sender);
-  void PadsCheckBoxClick(TObject* Sender);
-  void ViasCheckBoxClick(TObject* Sender);
-  void UnitRadioGroupClick(TObject* Sender);
-  void SourceListClick(TObject* Sender);
-  void SourceListDblClick(TObject* Sender);
+  void FormCreate(TObject* sender);
+  void FormClose(TObject* sender, TCloseAction& action);
+  void OKButtonClick(TObject* sender);
+  void EditButtonClick(TObject* sender);
+  void PadsCheckBoxClick(TObject* sender);
+  void ViasCheckBoxClick(TObject* sender);
+  void UnitRadioGroupClick(TObject* sender);
+  void SourceListClick(TObject* sender);
+  void SourceListDblClick(TObject* sender);
 
   // True unless "Metric" is the chosen unit.
   bool IsImperial() const;
@@ -69,11 +69,11 @@ class THoleSizeEditor : public TServerDialog {
  protected:
   void DeclareBindings(TLayoutBindings& bindings) override;
   // The board the lists read and write; tests give a generated one.
-  virtual std::unique_ptr<HoleBoard> OpenHoleBoard(uint32_t board_handle);
+  virtual std::unique_ptr<THoleBoard> OpenHoleBoard(uint32_t board_handle);
 
  private:
-  void refresh_and_select_first();
-  TCoord item_value(int index) const;
+  void RefreshAndSelectFirst();
+  TCoord ItemValue(int index) const;
 
-  std::unique_ptr<HoleBoard> hole_board_;
+  std::unique_ptr<THoleBoard> hole_board_;
 };

@@ -5,24 +5,24 @@
 #include "pcb/pcb_iteration.h"
 #include "pcb/pcb_server.h"
 
-void PcbHoleBoard::for_each_primitive(uint8_t kind, const std::function<void(uint32_t)>& visit) {
+void TPcbHoleBoard::VisitPrimitives(uint8_t kind, const std::function<void(uint32_t)>& visit) {
   ForEachPrimitive(board_handle_, kind, visit);
 }
 
-TCoord PcbHoleBoard::hole_size(uint32_t handle, uint8_t kind) {
+TCoord TPcbHoleBoard::HoleSize(uint32_t handle, uint8_t kind) {
   // The iteration already tells the kind, so one record query per primitive is enough.
   return ReadHoleSize(handle, kind);
 }
 
-void PcbHoleBoard::write_hole_size(uint32_t handle, TCoord size) {
+void TPcbHoleBoard::WriteHoleSize(uint32_t handle, TCoord size) {
   // The primitive is asked for its own kind: the group's kind is for information only.
   ModifyPrimitive(handle, [handle, size] {
     RewriteHoleSize(handle, PcbApi_GetObjectIdFromObjectHandle(handle), size);
   });
 }
 
-bool PcbHoleBoard::start_process() {
-  ComPtr<IPCB_ServerInterface> server;
+bool TPcbHoleBoard::StartProcess() {
+  TComPtr<IPCB_ServerInterface> server;
   GetPcbServerInterface(server);
   if (!server) return false;
   server.reset();
@@ -30,4 +30,4 @@ bool PcbHoleBoard::start_process() {
   return true;
 }
 
-void PcbHoleBoard::end_process() { ProcessEnd(RequirePcbServerInterface().get()); }
+void TPcbHoleBoard::EndProcess() { ProcessEnd(RequirePcbServerInterface().get()); }

@@ -7,15 +7,15 @@
 
 #include "holes/hole_board.h"
 
-class PcbHoleBoard : public HoleBoard {
+class TPcbHoleBoard : public THoleBoard {
  public:
-  explicit PcbHoleBoard(uint32_t board_handle) : board_handle_(board_handle) {}
+  explicit TPcbHoleBoard(uint32_t board_handle) : board_handle_(board_handle) {}
 
-  void for_each_primitive(uint8_t kind, const std::function<void(uint32_t)>& visit) override;
-  TCoord hole_size(uint32_t handle, uint8_t kind) override;
-  void write_hole_size(uint32_t handle, TCoord size) override;
-  bool start_process() override;
-  void end_process() override;
+  void VisitPrimitives(uint8_t kind, const std::function<void(uint32_t)>& visit) override;
+  TCoord HoleSize(uint32_t handle, uint8_t kind) override;
+  void WriteHoleSize(uint32_t handle, TCoord size) override;
+  bool StartProcess() override;
+  void EndProcess() override;
 
  private:
   uint32_t board_handle_;

@@ -22,7 +22,7 @@ constexpr int32_t kParameterBufferSize = 256;
 
 void Run(IServerView*, char*) {
   char* parameters = AllocParameterBuffer(kParameterBufferSize);
-  auto release = on_scope_exit([parameters] { FreeParameterBuffer(parameters, kParameterBufferSize); });
+  auto release = OnScopeExit([parameters] { FreeParameterBuffer(parameters, kParameterBufferSize); });
   SetParameter(parameters, kParameterBufferSize, "Action", "Redraw");
 
   EnsurePcbApiBound();
@@ -38,7 +38,7 @@ void Run(IServerView*, char*) {
   std::unique_ptr<THoleSizeEditor> editor(make_form<THoleSizeEditor>(Application));
   // OK and Cancel lead on alike: the board is redrawn after every showing.
   editor->ShowModal();
-  ComPtr<IServerView> view = GetCurrentView();
+  TComPtr<IServerView> view = GetCurrentView();
   RunHostProcess("PCB:Zoom", parameters, kParameterBufferSize, view.get());
 }
 

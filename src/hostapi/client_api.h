@@ -92,7 +92,7 @@ inline constexpr const char* kClientApiBeginCursorName = "ClientAPI_BeginCursor"
 inline constexpr const char* kClientApiEndCursorName = "ClientAPI_EndCursor";
 
 // The place of a name in kClientApiNames, -1 when it is not there.
-constexpr int client_api_index(std::string_view name) {
+constexpr int ClientApiIndex(std::string_view name) {
   for (int i = 0; i < kClientApiCount; ++i)
     if (name == kClientApiNames[i]) return i;
   return -1;
@@ -121,16 +121,16 @@ typedef BYTE(__stdcall* VFSAPI_VFS_FileExistsProc)(const char* fileName);
 }
 inline constexpr const char* kVfsFileExistsName = "VFSAPI_VFS_FileExists";
 
-static_assert(client_api_index("ClientAPI_GetClientInterface") == 0);
-static_assert(client_api_index("ClientAPI_GetPrefUseLuna") >= 0);
-static_assert(client_api_index("ClientAPI_SetPrefHideFloatingPanels") >= 0);
-static_assert(client_api_index("ClientAPI_GetUseExternalWebBrowser") >= 0);
-static_assert(client_api_index("ClientAPI_GetIntegratedHelpSystem") >= 0);
-static_assert(client_api_index("ClientAPI_GetUseSystemLocaleLanguage") >= 0);
-static_assert(client_api_index("ClientAPI_GetUseLocalizedDialogs") >= 0);
-static_assert(client_api_index("ClientAPI_GetTranslationManager") >= 0);
-static_assert(client_api_index("ClientAPI_UpdateFont") >= 0);
-static_assert(client_api_index("ClientAPI_SetErrorInfo") >= 0);
-static_assert(client_api_index("ClientAPI_ClearErrorInfo") >= 0);
-static_assert(client_api_index("ClientAPI_HandleException") >= 0);
-static_assert(client_api_index("ClientAPI_BeginCursor") == -1);
+static_assert(ClientApiIndex("ClientAPI_GetClientInterface") == 0);
+static_assert(ClientApiIndex("ClientAPI_GetPrefUseLuna") >= 0);
+static_assert(ClientApiIndex("ClientAPI_SetPrefHideFloatingPanels") >= 0);
+static_assert(ClientApiIndex("ClientAPI_GetUseExternalWebBrowser") >= 0);
+static_assert(ClientApiIndex("ClientAPI_GetIntegratedHelpSystem") >= 0);
+static_assert(ClientApiIndex("ClientAPI_GetUseSystemLocaleLanguage") >= 0);
+static_assert(ClientApiIndex("ClientAPI_GetUseLocalizedDialogs") >= 0);
+static_assert(ClientApiIndex("ClientAPI_GetTranslationManager") >= 0);
+static_assert(ClientApiIndex("ClientAPI_UpdateFont") >= 0);
+static_assert(ClientApiIndex("ClientAPI_SetErrorInfo") >= 0);
+static_assert(ClientApiIndex("ClientAPI_ClearErrorInfo") >= 0);
+static_assert(ClientApiIndex("ClientAPI_HandleException") >= 0);
+static_assert(ClientApiIndex("ClientAPI_BeginCursor") == -1);

@@ -30,14 +30,14 @@ int mil_multiplier = 1000;
 int mm_digits = 5;
 int mm_multiplier = 100000;
 
-TCoord saturate(double rounded) {
+TCoord Saturate(double rounded) {
   if (std::isnan(rounded)) return 0;
   if (rounded >= 2147483647.0) return kMaxCoord;
   if (rounded <= -2147483648.0) return kMinCoord;
   return static_cast<TCoord>(rounded);
 }
 
-double round_half_even(double v) {
+double RoundHalfEven(double v) {
   if (!std::isfinite(v)) return v;
   // trunc and the remaining fraction are exact, so this does not depend on the rounding mode that
   // the host process may have set (std::nearbyint would).
@@ -56,7 +56,7 @@ double RoundFraction(double x, int k) {
   const double multiplier = kPow10[std::clamp(k, 0, kMaxRoundDecimals)];
   const double integral = std::trunc(x);
   const double fraction = x - integral;
-  return integral + round_half_even(fraction * multiplier) / multiplier;
+  return integral + RoundHalfEven(fraction * multiplier) / multiplier;
 }
 
 double MilsFromCoord(TCoord c, int k) { return RoundFraction(c / kUnitsPerMil, k); }
@@ -65,10 +65,10 @@ double MillimetresFromCoord(TCoord c, int k) {
   return RoundFraction(c * kMmPerMil / kUnitsPerMil, k);
 }
 
-TCoord CoordFromMils(double mils) { return saturate(round_half_even(mils * kUnitsPerMil)); }
+TCoord CoordFromMils(double mils) { return Saturate(RoundHalfEven(mils * kUnitsPerMil)); }
 
 TCoord CoordFromMillimetres(double millimetres) {
-  return saturate(round_half_even(millimetres * kUnitsPerMil / kMmPerMil));
+  return Saturate(RoundHalfEven(millimetres * kUnitsPerMil / kMmPerMil));
 }
 
 int MilFractionalDigits() { return mil_digits; }

@@ -19,7 +19,7 @@ constexpr int kSignificantDigits = 18;
 // Sign, up to 309 integral digits of a double, the point, the decimals and room for a unit suffix.
 constexpr size_t kFixedCapacity = 1 + 309 + 1 + kMaxFixedDecimals + 8;
 
-size_t copy_text(char* out, std::string_view text) {
+size_t CopyText(char* out, std::string_view text) {
   std::memcpy(out, text.data(), text.size());
   return text.size();
 }
@@ -27,7 +27,7 @@ size_t copy_text(char* out, std::string_view text) {
 // The decimal digits of |x| correctly rounded to 18 significant digits, ties to even, as
 // 0.d1d2…d18 × 10^point. std::to_chars does the exact binary-to-decimal step the same way on every
 // platform, which the C library's printf does not.
-int significant_digits(double magnitude, char (&digits)[kSignificantDigits]) {
+int SignificantDigits(double magnitude, char (&digits)[kSignificantDigits]) {
   char sci[40];
   const auto result =
       std::to_chars(sci, sci + sizeof sci, magnitude, std::chars_format::scientific, kSignificantDigits - 1);
@@ -41,13 +41,13 @@ int significant_digits(double magnitude, char (&digits)[kSignificantDigits]) {
 }
 
 // FormatFixed into a buffer of kFixedCapacity bytes; returns the length.
-size_t format_fixed(char* out, double x, int d) {
+size_t FormatFixed(char* out, double x, int d) {
   d = std::clamp(d, 0, kMaxFixedDecimals);
-  if (std::isnan(x)) return copy_text(out, "NAN");
-  if (std::isinf(x)) return copy_text(out, x < 0 ? "-INF" : "INF");
+  if (std::isnan(x)) return CopyText(out, "NAN");
+  if (std::isinf(x)) return CopyText(out, x < 0 ? "-INF" : "INF");
 
   char digits[kSignificantDigits];
-  const int point = significant_digits(std::fabs(x), digits);
+  const int point = SignificantDigits(std::fabs(x), digits);
 
   // The value as a count of 10^-d units: the digits standing before the (d+1)-th decimal, then one
   // more unit when that decimal is 5 or more (half away from zero, since the sign comes last).
@@ -93,7 +93,7 @@ size_t format_fixed(char* out, double x, int d) {
   return n;
 }
 
-size_t strip_trailing_zeros(const char* text, size_t n) {
+size_t StripTrailingZeros(const char* text, size_t n) {
   // Only the zeros of a fraction can go; "100" stays "100".
   if (!std::memchr(text, '.', n)) return n;
   while (n > 0 && text[n - 1] == '0') --n;
@@ -101,21 +101,21 @@ size_t strip_trailing_zeros(const char* text, size_t n) {
   return n;
 }
 
-size_t match_text(char* out, TCoord c, bool imperial) {
+size_t MatchText(char* out, TCoord c, bool imperial) {
   size_t n;
   if (imperial) {
-    n = strip_trailing_zeros(out, format_fixed(out, MilsFromCoord(c, 3), 3));
-    return n + copy_text(out + n, "mil");
+    n = StripTrailingZeros(out, FormatFixed(out, MilsFromCoord(c, 3), 3));
+    return n + CopyText(out + n, "mil");
   }
-  n = strip_trailing_zeros(out, format_fixed(out, MillimetresFromCoord(c, 5), 4));
-  return n + copy_text(out + n, "mm");
+  n = StripTrailingZeros(out, FormatFixed(out, MillimetresFromCoord(c, 5), 4));
+  return n + CopyText(out + n, "mm");
 }
 
-size_t find_ignoring_case(std::string_view text, std::string_view upper_word) {
+size_t FindIgnoringCase(std::string_view text, std::string_view upper_word) {
   if (text.size() < upper_word.size()) return std::string_view::npos;
   for (size_t i = 0; i + upper_word.size() <= text.size(); ++i) {
     size_t k = 0;
-    while (k < upper_word.size() && ascii_upper(text[i + k]) == upper_word[k]) ++k;
+    while (k < upper_word.size() && AsciiUpper(text[i + k]) == upper_word[k]) ++k;
     if (k == upper_word.size()) return i;
   }
   return std::string_view::npos;
@@ -123,7 +123,7 @@ size_t find_ignoring_case(std::string_view text, std::string_view upper_word) {
 
 // The value of the longest leading part of the form [+|-]digits[.digits][(e|E)[+|-]digits], whose
 // mantissa has a digit before or after its point (".5" and "5." count); 0 when there is none.
-double read_decimal(std::string_view s) {
+double ReadDecimal(std::string_view s) {
   size_t i = 0;
   const bool negative = i < s.size() && s[i] == '-';
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
@@ -138,7 +138,7 @@ double read_decimal(std::string_view s) {
       seen_point = true;
       continue;
     }
-    if (!ascii_is_digit(c)) break;
+    if (!AsciiIsDigit(c)) break;
     ++mantissa_digits;
     if (!seen_point) {
       if (seen_nonzero) {
@@ -160,8 +160,8 @@ double read_decimal(std::string_view s) {
     size_t j = i + 1;
     const bool exponent_negative = j < s.size() && s[j] == '-';
     if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
-    if (j < s.size() && ascii_is_digit(s[j])) {
-      for (; j < s.size() && ascii_is_digit(s[j]); ++j) exponent = std::min(exponent * 10 + (s[j] - '0'), 100000);
+    if (j < s.size() && AsciiIsDigit(s[j])) {
+      for (; j < s.size() && AsciiIsDigit(s[j]); ++j) exponent = std::min(exponent * 10 + (s[j] - '0'), 100000);
       if (exponent_negative) exponent = -exponent;
       i = j;
     }
@@ -180,11 +180,11 @@ double read_decimal(std::string_view s) {
 
 std::string FormatFixed(double x, int d) {
   char text[kFixedCapacity];
-  return std::string(text, format_fixed(text, x, d));
+  return std::string(text, FormatFixed(text, x, d));
 }
 
 std::string StripTrailingZeros(std::string_view text) {
-  return std::string(text.substr(0, strip_trailing_zeros(text.data(), text.size())));
+  return std::string(text.substr(0, StripTrailingZeros(text.data(), text.size())));
 }
 
 std::string FormatCoordWithUnit(TCoord c, TUnit unit) {
@@ -192,36 +192,36 @@ std::string FormatCoordWithUnit(TCoord c, TUnit unit) {
   size_t n;
   if (unit == eImperial) {
     const int digits = MilFractionalDigits();
-    n = strip_trailing_zeros(text, format_fixed(text, MilsFromCoord(c, digits), digits));
-    n += copy_text(text + n, "mil");
+    n = StripTrailingZeros(text, FormatFixed(text, MilsFromCoord(c, digits), digits));
+    n += CopyText(text + n, "mil");
   } else {
     const int digits = MmFractionalDigits();
-    n = strip_trailing_zeros(text, format_fixed(text, MillimetresFromCoord(c, digits), digits));
-    n += copy_text(text + n, "mm");
+    n = StripTrailingZeros(text, FormatFixed(text, MillimetresFromCoord(c, digits), digits));
+    n += CopyText(text + n, "mm");
   }
   return std::string(text, n);
 }
 
 std::string FormatCoordForMatch(TCoord c, bool imperial) {
   char text[kFixedCapacity];
-  return std::string(text, match_text(text, c, imperial));
+  return std::string(text, MatchText(text, c, imperial));
 }
 
 bool SameCoordText(TCoord a, TCoord b, bool imperial) {
   if (a == b) return true;
   char text_a[kFixedCapacity], text_b[kFixedCapacity];
-  const size_t n = match_text(text_a, a, imperial);
-  return n == match_text(text_b, b, imperial) &&
-         ascii_iequals(std::string_view(text_a, n), std::string_view(text_b, n));
+  const size_t n = MatchText(text_a, a, imperial);
+  return n == MatchText(text_b, b, imperial) &&
+         AsciiIequals(std::string_view(text_a, n), std::string_view(text_b, n));
 }
 
 std::string_view SplitUnitSuffix(std::string_view text, TUnit& unit) {
   // "MM" first: "0.5MMIL" is metric.
-  if (size_t at = find_ignoring_case(text, "MM"); at != std::string_view::npos) {
+  if (size_t at = FindIgnoringCase(text, "MM"); at != std::string_view::npos) {
     unit = eMetric;
     return text.substr(0, at);
   }
-  if (size_t at = find_ignoring_case(text, "MIL"); at != std::string_view::npos) {
+  if (size_t at = FindIgnoringCase(text, "MIL"); at != std::string_view::npos) {
     unit = eImperial;
     return text.substr(0, at);
   }
@@ -234,9 +234,9 @@ TCoord ParseCoordWithUnit(std::string_view text, TUnit& unit) {
   for (char c : text) {
     if (c != ' ') compact += c;
   }
-  if (compact.empty() || ascii_is_letter(compact.front())) return 0;
+  if (compact.empty() || AsciiIsLetter(compact.front())) return 0;
   TUnit named = unit;
-  const double number = read_decimal(SplitUnitSuffix(compact, named));
+  const double number = ReadDecimal(SplitUnitSuffix(compact, named));
   if (named == eImperial) {
     unit = eImperial;
     return CoordFromMils(number);

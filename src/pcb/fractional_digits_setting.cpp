@@ -17,6 +17,6 @@ void LoadFractionalDigits() {
 }
 
 namespace {
-const TLibraryStepRegistration fractional_digits_step(TLibraryStep::FractionalDigits,
+const TLibraryStepRegistration FractionalDigitsStep(TLibraryStep::FractionalDigits,
                                                       LoadFractionalDigits, nullptr);
 }  // namespace

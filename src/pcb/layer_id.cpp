@@ -10,20 +10,20 @@ namespace {
 constexpr uint32_t kMaxLayerNumber = 0xFFFF;
 constexpr const char* kLayerUnit = "RT_PCB";
 
-[[noreturn]] void refuse(const char* constructor, uint64_t n) {
+[[noreturn]] void Refuse(const char* constructor, uint64_t n) {
   // The message shows the low 32 bits as a signed number, whatever n was.
   const auto shown = static_cast<int32_t>(static_cast<uint32_t>(n));
   throw ELayerException(std::string("Creating ") + constructor + "(" + std::to_string(shown) + ")");
 }
 
-uint32_t low_byte(TLayerId id) { return id & 0xFF; }
-uint32_t byte3(TLayerId id) { return id >> 24; }
-uint32_t number_of(TLayerId id) { return id & 0xFFFF; }
+uint32_t LowByte(TLayerId id) { return id & 0xFF; }
+uint32_t Byte3(TLayerId id) { return id >> 24; }
+uint32_t NumberOf(TLayerId id) { return id & 0xFFFF; }
 
 // An id with number 0 names no layer of any family, except the id 0 itself (which is none too).
-bool has_number(TLayerId id) { return number_of(id) != 0 || id == 0; }
+bool HasNumber(TLayerId id) { return NumberOf(id) != 0 || id == 0; }
 
-bool in_range(uint32_t v, uint32_t lo, uint32_t hi) { return v >= lo && v <= hi; }
+bool InRange(uint32_t v, uint32_t lo, uint32_t hi) { return v >= lo && v <= hi; }
 
 }  // namespace
 
@@ -32,39 +32,39 @@ TLayerId SignalLayer(uint64_t n) {
   if (n == kMaxLayerNumber) return BottomLayer;
   if (n >= 2 && n <= 31) return static_cast<TLayerId>(n);
   if (n <= kMaxLayerNumber) return MakeLayerId(kLayerKindSignal, static_cast<uint32_t>(n));
-  refuse("SignalLayer", n);
+  Refuse("SignalLayer", n);
 }
 
 TLayerId InternalPlaneLayer(uint64_t n) {
   if (n >= 1 && n <= 16) return static_cast<TLayerId>(n + 38);
   if (n >= 17 && n <= kMaxLayerNumber) return MakeLayerId(kLayerKindInternalPlane, static_cast<uint32_t>(n));
-  refuse("InternalPlaneLayer", n);
+  Refuse("InternalPlaneLayer", n);
 }
 
 TLayerId MechanicalLayer(uint64_t n) {
   if (n >= 1 && n <= 16) return static_cast<TLayerId>(n + 56);
   if (n >= 17 && n <= kMaxLayerNumber) return MakeLayerId(kLayerKindMechanical, static_cast<uint32_t>(n));
-  refuse("MechanicalLayer", n);
+  Refuse("MechanicalLayer", n);
 }
 
 TLayerId MidLayer(uint64_t k) { return SignalLayer(k + 1); }
 
 bool IsSignalLayer(TLayerId id) {
-  if (!has_number(id)) return false;
+  if (!HasNumber(id)) return false;
   const uint32_t kind = LayerKind(id);
-  return (kind == kLayerKindLegacy && in_range(low_byte(id), 1, 32)) || kind == kLayerKindSignal;
+  return (kind == kLayerKindLegacy && InRange(LowByte(id), 1, 32)) || kind == kLayerKindSignal;
 }
 
 bool IsInternalPlane(TLayerId id) {
-  if (!has_number(id)) return false;
+  if (!HasNumber(id)) return false;
   const uint32_t kind = LayerKind(id);
-  return (kind == kLayerKindLegacy && in_range(low_byte(id), 39, 54)) || kind == kLayerKindInternalPlane;
+  return (kind == kLayerKindLegacy && InRange(LowByte(id), 39, 54)) || kind == kLayerKindInternalPlane;
 }
 
 bool IsMechanicalLayer(TLayerId id) {
-  if (!has_number(id)) return false;
+  if (!HasNumber(id)) return false;
   const uint32_t kind = LayerKind(id);
-  return (kind == kLayerKindLegacy && in_range(low_byte(id), 57, 72)) || kind == kLayerKindMechanical;
+  return (kind == kLayerKindLegacy && InRange(LowByte(id), 57, 72)) || kind == kLayerKindMechanical;
 }
 
 TLayerCategory LayerCategory(TLayerId id) {
@@ -75,34 +75,34 @@ TLayerCategory LayerCategory(TLayerId id) {
   }
   if (IsInternalPlane(id)) return lcInternalPlane;
   if (IsMechanicalLayer(id)) return lcMechanical;
-  if (byte3(id) == 0) {
-    if (LayerKind(id) != kLayerKindLegacy) return static_cast<TLayerCategory>(low_byte(id));
-    const uint32_t legacy = low_byte(id);
-    if (in_range(legacy, 33, 38)) return static_cast<TLayerCategory>(legacy - 27);
+  if (Byte3(id) == 0) {
+    if (LayerKind(id) != kLayerKindLegacy) return static_cast<TLayerCategory>(LowByte(id));
+    const uint32_t legacy = LowByte(id);
+    if (InRange(legacy, 33, 38)) return static_cast<TLayerCategory>(legacy - 27);
     if (legacy == 55 || legacy == 56) return static_cast<TLayerCategory>(legacy - 43);
-    if (in_range(legacy, 73, 82)) return static_cast<TLayerCategory>(legacy - 59);
+    if (InRange(legacy, 73, 82)) return static_cast<TLayerCategory>(legacy - 59);
     return lcNone;
   }
   throw EAssertionFailed("Could not find layer partition ID=" + std::to_string(id), kLayerUnit, 10330);
 }
 
 uint32_t LayerNumber(TLayerId id) {
-  if (byte3(id) != 0) return number_of(id);
+  if (Byte3(id) != 0) return NumberOf(id);
   // Legacy encoding: bits 0-7 pick the family, but the number is all of bits 0-15, so an id such
   // as 0x0101 is a mid layer numbered 257, not the top layer.
-  if (IsMechanicalLayer(id)) return number_of(id) - 56;
-  if (IsSignalLayer(id)) return id == BottomLayer ? kMaxLayerNumber : number_of(id);
-  if (IsInternalPlane(id)) return number_of(id) - 38;
+  if (IsMechanicalLayer(id)) return NumberOf(id) - 56;
+  if (IsSignalLayer(id)) return id == BottomLayer ? kMaxLayerNumber : NumberOf(id);
+  if (IsInternalPlane(id)) return NumberOf(id) - 38;
   return LayerCategory(id);
 }
 
 TLayerId LegacyLayerToLayerId(TLegacyLayer legacy) {
   if (legacy == 1) return TopLayer;
-  if (in_range(legacy, 2, 31)) return MidLayer(legacy - 1u);
+  if (InRange(legacy, 2, 31)) return MidLayer(legacy - 1u);
   if (legacy == 32) return BottomLayer;
-  if (in_range(legacy, 33, 38) || legacy == 55 || legacy == 56 || in_range(legacy, 73, 82)) return legacy;
-  if (in_range(legacy, 39, 54)) return InternalPlaneLayer(legacy - 38u);
-  if (in_range(legacy, 57, 72)) return MechanicalLayer(legacy - 56u);
+  if (InRange(legacy, 33, 38) || legacy == 55 || legacy == 56 || InRange(legacy, 73, 82)) return legacy;
+  if (InRange(legacy, 39, 54)) return InternalPlaneLayer(legacy - 38u);
+  if (InRange(legacy, 57, 72)) return MechanicalLayer(legacy - 56u);
   return 0;
 }
 
@@ -124,8 +124,8 @@ TLegacyLayer LayerIdToLegacyLayer(TLayerId id) {
     default:
       break;
   }
-  if (in_range(category, 6, 11)) return static_cast<TLegacyLayer>(category + 27);
+  if (InRange(category, 6, 11)) return static_cast<TLegacyLayer>(category + 27);
   if (category == 12 || category == 13) return static_cast<TLegacyLayer>(category + 43);
-  if (in_range(category, 14, 23)) return static_cast<TLegacyLayer>(category + 59);
+  if (InRange(category, 14, 23)) return static_cast<TLegacyLayer>(category + 59);
   throw EAssertionFailed("Assertion failure", kLayerUnit, 9142);
 }

@@ -13,17 +13,17 @@
 class TLayerObject : public TObject {
   TAVRIN_CLASS(TLayerObject, TObject)
  public:
-  TLayerObject(uint32_t boardHandle, TLegacyLayer layer);
+  TLayerObject(uint32_t pcb_board_handle, TLegacyLayer layer);
 
   // PcbApi_QueryLayer (PcbApi_QueryInternalPlane for a plane), then PcbApi_QueryLayerDielectric;
   // returns the status of the first.
-  virtual int32_t Query(uint8_t readFlag);
+  virtual int32_t Query(uint8_t read_flag);
 
   uint32_t BoardHandle;
   TLegacyLayer Layer;
-  PcbText Name{};
+  TRecordText Name{};
   TCoord Thickness = 14000;
-  PcbText DielectricMaterial{};
+  TRecordText DielectricMaterial{};
   uint8_t DielectricKind = 1;
   double DielectricConstant = 4.8;
   TCoord DielectricHeight = 126000;
@@ -35,18 +35,18 @@ class TLayerObject : public TObject {
       0;  // transferred by the layer query only; a plane's query carries its net instead
 
  protected:
-  virtual int32_t QueryLayerRecord(uint8_t readFlag);
+  virtual int32_t QueryLayerRecord(uint8_t read_flag);
 };
 
 class TInternalPlane : public TLayerObject {
   TAVRIN_CLASS(TInternalPlane, TLayerObject)
  public:
-  TInternalPlane(uint32_t boardHandle, TLegacyLayer layer);
+  TInternalPlane(uint32_t pcb_board_handle, TLegacyLayer layer);
 
-  PcbText NetName{};
+  TRecordText NetName{};
 
  protected:
-  int32_t QueryLayerRecord(uint8_t readFlag) override;
+  int32_t QueryLayerRecord(uint8_t read_flag) override;
 };
 
 // The stack set: the signal layers 1 to 32 and the internal planes 39 to 54.

@@ -2,33 +2,33 @@
 
 #include "pcb/pcb_api_wrappers.h"
 
-int32_t LegacyQueryPad(uint8_t readFlag, uint32_t handle, uint16_t* flags, uint16_t* value16,
-                       TLegacyLayer* legacyLayer, uint32_t* value32a, uint8_t* value8,
+int32_t LegacyQueryPad(uint8_t read_flag, uint32_t handle, uint16_t* flags, uint16_t* value16,
+                       TLegacyLayer* legacy_layer, uint32_t* value32a, uint8_t* value8,
                        uint32_t* value32b, int32_t* x, int32_t* y, int32_t* f11, int32_t* f12,
-                       int32_t* f13, int32_t* f14, int32_t* f15, int32_t* f16, int32_t* holeSize,
-                       uint8_t* f18, uint8_t* f19, uint8_t* f20, PcbText20* f21, uint8_t* f22,
-                       uint8_t* f23, double* rotation, PcbText20* f25, PcbText20* f26,
-                       uint32_t* f27, PcbText20* f28, uint8_t* f29, uint8_t* f30, uint32_t* f31,
+                       int32_t* f13, int32_t* f14, int32_t* f15, int32_t* f16, int32_t* size_of_hole,
+                       uint8_t* f18, uint8_t* f19, uint8_t* f20, TRecordText20* f21, uint8_t* f22,
+                       uint8_t* f23, double* rotation, TRecordText20* f25, TRecordText20* f26,
+                       uint32_t* f27, TRecordText20* f28, uint8_t* f29, uint8_t* f30, uint32_t* f31,
                        int64_t* f32, uint32_t* f33, uint32_t* f34, uint32_t* f35, uint8_t* f36,
                        uint8_t* f37) {
-  TLayerId layer = LegacyLayerToLayerId(*legacyLayer);
+  TLayerId layer = LegacyLayerToLayerId(*legacy_layer);
   const int32_t status =
-      PcbApi_QueryPad(readFlag, handle, flags, value16, &layer, value32a, value8, value32b, x, y,
-                      f11, f12, f13, f14, f15, f16, holeSize, f18, f19, f20, f21, f22, f23,
+      PcbApi_QueryPad(read_flag, handle, flags, value16, &layer, value32a, value8, value32b, x, y,
+                      f11, f12, f13, f14, f15, f16, size_of_hole, f18, f19, f20, f21, f22, f23,
                       rotation, f25, f26, f27, f28, f29, f30, f31, f32, f33, f34, f35, f36, f37);
-  *legacyLayer = LayerIdToLegacyLayer(layer);
+  *legacy_layer = LayerIdToLegacyLayer(layer);
   return status;
 }
 
-int32_t TPadRecord::Query(uint8_t readFlag, uint32_t handle) {
-  return LegacyQueryPad(readFlag, handle, &Flags, &Value16, &Layer, &Value32a, &Value8, &Value32b,
+int32_t TPadRecord::Query(uint8_t read_flag, uint32_t handle) {
+  return LegacyQueryPad(read_flag, handle, &Flags, &Value16, &Layer, &Value32a, &Value8, &Value32b,
                         &X, &Y, &F11, &F12, &F13, &F14, &F15, &F16, &HoleSize, &F18, &F19, &F20,
                         &F21, &F22, &F23, &Rotation, &F25, &F26, &F27, &F28, &F29, &F30, &F31, &F32,
                         &F33, &F34, &F35, &F36, &F37);
 }
 
-int32_t TViaRecord::Query(uint8_t readFlag, uint32_t handle) {
-  return PcbApi_QueryVia(readFlag, handle, &Flags, &Value16, &Layer, &Value32a, &Value8, &Value32b,
+int32_t TViaRecord::Query(uint8_t read_flag, uint32_t handle) {
+  return PcbApi_QueryVia(read_flag, handle, &Flags, &Value16, &Layer, &Value32a, &Value8, &Value32b,
                          &X, &Y, &Size, &HoleSize, &F13, &F14, &F15, &F16);
 }
 
@@ -43,7 +43,7 @@ TCoord ReadHoleSize(uint32_t handle, TObjectId kind) {
     uint8_t value8 = 0, f18 = 0, f19 = 0, f20 = 0, f22 = 0, f23 = 0, f29 = 0, f30 = 0, f36 = 0,
             f37 = 0;
     int32_t x = 0, y = 0, f11 = 0, f12 = 0, f13 = 0, f14 = 0, f15 = 0, f16 = 0, hole = 0;
-    PcbText20 f21{}, f25{}, f26{}, f28{};
+    TRecordText20 f21{}, f25{}, f26{}, f28{};
     double rotation = 0;
     int64_t f32 = 0;
     const int32_t status = PcbApi_QueryPad(
@@ -59,18 +59,18 @@ TCoord ReadHoleSize(uint32_t handle, TObjectId kind) {
   return 0;
 }
 
-bool RewriteHoleSize(uint32_t handle, TObjectId kind, TCoord newSize) {
+bool RewriteHoleSize(uint32_t handle, TObjectId kind, TCoord new_size) {
   if (kind == ePadObject) {
     TPadRecord pad;
     if (pad.Query(1, handle) != 0) return false;
-    pad.HoleSize = newSize;
+    pad.HoleSize = new_size;
     pad.Query(0, handle);
     return true;
   }
   if (kind == eViaObject) {
     TViaRecord via;
     if (via.Query(1, handle) != 0) return false;
-    via.HoleSize = newSize;
+    via.HoleSize = new_size;
     via.Query(0, handle);
     return true;
   }

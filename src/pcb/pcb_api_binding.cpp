@@ -19,7 +19,7 @@ void EnsurePcbApiBound() {
   if (!PcbApiModule) BindPcbApi();
 }
 
-void* PcbApiEntry(PcbApiSlot slot) { return entries[static_cast<int>(slot)]; }
+void* PcbApiEntry(TPcbApiSlot slot) { return entries[static_cast<int>(slot)]; }
 
 void ResetPcbApiBinding() {
   PcbApiModule = nullptr;

@@ -15,7 +15,7 @@ void BindPcbApi();
 void EnsurePcbApiBound();
 
 // The entry point bound to a slot; null when the export is missing or nothing is bound.
-void* PcbApiEntry(PcbApiSlot slot);
+void* PcbApiEntry(TPcbApiSlot slot);
 
 // Forgets the module and empties every slot, as at load. The plug-in never unbinds; test benches do
 // when they unload and reload the module within one process.

@@ -13,11 +13,11 @@
 
 namespace pcb_api_detail {
 
-template <PcbApiSlot Slot, class Fn, bool Ensure>
-struct Export;
+template <TPcbApiSlot Slot, class Fn, bool Ensure>
+struct TExport;
 
-template <PcbApiSlot Slot, class R, class... A, bool Ensure>
-struct Export<Slot, R(TAVRIN_PCBAPI*)(A...), Ensure> {
+template <TPcbApiSlot Slot, class R, class... A, bool Ensure>
+struct TExport<Slot, R(TAVRIN_PCBAPI*)(A...), Ensure> {
   template <int Default>
   static R Call(A... args) {
     if constexpr (Ensure) EnsurePcbApiBound();
@@ -31,7 +31,7 @@ struct Export<Slot, R(TAVRIN_PCBAPI*)(A...), Ensure> {
 
 #define TAVRIN_PCB_WRAPPER(name, fallback, ensure) \
   inline constexpr auto& name =                    \
-      pcb_api_detail::Export<PcbApiSlot::name, name##_fn, ensure>::Call<fallback>
+      pcb_api_detail::TExport<TPcbApiSlot::name, name##_fn, ensure>::Call<fallback>
 
 TAVRIN_PCB_WRAPPER(PcbApi_GetCurrentBoardHandle, 0, true);
 TAVRIN_PCB_WRAPPER(PcbApi_GetCurrentEditorWindow, 0, true);
@@ -113,4 +113,4 @@ TAVRIN_PCB_WRAPPER(PcbApi_GetObjectBitField3, 0, true);
 // Sets text to empty; when the export exists, fetches the display string into a buffer of its own
 // and copies it, cut to 254 characters, into text. The export takes the buffer first and the handle
 // second.
-void PcbApi_GetDesignatorDisplayString(uint32_t handle, PcbText* text);
+void PcbApi_GetDesignatorDisplayString(uint32_t handle, TRecordText* text);

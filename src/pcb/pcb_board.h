@@ -19,12 +19,12 @@
 
 // PcbApi_QueryBoard with argument 11 as a legacy layer, mapped to a layer id for the call and back
 // afterwards whatever the status.
-int32_t LegacyQueryBoard(uint8_t readFlag, uint32_t handle, uint32_t* f3, PcbText* f4, uint8_t* f5,
+int32_t LegacyQueryBoard(uint8_t read_flag, uint32_t handle, uint32_t* f3, TRecordText* f4, uint8_t* f5,
                          int32_t* f6, int32_t* f7, int32_t* f8, int32_t* f9, uint8_t* unit,
-                         TLegacyLayer* legacyLayer, uint32_t* f12);
+                         TLegacyLayer* legacy_layer, uint32_t* f12);
 
 struct TExternalDielectric {
-  PcbText Material{};
+  TRecordText Material{};
   uint8_t Kind = 1;
   double Constant = 4.8;
   TCoord Height = 126000;
@@ -40,7 +40,7 @@ class TPcbBoard : public TObject {
   explicit TPcbBoard(uint32_t handle);  // defaults only; no host call
 
   // The whole transfer in the host's order; the result is the status of the board record query.
-  int32_t Query(uint8_t readFlag);
+  int32_t Query(uint8_t read_flag);
 
   TUnit Unit() const { return static_cast<TUnit>(UnitValue); }
   TLayerObject& LayerAt(int legacy) { return *Layers[legacy]; }
@@ -53,7 +53,7 @@ class TPcbBoard : public TObject {
   uint32_t Handle;
   // Board record.
   uint32_t Record3 = 0;
-  PcbText Record4{};
+  TRecordText Record4{};
   uint8_t Record5 = 0;
   int32_t Record6 = 0, Record7 = 0, Record8 = 0, Record9 = 0;
   uint8_t UnitValue = eMetric;
@@ -65,45 +65,45 @@ class TPcbBoard : public TObject {
   std::vector<std::unique_ptr<TPcblayerPair>> LayerPairs;
   std::array<uint32_t, kLayers + 1> LayerInfo{};
 
-  struct Grids {
+  struct TGrids {
     std::array<double, 4> Values{};
     std::array<int32_t, 6> Sizes{};
     std::array<uint8_t, 4> Flags{};
     std::array<double, 2> Copies{};  // the first two values, copied after each grid query
   } GridOptions;
-  struct Output {
+  struct TOutput {
     std::array<int32_t, 8> Values{};
     std::array<uint8_t, 12> Flags{};
     std::array<uint32_t, 4> Words{};
     std::array<uint8_t, kOutputLayers + 1> Plot{}, Flip{};  // [0] unused
   } OutputOptions;
-  struct Gerber {
+  struct TGerber {
     std::array<int32_t, 6> Values{};
     std::array<uint8_t, 11> Flags{};
     std::array<uint32_t, 2> Words{};
   } GerberOptions;
-  struct CompositeLayer {
+  struct TCompositeLayer {
     uint32_t A = 0, B = 0;
     uint8_t C = 0;
     uint32_t D = 0;
   };
-  struct Printer {
+  struct TPrinter {
     std::array<double, 2> Scales{};
     std::array<int32_t, 8> Values{};
     std::array<uint8_t, 14> Flags{};
     std::array<uint32_t, 2> Words{};
     std::array<std::array<uint32_t, 2>, kPens + 1> Pens{};  // [0] unused
-    std::array<CompositeLayer, kLayers + 1> Composite{};    // [0] unused
+    std::array<TCompositeLayer, kLayers + 1> Composite{};    // [0] unused
   } PrinterOptions;
-  struct Placer {
+  struct TPlacer {
     std::array<uint8_t, 3> Flags{};
     std::array<int32_t, 3> Values{};
   } PlacerOptions;
-  struct Eco {
+  struct TEco {
     uint8_t A = 0, B = 0;
   } EcoOptions;
   uint8_t SplitPlaneMode = 1;
 
  private:
-  void QueryLayerPairs(uint8_t readFlag);
+  void QueryLayerPairs(uint8_t read_flag);
 };

@@ -9,8 +9,8 @@
 #include "pcb/object_id.h"
 
 // PcbApi_CreateIterator with the layer filter given as a legacy layer number.
-uint32_t LegacyCreateIterator(uint32_t board, TObjectId objectId, uint8_t method,
-                              TLegacyLayer legacyLayer);
+uint32_t LegacyCreateIterator(uint32_t board, TObjectId object_id, uint8_t method,
+                              TLegacyLayer legacy_layer);
 
 // Calls visit for every primitive handle of the kind on the board (method 0, every layer). The
 // iterator is destroyed also when visit throws.

@@ -3,28 +3,28 @@
 #include "pcb/pad_via_records.h"
 #include "pcb/pcb_api_wrappers.h"
 
-void TPCBObject::QueryBitFields(uint8_t readFlag) {
-  PcbApi_GetObjectBitField2(readFlag, Handle, &Flags2);
-  PcbApi_GetObjectBitField3(readFlag, Handle, &Flags3);
+void TPCBObject::QueryBitFields(uint8_t read_flag) {
+  PcbApi_GetObjectBitField2(read_flag, Handle, &Flags2);
+  PcbApi_GetObjectBitField3(read_flag, Handle, &Flags3);
 }
 
-int32_t TPCBObject::Query(uint8_t readFlag) {
-  QueryBitFields(readFlag);
-  return PcbApi_QueryPrimitive(readFlag, Handle, &Flags, &Value16, &Layer, &Value32a, &Value32b,
+int32_t TPCBObject::Query(uint8_t read_flag) {
+  QueryBitFields(read_flag);
+  return PcbApi_QueryPrimitive(read_flag, Handle, &Flags, &Value16, &Layer, &Value32a, &Value32b,
                                &Value8);
 }
 
-int32_t TPcbPad::Query(uint8_t readFlag) {
-  QueryBitFields(readFlag);
+int32_t TPcbPad::Query(uint8_t read_flag) {
+  QueryBitFields(read_flag);
   const int32_t status = PcbApi_QueryPad(
-      readFlag, Handle, &Flags, &Value16, &Layer, &Value32a, &Value8, &Value32b, &X, &Y, &F11, &F12,
+      read_flag, Handle, &Flags, &Value16, &Layer, &Value32a, &Value8, &Value32b, &X, &Y, &F11, &F12,
       &F13, &F14, &F15, &F16, &Hole, &F18, &F19, &F20, &F21, &F22, &F23, &Rotation, &F25, &F26,
       &F27, &F28, &F29, &F30, &F31, &F32, &F33, &F34, &F35, &F36, &F37);
   if (status != 0) return status;
-  PcbApi_QueryPadStackMode(readFlag, Handle, &StackMode);
+  PcbApi_QueryPadStackMode(read_flag, Handle, &StackMode);
   for (int l = 0; l < kStackLayers; ++l) {
     const auto layer = static_cast<uint8_t>(l);
-    if (readFlag != 0) {
+    if (read_flag != 0) {
       PcbApi_QueryPadOrViaShapeOnLayer(Handle, layer, &Shape[l]);
       PcbApi_QueryPadOrViaSizeOnLayer(Handle, layer, &XSize[l], &YSize[l]);
       PcbApi_QueryPadCornerRadiusOnLayer(Handle, layer, &CornerRadius[l]);
@@ -45,11 +45,11 @@ int32_t TPcbPad::Query(uint8_t readFlag) {
   return status;
 }
 
-int32_t TPcbVia::Query(uint8_t readFlag) {
-  QueryBitFields(readFlag);
+int32_t TPcbVia::Query(uint8_t read_flag) {
+  QueryBitFields(read_flag);
   TLegacyLayer legacy = LayerIdToLegacyLayer(Layer);
   const int32_t status =
-      PcbApi_QueryVia(readFlag, Handle, &Flags, &Value16, &legacy, &Value32a, &Value8, &Value32b,
+      PcbApi_QueryVia(read_flag, Handle, &Flags, &Value16, &legacy, &Value32a, &Value8, &Value32b,
                       &X, &Y, &Size, &Hole, &F13, &F14, &F15, &F16);
   Layer = LegacyLayerToLayerId(legacy);
   return status;

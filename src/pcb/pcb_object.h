@@ -21,7 +21,7 @@ class TPCBObject : public TObject {
 
   // The transfer: 1 reads every field from the host, 0 writes every field back. Returns the status
   // of the record call.
-  virtual int32_t Query(uint8_t readFlag);
+  virtual int32_t Query(uint8_t read_flag);
   // The hole size: field 17 of a pad record, field 12 of a via record; 0 for every other kind.
   virtual TCoord HoleSize() const { return 0; }
 
@@ -40,7 +40,7 @@ class TPCBObject : public TObject {
 
  protected:
   // The two calls every transfer starts with.
-  void QueryBitFields(uint8_t readFlag);
+  void QueryBitFields(uint8_t read_flag);
 };
 
 class TPcbPad : public TPCBObject {
@@ -50,18 +50,18 @@ class TPcbPad : public TPCBObject {
 
   // Reading: the bit fields, the pad record (stopping there when it fails), the stack mode and the
   // shape, sizes, corner radius and corner percentage of every legacy layer 0 to 82.
-  int32_t Query(uint8_t readFlag) override;
+  int32_t Query(uint8_t read_flag) override;
   TCoord HoleSize() const override { return Hole; }
 
   int32_t F11 = 0, F12 = 0, F13 = 0, F14 = 0, F15 = 0, F16 = 0;
   TCoord Hole = 0;
   uint8_t F18 = 0, F19 = 0, F20 = 0;
-  PcbText20 F21{};
+  TRecordText20 F21{};
   uint8_t F22 = 0, F23 = 0;
   double Rotation = 0;
-  PcbText20 F25{}, F26{};
+  TRecordText20 F25{}, F26{};
   uint32_t F27 = 0;
-  PcbText20 F28{};
+  TRecordText20 F28{};
   uint8_t F29 = 0, F30 = 0;
   uint32_t F31 = 0;
   int64_t F32 = 0;
@@ -81,7 +81,7 @@ class TPcbVia : public TPCBObject {
   explicit TPcbVia(uint32_t handle) : TPCBObject(handle) { ObjectId = eViaObject; }
 
   // The via record carries its layer as a legacy layer number: converted for the call and back.
-  int32_t Query(uint8_t readFlag) override;
+  int32_t Query(uint8_t read_flag) override;
   TCoord HoleSize() const override { return Hole; }
 
   int32_t Size = 0;

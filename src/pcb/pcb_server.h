@@ -4,28 +4,28 @@
 // EndModify) of each primitive around its record's read and write. The interface is looked up
 // afresh for every use and no reference outlives its use. Closing steps are scope guards, so they
 // run whatever happened in between; a failing status from the host raises an exception
-// (check_host).
+// (CheckHost).
 
 #include <cstdint>
 #include <functional>
 #include <span>
 
 #include "base/com_ptr.h"
-#include "hostapi/pcb_server.h"
+#include "hostapi/i_pcb_server_interface.h"
 #include "pcb/coord.h"
 
 // The "PCB" server module's IPCB_ServerInterface; empty without a client, without a module of that
 // name or when the module does not offer the interface. A failing look-up raises.
-void GetPcbServerInterface(ComPtr<IPCB_ServerInterface>& server);
+void GetPcbServerInterface(TComPtr<IPCB_ServerInterface>& server);
 
 // As GetPcbServerInterface, for a step of a run that found the server before: raises when it is
 // gone.
-ComPtr<IPCB_ServerInterface> RequirePcbServerInterface();
+TComPtr<IPCB_ServerInterface> RequirePcbServerInterface();
 
 // The primitive's interface of the identifier; false (and primitive empty) when the host has no
 // such primitive or it does not offer the identifier.
 bool GetPrimitiveInterface(IPCB_ServerInterface* server, uint32_t handle, const GUID& iid,
-                           ComPtr<IUnknown>& primitive);
+                           TComPtr<IUnknown>& primitive);
 
 void ProcessStart(IPCB_ServerInterface* server);
 void ProcessEnd(IPCB_ServerInterface* server);

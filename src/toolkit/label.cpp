@@ -5,7 +5,7 @@
 
 TLabel::TLabel(TComponent* owner) : TWinControl(owner) {
   SetBounds(0, 0, 65, 17);
-  publish_once<TLabel>([](TPublisher<TLabel>& p) {
+  PublishOnce<TLabel>([](TPublisher<TLabel>& p) {
     p.Boolean("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize);
     p.Boolean("Transparent", &TLabel::Transparent, &TLabel::SetTransparent);
     p.Boolean("WordWrap", &TLabel::WordWrap, &TLabel::SetWordWrap);
@@ -28,17 +28,17 @@ void TLabel::SetWordWrap(bool value) {
   if (value == word_wrap_) return;
   word_wrap_ = value;
   RecreateWnd();
-  adjust_bounds();
+  AdjustBounds();
 }
 
 void TLabel::SetAutoSize(bool value) {
   auto_size_ = value;
-  adjust_bounds();
+  AdjustBounds();
 }
 
 void TLabel::Loaded() {
   TWinControl::Loaded();
-  adjust_bounds();
+  AdjustBounds();
 }
 
 HBRUSH TLabel::CtlColor(HDC dc) {
@@ -50,7 +50,7 @@ HBRUSH TLabel::CtlColor(HDC dc) {
 
 void TLabel::TextChanged() {
   RECT before = BoundsRect();
-  adjust_bounds();
+  AdjustBounds();
   // A transparent static draws over what was there: the parent repaints the old and new area.
   if (transparent_ && Parent() && Parent()->HandleAllocated()) {
     RECT after = BoundsRect();
@@ -61,14 +61,14 @@ void TLabel::TextChanged() {
 
 void TLabel::FontChanged() {
   TWinControl::FontChanged();
-  adjust_bounds();
+  AdjustBounds();
 }
 
-void TLabel::adjust_bounds() {
+void TLabel::AdjustBounds() {
   if (!auto_size_ || Loading()) return;
   HDC dc = GetDC(nullptr);
   HGDIOBJ old = SelectObject(dc, Font()->Handle());
-  std::wstring text = to_wide(text_.empty() ? std::string(" ") : text_);
+  std::wstring text = ToWide(text_.empty() ? std::string(" ") : text_);
   RECT r{0, 0, word_wrap_ ? Width() : 0, 0};
   DrawTextW(dc, text.c_str(), -1, &r, DT_CALCRECT | (word_wrap_ ? DT_WORDBREAK : 0) | DT_EXPANDTABS);
   SelectObject(dc, old);

@@ -24,7 +24,7 @@ class TLabel : public TWinControl {
   void FontChanged() override;
 
  private:
-  void adjust_bounds();
+  void AdjustBounds();
   bool transparent_ = false;
   bool word_wrap_ = false;
   bool auto_size_ = true;

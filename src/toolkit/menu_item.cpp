@@ -6,7 +6,7 @@
 #include "toolkit/popup_menu.h"
 
 TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner) {
-  publish_once<TMenuItem>([](TPublisher<TMenuItem>& p) {
+  PublishOnce<TMenuItem>([](TPublisher<TMenuItem>& p) {
     p.String("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption);
     p.Boolean("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked);
     p.Boolean("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled);

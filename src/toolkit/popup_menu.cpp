@@ -8,17 +8,17 @@
 
 namespace {
 
-void append_items(HMENU menu, TMenuItem& parent, std::vector<TMenuItem*>& ids) {
+void AppendItems(HMENU menu, TMenuItem& parent, std::vector<TMenuItem*>& ids) {
   for (int i = 0; i < parent.Count(); ++i) {
     TMenuItem* item = parent.Items(i);
     if (!item->Visible()) continue;
     UINT flags = MF_STRING | (item->Enabled() ? 0 : MF_GRAYED) | (item->Checked() ? MF_CHECKED : 0);
-    std::wstring text = to_wide(item->Caption());
+    std::wstring text = ToWide(item->Caption());
     if (item->Caption() == "-") {
       AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     } else if (item->Count() > 0) {
       HMENU sub = CreatePopupMenu();
-      append_items(sub, *item, ids);
+      AppendItems(sub, *item, ids);
       AppendMenuW(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(sub), text.c_str());
     } else {
       ids.push_back(item);
@@ -30,7 +30,7 @@ void append_items(HMENU menu, TMenuItem& parent, std::vector<TMenuItem*>& ids) {
 }  // namespace
 
 TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner), items_(std::make_unique<TMenuItem>(nullptr)) {
-  publish_once<TPopupMenu>([](TPublisher<TPopupMenu>& p) { p.Event("OnPopup", &TPopupMenu::OnPopup); });
+  PublishOnce<TPopupMenu>([](TPublisher<TPopupMenu>& p) { p.Event("OnPopup", &TPopupMenu::OnPopup); });
 }
 
 TPopupMenu::~TPopupMenu() = default;
@@ -42,9 +42,9 @@ void TPopupMenu::Notification(TComponent* component, TOperation operation) {
 
 void TPopupMenu::Popup(int x, int y, HWND owner) {
   if (OnPopup) OnPopup(this);
-  UniqueHmenu menu(CreatePopupMenu());
+  TUniqueHmenu menu(CreatePopupMenu());
   std::vector<TMenuItem*> ids;
-  append_items(menu.get(), *items_, ids);
+  AppendItems(menu.get(), *items_, ids);
   if (ids.empty()) return;
   HWND window = owner ? owner : Application->Handle();
   UINT chosen = static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,

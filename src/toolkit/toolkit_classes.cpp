@@ -1,6 +1,6 @@
 #include "toolkit/toolkit_classes.h"
 
-#include "forms/class_registry.h"
+#include "forms/layout/class_registry.h"
 #include "toolkit/label.h"
 #include "toolkit/popup_menu.h"
 #include "toolkit/win_xp_page_control.h"
@@ -12,16 +12,16 @@
 #include "toolkit/xp_list_box.h"
 #include "toolkit/xp_radio_group.h"
 
-void register_toolkit_classes() {
-  register_class<TXPBitBtn>();
-  register_class<TXPCheckBox>();
-  register_class<TXPRadioGroup>();
-  register_class<TXPGroupBox>();
-  register_class<TXPEdit>();
-  register_class<TXPListBox>();
-  register_class<TWinXPPageControl>();
-  register_class<TWinXPTabSheet>();
-  register_class<TLabel>();
-  register_class<TPopupMenu>();
-  register_class<TMenuItem>();
+void RegisterToolkitClasses() {
+  RegisterComponentClass<TXPBitBtn>();
+  RegisterComponentClass<TXPCheckBox>();
+  RegisterComponentClass<TXPRadioGroup>();
+  RegisterComponentClass<TXPGroupBox>();
+  RegisterComponentClass<TXPEdit>();
+  RegisterComponentClass<TXPListBox>();
+  RegisterComponentClass<TWinXPPageControl>();
+  RegisterComponentClass<TWinXPTabSheet>();
+  RegisterComponentClass<TLabel>();
+  RegisterComponentClass<TPopupMenu>();
+  RegisterComponentClass<TMenuItem>();
 }

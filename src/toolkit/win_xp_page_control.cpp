@@ -9,7 +9,7 @@
 TWinXPPageControl::TWinXPPageControl(TComponent* owner) : TWinControl(owner) {
   SetTabStop(true);
   SetBounds(0, 0, 289, 193);
-  publish_once<TWinXPPageControl>([](TPublisher<TWinXPPageControl>& p) {
+  PublishOnce<TWinXPPageControl>([](TPublisher<TWinXPPageControl>& p) {
     p.Reference("ActivePage", &TWinXPPageControl::ActivePage, &TWinXPPageControl::SetActivePage);
     p.Event("OnChange", &TWinXPPageControl::OnChange);
   });
@@ -74,7 +74,7 @@ void TWinXPPageControl::UpdateTabs() {
     HWND h = Handle();
     SendMessageW(h, TCM_DELETEALLITEMS, 0, 0);
     for (size_t i = 0; i < tabs_.size(); ++i) {
-      std::wstring text = to_wide(tabs_[i]->Caption());
+      std::wstring text = ToWide(tabs_[i]->Caption());
       TCITEMW item{};
       item.mask = TCIF_TEXT;
       item.pszText = text.data();
@@ -83,11 +83,11 @@ void TWinXPPageControl::UpdateTabs() {
     int index = ActivePageIndex();
     if (index >= 0) SendMessageW(h, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
   }
-  place_pages();
-  show_active();
+  PlacePages();
+  ShowActive();
 }
 
-void TWinXPPageControl::place_pages() {
+void TWinXPPageControl::PlacePages() {
   RECT r{0, 0, Width(), Height()};
   if (HandleAllocated()) {
     GetClientRect(Handle(), &r);
@@ -99,7 +99,7 @@ void TWinXPPageControl::place_pages() {
   for (TWinXPTabSheet* p : pages_) p->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
-void TWinXPPageControl::show_active() {
+void TWinXPPageControl::ShowActive() {
   for (TWinXPTabSheet* p : pages_)
     if (p != active_) p->SetVisible(false);
   if (active_) active_->SetVisible(true);
@@ -115,7 +115,7 @@ void TWinXPPageControl::SetActivePage(TWinXPTabSheet* page) {
   if (page == active_) return;
   active_ = page;
   if (HandleAllocated()) SendMessageW(Handle(), TCM_SETCURSEL, static_cast<WPARAM>(ActivePageIndex()), 0);
-  show_active();
+  ShowActive();
 }
 
 void TWinXPPageControl::SetActivePageIndex(int index) {
@@ -124,7 +124,7 @@ void TWinXPPageControl::SetActivePageIndex(int index) {
 
 void TWinXPPageControl::SetBounds(int left, int top, int width, int height) {
   TWinControl::SetBounds(left, top, width, height);
-  place_pages();
+  PlacePages();
 }
 
 void TWinXPPageControl::Loaded() {
@@ -137,7 +137,7 @@ void TWinXPPageControl::CNNotify(NMHDR* header, LRESULT& result) {
     int index = static_cast<int>(SendMessageW(Handle(), TCM_GETCURSEL, 0, 0));
     if (index >= 0 && index < static_cast<int>(tabs_.size())) {
       active_ = tabs_[static_cast<size_t>(index)];
-      show_active();
+      ShowActive();
       if (OnChange) OnChange(this);
     }
   }

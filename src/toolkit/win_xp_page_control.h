@@ -36,8 +36,8 @@ class TWinXPPageControl : public TWinControl {
 
  private:
   friend class TWinXPTabSheet;
-  void place_pages();
-  void show_active();
+  void PlacePages();
+  void ShowActive();
   std::vector<TWinXPTabSheet*> pages_;
   std::vector<TWinXPTabSheet*> tabs_;  // the pages that have a tab, in tab order
   TWinXPTabSheet* active_ = nullptr;

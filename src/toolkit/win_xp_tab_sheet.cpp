@@ -5,7 +5,7 @@
 
 TWinXPTabSheet::TWinXPTabSheet(TComponent* owner) : TWinControl(owner) {
   SetVisible(false);
-  publish_once<TWinXPTabSheet>([](TPublisher<TWinXPTabSheet>& p) {
+  PublishOnce<TWinXPTabSheet>([](TPublisher<TWinXPTabSheet>& p) {
     p.Reference("PageControl", &TWinXPTabSheet::PageControl, &TWinXPTabSheet::SetPageControl);
     p.Boolean("TabVisible", &TWinXPTabSheet::TabVisible, &TWinXPTabSheet::SetTabVisible);
   });

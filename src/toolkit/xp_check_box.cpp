@@ -3,7 +3,7 @@
 TXPCheckBox::TXPCheckBox(TComponent* owner) : TWinControl(owner) {
   SetTabStop(true);
   SetBounds(0, 0, 97, 17);
-  publish_once<TXPCheckBox>([](TPublisher<TXPCheckBox>& p) {
+  PublishOnce<TXPCheckBox>([](TPublisher<TXPCheckBox>& p) {
     p.Boolean("Checked", &TXPCheckBox::Checked, &TXPCheckBox::SetChecked);
   });
 }

@@ -5,7 +5,7 @@ TXPEdit::TXPEdit(TComponent* owner) : TWinControl(owner) {
   SetColor(clWindow);
   SetParentColor(false);
   SetBounds(0, 0, 121, 21);
-  publish_once<TXPEdit>([](TPublisher<TXPEdit>& p) {
+  PublishOnce<TXPEdit>([](TPublisher<TXPEdit>& p) {
     p.Integer("MaxLength", &TXPEdit::MaxLength, &TXPEdit::SetMaxLength);
     p.Boolean("AutoSelect", &TXPEdit::AutoSelect, &TXPEdit::SetAutoSelect);
     p.Boolean("ReadOnly", &TXPEdit::ReadOnly, &TXPEdit::SetReadOnly);

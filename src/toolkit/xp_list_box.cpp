@@ -4,35 +4,35 @@
 #include "forms/errors.h"
 #include "toolkit/popup_menu.h"
 
-class TXPListBox::Strings : public TStrings {
+class TXPListBox::TListBoxStrings : public TStrings {
  public:
-  explicit Strings(TXPListBox& box) : box_(box) {}
+  explicit TListBoxStrings(TXPListBox& box) : box_(box) {}
   int Count() const override { return static_cast<int>(box_.list_.size()); }
   std::string Get(int index) const override {
-    box_.check_index(index);
+    box_.CheckIndex(index);
     return box_.list_[static_cast<size_t>(index)].text;
   }
   void Put(int index, std::string_view text) override {
-    box_.check_index(index);
-    box_.save_selection();
+    box_.CheckIndex(index);
+    box_.SaveSelection();
     box_.list_[static_cast<size_t>(index)].text = std::string(text);
-    box_.put_into_window(index);
+    box_.PutIntoWindow(index);
   }
   TObject* GetObject(int index) const override {
-    box_.check_index(index);
+    box_.CheckIndex(index);
     return box_.list_[static_cast<size_t>(index)].object;
   }
   void PutObject(int index, TObject* object) override {
-    box_.check_index(index);
+    box_.CheckIndex(index);
     box_.list_[static_cast<size_t>(index)].object = object;
   }
   int AddObject(std::string_view text, TObject* object) override {
-    box_.save_selection();
+    box_.SaveSelection();
     box_.list_.push_back({std::string(text), object, false});
     int index = Count() - 1;
     bool had_current = !box_.no_current_;
     if (box_.HandleAllocated()) {
-      SendMessageW(box_.Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(to_wide(text).c_str()));
+      SendMessageW(box_.Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(text).c_str()));
       // The window may move its caret while items arrive; the current item stays put.
       SendMessageW(box_.Handle(), LB_SETCARETINDEX, had_current ? box_.item_index_ : 0, FALSE);
     }
@@ -43,8 +43,8 @@ class TXPListBox::Strings : public TStrings {
     return index;
   }
   void Delete(int index) override {
-    box_.check_index(index);
-    box_.save_selection();
+    box_.CheckIndex(index);
+    box_.SaveSelection();
     box_.list_.erase(box_.list_.begin() + index);
     if (box_.HandleAllocated()) SendMessageW(box_.Handle(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
     int count = Count();
@@ -64,25 +64,25 @@ class TXPListBox::Strings : public TStrings {
     if (box_.HandleAllocated()) SendMessageW(box_.Handle(), LB_RESETCONTENT, 0, 0);
   }
   void Exchange(int a, int b) override {
-    box_.check_index(a);
-    box_.check_index(b);
+    box_.CheckIndex(a);
+    box_.CheckIndex(b);
     if (a == b) return;
-    box_.save_selection();
+    box_.SaveSelection();
     std::swap(box_.list_[static_cast<size_t>(a)], box_.list_[static_cast<size_t>(b)]);
-    box_.put_into_window(a);
-    box_.put_into_window(b);
+    box_.PutIntoWindow(a);
+    box_.PutIntoWindow(b);
   }
 
  private:
   TXPListBox& box_;
 };
 
-TXPListBox::TXPListBox(TComponent* owner) : TWinControl(owner), items_(std::make_unique<Strings>(*this)) {
+TXPListBox::TXPListBox(TComponent* owner) : TWinControl(owner), items_(std::make_unique<TListBoxStrings>(*this)) {
   SetTabStop(true);
   SetColor(clWindow);
   SetParentColor(false);
   SetBounds(0, 0, 121, 97);
-  publish_once<TXPListBox>([](TPublisher<TXPListBox>& p) {
+  PublishOnce<TXPListBox>([](TPublisher<TXPListBox>& p) {
     p.Boolean("ExtendedSelect", &TXPListBox::ExtendedSelect, &TXPListBox::SetExtendedSelect);
     p.Object("Items", &TXPListBox::Items);
     p.Boolean("MultiSelect", &TXPListBox::MultiSelect, &TXPListBox::SetMultiSelect);
@@ -94,14 +94,14 @@ TXPListBox::~TXPListBox() {
   if (popup_menu_) popup_menu_->RemoveFreeNotification(*this);
 }
 
-void TXPListBox::check_index(int index) const {
+void TXPListBox::CheckIndex(int index) const {
   if (index < 0 || index >= static_cast<int>(list_.size()))
     throw EListError("List index out of bounds (" + std::to_string(index) + ")");
 }
 
 // Copies the window's selection and caret into the list, so that a rebuild of the window or of
 // an item keeps them.
-void TXPListBox::save_selection() {
+void TXPListBox::SaveSelection() {
   if (!HandleAllocated()) return;
   HWND h = Handle();
   for (size_t i = 0; i < list_.size(); ++i)
@@ -109,13 +109,13 @@ void TXPListBox::save_selection() {
   if (!no_current_ && !list_.empty()) item_index_ = static_cast<int>(SendMessageW(h, LB_GETCARETINDEX, 0, 0));
 }
 
-void TXPListBox::put_into_window(int index) {
+void TXPListBox::PutIntoWindow(int index) {
   if (!HandleAllocated()) return;
   HWND h = Handle();
-  const Item& item = list_[static_cast<size_t>(index)];
+  const TItem& item = list_[static_cast<size_t>(index)];
   int caret = item_index_;
   SendMessageW(h, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
-  SendMessageW(h, LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(to_wide(item.text).c_str()));
+  SendMessageW(h, LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(ToWide(item.text).c_str()));
   if (multi_select_) SendMessageW(h, LB_SETSEL, item.selected, index);
   else if (item.selected) SendMessageW(h, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
   if (!no_current_ && caret >= 0 && caret < static_cast<int>(list_.size())) SendMessageW(h, LB_SETCARETINDEX, caret, FALSE);
@@ -134,7 +134,7 @@ void TXPListBox::CreateWnd() {
   TWinControl::CreateWnd();
   HWND h = Handle();
   for (size_t i = 0; i < list_.size(); ++i) {
-    SendMessageW(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(to_wide(list_[i].text).c_str()));
+    SendMessageW(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(list_[i].text).c_str()));
     if (list_[i].selected) {
       if (multi_select_) SendMessageW(h, LB_SETSEL, TRUE, static_cast<LPARAM>(i));
       else SendMessageW(h, LB_SETCURSEL, i, 0);
@@ -144,7 +144,7 @@ void TXPListBox::CreateWnd() {
 }
 
 void TXPListBox::DestroyWnd() {
-  save_selection();
+  SaveSelection();
   TWinControl::DestroyWnd();
 }
 
@@ -175,15 +175,15 @@ void TXPListBox::SetItemIndex(int index) {
 }
 
 bool TXPListBox::Selected(int index) {
-  check_index(index);
+  CheckIndex(index);
   if (HandleAllocated()) return SendMessageW(Handle(), LB_GETSEL, static_cast<WPARAM>(index), 0) > 0;
   return list_[static_cast<size_t>(index)].selected;
 }
 
 void TXPListBox::SetSelected(int index, bool value) {
-  check_index(index);
+  CheckIndex(index);
   if (!multi_select_ && value)
-    for (Item& item : list_) item.selected = false;
+    for (TItem& item : list_) item.selected = false;
   list_[static_cast<size_t>(index)].selected = value;
   if (!HandleAllocated()) return;
   if (multi_select_) {
@@ -208,14 +208,14 @@ void TXPListBox::ClearSelection() {
 
 void TXPListBox::SetMultiSelect(bool value) {
   if (value == multi_select_) return;
-  save_selection();
+  SaveSelection();
   multi_select_ = value;
   RecreateWnd();
 }
 
 void TXPListBox::SetExtendedSelect(bool value) {
   if (value == extended_select_) return;
-  save_selection();
+  SaveSelection();
   extended_select_ = value;
   RecreateWnd();
 }

@@ -53,19 +53,19 @@ class TXPListBox : public TWinControl {
 
  private:
   int update_depth_ = 0;
-  class Strings;
-  friend class Strings;
-  struct Item {
+  class TListBoxStrings;
+  friend class TListBoxStrings;
+  struct TItem {
     std::string text;
     TObject* object;
     bool selected;
   };
-  void check_index(int index) const;
-  void put_into_window(int index);
-  void save_selection();
+  void CheckIndex(int index) const;
+  void PutIntoWindow(int index);
+  void SaveSelection();
 
-  std::unique_ptr<Strings> items_;
-  std::vector<Item> list_;
+  std::unique_ptr<TListBoxStrings> items_;
+  std::vector<TItem> list_;
   // The current index while the window does not exist, or -1 while none is current.
   int item_index_ = -1;
   bool no_current_ = true;

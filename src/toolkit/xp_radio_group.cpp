@@ -4,42 +4,42 @@
 
 #include "forms/errors.h"
 
-class TXPRadioGroup::Strings : public TStringList {
+class TXPRadioGroup::TRadioStrings : public TStringList {
  public:
-  explicit Strings(TXPRadioGroup& group) : group_(group) {}
+  explicit TRadioStrings(TXPRadioGroup& group) : group_(group) {}
   void Put(int index, std::string_view text) override {
     TStringList::Put(index, text);
-    group_.rebuild();
+    group_.Rebuild();
   }
   int AddObject(std::string_view text, TObject* object) override {
     int i = TStringList::AddObject(text, object);
-    group_.rebuild();
+    group_.Rebuild();
     return i;
   }
   void Delete(int index) override {
     TStringList::Delete(index);
-    group_.rebuild();
+    group_.Rebuild();
   }
   void Clear() override {
     TStringList::Clear();
-    group_.rebuild();
+    group_.Rebuild();
   }
   void Exchange(int a, int b) override {
     TStringList::Exchange(a, b);
-    group_.rebuild();
+    group_.Rebuild();
   }
 
  private:
   TXPRadioGroup& group_;
 };
 
-class TXPRadioGroup::Button : public TWinControl {
+class TXPRadioGroup::TRadioButton : public TWinControl {
  public:
-  Button(TXPRadioGroup& group) : TWinControl(&group), group_(group) {}
+  TRadioButton(TXPRadioGroup& group) : TWinControl(&group), group_(group) {}
   int index = 0;
   bool checked = false;
 
-  void set_checked(bool value) {
+  void SetChecked(bool value) {
     checked = value;
     SetTabStop(value);
     if (HandleAllocated()) SendMessageW(Handle(), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -47,7 +47,7 @@ class TXPRadioGroup::Button : public TWinControl {
   bool DialogChar(char c) override {
     if (!IsAccel(c, Caption()) || !CanFocus()) return false;
     SetFocus();
-    group_.button_clicked(index);
+    group_.ButtonClicked(index);
     return true;
   }
 
@@ -63,12 +63,12 @@ class TXPRadioGroup::Button : public TWinControl {
     SendMessageW(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
   }
   void CNCommand(WORD code) override {
-    if (code == BN_CLICKED) group_.button_clicked(index);
+    if (code == BN_CLICKED) group_.ButtonClicked(index);
   }
   void SetFocus() override {
     TWinControl::SetFocus();
     // Arrow keys move the focus between the buttons; the one reached is chosen, as in dialogs.
-    if (!checked && group_.item_index_ >= 0) group_.button_clicked(index);
+    if (!checked && group_.item_index_ >= 0) group_.ButtonClicked(index);
   }
 
  private:
@@ -76,8 +76,8 @@ class TXPRadioGroup::Button : public TWinControl {
 };
 
 TXPRadioGroup::TXPRadioGroup(TComponent* owner)
-    : TXPGroupBox(owner), items_(std::make_unique<Strings>(*this)) {
-  publish_once<TXPRadioGroup>([](TPublisher<TXPRadioGroup>& p) {
+    : TXPGroupBox(owner), items_(std::make_unique<TRadioStrings>(*this)) {
+  PublishOnce<TXPRadioGroup>([](TPublisher<TXPRadioGroup>& p) {
     p.Integer("Columns", &TXPRadioGroup::Columns, &TXPRadioGroup::SetColumns);
     p.Integer("ItemIndex", &TXPRadioGroup::ItemIndex, &TXPRadioGroup::SetItemIndex);
     p.Object("Items", &TXPRadioGroup::Items);
@@ -86,13 +86,13 @@ TXPRadioGroup::TXPRadioGroup(TComponent* owner)
 
 TXPRadioGroup::~TXPRadioGroup() {
   rebuilding_ = true;
-  for (Button* b : buttons_) delete b;
+  for (TRadioButton* b : buttons_) delete b;
   buttons_.clear();
 }
 
 TWinControl* TXPRadioGroup::Buttons(int index) const { return buttons_.at(static_cast<size_t>(index)); }
 
-void TXPRadioGroup::rebuild() {
+void TXPRadioGroup::Rebuild() {
   rebuilding_ = true;
   int count = items_->Count();
   while (static_cast<int>(buttons_.size()) > count) {
@@ -100,7 +100,7 @@ void TXPRadioGroup::rebuild() {
     buttons_.pop_back();
   }
   while (static_cast<int>(buttons_.size()) < count) {
-    auto* b = new Button(*this);
+    auto* b = new TRadioButton(*this);
     b->index = static_cast<int>(buttons_.size());
     b->SetParent(this);
     buttons_.push_back(b);
@@ -108,17 +108,17 @@ void TXPRadioGroup::rebuild() {
   for (int i = 0; i < count; ++i) buttons_[static_cast<size_t>(i)]->SetText(items_->Get(i));
   rebuilding_ = false;
   if (!Loading() && item_index_ >= count) item_index_ = -1;
-  update_checks();
-  arrange();
+  UpdateChecks();
+  Arrange();
 }
 
-void TXPRadioGroup::update_checks() {
-  for (Button* b : buttons_) b->set_checked(b->index == item_index_);
+void TXPRadioGroup::UpdateChecks() {
+  for (TRadioButton* b : buttons_) b->SetChecked(b->index == item_index_);
   // Without a chosen item the first button takes the focus by Tab.
   if (item_index_ < 0 && !buttons_.empty()) buttons_.front()->SetTabStop(true);
 }
 
-void TXPRadioGroup::arrange() {
+void TXPRadioGroup::Arrange() {
   if (buttons_.empty()) return;
   int count = static_cast<int>(buttons_.size());
   int per_column = (count + columns_ - 1) / columns_;
@@ -136,12 +136,12 @@ void TXPRadioGroup::arrange() {
 
 void TXPRadioGroup::SetBounds(int left, int top, int width, int height) {
   TXPGroupBox::SetBounds(left, top, width, height);
-  arrange();
+  Arrange();
 }
 
 void TXPRadioGroup::SetColumns(int value) {
   columns_ = std::clamp(value, 1, 16);
-  arrange();
+  Arrange();
 }
 
 void TXPRadioGroup::SetItemIndex(int index) {
@@ -154,21 +154,21 @@ void TXPRadioGroup::SetItemIndex(int index) {
     throw EListError("List index out of bounds (" + std::to_string(index) + ")");
   if (index == item_index_) return;
   item_index_ = index;
-  update_checks();
+  UpdateChecks();
   Click();
 }
 
 void TXPRadioGroup::Loaded() {
   TXPGroupBox::Loaded();
   if (item_index_ < -1 || item_index_ >= items_->Count()) item_index_ = -1;
-  update_checks();
-  arrange();
+  UpdateChecks();
+  Arrange();
 }
 
-void TXPRadioGroup::button_clicked(int index) {
+void TXPRadioGroup::ButtonClicked(int index) {
   if (rebuilding_ || index == item_index_) return;
   item_index_ = index;
-  update_checks();
+  UpdateChecks();
   Click();
 }
 

@@ -28,16 +28,16 @@ class TXPRadioGroup : public TXPGroupBox {
   void SetBounds(int left, int top, int width, int height) override;
 
  private:
-  class Strings;
-  class Button;
-  friend class Button;
-  void rebuild();
-  void arrange();
-  void update_checks();
-  void button_clicked(int index);
+  class TRadioStrings;
+  class TRadioButton;
+  friend class TRadioButton;
+  void Rebuild();
+  void Arrange();
+  void UpdateChecks();
+  void ButtonClicked(int index);
 
-  std::unique_ptr<Strings> items_;
-  std::vector<Button*> buttons_;
+  std::unique_ptr<TRadioStrings> items_;
+  std::vector<TRadioButton*> buttons_;
   int item_index_ = -1;
   int columns_ = 1;
   bool rebuilding_ = false;

@@ -17,14 +17,14 @@ namespace {
 
 std::mutex output_lock;
 
-void print_line(const std::string& line) {
+void PrintLine(const std::string& line) {
   std::lock_guard<std::mutex> hold(output_lock);
   std::fputs(("script: " + line + "\n").c_str(), stdout);
   std::fflush(stdout);
 }
 
-[[noreturn]] void fail_process(const std::string& reason) {
-  print_line("FAILED " + reason);
+[[noreturn]] void FailProcess(const std::string& reason) {
+  PrintLine("FAILED " + reason);
   std::fflush(nullptr);
   TerminateProcess(GetCurrentProcess(), kScriptFailedExitCode);
   for (;;) Sleep(INFINITE);
@@ -34,16 +34,16 @@ struct TRunningScript {
   TUiThreadCall Ui;
   std::unique_ptr<TScriptRunner> Runner;
   std::thread Thread;
-  UniqueKernelHandle Done{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+  TUniqueKernelHandle Done{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
 };
 
 std::unique_ptr<TRunningScript> running;
 
-bool read_file(const std::wstring& path, std::string& text) {
+bool ReadFileText(const std::wstring& path, std::string& text) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
-  UniqueKernelHandle owner(file);
+  TUniqueKernelHandle owner(file);
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file, &size) || size.QuadPart > (1 << 24)) return false;
   text.resize(static_cast<size_t>(size.QuadPart));
@@ -55,42 +55,42 @@ bool read_file(const std::wstring& path, std::string& text) {
 
 // Scripts are UTF-8 files (texts of translated dialogs reach beyond ASCII); the runner works in
 // the ANSI code page as the windows' 8-bit texts do. Text that is not UTF-8 stays as it is.
-std::string utf8_to_ansi(const std::string& text) {
+std::string Utf8ToAnsi(const std::string& text) {
   if (text.empty()) return text;
   int n = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()), nullptr, 0);
   if (n <= 0) return text;
   std::wstring wide(static_cast<size_t>(n), L'\0');
   MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-  return to_ansi(wide);
+  return ToAnsi(wide);
 }
 
 }  // namespace
 
 bool StartScript(const std::wstring& path) {
   std::string text, error;
-  if (!read_file(path, text)) {
-    print_line("FAILED cannot read " + to_ansi(path));
+  if (!ReadFileText(path, text)) {
+    PrintLine("FAILED cannot read " + ToAnsi(path));
     return false;
   }
-  text = utf8_to_ansi(text);
+  text = Utf8ToAnsi(text);
   TScript script;
-  if (!parse_script(text, script, error)) {
-    print_line("FAILED " + to_ansi(path) + ": " + error);
+  if (!ParseScript(text, script, error)) {
+    PrintLine("FAILED " + ToAnsi(path) + ": " + error);
     return false;
   }
   running = std::make_unique<TRunningScript>();
   if (!running->Ui.Create()) {
-    print_line("FAILED no window for the script's calls");
+    PrintLine("FAILED no window for the script's calls");
     running.reset();
     return false;
   }
-  print_line("running " + to_ansi(path) + " (" + std::to_string(script.Steps.size()) + " steps)");
-  running->Runner = std::make_unique<TScriptRunner>(std::move(script), running->Ui, print_line);
+  PrintLine("running " + ToAnsi(path) + " (" + std::to_string(script.Steps.size()) + " steps)");
+  running->Runner = std::make_unique<TScriptRunner>(std::move(script), running->Ui, PrintLine);
   TRunningScript* state = running.get();
   running->Thread = std::thread([state] {
     std::string failure;
-    if (!state->Runner->RunAll(failure)) fail_process(failure);
-    print_line("done");
+    if (!state->Runner->RunAll(failure)) FailProcess(failure);
+    PrintLine("done");
     SetEvent(state->Done.get());
   });
   return true;

@@ -7,26 +7,26 @@
 
 namespace {
 
-void put32(std::vector<uint8_t>& out, uint32_t value) {
+void Put32(std::vector<uint8_t>& out, uint32_t value) {
   out.push_back(static_cast<uint8_t>(value >> 24));
   out.push_back(static_cast<uint8_t>(value >> 16));
   out.push_back(static_cast<uint8_t>(value >> 8));
   out.push_back(static_cast<uint8_t>(value));
 }
 
-void put_chunk(std::vector<uint8_t>& out, const char type[4], const std::vector<uint8_t>& data) {
-  put32(out, static_cast<uint32_t>(data.size()));
+void PutChunk(std::vector<uint8_t>& out, const char type[4], const std::vector<uint8_t>& data) {
+  Put32(out, static_cast<uint32_t>(data.size()));
   const size_t type_at = out.size();
   out.insert(out.end(), type, type + 4);
   out.insert(out.end(), data.begin(), data.end());
   // The checksum covers the type and the data, not the length.
   uLong crc = crc32(0L, out.data() + type_at, static_cast<uInt>(4 + data.size()));
-  put32(out, static_cast<uint32_t>(crc));
+  Put32(out, static_cast<uint32_t>(crc));
 }
 
 }  // namespace
 
-std::vector<uint8_t> encode_png(const TRgbImage& image) {
+std::vector<uint8_t> EncodePng(const TRgbImage& image) {
   if (image.Width <= 0 || image.Height <= 0) return {};
   const size_t row = static_cast<size_t>(image.Width) * 3;
   if (image.Pixels.size() != row * static_cast<size_t>(image.Height)) return {};
@@ -47,17 +47,17 @@ std::vector<uint8_t> encode_png(const TRgbImage& image) {
 
   std::vector<uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
   std::vector<uint8_t> header;
-  put32(header, static_cast<uint32_t>(image.Width));
-  put32(header, static_cast<uint32_t>(image.Height));
+  Put32(header, static_cast<uint32_t>(image.Width));
+  Put32(header, static_cast<uint32_t>(image.Height));
   header.insert(header.end(), {8, 2, 0, 0, 0});  // depth 8, RGB, deflate, filter set 0, no interlace
-  put_chunk(out, "IHDR", header);
-  put_chunk(out, "IDAT", packed);
-  put_chunk(out, "IEND", {});
+  PutChunk(out, "IHDR", header);
+  PutChunk(out, "IDAT", packed);
+  PutChunk(out, "IEND", {});
   return out;
 }
 
-bool write_png_file(const std::wstring& path, const TRgbImage& image, std::string& error) {
-  std::vector<uint8_t> bytes = encode_png(image);
+bool WritePngFile(const std::wstring& path, const TRgbImage& image, std::string& error) {
+  std::vector<uint8_t> bytes = EncodePng(image);
   if (bytes.empty()) {
     error = "the image could not be encoded";
     return false;
@@ -68,7 +68,7 @@ bool write_png_file(const std::wstring& path, const TRgbImage& image, std::strin
     error = "cannot create the file (error " + std::to_string(GetLastError()) + ")";
     return false;
   }
-  UniqueKernelHandle file(created);
+  TUniqueKernelHandle file(created);
   DWORD written = 0;
   if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
       written != bytes.size()) {

@@ -13,7 +13,7 @@ struct TRgbImage {
 };
 
 // The PNG file's bytes; empty when the image is empty, its pixel count does not match or zlib fails.
-std::vector<uint8_t> encode_png(const TRgbImage& image);
+std::vector<uint8_t> EncodePng(const TRgbImage& image);
 
 // Writes the encoded image; false (with the reason) when encoding or writing fails.
-bool write_png_file(const std::wstring& path, const TRgbImage& image, std::string& error);
+bool WritePngFile(const std::wstring& path, const TRgbImage& image, std::string& error);

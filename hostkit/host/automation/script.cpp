@@ -23,19 +23,19 @@ constexpr TVerbShape kVerbs[] = {
     {"screenshot", 1, 1},      {"echo", 1, 1},            {"report-times", 1, 1},
 };
 
-const TVerbShape* find_verb(std::string_view verb) {
+const TVerbShape* FindVerb(std::string_view verb) {
   for (const TVerbShape& shape : kVerbs)
     if (verb == shape.Verb) return &shape;
   return nullptr;
 }
 
-bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 // Splits one line into words; a quoted word may hold blanks and the escapes \" \\ \n \t.
-bool split_line(std::string_view line, std::vector<std::string>& words, std::string& error) {
+bool SplitLine(std::string_view line, std::vector<std::string>& words, std::string& error) {
   size_t i = 0;
   while (i < line.size()) {
-    if (is_blank(line[i])) {
+    if (IsBlank(line[i])) {
       ++i;
       continue;
     }
@@ -69,12 +69,12 @@ bool split_line(std::string_view line, std::vector<std::string>& words, std::str
         error = "unterminated quoted text";
         return false;
       }
-      if (i < line.size() && !is_blank(line[i])) {
+      if (i < line.size() && !IsBlank(line[i])) {
         error = "a quoted text must be followed by a blank";
         return false;
       }
     } else {
-      while (i < line.size() && !is_blank(line[i])) {
+      while (i < line.size() && !IsBlank(line[i])) {
         if (line[i] == '"') {
           error = "a quote inside a bare word";
           return false;
@@ -87,10 +87,10 @@ bool split_line(std::string_view line, std::vector<std::string>& words, std::str
   return true;
 }
 
-bool is_on_off(const std::string& word) { return word == "on" || word == "off"; }
+bool IsOnOff(const std::string& word) { return word == "on" || word == "off"; }
 
 // Checks what the argument counts cannot: fixed words and numbers.
-bool check_arguments(const TScriptStep& step, std::string& error) {
+bool CheckArguments(const TScriptStep& step, std::string& error) {
   const std::string& verb = step.Verb;
   const std::vector<std::string>& a = step.Args;
   if (verb == "timeout") {
@@ -101,12 +101,12 @@ bool check_arguments(const TScriptStep& step, std::string& error) {
       return false;
     }
   } else if (verb == "report-times") {
-    if (!is_on_off(a[0])) {
+    if (!IsOnOff(a[0])) {
       error = "report-times needs on or off";
       return false;
     }
   } else if (verb == "check" || verb == "expect-checked" || verb == "expect-enabled") {
-    if (!is_on_off(a[1])) {
+    if (!IsOnOff(a[1])) {
       error = verb + " needs on or off";
       return false;
     }
@@ -121,7 +121,7 @@ bool check_arguments(const TScriptStep& step, std::string& error) {
 
 }  // namespace
 
-bool parse_script(std::string_view text, TScript& script, std::string& error) {
+bool ParseScript(std::string_view text, TScript& script, std::string& error) {
   script.Steps.clear();
   int number = 0;
   size_t start = 0;
@@ -132,14 +132,14 @@ bool parse_script(std::string_view text, TScript& script, std::string& error) {
     start = end + 1;
     ++number;
     size_t first = 0;
-    while (first < line.size() && is_blank(line[first])) ++first;
+    while (first < line.size() && IsBlank(line[first])) ++first;
     if (first == line.size() || line[first] == '#') {
       if (end == text.size()) break;
       continue;
     }
     std::vector<std::string> words;
     std::string reason;
-    if (!split_line(line, words, reason)) {
+    if (!SplitLine(line, words, reason)) {
       error = "line " + std::to_string(number) + ": " + reason;
       return false;
     }
@@ -147,7 +147,7 @@ bool parse_script(std::string_view text, TScript& script, std::string& error) {
     step.Line = number;
     step.Verb = words[0];
     step.Args.assign(words.begin() + 1, words.end());
-    const TVerbShape* shape = find_verb(step.Verb);
+    const TVerbShape* shape = FindVerb(step.Verb);
     if (!shape) {
       error = "line " + std::to_string(number) + ": unknown verb " + step.Verb;
       return false;
@@ -162,7 +162,7 @@ bool parse_script(std::string_view text, TScript& script, std::string& error) {
               " arguments, not " + std::to_string(count);
       return false;
     }
-    if (!check_arguments(step, reason)) {
+    if (!CheckArguments(step, reason)) {
       error = "line " + std::to_string(number) + ": " + reason;
       return false;
     }
@@ -172,7 +172,7 @@ bool parse_script(std::string_view text, TScript& script, std::string& error) {
   return true;
 }
 
-std::string step_text(const TScriptStep& step) {
+std::string StepText(const TScriptStep& step) {
   std::string out = step.Verb;
   for (const std::string& arg : step.Args) {
     out += " \"";

@@ -18,7 +18,7 @@ struct TScript {
 
 // Reads and checks a whole script before anything runs, so that a typing error in line 30 does not
 // leave a dialog half driven. On failure returns false with "line N: reason" in error.
-bool parse_script(std::string_view text, TScript& script, std::string& error);
+bool ParseScript(std::string_view text, TScript& script, std::string& error);
 
 // The step as a script line again (for the runner's progress lines).
-std::string step_text(const TScriptStep& step);
+std::string StepText(const TScriptStep& step);

@@ -11,16 +11,16 @@ namespace {
 
 constexpr DWORD kPollInterval = 15;
 
-std::wstring window_text(HWND window) {
+std::wstring WindowText(HWND window) {
   int length = GetWindowTextLengthW(window);
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
   text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), length + 1)));
   return text;
 }
 
-std::string quoted(const std::wstring& text) { return "\"" + to_ansi(text) + "\""; }
+std::string Quoted(const std::wstring& text) { return "\"" + ToAnsi(text) + "\""; }
 
-bool same_class(HWND window, const std::wstring& name) {
+bool SameClass(HWND window, const std::wstring& name) {
   wchar_t buffer[128];
   auto equal = [&](int length) {
     if (length != static_cast<int>(name.size())) return false;
@@ -34,11 +34,11 @@ bool same_class(HWND window, const std::wstring& name) {
   return equal(static_cast<int>(RealGetWindowClassW(window, buffer, 128)));
 }
 
-bool is_button(HWND window) { return same_class(window, L"Button"); }
-bool is_list_box(HWND window) { return same_class(window, L"ListBox"); }
+bool IsButton(HWND window) { return SameClass(window, L"Button"); }
+bool IsListBox(HWND window) { return SameClass(window, L"ListBox"); }
 
 // The caption without its accelerator marks ("&Pads" reads "Pads", "&&" reads "&").
-std::wstring without_marks(const std::wstring& text) {
+std::wstring WithoutMarks(const std::wstring& text) {
   std::wstring out;
   for (size_t i = 0; i < text.size(); ++i) {
     if (text[i] == L'&' && i + 1 < text.size()) ++i;
@@ -47,12 +47,12 @@ std::wstring without_marks(const std::wstring& text) {
   return out;
 }
 
-bool caption_matches(const std::wstring& text, const std::wstring& wanted) {
+bool CaptionMatches(const std::wstring& text, const std::wstring& wanted) {
   if (!wanted.empty() && wanted.back() == L'*') {
     std::wstring prefix = wanted.substr(0, wanted.size() - 1);
-    return text.starts_with(prefix) || without_marks(text).starts_with(prefix);
+    return text.starts_with(prefix) || WithoutMarks(text).starts_with(prefix);
   }
-  return text == wanted || without_marks(text) == wanted;
+  return text == wanted || WithoutMarks(text) == wanted;
 }
 
 struct TTopSearch {
@@ -60,23 +60,23 @@ struct TTopSearch {
   HWND Found = nullptr;
 };
 
-BOOL CALLBACK top_search(HWND window, LPARAM l) {
+BOOL CALLBACK TopSearch(HWND window, LPARAM l) {
   auto* search = reinterpret_cast<TTopSearch*>(l);
-  if (IsWindowVisible(window) && window_text(window) == search->Caption) {
+  if (IsWindowVisible(window) && WindowText(window) == search->Caption) {
     search->Found = window;
     return FALSE;
   }
   return TRUE;
 }
 
-BOOL CALLBACK top_list(HWND window, LPARAM l) {
-  if (IsWindowVisible(window)) reinterpret_cast<std::vector<std::string>*>(l)->push_back(quoted(window_text(window)));
+BOOL CALLBACK TopList(HWND window, LPARAM l) {
+  if (IsWindowVisible(window)) reinterpret_cast<std::vector<std::string>*>(l)->push_back(Quoted(WindowText(window)));
   return TRUE;
 }
 
-HWND find_top(const std::wstring& caption) {
+HWND FindTop(const std::wstring& caption) {
   TTopSearch search{caption};
-  EnumThreadWindows(GetCurrentThreadId(), top_search, reinterpret_cast<LPARAM>(&search));
+  EnumThreadWindows(GetCurrentThreadId(), TopSearch, reinterpret_cast<LPARAM>(&search));
   return search.Found;
 }
 
@@ -84,21 +84,21 @@ struct TChildSearch {
   std::vector<HWND> Visible;
 };
 
-BOOL CALLBACK child_search(HWND window, LPARAM l) {
+BOOL CALLBACK SearchChild(HWND window, LPARAM l) {
   if (IsWindowVisible(window)) reinterpret_cast<TChildSearch*>(l)->Visible.push_back(window);
   return TRUE;
 }
 
 // Selectors: "Caption" (accelerator marks optional, a trailing * matches a prefix), "@Class" or
 // "@Class#N" (the N-th visible control of that class), "@focus" (the focused control).
-HWND find_control(HWND root, const std::string& selector, std::string& reason) {
+HWND FindControl(HWND root, const std::string& selector, std::string& reason) {
   if (selector == "@focus") {
     HWND focus = GetFocus();
     if (!focus) reason = "no control has the focus";
     return focus;
   }
   TChildSearch search;
-  EnumChildWindows(root, child_search, reinterpret_cast<LPARAM>(&search));
+  EnumChildWindows(root, SearchChild, reinterpret_cast<LPARAM>(&search));
   if (!selector.empty() && selector[0] == '@') {
     std::string name = selector.substr(1);
     int wanted = 1;
@@ -107,23 +107,23 @@ HWND find_control(HWND root, const std::string& selector, std::string& reason) {
       wanted = std::atoi(name.c_str() + hash + 1);
       name.resize(hash);
     }
-    std::wstring cls = to_wide(name);
+    std::wstring cls = ToWide(name);
     int seen = 0;
     for (HWND child : search.Visible)
-      if (same_class(child, cls) && ++seen == wanted) return child;
+      if (SameClass(child, cls) && ++seen == wanted) return child;
     reason = "no visible control " + selector + " (" + std::to_string(seen) + " of that class)";
     return nullptr;
   }
-  std::wstring wanted = to_wide(selector);
+  std::wstring wanted = ToWide(selector);
   for (HWND child : search.Visible)
-    if (caption_matches(window_text(child), wanted)) return child;
+    if (CaptionMatches(WindowText(child), wanted)) return child;
   reason = "no visible control captioned \"" + selector + "\"";
   return nullptr;
 }
 
 // A user can reach a control only when it and the window it sits in are enabled (a window under a
 // modal dialog is not).
-bool reachable(HWND control, std::string& reason) {
+bool Reachable(HWND control, std::string& reason) {
   HWND root = GetAncestor(control, GA_ROOT);
   if (!IsWindowEnabled(control) || (root && !IsWindowEnabled(root))) {
     reason = "the control is disabled (or its window is behind a modal one)";
@@ -132,7 +132,7 @@ bool reachable(HWND control, std::string& reason) {
   return true;
 }
 
-std::vector<std::wstring> list_items(HWND list) {
+std::vector<std::wstring> ListItems(HWND list) {
   std::vector<std::wstring> items;
   LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
   for (LRESULT i = 0; i < count; ++i) {
@@ -146,37 +146,37 @@ std::vector<std::wstring> list_items(HWND list) {
   return items;
 }
 
-std::vector<std::wstring> selected_items(HWND list) {
-  std::vector<std::wstring> all = list_items(list), out;
+std::vector<std::wstring> SelectedItems(HWND list) {
+  std::vector<std::wstring> all = ListItems(list), out;
   for (size_t i = 0; i < all.size(); ++i)
     if (SendMessageW(list, LB_GETSEL, i, 0) > 0) out.push_back(all[i]);
   return out;
 }
 
-std::string joined(const std::vector<std::wstring>& items) {
+std::string Joined(const std::vector<std::wstring>& items) {
   std::string out;
-  for (const std::wstring& item : items) out += (out.empty() ? "" : " ") + quoted(item);
+  for (const std::wstring& item : items) out += (out.empty() ? "" : " ") + Quoted(item);
   return out.empty() ? "(none)" : out;
 }
 
 // An item named by its text or by "#N", its 0-based index.
-int find_item(HWND list, const std::string& item, std::string& reason) {
-  std::vector<std::wstring> items = list_items(list);
+int FindItem(HWND list, const std::string& item, std::string& reason) {
+  std::vector<std::wstring> items = ListItems(list);
   if (item.size() > 1 && item[0] == '#') {
     int index = std::atoi(item.c_str() + 1);
     if (index >= 0 && index < static_cast<int>(items.size())) return index;
     reason = "no item " + item + " among " + std::to_string(items.size());
     return -1;
   }
-  std::wstring wanted = to_wide(item);
+  std::wstring wanted = ToWide(item);
   for (size_t i = 0; i < items.size(); ++i)
     if (items[i] == wanted) return static_cast<int>(i);
-  reason = "no item \"" + item + "\" among " + joined(items);
+  reason = "no item \"" + item + "\" among " + Joined(items);
   return -1;
 }
 
 // The client point at the middle of an item, scrolling it into view first as a user would.
-POINT item_point(HWND list, int index) {
+POINT ItemPoint(HWND list, int index) {
   RECT item{}, client{};
   GetClientRect(list, &client);
   SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
@@ -187,17 +187,17 @@ POINT item_point(HWND list, int index) {
   return {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
 }
 
-POINT middle_of(HWND window) {
+POINT MiddleOf(HWND window) {
   RECT client{};
   GetClientRect(window, &client);
   return {client.right / 2, client.bottom / 2};
 }
 
-LPARAM point_param(POINT p) { return MAKELPARAM(p.x, p.y); }
+LPARAM PointParam(POINT p) { return MAKELPARAM(p.x, p.y); }
 
-void post_left_click(HWND window, POINT p, WPARAM keys) {
-  PostMessageW(window, WM_LBUTTONDOWN, keys | MK_LBUTTON, point_param(p));
-  PostMessageW(window, WM_LBUTTONUP, keys, point_param(p));
+void PostLeftClick(HWND window, POINT p, WPARAM keys) {
+  PostMessageW(window, WM_LBUTTONDOWN, keys | MK_LBUTTON, PointParam(p));
+  PostMessageW(window, WM_LBUTTONUP, keys, PointParam(p));
 }
 
 struct TKeyName {
@@ -216,7 +216,7 @@ constexpr TKeyName kKeys[] = {
 };
 
 // "enter", "a", "7", "alt+p": the virtual key and whether Alt is held; 0 for an unknown name.
-UINT key_code(std::string name, bool& alt) {
+UINT KeyCode(std::string name, bool& alt) {
   for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   alt = name.starts_with("alt+");
   if (alt) name = name.substr(4);
@@ -227,7 +227,7 @@ UINT key_code(std::string name, bool& alt) {
   return 0;
 }
 
-void post_key(HWND target, UINT key, bool alt) {
+void PostKey(HWND target, UINT key, bool alt) {
   const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
   const LPARAM context = alt ? (1 << 29) : 0;
   const LPARAM up = static_cast<LPARAM>(0xC0000000u);
@@ -235,7 +235,7 @@ void post_key(HWND target, UINT key, bool alt) {
   PostMessageW(target, alt ? WM_SYSKEYUP : WM_KEYUP, key, 1 | scan | context | up);
 }
 
-void list_controls(HWND root, int depth, std::vector<std::string>& lines) {
+void ListControls(HWND root, int depth, std::vector<std::string>& lines) {
   for (HWND child = GetWindow(root, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     wchar_t cls[128] = {};
     GetClassNameW(child, cls, 128);
@@ -243,13 +243,13 @@ void list_controls(HWND root, int depth, std::vector<std::string>& lines) {
     GetWindowRect(child, &r);
     POINT origin{r.left, r.top};
     ScreenToClient(root, &origin);
-    lines.push_back(std::string(static_cast<size_t>(depth) * 2, ' ') + "@" + to_ansi(cls) + " " +
-                    quoted(window_text(child)) + " at " + std::to_string(origin.x) + "," +
+    lines.push_back(std::string(static_cast<size_t>(depth) * 2, ' ') + "@" + ToAnsi(cls) + " " +
+                    Quoted(WindowText(child)) + " at " + std::to_string(origin.x) + "," +
                     std::to_string(origin.y) + " size " + std::to_string(r.right - r.left) + "x" +
                     std::to_string(r.bottom - r.top) +
                     (IsWindowVisible(child) ? "" : " hidden") +
                     (IsWindowEnabled(child) ? "" : " disabled"));
-    list_controls(child, depth + 1, lines);
+    ListControls(child, depth + 1, lines);
   }
 }
 
@@ -260,11 +260,11 @@ TScriptRunner::TScriptRunner(TScript script, TUiThreadCall& ui, TOutput output)
 
 bool TScriptRunner::RunAll(std::string& failure) {
   for (const TScriptStep& step : script_.Steps) {
-    output_("line " + std::to_string(step.Line) + ": " + step_text(step));
+    output_("line " + std::to_string(step.Line) + ": " + StepText(step));
     std::string reason;
     const ULONGLONG started = GetTickCount64();
-    if (!run_step(step, reason)) {
-      failure = "line " + std::to_string(step.Line) + ": " + step_text(step) + ": " + reason;
+    if (!RunStep(step, reason)) {
+      failure = "line " + std::to_string(step.Line) + ": " + StepText(step) + ": " + reason;
       return false;
     }
     if (report_times_ && step.Verb != "report-times")
@@ -274,7 +274,7 @@ bool TScriptRunner::RunAll(std::string& failure) {
   return true;
 }
 
-bool TScriptRunner::once(const TJob& job, TAnswer& answer, std::string& reason) {
+bool TScriptRunner::Once(const TJob& job, TAnswer& answer, std::string& reason) {
   auto box = std::make_shared<TAnswer>();
   if (!ui_.Run([box, job] { *box = job(); }, timeout_)) {
     reason = "the UI thread did not answer within " + std::to_string(timeout_) + " ms";
@@ -285,10 +285,10 @@ bool TScriptRunner::once(const TJob& job, TAnswer& answer, std::string& reason) 
   return answer.Ok;
 }
 
-bool TScriptRunner::until(const TJob& job, TAnswer& answer, std::string& reason) {
+bool TScriptRunner::Until(const TJob& job, TAnswer& answer, std::string& reason) {
   const ULONGLONG deadline = GetTickCount64() + timeout_;
   for (;;) {
-    if (!once(job, answer, reason) && reason.starts_with("the UI thread did not answer"))
+    if (!Once(job, answer, reason) && reason.starts_with("the UI thread did not answer"))
       return false;
     if (answer.Ok) return true;
     if (GetTickCount64() >= deadline) {
@@ -299,18 +299,18 @@ bool TScriptRunner::until(const TJob& job, TAnswer& answer, std::string& reason)
   }
 }
 
-bool TScriptRunner::settle(std::string& reason) {
+bool TScriptRunner::Settle(std::string& reason) {
   TAnswer answer;
-  return once([] { return TAnswer{true, {}, nullptr}; }, answer, reason);
+  return Once([] { return TAnswer{true, {}, nullptr}; }, answer, reason);
 }
 
-bool TScriptRunner::need_window(std::string& reason) const {
+bool TScriptRunner::NeedWindow(std::string& reason) const {
   if (current_) return true;
   reason = "no window waited for yet";
   return false;
 }
 
-bool TScriptRunner::run_step(const TScriptStep& step, std::string& reason) {
+bool TScriptRunner::RunStep(const TScriptStep& step, std::string& reason) {
   const std::string& verb = step.Verb;
   const std::vector<std::string>& a = step.Args;
   TAnswer answer;
@@ -328,10 +328,10 @@ bool TScriptRunner::run_step(const TScriptStep& step, std::string& reason) {
     return true;
   }
   if (verb == "wait-window") {
-    std::wstring caption = to_wide(a[0]);
-    if (!until([caption] {
-          HWND found = find_top(caption);
-          return TAnswer{found != nullptr, "no window " + quoted(caption), found};
+    std::wstring caption = ToWide(a[0]);
+    if (!Until([caption] {
+          HWND found = FindTop(caption);
+          return TAnswer{found != nullptr, "no window " + Quoted(caption), found};
         }, answer, reason))
       return false;
     current_ = answer.Window;
@@ -339,9 +339,9 @@ bool TScriptRunner::run_step(const TScriptStep& step, std::string& reason) {
     return true;
   }
   if (verb == "wait-no-window") {
-    std::wstring caption = to_wide(a[0]);
-    if (!until([caption] {
-          return TAnswer{find_top(caption) == nullptr, "the window " + quoted(caption) + " is still open"};
+    std::wstring caption = ToWide(a[0]);
+    if (!Until([caption] {
+          return TAnswer{FindTop(caption) == nullptr, "the window " + Quoted(caption) + " is still open"};
         }, answer, reason))
       return false;
     if (current_caption_ == caption) current_ = nullptr;
@@ -349,8 +349,8 @@ bool TScriptRunner::run_step(const TScriptStep& step, std::string& reason) {
   }
   if (verb == "print-windows") {
     auto captions = std::make_shared<std::vector<std::string>>();
-    if (!once([captions] {
-          EnumThreadWindows(GetCurrentThreadId(), top_list, reinterpret_cast<LPARAM>(captions.get()));
+    if (!Once([captions] {
+          EnumThreadWindows(GetCurrentThreadId(), TopList, reinterpret_cast<LPARAM>(captions.get()));
           return TAnswer{true, {}, nullptr};
         }, answer, reason))
       return false;
@@ -360,21 +360,21 @@ bool TScriptRunner::run_step(const TScriptStep& step, std::string& reason) {
     return true;
   }
   if (verb == "print-controls") {
-    if (!need_window(reason)) return false;
+    if (!NeedWindow(reason)) return false;
     auto lines = std::make_shared<std::vector<std::string>>();
     HWND root = current_;
-    if (!once([root, lines] {
+    if (!Once([root, lines] {
           if (!IsWindow(root)) return TAnswer{false, "the window is gone", nullptr};
-          list_controls(root, 0, *lines);
+          ListControls(root, 0, *lines);
           return TAnswer{true, {}, nullptr};
         }, answer, reason))
       return false;
-    output_("controls of " + quoted(current_caption_) + ":");
+    output_("controls of " + Quoted(current_caption_) + ":");
     for (const std::string& line : *lines) output_("  " + line);
     return true;
   }
 
-  if (!need_window(reason)) return false;
+  if (!NeedWindow(reason)) return false;
   HWND root = current_;
   // Every verb from here on names a control of the current window first.
   const std::string selector = a.empty() ? std::string() : a[0];
@@ -382,37 +382,37 @@ bool TScriptRunner::run_step(const TScriptStep& step, std::string& reason) {
     return [root, selector, body]() -> TAnswer {
       if (!IsWindow(root)) return TAnswer{false, "the window is gone", nullptr};
       std::string why;
-      HWND control = find_control(root, selector, why);
+      HWND control = FindControl(root, selector, why);
       if (!control) return TAnswer{false, why, nullptr};
       return body(control);
     };
   };
 
   if (verb == "click") {
-    if (!once(control_job([](HWND control) {
+    if (!Once(control_job([](HWND control) {
           std::string why;
-          if (!reachable(control, why)) return TAnswer{false, why, nullptr};
-          if (is_button(control))
+          if (!Reachable(control, why)) return TAnswer{false, why, nullptr};
+          if (IsButton(control))
             PostMessageW(control, BM_CLICK, 0, 0);
           else
-            post_left_click(control, middle_of(control), 0);
+            PostLeftClick(control, MiddleOf(control), 0);
           return TAnswer{true, {}, nullptr};
         }), answer, reason))
       return false;
-    return settle(reason);
+    return Settle(reason);
   }
   if (verb == "check") {
     const bool on = a[1] == "on";
-    if (!once(control_job([on](HWND control) {
+    if (!Once(control_job([on](HWND control) {
           std::string why;
-          if (!is_button(control)) return TAnswer{false, "not a check box or radio button", nullptr};
-          if (!reachable(control, why)) return TAnswer{false, why, nullptr};
+          if (!IsButton(control)) return TAnswer{false, "not a check box or radio button", nullptr};
+          if (!Reachable(control, why)) return TAnswer{false, why, nullptr};
           const bool checked = SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
           if (checked != on) PostMessageW(control, BM_CLICK, 0, 0);
           return TAnswer{true, {}, nullptr};
         }), answer, reason))
       return false;
-    return settle(reason);
+    return Settle(reason);
   }
   if (verb == "select" || verb == "double-click") {
     const std::string item = a[1];
@@ -420,110 +420,110 @@ bool TScriptRunner::run_step(const TScriptStep& step, std::string& reason) {
     if (a.size() == 3 && a[2] == "ctrl") keys = MK_CONTROL;
     if (a.size() == 3 && a[2] == "shift") keys = MK_SHIFT;
     const bool twice = verb == "double-click";
-    if (!once(control_job([item, keys, twice](HWND list) {
+    if (!Once(control_job([item, keys, twice](HWND list) {
           std::string why;
-          if (!is_list_box(list)) return TAnswer{false, "not a list box", nullptr};
-          if (!reachable(list, why)) return TAnswer{false, why, nullptr};
-          int index = find_item(list, item, why);
+          if (!IsListBox(list)) return TAnswer{false, "not a list box", nullptr};
+          if (!Reachable(list, why)) return TAnswer{false, why, nullptr};
+          int index = FindItem(list, item, why);
           if (index < 0) return TAnswer{false, why, nullptr};
-          POINT p = item_point(list, index);
-          post_left_click(list, p, keys);
+          POINT p = ItemPoint(list, index);
+          PostLeftClick(list, p, keys);
           if (twice) {
-            PostMessageW(list, WM_LBUTTONDBLCLK, keys | MK_LBUTTON, point_param(p));
-            PostMessageW(list, WM_LBUTTONUP, keys, point_param(p));
+            PostMessageW(list, WM_LBUTTONDBLCLK, keys | MK_LBUTTON, PointParam(p));
+            PostMessageW(list, WM_LBUTTONUP, keys, PointParam(p));
           }
           return TAnswer{true, {}, nullptr};
         }), answer, reason))
       return false;
-    return settle(reason);
+    return Settle(reason);
   }
   if (verb == "right-click") {
     const std::string item = a.size() > 1 ? a[1] : std::string();
-    if (!once(control_job([item](HWND control) {
+    if (!Once(control_job([item](HWND control) {
           std::string why;
-          if (!reachable(control, why)) return TAnswer{false, why, nullptr};
-          POINT p = middle_of(control);
+          if (!Reachable(control, why)) return TAnswer{false, why, nullptr};
+          POINT p = MiddleOf(control);
           if (!item.empty()) {
-            if (!is_list_box(control)) return TAnswer{false, "not a list box", nullptr};
-            int index = find_item(control, item, why);
+            if (!IsListBox(control)) return TAnswer{false, "not a list box", nullptr};
+            int index = FindItem(control, item, why);
             if (index < 0) return TAnswer{false, why, nullptr};
-            p = item_point(control, index);
+            p = ItemPoint(control, index);
           }
-          PostMessageW(control, WM_RBUTTONDOWN, MK_RBUTTON, point_param(p));
-          PostMessageW(control, WM_RBUTTONUP, 0, point_param(p));
+          PostMessageW(control, WM_RBUTTONDOWN, MK_RBUTTON, PointParam(p));
+          PostMessageW(control, WM_RBUTTONUP, 0, PointParam(p));
           return TAnswer{true, {}, nullptr};
         }), answer, reason))
       return false;
-    return settle(reason);
+    return Settle(reason);
   }
   if (verb == "set-text") {
-    std::wstring text = to_wide(a[1]);
-    if (!once(control_job([text](HWND control) {
+    std::wstring text = ToWide(a[1]);
+    if (!Once(control_job([text](HWND control) {
           std::string why;
-          if (!reachable(control, why)) return TAnswer{false, why, nullptr};
+          if (!Reachable(control, why)) return TAnswer{false, why, nullptr};
           SetWindowTextW(control, text.c_str());
           return TAnswer{true, {}, nullptr};
         }), answer, reason))
       return false;
-    return settle(reason);
+    return Settle(reason);
   }
   if (verb == "type" || verb == "key") {
-    std::wstring text = verb == "type" ? to_wide(a[0]) : std::wstring();
+    std::wstring text = verb == "type" ? ToWide(a[0]) : std::wstring();
     bool alt = false;
-    UINT key = verb == "key" ? key_code(a[0], alt) : 0;
+    UINT key = verb == "key" ? KeyCode(a[0], alt) : 0;
     if (verb == "key" && !key) {
       reason = "unknown key " + a[0];
       return false;
     }
     // Keys go where the keyboard's input would go: the focused control, else the window.
-    if (!once([root, text, key, alt] {
+    if (!Once([root, text, key, alt] {
           if (!IsWindow(root)) return TAnswer{false, "the window is gone", nullptr};
           HWND target = GetFocus();
           if (!target) target = root;
           if (key) {
-            post_key(target, key, alt);
+            PostKey(target, key, alt);
           } else {
             for (wchar_t c : text) PostMessageW(target, WM_CHAR, c, 1);
           }
           return TAnswer{true, {}, nullptr};
         }, answer, reason))
       return false;
-    return settle(reason);
+    return Settle(reason);
   }
   if (verb == "expect-text") {
-    std::wstring wanted = to_wide(a[1]);
-    return until(control_job([wanted](HWND control) {
-                   std::wstring text = window_text(control);
-                   return TAnswer{text == wanted, "the text is " + quoted(text)};
+    std::wstring wanted = ToWide(a[1]);
+    return Until(control_job([wanted](HWND control) {
+                   std::wstring text = WindowText(control);
+                   return TAnswer{text == wanted, "the text is " + Quoted(text)};
                  }), answer, reason);
   }
   if (verb == "expect-items" || verb == "expect-selected") {
     std::vector<std::wstring> wanted;
-    for (size_t i = 1; i < a.size(); ++i) wanted.push_back(to_wide(a[i]));
+    for (size_t i = 1; i < a.size(); ++i) wanted.push_back(ToWide(a[i]));
     const bool selection = verb == "expect-selected";
-    return until(control_job([wanted, selection](HWND list) {
-                   if (!is_list_box(list)) return TAnswer{false, "not a list box", nullptr};
-                   std::vector<std::wstring> items = selection ? selected_items(list) : list_items(list);
+    return Until(control_job([wanted, selection](HWND list) {
+                   if (!IsListBox(list)) return TAnswer{false, "not a list box", nullptr};
+                   std::vector<std::wstring> items = selection ? SelectedItems(list) : ListItems(list);
                    return TAnswer{items == wanted, std::string(selection ? "selected: " : "items: ") +
-                                                       joined(items)};
+                                                       Joined(items)};
                  }), answer, reason);
   }
   if (verb == "expect-current") {
-    std::wstring wanted = to_wide(a[1]);
-    return until(control_job([wanted](HWND list) {
-                   if (!is_list_box(list)) return TAnswer{false, "not a list box", nullptr};
+    std::wstring wanted = ToWide(a[1]);
+    return Until(control_job([wanted](HWND list) {
+                   if (!IsListBox(list)) return TAnswer{false, "not a list box", nullptr};
                    LRESULT index = SendMessageW(list, LB_GETCARETINDEX, 0, 0);
-                   std::vector<std::wstring> items = list_items(list);
+                   std::vector<std::wstring> items = ListItems(list);
                    std::wstring current = index >= 0 && index < static_cast<LRESULT>(items.size())
                                               ? items[static_cast<size_t>(index)]
                                               : L"(none)";
-                   return TAnswer{current == wanted, "the current item is " + quoted(current)};
+                   return TAnswer{current == wanted, "the current item is " + Quoted(current)};
                  }), answer, reason);
   }
   if (verb == "expect-checked" || verb == "expect-enabled") {
     const bool on = a[1] == "on";
     const bool checked = verb == "expect-checked";
-    return until(control_job([on, checked](HWND control) {
+    return Until(control_job([on, checked](HWND control) {
                    bool state = checked ? SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED
                                         : IsWindowEnabled(control) != FALSE;
                    return TAnswer{state == on, std::string(checked ? "checked" : "enabled") + " is " +
@@ -531,25 +531,25 @@ bool TScriptRunner::run_step(const TScriptStep& step, std::string& reason) {
                  }), answer, reason);
   }
   if (verb == "expect-focus") {
-    return until(control_job([](HWND control) {
+    return Until(control_job([](HWND control) {
                    HWND focus = GetFocus();
                    return TAnswer{focus == control,
-                                  focus ? "the focus is on " + quoted(window_text(focus))
+                                  focus ? "the focus is on " + Quoted(WindowText(focus))
                                         : std::string("nothing has the focus")};
                  }), answer, reason);
   }
   if (verb == "print") {
-    if (!once(control_job([](HWND control) { return TAnswer{true, to_ansi(window_text(control))}; }),
+    if (!Once(control_job([](HWND control) { return TAnswer{true, ToAnsi(WindowText(control))}; }),
               answer, reason))
       return false;
     output_("text of " + selector + ": \"" + answer.Detail + "\"");
     return true;
   }
   if (verb == "print-items") {
-    if (!once(control_job([](HWND list) {
-          if (!is_list_box(list)) return TAnswer{false, "not a list box", nullptr};
-          std::string detail = "items: " + joined(list_items(list)) +
-                               "; selected: " + joined(selected_items(list));
+    if (!Once(control_job([](HWND list) {
+          if (!IsListBox(list)) return TAnswer{false, "not a list box", nullptr};
+          std::string detail = "items: " + Joined(ListItems(list)) +
+                               "; selected: " + Joined(SelectedItems(list));
           return TAnswer{true, detail};
         }), answer, reason))
       return false;
@@ -558,13 +558,13 @@ bool TScriptRunner::run_step(const TScriptStep& step, std::string& reason) {
   }
   if (verb == "screenshot") {
     auto image = std::make_shared<TRgbImage>();
-    if (!once([root, image] {
+    if (!Once([root, image] {
           std::string why;
-          bool ok = capture_window(root, *image, why);
+          bool ok = CaptureWindow(root, *image, why);
           return TAnswer{ok, why};
         }, answer, reason))
       return false;
-    if (!write_png_file(to_wide(a[0]), *image, reason)) return false;
+    if (!WritePngFile(ToWide(a[0]), *image, reason)) return false;
     output_("screenshot " + a[0] + " " + std::to_string(image->Width) + "x" +
             std::to_string(image->Height));
     return true;

@@ -31,14 +31,14 @@ class TScriptRunner {
   };
   using TJob = std::function<TAnswer()>;
 
-  bool run_step(const TScriptStep& step, std::string& reason);
+  bool RunStep(const TScriptStep& step, std::string& reason);
   // Runs the job once on the UI thread.
-  bool once(const TJob& job, TAnswer& answer, std::string& reason);
+  bool Once(const TJob& job, TAnswer& answer, std::string& reason);
   // Runs the job until it answers Ok or the step's time is up; the last answer explains a failure.
-  bool until(const TJob& job, TAnswer& answer, std::string& reason);
+  bool Until(const TJob& job, TAnswer& answer, std::string& reason);
   // Waits until the UI thread has handled everything posted so far.
-  bool settle(std::string& reason);
-  bool need_window(std::string& reason) const;
+  bool Settle(std::string& reason);
+  bool NeedWindow(std::string& reason) const;
 
   TScript script_;
   TUiThreadCall& ui_;

@@ -9,10 +9,10 @@ constexpr wchar_t kClassName[] = L"TavrinHostScriptCall";
 
 struct TJob {
   std::function<void()> Body;
-  UniqueKernelHandle Done{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+  TUniqueKernelHandle Done{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
 };
 
-LRESULT CALLBACK call_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
+LRESULT CALLBACK CallProc(HWND window, UINT message, WPARAM w, LPARAM l) {
   if (message == kRunJob) {
     std::unique_ptr<std::shared_ptr<TJob>> job(reinterpret_cast<std::shared_ptr<TJob>*>(l));
     // A window procedure is a barrier: a failing job must not unwind into user32.
@@ -34,7 +34,7 @@ TUiThreadCall::~TUiThreadCall() {
 
 bool TUiThreadCall::Create() {
   WNDCLASSW cls{};
-  cls.lpfnWndProc = call_proc;
+  cls.lpfnWndProc = CallProc;
   cls.hInstance = GetModuleHandleW(nullptr);
   cls.lpszClassName = kClassName;
   RegisterClassW(&cls);  // fails harmlessly when a second runner registers it again

@@ -21,7 +21,7 @@ struct TMemoryDc {
 
 }  // namespace
 
-bool capture_window(HWND window, TRgbImage& image, std::string& error) {
+bool CaptureWindow(HWND window, TRgbImage& image, std::string& error) {
   if (!IsWindow(window)) {
     error = "the window is gone";
     return false;
@@ -48,7 +48,7 @@ bool capture_window(HWND window, TRgbImage& image, std::string& error) {
   // The screen holds what the user sees, child windows and overlapping owned windows included.
   TWindowDc screen{nullptr, GetDC(nullptr)};
   TMemoryDc memory{CreateCompatibleDC(screen.Dc)};
-  UniqueHbitmap bitmap(CreateDIBSection(screen.Dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  TUniqueHbitmap bitmap(CreateDIBSection(screen.Dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!screen.Dc || !memory.Dc || !bitmap || !bits) {
     error = "no device context or bitmap for the capture";
     return false;

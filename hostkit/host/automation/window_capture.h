@@ -8,4 +8,4 @@
 
 #include "png_writer.h"
 
-bool capture_window(HWND window, TRgbImage& image, std::string& error);
+bool CaptureWindow(HWND window, TRgbImage& image, std::string& error);

@@ -10,11 +10,11 @@
 
 #include "hostkit/host/automation/png_writer.h"
 
-inline uint32_t png_get32(const uint8_t* p) {
+inline uint32_t PngGet32(const uint8_t* p) {
   return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
 }
 
-inline bool read_png(const std::vector<uint8_t>& png, TRgbImage& image, std::string& error) {
+inline bool ReadPng(const std::vector<uint8_t>& png, TRgbImage& image, std::string& error) {
   static const uint8_t signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
   if (png.size() < 8 || !std::equal(signature, signature + 8, png.begin())) {
     error = "no PNG signature";
@@ -24,11 +24,11 @@ inline bool read_png(const std::vector<uint8_t>& png, TRgbImage& image, std::str
   bool ended = false;
   size_t at = 8;
   while (at + 12 <= png.size() && !ended) {
-    const uint32_t length = png_get32(&png[at]);
+    const uint32_t length = PngGet32(&png[at]);
     if (at + 12 + length > png.size()) break;
     const std::string type(reinterpret_cast<const char*>(&png[at + 4]), 4);
     const uint8_t* data = &png[at + 8];
-    if (crc32(0, &png[at + 4], length + 4) != png_get32(data + length)) {
+    if (crc32(0, &png[at + 4], length + 4) != PngGet32(data + length)) {
       error = "bad checksum of " + type;
       return false;
     }
@@ -37,8 +37,8 @@ inline bool read_png(const std::vector<uint8_t>& png, TRgbImage& image, std::str
         error = "not 8-bit RGB without interlacing";
         return false;
       }
-      image.Width = static_cast<int>(png_get32(data));
-      image.Height = static_cast<int>(png_get32(data + 4));
+      image.Width = static_cast<int>(PngGet32(data));
+      image.Height = static_cast<int>(PngGet32(data + 4));
     } else if (type == "IDAT") {
       packed.insert(packed.end(), data, data + length);
     } else if (type == "IEND") {
@@ -70,7 +70,7 @@ inline bool read_png(const std::vector<uint8_t>& png, TRgbImage& image, std::str
   return true;
 }
 
-inline bool read_png_file(const std::string& path, TRgbImage& image, std::string& error) {
+inline bool ReadPngFile(const std::string& path, TRgbImage& image, std::string& error) {
   FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) {
     error = "cannot open " + path;
@@ -81,5 +81,5 @@ inline bool read_png_file(const std::string& path, TRgbImage& image, std::string
   size_t got;
   while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.insert(bytes.end(), buffer, buffer + got);
   std::fclose(file);
-  return read_png(bytes, image, error);
+  return ReadPng(bytes, image, error);
 }

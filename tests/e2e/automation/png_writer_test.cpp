@@ -15,10 +15,10 @@ TEST(PngWriter, WritesChunksWithValidChecksumsAndTheExactPixels) {
   image.Height = 2;
   image.Pixels = {255, 0, 0, 0, 255, 0, 0, 0, 255,  //
                   10, 20, 30, 40, 50, 60, 70, 80, 90};
-  std::vector<uint8_t> png = encode_png(image);
+  std::vector<uint8_t> png = EncodePng(image);
   TRgbImage back;
   std::string error;
-  ASSERT_TRUE(read_png(png, back, error)) << error;
+  ASSERT_TRUE(ReadPng(png, back, error)) << error;
   EXPECT_EQ(back.Width, 3);
   EXPECT_EQ(back.Height, 2);
   EXPECT_EQ(back.Pixels, image.Pixels);
@@ -34,20 +34,20 @@ TEST(PngWriter, ALargeImageRoundTrips) {
                                                static_cast<uint8_t>(x ^ y)});
   TRgbImage back;
   std::string error;
-  ASSERT_TRUE(read_png(encode_png(image), back, error)) << error;
+  ASSERT_TRUE(ReadPng(EncodePng(image), back, error)) << error;
   EXPECT_EQ(back.Pixels, image.Pixels);
 }
 
 TEST(PngWriter, RefusesImagesWhoseSizeDoesNotMatchThePixels) {
   TRgbImage empty;
-  EXPECT_TRUE(encode_png(empty).empty());
+  EXPECT_TRUE(EncodePng(empty).empty());
   TRgbImage short_rows;
   short_rows.Width = 2;
   short_rows.Height = 2;
   short_rows.Pixels.assign(11, 0);
-  EXPECT_TRUE(encode_png(short_rows).empty());
+  EXPECT_TRUE(EncodePng(short_rows).empty());
   std::string error;
-  EXPECT_FALSE(write_png_file(L"never-written.png", short_rows, error));
+  EXPECT_FALSE(WritePngFile(L"never-written.png", short_rows, error));
   EXPECT_EQ(error, "the image could not be encoded");
 }
 

@@ -26,7 +26,7 @@ struct TTestWindow {
 
 TTestWindow* current = nullptr;
 
-LRESULT CALLBACK test_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
+LRESULT CALLBACK TestProc(HWND window, UINT message, WPARAM w, LPARAM l) {
   if (message == WM_COMMAND && current) {
     if (LOWORD(w) == IDOK) ++current->OkCommands;
     if (LOWORD(w) == IDCANCEL) ++current->CancelCommands;
@@ -44,9 +44,9 @@ LRESULT CALLBACK test_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
 class ScriptRunnerTest : public testing::Test {
  protected:
   void SetUp() override {
-    static UniqueHbrush brush(CreateSolidBrush(kBackground));
+    static TUniqueHbrush brush(CreateSolidBrush(kBackground));
     WNDCLASSW cls{};
-    cls.lpfnWndProc = test_proc;
+    cls.lpfnWndProc = TestProc;
     cls.hInstance = GetModuleHandleW(nullptr);
     cls.hbrBackground = brush.get();
     cls.lpszClassName = L"AutomationTestWindow";
@@ -86,16 +86,16 @@ class ScriptRunnerTest : public testing::Test {
   }
 
   // Runs the script on its own thread while this thread serves the window as a dialog loop would.
-  bool run(const std::string& text) {
+  bool Run(const std::string& text) {
     TScript script;
     std::string error;
-    EXPECT_TRUE(parse_script(text, script, error)) << error;
+    EXPECT_TRUE(ParseScript(text, script, error)) << error;
     output_.clear();
     failure_.clear();
     TScriptRunner runner(std::move(script), ui_, [this](const std::string& line) {
       output_.push_back(line);
     });
-    UniqueKernelHandle done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    TUniqueKernelHandle done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     bool ok = false;
     std::thread thread([&] {
       ok = runner.RunAll(failure_);
@@ -114,14 +114,14 @@ class ScriptRunnerTest : public testing::Test {
     return ok;
   }
 
-  std::vector<int> selection() const {
+  std::vector<int> Selection() const {
     std::vector<int> out;
     for (int i = 0; i < SendMessageW(w_.List, LB_GETCOUNT, 0, 0); ++i)
       if (SendMessageW(w_.List, LB_GETSEL, i, 0) > 0) out.push_back(i);
     return out;
   }
 
-  std::wstring text_of(HWND window) const {
+  std::wstring TextOf(HWND window) const {
     wchar_t buffer[256] = {};
     GetWindowTextW(window, buffer, 256);
     return buffer;
@@ -134,7 +134,7 @@ class ScriptRunnerTest : public testing::Test {
 };
 
 TEST_F(ScriptRunnerTest, PlainCtrlAndShiftClicksSelectAsAUserWould) {
-  ASSERT_TRUE(run("wait-window \"Automation Test\"\n"
+  ASSERT_TRUE(Run("wait-window \"Automation Test\"\n"
                   "select @ListBox \"10.000 mil\"\n"
                   "expect-selected @ListBox \"10.000 mil\"\n"
                   "select @ListBox \"14.000 mil\" ctrl\n"
@@ -143,30 +143,30 @@ TEST_F(ScriptRunnerTest, PlainCtrlAndShiftClicksSelectAsAUserWould) {
                   "expect-selected @ListBox \"14.000 mil\"\n"
                   "expect-current @ListBox \"10.000 mil\"\n"))
       << failure_;
-  EXPECT_EQ(selection(), std::vector<int>{3});
+  EXPECT_EQ(Selection(), std::vector<int>{3});
   EXPECT_EQ(w_.SelChanges, 3);
 
   // Shift selects from the item last clicked without Shift; that item is scrolled into view first.
-  ASSERT_TRUE(run("wait-window \"Automation Test\"\n"
+  ASSERT_TRUE(Run("wait-window \"Automation Test\"\n"
                   "select @ListBox \"12.000 mil\"\n"
                   "select @ListBox \"22.000 mil\" shift\n"
                   "expect-current @ListBox \"22.000 mil\"\n"))
       << failure_;
-  EXPECT_EQ(selection(), (std::vector<int>{2, 3, 4, 5, 6, 7}));
+  EXPECT_EQ(Selection(), (std::vector<int>{2, 3, 4, 5, 6, 7}));
 }
 
 TEST_F(ScriptRunnerTest, DoubleAndRightClicksReachTheOwner) {
-  ASSERT_TRUE(run("wait-window \"Automation Test\"\n"
+  ASSERT_TRUE(Run("wait-window \"Automation Test\"\n"
                   "double-click @ListBox #2\n"
                   "right-click @ListBox \"8.000 mil\"\n"))
       << failure_;
   EXPECT_EQ(w_.DoubleClicks, 1);
   EXPECT_EQ(w_.ContextMenus, 1);
-  EXPECT_EQ(selection(), std::vector<int>{2});
+  EXPECT_EQ(Selection(), std::vector<int>{2});
 }
 
 TEST_F(ScriptRunnerTest, ButtonsCheckBoxesAndRadioItems) {
-  ASSERT_TRUE(run("wait-window \"Automation Test\"\n"
+  ASSERT_TRUE(Run("wait-window \"Automation Test\"\n"
                   "check Gadget on\n"
                   "expect-checked &Gadget on\n"
                   "check Gadget on\n"
@@ -182,7 +182,7 @@ TEST_F(ScriptRunnerTest, ButtonsCheckBoxesAndRadioItems) {
 }
 
 TEST_F(ScriptRunnerTest, TextAndKeysGoWhereTheUserWouldTypeThem) {
-  ASSERT_TRUE(run("wait-window \"Automation Test\"\n"
+  ASSERT_TRUE(Run("wait-window \"Automation Test\"\n"
                   "set-text @Edit \"12\"\n"
                   "click @Edit\n"
                   "expect-focus @Edit\n"
@@ -195,7 +195,7 @@ TEST_F(ScriptRunnerTest, TextAndKeysGoWhereTheUserWouldTypeThem) {
                   "expect-checked Gadget on\n"
                   "print @Static\n"))
       << failure_;
-  EXPECT_EQ(text_of(w_.Edit), L"12mil");
+  EXPECT_EQ(TextOf(w_.Edit), L"12mil");
   EXPECT_EQ(w_.OkCommands, 1);
   EXPECT_EQ(w_.CancelCommands, 1);
   EXPECT_NE(std::find(output_.begin(), output_.end(), "text of @Static: \"Pads : 0\""), output_.end());
@@ -208,10 +208,10 @@ TEST_F(ScriptRunnerTest, ScreenshotHoldsTheWindowAsDrawn) {
   DeleteFileW(path.c_str());
   std::string ansi(path.begin(), path.end());
   std::replace(ansi.begin(), ansi.end(), '\\', '/');  // a backslash starts an escape in scripts
-  ASSERT_TRUE(run("wait-window \"Automation Test\"\nscreenshot \"" + ansi + "\"\n")) << failure_;
+  ASSERT_TRUE(Run("wait-window \"Automation Test\"\nscreenshot \"" + ansi + "\"\n")) << failure_;
   TRgbImage image;
   std::string error;
-  ASSERT_TRUE(read_png_file(ansi, image, error)) << error;
+  ASSERT_TRUE(ReadPngFile(ansi, image, error)) << error;
   RECT bounds;
   GetWindowRect(w_.Main, &bounds);
   EXPECT_EQ(image.Width, bounds.right - bounds.left);
@@ -226,49 +226,49 @@ TEST_F(ScriptRunnerTest, ScreenshotHoldsTheWindowAsDrawn) {
   DeleteFileW(path.c_str());
 }
 
-struct FailingStep {
+struct TFailingStep {
   const char* Script;
   const char* Failure;
 };
 
-class ScriptRunnerFailure : public ScriptRunnerTest, public testing::WithParamInterface<FailingStep> {};
+class ScriptRunnerFailure : public ScriptRunnerTest, public testing::WithParamInterface<TFailingStep> {};
 
 TEST_P(ScriptRunnerFailure, StopsAtTheStepWithTheReason) {
-  EXPECT_FALSE(run(std::string("timeout 0.2\n") + GetParam().Script));
+  EXPECT_FALSE(Run(std::string("timeout 0.2\n") + GetParam().Script));
   EXPECT_EQ(failure_, GetParam().Failure);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ScriptRunnerFailure,
     testing::Values(
-        FailingStep{"click OK", "line 2: click \"OK\": no window waited for yet"},
-        FailingStep{"wait-window \"Nowhere\"",
+        TFailingStep{"click OK", "line 2: click \"OK\": no window waited for yet"},
+        TFailingStep{"wait-window \"Nowhere\"",
                     "line 2: wait-window \"Nowhere\": no window \"Nowhere\" (after 200 ms)"},
-        FailingStep{"wait-window \"Automation Test\"\nwait-no-window \"Automation Test\"",
+        TFailingStep{"wait-window \"Automation Test\"\nwait-no-window \"Automation Test\"",
                     "line 3: wait-no-window \"Automation Test\": the window \"Automation Test\" is "
                     "still open (after 200 ms)"},
-        FailingStep{"wait-window \"Automation Test\"\nclick Never",
+        TFailingStep{"wait-window \"Automation Test\"\nclick Never",
                     "line 3: click \"Never\": the control is disabled (or its window is behind a "
                     "modal one)"},
-        FailingStep{"wait-window \"Automation Test\"\nclick Apply",
+        TFailingStep{"wait-window \"Automation Test\"\nclick Apply",
                     "line 3: click \"Apply\": no visible control captioned \"Apply\""},
-        FailingStep{"wait-window \"Automation Test\"\nselect @ListBox#2 \"8.000 mil\"",
+        TFailingStep{"wait-window \"Automation Test\"\nselect @ListBox#2 \"8.000 mil\"",
                     "line 3: select \"@ListBox#2\" \"8.000 mil\": no visible control @ListBox#2 (1 of "
                     "that class)"},
-        FailingStep{"wait-window \"Automation Test\"\nselect @ListBox \"9.000 mil\"",
+        TFailingStep{"wait-window \"Automation Test\"\nselect @ListBox \"9.000 mil\"",
                     "line 3: select \"@ListBox\" \"9.000 mil\": no item \"9.000 mil\" among \"8.000 mil\" "
                     "\"10.000 mil\" \"12.000 mil\" \"14.000 mil\" \"16.000 mil\" \"18.000 mil\" "
                     "\"20.000 mil\" \"22.000 mil\""},
-        FailingStep{"wait-window \"Automation Test\"\nselect OK \"x\"",
+        TFailingStep{"wait-window \"Automation Test\"\nselect OK \"x\"",
                     "line 3: select \"OK\" \"x\": not a list box"},
-        FailingStep{"wait-window \"Automation Test\"\nexpect-text @Static \"Pads : 1\"",
+        TFailingStep{"wait-window \"Automation Test\"\nexpect-text @Static \"Pads : 1\"",
                     "line 3: expect-text \"@Static\" \"Pads : 1\": the text is \"Pads : 0\" (after 200 "
                     "ms)"},
-        FailingStep{"wait-window \"Automation Test\"\nexpect-selected @ListBox \"8.000 mil\"",
+        TFailingStep{"wait-window \"Automation Test\"\nexpect-selected @ListBox \"8.000 mil\"",
                     "line 3: expect-selected \"@ListBox\" \"8.000 mil\": selected: (none) (after 200 ms)"},
-        FailingStep{"wait-window \"Automation Test\"\nexpect-checked Gadget on",
+        TFailingStep{"wait-window \"Automation Test\"\nexpect-checked Gadget on",
                     "line 3: expect-checked \"Gadget\" \"on\": checked is off (after 200 ms)"},
-        FailingStep{"wait-window \"Automation Test\"\nkey hyper",
+        TFailingStep{"wait-window \"Automation Test\"\nkey hyper",
                     "line 3: key \"hyper\": unknown key hyper"}));
 
 }  // namespace

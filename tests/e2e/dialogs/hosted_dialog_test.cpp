@@ -16,7 +16,7 @@ namespace {
 constexpr wchar_t kEditorCaption[] = L"Hole Size Editor";
 constexpr DWORD kRunLimitMs = 90000;
 
-std::wstring case_folder() {
+std::wstring CaseFolder() {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
   std::wstring folder = std::wstring(temp) + L"tavrin-e2e-dialogs";
@@ -24,16 +24,16 @@ std::wstring case_folder() {
   return folder;
 }
 
-void write_file(const std::wstring& path, const std::string& text) {
-  UniqueKernelHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+void WriteFileText(const std::wstring& path, const std::string& text) {
+  TUniqueKernelHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
   DWORD written = 0;
   if (file.get() != INVALID_HANDLE_VALUE)
     WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
 }
 
-std::string read_file(const std::wstring& path) {
-  UniqueKernelHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+std::string ReadFileText(const std::wstring& path) {
+  TUniqueKernelHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   std::string text;
   if (file.get() == INVALID_HANDLE_VALUE) return text;
@@ -43,44 +43,44 @@ std::string read_file(const std::wstring& path) {
   return text;
 }
 
-std::wstring window_text(HWND window) {
+std::wstring WindowText(HWND window) {
   wchar_t text[256] = {};
   if (window) GetWindowTextW(window, text, 256);
   return text;
 }
 
-struct SeenDialog {
+struct TSeenDialog {
   bool found = false;
-  std::wstring ownerCaption;
+  std::wstring owner_caption;
   RECT rect{};
-  LONG style = 0, exStyle = 0;
+  LONG style = 0, ex_style = 0;
   RECT monitor{};
 };
 
-struct HostRun {
+struct THostRun {
   bool started = false;
-  bool timedOut = false;
-  DWORD exitCode = 0;
+  bool timed_out = false;
+  DWORD exit_code = 0;
   std::string output;
   std::string trace;
-  SeenDialog seen;
+  TSeenDialog seen;
 };
 
 // Runs "Run" on the demo board with the script; while the host runs, the editor's window is
 // looked at once it shows and then closed as its close box would close it.
-HostRun run_host_and_close_editor(const std::wstring& folder, const std::string& script,
+THostRun RunHostAndCloseEditor(const std::wstring& folder, const std::string& script,
                                   const std::string& settings) {
-  HostRun run;
-  std::wstring scriptPath = folder + L"\\case.script", settingsPath = folder + L"\\settings.ini";
-  std::wstring outputPath = folder + L"\\output.txt", tracePath = folder + L"\\trace.txt";
-  write_file(scriptPath, script);
-  write_file(settingsPath, settings);
+  THostRun run;
+  std::wstring script_path = folder + L"\\case.script", settings_path = folder + L"\\settings.ini";
+  std::wstring output_path = folder + L"\\output.txt", trace_path = folder + L"\\trace.txt";
+  WriteFileText(script_path, script);
+  WriteFileText(settings_path, settings);
   std::wstring command = std::wstring(L"\"") + TAVRIN_HOST_EXE + L"\" --no-test-mode --board \"" +
                          TAVRIN_SOURCE_DIR + L"\\hostkit\\automation-scripts\\demo-board.json\"" +
-                         L" --command Run --script \"" + scriptPath + L"\" --settings \"" +
-                         settingsPath + L"\" --trace \"" + tracePath + L"\"";
+                         L" --command Run --script \"" + script_path + L"\" --settings \"" +
+                         settings_path + L"\" --trace \"" + trace_path + L"\"";
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  UniqueKernelHandle output(CreateFileW(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+  TUniqueKernelHandle output(CreateFileW(output_path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
                                         CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
@@ -92,57 +92,57 @@ HostRun run_host_and_close_editor(const std::wstring& folder, const std::string&
                       &startup, &process))
     return run;
   run.started = true;
-  UniqueKernelHandle process_handle(process.hProcess), thread_handle(process.hThread);
+  TUniqueKernelHandle process_handle(process.hProcess), thread_handle(process.hThread);
   DWORD waited = 0;
   while (WaitForSingleObject(process.hProcess, 50) == WAIT_TIMEOUT) {
     waited += 50;
     if (waited > kRunLimitMs) {
-      run.timedOut = true;
+      run.timed_out = true;
       TerminateProcess(process.hProcess, 99);
       WaitForSingleObject(process.hProcess, INFINITE);
       break;
     }
     HWND dialog = run.seen.found ? nullptr : FindWindowW(nullptr, kEditorCaption);
     if (!dialog || !IsWindowVisible(dialog)) continue;
-    SeenDialog& seen = run.seen;
+    TSeenDialog& seen = run.seen;
     seen.found = true;
     HWND owner = GetWindow(dialog, GW_OWNER);
-    seen.ownerCaption = window_text(owner);
+    seen.owner_caption = WindowText(owner);
     GetWindowRect(dialog, &seen.rect);
     seen.style = GetWindowLongW(dialog, GWL_STYLE);
-    seen.exStyle = GetWindowLongW(dialog, GWL_EXSTYLE);
+    seen.ex_style = GetWindowLongW(dialog, GWL_EXSTYLE);
     MONITORINFO info{};
     info.cbSize = sizeof info;
     GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &info);
     seen.monitor = info.rcMonitor;
     PostMessageW(dialog, WM_CLOSE, 0, 0);
   }
-  GetExitCodeProcess(process.hProcess, &run.exitCode);
+  GetExitCodeProcess(process.hProcess, &run.exit_code);
   output.reset();
-  run.output = read_file(outputPath);
-  run.trace = read_file(tracePath);
+  run.output = ReadFileText(output_path);
+  run.trace = ReadFileText(trace_path);
   return run;
 }
 
-bool editor_bounds_stored() {
-  UniqueHkey key;
+bool EditorBoundsStored() {
+  TUniqueHkey key;
   return RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Quorvel2004\\Plenvik\\Forms\\THoleSizeEditor", 0,
-                       KEY_READ, key.put()) == ERROR_SUCCESS;
+                       KEY_READ, key.Put()) == ERROR_SUCCESS;
 }
 
 TEST(HostedServerDialog, OpensOwnedByTheHostCentredWithTheHelpButton) {
-  HostRun run = run_host_and_close_editor(
-      case_folder(), "timeout 60\nwait-window \"Hole Size Editor\"\nwait-no-window \"Hole Size Editor\"\n",
+  THostRun run = RunHostAndCloseEditor(
+      CaseFolder(), "timeout 60\nwait-window \"Hole Size Editor\"\nwait-no-window \"Hole Size Editor\"\n",
       "[DialogFont]\r\nName=Tahoma\r\nSize=10\r\n");
   ASSERT_TRUE(run.started);
   ASSERT_TRUE(run.seen.found) << run.output;
-  EXPECT_FALSE(run.timedOut) << run.output;
-  EXPECT_EQ(run.exitCode, 0u) << run.output;
+  EXPECT_FALSE(run.timed_out) << run.output;
+  EXPECT_EQ(run.exit_code, 0u) << run.output;
   EXPECT_NE(run.output.find("script: done"), std::string::npos) << run.output;
 
-  const SeenDialog& seen = run.seen;
-  EXPECT_EQ(seen.ownerCaption, L"Tavrin Host");
-  EXPECT_NE(seen.exStyle & WS_EX_CONTEXTHELP, 0);
+  const TSeenDialog& seen = run.seen;
+  EXPECT_EQ(seen.owner_caption, L"Tavrin Host");
+  EXPECT_NE(seen.ex_style & WS_EX_CONTEXTHELP, 0);
   EXPECT_EQ(seen.style & WS_THICKFRAME, 0);
   int width = seen.rect.right - seen.rect.left, height = seen.rect.bottom - seen.rect.top;
   EXPECT_EQ(seen.rect.left, (seen.monitor.left + seen.monitor.right - width) / 2);
@@ -151,7 +151,7 @@ TEST(HostedServerDialog, OpensOwnedByTheHostCentredWithTheHelpButton) {
   EXPECT_NE(run.trace.find("IClient.QueryDialogFont(0) -> 0x00000000 exists=1 name=\"Tahoma\""),
             std::string::npos)
       << run.trace;
-  EXPECT_FALSE(editor_bounds_stored());
+  EXPECT_FALSE(EditorBoundsStored());
 }
 
 }  // namespace

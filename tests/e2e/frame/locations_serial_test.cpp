@@ -11,14 +11,14 @@ namespace {
 
 const wchar_t kLocationKey[] = L"Software\\Quorvel2004\\Preference Location";
 
-std::string settings_line(const std::wstring& location) {
-  std::string path = to_ansi(app_data_folder() + location + L"\\DRALITH.INI");
+std::string SettingsLine(const std::wstring& location) {
+  std::string path = ToAnsi(AppDataFolder() + location + L"\\DRALITH.INI");
   std::string escaped;
   for (char c : path) escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
   return "ISettingsService.OpenModuleSettings(\"Dralith\", \"" + escaped + "\") -> 0x00000000";
 }
 
-bool folder_exists(const std::wstring& path) {
+bool FolderExists(const std::wstring& path) {
   DWORD attributes = GetFileAttributesW(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
@@ -27,40 +27,40 @@ class PreferenceLocation : public testing::Test {
  protected:
   void SetUp() override {
     RegDeleteKeyW(HKEY_CURRENT_USER, kLocationKey);
-    CreateDirectoryW((host_bin_folder() + L"System").c_str(), nullptr);
-    DeleteFileW((host_bin_folder() + L"System\\PrefFolder.ini").c_str());
+    CreateDirectoryW((HostBinFolder() + L"System").c_str(), nullptr);
+    DeleteFileW((HostBinFolder() + L"System\\PrefFolder.ini").c_str());
   }
 };
 
 TEST_F(PreferenceLocation, DefaultWithoutRegistryOrFile) {
-  THostRun run = run_host({L"--pcb-module", L"none"});
+  THostRun run = RunHost({L"--pcb-module", L"none"});
   ASSERT_EQ(run.ExitCode, 0) << run.Describe();
-  EXPECT_EQ(run.TraceCount(settings_line(L"\\Quorvel2004")), 1) << run.Describe();
+  EXPECT_EQ(run.TraceCount(SettingsLine(L"\\Quorvel2004")), 1) << run.Describe();
 }
 
 TEST_F(PreferenceLocation, RegistryNamesTheLocationAndItsFolderIsCreated) {
-  std::wstring folder = app_data_folder() + L"\\Profile7";
+  std::wstring folder = AppDataFolder() + L"\\Profile7";
   RemoveDirectoryW(folder.c_str());
   TScopedUserRegistryValue location(kLocationKey, L"Application", L"Profile7");
-  TScopedFile ini(host_bin_folder() + L"System\\PrefFolder.ini",
+  TScopedFile ini(HostBinFolder() + L"System\\PrefFolder.ini",
                   "[Preference Location]\r\nApplication=FromFile\r\n");
-  THostRun run = run_host({L"--pcb-module", L"none"});
+  THostRun run = RunHost({L"--pcb-module", L"none"});
   ASSERT_EQ(run.ExitCode, 0) << run.Describe();
-  EXPECT_EQ(run.TraceCount(settings_line(L"\\Profile7")), 1) << run.Describe();
-  EXPECT_TRUE(folder_exists(folder));
+  EXPECT_EQ(run.TraceCount(SettingsLine(L"\\Profile7")), 1) << run.Describe();
+  EXPECT_TRUE(FolderExists(folder));
   RemoveDirectoryW(folder.c_str());
 }
 
 TEST_F(PreferenceLocation, PrefFolderIniInTheSystemFolderWhenTheRegistryNamesNone) {
-  TScopedFile ini(host_bin_folder() + L"System\\PrefFolder.ini",
+  TScopedFile ini(HostBinFolder() + L"System\\PrefFolder.ini",
                   "[Preference Location]\r\nApplication=Custom9\r\n");
-  THostRun run = run_host({L"--pcb-module", L"none"});
+  THostRun run = RunHost({L"--pcb-module", L"none"});
   ASSERT_EQ(run.ExitCode, 0) << run.Describe();
-  EXPECT_EQ(run.TraceCount(settings_line(L"\\Custom9")), 1) << run.Describe();
-  RemoveDirectoryW((app_data_folder() + L"\\Custom9").c_str());
+  EXPECT_EQ(run.TraceCount(SettingsLine(L"\\Custom9")), 1) << run.Describe();
+  RemoveDirectoryW((AppDataFolder() + L"\\Custom9").c_str());
 }
 
-bool test_mode_key_exists() {
+bool TestModeKeyExists() {
   HKEY key = nullptr;
   if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Quorvel\\TestMode", 0, KEY_READ, &key) !=
       ERROR_SUCCESS)
@@ -70,9 +70,9 @@ bool test_mode_key_exists() {
 }
 
 TEST(TestMode, TheHostsOptionCreatesTheKeyForTheRunOnly) {
-  THostRun run = run_host({L"--pcb-module", L"none"}, THostRunOptions{.TestMode = true});
+  THostRun run = RunHost({L"--pcb-module", L"none"}, THostRunOptions{.TestMode = true});
   ASSERT_EQ(run.ExitCode, 0) << run.Describe();
-  EXPECT_FALSE(test_mode_key_exists());
+  EXPECT_FALSE(TestModeKeyExists());
 }
 
 #ifdef TAVRIN_HAS_RUN_COMMAND
@@ -80,7 +80,7 @@ TEST(TestMode, TheHostsOptionCreatesTheKeyForTheRunOnly) {
 // 1; the command name is matched without regard to case, but exactly.
 TEST(TestMode, MessageLineAndExitCodeForEachSpellingOfRun) {
   for (const wchar_t* command : {L"Run", L"run", L"RUN"}) {
-    THostRun run = run_host({L"--document", L"none", L"--command", command},
+    THostRun run = RunHost({L"--document", L"none", L"--command", command},
                             THostRunOptions{.TestMode = true});
     EXPECT_EQ(run.ExitCode, 1) << run.Describe();
     EXPECT_TRUE(run.OutputHas(
@@ -88,11 +88,11 @@ TEST(TestMode, MessageLineAndExitCodeForEachSpellingOfRun) {
         << run.Describe();
     EXPECT_FALSE(run.OutputHasPrefix("host: LaunchCommand ->"));
   }
-  EXPECT_FALSE(test_mode_key_exists());
+  EXPECT_FALSE(TestModeKeyExists());
 }
 
 TEST(TestMode, TrailingSpaceFindsNoCommand) {
-  THostRun run = run_host({L"--document", L"none", L"--command", L"Run "},
+  THostRun run = RunHost({L"--document", L"none", L"--command", L"Run "},
                           THostRunOptions{.TestMode = true});
   EXPECT_EQ(run.ExitCode, 0) << run.Describe();
   EXPECT_TRUE(run.OutputHas("host: LaunchCommand -> 0x00000000 parameters=\"\""));

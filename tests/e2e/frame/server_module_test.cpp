@@ -8,7 +8,7 @@
 namespace {
 
 TEST(PluginModule, LoadBindsTheClientReadsTheMillimetreDigitsThenCreatesTheModule) {
-  THostRun run = run_host({L"--pcb-module", L"none"});
+  THostRun run = RunHost({L"--pcb-module", L"none"});
   ASSERT_EQ(run.ExitCode, 0) << run.Describe();
   int client = run.TraceIndex("ClientAPI_GetClientInterface(present)");
   int settings = run.TraceIndex("ISettingsService.OpenModuleSettings(\"Dralith\", ");
@@ -25,7 +25,7 @@ TEST(PluginModule, LoadBindsTheClientReadsTheMillimetreDigitsThenCreatesTheModul
 }
 
 TEST(PluginModule, AnswersOfTheModule) {
-  THostRun run = run_host({L"--probe", L"module"});
+  THostRun run = RunHost({L"--probe", L"module"});
   ASSERT_EQ(run.ExitCode, 0) << run.Describe();
   for (const char* line : {
            "host: probe GetModuleName -> 0x00000000 name=\"Tavrin\"",
@@ -54,7 +54,7 @@ TEST(PluginModule, AnswersOfTheModule) {
 }
 
 TEST(PluginModule, ProcessDepthAndCommandStateDefaults) {
-  THostRun run = run_host({L"--probe", L"depth", L"--probe", L"state:Run", L"--probe", L"state:Zoom"});
+  THostRun run = RunHost({L"--probe", L"depth", L"--probe", L"state:Run", L"--probe", L"state:Zoom"});
   ASSERT_EQ(run.ExitCode, 0) << run.Describe();
   for (const char* line : {"host: probe depth start=0", "host: probe depth after +2 -1=1",
                            "host: probe depth after set -5=-5", "host: probe depth below zero=-1",
@@ -68,14 +68,14 @@ TEST(PluginModule, ProcessDepthAndCommandStateDefaults) {
 }
 
 TEST(PluginModule, IdlePostsOneWakeUpOnlyWithAMessageWaiting) {
-  THostRun run = run_host({L"--probe", L"idle"});
+  THostRun run = RunHost({L"--probe", L"idle"});
   ASSERT_EQ(run.ExitCode, 0) << run.Describe();
   EXPECT_TRUE(run.OutputHas("host: probe Idle(queue empty) -> 0x00000000 WM_USER=0")) << run.Describe();
   EXPECT_TRUE(run.OutputHas("host: probe Idle(message waiting) -> 0x00000000 WM_USER=1"));
 }
 
 TEST(PluginModule, FactoryWithoutClientStillMakesAModule) {
-  THostRun run = run_host({L"--no-client", L"--probe", L"module"});
+  THostRun run = RunHost({L"--no-client", L"--probe", L"module"});
   ASSERT_EQ(run.ExitCode, 0) << run.Describe();
   EXPECT_TRUE(run.OutputHas(
       "host: ServerFactory \"Tavrin.dll\" client=null out=present -> 0x00000000 module=present"));
@@ -85,7 +85,7 @@ TEST(PluginModule, FactoryWithoutClientStillMakesAModule) {
 }
 
 TEST(PluginModule, FactoryWithoutOutLocationFailsAndKeepsNothing) {
-  THostRun run = run_host({L"--no-out"});
+  THostRun run = RunHost({L"--no-out"});
   ASSERT_EQ(run.ExitCode, 0) << run.Describe();
   EXPECT_TRUE(run.OutputHas(
       "host: ServerFactory \"Tavrin.dll\" client=present out=null -> 0x8000FFFF module=null"))
@@ -95,7 +95,7 @@ TEST(PluginModule, FactoryWithoutOutLocationFailsAndKeepsNothing) {
 }
 
 TEST(PluginModule, FailingHostCallBecomesUnexpectedWithTheHostsDescription) {
-  THostRun run = run_host(
+  THostRun run = RunHost(
       {L"--fail", L"IClient.GetApplicationHandle,1,0x80004005,The window is gone. \r\n"});
   ASSERT_EQ(run.ExitCode, 0) << run.Describe();
   EXPECT_GE(run.TraceIndex("IClient.GetApplicationHandle() -> 0x80004005"), 0) << run.Describe();
@@ -106,7 +106,7 @@ TEST(PluginModule, FailingHostCallBecomesUnexpectedWithTheHostsDescription) {
 }
 
 TEST(PluginModule, FailingHostCallWithoutDescriptionGivesTheSystemsText) {
-  THostRun run = run_host({L"--fail", L"IClient.GetApplicationHandle,1,0x80070005"});
+  THostRun run = RunHost({L"--fail", L"IClient.GetApplicationHandle,1,0x80070005"});
   ASSERT_EQ(run.ExitCode, 0) << run.Describe();
   std::vector<std::string> info;
   for (const std::string& line : run.Lines)
@@ -118,7 +118,7 @@ TEST(PluginModule, FailingHostCallWithoutDescriptionGivesTheSystemsText) {
 }
 
 TEST(PluginModule, WithoutTheClientExportTheLibraryStartsWithDefaults) {
-  THostRun run = run_host({L"--remove-export", L"ClientAPI_GetClientInterface"});
+  THostRun run = RunHost({L"--remove-export", L"ClientAPI_GetClientInterface"});
   ASSERT_EQ(run.ExitCode, 0) << run.Describe();
   EXPECT_TRUE(run.OutputHas("host: remove export \"ClientAPI_GetClientInterface\" done"));
   EXPECT_EQ(run.TraceIndex("ClientAPI_GetClientInterface"), -1);
@@ -129,7 +129,7 @@ TEST(PluginModule, WithoutTheClientExportTheLibraryStartsWithDefaults) {
 }
 
 TEST(PluginModule, FailingSettingsServiceAtLoadIsTolerated) {
-  THostRun run = run_host({L"--fail", L"ISettingsService.OpenModuleSettings,1,0x80004005"});
+  THostRun run = RunHost({L"--fail", L"ISettingsService.OpenModuleSettings,1,0x80004005"});
   ASSERT_EQ(run.ExitCode, 0) << run.Describe();
   EXPECT_GE(run.TraceIndex("ISettingsService.OpenModuleSettings("), 0);
   EXPECT_TRUE(run.OutputHas(
@@ -139,7 +139,7 @@ TEST(PluginModule, FailingSettingsServiceAtLoadIsTolerated) {
 
 TEST(PluginModule, UnknownCommandsRunNothingAndTouchNoHostService) {
   for (const wchar_t* command : {L"Run ", L"Zoom", L""}) {
-    THostRun run = run_host({L"--document", L"pcb", L"--command", command});
+    THostRun run = RunHost({L"--document", L"pcb", L"--command", command});
     ASSERT_EQ(run.ExitCode, 0) << run.Describe();
     EXPECT_TRUE(run.OutputHasPrefix("host: LaunchCommand -> 0x00000000")) << run.Describe();
     int launch = run.TraceIndex("host: LaunchCommand \"");

@@ -3,19 +3,19 @@
 #include <cmath>
 #include <cstdlib>
 
-int32_t mm_units(double millimetres) {
+int32_t MmUnits(double millimetres) {
   return static_cast<int32_t>(std::lround(millimetres * 10000.0 / 0.0254));
 }
 
-std::vector<TBoardHole> pads(int n, int32_t size) { return std::vector<TBoardHole>(n, {false, size}); }
-std::vector<TBoardHole> vias(int n, int32_t size) { return std::vector<TBoardHole>(n, {true, size}); }
+std::vector<TBoardHole> Pads(int n, int32_t size) { return std::vector<TBoardHole>(n, {false, size}); }
+std::vector<TBoardHole> Vias(int n, int32_t size) { return std::vector<TBoardHole>(n, {true, size}); }
 
 std::vector<TBoardHole> operator+(std::vector<TBoardHole> a, const std::vector<TBoardHole>& b) {
   a.insert(a.end(), b.begin(), b.end());
   return a;
 }
 
-std::string board_text(bool metric, const std::vector<TBoardHole>& holes) {
+std::string BoardText(bool metric, const std::vector<TBoardHole>& holes) {
   std::string out = "{\n  \"format\": \"dralith-board\",\n  \"version\": 1,\n";
   out += std::string("  \"board\": {\"unit\": ") + (metric ? "0" : "1") + ", \"layer\": 1},\n";
   out += "  \"layers\": [\n    {\"layer\": 1, \"nextLayer\": 32},\n    {\"layer\": 32, \"prevLayer\": 1}\n  ],\n";
@@ -45,7 +45,7 @@ std::string board_text(bool metric, const std::vector<TBoardHole>& holes) {
 
 namespace {
 
-std::vector<std::string> primitive_lines(const std::string& board) {
+std::vector<std::string> PrimitiveLines(const std::string& board) {
   std::vector<std::string> lines;
   size_t start = 0;
   while (start < board.size()) {
@@ -58,7 +58,7 @@ std::vector<std::string> primitive_lines(const std::string& board) {
   return lines;
 }
 
-long long number_after(const std::string& line, const std::string& key) {
+long long NumberAfter(const std::string& line, const std::string& key) {
   size_t at = line.find("\"" + key + "\": ");
   if (at == std::string::npos) return -1;
   return std::atoll(line.c_str() + at + key.size() + 4);
@@ -66,20 +66,20 @@ long long number_after(const std::string& line, const std::string& key) {
 
 }  // namespace
 
-std::map<int, TSavedHole> saved_holes(const std::string& board) {
+std::map<int, TSavedHole> SavedHoles(const std::string& board) {
   std::map<int, TSavedHole> out;
-  for (const std::string& line : primitive_lines(board)) {
+  for (const std::string& line : PrimitiveLines(board)) {
     size_t kind = line.find("\"kind\": \"") + 9;
     TSavedHole hole;
     hole.Kind = line.substr(kind, line.find('"', kind) - kind);
-    hole.Size = static_cast<int32_t>(number_after(line, "holeSize"));
-    out[static_cast<int>(number_after(line, "handle"))] = hole;
+    hole.Size = static_cast<int32_t>(NumberAfter(line, "holeSize"));
+    out[static_cast<int>(NumberAfter(line, "handle"))] = hole;
   }
   return out;
 }
 
-std::vector<std::string> lines_without_hole_sizes(const std::string& board) {
-  std::vector<std::string> lines = primitive_lines(board);
+std::vector<std::string> LinesWithoutHoleSizes(const std::string& board) {
+  std::vector<std::string> lines = PrimitiveLines(board);
   for (std::string& line : lines) {
     size_t at = line.find("\"holeSize\": ");
     if (at == std::string::npos) continue;

@@ -9,7 +9,7 @@
 #include <vector>
 
 constexpr int32_t kMil = 10000;  // internal units per mil
-int32_t mm_units(double millimetres);  // rounded to the nearest unit
+int32_t MmUnits(double millimetres);  // rounded to the nearest unit
 
 struct TBoardHole {
   bool Via = false;
@@ -17,11 +17,11 @@ struct TBoardHole {
 };
 
 // A board of the given unit with one pad or via per entry, handles 1, 2, … in that order.
-std::string board_text(bool metric, const std::vector<TBoardHole>& holes);
+std::string BoardText(bool metric, const std::vector<TBoardHole>& holes);
 
 // n pads (or vias) of one size.
-std::vector<TBoardHole> pads(int n, int32_t size);
-std::vector<TBoardHole> vias(int n, int32_t size);
+std::vector<TBoardHole> Pads(int n, int32_t size);
+std::vector<TBoardHole> Vias(int n, int32_t size);
 std::vector<TBoardHole> operator+(std::vector<TBoardHole> a, const std::vector<TBoardHole>& b);
 
 struct TSavedHole {
@@ -31,8 +31,8 @@ struct TSavedHole {
 };
 
 // handle → kind and hole size, for every primitive line of a saved board.
-std::map<int, TSavedHole> saved_holes(const std::string& board);
+std::map<int, TSavedHole> SavedHoles(const std::string& board);
 
 // The board's primitive lines with the hole size blanked out: equal for two boards that differ in
 // hole sizes only.
-std::vector<std::string> lines_without_hole_sizes(const std::string& board);
+std::vector<std::string> LinesWithoutHoleSizes(const std::string& board);

@@ -9,16 +9,16 @@
 #include "board_text.h"
 #include "host_run.h"
 
-inline void expect_script_passed(const THostResult& result) {
+inline void ExpectScriptPassed(const THostResult& result) {
   EXPECT_FALSE(result.TimedOut) << result.Output;
   EXPECT_EQ(result.ExitCode, 0u) << result.Output;
-  EXPECT_FALSE(result.printed("script: FAILED")) << result.Output;
-  EXPECT_TRUE(result.printed("script: done")) << result.Output;
-  EXPECT_TRUE(result.trace_starting("PROTOCOL VIOLATION").empty()) << result.Output;
+  EXPECT_FALSE(result.Printed("script: FAILED")) << result.Output;
+  EXPECT_TRUE(result.Printed("script: done")) << result.Output;
+  EXPECT_TRUE(result.TraceStarting("PROTOCOL VIOLATION").empty()) << result.Output;
 }
 
 // The name of the running test, as a folder name.
-inline std::string case_name() {
+inline std::string CaseName() {
   const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
   std::string name = std::string(info->test_suite_name()) + "." + info->name();
   for (char& c : name)

@@ -11,20 +11,20 @@ namespace {
 constexpr int32_t k03mm = 118110;      // 0.3 mm
 constexpr int32_t k030004mm = 118126;  // 0.30004 mm: the same metric label, another imperial one
 
-struct GroupingCase {
+struct TGroupingCase {
   const char* Name;
   int32_t First, Second;
   const char* ImperialLabel;
 };
 
-class Grouping : public testing::TestWithParam<GroupingCase> {};
+class Grouping : public testing::TestWithParam<TGroupingCase> {};
 
 // Sizes are grouped by their metric text when the editor opens, so the group keeps the size met
 // first; switching to imperial neither splits nor merges it.
 TEST_P(Grouping, SizesWithOneMetricTextFormOneGroupOfTheFirstSize) {
-  THostCase host(case_name());
-  THostResult result = host.run_editor(
-      board_text(true, pads(1, GetParam().First) + pads(2, GetParam().Second)),
+  THostCase host(CaseName());
+  THostResult result = host.RunEditor(
+      BoardText(true, Pads(1, GetParam().First) + Pads(2, GetParam().Second)),
       std::string("wait-window \"Hole Size Editor\"\n"
                   "expect-checked Metric on\n"
                   "expect-items @ListBox \"0.3000 mm\"\n"
@@ -35,18 +35,18 @@ TEST_P(Grouping, SizesWithOneMetricTextFormOneGroupOfTheFirstSize) {
                   "expect-text @Static \"Pads : 3  Vias : 0\"\n"
                   "click Cancel\n"
                   "wait-no-window \"Hole Size Editor\"\n");
-  expect_script_passed(result);
+  ExpectScriptPassed(result);
 }
 
 INSTANTIATE_TEST_SUITE_P(Orders, Grouping,
-                         testing::Values(GroupingCase{"ExactFirst", k03mm, k030004mm, "11.811 mil"},
-                                         GroupingCase{"OffFirst", k030004mm, k03mm, "11.813 mil"}),
+                         testing::Values(TGroupingCase{"ExactFirst", k03mm, k030004mm, "11.811 mil"},
+                                         TGroupingCase{"OffFirst", k030004mm, k03mm, "11.813 mil"}),
                          [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(HoleSizeEditor, AnImperialBoardOpensInImperialWithLabelsInNumericOrder) {
-  THostCase host(case_name());
-  THostResult result = host.run_editor(
-      board_text(false, pads(1, 20 * kMil) + pads(2, 8 * kMil) + vias(4, 12 * kMil) + pads(1, 12 * kMil)),
+  THostCase host(CaseName());
+  THostResult result = host.RunEditor(
+      BoardText(false, Pads(1, 20 * kMil) + Pads(2, 8 * kMil) + Vias(4, 12 * kMil) + Pads(1, 12 * kMil)),
       "wait-window \"Hole Size Editor\"\n"
       "expect-checked Imperial on\n"
       "expect-checked Metric off\n"
@@ -64,13 +64,13 @@ TEST(HoleSizeEditor, AnImperialBoardOpensInImperialWithLabelsInNumericOrder) {
       "expect-selected @ListBox \"0.2032 mm\"\n"
       "click Cancel\n"
       "wait-no-window \"Hole Size Editor\"\n");
-  expect_script_passed(result);
+  ExpectScriptPassed(result);
 }
 
 TEST(HoleSizeEditor, APadAndAViaGroupWithOneLabelShowOneItemCountingBoth) {
-  THostCase host(case_name());
-  THostResult result = host.run_editor(
-      board_text(false, pads(3, 12 * kMil) + vias(5, 120004)),
+  THostCase host(CaseName());
+  THostResult result = host.RunEditor(
+      BoardText(false, Pads(3, 12 * kMil) + Vias(5, 120004)),
       "wait-window \"Hole Size Editor\"\n"
       "expect-items @ListBox \"12.000 mil\"\n"
       "expect-text @Static \"Pads : 3  Vias : 5\"\n"
@@ -86,25 +86,25 @@ TEST(HoleSizeEditor, APadAndAViaGroupWithOneLabelShowOneItemCountingBoth) {
       "expect-text @Static \"Pads : 3  Vias : 5\"\n"
       "click OK\n"
       "wait-no-window \"Hole Size Editor\"\n");
-  expect_script_passed(result);
-  std::map<int, TSavedHole> saved = saved_holes(result.Saved);
+  ExpectScriptPassed(result);
+  std::map<int, TSavedHole> saved = SavedHoles(result.Saved);
   ASSERT_EQ(saved.size(), 8u);
   for (const auto& [handle, hole] : saved) EXPECT_EQ(hole.Size, 16 * kMil) << "handle " << handle;
 }
 
-struct DescriptionCase {
+struct TDescriptionCase {
   const char* Name;
   const char* Steps;
   const char* Items;
   const char* Description;
 };
 
-class Description : public testing::TestWithParam<DescriptionCase> {};
+class Description : public testing::TestWithParam<TDescriptionCase> {};
 
 TEST_P(Description, FollowsTheCheckBoxes) {
-  THostCase host(case_name());
-  THostResult result = host.run_editor(
-      board_text(false, pads(3, 10 * kMil) + vias(7, 10 * kMil) + vias(2, 30 * kMil)),
+  THostCase host(CaseName());
+  THostResult result = host.RunEditor(
+      BoardText(false, Pads(3, 10 * kMil) + Vias(7, 10 * kMil) + Vias(2, 30 * kMil)),
       std::string("wait-window \"Hole Size Editor\"\n"
                   "expect-checked Pads on\n"
                   "expect-checked Vias on\n") +
@@ -113,25 +113,25 @@ TEST_P(Description, FollowsTheCheckBoxes) {
           "expect-text @Static \"" + GetParam().Description + "\"\n"
           "click Cancel\n"
           "wait-no-window \"Hole Size Editor\"\n");
-  expect_script_passed(result);
+  ExpectScriptPassed(result);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Boxes, Description,
     testing::Values(
-        DescriptionCase{"Both", "", "\"10.000 mil\" \"30.000 mil\"", "Pads : 3  Vias : 7"},
-        DescriptionCase{"ViasOnly", "check Pads off\n", "\"10.000 mil\" \"30.000 mil\"",
+        TDescriptionCase{"Both", "", "\"10.000 mil\" \"30.000 mil\"", "Pads : 3  Vias : 7"},
+        TDescriptionCase{"ViasOnly", "check Pads off\n", "\"10.000 mil\" \"30.000 mil\"",
                         "  Vias : 7"},
-        DescriptionCase{"PadsOnly", "check Vias off\n", "\"10.000 mil\"", "Pads : 3"},
-        DescriptionCase{"Neither", "check Vias off\ncheck Pads off\n", "", ""},
-        DescriptionCase{"BothAgainAfterSelectingAll",
+        TDescriptionCase{"PadsOnly", "check Vias off\n", "\"10.000 mil\"", "Pads : 3"},
+        TDescriptionCase{"Neither", "check Vias off\ncheck Pads off\n", "", ""},
+        TDescriptionCase{"BothAgainAfterSelectingAll",
                         "check Pads off\ncheck Pads on\nselect @ListBox \"30.000 mil\" ctrl\n",
                         "\"10.000 mil\" \"30.000 mil\"", "Pads : 3  Vias : 9"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(HoleSizeEditor, AcceleratorsReachTheirControls) {
-  THostCase host(case_name());
-  THostResult result = host.run_editor(board_text(false, pads(3, 10 * kMil) + vias(7, 10 * kMil)),
+  THostCase host(CaseName());
+  THostResult result = host.RunEditor(BoardText(false, Pads(3, 10 * kMil) + Vias(7, 10 * kMil)),
                                        "wait-window \"Hole Size Editor\"\n"
                                        "key alt+p\n"
                                        "expect-checked Pads off\n"
@@ -149,12 +149,12 @@ TEST(HoleSizeEditor, AcceleratorsReachTheirControls) {
                                        "wait-window \"Hole Size Editor\"\n"
                                        "key escape\n"
                                        "wait-no-window \"Hole Size Editor\"\n");
-  expect_script_passed(result);
+  ExpectScriptPassed(result);
 }
 
 TEST(HoleSizeEditor, ABoardWithoutPadsAndViasShowsAnEmptyListAndEditDoesNothing) {
-  THostCase host(case_name());
-  THostResult result = host.run_editor(board_text(true, {}),
+  THostCase host(CaseName());
+  THostResult result = host.RunEditor(BoardText(true, {}),
                                        "wait-window \"Hole Size Editor\"\n"
                                        "expect-items @ListBox\n"
                                        "expect-text @Static \"Pads : 0  Vias : 0\"\n"
@@ -162,26 +162,26 @@ TEST(HoleSizeEditor, ABoardWithoutPadsAndViasShowsAnEmptyListAndEditDoesNothing)
                                        "expect-enabled \"Edit...\" on\n"
                                        "click OK\n"
                                        "wait-no-window \"Hole Size Editor\"\n");
-  expect_script_passed(result);
-  EXPECT_FALSE(result.printed("Edit Hole Size"));
+  ExpectScriptPassed(result);
+  EXPECT_FALSE(result.Printed("Edit Hole Size"));
 }
 
-struct LabelValueCase {
+struct TLabelValueCase {
   const char* Name;
   bool Imperial;
   const char* Label;
   int32_t Expected;
 };
 
-class OkWithoutTyping : public testing::TestWithParam<LabelValueCase> {};
+class OkWithoutTyping : public testing::TestWithParam<TLabelValueCase> {};
 
 // The box starts with the label's text, so OK sets the group to what the label says, not to the
 // size the group had: 118126 is shown as 0.3000 mm and 11.813 mil.
 TEST_P(OkWithoutTyping, SetsTheGroupToTheLabelsValue) {
-  THostCase host(case_name());
-  const LabelValueCase& c = GetParam();
-  THostResult result = host.run_editor(
-      board_text(true, pads(2, k030004mm) + vias(1, 200000)),
+  THostCase host(CaseName());
+  const TLabelValueCase& c = GetParam();
+  THostResult result = host.RunEditor(
+      BoardText(true, Pads(2, k030004mm) + Vias(1, 200000)),
       std::string("wait-window \"Hole Size Editor\"\n") + (c.Imperial ? "click Imperial\n" : "") +
           "select @ListBox \"" + c.Label + "\"\n"
           "click \"Edit...\"\n"
@@ -193,22 +193,22 @@ TEST_P(OkWithoutTyping, SetsTheGroupToTheLabelsValue) {
           "expect-selected @ListBox \"" + c.Label + "\"\n"
           "click OK\n"
           "wait-no-window \"Hole Size Editor\"\n");
-  expect_script_passed(result);
-  std::map<int, TSavedHole> saved = saved_holes(result.Saved);
+  ExpectScriptPassed(result);
+  std::map<int, TSavedHole> saved = SavedHoles(result.Saved);
   EXPECT_EQ(saved[1].Size, c.Expected);
   EXPECT_EQ(saved[2].Size, c.Expected);
   EXPECT_EQ(saved[3].Size, 200000);
 }
 
 INSTANTIATE_TEST_SUITE_P(Units, OkWithoutTyping,
-                         testing::Values(LabelValueCase{"Metric", false, "0.3000 mm", k03mm},
-                                         LabelValueCase{"Imperial", true, "11.813 mil", 118130}),
+                         testing::Values(TLabelValueCase{"Metric", false, "0.3000 mm", k03mm},
+                                         TLabelValueCase{"Imperial", true, "11.813 mil", 118130}),
                          [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(HoleSizeEditor, TwoLabelsSelectedGiveAnEmptyBoxAndOkOnItWarnsAndChangesNothing) {
-  THostCase host(case_name());
-  const std::string board = board_text(false, pads(2, 8 * kMil) + pads(3, 12 * kMil));
-  THostResult result = host.run_editor(
+  THostCase host(CaseName());
+  const std::string board = BoardText(false, Pads(2, 8 * kMil) + Pads(3, 12 * kMil));
+  THostResult result = host.RunEditor(
       board,
       "wait-window \"Hole Size Editor\"\n"
       "select @ListBox \"12.000 mil\" ctrl\n"
@@ -226,15 +226,15 @@ TEST(HoleSizeEditor, TwoLabelsSelectedGiveAnEmptyBoxAndOkOnItWarnsAndChangesNoth
       "expect-text @Static \"Pads : 5  Vias : 0\"\n"
       "click OK\n"
       "wait-no-window \"Hole Size Editor\"\n");
-  expect_script_passed(result);
+  ExpectScriptPassed(result);
   EXPECT_EQ(result.Saved, board);
 }
 
 // 3 pads of 8 mil typed over to 12 mil join the 5 of 12 mil: one label, selected, counting 8.
 TEST(HoleSizeEditor, ChangingASizeIntoAnotherMergesTheirLabels) {
-  THostCase host(case_name());
-  THostResult result = host.run_editor(
-      board_text(false, pads(3, 8 * kMil) + pads(5, 12 * kMil) + vias(2, 8 * kMil)),
+  THostCase host(CaseName());
+  THostResult result = host.RunEditor(
+      BoardText(false, Pads(3, 8 * kMil) + Pads(5, 12 * kMil) + Vias(2, 8 * kMil)),
       "wait-window \"Hole Size Editor\"\n"
       "expect-text @Static \"Pads : 3  Vias : 2\"\n"
       "double-click @ListBox \"8.000 mil\"\n"
@@ -257,17 +257,17 @@ TEST(HoleSizeEditor, ChangingASizeIntoAnotherMergesTheirLabels) {
       "expect-text @Static \"Pads : 8  Vias : 2\"\n"
       "click OK\n"
       "wait-no-window \"Hole Size Editor\"\n");
-  expect_script_passed(result);
-  std::map<int, TSavedHole> saved = saved_holes(result.Saved);
+  ExpectScriptPassed(result);
+  std::map<int, TSavedHole> saved = SavedHoles(result.Saved);
   ASSERT_EQ(saved.size(), 10u);
-  for (const auto& [handle, hole] : saved) EXPECT_EQ(hole.Size, mm_units(0.5)) << "handle " << handle;
+  for (const auto& [handle, hole] : saved) EXPECT_EQ(hole.Size, MmUnits(0.5)) << "handle " << handle;
 }
 
 // Typed key by key into the focused box, as a user types; the board gets exactly that size.
 TEST(HoleSizeEditor, WhatTheUserTypesIsTheSizeTheBoardGets) {
-  THostCase host(case_name());
-  THostResult result = host.run_editor(
-      board_text(true, pads(2, 118110) + vias(3, 157480)),
+  THostCase host(CaseName());
+  THostResult result = host.RunEditor(
+      BoardText(true, Pads(2, 118110) + Vias(3, 157480)),
       "wait-window \"Hole Size Editor\"\n"
       "select @ListBox \"0.4000 mm\"\n"
       "click \"Edit...\"\n"
@@ -295,17 +295,17 @@ TEST(HoleSizeEditor, WhatTheUserTypesIsTheSizeTheBoardGets) {
       "expect-items @ListBox \"0.3175 mm\" \"17.5000 mm\"\n"
       "click OK\n"
       "wait-no-window \"Hole Size Editor\"\n");
-  expect_script_passed(result);
-  std::map<int, TSavedHole> saved = saved_holes(result.Saved);
+  ExpectScriptPassed(result);
+  std::map<int, TSavedHole> saved = SavedHoles(result.Saved);
   EXPECT_EQ(saved[1].Size, 125000);
   EXPECT_EQ(saved[2].Size, 125000);
-  for (int via = 3; via <= 5; ++via) EXPECT_EQ(saved[via].Size, mm_units(17.5)) << "via " << via;
+  for (int via = 3; via <= 5; ++via) EXPECT_EQ(saved[via].Size, MmUnits(17.5)) << "via " << via;
 }
 
 TEST(HoleSizeEditor, CancelAndEscapeInTheEditDialogChangeNothing) {
-  THostCase host(case_name());
-  THostResult result = host.run_editor(
-      board_text(true, pads(2, k03mm)),
+  THostCase host(CaseName());
+  THostResult result = host.RunEditor(
+      BoardText(true, Pads(2, k03mm)),
       "wait-window \"Hole Size Editor\"\n"
       "click \"Edit...\"\n"
       "wait-window \"Edit Hole Size\"\n"
@@ -326,10 +326,10 @@ TEST(HoleSizeEditor, CancelAndEscapeInTheEditDialogChangeNothing) {
       "expect-focus @ListBox\n"
       "key enter\n"
       "wait-no-window \"Hole Size Editor\"\n");
-  expect_script_passed(result);
-  EXPECT_EQ(saved_holes(result.Saved)[1].Size, k03mm);
+  ExpectScriptPassed(result);
+  EXPECT_EQ(SavedHoles(result.Saved)[1].Size, k03mm);
   // Enter pressed OK, which wrote the board back.
-  EXPECT_EQ(result.trace_starting("IPCB_ServerInterface.ProcessStart").size(), 1u);
+  EXPECT_EQ(result.TraceStarting("IPCB_ServerInterface.ProcessStart").size(), 1u);
 }
 
 }  // namespace

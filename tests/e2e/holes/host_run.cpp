@@ -7,7 +7,7 @@
 
 namespace {
 
-void remove_folder_files(const std::wstring& folder) {
+void RemoveFolderFiles(const std::wstring& folder) {
   WIN32_FIND_DATAW found;
   HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return;
@@ -18,7 +18,7 @@ void remove_folder_files(const std::wstring& folder) {
   FindClose(search);
 }
 
-std::vector<std::string> split_lines(const std::string& text) {
+std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
   size_t start = 0;
   while (start < text.size()) {
@@ -32,7 +32,7 @@ std::vector<std::string> split_lines(const std::string& text) {
   return lines;
 }
 
-std::wstring quote_argument(const std::wstring& argument) {
+std::wstring QuoteArgument(const std::wstring& argument) {
   if (!argument.empty() && argument.find_first_of(L" \t\"") == std::wstring::npos) return argument;
   std::wstring out = L"\"";
   for (size_t i = 0; i < argument.size(); ++i) {
@@ -54,18 +54,18 @@ std::wstring quote_argument(const std::wstring& argument) {
 
 }  // namespace
 
-std::vector<std::string> THostResult::trace_starting(const std::string& prefix) const {
+std::vector<std::string> THostResult::TraceStarting(const std::string& prefix) const {
   std::vector<std::string> out;
   for (const std::string& line : Trace)
     if (line.starts_with(prefix)) out.push_back(line);
   return out;
 }
 
-std::string read_text_file(const std::wstring& path) {
+std::string ReadTextFile(const std::wstring& path) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return {};
-  UniqueKernelHandle owner(file);
+  TUniqueKernelHandle owner(file);
   std::string text;
   char buffer[65536];
   DWORD got = 0;
@@ -78,13 +78,13 @@ THostCase::THostCase(const std::string& name) {
   GetTempPathW(MAX_PATH, temp);
   std::wstring root = std::wstring(temp) + L"tavrin-e2e-holes";
   CreateDirectoryW(root.c_str(), nullptr);
-  folder_ = root + L"\\" + to_wide(name);
+  folder_ = root + L"\\" + ToWide(name);
   CreateDirectoryW(folder_.c_str(), nullptr);
-  remove_folder_files(folder_);
+  RemoveFolderFiles(folder_);
 }
 
-std::wstring THostCase::write(const std::string& file, const std::string& text) const {
-  std::wstring path = folder_ + L"\\" + to_wide(file);
+std::wstring THostCase::Write(const std::string& file, const std::string& text) const {
+  std::wstring path = folder_ + L"\\" + ToWide(file);
   HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
   if (out != INVALID_HANDLE_VALUE) {
@@ -95,18 +95,18 @@ std::wstring THostCase::write(const std::string& file, const std::string& text) 
   return path;
 }
 
-THostResult THostCase::run(const std::vector<std::wstring>& arguments, DWORD timeout_ms) const {
+THostResult THostCase::Run(const std::vector<std::wstring>& arguments, DWORD timeout_ms) const {
   const std::wstring trace = folder_ + L"\\trace.txt";
   const std::wstring saved = folder_ + L"\\saved.json";
-  std::wstring command = quote_argument(TAVRIN_HOST_EXE L"") + L" --trace " + quote_argument(trace) +
-                         L" --save " + quote_argument(saved);
-  for (const std::wstring& argument : arguments) command += L" " + quote_argument(argument);
+  std::wstring command = QuoteArgument(TAVRIN_HOST_EXE L"") + L" --trace " + QuoteArgument(trace) +
+                         L" --save " + QuoteArgument(saved);
+  for (const std::wstring& argument : arguments) command += L" " + QuoteArgument(argument);
 
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   HANDLE read_end = nullptr, write_end = nullptr;
   CreatePipe(&read_end, &write_end, &inherit, 0);
   SetHandleInformation(read_end, HANDLE_FLAG_INHERIT, 0);
-  UniqueKernelHandle reader(read_end), writer(write_end);
+  TUniqueKernelHandle reader(read_end), writer(write_end);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
@@ -121,7 +121,7 @@ THostResult THostCase::run(const std::vector<std::wstring>& arguments, DWORD tim
     result.Output = "cannot start the host (error " + std::to_string(GetLastError()) + ")";
     return result;
   }
-  UniqueKernelHandle process_handle(process.hProcess), thread_handle(process.hThread);
+  TUniqueKernelHandle process_handle(process.hProcess), thread_handle(process.hThread);
   writer.reset();  // the pipe ends when the host's copy of it closes
   std::string output;
   std::thread drain([&] {
@@ -137,18 +137,18 @@ THostResult THostCase::run(const std::vector<std::wstring>& arguments, DWORD tim
   GetExitCodeProcess(process.hProcess, &result.ExitCode);
   drain.join();
   result.Output = output;
-  result.Trace = split_lines(read_text_file(trace));
-  result.Saved = read_text_file(saved);
+  result.Trace = SplitLines(ReadTextFile(trace));
+  result.Saved = ReadTextFile(saved);
   return result;
 }
 
-THostResult THostCase::run_editor(const std::string& board, const std::string& script,
+THostResult THostCase::RunEditor(const std::string& board, const std::string& script,
                                   const std::vector<std::wstring>& extra) const {
-  std::vector<std::wstring> arguments = {L"--board", write("board.json", board), L"--command", L"Run"};
+  std::vector<std::wstring> arguments = {L"--board", Write("board.json", board), L"--command", L"Run"};
   if (!script.empty()) {
     arguments.push_back(L"--script");
-    arguments.push_back(write("case.script", script));
+    arguments.push_back(Write("case.script", script));
   }
   arguments.insert(arguments.end(), extra.begin(), extra.end());
-  return run(arguments);
+  return Run(arguments);
 }

@@ -15,9 +15,9 @@ struct THostResult {
   std::vector<std::string> Trace;   // the trace file's lines
   std::string Saved;                // the saved board file ("" when none was saved)
 
-  bool printed(const std::string& text) const { return Output.find(text) != std::string::npos; }
+  bool Printed(const std::string& text) const { return Output.find(text) != std::string::npos; }
   // Trace lines that start with the prefix.
-  std::vector<std::string> trace_starting(const std::string& prefix) const;
+  std::vector<std::string> TraceStarting(const std::string& prefix) const;
 };
 
 class THostCase {
@@ -27,13 +27,13 @@ class THostCase {
 
   std::wstring Folder() const { return folder_; }
   // A file of the folder, written with the text; returns its path.
-  std::wstring write(const std::string& file, const std::string& text) const;
+  std::wstring Write(const std::string& file, const std::string& text) const;
 
   // Runs the host in the folder with --trace and --save (into the folder) and the given arguments.
-  THostResult run(const std::vector<std::wstring>& arguments, DWORD timeout_ms = 90000) const;
+  THostResult Run(const std::vector<std::wstring>& arguments, DWORD timeout_ms = 90000) const;
 
   // Runs "Run" on the board with the script (none when empty) and the extra arguments.
-  THostResult run_editor(const std::string& board, const std::string& script,
+  THostResult RunEditor(const std::string& board, const std::string& script,
                          const std::vector<std::wstring>& extra = {}) const;
 
  private:
@@ -41,4 +41,4 @@ class THostCase {
 };
 
 // The file's whole text, "" when it cannot be read.
-std::string read_text_file(const std::wstring& path);
+std::string ReadTextFile(const std::wstring& path);

@@ -12,9 +12,9 @@ constexpr int32_t k03mm = 118110;  // 0.3 mm
 // A metric board opens with the metric item chosen although its text is translated, and a size
 // typed without a unit is read in the chosen unit.
 TEST(TranslatedEditor, GermanDialogKeepsTheBoardsUnit) {
-  THostCase host(case_name());
-  THostResult result = host.run_editor(
-      board_text(true, pads(2, k03mm) + vias(1, k03mm)),
+  THostCase host(CaseName());
+  THostResult result = host.RunEditor(
+      BoardText(true, Pads(2, k03mm) + Vias(1, k03mm)),
       "wait-window \"Bohrungsgrößen-Editor\"\n"
       "expect-checked Metrisch on\n"
       "expect-checked Zoll off\n"
@@ -33,13 +33,13 @@ TEST(TranslatedEditor, GermanDialogKeepsTheBoardsUnit) {
       "click Abbrechen\n"
       "wait-no-window \"Bohrungsgrößen-Editor\"\n",
       {L"--language", L"de"});
-  expect_script_passed(result);
+  ExpectScriptPassed(result);
 }
 
 TEST(TranslatedEditor, FrenchDialogShowsItsTexts) {
-  THostCase host(case_name());
-  THostResult result = host.run_editor(
-      board_text(false, pads(1, 10 * kMil)),
+  THostCase host(CaseName());
+  THostResult result = host.RunEditor(
+      BoardText(false, Pads(1, 10 * kMil)),
       "wait-window \"Éditeur des diamètres de perçage\"\n"
       "expect-checked Impérial on\n"
       "expect-checked \"&Pads\" on\n"
@@ -48,21 +48,21 @@ TEST(TranslatedEditor, FrenchDialogShowsItsTexts) {
       "click Annuler\n"
       "wait-no-window \"Éditeur des diamètres de perçage\"\n",
       {L"--language", L"fr"});
-  expect_script_passed(result);
+  ExpectScriptPassed(result);
 }
 
 // Localised dialogs off: the designed texts stay, the translations become the controls' hints.
 TEST(TranslatedEditor, HintTranslationsKeepTheDesignedTexts) {
-  THostCase host(case_name());
-  THostResult result = host.run_editor(board_text(true, pads(1, k03mm)),
+  THostCase host(CaseName());
+  THostResult result = host.RunEditor(BoardText(true, Pads(1, k03mm)),
                                        "wait-window \"Hole Size Editor\"\n"
                                        "expect-checked Metric on\n"
                                        "expect-text \"&Edit...\" \"&Edit...\"\n"
                                        "click Cancel\n"
                                        "wait-no-window \"Hole Size Editor\"\n",
                                        {L"--language", L"de", L"--hint-translations"});
-  expect_script_passed(result);
-  EXPECT_FALSE(result.trace_starting("ITranslationManager.LookupTranslation(\"EditButton\", \"Caption.'&Edit...'\") -> 0x00000000 translation=").empty());
+  ExpectScriptPassed(result);
+  EXPECT_FALSE(result.TraceStarting("ITranslationManager.LookupTranslation(\"EditButton\", \"Caption.'&Edit...'\") -> 0x00000000 translation=").empty());
 }
 
 }  // namespace

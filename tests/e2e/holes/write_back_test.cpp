@@ -9,7 +9,7 @@ namespace {
 
 // The bracket lines of the trace, shortened to "start", "end", "begin 3", "end 3", and the record
 // transfers between them as "read 3" / "write 3".
-std::vector<std::string> protocol(const THostResult& result) {
+std::vector<std::string> Protocol(const THostResult& result) {
   std::vector<std::string> out;
   for (const std::string& line : result.Trace) {
     auto handle_of = [&](size_t open) { return line.substr(open + 1, line.find(')', open) - open - 1); };
@@ -27,7 +27,7 @@ std::vector<std::string> protocol(const THostResult& result) {
   return out;
 }
 
-std::vector<std::string> bracketed(const std::vector<int>& handles) {
+std::vector<std::string> Bracketed(const std::vector<int>& handles) {
   std::vector<std::string> out = {"start"};
   for (int h : handles) {
     const std::string n = std::to_string(h);
@@ -38,22 +38,22 @@ std::vector<std::string> bracketed(const std::vector<int>& handles) {
 }
 
 // Only the protocol after the editor opened: opening reads the records too.
-std::vector<std::string> from_start(std::vector<std::string> lines) {
+std::vector<std::string> FromStart(std::vector<std::string> lines) {
   auto start = std::find(lines.begin(), lines.end(), "start");
   return std::vector<std::string>(start, lines.end());
 }
 
 TEST(WriteBack, OkWithoutEditsRewritesEveryPrimitiveInItsOwnBracketAndChangesNothing) {
-  THostCase host(case_name());
+  THostCase host(CaseName());
   // Pads and vias interleaved over two sizes: groups are written in the order they were formed.
   const std::string board =
-      board_text(true, pads(1, 118110) + vias(1, 157480) + pads(1, 157480) + vias(1, 118110) + pads(1, 118110));
-  THostResult result = host.run_editor(board,
+      BoardText(true, Pads(1, 118110) + Vias(1, 157480) + Pads(1, 157480) + Vias(1, 118110) + Pads(1, 118110));
+  THostResult result = host.RunEditor(board,
                                        "wait-window \"Hole Size Editor\"\n"
                                        "click OK\n"
                                        "wait-no-window \"Hole Size Editor\"\n");
-  expect_script_passed(result);
-  EXPECT_EQ(from_start(protocol(result)), bracketed({1, 5, 3, 2, 4}));
+  ExpectScriptPassed(result);
+  EXPECT_EQ(FromStart(Protocol(result)), Bracketed({1, 5, 3, 2, 4}));
   EXPECT_EQ(result.Saved, board);
   for (const std::string& line : result.Trace) {
     // A record write may report the hole size as changed, and nothing else.
@@ -64,9 +64,9 @@ TEST(WriteBack, OkWithoutEditsRewritesEveryPrimitiveInItsOwnBracketAndChangesNot
 }
 
 TEST(WriteBack, WithPadsExcludedAnEditChangesTheViasOnly) {
-  THostCase host(case_name());
-  const std::string board = board_text(false, pads(2, 10 * kMil) + vias(3, 10 * kMil) + pads(1, 20 * kMil));
-  THostResult result = host.run_editor(board,
+  THostCase host(CaseName());
+  const std::string board = BoardText(false, Pads(2, 10 * kMil) + Vias(3, 10 * kMil) + Pads(1, 20 * kMil));
+  THostResult result = host.RunEditor(board,
                                        "wait-window \"Hole Size Editor\"\n"
                                        "check Pads off\n"
                                        "expect-items @ListBox \"10.000 mil\"\n"
@@ -81,25 +81,25 @@ TEST(WriteBack, WithPadsExcludedAnEditChangesTheViasOnly) {
                                        "expect-items @ListBox \"10.000 mil\" \"14.000 mil\" \"20.000 mil\"\n"
                                        "click OK\n"
                                        "wait-no-window \"Hole Size Editor\"\n");
-  expect_script_passed(result);
-  std::map<int, TSavedHole> saved = saved_holes(result.Saved);
+  ExpectScriptPassed(result);
+  std::map<int, TSavedHole> saved = SavedHoles(result.Saved);
   EXPECT_EQ(saved[1], (TSavedHole{"pad", 10 * kMil}));
   EXPECT_EQ(saved[2], (TSavedHole{"pad", 10 * kMil}));
   EXPECT_EQ(saved[3], (TSavedHole{"via", 14 * kMil}));
   EXPECT_EQ(saved[5], (TSavedHole{"via", 14 * kMil}));
   EXPECT_EQ(saved[6], (TSavedHole{"pad", 20 * kMil}));
   // The unchanged pads were still rewritten, each in its bracket.
-  EXPECT_EQ(from_start(protocol(result)), bracketed({1, 2, 6, 3, 4, 5}));
-  EXPECT_EQ(lines_without_hole_sizes(result.Saved), lines_without_hole_sizes(board));
+  EXPECT_EQ(FromStart(Protocol(result)), Bracketed({1, 2, 6, 3, 4, 5}));
+  EXPECT_EQ(LinesWithoutHoleSizes(result.Saved), LinesWithoutHoleSizes(board));
 }
 
 // A failing modification stops the write-back; the process is still closed, the error is shown
 // (in the application's message box, captioned with its title) and the editor stays open, so the
 // user can cancel or try again.
 TEST(WriteBack, AFailureDuringTheWriteBackClosesTheProcessShowsTheErrorAndKeepsTheDialog) {
-  THostCase host(case_name());
-  const std::string board = board_text(false, pads(3, 10 * kMil));
-  THostResult result = host.run_editor(
+  THostCase host(CaseName());
+  const std::string board = BoardText(false, Pads(3, 10 * kMil));
+  THostResult result = host.RunEditor(
       board,
       "wait-window \"Hole Size Editor\"\n"
       "click \"Edit...\"\n"
@@ -117,22 +117,22 @@ TEST(WriteBack, AFailureDuringTheWriteBackClosesTheProcessShowsTheErrorAndKeepsT
       "click Cancel\n"
       "wait-no-window \"Hole Size Editor\"\n",
       {L"--fail", L"IPCB_PrimitiveObject.BeginModify,2,0x80004005,Board is locked"});
-  expect_script_passed(result);
-  EXPECT_TRUE(result.printed("Board is locked")) << result.Output;
-  EXPECT_EQ(from_start(protocol(result)),
+  ExpectScriptPassed(result);
+  EXPECT_TRUE(result.Printed("Board is locked")) << result.Output;
+  EXPECT_EQ(FromStart(Protocol(result)),
             (std::vector<std::string>{"start", "begin 1", "read 1", "write 1", "end 1", "begin 2", "end"}));
   // The first pad keeps its new size; the others were never written.
-  std::map<int, TSavedHole> saved = saved_holes(result.Saved);
+  std::map<int, TSavedHole> saved = SavedHoles(result.Saved);
   EXPECT_EQ(saved[1].Size, 11 * kMil);
   EXPECT_EQ(saved[2].Size, 10 * kMil);
   EXPECT_EQ(saved[3].Size, 10 * kMil);
-  EXPECT_EQ(result.trace_starting("IProcessLauncher.RunProcess(\"PCB:Zoom\"").size(), 1u);
+  EXPECT_EQ(result.TraceStarting("IProcessLauncher.RunProcess(\"PCB:Zoom\"").size(), 1u);
 }
 
 TEST(WriteBack, ASecondOkAfterAFailureWritesEverythingAgain) {
-  THostCase host(case_name());
-  const std::string board = board_text(false, pads(2, 10 * kMil));
-  THostResult result = host.run_editor(
+  THostCase host(CaseName());
+  const std::string board = BoardText(false, Pads(2, 10 * kMil));
+  THostResult result = host.RunEditor(
       board,
       "wait-window \"Hole Size Editor\"\n"
       "click OK\n"
@@ -142,8 +142,8 @@ TEST(WriteBack, ASecondOkAfterAFailureWritesEverythingAgain) {
       "click OK\n"
       "wait-no-window \"Hole Size Editor\"\n",
       {L"--fail", L"IPCB_ServerInterface.GetPrimitiveInterface,2,0x80004005,Busy"});
-  expect_script_passed(result);
-  EXPECT_EQ(from_start(protocol(result)),
+  ExpectScriptPassed(result);
+  EXPECT_EQ(FromStart(Protocol(result)),
             (std::vector<std::string>{"start", "begin 1", "read 1", "write 1", "end 1", "end",  //
                                       "start", "begin 1", "read 1", "write 1", "end 1", "begin 2",
                                       "read 2", "write 2", "end 2", "end"}));
@@ -152,9 +152,9 @@ TEST(WriteBack, ASecondOkAfterAFailureWritesEverythingAgain) {
 
 // The write-back is one process, so the host's Edit > Undo (Alt+E, U) takes back every size at once.
 TEST(WriteBack, OneUndoInTheHostTakesBackTheWholeWriteBack) {
-  THostCase host(case_name());
-  const std::string board = board_text(true, pads(3, 118110) + vias(4, 157480) + pads(2, 157480));
-  THostResult result = host.run_editor(board,
+  THostCase host(CaseName());
+  const std::string board = BoardText(true, Pads(3, 118110) + Vias(4, 157480) + Pads(2, 157480));
+  THostResult result = host.RunEditor(board,
                                        "wait-window \"Hole Size Editor\"\n"
                                        "select @ListBox \"0.4000 mm\" ctrl\n"
                                        "click \"Edit...\"\n"
@@ -168,15 +168,15 @@ TEST(WriteBack, OneUndoInTheHostTakesBackTheWholeWriteBack) {
                                        "wait-window \"Tavrin Host\"\n"
                                        "key alt+e\n"
                                        "key u\n");
-  expect_script_passed(result);
-  EXPECT_EQ(result.trace_starting("Undo").size(), 1u);
+  ExpectScriptPassed(result);
+  EXPECT_EQ(result.TraceStarting("Undo").size(), 1u);
   EXPECT_EQ(result.Saved, board);
 }
 
 TEST(WriteBack, CancelWritesNothingYetAsksForTheRedrawWithItsOwnParameters) {
-  THostCase host(case_name());
-  const std::string board = board_text(true, pads(2, 118110) + vias(2, 157480));
-  THostResult result = host.run_editor(board,
+  THostCase host(CaseName());
+  const std::string board = BoardText(true, Pads(2, 118110) + Vias(2, 157480));
+  THostResult result = host.RunEditor(board,
                                        "wait-window \"Hole Size Editor\"\n"
                                        "click \"Edit...\"\n"
                                        "wait-window \"Edit Hole Size\"\n"
@@ -187,10 +187,10 @@ TEST(WriteBack, CancelWritesNothingYetAsksForTheRedrawWithItsOwnParameters) {
                                        "key escape\n"
                                        "wait-no-window \"Hole Size Editor\"\n",
                                        {L"--parameters", L"Zoom=Fit|Action=Other"});
-  expect_script_passed(result);
+  ExpectScriptPassed(result);
   EXPECT_EQ(result.Saved, board);
-  EXPECT_TRUE(result.trace_starting("IPCB_ServerInterface.ProcessStart").empty());
-  std::vector<std::string> zoom = result.trace_starting("IProcessLauncher.RunProcess(");
+  EXPECT_TRUE(result.TraceStarting("IPCB_ServerInterface.ProcessStart").empty());
+  std::vector<std::string> zoom = result.TraceStarting("IProcessLauncher.RunProcess(");
   ASSERT_EQ(zoom.size(), 1u);
   EXPECT_TRUE(zoom[0].starts_with("IProcessLauncher.RunProcess(\"PCB:Zoom\", \"Action=Redraw\", 256,"))
       << zoom[0];

@@ -12,8 +12,8 @@
 
 namespace {
 
-std::wstring sample(const char* name) {
-  std::wstring path = to_wide(std::string(TAVRIN_SAMPLE_BOARDS) + "/" + name);
+std::wstring Sample(const char* name) {
+  std::wstring path = ToWide(std::string(TAVRIN_SAMPLE_BOARDS) + "/" + name);
   for (wchar_t& c : path) {
     if (c == L'/') c = L'\\';
   }
@@ -21,8 +21,8 @@ std::wstring sample(const char* name) {
   return path[0] == L'\\' ? L"Z:" + path : path;
 }
 
-std::string read_file(const std::wstring& path) {
-  std::ifstream in(to_ansi(path), std::ios::binary);
+std::string ReadFileText(const std::wstring& path) {
+  std::ifstream in(ToAnsi(path), std::ios::binary);
   std::stringstream s;
   s << in.rdbuf();
   return s.str();
@@ -31,22 +31,22 @@ std::string read_file(const std::wstring& path) {
 TEST(PcbModuleInHost, ABoardOpenedAndSavedByTheHostKeepsEveryByte) {
   for (const char* name : {"small-metric.json", "small-imperial.json"}) {
     SCOPED_TRACE(name);
-    const std::wstring saved = unique_temp_path(L"saved.json");
-    THostRun run = run_host({L"--plugin", L"none", L"--board", sample(name), L"--save", saved});
+    const std::wstring saved = UniqueTempPath(L"saved.json");
+    THostRun run = RunHost({L"--plugin", L"none", L"--board", Sample(name), L"--save", saved});
     EXPECT_EQ(run.ExitCode, 0) << run.Describe();
     EXPECT_TRUE(run.OutputHasPrefix("host: board saved")) << run.Describe();
     EXPECT_GE(run.TraceIndex("HostKitPcb_OpenBoard("), 0) << run.Describe();
-    EXPECT_EQ(read_file(saved), read_file(sample(name)));
+    EXPECT_EQ(ReadFileText(saved), ReadFileText(Sample(name)));
     DeleteFileW(saved.c_str());
   }
 }
 
 TEST(PcbModuleInHost, ABadBoardIsRefusedWithFileLineAndField) {
-  TScopedFile bad(unique_temp_path(L"bad.json"),
+  TScopedFile bad(UniqueTempPath(L"bad.json"),
                   "{\"format\": \"dralith-board\", \"version\": 1, \"board\": {\"unit\": 0},\n"
                   "\"primitives\": [\n{\"kind\": \"via\", \"handle\": 1, \"x\": 0, \"y\": 0}]}\n");
-  const std::wstring saved = unique_temp_path(L"saved.json");
-  THostRun run = run_host({L"--plugin", L"none", L"--board", bad.Path(), L"--save", saved});
+  const std::wstring saved = UniqueTempPath(L"saved.json");
+  THostRun run = RunHost({L"--plugin", L"none", L"--board", bad.Path(), L"--save", saved});
   bool reported = false;
   for (const std::string& line : run.Lines) {
     reported |= line.find("not opened: ") != std::string::npos &&

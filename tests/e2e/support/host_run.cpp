@@ -13,7 +13,7 @@
 
 namespace {
 
-std::vector<std::string> split_lines(const std::string& text) {
+std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
   std::string line;
   std::istringstream in(text);
@@ -24,7 +24,7 @@ std::vector<std::string> split_lines(const std::string& text) {
   return lines;
 }
 
-std::string read_whole_file(const std::wstring& path) {
+std::string ReadWholeFile(const std::wstring& path) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return {};
@@ -37,7 +37,7 @@ std::string read_whole_file(const std::wstring& path) {
 }
 
 // One argument quoted the way CommandLineToArgvW reads it back.
-std::wstring quote(const std::wstring& argument) {
+std::wstring Quote(const std::wstring& argument) {
   if (!argument.empty() && argument.find_first_of(L" \t\"") == std::wstring::npos) return argument;
   std::wstring out = L"\"";
   int backslashes = 0;
@@ -56,7 +56,7 @@ std::wstring quote(const std::wstring& argument) {
 }
 
 // Reads what the pipe holds now, without waiting for more.
-void drain_pipe(HANDLE pipe, std::string& text) {
+void DrainPipe(HANDLE pipe, std::string& text) {
   for (;;) {
     DWORD available = 0;
     if (!PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr) || available == 0) return;
@@ -69,22 +69,22 @@ void drain_pipe(HANDLE pipe, std::string& text) {
   }
 }
 
-bool starts_with(std::string_view text, std::string_view prefix) {
+bool StartsWith(std::string_view text, std::string_view prefix) {
   return text.substr(0, prefix.size()) == prefix;
 }
 
 }  // namespace
 
-std::wstring host_bin_folder() {
+std::wstring HostBinFolder() {
   // The build tree lives in the Unix file system, which Wine shows as drive Z:.
-  std::wstring folder = L"Z:" + to_wide(TAVRIN_HOST_BIN_DIR);
+  std::wstring folder = L"Z:" + ToWide(TAVRIN_HOST_BIN_DIR);
   for (wchar_t& c : folder)
     if (c == L'/') c = L'\\';
   if (folder.back() != L'\\') folder += L'\\';
   return folder;
 }
 
-std::wstring unique_temp_path(const std::wstring& name) {
+std::wstring UniqueTempPath(const std::wstring& name) {
   static std::atomic<int> counter{0};
   wchar_t folder[MAX_PATH] = {};
   GetTempPathW(MAX_PATH, folder);
@@ -92,50 +92,50 @@ std::wstring unique_temp_path(const std::wstring& name) {
          std::to_wstring(++counter) + L"-" + name;
 }
 
-std::wstring app_data_folder() {
+std::wstring AppDataFolder() {
   wchar_t path[MAX_PATH] = {};
   SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path);
   return path;
 }
 
-THostRun run_host(const std::vector<std::wstring>& arguments, const THostRunOptions& options) {
+THostRun RunHost(const std::vector<std::wstring>& arguments, const THostRunOptions& options) {
   THostRun run;
   std::vector<std::wstring> all = arguments;
-  bool namesTrace = false;
-  for (const std::wstring& a : arguments) namesTrace = namesTrace || a == L"--trace";
-  if (options.WithTrace && !namesTrace) {
-    run.TracePath = unique_temp_path(L"trace.txt");
+  bool names_trace = false;
+  for (const std::wstring& a : arguments) names_trace = names_trace || a == L"--trace";
+  if (options.WithTrace && !names_trace) {
+    run.TracePath = UniqueTempPath(L"trace.txt");
     all.push_back(L"--trace");
     all.push_back(run.TracePath);
-  } else if (namesTrace) {
+  } else if (names_trace) {
     for (size_t i = 0; i + 1 < arguments.size(); ++i)
       if (arguments[i] == L"--trace") run.TracePath = arguments[i + 1];
   }
   if (options.TestMode) all.push_back(L"--test-mode");
 
-  std::wstring exe = host_bin_folder() + L"TavrinHost.exe";
-  std::wstring command = quote(exe);
-  for (const std::wstring& a : all) command += L" " + quote(a);
+  std::wstring exe = HostBinFolder() + L"TavrinHost.exe";
+  std::wstring command = Quote(exe);
+  for (const std::wstring& a : all) command += L" " + Quote(a);
 
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  HANDLE readEnd = nullptr, writeEnd = nullptr;
-  if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return run;
-  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+  HANDLE read_end = nullptr, write_end = nullptr;
+  if (!CreatePipe(&read_end, &write_end, &inherit, 0)) return run;
+  SetHandleInformation(read_end, HANDLE_FLAG_INHERIT, 0);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = writeEnd;
-  startup.hStdError = writeEnd;
+  startup.hStdOutput = write_end;
+  startup.hStdError = write_end;
   startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
   PROCESS_INFORMATION process{};
-  std::wstring folder = host_bin_folder();
+  std::wstring folder = HostBinFolder();
   BOOL started = CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, TRUE, 0, nullptr,
                                 folder.c_str(), &startup, &process);
-  CloseHandle(writeEnd);
+  CloseHandle(write_end);
   if (!started) {
-    CloseHandle(readEnd);
-    run.Output = "run_host: cannot start " + to_ansi(exe);
-    run.Lines = split_lines(run.Output);
+    CloseHandle(read_end);
+    run.Output = "run_host: cannot start " + ToAnsi(exe);
+    run.Lines = SplitLines(run.Output);
     return run;
   }
   // Wine's helper processes may inherit the pipe and keep it open long after the host has gone, so
@@ -144,14 +144,14 @@ THostRun run_host(const std::vector<std::wstring>& arguments, const THostRunOpti
   DWORD deadline = GetTickCount() + options.TimeoutMs;
   bool ended = false;
   for (;;) {
-    drain_pipe(readEnd, output);
+    DrainPipe(read_end, output);
     if (ended) break;
     DWORD now = GetTickCount();
     if (static_cast<int32_t>(deadline - now) <= 0) {
       TerminateProcess(process.hProcess, 255);
       WaitForSingleObject(process.hProcess, 5000);
       run.ExitCode = -1;
-      drain_pipe(readEnd, output);
+      DrainPipe(read_end, output);
       break;
     }
     ended = WaitForSingleObject(process.hProcess, 20) == WAIT_OBJECT_0;
@@ -161,16 +161,16 @@ THostRun run_host(const std::vector<std::wstring>& arguments, const THostRunOpti
       run.ExitCode = static_cast<int>(code);
     }
   }
-  CloseHandle(readEnd);
+  CloseHandle(read_end);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   if (options.TestMode) RegDeleteKeyW(HKEY_LOCAL_MACHINE, L"Software\\Quorvel\\TestMode");
 
   run.Output = output;
-  run.Lines = split_lines(run.Output);
+  run.Lines = SplitLines(run.Output);
   if (!run.TracePath.empty()) {
-    run.Trace = split_lines(read_whole_file(run.TracePath));
-    if (!namesTrace) DeleteFileW(run.TracePath.c_str());
+    run.Trace = SplitLines(ReadWholeFile(run.TracePath));
+    if (!names_trace) DeleteFileW(run.TracePath.c_str());
   }
   return run;
 }
@@ -183,27 +183,27 @@ bool THostRun::OutputHas(std::string_view line) const {
 
 bool THostRun::OutputHasPrefix(std::string_view prefix) const {
   for (const std::string& l : Lines)
-    if (starts_with(l, prefix)) return true;
+    if (StartsWith(l, prefix)) return true;
   return false;
 }
 
 int THostRun::TraceIndex(std::string_view prefix, int from) const {
   for (int i = std::max(from, 0); i < static_cast<int>(Trace.size()); ++i)
-    if (starts_with(Trace[i], prefix)) return i;
+    if (StartsWith(Trace[i], prefix)) return i;
   return -1;
 }
 
 int THostRun::TraceCount(std::string_view prefix) const {
   int count = 0;
   for (const std::string& l : Trace)
-    if (starts_with(l, prefix)) ++count;
+    if (StartsWith(l, prefix)) ++count;
   return count;
 }
 
 std::vector<std::string> THostRun::TraceLines(std::string_view prefix) const {
   std::vector<std::string> lines;
   for (const std::string& l : Trace)
-    if (starts_with(l, prefix)) lines.push_back(l);
+    if (StartsWith(l, prefix)) lines.push_back(l);
   return lines;
 }
 

@@ -3,7 +3,7 @@
 // Dralith.dll) with arguments, waits for it, and hands back its exit code, its standard output and
 // its trace (docs/host-kit.md describes both).
 //
-//   THostRun run = run_host({L"--document", L"none", L"--command", L"Run"});
+//   THostRun run = RunHost({L"--document", L"none", L"--command", L"Run"});
 //   EXPECT_EQ(run.ExitCode, 0);
 //   EXPECT_TRUE(run.OutputHas("host: LaunchCommand -> 0x00000000"));
 //   EXPECT_LT(run.TraceIndex("IClient.GetCurrentView"), run.TraceIndex("IClientUiManager.SetStatusText"));
@@ -50,14 +50,14 @@ struct THostRun {
   std::string Describe() const;
 };
 
-THostRun run_host(const std::vector<std::wstring>& arguments, const THostRunOptions& options = {});
+THostRun RunHost(const std::vector<std::wstring>& arguments, const THostRunOptions& options = {});
 
 // The folder that holds TavrinHost.exe, Tavrin.dll and Dralith.dll (Windows path, trailing "\").
-std::wstring host_bin_folder();
+std::wstring HostBinFolder();
 // A path in the temporary folder that no other run uses ("name" is only a readable part of it).
-std::wstring unique_temp_path(const std::wstring& name);
+std::wstring UniqueTempPath(const std::wstring& name);
 // The current user's application-data folder (CSIDL_APPDATA), without trailing "\".
-std::wstring app_data_folder();
+std::wstring AppDataFolder();
 
 // Writes a file (creating it) and removes it when the object goes.
 class TScopedFile {

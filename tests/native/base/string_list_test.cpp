@@ -28,19 +28,19 @@ TEST(StringList, OutOfRangeIndicesRaise) {
   EXPECT_EQ(list.Count(), 1);
 }
 
-TEST(ScopeGuard, RunsOnExitAndKeepsTheFirstFailure) {
+TEST(TScopeGuard, RunsOnExitAndKeepsTheFirstFailure) {
   int closed = 0;
   {
-    auto guard = on_scope_exit([&] { ++closed; });
+    auto guard = OnScopeExit([&] { ++closed; });
   }
   EXPECT_EQ(closed, 1);
   {
-    auto guard = on_scope_exit([&] { ++closed; });
-    guard.dismiss();
+    auto guard = OnScopeExit([&] { ++closed; });
+    guard.Dismiss();
   }
   EXPECT_EQ(closed, 1);
   try {
-    auto guard = on_scope_exit([&] {
+    auto guard = OnScopeExit([&] {
       ++closed;
       throw Exception("closing failed");
     });
@@ -51,7 +51,7 @@ TEST(ScopeGuard, RunsOnExitAndKeepsTheFirstFailure) {
   EXPECT_EQ(closed, 2);
   EXPECT_THROW(
       {
-        auto guard = on_scope_exit([] { throw Exception("closing failed"); });
+        auto guard = OnScopeExit([] { throw Exception("closing failed"); });
       },
       Exception);
 }

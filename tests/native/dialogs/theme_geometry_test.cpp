@@ -7,8 +7,8 @@
 
 namespace {
 
-// A caption font 15 pixels high gives a 27-pixel bar and 18-pixel buttons.
-TCaptionInput caption(TBorderStyle style, TBorderIcons icons, bool maximised = false) {
+// A Caption font 15 Pixels high gives a 27-pixel bar and 18-pixel buttons.
+TCaptionInput Caption(TBorderStyle style, TBorderIcons icons, bool maximised = false) {
   TCaptionInput in;
   in.Left = 100;
   in.Top = 50;
@@ -31,7 +31,7 @@ TEST(ThemeMetric, TableFollowsTheCaptionFontAndWrapsAt128) {
 }
 
 TEST(LayoutCaption, ServerDialogShowsCloseAndHelpAndNoIcon) {
-  TCaptionLayout l = LayoutCaption(caption(bsDialog, {biSystemMenu, biHelp}));
+  TCaptionLayout l = LayoutCaption(Caption(bsDialog, {biSystemMenu, biHelp}));
   EXPECT_TRUE(l.Shown[ceClose]);
   EXPECT_TRUE(l.Shown[ceHelp]);
   EXPECT_FALSE(l.Shown[ceMinimize]);
@@ -40,7 +40,7 @@ TEST(LayoutCaption, ServerDialogShowsCloseAndHelpAndNoIcon) {
   // s = 27 - 9 = 18: close at L + W - 6 - s, help two buttons and a gap further left.
   EXPECT_EQ(l.Buttons[ceClose], (TThemeRect{100 + 300 - 6 - 18, 56, 18, 18}));
   EXPECT_EQ(l.Buttons[ceHelp], (TThemeRect{100 + 300 - 6 - 36 - 2, 56, 18, 18}));
-  // Without an icon the text starts 8 pixels in and may run under the buttons.
+  // Without an icon the text starts 8 Pixels in and may run under the buttons.
   EXPECT_EQ(l.Text.Left, 108);
   EXPECT_EQ(l.Text.Right(), 392);
   EXPECT_EQ(l.Text.Top, 50 + 4 + (27 - 15 - 4) / 2);
@@ -49,7 +49,7 @@ TEST(LayoutCaption, ServerDialogShowsCloseAndHelpAndNoIcon) {
 }
 
 TEST(LayoutCaption, SizeableWindowWithBothBoxesAndIcon) {
-  TCaptionLayout l = LayoutCaption(caption(bsSizeable, {biSystemMenu, biMinimize, biMaximize, biHelp}));
+  TCaptionLayout l = LayoutCaption(Caption(bsSizeable, {biSystemMenu, biMinimize, biMaximize, biHelp}));
   EXPECT_TRUE(l.Shown[ceMinimize]);
   EXPECT_TRUE(l.Shown[ceMaximize]);
   EXPECT_FALSE(l.RestoreButton);
@@ -66,7 +66,7 @@ TEST(LayoutCaption, SizeableWindowWithBothBoxesAndIcon) {
 }
 
 TEST(LayoutCaption, MaximisedShowsRestoreAndMissingBoxesAreDisabled) {
-  TCaptionLayout l = LayoutCaption(caption(bsSingle, {biSystemMenu, biMinimize}, true));
+  TCaptionLayout l = LayoutCaption(Caption(bsSingle, {biSystemMenu, biMinimize}, true));
   EXPECT_TRUE(l.Shown[ceMaximize]);
   EXPECT_TRUE(l.RestoreButton);
   EXPECT_FALSE(l.Disabled[ceMinimize]);
@@ -75,21 +75,21 @@ TEST(LayoutCaption, MaximisedShowsRestoreAndMissingBoxesAreDisabled) {
 }
 
 TEST(LayoutCaption, DialogWithBoxesKeepsHelpAndShowsNoBoxes) {
-  TCaptionLayout l = LayoutCaption(caption(bsDialog, {biSystemMenu, biMinimize, biHelp}));
+  TCaptionLayout l = LayoutCaption(Caption(bsDialog, {biSystemMenu, biMinimize, biHelp}));
   EXPECT_TRUE(l.Shown[ceHelp]);
   EXPECT_FALSE(l.Shown[ceMinimize]);
   EXPECT_FALSE(l.Shown[ceMaximize]);
 }
 
 TEST(LayoutCaption, WithoutSystemMenuNothingButTheBar) {
-  TCaptionLayout l = LayoutCaption(caption(bsSizeable, {biHelp, biMinimize}));
+  TCaptionLayout l = LayoutCaption(Caption(bsSizeable, {biHelp, biMinimize}));
   for (bool shown : l.Shown) EXPECT_FALSE(shown);
   EXPECT_FALSE(l.Icon);
   EXPECT_EQ(ElementAt(l, 390, 60), ceNone);
 }
 
 TEST(ElementAt, FindsTheShownButtonUnderThePoint) {
-  TCaptionLayout l = LayoutCaption(caption(bsDialog, {biSystemMenu, biHelp}));
+  TCaptionLayout l = LayoutCaption(Caption(bsDialog, {biSystemMenu, biHelp}));
   const TThemeRect& close = l.Buttons[ceClose];
   EXPECT_EQ(ElementAt(l, close.Left, close.Top), ceClose);
   EXPECT_EQ(ElementAt(l, close.Right() - 1, close.Bottom() - 1), ceClose);
@@ -103,7 +103,7 @@ TEST(ElementAt, FindsTheShownButtonUnderThePoint) {
 }
 
 TEST(ButtonState, PressedWinsOverHot) {
-  TCaptionLayout l = LayoutCaption(caption(bsDialog, {biSystemMenu, biHelp}));
+  TCaptionLayout l = LayoutCaption(Caption(bsDialog, {biSystemMenu, biHelp}));
   EXPECT_EQ(ButtonState(l, ceClose, ceNone, ceNone), cbsNormal);
   EXPECT_EQ(ButtonState(l, ceClose, ceClose, ceNone), cbsHot);
   EXPECT_EQ(ButtonState(l, ceClose, ceClose, ceClose), cbsPressed);
@@ -114,8 +114,8 @@ TEST(ButtonState, PressedWinsOverHot) {
   EXPECT_EQ(ButtonFrameIndex(cbsDisabled, false), 7);
 }
 
-// The pixels covered by a region's bands.
-std::set<std::pair<int, int>> pixels(const std::vector<TThemeRect>& bands) {
+// The Pixels covered by a region's bands.
+std::set<std::pair<int, int>> Pixels(const std::vector<TThemeRect>& bands) {
   std::set<std::pair<int, int>> out;
   for (const TThemeRect& b : bands)
     for (int y = b.Top; y < b.Bottom(); ++y)
@@ -125,7 +125,7 @@ std::set<std::pair<int, int>> pixels(const std::vector<TThemeRect>& bands) {
 
 TEST(ThemeRegionBands, CutsFiveThreeTwoOneOnePixelsFromEachTopCorner) {
   const int w = 40, h = 12;
-  auto in = pixels(ThemeRegionBands(w, h));
+  auto in = Pixels(ThemeRegionBands(w, h));
   const int cut[] = {5, 3, 2, 1, 1, 0, 0};
   for (int y = 0; y < 7; ++y)
     for (int x = 0; x < w; ++x) {
@@ -141,7 +141,7 @@ TEST(ThemeRegionBands, TinyWindowsGiveNoEmptyBands) {
   EXPECT_TRUE(ThemeRegionBands(10, 0).empty());
   for (const TThemeRect& b : ThemeRegionBands(6, 3)) EXPECT_FALSE(b.Empty());
   // A 6-pixel row loses 5 on each side in row 0: nothing of it is left.
-  auto in = pixels(ThemeRegionBands(6, 3));
+  auto in = Pixels(ThemeRegionBands(6, 3));
   EXPECT_EQ(in.count({2, 0}), 0u);
   EXPECT_EQ(in.count({2, 1}), 0u);
   EXPECT_EQ(in.count({2, 2}), 1u);
@@ -154,7 +154,7 @@ TEST(ImageFrame, StacksFramesFromTheTop) {
 }
 
 TEST(NineParts, CornersKeepTheirSizeAndTheRestStretches) {
-  // The caption background: frame 66 x 29, insets 27, 9, 31, 13, into a 300 x 27 bar.
+  // The Caption background: frame 66 x 29, insets 27, 9, 31, 13, into a 300 x 27 bar.
   auto parts = NineParts({0, 29, 66, 29}, {27, 9, 31, 13}, {0, 0, 300, 27});
   ASSERT_EQ(parts.size(), 9u);
   // Corners: unscaled.

@@ -4,35 +4,35 @@
 
 #include <string>
 
-struct KeyCase {
+struct TKeyCase {
   const char* property;
   const wchar_t* text;
   const wchar_t* key;
 };
 
-class TranslationKeyTest : public ::testing::TestWithParam<KeyCase> {};
+class TranslationKeyTest : public ::testing::TestWithParam<TKeyCase> {};
 
 TEST_P(TranslationKeyTest, QuotesTheTextAfterThePropertyName) {
-  const KeyCase& c = GetParam();
+  const TKeyCase& c = GetParam();
   EXPECT_EQ(TranslationKey(std::string_view(c.property), c.text), c.key);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, TranslationKeyTest,
-    ::testing::Values(KeyCase{"Caption", L"Cancel", L"Caption.'Cancel'"},
-                      KeyCase{"Caption", L"", L"Caption.''"},
-                      KeyCase{"Hint", L"", L"Hint.''"},
+    ::testing::Values(TKeyCase{"Caption", L"Cancel", L"Caption.'Cancel'"},
+                      TKeyCase{"Caption", L"", L"Caption.''"},
+                      TKeyCase{"Hint", L"", L"Hint.''"},
                       // Embedded quotes are doubled, also at either end and one after another.
-                      KeyCase{"Caption", L"Don't", L"Caption.'Don''t'"},
-                      KeyCase{"Caption", L"'", L"Caption.''''"},
-                      KeyCase{"Caption", L"''x'", L"Caption.'''''x'''"},
+                      TKeyCase{"Caption", L"Don't", L"Caption.'Don''t'"},
+                      TKeyCase{"Caption", L"'", L"Caption.''''"},
+                      TKeyCase{"Caption", L"''x'", L"Caption.'''''x'''"},
                       // Spaces, accelerators and dots of the designed text are kept as they are.
-                      KeyCase{"Caption", L" &Include ", L"Caption.' &Include '"},
-                      KeyCase{"Caption", L"&Edit...", L"Caption.'&Edit...'"},
-                      KeyCase{"Strings", L"Imperial", L"Strings.'Imperial'"},
+                      TKeyCase{"Caption", L" &Include ", L"Caption.' &Include '"},
+                      TKeyCase{"Caption", L"&Edit...", L"Caption.'&Edit...'"},
+                      TKeyCase{"Strings", L"Imperial", L"Strings.'Imperial'"},
                       // Text outside ASCII passes through unchanged.
-                      KeyCase{"Caption", L"Gr\u00f6\u00dfe \u2300", L"Caption.'Gr\u00f6\u00dfe \u2300'"}),
-    [](const ::testing::TestParamInfo<KeyCase>& info) { return "Case" + std::to_string(info.index); });
+                      TKeyCase{"Caption", L"Gr\u00f6\u00dfe \u2300", L"Caption.'Gr\u00f6\u00dfe \u2300'"}),
+    [](const ::testing::TestParamInfo<TKeyCase>& info) { return "Case" + std::to_string(info.index); });
 
 TEST(TranslationKey, WideAndNarrowPropertyNamesGiveTheSameKey) {
   EXPECT_EQ(TranslationKey(std::wstring_view(L"Caption"), L"OK"),

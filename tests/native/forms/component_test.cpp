@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/class_registry.h"
+#include "forms/layout/class_registry.h"
 #include "forms/errors.h"
 #include "tests/native/forms/test_components.h"
 
@@ -32,7 +32,7 @@ class TTracked : public TComponent {
 
 TEST(Components, OwnersFreeWhatTheyOwnLastInsertedFirst) {
   std::vector<std::string> log;
-  int live = live_component_count();
+  int live = LiveComponentCount();
   {
     TComponent owner(nullptr);
     new TTracked(&owner, log, "a");
@@ -40,10 +40,10 @@ TEST(Components, OwnersFreeWhatTheyOwnLastInsertedFirst) {
     new TTracked(b, log, "b1");
     new TTracked(&owner, log, "c");
     EXPECT_EQ(owner.ComponentCount(), 3);
-    EXPECT_EQ(live_component_count(), live + 5);
+    EXPECT_EQ(LiveComponentCount(), live + 5);
   }
   EXPECT_EQ(log, (std::vector<std::string>{"free c", "free b", "free b1", "free a"}));
-  EXPECT_EQ(live_component_count(), live);
+  EXPECT_EQ(LiveComponentCount(), live);
 }
 
 TEST(Components, FreeingOneEarlyTakesItOutOfItsOwner) {
@@ -102,13 +102,13 @@ TEST(Components, InsertionHookSeesCompleteComponents) {
   });
   TComponent owner(nullptr);
   make_component<TOtherGadget>(&owner);
-  register_class<TOtherGadget>();
-  find_component_class("tothergadget")->Create(&owner);
+  RegisterComponentClass<TOtherGadget>();
+  FindComponentClass("tothergadget")->Create(&owner);
   ComponentInsertedHook.Remove();
   make_component<TGadget>(&owner);
   EXPECT_EQ(seen, (std::vector<std::string>{"TOtherGadget", "TOtherGadget"}));
   EXPECT_EQ(owner.ComponentCount(), 3);
-  EXPECT_EQ(find_component_class("TNothing"), nullptr);
+  EXPECT_EQ(FindComponentClass("TNothing"), nullptr);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "forms/layout_reader.h"
+#include "forms/layout/layout_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "forms/errors.h"
-#include "forms/layout_parser.h"
+#include "forms/layout/layout_parser.h"
 #include "tests/native/forms/test_components.h"
 
 namespace {
@@ -41,11 +41,11 @@ const char kLayout[] = R"(object Panel: TPanelRoot
 end
 )";
 
-void read(TPanelRoot& root, std::string_view text) {
+void Read(TPanelRoot& root, std::string_view text) {
   TLayoutBindings bindings(root);
   root.Declare(bindings);
   TLayoutReader reader(&root, "TPanelRoot", &bindings);
-  reader.ReadRoot(parse_layout(text, "TPanelRoot"));
+  reader.ReadRoot(ParseLayout(text, "TPanelRoot"));
 }
 
 TEST(LayoutReader, AppliesPropertiesInStoredOrderWithNestedAndListValues) {
@@ -53,7 +53,7 @@ TEST(LayoutReader, AppliesPropertiesInStoredOrderWithNestedAndListValues) {
   std::string text = kLayout;
   // #$30 is not a decimal code: the reader rejects it; use the decimal form in this case.
   text.replace(text.find("#$30"), 4, "#48");
-  read(root, text);
+  Read(root, text);
   EXPECT_EQ(root.Name(), "Panel");
   EXPECT_EQ(root.log, (std::vector<std::string>{"Caption=It's a 0 panel", "Count=-12", "Style.Height",
                                                 "Style.Name", "Active=1", "Border=3", "Icons=9", "Color",
@@ -86,7 +86,7 @@ TEST(LayoutReader, AppliesPropertiesInStoredOrderWithNestedAndListValues) {
   EXPECT_FALSE(root.Loading());
 }
 
-struct BadLayout {
+struct TBadLayout {
   const char* name;
   const char* text;
   int line;
@@ -95,15 +95,15 @@ struct BadLayout {
   const char* what;
 };
 
-class LayoutErrors : public ::testing::TestWithParam<BadLayout> {};
+class LayoutErrors : public ::testing::TestWithParam<TBadLayout> {};
 
 TEST_P(LayoutErrors, NameTheResourceLineComponentAndProperty) {
-  const BadLayout& c = GetParam();
-  int live = live_component_count();
+  const TBadLayout& c = GetParam();
+  int live = LiveComponentCount();
   {
     TPanelRoot root(nullptr);
     try {
-      read(root, c.text);
+      Read(root, c.text);
       FAIL() << "read without error";
     } catch (const ELayoutError& e) {
       EXPECT_EQ(e.Resource(), "TPanelRoot");
@@ -114,53 +114,53 @@ TEST_P(LayoutErrors, NameTheResourceLineComponentAndProperty) {
       EXPECT_NE(e.Message().find("TPanelRoot"), std::string::npos);
     }
   }
-  EXPECT_EQ(live_component_count(), live);
+  EXPECT_EQ(LiveComponentCount(), live);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, LayoutErrors,
     ::testing::Values(
-        BadLayout{"UnknownClass", "object Panel: TPanelRoot\n object X: TNoSuchThing\n end\nend\n", 2, "X", "",
+        TBadLayout{"UnknownClass", "object Panel: TPanelRoot\n object X: TNoSuchThing\n end\nend\n", 2, "X", "",
                   "unknown class TNoSuchThing"},
-        BadLayout{"UnknownProperty", "object Panel: TPanelRoot\n  Count = 1\n  Colour = clRed\nend\n", 3, "Panel",
+        TBadLayout{"UnknownProperty", "object Panel: TPanelRoot\n  Count = 1\n  Colour = clRed\nend\n", 3, "Panel",
                   "Colour", "unknown property Colour"},
-        BadLayout{"UnknownNestedProperty", "object Panel: TPanelRoot\n object First: TGadget\n  Style.Size = 3\n end\nend\n",
+        TBadLayout{"UnknownNestedProperty", "object Panel: TPanelRoot\n object First: TGadget\n  Style.Size = 3\n end\nend\n",
                   3, "First", "Style.Size", "unknown property Size"},
-        BadLayout{"UnknownEnumValue", "object Panel: TPanelRoot\n  Border = bsRound\nend\n", 2, "Panel", "Border",
+        TBadLayout{"UnknownEnumValue", "object Panel: TPanelRoot\n  Border = bsRound\nend\n", 2, "Panel", "Border",
                   "unknown value bsRound"},
-        BadLayout{"UnknownSetMember", "object Panel: TPanelRoot\n  Icons = [biSystemMenu, biClose]\nend\n", 2,
+        TBadLayout{"UnknownSetMember", "object Panel: TPanelRoot\n  Icons = [biSystemMenu, biClose]\nend\n", 2,
                   "Panel", "Icons", "unknown value biClose"},
-        BadLayout{"UnknownColour", "object Panel: TPanelRoot\n  Color = clPlaid\nend\n", 2, "Panel", "Color",
+        TBadLayout{"UnknownColour", "object Panel: TPanelRoot\n  Color = clPlaid\nend\n", 2, "Panel", "Color",
                   "unknown colour clPlaid"},
-        BadLayout{"WrongValueKind", "object Panel: TPanelRoot\n  Count = 'many'\nend\n", 2, "Panel", "Count",
+        TBadLayout{"WrongValueKind", "object Panel: TPanelRoot\n  Count = 'many'\nend\n", 2, "Panel", "Count",
                   "expected a number"},
-        BadLayout{"BadBoolean", "object Panel: TPanelRoot\n  Active = Yes\nend\n", 2, "Panel", "Active",
+        TBadLayout{"BadBoolean", "object Panel: TPanelRoot\n  Active = Yes\nend\n", 2, "Panel", "Active",
                   "True or False"},
-        BadLayout{"UnknownHandler", "object Panel: TPanelRoot\n  OnClick = Vanished\nend\n", 2, "Panel", "OnClick",
+        TBadLayout{"UnknownHandler", "object Panel: TPanelRoot\n  OnClick = Vanished\nend\n", 2, "Panel", "OnClick",
                   "no handler Vanished"},
-        BadLayout{"HandlerOfAnotherKind", "object Panel: TPanelRoot\n  OnClick = Closing\nend\n", 2, "Panel",
+        TBadLayout{"HandlerOfAnotherKind", "object Panel: TPanelRoot\n  OnClick = Closing\nend\n", 2, "Panel",
                   "OnClick", "does not fit"},
-        BadLayout{"UnknownReference", "object Panel: TPanelRoot\n object First: TGadget\n  Buddy = Nobody\n end\nend\n",
+        TBadLayout{"UnknownReference", "object Panel: TPanelRoot\n object First: TGadget\n  Buddy = Nobody\n end\nend\n",
                   3, "First", "Buddy", "no component is named Nobody"},
-        BadLayout{"FieldOfAnotherClass", "object Panel: TPanelRoot\n object First: TPlainThing\n end\nend\n", 2,
+        TBadLayout{"FieldOfAnotherClass", "object Panel: TPanelRoot\n object First: TPlainThing\n end\nend\n", 2,
                   "First", "", "another class"},
-        BadLayout{"MissingEnd", "object Panel: TPanelRoot\n object First: TGadget\n  Count = 1\nend\n", 5, "Panel",
+        TBadLayout{"MissingEnd", "object Panel: TPanelRoot\n object First: TGadget\n  Count = 1\nend\n", 5, "Panel",
                   "", "\"end\" missing for the object that starts on line 1"},
-        BadLayout{"MissingDeclaredComponent", "object Panel: TPanelRoot\n object First: TGadget\n end\nend\n", 1,
+        TBadLayout{"MissingDeclaredComponent", "object Panel: TPanelRoot\n object First: TGadget\n end\nend\n", 1,
                   "Panel", "", "no component Second"},
-        BadLayout{"DuplicateName",
+        TBadLayout{"DuplicateName",
                   "object Panel: TPanelRoot\n object First: TGadget\n end\n object First: TGadget\n end\nend\n", 4,
                   "First", "", "already exists"},
-        BadLayout{"LayoutOfAnotherClass", "object Panel: TOtherGadget\nend\n", 1, "Panel", "", "for class TOtherGadget"},
-        BadLayout{"UnclosedText", "object Panel: TPanelRoot\n  Caption = 'open\nend\n", 2, "", "", "not closed"},
-        BadLayout{"ValueMissing", "object Panel: TPanelRoot\n  Caption =\nend\n", 3, "Panel", "Caption",
+        TBadLayout{"LayoutOfAnotherClass", "object Panel: TOtherGadget\nend\n", 1, "Panel", "", "for class TOtherGadget"},
+        TBadLayout{"UnclosedText", "object Panel: TPanelRoot\n  Caption = 'open\nend\n", 2, "", "", "not closed"},
+        TBadLayout{"ValueMissing", "object Panel: TPanelRoot\n  Caption =\nend\n", 3, "Panel", "Caption",
                   "a value is missing"},
-        BadLayout{"PropertyAfterChildren",
+        TBadLayout{"PropertyAfterChildren",
                   "object Panel: TPanelRoot\n object First: TGadget\n end\n Count = 1\nend\n", 4, "Panel", "Count",
                   "before the nested objects"},
-        BadLayout{"ListForAPlainProperty", "object Panel: TPanelRoot\n  Caption = ('a')\nend\n", 2, "Panel",
+        TBadLayout{"ListForAPlainProperty", "object Panel: TPanelRoot\n  Caption = ('a')\nend\n", 2, "Panel",
                   "Caption", "expected a text"},
-        BadLayout{"NotUtf8", "object Panel: TPanelRoot\n  Caption = '\xff'\nend\n", 2, "", "", "not UTF-8"}),
+        TBadLayout{"NotUtf8", "object Panel: TPanelRoot\n  Caption = '\xff'\nend\n", 2, "", "", "not UTF-8"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LayoutReaderHooks, StringComponentAndPropertyStepsRunThroughTheirHookPoints) {
@@ -176,7 +176,7 @@ TEST(LayoutReaderHooks, StringComponentAndPropertyStepsRunThroughTheirHookPoints
   LayoutReadStringHook.Install([&](TLayoutReader& r) { return "[" + LayoutReadStringHook.Underlying(r) + "]"; });
   LayoutReadWideStringHook.Install([&](TLayoutReader& r) { return L"<" + LayoutReadWideStringHook.Underlying(r) + L">"; });
   TPanelRoot root(nullptr);
-  read(root, "object Panel: TPanelRoot\n Caption = 'a'\n WideCaption = 'w'\n Style.Name = 'n'\n"
+  Read(root, "object Panel: TPanelRoot\n Caption = 'a'\n WideCaption = 'w'\n Style.Name = 'n'\n"
              " object First: TGadget\n  Count = 2\n end\n object Second: TGadget\n end\nend\n");
   LayoutReadComponentHook.Remove();
   LayoutReadPropertyHook.Remove();
@@ -191,7 +191,7 @@ TEST(LayoutReaderHooks, StringComponentAndPropertyStepsRunThroughTheirHookPoints
   EXPECT_EQ(root.Style()->Name(), "[n]");
 
   TPanelRoot plain(nullptr);
-  read(plain, "object Panel: TPanelRoot\n Caption = 'a'\n object First: TGadget\n end\n object Second: TGadget\n end\nend\n");
+  Read(plain, "object Panel: TPanelRoot\n Caption = 'a'\n object First: TGadget\n end\n object Second: TGadget\n end\nend\n");
   EXPECT_EQ(plain.Caption(), "a");
 }
 

@@ -8,14 +8,14 @@
 #include "forms/color.h"
 #include "forms/component.h"
 #include "forms/enum_info.h"
-#include "forms/layout_bindings.h"
+#include "forms/layout/layout_bindings.h"
 #include "forms/property.h"
 
 class TStyleInfo : public TObject {
   TAVRIN_CLASS(TStyleInfo, TObject)
  public:
   explicit TStyleInfo(std::vector<std::string>& log) : log_(log) {
-    publish_once<TStyleInfo>([](TPublisher<TStyleInfo>& p) {
+    PublishOnce<TStyleInfo>([](TPublisher<TStyleInfo>& p) {
       p.String("Name", &TStyleInfo::Name, &TStyleInfo::SetName);
       p.Integer("Height", &TStyleInfo::Height, &TStyleInfo::SetHeight);
     });
@@ -41,13 +41,13 @@ class TGadget : public TComponent {
   TAVRIN_CLASS(TGadget, TComponent)
  public:
   explicit TGadget(TComponent* owner) : TComponent(owner), style_(log) {
-    publish_once<TGadget>([](TPublisher<TGadget>& p) {
+    PublishOnce<TGadget>([](TPublisher<TGadget>& p) {
       p.Integer("Count", &TGadget::Count, &TGadget::SetCount);
       p.Boolean("Active", &TGadget::Active, &TGadget::SetActive);
       p.String("Caption", &TGadget::Caption, &TGadget::SetCaption);
       p.WideString("WideCaption", &TGadget::WideCaption, &TGadget::SetWideCaption);
-      p.Enumeration("Border", border_style_info(), &TGadget::Border, &TGadget::SetBorder);
-      p.Set("Icons", border_icon_info(), &TGadget::Icons, &TGadget::SetIcons);
+      p.Enumeration("Border", BorderStyleInfo(), &TGadget::Border, &TGadget::SetBorder);
+      p.Set("Icons", BorderIconInfo(), &TGadget::Icons, &TGadget::SetIcons);
       p.Color("Color", &TGadget::Color, &TGadget::SetColor);
       p.Object("Style", &TGadget::Style);
       p.Object("Lines", &TGadget::Lines);

@@ -10,47 +10,47 @@
 
 namespace {
 
-using Pairs = std::vector<std::pair<std::string, std::string>>;
+using TPairs = std::vector<std::pair<std::string, std::string>>;
 
-Pairs pairs_of(const TParameterList& list) {
-  Pairs result;
+TPairs PairsOf(const TParameterList& list) {
+  TPairs result;
   for (int i = 0; i < list.Count(); ++i) result.emplace_back(list.Items(i)->Name, list.Items(i)->Value);
   return result;
 }
 
-struct ReadCase {
+struct TReadCase {
   const char* text;
-  Pairs expected;
+  TPairs expected;
 };
 
-void PrintTo(const ReadCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+void PrintTo(const TReadCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
 
-class ParameterListRead : public testing::TestWithParam<ReadCase> {};
+class ParameterListRead : public testing::TestWithParam<TReadCase> {};
 
 TEST_P(ParameterListRead, ReadsItems) {
   TParameterList list;
   list.Add("Stale", "gone");
   list.SetText(GetParam().text);
-  EXPECT_EQ(pairs_of(list), GetParam().expected);
+  EXPECT_EQ(PairsOf(list), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ParameterListRead,
-    testing::Values(ReadCase{"", {}}, ReadCase{"|||", {}}, ReadCase{"Action=Redraw", {{"Action", "Redraw"}}},
-                    ReadCase{"ObjectKind=Panel|Action=Show|Id=KnowledgeCenter",
+    testing::Values(TReadCase{"", {}}, TReadCase{"|||", {}}, TReadCase{"Action=Redraw", {{"Action", "Redraw"}}},
+                    TReadCase{"ObjectKind=Panel|Action=Show|Id=KnowledgeCenter",
                              {{"ObjectKind", "Panel"}, {"Action", "Show"}, {"Id", "KnowledgeCenter"}}},
-                    ReadCase{"A=1=2", {{"A", "1=2"}}}, ReadCase{"=5|B=2", {{"B", "2"}}},
-                    ReadCase{"NoEquals|B=2", {{"B", "2"}}}, ReadCase{"A=1|A=2", {{"A", "1"}, {"A", "2"}}},
-                    ReadCase{" X = 1 =2 |Y=", {{"X", "1 =2"}, {"Y", ""}}},
-                    ReadCase{"\t N \x01= \x1fv\x7f |  =x| \r\n=y", {{"N", "v\x7f"}}},
+                    TReadCase{"A=1=2", {{"A", "1=2"}}}, TReadCase{"=5|B=2", {{"B", "2"}}},
+                    TReadCase{"NoEquals|B=2", {{"B", "2"}}}, TReadCase{"A=1|A=2", {{"A", "1"}, {"A", "2"}}},
+                    TReadCase{" X = 1 =2 |Y=", {{"X", "1 =2"}, {"Y", ""}}},
+                    TReadCase{"\t N \x01= \x1fv\x7f |  =x| \r\n=y", {{"N", "v\x7f"}}},
                     // Bytes above 127 are text, not control characters to be trimmed.
-                    ReadCase{"\xe9t\xe9=\xff", {{"\xe9t\xe9", "\xff"}}}, ReadCase{"A=|B", {{"A", ""}}},
-                    ReadCase{"A=1|", {{"A", "1"}}}));
+                    TReadCase{"\xe9t\xe9=\xff", {{"\xe9t\xe9", "\xff"}}}, TReadCase{"A=|B", {{"A", ""}}},
+                    TReadCase{"A=1|", {{"A", "1"}}}));
 
 TEST(ParameterList, SetTextStopsAtTheFirstNul) {
   TParameterList list;
   list.SetText(std::string_view("A=1\0B=2", 7));
-  EXPECT_EQ(pairs_of(list), (Pairs{{"A", "1"}}));
+  EXPECT_EQ(PairsOf(list), (TPairs{{"A", "1"}}));
   list.SetText(static_cast<const char*>(nullptr));
   EXPECT_EQ(list.Count(), 0);
 }
@@ -81,7 +81,7 @@ TEST(ParameterList, GetTextWritesEmptyValuesAsABlankThatReadsBackEmpty) {
   EXPECT_STREQ(buffer, "Name= |Other=v");
   TParameterList back;
   back.SetText(buffer);
-  EXPECT_EQ(pairs_of(back), (Pairs{{"Name", ""}, {"Other", "v"}}));
+  EXPECT_EQ(PairsOf(back), (TPairs{{"Name", ""}, {"Other", "v"}}));
 
   TParameterList empty;
   std::strcpy(buffer, "old");
@@ -105,16 +105,16 @@ TEST(ParameterList, GetTextRefusesATextThatDoesNotFitAndLeavesTheBufferAlone) {
   EXPECT_FALSE(list.GetText(nullptr, 14));
 }
 
-struct SetCase {
+struct TSetCase {
   const char* before;
   const char* name;
   const char* value;
   const char* after;
 };
 
-void PrintTo(const SetCase& c, std::ostream* os) { *os << '"' << c.before << "\" with " << c.name << "=" << c.value; }
+void PrintTo(const TSetCase& c, std::ostream* os) { *os << '"' << c.before << "\" with " << c.name << "=" << c.value; }
 
-class SetParameterCases : public testing::TestWithParam<SetCase> {};
+class SetParameterCases : public testing::TestWithParam<TSetCase> {};
 
 TEST_P(SetParameterCases, RewritesTheBuffer) {
   char buffer[256];
@@ -125,13 +125,13 @@ TEST_P(SetParameterCases, RewritesTheBuffer) {
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, SetParameterCases,
-    testing::Values(SetCase{"", "Action", "Redraw", "Action=Redraw"},
-                    SetCase{"Action=Pan", "action", " Redraw ", "Action=Redraw"},
-                    SetCase{"A=1|B", "C", "3", "A=1|C=3"},
-                    SetCase{" X = 1 =2 |Y=", "Z", "", "X=1 =2|Y= |Z= "},
-                    SetCase{"A=1|A=2", "A", "9", "A=9|A=2"},
-                    SetCase{"Action=Redraw", " Action", "x", "Action=Redraw|Action=x"},
-                    SetCase{"A=1", " \t ", "x", "A=1"}, SetCase{"A=1|B=2", "b", "", "A=1|B= "}));
+    testing::Values(TSetCase{"", "Action", "Redraw", "Action=Redraw"},
+                    TSetCase{"Action=Pan", "action", " Redraw ", "Action=Redraw"},
+                    TSetCase{"A=1|B", "C", "3", "A=1|C=3"},
+                    TSetCase{" X = 1 =2 |Y=", "Z", "", "X=1 =2|Y= |Z= "},
+                    TSetCase{"A=1|A=2", "A", "9", "A=9|A=2"},
+                    TSetCase{"Action=Redraw", " Action", "x", "Action=Redraw|Action=x"},
+                    TSetCase{"A=1", " \t ", "x", "A=1"}, TSetCase{"A=1|B=2", "b", "", "A=1|B= "}));
 
 TEST(SetParameter, RefusesATextThatDoesNotFitAndLeavesTheBufferAlone) {
   char buffer[16];

@@ -11,14 +11,14 @@
 
 namespace {
 
-struct LabelCase {
+struct TLabelCase {
   TCoord size;
   const char* imperial;
   const char* metric;
 };
 
 TEST(HoleLabels, FormatKeepsTrailingZerosAndABlankBeforeTheUnit) {
-  const LabelCase cases[] = {
+  const TLabelCase cases[] = {
       {120000, "12.000 mil", "0.3048 mm"},
       {118110, "11.811 mil", "0.3000 mm"},
       {118126, "11.813 mil", "0.3000 mm"},
@@ -40,11 +40,11 @@ TEST(HoleLabels, KeyIsTheLeadingRunOfDigitsAndPoints) {
       {"mil", 0.0},         {"-5.000 mil", 0.0},   {".5 mm", 0.5},     {"5.", 5.0},
       {".", 0.0},           {"1.2.3", 1.2},        {"007", 7.0},       {"12abc", 12.0},
   };
-  for (const auto& [label, key] : cases) EXPECT_DOUBLE_EQ(hole_label_key(label), key) << label;
+  for (const auto& [label, key] : cases) EXPECT_DOUBLE_EQ(HoleLabelKey(label), key) << label;
 }
 
 // Records every exchange so the tests can count them and replay a plain exchange sort.
-class CountingList : public TStringList {
+class TCountingList : public TStringList {
  public:
   void Exchange(int a, int b) override {
     ++exchanges;
@@ -53,19 +53,19 @@ class CountingList : public TStringList {
   int exchanges = 0;
 };
 
-std::vector<std::string> texts(const TStrings& items) {
+std::vector<std::string> Texts(const TStrings& items) {
   std::vector<std::string> result;
   for (int i = 0; i < items.Count(); ++i) result.push_back(items.Get(i));
   return result;
 }
 
 // The exchange sort in passes as the editor's order is defined.
-void bubble_sort(TStrings& items) {
+void BubbleSort(TStrings& items) {
   if (items.Count() < 2) return;
   for (bool exchanged = true; exchanged;) {
     exchanged = false;
     for (int i = 0; i + 1 < items.Count(); ++i) {
-      if (hole_label_key(items.Get(i)) > hole_label_key(items.Get(i + 1))) {
+      if (HoleLabelKey(items.Get(i)) > HoleLabelKey(items.Get(i + 1))) {
         items.Exchange(i, i + 1);
         exchanged = true;
       }
@@ -77,7 +77,7 @@ TEST(HoleLabels, SortOrdersByNumberNotAlphabetically) {
   TStringList items;
   for (const char* label : {"20.000 mil", "8.000 mil", "12.000 mil"}) items.Add(label);
   SortHoleLabels(items);
-  EXPECT_EQ(texts(items), (std::vector<std::string>{"8.000 mil", "12.000 mil", "20.000 mil"}));
+  EXPECT_EQ(Texts(items), (std::vector<std::string>{"8.000 mil", "12.000 mil", "20.000 mil"}));
 }
 
 TEST(HoleLabels, SortMovesObjectsWithTheirItemsAndKeepsEqualKeysInOrder) {
@@ -88,7 +88,7 @@ TEST(HoleLabels, SortMovesObjectsWithTheirItemsAndKeepsEqualKeysInOrder) {
   items.AddObject("12.0 mm", &c);  // same key as the first: stays after it
   items.AddObject("x", &d);        // key 0: first
   SortHoleLabels(items);
-  EXPECT_EQ(texts(items), (std::vector<std::string>{"x", "8.000 mil", "12.000 mil", "12.0 mm"}));
+  EXPECT_EQ(Texts(items), (std::vector<std::string>{"x", "8.000 mil", "12.000 mil", "12.0 mm"}));
   EXPECT_EQ(items.GetObject(0), &d);
   EXPECT_EQ(items.GetObject(1), &b);
   EXPECT_EQ(items.GetObject(2), &a);
@@ -98,10 +98,10 @@ TEST(HoleLabels, SortMovesObjectsWithTheirItemsAndKeepsEqualKeysInOrder) {
 TEST(HoleLabels, SortLeavesShortAndSortedListsAlone) {
   for (const std::vector<std::string>& labels :
        {std::vector<std::string>{}, {"5.000 mil"}, {"1.000 mil", "2.000 mil", "2.000 mil", "3.000 mil"}}) {
-    CountingList items;
+    TCountingList items;
     for (const auto& label : labels) items.Add(label);
     SortHoleLabels(items);
-    EXPECT_EQ(texts(items), labels);
+    EXPECT_EQ(Texts(items), labels);
     EXPECT_EQ(items.exchanges, 0);
   }
 }
@@ -111,7 +111,7 @@ TEST(HoleLabels, SortEqualsTheExchangeSortWithFewerExchanges) {
   std::uniform_int_distribution<int> count_pick(0, 40), value_pick(0, 12), form_pick(0, 2);
   for (int round = 0; round < 300; ++round) {
     std::vector<TCoordObject> objects(static_cast<size_t>(count_pick(random)));
-    CountingList ours, reference;
+    TCountingList ours, reference;
     for (size_t i = 0; i < objects.size(); ++i) {
       // Few distinct keys, so equal keys are common; objects tell equal labels apart.
       const int value = value_pick(random);
@@ -122,8 +122,8 @@ TEST(HoleLabels, SortEqualsTheExchangeSortWithFewerExchanges) {
       reference.AddObject(label, &objects[i]);
     }
     SortHoleLabels(ours);
-    bubble_sort(reference);
-    ASSERT_EQ(texts(ours), texts(reference));
+    BubbleSort(reference);
+    ASSERT_EQ(Texts(ours), Texts(reference));
     for (int i = 0; i < ours.Count(); ++i) ASSERT_EQ(ours.GetObject(i), reference.GetObject(i));
     EXPECT_LE(ours.exchanges, std::max(0, ours.Count() - 1));
   }

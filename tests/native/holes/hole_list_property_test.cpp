@@ -16,33 +16,33 @@
 
 namespace {
 
-using holes_test::GeneratedBoard;
-using holes_test::LiteralHoleList;
+using holes_test::TGeneratedBoard;
+using holes_test::TLiteralHoleList;
 
 // Sizes drawn mostly right next to a place where a metric or an imperial text changes.
-class SizeSource {
+class TSizeSource {
  public:
-  explicit SizeSource(uint32_t seed) : random_(seed) {}
+  explicit TSizeSource(uint32_t seed) : random_(seed) {}
 
-  TCoord next() {
-    switch (pick(0, 5)) {
+  TCoord Next() {
+    switch (Pick(0, 5)) {
       case 0: {  // a metric boundary: half a ten-thousandth of a millimetre
-        const int step = pick(1500, 3500);
-        return CoordFromMillimetres(step * 0.0001 + 0.00005) + pick(-3, 3);
+        const int step = Pick(1500, 3500);
+        return CoordFromMillimetres(step * 0.0001 + 0.00005) + Pick(-3, 3);
       }
       case 1:  // the pre-rounding boundary of the metric text at 5 decimals
-        return CoordFromMillimetres(pick(15000, 35000) * 0.00001 + 0.000005) + pick(-2, 2);
+        return CoordFromMillimetres(Pick(15000, 35000) * 0.00001 + 0.000005) + Pick(-2, 2);
       case 2:  // an imperial boundary: half a thousandth of a mil
-        return pick(5000, 30000) * 10 + 5 + pick(-2, 2);
+        return Pick(5000, 30000) * 10 + 5 + Pick(-2, 2);
       case 3:  // a few common sizes met many times
-        return kCommon[static_cast<size_t>(pick(0, 5))] + pick(-20, 20);
+        return kCommon[static_cast<size_t>(Pick(0, 5))] + Pick(-20, 20);
       case 4:
-        return pick(-100, 100);
+        return Pick(-100, 100);
       default:
-        return pick(-2000000000, 2000000000);
+        return Pick(-2000000000, 2000000000);
     }
   }
-  int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+  int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
 
  private:
   static constexpr TCoord kCommon[] = {80000, 118110, 118126, 120000, 157480, 393701};
@@ -50,7 +50,7 @@ class SizeSource {
 };
 
 // Both lists' items, each with the value of its object.
-std::vector<std::pair<std::string, TCoord>> labels_of(const THoleList& list, bool imperial) {
+std::vector<std::pair<std::string, TCoord>> LabelsOf(const THoleList& list, bool imperial) {
   TStringList items;
   list.AddLabels(items, imperial);
   std::vector<std::pair<std::string, TCoord>> result;
@@ -62,7 +62,7 @@ std::vector<std::pair<std::string, TCoord>> labels_of(const THoleList& list, boo
   return result;
 }
 
-void expect_same(const THoleList& ours, const LiteralHoleList& literal, const std::string& where) {
+void ExpectSame(const THoleList& ours, const TLiteralHoleList& literal, const std::string& where) {
   ASSERT_EQ(ours.Count(), static_cast<int>(literal.groups.size())) << where;
   for (int i = 0; i < ours.Count(); ++i) {
     const THole& group = ours.Items(i);
@@ -75,62 +75,62 @@ void expect_same(const THoleList& ours, const LiteralHoleList& literal, const st
   for (bool imperial : {false, true}) {
     std::vector<std::pair<std::string, TCoord>> expected;
     literal.AddLabels(expected, imperial);
-    ASSERT_EQ(labels_of(ours, imperial), expected) << where << (imperial ? " imperial" : " metric");
+    ASSERT_EQ(LabelsOf(ours, imperial), expected) << where << (imperial ? " imperial" : " metric");
   }
 }
 
 TEST(HoleListProperty, BuildingAndEditingMatchTheLiteralAlgorithms) {
   for (uint32_t seed = 1; seed <= 60; ++seed) {
-    SizeSource sizes(seed);
-    GeneratedBoard board;
-    const int count = sizes.pick(0, 400);
-    for (int i = 0; i < count; ++i) board.add(static_cast<uint8_t>(sizes.pick(2, 3)), sizes.next());
+    TSizeSource sizes(seed);
+    TGeneratedBoard board;
+    const int count = sizes.Pick(0, 400);
+    for (int i = 0; i < count; ++i) board.Add(static_cast<uint8_t>(sizes.Pick(2, 3)), sizes.Next());
 
     for (uint8_t kind : {uint8_t{2}, uint8_t{3}}) {
       THoleList ours(board, kind);
-      LiteralHoleList literal;
+      TLiteralHoleList literal;
       for (const auto& p : board.primitives)
         if (p.kind == kind) literal.AddHole(kind, p.size, p.handle);
       const std::string where = "seed " + std::to_string(seed) + " kind " + std::to_string(kind);
-      expect_same(ours, literal, where + " built");
+      ExpectSame(ours, literal, where + " built");
 
       uint32_t next_handle = 100000;
       for (int step = 0; step < 120; ++step) {
         const std::string at = where + " step " + std::to_string(step);
-        switch (sizes.pick(0, 4)) {
+        switch (sizes.Pick(0, 4)) {
           case 0:
-            ours.Imperial = literal.imperial = sizes.pick(0, 1) == 1;
+            ours.Imperial = literal.imperial = sizes.Pick(0, 1) == 1;
             break;
           case 1: {  // later additions, in whichever unit is in force
-            const TCoord size = sizes.next();
+            const TCoord size = sizes.Next();
             ours.AddHole(kind, size, next_handle);
             literal.AddHole(kind, size, next_handle);
             ++next_handle;
             break;
           }
           case 2: {  // an edit of a size that is present, or near one, or anywhere
-            TCoord old_size = sizes.next();
-            if (!literal.groups.empty() && sizes.pick(0, 2) > 0)
-              old_size = literal.groups[static_cast<size_t>(sizes.pick(0, static_cast<int>(literal.groups.size()) - 1))]
-                             .new_size + sizes.pick(-6, 6);
-            const TCoord new_size = sizes.pick(0, 3) == 0 && !literal.groups.empty()
+            TCoord old_size = sizes.Next();
+            if (!literal.groups.empty() && sizes.Pick(0, 2) > 0)
+              old_size = literal.groups[static_cast<size_t>(sizes.Pick(0, static_cast<int>(literal.groups.size()) - 1))]
+                             .new_size + sizes.Pick(-6, 6);
+            const TCoord new_size = sizes.Pick(0, 3) == 0 && !literal.groups.empty()
                                         ? literal.groups.front().new_size
-                                        : sizes.next();
+                                        : sizes.Next();
             ours.ChangeSize(old_size, new_size);
             literal.ChangeSize(old_size, new_size);
             break;
           }
           default: {
-            TCoord size = sizes.next();
-            if (!literal.groups.empty() && sizes.pick(0, 1) == 0)
-              size = literal.groups[static_cast<size_t>(sizes.pick(0, static_cast<int>(literal.groups.size()) - 1))]
-                         .new_size + sizes.pick(-6, 6);
+            TCoord size = sizes.Next();
+            if (!literal.groups.empty() && sizes.Pick(0, 1) == 0)
+              size = literal.groups[static_cast<size_t>(sizes.Pick(0, static_cast<int>(literal.groups.size()) - 1))]
+                         .new_size + sizes.Pick(-6, 6);
             ASSERT_EQ(ours.CountHoles(size), literal.CountHoles(size)) << at << " size " << size;
           }
         }
-        if (step % 20 == 19) expect_same(ours, literal, at);
+        if (step % 20 == 19) ExpectSame(ours, literal, at);
       }
-      expect_same(ours, literal, where + " end");
+      ExpectSame(ours, literal, where + " end");
     }
   }
 }
@@ -138,12 +138,12 @@ TEST(HoleListProperty, BuildingAndEditingMatchTheLiteralAlgorithms) {
 TEST(HoleListProperty, ClusteredBoardsGroupLikeTheLiteralAlgorithms) {
   std::mt19937 random(11);
   for (int sizes : {1, 5, 50}) {
-    GeneratedBoard board(holes_test::generate_primitives(random, 5000, sizes));
+    TGeneratedBoard board(holes_test::GeneratePrimitives(random, 5000, sizes));
     THoleList ours(board, 2);
-    LiteralHoleList literal;
+    TLiteralHoleList literal;
     for (const auto& p : board.primitives)
       if (p.kind == 2) literal.AddHole(2, p.size, p.handle);
-    expect_same(ours, literal, "sizes " + std::to_string(sizes));
+    ExpectSame(ours, literal, "sizes " + std::to_string(sizes));
   }
 }
 

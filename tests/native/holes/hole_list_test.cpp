@@ -13,29 +13,29 @@
 
 namespace {
 
-using holes_test::GeneratedBoard;
-using holes_test::Write;
+using holes_test::TGeneratedBoard;
+using holes_test::TWrite;
 
 constexpr uint8_t kPad = 2;
 constexpr uint8_t kVia = 3;
 
 // Items with their TCoordObjects, freed with the list as the editor frees them.
-class OwnedItems : public TStringList {
+class TOwnedItems : public TStringList {
  public:
-  ~OwnedItems() override {
+  ~TOwnedItems() override {
     for (int i = 0; i < Count(); ++i) delete GetObject(i);
   }
-  TCoord value(int i) const { return static_cast<TCoordObject*>(GetObject(i))->Value; }
+  TCoord Value(int i) const { return static_cast<TCoordObject*>(GetObject(i))->Value; }
 };
 
-GeneratedBoard board_of(std::initializer_list<std::pair<uint8_t, TCoord>> primitives) {
-  GeneratedBoard board;
-  for (auto [kind, size] : primitives) board.add(kind, size);
+TGeneratedBoard BoardOf(std::initializer_list<std::pair<uint8_t, TCoord>> primitives) {
+  TGeneratedBoard board;
+  for (auto [kind, size] : primitives) board.Add(kind, size);
   return board;
 }
 
 TEST(HoleList, BuildingReadsOnlyItsKindAndGroupsByMetricText) {
-  GeneratedBoard board = board_of({{kPad, 118110}, {kVia, 120000}, {kPad, 118126}, {kPad, 120000}});
+  TGeneratedBoard board = BoardOf({{kPad, 118110}, {kVia, 120000}, {kPad, 118126}, {kPad, 120000}});
   THoleList pads(board, kPad);
   EXPECT_FALSE(pads.Imperial);
   ASSERT_EQ(pads.Count(), 2);
@@ -48,34 +48,34 @@ TEST(HoleList, BuildingReadsOnlyItsKindAndGroupsByMetricText) {
 }
 
 TEST(HoleList, TheFirstSizeMetNamesTheGroup) {
-  struct Case {
+  struct TCase {
     TCoord first, second;
     const char* metric_label;
     const char* imperial_label;
   };
-  for (const Case& c : {Case{118110, 118126, "0.3000 mm", "11.811 mil"},
-                        Case{118126, 118110, "0.3000 mm", "11.813 mil"}}) {
-    GeneratedBoard board = board_of({{kPad, c.first}, {kPad, c.second}});
+  for (const TCase& c : {TCase{118110, 118126, "0.3000 mm", "11.811 mil"},
+                        TCase{118126, 118110, "0.3000 mm", "11.813 mil"}}) {
+    TGeneratedBoard board = BoardOf({{kPad, c.first}, {kPad, c.second}});
     THoleList pads(board, kPad);
     ASSERT_EQ(pads.Count(), 1) << c.first;
     EXPECT_EQ(pads.Items(0).InitialSize, c.first);
     EXPECT_EQ(pads.Items(0).Count(), 2);
-    OwnedItems metric, imperial;
+    TOwnedItems metric, imperial;
     pads.AddLabels(metric, false);
     pads.AddLabels(imperial, true);
     EXPECT_EQ(metric.Text(), std::string(c.metric_label) + "\r\n");
     EXPECT_EQ(imperial.Text(), std::string(c.imperial_label) + "\r\n");
-    EXPECT_EQ(metric.value(0), c.first);
+    EXPECT_EQ(metric.Value(0), c.first);
   }
 }
 
 TEST(HoleList, AnEmptyListDoesNothing) {
-  GeneratedBoard board = board_of({{kVia, 100000}});
+  TGeneratedBoard board = BoardOf({{kVia, 100000}});
   THoleList pads(board, kPad);
   EXPECT_EQ(pads.Count(), 0);
   EXPECT_EQ(pads.CountHoles(100000), 0);
   pads.ChangeSize(100000, 5);
-  OwnedItems items;
+  TOwnedItems items;
   pads.AddLabels(items, false);
   EXPECT_EQ(items.Count(), 0);
   pads.Apply();
@@ -84,7 +84,7 @@ TEST(HoleList, AnEmptyListDoesNothing) {
 
 TEST(HoleList, SwitchingTheUnitNeitherSplitsNorMergesGroups) {
   // 118126 and 118110 share a metric text but not an imperial one; 120000 and 120004 share both.
-  GeneratedBoard board = board_of({{kPad, 118110}, {kPad, 118126}, {kPad, 120000}, {kPad, 120004}});
+  TGeneratedBoard board = BoardOf({{kPad, 118110}, {kPad, 118126}, {kPad, 120000}, {kPad, 120004}});
   THoleList pads(board, kPad);
   ASSERT_EQ(pads.Count(), 2);
   pads.Imperial = true;
@@ -96,7 +96,7 @@ TEST(HoleList, SwitchingTheUnitNeitherSplitsNorMergesGroups) {
 
 TEST(HoleList, AddHoleAppendsToEveryMatchingGroup) {
   // Formed in metric, 0.3001 mm and 0.3002 mm are two groups; both read 11.817 mil.
-  GeneratedBoard board;
+  TGeneratedBoard board;
   THoleList list(board);
   list.AddHole(kPad, 118166, 1);
   list.AddHole(kPad, 118172, 2);
@@ -115,7 +115,7 @@ TEST(HoleList, AddHoleAppendsToEveryMatchingGroup) {
 }
 
 TEST(HoleList, ChangeSizeMatchesTheCurrentNewSize) {
-  GeneratedBoard board = board_of({{kPad, 80000}, {kPad, 120000}, {kPad, 200000}});
+  TGeneratedBoard board = BoardOf({{kPad, 80000}, {kPad, 120000}, {kPad, 200000}});
   THoleList pads(board, kPad);
   pads.Imperial = true;
   pads.ChangeSize(123450, 1);  // matches nothing
@@ -133,9 +133,9 @@ TEST(HoleList, ChangeSizeMatchesTheCurrentNewSize) {
 }
 
 TEST(HoleList, CountHolesAddsUpEveryGroupOfTheSize) {
-  GeneratedBoard board;
-  for (int i = 0; i < 3; ++i) board.add(kPad, 80000);
-  for (int i = 0; i < 5; ++i) board.add(kPad, 120000);
+  TGeneratedBoard board;
+  for (int i = 0; i < 3; ++i) board.Add(kPad, 80000);
+  for (int i = 0; i < 5; ++i) board.Add(kPad, 120000);
   THoleList pads(board, kPad);
   EXPECT_EQ(pads.CountHoles(80000), 3);
   EXPECT_EQ(pads.CountHoles(120000), 5);
@@ -148,24 +148,24 @@ TEST(HoleList, CountHolesAddsUpEveryGroupOfTheSize) {
 }
 
 TEST(HoleList, LabelsAlreadyPresentAreSkipped) {
-  GeneratedBoard board = board_of({{kPad, 120000}, {kPad, 80000}, {kVia, 120002}, {kVia, 200000}});
+  TGeneratedBoard board = BoardOf({{kPad, 120000}, {kPad, 80000}, {kVia, 120002}, {kVia, 200000}});
   THoleList pads(board, kPad), vias(board, kVia);
-  OwnedItems items;
+  TOwnedItems items;
   pads.AddLabels(items, true);
   vias.AddLabels(items, true);
   ASSERT_EQ(items.Count(), 3);
   EXPECT_EQ(items.Get(0), "12.000 mil");
-  EXPECT_EQ(items.value(0), 120000);  // the pad group's size, not the via's 120002
+  EXPECT_EQ(items.Value(0), 120000);  // the pad group's size, not the via's 120002
   EXPECT_EQ(items.Get(1), "8.000 mil");
   EXPECT_EQ(items.Get(2), "20.000 mil");
-  EXPECT_EQ(items.value(2), 200000);
+  EXPECT_EQ(items.Value(2), 200000);
 }
 
 TEST(HoleList, LabelsFollowNewSizeInTheRequestedUnit) {
-  GeneratedBoard board = board_of({{kPad, 80000}, {kPad, 120000}});
+  TGeneratedBoard board = BoardOf({{kPad, 80000}, {kPad, 120000}});
   THoleList pads(board, kPad);
   pads.ChangeSize(80000, 120000);  // metric: merges the labels, groups stay apart
-  OwnedItems items;
+  TOwnedItems items;
   pads.AddLabels(items, false);
   ASSERT_EQ(items.Count(), 1);
   EXPECT_EQ(items.Get(0), "0.3048 mm");
@@ -173,7 +173,7 @@ TEST(HoleList, LabelsFollowNewSizeInTheRequestedUnit) {
 }
 
 TEST(HoleList, ApplyRewritesEveryPrimitiveInGroupOrderAndSkipsNullHandles) {
-  GeneratedBoard board;
+  TGeneratedBoard board;
   THoleList list(board);
   list.AddHole(kPad, 80000, 7);
   list.AddHole(kPad, 120000, 0);
@@ -182,15 +182,15 @@ TEST(HoleList, ApplyRewritesEveryPrimitiveInGroupOrderAndSkipsNullHandles) {
   list.Imperial = true;
   list.ChangeSize(120000, 150000);
   list.Apply();
-  EXPECT_EQ(board.writes, (std::vector<Write>{{7, 80000}, {9, 80000}, {8, 150000}}));
+  EXPECT_EQ(board.writes, (std::vector<TWrite>{{7, 80000}, {9, 80000}, {8, 150000}}));
 }
 
 TEST(HoleList, AFailedWriteLeavesTheRestUnwritten) {
-  GeneratedBoard board = board_of({{kPad, 80000}, {kPad, 80000}, {kPad, 120000}});
+  TGeneratedBoard board = BoardOf({{kPad, 80000}, {kPad, 80000}, {kPad, 120000}});
   THoleList pads(board, kPad);
   board.fail_at_write = 1;
   EXPECT_THROW(pads.Apply(), std::runtime_error);
-  EXPECT_EQ(board.writes, (std::vector<Write>{{1, 80000}}));
+  EXPECT_EQ(board.writes, (std::vector<TWrite>{{1, 80000}}));
   // A second attempt writes everything again.
   board.writes.clear();
   board.fail_at_write = -1;

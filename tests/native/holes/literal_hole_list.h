@@ -12,14 +12,14 @@
 
 namespace holes_test {
 
-struct LiteralGroup {
+struct TLiteralGroup {
   TCoord initial;
   TCoord new_size;
   uint8_t kind;
   std::vector<uint32_t> handles;
 };
 
-class LiteralHoleList {
+class TLiteralHoleList {
  public:
   void AddHole(uint8_t kind, TCoord size, uint32_t handle) {
     bool found = false;
@@ -50,7 +50,7 @@ class LiteralHoleList {
     }
   }
 
-  std::vector<LiteralGroup> groups;
+  std::vector<TLiteralGroup> groups;
   bool imperial = false;
 };
 

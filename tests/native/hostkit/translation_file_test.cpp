@@ -8,11 +8,11 @@
 
 namespace {
 
-TTranslationFile parse(const std::string& text) { return TTranslationFile::Parse(text, "test.translation"); }
+TTranslationFile Parse(const std::string& text) { return TTranslationFile::Parse(text, "test.translation"); }
 
-std::string error_of(const std::string& text) {
+std::string ErrorOf(const std::string& text) {
   try {
-    parse(text);
+    Parse(text);
   } catch (const ETranslationFileError& e) {
     return e.what();
   }
@@ -20,7 +20,7 @@ std::string error_of(const std::string& text) {
 }
 
 TEST(TranslationFile, ReadsSectionsKeysAndQuotedTexts) {
-  TTranslationFile f = parse(
+  TTranslationFile f = Parse(
       "\xEF\xBB\xBF# German\n"
       "language: Deutsch\n"
       "\n"
@@ -43,7 +43,7 @@ TEST(TranslationFile, ReadsSectionsKeysAndQuotedTexts) {
 }
 
 TEST(TranslationFile, LookupPrefersTheFormsComponentThenTheComponentThenEveryForm) {
-  TTranslationFile f = parse(
+  TTranslationFile f = Parse(
       "[*]\nCaption.'OK' = 'Gut'\nCaption.'Cancel' = 'Abbrechen'\n"
       "[CancelButton]\nCaption.'Cancel' = 'Verwerfen'\n"
       "[EditHoleSizeForm.CancelButton]\nCaption.'Cancel' = 'Zur\xC3\xBC" "ck'\n"
@@ -61,20 +61,20 @@ TEST(TranslationFile, LookupPrefersTheFormsComponentThenTheComponentThenEveryFor
 }
 
 TEST(TranslationFile, MistakesNameFileAndLine) {
-  EXPECT_EQ(error_of("Caption.'A' = 'B'\n"), "test.translation:1: a translation before the first [section]");
-  EXPECT_EQ(error_of("[x]\n\nCaption.'A = 'B'\n"),
+  EXPECT_EQ(ErrorOf("Caption.'A' = 'B'\n"), "test.translation:1: a translation before the first [section]");
+  EXPECT_EQ(ErrorOf("[x]\n\nCaption.'A = 'B'\n"),
             "test.translation:3: expected = after the designed text");
-  EXPECT_EQ(error_of("[x]\nCaption.'A' = B\n"), "test.translation:2: the translation needs quotes around it");
-  EXPECT_EQ(error_of("[x]\nCaption.'A' = 'B' 'C'\n"), "test.translation:2: unexpected text after the translation");
-  EXPECT_EQ(error_of("[x]\nCaption 'A' = 'B'\n"), "test.translation:2: expected . after the property name");
-  EXPECT_EQ(error_of("[x]\nCaption.'A = B\n"), "test.translation:2: the designed text needs closing quotes");
-  EXPECT_EQ(error_of("[x\n"), "test.translation:1: a section line ends with ]");
-  EXPECT_EQ(error_of("[ ]\n"), "test.translation:1: a section needs a name");
-  EXPECT_EQ(error_of("[x]\n'A' = 'B'\n"), "test.translation:2: expected  Property.'text' = 'translation'");
-  EXPECT_EQ(error_of("[x]\nCaption.'A' = 'B'\nCaption.'A' = 'C'\n"),
+  EXPECT_EQ(ErrorOf("[x]\nCaption.'A' = B\n"), "test.translation:2: the translation needs quotes around it");
+  EXPECT_EQ(ErrorOf("[x]\nCaption.'A' = 'B' 'C'\n"), "test.translation:2: unexpected text after the translation");
+  EXPECT_EQ(ErrorOf("[x]\nCaption 'A' = 'B'\n"), "test.translation:2: expected . after the property name");
+  EXPECT_EQ(ErrorOf("[x]\nCaption.'A = B\n"), "test.translation:2: the designed text needs closing quotes");
+  EXPECT_EQ(ErrorOf("[x\n"), "test.translation:1: a section line ends with ]");
+  EXPECT_EQ(ErrorOf("[ ]\n"), "test.translation:1: a section needs a name");
+  EXPECT_EQ(ErrorOf("[x]\n'A' = 'B'\n"), "test.translation:2: expected  Property.'text' = 'translation'");
+  EXPECT_EQ(ErrorOf("[x]\nCaption.'A' = 'B'\nCaption.'A' = 'C'\n"),
             "test.translation:3: the text Caption.'A' is translated twice in this section");
   // The same text may be translated in two sections.
-  EXPECT_EQ(error_of("[x]\nCaption.'A' = 'B'\n[y]\nCaption.'A' = 'C'\n"), "");
+  EXPECT_EQ(ErrorOf("[x]\nCaption.'A' = 'B'\n[y]\nCaption.'A' = 'C'\n"), "");
 }
 
 TEST(DecodeUtf8, RejectsMalformedSequences) {
@@ -82,10 +82,10 @@ TEST(DecodeUtf8, RejectsMalformedSequences) {
   EXPECT_EQ(DecodeUtf8("\xF0\x9F\x98\x80"), std::wstring({wchar_t(0xD83D), wchar_t(0xDE00)}));
   for (const char* bad : {"\xC3", "\xC3(", "\xE2\x8C", "\xC0\xAF", "\xED\xA0\x80", "\xFF", "\x80"})
     EXPECT_THROW(DecodeUtf8(bad), ETranslationFileError) << bad;
-  EXPECT_NE(error_of("[x]\nCaption.'\xC3' = 'B'\n").find("test.translation: not UTF-8 at byte"), std::string::npos);
+  EXPECT_NE(ErrorOf("[x]\nCaption.'\xC3' = 'B'\n").find("test.translation: not UTF-8 at byte"), std::string::npos);
 }
 
-// The shipped translations parse and cover every text of both dialogs' layouts.
+// The shipped translations Parse and cover every text of both dialogs' layouts.
 class ShippedTranslation : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(ShippedTranslation, CoversBothDialogs) {
@@ -95,10 +95,10 @@ TEST_P(ShippedTranslation, CoversBothDialogs) {
   std::stringstream text;
   text << in.rdbuf();
   TTranslationFile f = TTranslationFile::Parse(text.str(), GetParam());
-  struct Text {
+  struct TText {
     const wchar_t *form, *context, *key;
   };
-  const Text texts[] = {
+  const TText texts[] = {
       {L"HoleSizeEditor", L"HoleSizeEditor", L"Caption.'Hole Size Editor'"},
       {L"HoleSizeEditor", L"CancelButton", L"Caption.'Cancel'"},
       {L"HoleSizeEditor", L"OKButton", L"Caption.'OK'"},
@@ -117,7 +117,7 @@ TEST_P(ShippedTranslation, CoversBothDialogs) {
       {L"EditHoleSizeForm", L"CancelButton", L"Caption.'Cancel'"},
       {L"EditHoleSizeForm", L"HoleSizeGroupBox", L"Caption.'Hole Size'"},
   };
-  for (const Text& t : texts) {
+  for (const TText& t : texts) {
     const std::wstring* translation = f.Lookup(t.form, t.context, t.key);
     ASSERT_NE(translation, nullptr) << GetParam() << ": " << std::string(t.key, t.key + wcslen(t.key));
     EXPECT_FALSE(translation->empty());

@@ -19,10 +19,10 @@
 
 namespace {
 
-using exact::BigUInt;
-using exact::Decimal;
+using exact::TBigUInt;
+using exact::TDecimal;
 
-void increment_digits(std::string& digits) {
+void IncrementDigits(std::string& digits) {
   size_t i = digits.size();
   while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
   if (i == 0) {
@@ -34,7 +34,7 @@ void increment_digits(std::string& digits) {
 
 // FormatFixed from the exact value: round the exact decimal digits to 18 significant digits (ties to
 // even), then at d decimals half away from zero.
-std::string reference_fixed(double x, int d) {
+std::string ReferenceFixed(double x, int d) {
   std::string s = exact::FromDouble(x).Digits.ToString();
   const int scale = exact::FromDouble(x).Scale;
   int before_point = static_cast<int>(s.size()) - scale;
@@ -44,7 +44,7 @@ std::string reference_fixed(double x, int d) {
     s.resize(18);
     const bool beyond_half = rest.find_first_not_of('0', 1) != std::string::npos;
     if (rest[0] > '5' || (rest[0] == '5' && (beyond_half || (s.back() - '0') % 2 == 1))) {
-      increment_digits(s);
+      IncrementDigits(s);
       if (s.size() > 18) {
         s.resize(18);
         ++before_point;
@@ -63,7 +63,7 @@ std::string reference_fixed(double x, int d) {
   if (fraction.size() < static_cast<size_t>(d) + 1) fraction.append(static_cast<size_t>(d) + 1 - fraction.size(), '0');
   const bool up = fraction[static_cast<size_t>(d)] >= '5';
   std::string units = integral + fraction.substr(0, static_cast<size_t>(d));
-  if (up) increment_digits(units);
+  if (up) IncrementDigits(units);
   std::string int_part = units.substr(0, units.size() - static_cast<size_t>(d));
   const std::string frac_part = units.substr(units.size() - static_cast<size_t>(d));
   const size_t first = int_part.find_first_not_of('0');
@@ -77,7 +77,7 @@ TEST(CoordExact, FormatFixedMatchesTheExactDecimalExpansion) {
   std::mt19937_64 random(20240611);
   int checked = 0;
   auto check = [&](double x, int d) {
-    ASSERT_EQ(FormatFixed(x, d), reference_fixed(x, d)) << std::hexfloat << x << " at " << d;
+    ASSERT_EQ(FormatFixed(x, d), ReferenceFixed(x, d)) << std::hexfloat << x << " at " << d;
     ++checked;
   };
   // Values of every size, any bit pattern of moderate exponent.
@@ -111,15 +111,15 @@ TEST(CoordExact, FormatFixedMatchesTheExactDecimalExpansion) {
 
 // |c| / 10^scale pre-rounded to k decimals as the fraction rule does it (ties to even on the
 // rounded fraction), as a count of 10^-k; both ways when the exact value is a tie.
-struct PreRounded {
+struct TPreRounded {
   uint64_t units = 0, other = 0;
   int k = 0;
   bool tie = false;
-  Decimal value() const { return Decimal{BigUInt(units), k}; }
-  Decimal tie_other() const { return Decimal{BigUInt(other), k}; }
+  TDecimal Value() const { return TDecimal{TBigUInt(units), k}; }
+  TDecimal TieOther() const { return TDecimal{TBigUInt(other), k}; }
 };
 
-PreRounded pre_round(uint64_t numerator, int scale, int k) {
+TPreRounded PreRound(uint64_t numerator, int scale, int k) {
   uint64_t denominator = 1;
   for (int i = 0; i < scale; ++i) denominator *= 10;
   uint64_t k_power = 1;
@@ -128,7 +128,7 @@ PreRounded pre_round(uint64_t numerator, int scale, int k) {
   const uint64_t scaled = numerator % denominator * k_power;  // fraction × 10^k × denominator
   const uint64_t down = scaled / denominator;
   const uint64_t remainder = scaled % denominator;
-  PreRounded r;
+  TPreRounded r;
   r.k = k;
   r.tie = remainder * 2 == denominator;
   uint64_t fraction = down;
@@ -139,16 +139,16 @@ PreRounded pre_round(uint64_t numerator, int scale, int k) {
 }
 
 // Whether the double stands within two steps of the decimal.
-bool close_to(double y, const Decimal& want) {
+bool CloseTo(double y, const TDecimal& want) {
   const double magnitude = std::fabs(y);
   const double lo = std::nextafter(std::nextafter(magnitude, 0.0), 0.0);
   const double hi = std::nextafter(std::nextafter(magnitude, INFINITY), INFINITY);
-  const Decimal dlo = exact::FromDouble(lo), dhi = exact::FromDouble(hi);
+  const TDecimal dlo = exact::FromDouble(lo), dhi = exact::FromDouble(hi);
   const int scale = std::max({dlo.Scale, dhi.Scale, want.Scale});
   return dlo.At(scale) <= want.At(scale) && want.At(scale) <= dhi.At(scale);
 }
 
-std::string text_of(const Decimal& d, bool negative) {
+std::string TextOf(const TDecimal& d, bool negative) {
   std::string t = exact::ToText(d);
   if (t.find('.') != std::string::npos) {
     while (t.back() == '0') t.pop_back();
@@ -169,28 +169,28 @@ TEST(CoordExact, ScalingAndComparisonTextsMatchExactDecimals) {
     SCOPED_TRACE(c);
 
     const int k = k_of(random);
-    const PreRounded mils = pre_round(magnitude, 4, k);
+    const TPreRounded mils = PreRound(magnitude, 4, k);
     const double y = MilsFromCoord(c, k);
-    ASSERT_TRUE(close_to(y, mils.value()) || (mils.tie && close_to(y, mils.tie_other()))) << "mils at " << k;
+    ASSERT_TRUE(CloseTo(y, mils.Value()) || (mils.tie && CloseTo(y, mils.TieOther()))) << "mils at " << k;
     ASSERT_TRUE(c == 0 || y == 0 || std::signbit(y) == negative);
-    const PreRounded mm = pre_round(magnitude * 254, 8, k);
+    const TPreRounded mm = PreRound(magnitude * 254, 8, k);
     const double z = MillimetresFromCoord(c, k);
-    ASSERT_TRUE(close_to(z, mm.value()) || (mm.tie && close_to(z, mm.tie_other()))) << "millimetres at " << k;
+    ASSERT_TRUE(CloseTo(z, mm.Value()) || (mm.tie && CloseTo(z, mm.TieOther()))) << "millimetres at " << k;
 
     // The imperial comparison text is the exact value rounded to 3 decimals.
-    const PreRounded mil3 = pre_round(magnitude, 4, 3);
+    const TPreRounded mil3 = PreRound(magnitude, 4, 3);
     const std::string imperial = FormatCoordForMatch(c, true);
-    ASSERT_TRUE(imperial == text_of(mil3.value(), negative) + "mil" ||
-                (mil3.tie && imperial == text_of(mil3.tie_other(), negative) + "mil"))
+    ASSERT_TRUE(imperial == TextOf(mil3.Value(), negative) + "mil" ||
+                (mil3.tie && imperial == TextOf(mil3.TieOther(), negative) + "mil"))
         << imperial;
     // The metric one rounds the 5-decimal value half away from zero at 4. A fifth decimal of 5 is
     // decided on the double's 18-digit expansion, which may lie just below the half.
-    const PreRounded mm5 = pre_round(magnitude * 254, 8, 5);
+    const TPreRounded mm5 = PreRound(magnitude * 254, 8, 5);
     const std::string metric = FormatCoordForMatch(c, false);
     if (!mm5.tie) {
       const uint64_t down = mm5.units / 10, last = mm5.units % 10;
-      const std::string down_text = text_of(Decimal{BigUInt(down), 4}, negative) + "mm";
-      const std::string up_text = text_of(Decimal{BigUInt(down + 1), 4}, negative) + "mm";
+      const std::string down_text = TextOf(TDecimal{TBigUInt(down), 4}, negative) + "mm";
+      const std::string up_text = TextOf(TDecimal{TBigUInt(down + 1), 4}, negative) + "mm";
       if (last == 5) {
         ++metric_fifths;
         ASSERT_TRUE(metric == down_text || metric == up_text) << metric;
@@ -206,18 +206,18 @@ TEST(CoordExact, ScalingAndComparisonTextsMatchExactDecimals) {
 
 // x × 10000 ÷ per_unit, rounded ties to even and saturated: checked by the inequalities
 // 2·|A − q·D| ≤ D on exact decimals, A = |x| × 10000 and D = per_unit.
-void check_nearest(double x, TCoord q, const Decimal& per_unit, int& near_ties) {
+void CheckNearest(double x, TCoord q, const TDecimal& per_unit, int& near_ties) {
   ASSERT_TRUE(x == 0 || q == 0 || (x < 0) == (q < 0)) << x << " gave " << q;
-  Decimal a = exact::FromDouble(x);
+  TDecimal a = exact::FromDouble(x);
   a.Scale -= 4;
   const uint32_t abs_q = q < 0 ? 0u - static_cast<uint32_t>(q) : static_cast<uint32_t>(q);
-  Decimal qd = per_unit;
+  TDecimal qd = per_unit;
   qd.Digits.MulSmall(abs_q);
   const int scale = std::max({a.Scale, qd.Scale, per_unit.Scale, 0});
-  const BigUInt av = a.At(scale), qv = qd.At(scale), dv = per_unit.At(scale);
+  const TBigUInt av = a.At(scale), qv = qd.At(scale), dv = per_unit.At(scale);
   const bool saturated = q == kMaxCoord || q == kMinCoord;
   if (saturated && av >= qv) return;  // the exact value lies beyond the end of the range
-  BigUInt twice = BigUInt::Distance(av, qv);
+  TBigUInt twice = TBigUInt::Distance(av, qv);
   twice.MulSmall(2);
   if (twice < dv) return;
   if (twice == dv) {
@@ -225,7 +225,7 @@ void check_nearest(double x, TCoord q, const Decimal& per_unit, int& near_ties) 
     return;
   }
   // Only a product within a rounding error of a half may land on the other neighbour.
-  BigUInt excess = BigUInt::Distance(twice, dv);
+  TBigUInt excess = TBigUInt::Distance(twice, dv);
   excess.MulPow(2, 19);
   ASSERT_LE(excess, dv) << std::hexfloat << x << " gave " << q;
   ++near_ties;
@@ -236,8 +236,8 @@ TEST(CoordExact, CoordFromMilsAndMillimetresAreTheNearestCoordinate) {
   std::uniform_real_distribution<double> mils(-260000.0, 260000.0), mm(-6600.0, 6600.0), unit(0.0, 1.0);
   std::uniform_int_distribution<int64_t> units(-2200000000, 2200000000);
   std::uniform_int_distribution<int> digits(0, 7);
-  const Decimal one{BigUInt(1), 0};
-  const Decimal per_mm = exact::FromDouble(0.0254);
+  const TDecimal one{TBigUInt(1), 0};
+  const TDecimal per_mm = exact::FromDouble(0.0254);
   int near_ties = 0;
   for (int i = 0; i < 50000; ++i) {
     // Uniform reals, short decimals as people type them, and exact halves of a unit.
@@ -246,10 +246,10 @@ TEST(CoordExact, CoordFromMilsAndMillimetresAreTheNearestCoordinate) {
     // Typed decimals with a 5 one place beyond a unit are ties only until they become doubles, and
     // the product may then round onto the half; uniform reals almost never come that close.
     int typed_near_ties = 0;
-    for (double x : {mils(random), unit(random) / 1000.0}) check_nearest(x, CoordFromMils(x), one, near_ties);
-    for (double x : {typed, half}) check_nearest(x, CoordFromMils(x), one, typed_near_ties);
-    for (double x : {mm(random), unit(random) / 10000.0}) check_nearest(x, CoordFromMillimetres(x), per_mm, near_ties);
-    check_nearest(typed / 40.0, CoordFromMillimetres(typed / 40.0), per_mm, typed_near_ties);
+    for (double x : {mils(random), unit(random) / 1000.0}) CheckNearest(x, CoordFromMils(x), one, near_ties);
+    for (double x : {typed, half}) CheckNearest(x, CoordFromMils(x), one, typed_near_ties);
+    for (double x : {mm(random), unit(random) / 10000.0}) CheckNearest(x, CoordFromMillimetres(x), per_mm, near_ties);
+    CheckNearest(typed / 40.0, CoordFromMillimetres(typed / 40.0), per_mm, typed_near_ties);
     if (HasFatalFailure()) return;
   }
   EXPECT_LT(near_ties, 5);
@@ -279,7 +279,7 @@ TEST(CoordExact, ResultsDoNotDependOnTheX87Precision) {
     return r;
   };
   const unsigned int saved = _controlfp(0, 0);
-  auto restore = on_scope_exit([saved] { _controlfp(saved, _MCW_PC); });
+  auto restore = OnScopeExit([saved] { _controlfp(saved, _MCW_PC); });
   _controlfp(_PC_53, _MCW_PC);
   const std::vector<double> at_double = results();
   _controlfp(_PC_64, _MCW_PC);

@@ -28,14 +28,14 @@ TEST(Coord, UnitIsOneByteWithFixedValues) {
   EXPECT_EQ(static_cast<TUnit>(false), eMetric);
 }
 
-struct ToCoordCase {
+struct TToCoordCase {
   double value;
   TCoord mils, millimetres;
 };
 
 TEST(Coord, ConversionsToCoordRoundTiesToEvenAndSaturate) {
   constexpr double inf = std::numeric_limits<double>::infinity();
-  const ToCoordCase cases[] = {
+  const TToCoordCase cases[] = {
       {0, 0, 0},
       {12, 120000, 4724409},
       {0.3, 3000, 118110},
@@ -99,15 +99,15 @@ TEST(Coord, FromCoordScalesAndPreRounds) {
   EXPECT_DOUBLE_EQ(MillimetresFromCoord(kMinCoord, 5), -5454.60847);
 }
 
-struct FixedCase {
+struct TFixedCase {
   double value;
   int decimals;
   const char* text;
 };
 
-void PrintTo(const FixedCase& c, std::ostream* os) { *os << c.value << " at " << c.decimals; }
+void PrintTo(const TFixedCase& c, std::ostream* os) { *os << c.value << " at " << c.decimals; }
 
-class FormatFixedCases : public testing::TestWithParam<FixedCase> {};
+class FormatFixedCases : public testing::TestWithParam<TFixedCase> {};
 
 TEST_P(FormatFixedCases, Formats) {
   EXPECT_EQ(FormatFixed(GetParam().value, GetParam().decimals), GetParam().text)
@@ -116,24 +116,24 @@ TEST_P(FormatFixedCases, Formats) {
 
 INSTANTIATE_TEST_SUITE_P(
     Values, FormatFixedCases,
-    testing::Values(FixedCase{0, 3, "0.000"}, FixedCase{-0.0, 3, "0.000"}, FixedCase{12, 3, "12.000"},
-                    FixedCase{0.3048, 4, "0.3048"}, FixedCase{-5, 3, "-5.000"}, FixedCase{7, 0, "7"},
+    testing::Values(TFixedCase{0, 3, "0.000"}, TFixedCase{-0.0, 3, "0.000"}, TFixedCase{12, 3, "12.000"},
+                    TFixedCase{0.3048, 4, "0.3048"}, TFixedCase{-5, 3, "-5.000"}, TFixedCase{7, 0, "7"},
                     // Half away from zero on exact binary halves.
-                    FixedCase{0.125, 2, "0.13"}, FixedCase{-0.125, 2, "-0.13"}, FixedCase{2.5, 0, "3"},
-                    FixedCase{-2.5, 0, "-3"}, FixedCase{0.5, 0, "1"}, FixedCase{9.995, 2, "9.99"},
-                    FixedCase{99.5, 0, "100"}, FixedCase{-999.9996, 3, "-1000.000"},
+                    TFixedCase{0.125, 2, "0.13"}, TFixedCase{-0.125, 2, "-0.13"}, TFixedCase{2.5, 0, "3"},
+                    TFixedCase{-2.5, 0, "-3"}, TFixedCase{0.5, 0, "1"}, TFixedCase{9.995, 2, "9.99"},
+                    TFixedCase{99.5, 0, "100"}, TFixedCase{-999.9996, 3, "-1000.000"},
                     // 1.005 is 1.00499999999999989… and stays below the half.
-                    FixedCase{1.005, 2, "1.00"},
+                    TFixedCase{1.005, 2, "1.00"},
                     // 0.15 is 0.1499999999999999944…; its 18 significant digits end in …99994.
-                    FixedCase{0.15, 1, "0.1"},
-                    FixedCase{0.00005, 4, "0.0001"}, FixedCase{0.00004, 4, "0.0000"},
-                    FixedCase{-0.00004, 4, "0.0000"}, FixedCase{0.000051, 0, "0"},
+                    TFixedCase{0.15, 1, "0.1"},
+                    TFixedCase{0.00005, 4, "0.0001"}, TFixedCase{0.00004, 4, "0.0000"},
+                    TFixedCase{-0.00004, 4, "0.0000"}, TFixedCase{0.000051, 0, "0"},
                     // 0.1 is 0.1000000000000000055…: 18 significant digits, then only zeros.
-                    FixedCase{0.1, 20, "0.10000000000000000600"}, FixedCase{1e20, 1, "100000000000000000000.0"},
-                    FixedCase{123456789012345678.0, 0, "123456789012345680"},
-                    FixedCase{-214748.3648, 3, "-214748.365"}, FixedCase{5454.60356, 4, "5454.6036"},
-                    FixedCase{1.5, -2, "2"}, FixedCase{std::nan(""), 3, "NAN"},
-                    FixedCase{-std::numeric_limits<double>::infinity(), 3, "-INF"}));
+                    TFixedCase{0.1, 20, "0.10000000000000000600"}, TFixedCase{1e20, 1, "100000000000000000000.0"},
+                    TFixedCase{123456789012345678.0, 0, "123456789012345680"},
+                    TFixedCase{-214748.3648, 3, "-214748.365"}, TFixedCase{5454.60356, 4, "5454.6036"},
+                    TFixedCase{1.5, -2, "2"}, TFixedCase{std::nan(""), 3, "NAN"},
+                    TFixedCase{-std::numeric_limits<double>::infinity(), 3, "-INF"}));
 
 TEST(Coord, FormatFixedWritesEveryDigitOfTheLargestDouble) {
   const std::string text = FormatFixed(std::numeric_limits<double>::max(), 2);
@@ -152,14 +152,14 @@ TEST(Coord, StripTrailingZeros) {
   EXPECT_EQ(StripTrailingZeros(""), "");
 }
 
-struct UnitTextCase {
+struct TUnitTextCase {
   TCoord coord;
   const char* imperial;
   const char* metric;
 };
 
 TEST_F(DigitSettings, FormatCoordWithUnitFollowsTheSettings) {
-  const UnitTextCase cases[] = {
+  const TUnitTextCase cases[] = {
       {0, "0mil", "0mm"},           {120000, "12mil", "0.3048mm"},    {118110, "11.811mil", "0.3mm"},
       {-50000, "-5mil", "-0.127mm"}, {393701, "39.37mil", "1mm"},     {1, "0mil", "0mm"},
       {-1, "0mil", "0mm"},          {15, "0.002mil", "0.00004mm"},          {kMaxCoord, "214748.365mil", "5454.60846mm"},
@@ -179,7 +179,7 @@ TEST_F(DigitSettings, FormatCoordWithUnitFollowsTheSettings) {
 }
 
 TEST(Coord, MatchTextsAndTheirComparison) {
-  const UnitTextCase cases[] = {
+  const TUnitTextCase cases[] = {
       {0, "0mil", "0mm"},          {120000, "12mil", "0.3048mm"},   {118110, "11.811mil", "0.3mm"},
       {393701, "39.37mil", "1mm"}, {-50000, "-5mil", "-0.127mm"},   {17, "0.002mil", "0mm"},
       {18, "0.002mil", "0.0001mm"}, {kMaxCoord, "214748.365mil", "5454.6085mm"},
@@ -198,16 +198,16 @@ TEST(Coord, MatchTextsAndTheirComparison) {
   EXPECT_FALSE(SameCoordText(kMinCoord, kMaxCoord, false));
 }
 
-struct ParseCase {
+struct TParseCase {
   const char* text;
   TUnit unit_in;
   TCoord coord;
   TUnit unit_out;
 };
 
-void PrintTo(const ParseCase& c, std::ostream* os) { *os << '"' << c.text << "\" in unit " << int{c.unit_in}; }
+void PrintTo(const TParseCase& c, std::ostream* os) { *os << '"' << c.text << "\" in unit " << int{c.unit_in}; }
 
-class ParseCoordCases : public testing::TestWithParam<ParseCase> {};
+class ParseCoordCases : public testing::TestWithParam<TParseCase> {};
 
 TEST_P(ParseCoordCases, Parses) {
   TUnit unit = GetParam().unit_in;
@@ -217,30 +217,30 @@ TEST_P(ParseCoordCases, Parses) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ParseCoordCases,
-    testing::Values(ParseCase{"0.3mm", eImperial, 118110, eMetric}, ParseCase{"0.3mm", eMetric, 118110, eMetric},
-                    ParseCase{"12", eImperial, 120000, eImperial}, ParseCase{"12", eMetric, 4724409, eMetric},
-                    ParseCase{" 1 2 Mil", eMetric, 120000, eImperial}, ParseCase{"12mM", eImperial, 4724409, eMetric},
-                    ParseCase{"mm5", eImperial, 0, eImperial}, ParseCase{"", eMetric, 0, eMetric},
-                    ParseCase{"   ", eImperial, 0, eImperial}, ParseCase{"-5mil", eMetric, -50000, eImperial},
-                    ParseCase{"1e1mil", eMetric, 100000, eImperial}, ParseCase{"1E+1MIL", eMetric, 100000, eImperial},
-                    ParseCase{"25e-1", eImperial, 25000, eImperial}, ParseCase{"5mils", eMetric, 50000, eImperial},
+    testing::Values(TParseCase{"0.3mm", eImperial, 118110, eMetric}, TParseCase{"0.3mm", eMetric, 118110, eMetric},
+                    TParseCase{"12", eImperial, 120000, eImperial}, TParseCase{"12", eMetric, 4724409, eMetric},
+                    TParseCase{" 1 2 Mil", eMetric, 120000, eImperial}, TParseCase{"12mM", eImperial, 4724409, eMetric},
+                    TParseCase{"mm5", eImperial, 0, eImperial}, TParseCase{"", eMetric, 0, eMetric},
+                    TParseCase{"   ", eImperial, 0, eImperial}, TParseCase{"-5mil", eMetric, -50000, eImperial},
+                    TParseCase{"1e1mil", eMetric, 100000, eImperial}, TParseCase{"1E+1MIL", eMetric, 100000, eImperial},
+                    TParseCase{"25e-1", eImperial, 25000, eImperial}, TParseCase{"5mils", eMetric, 50000, eImperial},
                     // "MM" is looked for before "MIL", anywhere in the text.
-                    ParseCase{"2mil3mm", eImperial, 787402, eMetric}, ParseCase{"0.5mmil", eImperial, 196850, eMetric},
-                    ParseCase{".5", eImperial, 5000, eImperial}, ParseCase{"5.", eImperial, 50000, eImperial},
-                    ParseCase{"+7", eImperial, 70000, eImperial}, ParseCase{"300000mil", eMetric, kMaxCoord, eImperial},
-                    ParseCase{"-300000mil", eMetric, kMinCoord, eImperial},
-                    ParseCase{"1e400", eImperial, kMaxCoord, eImperial}, ParseCase{"-1e400", eImperial, kMinCoord, eImperial},
-                    ParseCase{"1e-400", eImperial, 0, eImperial}, ParseCase{"0.00000e999", eImperial, 0, eImperial},
-                    ParseCase{"0.0001e99999999999999999999", eImperial, kMaxCoord, eImperial},
+                    TParseCase{"2mil3mm", eImperial, 787402, eMetric}, TParseCase{"0.5mmil", eImperial, 196850, eMetric},
+                    TParseCase{".5", eImperial, 5000, eImperial}, TParseCase{"5.", eImperial, 50000, eImperial},
+                    TParseCase{"+7", eImperial, 70000, eImperial}, TParseCase{"300000mil", eMetric, kMaxCoord, eImperial},
+                    TParseCase{"-300000mil", eMetric, kMinCoord, eImperial},
+                    TParseCase{"1e400", eImperial, kMaxCoord, eImperial}, TParseCase{"-1e400", eImperial, kMinCoord, eImperial},
+                    TParseCase{"1e-400", eImperial, 0, eImperial}, TParseCase{"0.00000e999", eImperial, 0, eImperial},
+                    TParseCase{"0.0001e99999999999999999999", eImperial, kMaxCoord, eImperial},
                     // Malformed numbers give the value of their valid leading part.
-                    ParseCase{"1.5x", eImperial, 15000, eImperial}, ParseCase{"2..5mm", eImperial, 787402, eMetric},
-                    ParseCase{"1e", eImperial, 10000, eImperial}, ParseCase{"1e+mil", eMetric, 10000, eImperial},
-                    ParseCase{"-", eImperial, 0, eImperial}, ParseCase{"+.mm", eImperial, 0, eMetric},
-                    ParseCase{"--5", eImperial, 0, eImperial}, ParseCase{"\t5", eImperial, 0, eImperial},
-                    ParseCase{"0x10", eImperial, 0, eImperial}, ParseCase{"1,5", eImperial, 10000, eImperial},
-                    ParseCase{"-inf", eImperial, 0, eImperial}, ParseCase{"-nan", eImperial, 0, eImperial},
-                    ParseCase{"0.00005", eImperial, 0, eImperial}, ParseCase{"0.00025mil", eImperial, 2, eImperial},
-                    ParseCase{"-0.00035", eImperial, -4, eImperial}));
+                    TParseCase{"1.5x", eImperial, 15000, eImperial}, TParseCase{"2..5mm", eImperial, 787402, eMetric},
+                    TParseCase{"1e", eImperial, 10000, eImperial}, TParseCase{"1e+mil", eMetric, 10000, eImperial},
+                    TParseCase{"-", eImperial, 0, eImperial}, TParseCase{"+.mm", eImperial, 0, eMetric},
+                    TParseCase{"--5", eImperial, 0, eImperial}, TParseCase{"\t5", eImperial, 0, eImperial},
+                    TParseCase{"0x10", eImperial, 0, eImperial}, TParseCase{"1,5", eImperial, 10000, eImperial},
+                    TParseCase{"-inf", eImperial, 0, eImperial}, TParseCase{"-nan", eImperial, 0, eImperial},
+                    TParseCase{"0.00005", eImperial, 0, eImperial}, TParseCase{"0.00025mil", eImperial, 2, eImperial},
+                    TParseCase{"-0.00035", eImperial, -4, eImperial}));
 
 TEST_F(DigitSettings, EditBoxTextsReadBackAsTheirCoordinate) {
   // Four mil decimals resolve one unit, so that text reads back exactly; five millimetre decimals

@@ -13,10 +13,10 @@
 namespace exact {
 
 // Unsigned integer of any size in base 10^9 limbs, least significant first.
-class BigUInt {
+class TBigUInt {
  public:
-  BigUInt() = default;
-  explicit BigUInt(uint64_t v) {
+  TBigUInt() = default;
+  explicit TBigUInt(uint64_t v) {
     while (v) {
       limbs_.push_back(static_cast<uint32_t>(v % kBase));
       v /= kBase;
@@ -25,7 +25,7 @@ class BigUInt {
 
   bool IsZero() const { return limbs_.empty(); }
 
-  BigUInt& MulSmall(uint32_t factor) {
+  TBigUInt& MulSmall(uint32_t factor) {
     uint64_t carry = 0;
     for (auto& limb : limbs_) {
       const uint64_t v = uint64_t{limb} * factor + carry;
@@ -36,10 +36,10 @@ class BigUInt {
       limbs_.push_back(static_cast<uint32_t>(carry % kBase));
       carry /= kBase;
     }
-    trim();
+    Trim();
     return *this;
   }
-  BigUInt& MulPow(uint32_t base, int exponent) {
+  TBigUInt& MulPow(uint32_t base, int exponent) {
     // Chunks whose power stays below 2^32.
     uint32_t chunk = 1;
     int chunk_exponent = 0;
@@ -52,20 +52,20 @@ class BigUInt {
     return *this;
   }
 
-  std::strong_ordering operator<=>(const BigUInt& o) const {
+  std::strong_ordering operator<=>(const TBigUInt& o) const {
     if (limbs_.size() != o.limbs_.size()) return limbs_.size() <=> o.limbs_.size();
     for (size_t i = limbs_.size(); i-- > 0;) {
       if (limbs_[i] != o.limbs_[i]) return limbs_[i] <=> o.limbs_[i];
     }
     return std::strong_ordering::equal;
   }
-  bool operator==(const BigUInt& o) const { return limbs_ == o.limbs_; }
+  bool operator==(const TBigUInt& o) const { return limbs_ == o.limbs_; }
 
   // |a - b|.
-  static BigUInt Distance(const BigUInt& a, const BigUInt& b) {
-    const BigUInt& big = a < b ? b : a;
-    const BigUInt& small = a < b ? a : b;
-    BigUInt r = big;
+  static TBigUInt Distance(const TBigUInt& a, const TBigUInt& b) {
+    const TBigUInt& big = a < b ? b : a;
+    const TBigUInt& small = a < b ? a : b;
+    TBigUInt r = big;
     int64_t borrow = 0;
     for (size_t i = 0; i < r.limbs_.size(); ++i) {
       int64_t v = int64_t{r.limbs_[i]} - borrow - (i < small.limbs_.size() ? int64_t{small.limbs_[i]} : 0);
@@ -73,7 +73,7 @@ class BigUInt {
       if (v < 0) v += kBase;
       r.limbs_[i] = static_cast<uint32_t>(v);
     }
-    r.trim();
+    r.Trim();
     return r;
   }
 
@@ -89,27 +89,27 @@ class BigUInt {
 
  private:
   static constexpr uint32_t kBase = 1000000000;
-  void trim() {
+  void Trim() {
     while (!limbs_.empty() && limbs_.back() == 0) limbs_.pop_back();
   }
   std::vector<uint32_t> limbs_;
 };
 
 // A non-negative decimal value: Digits / 10^Scale.
-struct Decimal {
-  BigUInt Digits;
+struct TDecimal {
+  TBigUInt Digits;
   int Scale = 0;
 
   // The same value with the given (larger or equal) scale.
-  BigUInt At(int scale) const {
-    BigUInt r = Digits;
+  TBigUInt At(int scale) const {
+    TBigUInt r = Digits;
     r.MulPow(10, scale - Scale);
     return r;
   }
 };
 
 // |x| exactly; x must be finite.
-inline Decimal FromDouble(double x) {
+inline TDecimal FromDouble(double x) {
   uint64_t bits;
   std::memcpy(&bits, &x, sizeof bits);
   const int biased = static_cast<int>((bits >> 52) & 0x7FF);
@@ -121,7 +121,7 @@ inline Decimal FromDouble(double x) {
     mantissa |= uint64_t{1} << 52;
     exponent = biased - 1075;
   }
-  Decimal d{BigUInt(mantissa), 0};
+  TDecimal d{TBigUInt(mantissa), 0};
   if (exponent >= 0) {
     d.Digits.MulPow(2, exponent);
   } else {
@@ -132,7 +132,7 @@ inline Decimal FromDouble(double x) {
 }
 
 // Digit text with a point: "0.00125", "12", "3.5".
-inline std::string ToText(const Decimal& d) {
+inline std::string ToText(const TDecimal& d) {
   std::string digits = d.Digits.ToString();
   if (d.Scale <= 0) return digits + std::string(static_cast<size_t>(-d.Scale), '0');
   if (digits.size() <= static_cast<size_t>(d.Scale)) digits.insert(0, static_cast<size_t>(d.Scale) - digits.size() + 1, '0');

@@ -10,11 +10,11 @@
 
 namespace {
 
-constexpr TLayerId signal(uint32_t n) { return MakeLayerId(kLayerKindSignal, n); }
-constexpr TLayerId plane(uint32_t n) { return MakeLayerId(kLayerKindInternalPlane, n); }
-constexpr TLayerId mechanical(uint32_t n) { return MakeLayerId(kLayerKindMechanical, n); }
+constexpr TLayerId Signal(uint32_t n) { return MakeLayerId(kLayerKindSignal, n); }
+constexpr TLayerId Plane(uint32_t n) { return MakeLayerId(kLayerKindInternalPlane, n); }
+constexpr TLayerId Mechanical(uint32_t n) { return MakeLayerId(kLayerKindMechanical, n); }
 
-struct ConstructCase {
+struct TConstructCase {
   TLayerId (*make)(uint64_t);
   uint64_t n;
   TLayerId id;  // 0 where the call raises
@@ -22,34 +22,34 @@ struct ConstructCase {
 };
 
 TEST(LayerId, ConstructorsEncodeOrRaise) {
-  const ConstructCase cases[] = {
+  const TConstructCase cases[] = {
       {SignalLayer, 1, 1, nullptr},
       {SignalLayer, 2, 2, nullptr},
       {SignalLayer, 31, 31, nullptr},
       {SignalLayer, 65535, 32, nullptr},
-      {SignalLayer, 0, signal(0), nullptr},
-      {SignalLayer, 32, signal(32), nullptr},
-      {SignalLayer, 65534, signal(65534), nullptr},
+      {SignalLayer, 0, Signal(0), nullptr},
+      {SignalLayer, 32, Signal(32), nullptr},
+      {SignalLayer, 65534, Signal(65534), nullptr},
       {SignalLayer, 65536, 0, "Creating SignalLayer(65536)"},
       {SignalLayer, 0xFFFFFFFFull, 0, "Creating SignalLayer(-1)"},
       {SignalLayer, 0x100000005ull, 0, "Creating SignalLayer(5)"},
       {InternalPlaneLayer, 1, 39, nullptr},
       {InternalPlaneLayer, 16, 54, nullptr},
-      {InternalPlaneLayer, 17, plane(17), nullptr},
-      {InternalPlaneLayer, 65535, plane(65535), nullptr},
+      {InternalPlaneLayer, 17, Plane(17), nullptr},
+      {InternalPlaneLayer, 65535, Plane(65535), nullptr},
       {InternalPlaneLayer, 0, 0, "Creating InternalPlaneLayer(0)"},
       {InternalPlaneLayer, 65536, 0, "Creating InternalPlaneLayer(65536)"},
       {MechanicalLayer, 1, 57, nullptr},
       {MechanicalLayer, 16, 72, nullptr},
-      {MechanicalLayer, 17, mechanical(17), nullptr},
+      {MechanicalLayer, 17, Mechanical(17), nullptr},
       {MechanicalLayer, 0, 0, "Creating MechanicalLayer(0)"},
       {MechanicalLayer, 0x80000000ull, 0, "Creating MechanicalLayer(-2147483648)"},
       {MidLayer, 1, 2, nullptr},
       {MidLayer, 30, 31, nullptr},
-      {MidLayer, 31, signal(32), nullptr},
+      {MidLayer, 31, Signal(32), nullptr},
       {MidLayer, 65534, 32, nullptr},
       {MidLayer, 65535, 0, "Creating SignalLayer(65536)"},
-      {MidLayer, UINT64_MAX, signal(0), nullptr},  // k + 1 wraps to 0
+      {MidLayer, UINT64_MAX, Signal(0), nullptr},  // k + 1 wraps to 0
   };
   for (const auto& c : cases) {
     if (!c.message) {
@@ -67,7 +67,7 @@ TEST(LayerId, ConstructorsEncodeOrRaise) {
   EXPECT_EQ(BottomLayer, SignalLayer(65535));
 }
 
-struct ClassifyCase {
+struct TClassifyCase {
   TLayerId id;
   bool signal, plane, mechanical;
   int category;
@@ -76,7 +76,7 @@ struct ClassifyCase {
 };
 
 TEST(LayerId, ClassificationNumbersAndLegacySlots) {
-  const ClassifyCase cases[] = {
+  const TClassifyCase cases[] = {
       {0, false, false, false, lcNone, 0, 0},
       {1, true, false, false, lcTopLayer, 1, 1},
       {2, true, false, false, lcMidLayer, 2, 2},
@@ -102,13 +102,13 @@ TEST(LayerId, ClassificationNumbersAndLegacySlots) {
       {0x0139, false, false, true, lcMechanical, 257, 72},
       {0xFF4A, false, false, false, 15, 15, 74},
       // The kind encoding, collapsing onto the last legacy slot of each family.
-      {signal(0x20), true, false, false, lcMidLayer, 32, 31},
-      {signal(40), true, false, false, lcMidLayer, 40, 31},
-      {signal(65535), true, false, false, lcMidLayer, 65535, 31},
-      {plane(17), false, true, false, lcInternalPlane, 17, 54},
-      {plane(20), false, true, false, lcInternalPlane, 20, 54},
-      {mechanical(17), false, false, true, lcMechanical, 17, 72},
-      {mechanical(65535), false, false, true, lcMechanical, 65535, 72},
+      {Signal(0x20), true, false, false, lcMidLayer, 32, 31},
+      {Signal(40), true, false, false, lcMidLayer, 40, 31},
+      {Signal(65535), true, false, false, lcMidLayer, 65535, 31},
+      {Plane(17), false, true, false, lcInternalPlane, 17, 54},
+      {Plane(20), false, true, false, lcInternalPlane, 20, 54},
+      {Mechanical(17), false, false, true, lcMechanical, 17, 72},
+      {Mechanical(65535), false, false, true, lcMechanical, 65535, 72},
       // Kinds below 0x0100 classify as their low byte, taken as it is.
       {MakeLayerId(1, 0x0305), false, false, false, 5, 5, 56 + 5},
       {MakeLayerId(0xFF, 0x16), false, false, false, 22, 22, 81},
@@ -126,7 +126,7 @@ TEST(LayerId, ClassificationNumbersAndLegacySlots) {
 }
 
 TEST(LayerId, UnknownPartitionsAreAssertionFailures) {
-  for (TLayerId id : {signal(0), plane(0), mechanical(0), MakeLayerId(0x0102, 3), MakeLayerId(0x0200, 1),
+  for (TLayerId id : {Signal(0), Plane(0), Mechanical(0), MakeLayerId(0x0102, 3), MakeLayerId(0x0200, 1),
                       TLayerId{0xFFFFFFFF}}) {
     SCOPED_TRACE(id);
     try {

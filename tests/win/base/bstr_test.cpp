@@ -6,26 +6,26 @@
 #include "base/unique_handle.h"
 
 TEST(Bstr, OwnsAndConvertsItsText) {
-  UniqueBstr b(L"Tavrin");
+  TUniqueBstr b(L"Tavrin");
   EXPECT_EQ(SysStringLen(b.get()), 6u);
-  EXPECT_EQ(b.ansi(), "Tavrin");
-  UniqueBstr moved = std::move(b);
+  EXPECT_EQ(b.Ansi(), "Tavrin");
+  TUniqueBstr moved = std::move(b);
   EXPECT_EQ(b.get(), nullptr);
-  EXPECT_EQ(moved.wide(), L"Tavrin");
-  EXPECT_EQ(bstr_text(nullptr), L"");
-  *moved.put() = SysAllocString(L"x");
-  EXPECT_EQ(moved.wide(), L"x");
+  EXPECT_EQ(moved.Wide(), L"Tavrin");
+  EXPECT_EQ(BstrText(nullptr), L"");
+  *moved.Put() = SysAllocString(L"x");
+  EXPECT_EQ(moved.Wide(), L"x");
 }
 
 TEST(TextConvert, RoundTripsAnsiText) {
-  EXPECT_EQ(to_ansi(to_wide("Hole Size Editor")), "Hole Size Editor");
-  EXPECT_EQ(to_wide(""), L"");
+  EXPECT_EQ(ToAnsi(ToWide("Hole Size Editor")), "Hole Size Editor");
+  EXPECT_EQ(ToWide(""), L"");
 }
 
-TEST(UniqueHandle, ClosesOnReset) {
-  UniqueHkey key;
+TEST(TUniqueHandle, ClosesOnReset) {
+  TUniqueHkey key;
   ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\TavrinTest", 0, nullptr, 0, KEY_ALL_ACCESS,
-                            nullptr, key.put(), nullptr),
+                            nullptr, key.Put(), nullptr),
             ERROR_SUCCESS);
   EXPECT_TRUE(key);
   key.reset();

@@ -16,40 +16,40 @@
 #include "toolkit/toolkit_classes.h"
 
 // Each test has keys of its own: CTest runs the tests of this program in parallel.
-std::wstring test_root_key();
-std::wstring test_forms_key();
+std::wstring TestRootKey();
+std::wstring TestFormsKey();
 
 class DialogTest : public ::testing::Test {
  protected:
-  explicit DialogTest(bool withClient = true) : host(withClient) {
-    register_toolkit_classes();
+  explicit DialogTest(bool with_client = true) : host(with_client) {
+    RegisterToolkitClasses();
     // A host run that ended inside a test-mode dialog leaves the prefix-wide test-mode key behind;
     // with it, a modal run here would end this program.
     RegDeleteKeyW(HKEY_LOCAL_MACHINE, L"Software\\Quorvel\\TestMode");
-    RegDeleteTreeW(HKEY_CURRENT_USER, test_root_key().c_str());
-    SetFormsKey(test_forms_key());
+    RegDeleteTreeW(HKEY_CURRENT_USER, TestRootKey().c_str());
+    SetFormsKey(TestFormsKey());
   }
   ~DialogTest() override {
     SetFormsKey(L"");
     SetTranslationActive(false);
     SetLayoutLoadingDepth(0);
-    RegDeleteTreeW(HKEY_CURRENT_USER, test_root_key().c_str());
+    RegDeleteTreeW(HKEY_CURRENT_USER, TestRootKey().c_str());
   }
 
   template <class D>
-  std::unique_ptr<D> make() {
+  std::unique_ptr<D> Make() {
     return std::unique_ptr<D>(make_form<D>(nullptr));
   }
 
-  TestHost host;
+  TTestHost host;
 };
 
 // A value under the test forms key: its registry type and data, or nothing when it is missing.
-struct StoredValue {
+struct TStoredValue {
   DWORD type = 0;
   DWORD number = 0;
   std::wstring text;
 };
-std::optional<StoredValue> stored_value(const std::wstring& dialogClass, const wchar_t* name);
-void store_number(const std::wstring& dialogClass, const wchar_t* name, DWORD value);
-void store_text(const std::wstring& dialogClass, const wchar_t* name, const std::wstring& value);
+std::optional<TStoredValue> ReadStoredValue(const std::wstring& dialog_class, const wchar_t* name);
+void StoreNumber(const std::wstring& dialog_class, const wchar_t* name, DWORD value);
+void StoreText(const std::wstring& dialog_class, const wchar_t* name, const std::wstring& value);

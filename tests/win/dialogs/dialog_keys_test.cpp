@@ -13,11 +13,11 @@ namespace {
 class DialogKeys : public DialogTest {
  protected:
   DialogKeys() {
-    dialog = make<TFixedDialog>();
+    dialog = Make<TFixedDialog>();
     dialog->Show();
     SetForegroundWindow(dialog->Handle());
     SetActiveWindow(dialog->Handle());
-    pump();
+    Pump();
   }
   ~DialogKeys() override {
     native.reset();
@@ -25,47 +25,47 @@ class DialogKeys : public DialogTest {
   }
 
   // A native edit inside the group box, as a control the framework did not make.
-  HWND make_native_child() {
+  HWND MakeNativeChild() {
     native.reset(CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 150, 20, 100,
                                  21, dialog->Group->Handle(), nullptr, GetModuleHandleW(nullptr),
                                  nullptr));
     return native.get();
   }
 
-  bool logged(const std::string& entry) const {
-    const auto& log = host.client.uiManager.log;
+  bool Logged(const std::string& entry) const {
+    const auto& log = host.client.ui_manager.log;
     return std::find(log.begin(), log.end(), entry) != log.end();
   }
 
   // A help request as the window system sends it: to the window under the caption's help button
   // pointer, from where a child's default processing passes it up to the dialog.
-  void send_help(HWND item, int contextType = HELPINFO_WINDOW) {
+  void SendHelp(HWND item, int context_type = HELPINFO_WINDOW) {
     HELPINFO info{};
     info.cbSize = sizeof info;
-    info.iContextType = contextType;
+    info.iContextType = context_type;
     info.hItemHandle = item;
     info.MousePos = {30, 40};
     SendMessageW(item, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
   }
 
   std::unique_ptr<TFixedDialog> dialog;
-  UniqueHwnd native;
+  TUniqueHwnd native;
 };
 
-struct TabCase {
+struct TTabCase {
   const char* name;
   TShiftState shift;
   bool handled;
   const char* focused;  // the control that has the focus afterwards; "" for the native child
 };
-void PrintTo(const TabCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const TTabCase& c, std::ostream* os) { *os << c.name; }
 
 
-class TabFromANativeChild : public DialogKeys, public ::testing::WithParamInterface<TabCase> {};
+class TabFromANativeChild : public DialogKeys, public ::testing::WithParamInterface<TTabCase> {};
 
 TEST_P(TabFromANativeChild, MovesInTabOrderOrLeavesTheKeyToTheFramework) {
-  const TabCase& c = GetParam();
-  HWND child = make_native_child();
+  const TTabCase& c = GetParam();
+  HWND child = MakeNativeChild();
   SetFocus(child);
   ASSERT_EQ(GetFocus(), child);
   EXPECT_EQ(dialog->DialogKey(VK_TAB, c.shift), c.handled);
@@ -75,19 +75,19 @@ TEST_P(TabFromANativeChild, MovesInTabOrderOrLeavesTheKeyToTheFramework) {
 
 INSTANTIATE_TEST_SUITE_P(
     Dialogs, TabFromANativeChild,
-    ::testing::Values(TabCase{"Tab", {}, true, "FirstEdit"},
-                      TabCase{"ShiftTab", {ssShift}, true, "CancelButton"},
-                      TabCase{"CtrlTab", {ssCtrl}, false, ""},
-                      TabCase{"AltTab", {ssAlt}, false, ""},
-                      TabCase{"CtrlShiftTab", {ssCtrl, ssShift}, false, ""}),
+    ::testing::Values(TTabCase{"Tab", {}, true, "FirstEdit"},
+                      TTabCase{"ShiftTab", {ssShift}, true, "CancelButton"},
+                      TTabCase{"CtrlTab", {ssCtrl}, false, ""},
+                      TTabCase{"AltTab", {ssAlt}, false, ""},
+                      TTabCase{"CtrlShiftTab", {ssCtrl, ssShift}, false, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DialogKeys, ATabKeyPressedInANativeChildReachesTheDialog) {
-  HWND child = make_native_child();
+  HWND child = MakeNativeChild();
   SetFocus(child);
   PostMessageW(child, WM_KEYDOWN, VK_TAB, 1);
   PostMessageW(child, WM_KEYUP, VK_TAB, 0xC0000001);
-  pump();
+  Pump();
   EXPECT_EQ(GetFocus(), dialog->FirstEdit->Handle());
 }
 
@@ -99,70 +99,70 @@ TEST_F(DialogKeys, OtherDialogKeysGoToTheFramework) {
 
 TEST_F(DialogKeys, F1AsksForHelpOnTheControlAboutToGetIt) {
   EXPECT_TRUE(dialog->ChildKey(dialog->SecondEdit, VK_F1, {}));
-  ASSERT_EQ(dialog->helpRequests.size(), 1u);
-  EXPECT_EQ(dialog->helpRequests[0], dialog->SecondEdit);
+  ASSERT_EQ(dialog->help_requests.size(), 1u);
+  EXPECT_EQ(dialog->help_requests[0], dialog->SecondEdit);
   EXPECT_TRUE(dialog->F1Handled());
-  EXPECT_TRUE(host.client.uiManager.log.empty());
+  EXPECT_TRUE(host.client.ui_manager.log.empty());
 }
 
 TEST_F(DialogKeys, F1PressedInAControlIsRoutedThroughTheMessageLoop) {
   dialog->FirstEdit->SetFocus();
   PostMessageW(dialog->FirstEdit->Handle(), WM_KEYDOWN, VK_F1, 1);
-  pump();
-  ASSERT_EQ(dialog->helpRequests.size(), 1u);
-  EXPECT_EQ(dialog->helpRequests[0], dialog->FirstEdit);
+  Pump();
+  ASSERT_EQ(dialog->help_requests.size(), 1u);
+  EXPECT_EQ(dialog->help_requests[0], dialog->FirstEdit);
 }
 
-struct ModifiedF1Case {
+struct TModifiedF1Case {
   const char* name;
   TShiftState shift;
-  bool hostTakesIt;
+  bool host_takes_it;
   const char* offered;
 };
-void PrintTo(const ModifiedF1Case& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const TModifiedF1Case& c, std::ostream* os) { *os << c.name; }
 
 
-class ModifiedF1 : public DialogKeys, public ::testing::WithParamInterface<ModifiedF1Case> {};
+class ModifiedF1 : public DialogKeys, public ::testing::WithParamInterface<TModifiedF1Case> {};
 
 TEST_P(ModifiedF1, GoesToTheHostInsteadOfTopicHelp) {
-  const ModifiedF1Case& c = GetParam();
-  host.client.uiManager.takesKeys = c.hostTakesIt;
+  const TModifiedF1Case& c = GetParam();
+  host.client.ui_manager.takes_keys = c.host_takes_it;
   EXPECT_TRUE(dialog->ChildKey(dialog->FirstEdit, VK_F1, c.shift));
-  EXPECT_TRUE(dialog->helpRequests.empty());
+  EXPECT_TRUE(dialog->help_requests.empty());
   EXPECT_TRUE(dialog->F1Handled());
   std::vector<std::string> expected{c.offered};
-  if (c.hostTakesIt) expected.push_back("AfterKeyHandled");
-  EXPECT_EQ(host.client.uiManager.log, expected);
+  if (c.host_takes_it) expected.push_back("AfterKeyHandled");
+  EXPECT_EQ(host.client.ui_manager.log, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Dialogs, ModifiedF1,
-    ::testing::Values(ModifiedF1Case{"Shift", {ssShift}, false, "OfferKey 112 0 -1 0"},
-                      ModifiedF1Case{"Ctrl", {ssCtrl}, true, "OfferKey 112 0 0 -1"},
-                      ModifiedF1Case{"AltShift", {ssAlt, ssShift}, false, "OfferKey 112 -1 -1 0"}),
+    ::testing::Values(TModifiedF1Case{"Shift", {ssShift}, false, "OfferKey 112 0 -1 0"},
+                      TModifiedF1Case{"Ctrl", {ssCtrl}, true, "OfferKey 112 0 0 -1"},
+                      TModifiedF1Case{"AltShift", {ssAlt, ssShift}, false, "OfferKey 112 -1 -1 0"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DialogKeys, OtherChildKeysAreNotTaken) {
   EXPECT_FALSE(dialog->ChildKey(dialog->FirstEdit, VK_F2, {}));
   EXPECT_FALSE(dialog->F1Handled());
-  EXPECT_TRUE(dialog->helpRequests.empty());
+  EXPECT_TRUE(dialog->help_requests.empty());
 }
 
 TEST_F(DialogKeys, AHelpRequestAfterF1IsIgnoredOnceThenShowsTheWhatsThisPopup) {
   ASSERT_TRUE(dialog->ChildKey(dialog->FirstEdit, VK_F1, {}));
-  send_help(dialog->FirstEdit->Handle());
+  SendHelp(dialog->FirstEdit->Handle());
   EXPECT_FALSE(dialog->F1Handled());
-  EXPECT_FALSE(logged("SetStatusText -1 ''"));
-  send_help(dialog->FirstEdit->Handle());
-  EXPECT_TRUE(logged("SetStatusText -1 ''"));
+  EXPECT_FALSE(Logged("SetStatusText -1 ''"));
+  SendHelp(dialog->FirstEdit->Handle());
+  EXPECT_TRUE(Logged("SetStatusText -1 ''"));
   EXPECT_FALSE(dialog->F1Handled());
 }
 
 TEST_F(DialogKeys, HelpRequestsForMenuItemsGoToTheFramework) {
   ASSERT_TRUE(dialog->ChildKey(dialog->FirstEdit, VK_F1, {}));
-  send_help(dialog->FirstEdit->Handle(), HELPINFO_MENUITEM);
+  SendHelp(dialog->FirstEdit->Handle(), HELPINFO_MENUITEM);
   EXPECT_TRUE(dialog->F1Handled());
-  EXPECT_TRUE(host.client.uiManager.log.empty());
+  EXPECT_TRUE(host.client.ui_manager.log.empty());
 }
 
 }  // namespace

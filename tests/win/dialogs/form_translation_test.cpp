@@ -16,8 +16,8 @@
 #include "dialogs/dialog_framework_state.h"
 #include "dialogs/server_dialog.h"
 #include "forms/errors.h"
-#include "forms/layout_parser.h"
-#include "forms/layout_reader.h"
+#include "forms/layout/layout_parser.h"
+#include "forms/layout/layout_reader.h"
 #include "tests/win/dialogs/dialog_fixture.h"
 #include "toolkit/label.h"
 #include "toolkit/xp_bit_btn.h"
@@ -32,7 +32,7 @@ class TTranslatedDialog : public TServerDialog {
 namespace {
 
 // A translation manager with fixed translations ("context|key" -> text) that records each call.
-class TestTranslations final : public ITranslationManager {
+class TTestTranslations final : public ITranslationManager {
  public:
   HRESULT __stdcall QueryInterface(REFIID iid, void** object) override {
     if (iid == IID_IUnknown || iid == IID_ITranslationManager) {
@@ -49,33 +49,33 @@ class TestTranslations final : public ITranslationManager {
                                       int32_t* found) override {
     std::wstring entry = std::wstring(context ? context : L"") + L"|" + (key ? key : L"");
     lookups.push_back(entry);
-    if (failAtLookup && static_cast<int>(lookups.size()) == failAtLookup) return E_FAIL;
+    if (fail_at_lookup && static_cast<int>(lookups.size()) == fail_at_lookup) return E_FAIL;
     auto it = texts.find(entry);
     *found = it != texts.end();
-    *translation = it != texts.end() ? UniqueBstr(it->second).detach() : nullptr;
+    *translation = it != texts.end() ? TUniqueBstr(it->second).Detach() : nullptr;
     return S_OK;
   }
-  HRESULT __stdcall SetFormContext(BSTR formName) override {
-    formContexts.push_back(formName ? formName : L"");
-    depthsAtContext.push_back(LayoutLoadingDepth());
+  HRESULT __stdcall SetFormContext(BSTR form_name) override {
+    form_contexts.push_back(form_name ? form_name : L"");
+    depths_at_context.push_back(LayoutLoadingDepth());
     return S_OK;
   }
   HRESULT __stdcall IsTranslating(int32_t* translating) override {
-    *translating = translatingAnswer;
-    return translatingStatus;
+    *translating = translating_answer;
+    return translating_status;
   }
 
   long refs = 1;
   std::map<std::wstring, std::wstring> texts;
   std::vector<std::wstring> lookups;
-  std::vector<std::wstring> formContexts;
-  std::vector<int> depthsAtContext;
-  int failAtLookup = 0;
-  int32_t translatingAnswer = 1;
-  HRESULT translatingStatus = S_OK;
+  std::vector<std::wstring> form_contexts;
+  std::vector<int> depths_at_context;
+  int fail_at_lookup = 0;
+  int32_t translating_answer = 1;
+  HRESULT translating_status = S_OK;
 };
 
-bool looked_up(const TestTranslations& m, const std::wstring& entry) {
+bool LookedUp(const TTestTranslations& m, const std::wstring& entry) {
   for (const std::wstring& l : m.lookups)
     if (l == entry) return true;
   return false;
@@ -85,7 +85,7 @@ class FormTranslationTest : public DialogTest {
  protected:
   FormTranslationTest() {
     InstallFormTranslation();
-    test_exports().translationManager = &manager;
+    TestExportTable().translationManager = &manager;
     manager.texts[L"TranslatedDialog|Caption.'Translated dialog'"] = L"\u00dcbersetzt";
     manager.texts[L"OkButton|Caption.'OK'"] = L"Gut";
     manager.texts[L"InnerButton|Caption.'Inner'"] = L"Innen";
@@ -94,17 +94,17 @@ class FormTranslationTest : public DialogTest {
   }
   ~FormTranslationTest() override {
     RemoveFormTranslation();
-    test_exports().translationManager = nullptr;
-    test_exports().useLocalizedDialogs = 0;
+    TestExportTable().translationManager = nullptr;
+    TestExportTable().useLocalizedDialogs = 0;
   }
 
-  TestTranslations manager;
+  TTestTranslations manager;
 };
 
 TEST_F(FormTranslationTest, WithoutAManagerEveryTextIsRead) {
-  test_exports().translationManager = nullptr;
-  test_exports().useLocalizedDialogs = 1;
-  auto dialog = make<TTranslatedDialog>();
+  TestExportTable().translationManager = nullptr;
+  TestExportTable().useLocalizedDialogs = 1;
+  auto dialog = Make<TTranslatedDialog>();
   EXPECT_EQ(dialog->Caption(), "Translated dialog");
   EXPECT_EQ(class_cast<TControl>(dialog->FindComponent("OkButton"))->Caption(), "OK");
   EXPECT_EQ(class_cast<TControl>(dialog->FindComponent("QuoteLabel"))->Caption(), "Don't save");
@@ -113,9 +113,9 @@ TEST_F(FormTranslationTest, WithoutAManagerEveryTextIsRead) {
 }
 
 TEST_F(FormTranslationTest, LocalisedDialogsShowTheTranslations) {
-  test_exports().useLocalizedDialogs = 1;
-  auto dialog = make<TTranslatedDialog>();
-  EXPECT_EQ(to_wide(dialog->Caption()), L"\u00dcbersetzt");
+  TestExportTable().useLocalizedDialogs = 1;
+  auto dialog = Make<TTranslatedDialog>();
+  EXPECT_EQ(ToWide(dialog->Caption()), L"\u00dcbersetzt");
   auto* ok = class_cast<TControl>(dialog->FindComponent("OkButton"));
   EXPECT_EQ(ok->Caption(), "Gut");
   EXPECT_TRUE(ok->Hint().empty());
@@ -125,12 +125,12 @@ TEST_F(FormTranslationTest, LocalisedDialogsShowTheTranslations) {
   EXPECT_EQ(items->Get(0), "One");
   EXPECT_EQ(items->Get(1), "Zwei");
   // A text that is not a caption is looked up too; the font's name was not translated.
-  EXPECT_TRUE(looked_up(manager, L"TranslatedDialog|Name.'MS Sans Serif'"));
+  EXPECT_TRUE(LookedUp(manager, L"TranslatedDialog|Name.'MS Sans Serif'"));
   EXPECT_EQ(dialog->Font()->Name(), "MS Sans Serif");
 }
 
 TEST_F(FormTranslationTest, WithoutLocalisedDialogsACaptionTranslationBecomesTheHint) {
-  auto dialog = make<TTranslatedDialog>();
+  auto dialog = Make<TTranslatedDialog>();
   EXPECT_EQ(dialog->Caption(), "Translated dialog");
   auto* ok = class_cast<TControl>(dialog->FindComponent("OkButton"));
   EXPECT_EQ(ok->Caption(), "OK");
@@ -140,44 +140,44 @@ TEST_F(FormTranslationTest, WithoutLocalisedDialogsACaptionTranslationBecomesThe
   auto* choice = class_cast<TXPRadioGroup>(dialog->FindComponent("Choice"));
   EXPECT_EQ(choice->Items()->Get(1), "Two");
   EXPECT_TRUE(choice->Hint().empty());
-  EXPECT_FALSE(looked_up(manager, L"Choice|Strings.'Two'"));
+  EXPECT_FALSE(LookedUp(manager, L"Choice|Strings.'Two'"));
 }
 
 TEST_F(FormTranslationTest, AQuoteInACaptionIsDoubledInTheKey) {
-  test_exports().useLocalizedDialogs = 1;
-  auto dialog = make<TTranslatedDialog>();
-  EXPECT_TRUE(looked_up(manager, L"QuoteLabel|Caption.'Don''t save'"));
+  TestExportTable().useLocalizedDialogs = 1;
+  auto dialog = Make<TTranslatedDialog>();
+  EXPECT_TRUE(LookedUp(manager, L"QuoteLabel|Caption.'Don''t save'"));
   EXPECT_EQ(class_cast<TControl>(dialog->FindComponent("QuoteLabel"))->Caption(), "Nicht speichern");
 }
 
 TEST_F(FormTranslationTest, TheFormContextIsSetAroundTheReadAndTheDepthReturnsToZero) {
-  auto dialog = make<TTranslatedDialog>();
-  EXPECT_EQ(manager.formContexts, (std::vector<std::wstring>{L"TranslatedDialog", L""}));
-  EXPECT_EQ(manager.depthsAtContext, (std::vector<int>{1, 1}));
+  auto dialog = Make<TTranslatedDialog>();
+  EXPECT_EQ(manager.form_contexts, (std::vector<std::wstring>{L"TranslatedDialog", L""}));
+  EXPECT_EQ(manager.depths_at_context, (std::vector<int>{1, 1}));
   EXPECT_EQ(LayoutLoadingDepth(), 0);
   // After each named component its own hint is offered, and the context is empty again.
-  EXPECT_TRUE(looked_up(manager, L"OkButton|Hint.''"));
+  EXPECT_TRUE(LookedUp(manager, L"OkButton|Hint.''"));
   EXPECT_TRUE(TranslationContext().empty());
   EXPECT_EQ(TranslationInstance(), dialog->FindComponent("OkButton"));
 }
 
 TEST_F(FormTranslationTest, AFailingManagerEndsTheConstructionAndLeavesNoDialog) {
-  test_exports().useLocalizedDialogs = 1;
-  manager.failAtLookup = 3;
-  EXPECT_THROW(make<TTranslatedDialog>(), ELayoutError);
+  TestExportTable().useLocalizedDialogs = 1;
+  manager.fail_at_lookup = 3;
+  EXPECT_THROW(Make<TTranslatedDialog>(), ELayoutError);
   EXPECT_EQ(FindWindowW(nullptr, L"Translated dialog"), nullptr);
   EXPECT_EQ(LayoutLoadingDepth(), 0);
-  ASSERT_FALSE(manager.formContexts.empty());
-  EXPECT_EQ(manager.formContexts.back(), L"");
+  ASSERT_FALSE(manager.form_contexts.empty());
+  EXPECT_EQ(manager.form_contexts.back(), L"");
   // The next dialog reads as usual.
-  manager.failAtLookup = 0;
-  auto dialog = make<TTranslatedDialog>();
+  manager.fail_at_lookup = 0;
+  auto dialog = Make<TTranslatedDialog>();
   EXPECT_EQ(class_cast<TControl>(dialog->FindComponent("OkButton"))->Caption(), "Gut");
 }
 
 TEST_F(FormTranslationTest, AReaderWithoutAFormLooksNothingUp) {
-  test_exports().useLocalizedDialogs = 1;
-  TLayoutNode node = parse_layout("object OkButton: TXPBitBtn\n  Caption = 'OK'\n  Hint = 'Inner'\nend\n",
+  TestExportTable().useLocalizedDialogs = 1;
+  TLayoutNode node = ParseLayout("object OkButton: TXPBitBtn\n  Caption = 'OK'\n  Hint = 'Inner'\nend\n",
                                   "lone");
   TXPBitBtn button(nullptr);
   TLayoutReader reader(nullptr, "lone", nullptr);
@@ -190,27 +190,27 @@ TEST_F(FormTranslationTest, AReaderWithoutAFormLooksNothingUp) {
 // Once the whole layout is read (depth back at 0), the host adapts every font of the form to the
 // system locale when it translates, adapts fonts and prescribes no dialog font.
 TEST_F(FormTranslationTest, TheLocaleFontReachesTheWholeFormAfterTheRead) {
-  test_exports().useSystemLocaleLanguage = 1;
-  test_exports().localeFace = L"Tahoma";
+  TestExportTable().use_system_locale_language = 1;
+  TestExportTable().locale_face = L"Tahoma";
   SetTranslationActive(true);
-  auto dialog = make<TTranslatedDialog>();
+  auto dialog = Make<TTranslatedDialog>();
   EXPECT_EQ(dialog->Font()->Name(), "Tahoma");
   EXPECT_EQ(class_cast<TControl>(dialog->FindComponent("InnerButton"))->Font()->Name(), "Tahoma");
 
   SetTranslationActive(false);
-  test_exports().updateFontCalls = 0;
-  auto untouched = make<TTranslatedDialog>();
+  TestExportTable().update_font_calls = 0;
+  auto untouched = Make<TTranslatedDialog>();
   EXPECT_EQ(untouched->Font()->Name(), "MS Sans Serif");
-  EXPECT_EQ(test_exports().updateFontCalls, 0);
+  EXPECT_EQ(TestExportTable().update_font_calls, 0);
 }
 
 TEST_F(FormTranslationTest, TheManagerSaysWhetherItTranslates) {
   EXPECT_TRUE(HostIsTranslating());
-  manager.translatingAnswer = 0;
+  manager.translating_answer = 0;
   EXPECT_FALSE(HostIsTranslating());
-  manager.translatingStatus = E_FAIL;
+  manager.translating_status = E_FAIL;
   EXPECT_THROW(HostIsTranslating(), EOleError);
-  test_exports().translationManager = nullptr;
+  TestExportTable().translationManager = nullptr;
   EXPECT_FALSE(HostIsTranslating());
 }
 
@@ -218,8 +218,8 @@ TEST_F(FormTranslationTest, RemovingPutsTheReaderBack) {
   RemoveFormTranslation();
   EXPECT_FALSE(LayoutReadStringHook.Installed());
   EXPECT_FALSE(LayoutReadComponentHook.Installed());
-  test_exports().useLocalizedDialogs = 1;
-  auto dialog = make<TTranslatedDialog>();
+  TestExportTable().useLocalizedDialogs = 1;
+  auto dialog = Make<TTranslatedDialog>();
   EXPECT_EQ(dialog->Caption(), "Translated dialog");
   EXPECT_TRUE(manager.lookups.empty());
 }

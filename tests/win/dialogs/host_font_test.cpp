@@ -17,7 +17,7 @@ class HostFont : public DialogTest {
   }
 };
 
-void expect_host_font(const TFont& font) {
+void ExpectHostFont(const TFont& font) {
   EXPECT_EQ(font.Name(), "Tahoma");
   EXPECT_EQ(font.Size(), 10);
   EXPECT_EQ(font.Style(), (TFontStyles{fsBold, fsItalic}));
@@ -25,7 +25,7 @@ void expect_host_font(const TFont& font) {
   EXPECT_EQ(font.Charset(), ANSI_CHARSET);
 }
 
-std::wstring window_font_face(HWND window) {
+std::wstring WindowFontFace(HWND window) {
   auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
   LOGFONTW lf{};
   if (!font || !GetObjectW(font, sizeof lf, &lf)) return L"";
@@ -33,20 +33,20 @@ std::wstring window_font_face(HWND window) {
 }
 
 TEST_F(HostFont, IsLoadedOnceAndGivenToTheFormAndEveryControl) {
-  auto fixed = make<TFixedDialog>();
-  auto plain = make<TPlainDialog>();
+  auto fixed = Make<TFixedDialog>();
+  auto plain = Make<TPlainDialog>();
   for (TFormWithHelp* dialog : {static_cast<TFormWithHelp*>(fixed.get()), static_cast<TFormWithHelp*>(plain.get())}) {
     EXPECT_TRUE(dialog->UseHostFont());
-    expect_host_font(*dialog->HostFont());
-    expect_host_font(*dialog->Font());
+    ExpectHostFont(*dialog->HostFont());
+    ExpectHostFont(*dialog->Font());
     for (TComponent* c : dialog->Components())
-      if (auto* control = class_cast<TControl>(c)) expect_host_font(*control->Font());
+      if (auto* control = class_cast<TControl>(c)) ExpectHostFont(*control->Font());
   }
-  EXPECT_EQ(window_font_face(fixed->FirstEdit->Handle()), L"Tahoma");
+  EXPECT_EQ(WindowFontFace(fixed->FirstEdit->Handle()), L"Tahoma");
 }
 
 TEST_F(HostFont, ReachesControlsInsertedAfterLoading) {
-  auto dialog = make<TFixedDialog>();
+  auto dialog = Make<TFixedDialog>();
   // Owned by the dialog and placed in its group box.
   auto* owned = new TXPEdit(dialog.get());
   owned->SetParent(dialog->Group);
@@ -54,22 +54,22 @@ TEST_F(HostFont, ReachesControlsInsertedAfterLoading) {
   auto* unowned = new TButton(nullptr);
   unowned->Font()->SetName("Arial");
   unowned->SetParent(dialog->Group);
-  expect_host_font(*owned->Font());
-  expect_host_font(*unowned->Font());
-  EXPECT_EQ(window_font_face(unowned->Handle()), L"Tahoma");
+  ExpectHostFont(*owned->Font());
+  ExpectHostFont(*unowned->Font());
+  EXPECT_EQ(WindowFontFace(unowned->Handle()), L"Tahoma");
   delete unowned;
 }
 
 TEST_F(HostFont, AFailingFontQueryEndsTheConstruction) {
-  host.client.fontStatus = E_FAIL;
-  int before = live_component_count();
-  EXPECT_THROW(make<TFixedDialog>(), Exception);
-  EXPECT_EQ(live_component_count(), before);
+  host.client.font_status = E_FAIL;
+  int before = LiveComponentCount();
+  EXPECT_THROW(Make<TFixedDialog>(), Exception);
+  EXPECT_EQ(LiveComponentCount(), before);
 }
 
 TEST_F(HostFont, WithoutAPrescribedFontTheLayoutsFontsStay) {
   host.client.font.exists = false;
-  auto dialog = make<TFixedDialog>();
+  auto dialog = Make<TFixedDialog>();
   EXPECT_FALSE(dialog->UseHostFont());
   EXPECT_EQ(dialog->Font()->Name(), "MS Sans Serif");
   auto* edit = new TXPEdit(dialog.get());
@@ -79,54 +79,54 @@ TEST_F(HostFont, WithoutAPrescribedFontTheLayoutsFontsStay) {
   EXPECT_EQ(edit->Font()->Name(), "Arial");
 }
 
-struct LocaleCase {
+struct TLocaleCase {
   const char* name;
   bool translating;
-  bool hostFont;
-  int loadingDepth;
+  bool host_font;
+  int loading_depth;
   bool adapted;
 };
-void PrintTo(const LocaleCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const TLocaleCase& c, std::ostream* os) { *os << c.name; }
 
 
-class LocaleFont : public DialogTest, public ::testing::WithParamInterface<LocaleCase> {};
+class LocaleFont : public DialogTest, public ::testing::WithParamInterface<TLocaleCase> {};
 
 TEST_P(LocaleFont, AdaptsInsertedControlsOnlyWhenTranslatingWithoutHostFont) {
-  const LocaleCase& c = GetParam();
-  test_exports().useSystemLocaleLanguage = 1;
-  test_exports().localeFace = L"Courier New";
-  host.client.font = {c.hostFont, L"Tahoma", 8, 0, 0, DEFAULT_CHARSET};
-  auto dialog = make<TFixedDialog>();
+  const TLocaleCase& c = GetParam();
+  TestExportTable().use_system_locale_language = 1;
+  TestExportTable().locale_face = L"Courier New";
+  host.client.font = {c.host_font, L"Tahoma", 8, 0, 0, DEFAULT_CHARSET};
+  auto dialog = Make<TFixedDialog>();
   EXPECT_TRUE(dialog->UseLocaleFont());
   SetTranslationActive(c.translating);
-  SetLayoutLoadingDepth(c.loadingDepth);
+  SetLayoutLoadingDepth(c.loading_depth);
   auto* edit = new TXPEdit(dialog.get());
   edit->SetParent(dialog->Group);
-  std::string expected = c.adapted ? "Courier New" : c.hostFont ? "Tahoma" : "MS Sans Serif";
+  std::string expected = c.adapted ? "Courier New" : c.host_font ? "Tahoma" : "MS Sans Serif";
   EXPECT_EQ(edit->Font()->Name(), expected);
   // The layout's own controls were not adapted: the locale tree runs for insertions only.
-  EXPECT_EQ(dialog->FirstEdit->Font()->Name(), c.hostFont ? "Tahoma" : "MS Sans Serif");
+  EXPECT_EQ(dialog->FirstEdit->Font()->Name(), c.host_font ? "Tahoma" : "MS Sans Serif");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Dialogs, LocaleFont,
-    ::testing::Values(LocaleCase{"Translating", true, false, 0, true},
-                      LocaleCase{"NotTranslating", false, false, 0, false},
-                      LocaleCase{"HostFontWins", true, true, 0, false},
-                      LocaleCase{"WhileALayoutIsRead", true, false, 1, false}),
+    ::testing::Values(TLocaleCase{"Translating", true, false, 0, true},
+                      TLocaleCase{"NotTranslating", false, false, 0, false},
+                      TLocaleCase{"HostFontWins", true, true, 0, false},
+                      TLocaleCase{"WhileALayoutIsRead", true, false, 1, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DialogTest, LocaleFontTreeWalksOwnedComponentsAndKeepsRefusedFonts) {
-  auto dialog = make<TFixedDialog>();
-  test_exports().localeFace = L"Courier New";
+  auto dialog = Make<TFixedDialog>();
+  TestExportTable().locale_face = L"Courier New";
   ApplyLocaleFontTree(dialog.get());
   EXPECT_EQ(dialog->Font()->Name(), "Courier New");
   EXPECT_EQ(dialog->SecondEdit->Font()->Name(), "Courier New");
-  test_exports().localeFace.clear();
-  int calls = test_exports().updateFontCalls;
+  TestExportTable().locale_face.clear();
+  int calls = TestExportTable().update_font_calls;
   dialog->Font()->SetName("Arial");
   ApplyLocaleFontTree(dialog.get());
-  EXPECT_GT(test_exports().updateFontCalls, calls);
+  EXPECT_GT(TestExportTable().update_font_calls, calls);
   EXPECT_EQ(dialog->Font()->Name(), "Arial");
 }
 

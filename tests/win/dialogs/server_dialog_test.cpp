@@ -13,52 +13,52 @@
 
 namespace {
 
-bool has_size_entry(HWND window) {
+bool HasSizeEntry(HWND window) {
   HMENU menu = GetSystemMenu(window, FALSE);
   return menu && GetMenuState(menu, SC_SIZE, MF_BYCOMMAND) != static_cast<UINT>(-1);
 }
 
-RECT primary_monitor() {
+RECT PrimaryMonitor() {
   MONITORINFO info{};
   info.cbSize = sizeof info;
   GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &info);
   return info.rcMonitor;
 }
 
-using ServerDialogFrame = DialogTest;
+using TServerDialogFrame = DialogTest;
 
-TEST_F(ServerDialogFrame, DesignedDialogIsNotResizableButHasTheHelpButton) {
-  auto dialog = make<TFixedDialog>();
+TEST_F(TServerDialogFrame, DesignedDialogIsNotResizableButHasTheHelpButton) {
+  auto dialog = Make<TFixedDialog>();
   HWND window = dialog->Handle();
   EXPECT_FALSE(dialog->Sizeable());
   EXPECT_EQ(dialog->BorderStyle(), bsDialog);
   EXPECT_EQ(GetWindowLongW(window, GWL_STYLE) & WS_THICKFRAME, 0);
   EXPECT_NE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_CONTEXTHELP, 0);
-  EXPECT_FALSE(has_size_entry(window));
+  EXPECT_FALSE(HasSizeEntry(window));
   // The layout asked for the window menu only; a server dialog always gets the help button too.
   EXPECT_EQ(dialog->BorderIcons(), (TBorderIcons{biSystemMenu, biHelp}));
   EXPECT_EQ(dialog->ClientWidth(), 320);
   EXPECT_EQ(dialog->ClientHeight(), 180);
 }
 
-TEST_F(ServerDialogFrame, SizeableLayoutGivesADialogWithAResizableFrame) {
-  auto dialog = make<TPlainDialog>();
+TEST_F(TServerDialogFrame, SizeableLayoutGivesADialogWithAResizableFrame) {
+  auto dialog = Make<TPlainDialog>();
   HWND window = dialog->Handle();
   EXPECT_TRUE(dialog->Sizeable());
   EXPECT_EQ(dialog->BorderStyle(), bsDialog);
   EXPECT_NE(GetWindowLongW(window, GWL_STYLE) & WS_THICKFRAME, 0);
   EXPECT_NE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_CONTEXTHELP, 0);
-  EXPECT_TRUE(has_size_entry(window));
+  EXPECT_TRUE(HasSizeEntry(window));
 }
 
-TEST_F(ServerDialogFrame, OwnedByTheHostsMainWindow) {
-  auto fixed = make<TFixedDialog>();
-  auto plain = make<TPlainDialog>();
-  EXPECT_EQ(GetWindow(fixed->Handle(), GW_OWNER), host.mainWindow.get());
-  EXPECT_EQ(GetWindow(plain->Handle(), GW_OWNER), host.mainWindow.get());
+TEST_F(TServerDialogFrame, OwnedByTheHostsMainWindow) {
+  auto fixed = Make<TFixedDialog>();
+  auto plain = Make<TPlainDialog>();
+  EXPECT_EQ(GetWindow(fixed->Handle(), GW_OWNER), host.main_window.get());
+  EXPECT_EQ(GetWindow(plain->Handle(), GW_OWNER), host.main_window.get());
   // Recreating the window keeps the owner.
   plain->RecreateWnd();
-  EXPECT_EQ(GetWindow(plain->Handle(), GW_OWNER), host.mainWindow.get());
+  EXPECT_EQ(GetWindow(plain->Handle(), GW_OWNER), host.main_window.get());
 }
 
 class ServerDialogWithoutClient : public DialogTest {
@@ -67,15 +67,15 @@ class ServerDialogWithoutClient : public DialogTest {
 };
 
 TEST_F(ServerDialogWithoutClient, IsAnUnownedWindowWithoutHostFont) {
-  auto dialog = make<TFixedDialog>();
+  auto dialog = Make<TFixedDialog>();
   EXPECT_EQ(GetWindow(dialog->Handle(), GW_OWNER), nullptr);
   EXPECT_FALSE(dialog->UseHostFont());
   EXPECT_EQ(dialog->FirstEdit->Font()->Name(), "MS Sans Serif");
 }
 
-TEST_F(ServerDialogFrame, ConstructionAsksTheHostFirstAndFiresTheCreationEventBeforeCentring) {
-  SetActiveWindow(host.mainWindow.get());
-  auto dialog = make<TFixedDialog>();
+TEST_F(TServerDialogFrame, ConstructionAsksTheHostFirstAndFiresTheCreationEventBeforeCentring) {
+  SetActiveWindow(host.main_window.get());
+  auto dialog = Make<TFixedDialog>();
   ASSERT_EQ(dialog->events.size(), 3u);
   EXPECT_EQ(dialog->events[0], "UsesHostFont components=0");
   EXPECT_EQ(dialog->events[1], "UsesLocaleFont components=0");
@@ -83,25 +83,25 @@ TEST_F(ServerDialogFrame, ConstructionAsksTheHostFirstAndFiresTheCreationEventBe
   EXPECT_TRUE(dialog->HelpEnabled());
   EXPECT_TRUE(dialog->ShowHint());
   // Then it was centred on the full bounds of the active window's monitor.
-  RECT monitor = primary_monitor();
+  RECT monitor = PrimaryMonitor();
   EXPECT_EQ(dialog->Left(), (monitor.left + monitor.right - dialog->Width()) / 2);
   EXPECT_EQ(dialog->Top(), (monitor.top + monitor.bottom - dialog->Height()) / 2);
 }
 
-struct CentringCase {
+struct TCentringCase {
   const char* name;
   RECT monitor;
   int width, height;
   int left, top;
 };
-void PrintTo(const CentringCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const TCentringCase& c, std::ostream* os) { *os << c.name; }
 
 
-class CentringOnAMonitor : public DialogTest, public ::testing::WithParamInterface<CentringCase> {};
+class CentringOnAMonitor : public DialogTest, public ::testing::WithParamInterface<TCentringCase> {};
 
 TEST_P(CentringOnAMonitor, TruncatesTheHalvesTowardZero) {
-  const CentringCase& c = GetParam();
-  auto dialog = make<TFixedDialog>();
+  const TCentringCase& c = GetParam();
+  auto dialog = Make<TFixedDialog>();
   dialog->SetBounds(0, 0, c.width, c.height);
   CenterOnMonitorBounds(*dialog, c.monitor);
   EXPECT_EQ(dialog->Left(), c.left);
@@ -117,19 +117,19 @@ TEST_P(CentringOnAMonitor, TruncatesTheHalvesTowardZero) {
 INSTANTIATE_TEST_SUITE_P(
     Dialogs, CentringOnAMonitor,
     ::testing::Values(
-        CentringCase{"Primary", {0, 0, 1024, 768}, 301, 201, 361, 283},
+        TCentringCase{"Primary", {0, 0, 1024, 768}, 301, 201, 361, 283},
         // Left of the primary monitor: -1581 / 2 is -790, not -791.
-        CentringCase{"LeftOfPrimary", {-1280, -200, 0, 824}, 301, 201, -790, 211},
-        CentringCase{"AboveAndLeft", {-1920, -1080, 0, 0}, 301, 201, -1110, -640},
-        CentringCase{"LargerThanTheMonitor", {-800, 0, 0, 600}, 1001, 701, -900, -50}),
+        TCentringCase{"LeftOfPrimary", {-1280, -200, 0, 824}, 301, 201, -790, 211},
+        TCentringCase{"AboveAndLeft", {-1920, -1080, 0, 0}, 301, 201, -1110, -640},
+        TCentringCase{"LargerThanTheMonitor", {-800, 0, 0, 600}, 1001, 701, -900, -50}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(ServerDialogFrame, ScreenCentrePositionDoesNotMoveTheDialogWhenShown) {
-  auto dialog = make<TFixedDialog>();
+TEST_F(TServerDialogFrame, ScreenCentrePositionDoesNotMoveTheDialogWhenShown) {
+  auto dialog = Make<TFixedDialog>();
   ASSERT_EQ(dialog->Position(), poScreenCenter);
   dialog->SetBounds(7, 9, dialog->Width(), dialog->Height());
   dialog->Show();
-  pump();
+  Pump();
   EXPECT_TRUE(IsWindowVisible(dialog->Handle()));
   EXPECT_EQ(dialog->Left(), 7);
   EXPECT_EQ(dialog->Top(), 9);
@@ -138,12 +138,12 @@ TEST_F(ServerDialogFrame, ScreenCentrePositionDoesNotMoveTheDialogWhenShown) {
   dialog->Hide();
 }
 
-TEST_F(ServerDialogFrame, AFailingShowEventIsReportedAndTheDialogStillShows) {
-  auto dialog = make<TFixedDialog>();
+TEST_F(TServerDialogFrame, AFailingShowEventIsReportedAndTheDialogStillShows) {
+  auto dialog = Make<TFixedDialog>();
   std::string reported;
   Application->OnException = [&](TObject*, Exception& e) { reported = e.Message(); };
-  auto restore = on_scope_exit([] { Application->OnException = nullptr; });
-  dialog->onShow = [] { throw Exception("show failed"); };
+  auto restore = OnScopeExit([] { Application->OnException = nullptr; });
+  dialog->on_show = [] { throw Exception("show failed"); };
   dialog->Show();
   EXPECT_EQ(reported, "show failed");
   EXPECT_TRUE(IsWindowVisible(dialog->Handle()));
@@ -151,8 +151,8 @@ TEST_F(ServerDialogFrame, AFailingShowEventIsReportedAndTheDialogStillShows) {
   dialog->Hide();
 }
 
-TEST_F(ServerDialogFrame, ShowsWithTheCommandOfItsWindowState) {
-  auto dialog = make<TPlainDialog>();
+TEST_F(TServerDialogFrame, ShowsWithTheCommandOfItsWindowState) {
+  auto dialog = Make<TPlainDialog>();
   dialog->SetPosition(poScreenCenter);
   dialog->SetWindowState(wsMaximized);
   dialog->Show();

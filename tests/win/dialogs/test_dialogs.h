@@ -31,15 +31,15 @@ class TFixedDialog : public TServerDialog {
 
   // What happened, in order ("UsesHostFont components=0", "FormCreate left=40", …).
   std::vector<std::string> events;
-  bool allowClose = true;
-  std::function<void()> onShow;
-  std::vector<TControl*> helpRequests;
+  bool allow_close = true;
+  std::function<void()> on_show;
+  std::vector<TControl*> help_requests;
 
   void FormCreate(TObject*) { events.push_back("FormCreate left=" + std::to_string(Left())); }
-  void FormCloseQuery(TObject*, bool& canClose) { canClose = allowClose; }
+  void FormCloseQuery(TObject*, bool& can_close) { can_close = allow_close; }
   void FormShow(TObject*) {
     events.push_back("FormShow");
-    if (onShow) onShow();
+    if (on_show) on_show();
   }
 
   bool UsesHostFont() override {
@@ -50,7 +50,7 @@ class TFixedDialog : public TServerDialog {
     events.push_back("UsesLocaleFont components=" + std::to_string(ComponentCount()));
     return TServerDialog::UsesLocaleFont();
   }
-  void ShowControlHelp(TControl* control) override { helpRequests.push_back(control); }
+  void ShowControlHelp(TControl* control) override { help_requests.push_back(control); }
 
  protected:
   void DeclareBindings(TLayoutBindings& b) override {

@@ -5,29 +5,29 @@
 
 #include "tests/win/dialogs/test_host.h"
 
-TestExports& test_exports() {
-  static TestExports exports;
+TTestExports& TestExportTable() {
+  static TTestExports exports;
   return exports;
 }
 
 extern "C" {
 __declspec(dllexport) BYTE __stdcall ClientAPI_GetUseSystemLocaleLanguage() {
-  return test_exports().useSystemLocaleLanguage;
+  return TestExportTable().use_system_locale_language;
 }
 __declspec(dllexport) int32_t __stdcall ClientAPI_UpdateFont(LOGFONTW* font) {
-  ++test_exports().updateFontCalls;
-  const std::wstring& face = test_exports().localeFace;
+  ++TestExportTable().update_font_calls;
+  const std::wstring& face = TestExportTable().locale_face;
   if (face.empty() || !font) return 0;
   lstrcpynW(font->lfFaceName, face.c_str(), LF_FACESIZE);
   return 1;
 }
-__declspec(dllexport) BYTE __stdcall ClientAPI_GetPrefUseLuna() { return test_exports().prefUseLuna; }
+__declspec(dllexport) BYTE __stdcall ClientAPI_GetPrefUseLuna() { return TestExportTable().prefUseLuna; }
 __declspec(dllexport) BYTE __stdcall ClientAPI_GetUseLocalizedDialogs() {
-  return test_exports().useLocalizedDialogs;
+  return TestExportTable().useLocalizedDialogs;
 }
 __declspec(dllexport) void __stdcall ClientAPI_GetTranslationManager(ITranslationManager** manager) {
   if (!manager) return;
-  *manager = test_exports().translationManager;
+  *manager = TestExportTable().translationManager;
   if (*manager) (*manager)->AddRef();
 }
 }

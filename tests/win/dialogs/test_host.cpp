@@ -9,13 +9,13 @@
 
 namespace {
 
-LRESULT CALLBACK host_window_proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+LRESULT CALLBACK HostWindowProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
   return DefWindowProcW(w, m, wp, lp);
 }
 
 }  // namespace
 
-HRESULT __stdcall TestUiManager::QueryInterface(REFIID iid, void** object) {
+HRESULT __stdcall TTestUiManager::QueryInterface(REFIID iid, void** object) {
   if (!object) return E_POINTER;
   *object = nullptr;
   if (iid != IID_IUnknown) return E_NOINTERFACE;
@@ -23,26 +23,26 @@ HRESULT __stdcall TestUiManager::QueryInterface(REFIID iid, void** object) {
   return S_OK;
 }
 
-HRESULT __stdcall TestUiManager::SetStatusText(int32_t panel, BSTR text) {
+HRESULT __stdcall TTestUiManager::SetStatusText(int32_t panel, BSTR text) {
   log.push_back("SetStatusText " + std::to_string(panel) + " '" +
-                to_ansi(text ? std::wstring(text, SysStringLen(text)) : std::wstring()) + "'");
+                ToAnsi(text ? std::wstring(text, SysStringLen(text)) : std::wstring()) + "'");
   return S_OK;
 }
 
-HRESULT __stdcall TestUiManager::OfferKey(int32_t key, int32_t alt, int32_t shift, int32_t ctrl,
+HRESULT __stdcall TTestUiManager::OfferKey(int32_t key, int32_t alt, int32_t shift, int32_t ctrl,
                                           BYTE* handled) {
   log.push_back("OfferKey " + std::to_string(key) + " " + std::to_string(alt) + " " +
                 std::to_string(shift) + " " + std::to_string(ctrl));
-  if (handled) *handled = takesKeys ? 1 : 0;
+  if (handled) *handled = takes_keys ? 1 : 0;
   return S_OK;
 }
 
-HRESULT __stdcall TestUiManager::AfterKeyHandled() {
+HRESULT __stdcall TTestUiManager::AfterKeyHandled() {
   log.push_back("AfterKeyHandled");
   return S_OK;
 }
 
-HRESULT __stdcall TestClient::QueryInterface(REFIID iid, void** object) {
+HRESULT __stdcall TTestClient::QueryInterface(REFIID iid, void** object) {
   if (!object) return E_POINTER;
   *object = nullptr;
   if (iid != IID_IUnknown && iid != IID_IClient) return E_NOINTERFACE;
@@ -50,28 +50,28 @@ HRESULT __stdcall TestClient::QueryInterface(REFIID iid, void** object) {
   return S_OK;
 }
 
-HRESULT __stdcall TestClient::GetApplicationHandle(HWND* window) {
-  *window = mainWindow;
+HRESULT __stdcall TTestClient::GetApplicationHandle(HWND* window) {
+  *window = main_window;
   return S_OK;
 }
 
-HRESULT __stdcall TestClient::HostMainWindow(HWND* window) {
-  *window = mainWindow;
+HRESULT __stdcall TTestClient::HostMainWindow(HWND* window) {
+  *window = main_window;
   return S_OK;
 }
 
-HRESULT __stdcall TestClient::GetUiManager(IClientUiManager** manager) {
-  *manager = &uiManager;
+HRESULT __stdcall TTestClient::GetUiManager(IClientUiManager** manager) {
+  *manager = &ui_manager;
   return S_OK;
 }
 
-HRESULT __stdcall TestClient::QueryDialogFont(DWORD kind, BYTE* exists, BSTR* name, int32_t* size,
+HRESULT __stdcall TTestClient::QueryDialogFont(DWORD kind, BYTE* exists, BSTR* name, int32_t* size,
                                               BYTE* style, DWORD* colour, BYTE* charset) {
-  ++fontQueries;
+  ++font_queries;
   *name = nullptr;
-  if (FAILED(fontStatus)) return fontStatus;
+  if (FAILED(font_status)) return font_status;
   *exists = kind == 0 && font.exists ? 1 : 0;
-  *name = font.exists ? UniqueBstr(font.name).detach() : nullptr;
+  *name = font.exists ? TUniqueBstr(font.name).Detach() : nullptr;
   *size = font.size;
   *style = font.style;
   *colour = font.colour;
@@ -79,9 +79,9 @@ HRESULT __stdcall TestClient::QueryDialogFont(DWORD kind, BYTE* exists, BSTR* na
   return S_OK;
 }
 
-HostWindow::HostWindow() {
+THostWindow::THostWindow() {
   WNDCLASSW wc{};
-  wc.lpfnWndProc = &host_window_proc;
+  wc.lpfnWndProc = &HostWindowProc;
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.lpszClassName = L"DialogTestHostWindow";
   RegisterClassW(&wc);
@@ -89,22 +89,22 @@ HostWindow::HostWindow() {
                                 20, 400, 300, nullptr, nullptr, wc.hInstance, nullptr));
 }
 
-TestHost::TestHost(bool withClient) {
+TTestHost::TTestHost(bool with_client) {
   UnbindClientApi();
   BindClientApi();
-  client.mainWindow = mainWindow.get();
-  ClientSlot = withClient ? &client : nullptr;
-  test_exports() = TestExports{};
+  client.main_window = main_window.get();
+  ClientSlot = with_client ? &client : nullptr;
+  TestExportTable() = TTestExports{};
 }
 
-TestHost::~TestHost() {
+TTestHost::~TTestHost() {
   ClientSlot = nullptr;
-  test_exports() = TestExports{};
+  TestExportTable() = TTestExports{};
 }
 
-void pump() { Application->ProcessMessages(); }
+void Pump() { Application->ProcessMessages(); }
 
-TModalResult run_modal_with(TCustomForm& form, std::function<void()> script) {
+TModalResult RunModalWith(TCustomForm& form, std::function<void()> script) {
   bool ran = false;
   int idle_steps = 0;
   int id = Application->AddIdleHandler([&](TObject*, bool& done) {
@@ -117,6 +117,6 @@ TModalResult run_modal_with(TCustomForm& form, std::function<void()> script) {
     }
     if (++idle_steps > 5000 && form.ModalResult() == mrNone) form.SetModalResult(-1);
   });
-  auto remove = on_scope_exit([&] { Application->RemoveIdleHandler(id); });
+  auto remove = OnScopeExit([&] { Application->RemoveIdleHandler(id); });
   return form.ShowModal();
 }

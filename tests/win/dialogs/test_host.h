@@ -12,12 +12,12 @@
 
 #include "base/unique_handle.h"
 #include "forms/form.h"
-#include "hostapi/client.h"
-#include "hostapi/client_ui_manager.h"
-#include "hostapi/translation_manager.h"
+#include "hostapi/i_client.h"
+#include "hostapi/i_client_ui_manager.h"
+#include "hostapi/i_translation_manager.h"
 #include "tests/win/support/client_stub.h"
 
-class TestUiManager final : public IClientUiManager {
+class TTestUiManager final : public IClientUiManager {
  public:
   HRESULT __stdcall QueryInterface(REFIID iid, void** object) override;
   ULONG __stdcall AddRef() override { return 2; }
@@ -33,10 +33,10 @@ class TestUiManager final : public IClientUiManager {
   HRESULT __stdcall AfterKeyHandled() override;
 
   std::vector<std::string> log;
-  bool takesKeys = false;
+  bool takes_keys = false;
 };
 
-struct TestDialogFont {
+struct TTestDialogFont {
   bool exists = false;
   std::wstring name;
   int32_t size = 0;
@@ -45,7 +45,7 @@ struct TestDialogFont {
   BYTE charset = DEFAULT_CHARSET;
 };
 
-class TestClient final : public ClientStub {
+class TTestClient final : public TClientStub {
  public:
   HRESULT __stdcall QueryInterface(REFIID iid, void** object) override;
   ULONG __stdcall AddRef() override { return 2; }
@@ -57,51 +57,51 @@ class TestClient final : public ClientStub {
   HRESULT __stdcall QueryDialogFont(DWORD kind, BYTE* exists, BSTR* name, int32_t* size,
                                     BYTE* style, DWORD* colour, BYTE* charset) override;
 
-  HWND mainWindow = nullptr;
-  TestDialogFont font;
-  HRESULT fontStatus = S_OK;
-  int fontQueries = 0;
-  TestUiManager uiManager;
+  HWND main_window = nullptr;
+  TTestDialogFont font;
+  HRESULT font_status = S_OK;
+  int font_queries = 0;
+  TTestUiManager ui_manager;
 };
 
 // What the test program's ClientAPI_ exports answer.
-struct TestExports {
-  BYTE useSystemLocaleLanguage = 0;
+struct TTestExports {
+  BYTE use_system_locale_language = 0;
   // ClientAPI_UpdateFont puts this face name into every font it is offered and answers 1; empty:
   // it changes nothing and answers 0.
-  std::wstring localeFace;
-  int updateFontCalls = 0;
-  BYTE useLocalizedDialogs = 0;
-  BYTE prefUseLuna = 0;
+  std::wstring locale_face;
+  int update_font_calls = 0;
+  BYTE use_localized_dialogs = 0;
+  BYTE pref_use_luna = 0;
   // ClientAPI_GetTranslationManager hands out this manager (with a reference), or none.
-  ITranslationManager* translationManager = nullptr;
+  ITranslationManager* translation_manager = nullptr;
 };
-TestExports& test_exports();
+TTestExports& TestExportTable();
 
 // A visible top-level window standing in for the host's main window.
-class HostWindow {
+class THostWindow {
  public:
-  HostWindow();
+  THostWindow();
   HWND get() const { return window_.get(); }
 
  private:
-  UniqueHwnd window_;
+  TUniqueHwnd window_;
 };
 
 // One test's host: installs the client (or none) and binds the exports; undoes both at the end.
-class TestHost {
+class TTestHost {
  public:
-  explicit TestHost(bool withClient = true);
-  ~TestHost();
-  TestHost(const TestHost&) = delete;
-  TestHost& operator=(const TestHost&) = delete;
+  explicit TTestHost(bool with_client = true);
+  ~TTestHost();
+  TTestHost(const TTestHost&) = delete;
+  TTestHost& operator=(const TTestHost&) = delete;
 
-  TestClient client;
-  HostWindow mainWindow;
+  TTestClient client;
+  THostWindow main_window;
 };
 
 // Processes every waiting message.
-void pump();
+void Pump();
 // Runs the form modally; the script runs once from the idle step after the form is on screen (a
 // script that does not end the run within a bounded number of idle steps ends it with -1).
-TModalResult run_modal_with(TCustomForm& form, std::function<void()> script);
+TModalResult RunModalWith(TCustomForm& form, std::function<void()> script);

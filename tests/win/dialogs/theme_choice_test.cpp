@@ -20,11 +20,11 @@ TEST_F(ThemeChoice, NoThemeFrameOnNewerSystemsWhateverThePreference) {
   GetVersionExW(&v);
   ASSERT_TRUE(v.dwMajorVersion > 5 || (v.dwMajorVersion == 5 && v.dwMinorVersion >= 1));
   for (BYTE preferred : {BYTE{0}, BYTE{1}}) {
-    test_exports().prefUseLuna = preferred;
+    TestExportTable().prefUseLuna = preferred;
     InstallThemeFrame();
     EXPECT_EQ(EmulatedThemePreference(), preferred != 0);
     EXPECT_NE(CurrentThemeKind(), tkEmulated);
-    auto dialog = make<TFixedDialog>();
+    auto dialog = Make<TFixedDialog>();
     for (TComponent* c : dialog->Components()) EXPECT_EQ(class_cast<TThemeForm>(c), nullptr);
     RemoveThemeFrame();
   }

@@ -11,7 +11,7 @@
 namespace {
 
 TEST(Application, ItsWindowOwnsTheFormsAndCanBeOwnedByTheHostsWindow) {
-  OwnerWindow host;
+  TOwnerWindow host;
   std::unique_ptr<TModalForm> form(make_form<TModalForm>(nullptr));
   EXPECT_EQ(GetWindow(form->Handle(), GW_OWNER), Application->Handle());
   Application->SetOwnerWindow(host.get());
@@ -31,7 +31,7 @@ TEST(Application, ItsWindowOwnsTheFormsAndCanBeOwnedByTheHostsWindow) {
 }
 
 TEST(Application, IdleHandlersRunOnlyWhenNoMessageWaits) {
-  OwnerWindow window;
+  TOwnerWindow window;
   int runs = 0, removed_runs = 0;
   int id = Application->AddIdleHandler([&](TObject*, bool& done) {
     ++runs;

@@ -6,16 +6,16 @@
 #include <vector>
 
 #include "forms/application.h"
-#include "forms/fault_guard.h"
+#include "base/fault_guard.h"
 #include "tests/win/forms/modal_form.h"
 #include "tests/win/forms/ui_driver.h"
 
 namespace {
 
 // Records what reaches the application's exception event, and restores the event afterwards.
-class ExceptionEventRecorder {
+class TExceptionEventRecorder {
  public:
-  ExceptionEventRecorder() : saved_(Application->OnException) {
+  TExceptionEventRecorder() : saved_(Application->OnException) {
     Application->OnException = [this](TObject* sender, Exception& e) {
       senders.push_back(sender);
       messages.push_back(e.Message());
@@ -23,7 +23,7 @@ class ExceptionEventRecorder {
       external.push_back(e.Is(EExternal::StaticClass()));
     };
   }
-  ~ExceptionEventRecorder() { Application->OnException = saved_; }
+  ~TExceptionEventRecorder() { Application->OnException = saved_; }
   std::vector<TObject*> senders;
   std::vector<std::string> messages;
   std::vector<bool> access_violation, external;
@@ -32,29 +32,29 @@ class ExceptionEventRecorder {
   TExceptionEvent saved_;
 };
 
-void write_through_null() {
+void WriteThroughNull() {
   volatile int* p = nullptr;
   *p = 1;
 }
 
-struct FaultCase {
+struct TFaultCase {
   const char* name;
   void (*raise)();
   bool access_violation;
   const char* message_start;
 };
 
-class BarrierTest : public ::testing::TestWithParam<FaultCase> {};
+class BarrierTest : public ::testing::TestWithParam<TFaultCase> {};
 
 TEST_P(BarrierTest, AHandlerFailureReachesTheExceptionEventAndTheDialogKeepsWorking) {
-  ExceptionEventRecorder recorder;
+  TExceptionEventRecorder recorder;
   std::unique_ptr<TModalForm> form(make_form<TModalForm>(nullptr));
   form->on_throw_click = GetParam().raise;
-  TModalResult result = run_modal_with(*form, [&] {
-    click_button(*form->ThrowButton);
-    click_button(*form->ThrowButton);
+  TModalResult result = RunModalWith(*form, [&] {
+    ClickButton(*form->ThrowButton);
+    ClickButton(*form->ThrowButton);
     // The dialog still answers: OK runs its handler and ends the run.
-    click_button(*form->OkButton);
+    ClickButton(*form->OkButton);
   });
   EXPECT_EQ(result, mrOk);
   EXPECT_EQ(form->ok_clicks, 1);
@@ -68,15 +68,15 @@ TEST_P(BarrierTest, AHandlerFailureReachesTheExceptionEventAndTheDialogKeepsWork
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, BarrierTest,
-    ::testing::Values(FaultCase{"Exception", [] { throw Exception("Handler failed"); }, false, "Handler failed"},
-                      FaultCase{"StdException", [] { throw std::runtime_error("runtime failure"); }, false,
+    ::testing::Values(TFaultCase{"Exception", [] { throw Exception("Handler failed"); }, false, "Handler failed"},
+                      TFaultCase{"StdException", [] { throw std::runtime_error("runtime failure"); }, false,
                                 "runtime failure"},
-                      FaultCase{"AccessViolation", &write_through_null, true, "Access violation at address"}),
+                      TFaultCase{"AccessViolation", &WriteThroughNull, true, "Access violation at address"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FaultGuard, ReportsTheFaultAndRunsOnAfterwards) {
   for (int round = 0; round < 3; ++round) {
-    std::exception_ptr e = run_guarded(&write_through_null);
+    std::exception_ptr e = RunGuarded(&WriteThroughNull);
     ASSERT_TRUE(e);
     try {
       std::rethrow_exception(e);
@@ -86,13 +86,13 @@ TEST(FaultGuard, ReportsTheFaultAndRunsOnAfterwards) {
     }
   }
   int ran = 0;
-  EXPECT_FALSE(run_guarded([&] { ++ran; }));
+  EXPECT_FALSE(RunGuarded([&] { ++ran; }));
   EXPECT_EQ(ran, 1);
 }
 
 TEST(FaultGuard, OtherFaultsBecomeExternalExceptionsAlsoWhenNotContinuable) {
   for (DWORD flags : {DWORD{0}, DWORD{EXCEPTION_NONCONTINUABLE}}) {
-    std::exception_ptr e = run_guarded([flags] { RaiseException(0xC0000135, flags, 0, nullptr); });
+    std::exception_ptr e = RunGuarded([flags] { RaiseException(0xC0000135, flags, 0, nullptr); });
     ASSERT_TRUE(e);
     try {
       std::rethrow_exception(e);
@@ -106,8 +106,8 @@ TEST(FaultGuard, OtherFaultsBecomeExternalExceptionsAlsoWhenNotContinuable) {
 
 TEST(FaultGuard, NestedGuardsCatchAtTheInnermost) {
   bool inner_faulted = false;
-  std::exception_ptr outer = run_guarded([&] {
-    inner_faulted = static_cast<bool>(run_guarded(&write_through_null));
+  std::exception_ptr outer = RunGuarded([&] {
+    inner_faulted = static_cast<bool>(RunGuarded(&WriteThroughNull));
   });
   EXPECT_TRUE(inner_faulted);
   EXPECT_FALSE(outer);

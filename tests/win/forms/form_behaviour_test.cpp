@@ -49,7 +49,7 @@ class TKeyForm : public TModalForm {
 };
 
 TEST(FormLayoutResources, AMissingOrBadLayoutFailsTheConstructionAndNamesWhere) {
-  int live = live_component_count();
+  int live = LiveComponentCount();
   EXPECT_THROW(make_form<TNoLayoutForm>(nullptr), EResNotFound);
   try {
     make_form<TBrokenForm>(nullptr);
@@ -61,17 +61,17 @@ TEST(FormLayoutResources, AMissingOrBadLayoutFailsTheConstructionAndNamesWhere) 
     EXPECT_EQ(e.PropertyName(), "Colour");
     EXPECT_NE(e.Message().find("unknown property Colour"), std::string::npos) << e.Message();
   }
-  EXPECT_EQ(live_component_count(), live) << "what the failed construction made is freed";
+  EXPECT_EQ(LiveComponentCount(), live) << "what the failed construction made is freed";
 }
 
 TEST(FormOwnership, AnOwnerFreesItsFormsAndTheirComponents) {
-  int live = live_component_count();
+  int live = LiveComponentCount();
   auto* owner = new TModalForm(nullptr);
   TModalForm* owned = make_form<TModalForm>(owner);
   EXPECT_EQ(owned->Owner(), owner);
-  EXPECT_EQ(live_component_count(), live + 5);
+  EXPECT_EQ(LiveComponentCount(), live + 5);
   delete owner;
-  EXPECT_EQ(live_component_count(), live);
+  EXPECT_EQ(LiveComponentCount(), live);
 }
 
 TEST(FormKeys, TabMovesAlongTheTabOrderAndAcceleratorsClick) {
@@ -85,15 +85,15 @@ TEST(FormKeys, TabMovesAlongTheTabOrderAndAcceleratorsClick) {
   int throws = 0;
   TWinControl* backward = nullptr;
   form->on_throw_click = [&] { ++throws; };
-  TModalResult result = run_modal_with(*form, [&] {
+  TModalResult result = RunModalWith(*form, [&] {
     focused();
     for (int i = 0; i < 3; ++i) {
-      press_key(*form->ActiveControl(), VK_TAB);
-      pump();
+      PressKey(*form->ActiveControl(), VK_TAB);
+      Pump();
       focused();
     }
-    press_char(*form->OkButton, 't', true);
-    pump();
+    PressChar(*form->OkButton, 't', true);
+    Pump();
     backward = form->FindNextControl(form->OkButton, false, true, false);
     form->SetModalResult(mrAbort);
   });
@@ -105,37 +105,37 @@ TEST(FormKeys, TabMovesAlongTheTabOrderAndAcceleratorsClick) {
 
 TEST(FormKeys, ChildKeyTakesAKeyBeforeTheControlAndDialogKeysFollow) {
   std::unique_ptr<TKeyForm> form(make_form<TKeyForm>(nullptr));
-  run_modal_with(*form, [&] {
-    press_key(*form->CancelButton, VK_F1);
-    pump();
-    press_key(*form->CancelButton, VK_ESCAPE);
+  RunModalWith(*form, [&] {
+    PressKey(*form->CancelButton, VK_F1);
+    Pump();
+    PressKey(*form->CancelButton, VK_ESCAPE);
   });
   EXPECT_EQ(form->keys, (std::vector<std::string>{"F1 for CancelButton", "dialog key 27"}));
 }
 
 TEST(FormModal, TheOwnerIsEnabledAgainWhenTheCloseStepThrows) {
-  OwnerWindow owner;
+  TOwnerWindow owner;
   std::unique_ptr<TModalForm> form(make_form<TModalForm>(nullptr));
   form->HandleNeeded();
   SetWindowLongPtrW(form->Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner.get()));
   form->OnCloseQuery = [](TObject*, bool&) { throw Exception("close query failed"); };
-  EXPECT_THROW(run_modal_with(*form, [&] { click_button(*form->OkButton); }), Exception);
+  EXPECT_THROW(RunModalWith(*form, [&] { ClickButton(*form->OkButton); }), Exception);
   EXPECT_TRUE(IsWindowEnabled(owner.get()));
   EXPECT_FALSE(form->FormState().Contains(fsModal));
   EXPECT_FALSE(IsWindowVisible(form->Handle()));
   // And it can run again.
   form->OnCloseQuery = nullptr;
-  EXPECT_EQ(run_modal_with(*form, [&] { click_button(*form->CancelButton); }), mrCancel);
+  EXPECT_EQ(RunModalWith(*form, [&] { ClickButton(*form->CancelButton); }), mrCancel);
 }
 
 TEST(FormModal, ACloseQueryThatRefusesKeepsTheDialogOpen) {
   std::unique_ptr<TModalForm> form(make_form<TModalForm>(nullptr));
   int asked = 0;
   form->OnCloseQuery = [&](TObject*, bool& can_close) { can_close = ++asked > 1; };
-  EXPECT_EQ(run_modal_steps(*form, {[&] { click_button(*form->OkButton); },
+  EXPECT_EQ(RunModalSteps(*form, {[&] { ClickButton(*form->OkButton); },
                                      [&] {
                                        EXPECT_TRUE(IsWindowVisible(form->Handle()));
-                                       click_button(*form->CancelButton);
+                                       ClickButton(*form->CancelButton);
                                      }}),
             mrCancel);
   EXPECT_EQ(asked, 2);
@@ -157,7 +157,7 @@ TEST(FormFonts, ControlsTakeTheParentsFontUntilTheyGetOneOfTheirOwn) {
 
   // The dialog base walks every font property of a component.
   std::vector<std::string> fonts;
-  for_each_property(*form->OkButton, pkClass, [&](const TPropInfo& p) {
+  ForEachProperty(*form->OkButton, pkClass, [&](const TPropInfo& p) {
     if (p.IsClassOf(TFont::StaticClass()) && p.GetObj(*form->OkButton)) fonts.push_back(p.Name);
   });
   EXPECT_EQ(fonts, std::vector<std::string>{"Font"});

@@ -8,12 +8,12 @@
 #include "base/ascii.h"
 #include "forms/application.h"
 #include "forms/color.h"
-#include "forms/common_dialog.h"
-#include "forms/font_dialog.h"
+#include "forms/dialogs/common_dialog.h"
+#include "forms/dialogs/font_dialog.h"
 #include "forms/hint_window.h"
-#include "forms/layout_reader.h"
-#include "forms/message_dialog.h"
-#include "forms/open_dialog.h"
+#include "forms/layout/layout_reader.h"
+#include "forms/dialogs/message_dialog.h"
+#include "forms/dialogs/open_dialog.h"
 #include "tests/win/forms/modal_form.h"
 #include "tests/win/forms/ui_driver.h"
 
@@ -21,19 +21,19 @@ namespace {
 
 // Removes a replacement however the test ends.
 template <class Hook>
-struct Installed {
+struct TInstalled {
   Hook& hook;
   template <class F>
-  Installed(Hook& h, F f) : hook(h) {
+  TInstalled(Hook& h, F f) : hook(h) {
     hook.Install(std::move(f));
   }
-  ~Installed() { hook.Remove(); }
+  ~TInstalled() { hook.Remove(); }
 };
 
 TEST(HookPoints, ShowingChangedRunsBeforeAMessageBoxShowsAndRemovalRestoresTheFramework) {
   std::vector<std::string> seen;
   {
-    Installed guard(ShowingChangedHook, [&](TCustomForm& form) {
+    TInstalled guard(ShowingChangedHook, [&](TCustomForm& form) {
       if (form.Showing() && form.Is(TMessageForm::StaticClass())) {
         seen.push_back(std::string(form.ClassName()) + (IsWindowVisible(form.Handle()) ? " visible" : " hidden"));
         // Instead of showing: end the run at once, as a test-mode start-up would.
@@ -47,15 +47,15 @@ TEST(HookPoints, ShowingChangedRunsBeforeAMessageBoxShowsAndRemovalRestoresTheFr
 
     // Other forms still go the framework's way through the replacement.
     std::unique_ptr<TModalForm> form(make_form<TModalForm>(nullptr));
-    EXPECT_EQ(run_modal_with(*form, [&] { click_button(*form->OkButton); }), mrOk);
+    EXPECT_EQ(RunModalWith(*form, [&] { ClickButton(*form->OkButton); }), mrOk);
     EXPECT_EQ(seen.size(), 1u);
   }
   EXPECT_FALSE(ShowingChangedHook.Installed());
   std::unique_ptr<TMessageForm> box(CreateMessageDialog("Shown by the framework", mtInformation, {mbOK}));
   bool visible_in_script = false;
-  EXPECT_EQ(run_modal_with(*box, [&] {
+  EXPECT_EQ(RunModalWith(*box, [&] {
               visible_in_script = IsWindowVisible(box->Handle());
-              click_button(*box->Button(mbOK));
+              ClickButton(*box->Button(mbOK));
             }),
             mrOk);
   EXPECT_TRUE(visible_in_script);
@@ -64,11 +64,11 @@ TEST(HookPoints, ShowingChangedRunsBeforeAMessageBoxShowsAndRemovalRestoresTheFr
 TEST(HookPoints, ControlAndComponentInsertionReachTheReplacementForEveryInsertion) {
   std::vector<std::string> controls, components;
   {
-    Installed c(ControlInsertedHook, [&](TWinControl& parent, TControl& control) {
+    TInstalled c(ControlInsertedHook, [&](TWinControl& parent, TControl& control) {
       ControlInsertedHook.Underlying(parent, control);
       controls.push_back(parent.Name() + "<" + control.Name());
     });
-    Installed o(ComponentInsertedHook, [&](TComponent& owner, TComponent& component) {
+    TInstalled o(ComponentInsertedHook, [&](TComponent& owner, TComponent& component) {
       ComponentInsertedHook.Underlying(owner, component);
       components.push_back(component.ClassName());
     });
@@ -91,9 +91,9 @@ TEST(HookPoints, ControlAndComponentInsertionReachTheReplacementForEveryInsertio
 
 TEST(HookPoints, LayoutStringsPassThroughTheReplacement) {
   {
-    Installed s(LayoutReadStringHook, [](TLayoutReader& reader) {
+    TInstalled s(LayoutReadStringHook, [](TLayoutReader& reader) {
       std::string text = LayoutReadStringHook.Underlying(reader);
-      return reader.PropertyName() == "Caption" ? ascii_to_upper(text) : text;
+      return reader.PropertyName() == "Caption" ? AsciiToUpper(text) : text;
     });
     std::unique_ptr<TModalForm> form(make_form<TModalForm>(nullptr));
     EXPECT_EQ(form->Caption(), "MODAL TEST");
@@ -108,7 +108,7 @@ TEST(HookPoints, ColourToTextCanTakeTheOldSystemColourEncoding) {
   EXPECT_EQ(ColorToString(static_cast<TColor>(0xFF00000F)), "clBtnFace");
   EXPECT_EQ(ColorToString(static_cast<TColor>(0x8000000F)), "$8000000F");
   {
-    Installed h(ColorToTextHook, [](TColor c) {
+    TInstalled h(ColorToTextHook, [](TColor c) {
       uint32_t v = static_cast<uint32_t>(c);
       if ((v >> 24) == 0x80) v = (v & 0xFFFFFF) | 0xFF000000u;
       return ColorToTextHook.Underlying(static_cast<TColor>(v));
@@ -122,11 +122,11 @@ TEST(HookPoints, StandardDialogRunStepsAndTheFrameworksOwnRun) {
   TOpenDialog dialog(nullptr);
   std::vector<HWND> parents;
   {
-    Installed run(CommonDialogExecuteHook, [&](TCommonDialog& d) {
+    TInstalled run(CommonDialogExecuteHook, [&](TCommonDialog& d) {
       parents.push_back(nullptr);
       return d.Execute(reinterpret_cast<HWND>(0x1234));
     });
-    Installed with_parent(CommonDialogExecuteWithParentHook, [&](TCommonDialog&, HWND parent) {
+    TInstalled with_parent(CommonDialogExecuteWithParentHook, [&](TCommonDialog&, HWND parent) {
       parents.push_back(parent);
       return true;
     });
@@ -134,7 +134,7 @@ TEST(HookPoints, StandardDialogRunStepsAndTheFrameworksOwnRun) {
     EXPECT_EQ(parents, (std::vector<HWND>{nullptr, reinterpret_cast<HWND>(0x1234)}));
   }
   // The framework's own run shows the native dialog; cancel it once it is up.
-  OwnerWindow owner;
+  TOwnerWindow owner;
   int shown = 0, closed = 0;
   dialog.OnShow = [&](TObject*) {
     ++shown;
@@ -151,7 +151,7 @@ TEST(HookPoints, FontDialogWindowHook) {
   TFontDialog dialog(nullptr);
   dialog.Font()->SetName("Arial");
   std::vector<UINT> init_seen;
-  Installed h(FontDialogHookProc, [&](HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+  TInstalled h(FontDialogHookProc, [&](HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     UINT_PTR r = FontDialogHookProc.Underlying(w, msg, wp, lp);
     if (msg == WM_INITDIALOG) {
       init_seen.push_back(msg);
@@ -159,7 +159,7 @@ TEST(HookPoints, FontDialogWindowHook) {
     }
     return r;
   });
-  OwnerWindow owner;
+  TOwnerWindow owner;
   EXPECT_FALSE(dialog.Execute(owner.get()));
   EXPECT_EQ(init_seen.size(), 1u);
   EXPECT_EQ(dialog.Font()->Name(), "Arial") << "a cancelled dialog leaves the font";
@@ -217,7 +217,7 @@ TEST(HintWindow, HoveringOverAControlWithAHintShowsItAfterThePause) {
   form->SetShowHint(true);
   form->OkButton->SetHint("Accept");
   form->Show();
-  pump();
+  Pump();
   int saved_pause = Application->HintPause;
   Application->HintPause = 1;
   std::vector<std::string> shown;
@@ -234,13 +234,13 @@ TEST(HintWindow, HoveringOverAControlWithAHintShowsItAfterThePause) {
   ASSERT_NE(Application->HintWindow(), nullptr);
   EXPECT_TRUE(IsWindowVisible(Application->HintWindow()->Handle()));
   PostMessageW(form->OkButton->Handle(), WM_LBUTTONDOWN, 0, 0);
-  pump();
+  Pump();
   EXPECT_FALSE(IsWindowVisible(Application->HintWindow()->Handle()));
   // A control without ShowHint in effect shows none.
   form->ThrowButton->SetHint("Never");
   form->ThrowButton->SetShowHint(false);
   PostMessageW(form->ThrowButton->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-  pump();
+  Pump();
   Application->DestroyHandle();
 }
 

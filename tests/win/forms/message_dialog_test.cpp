@@ -4,23 +4,23 @@
 #include <memory>
 
 #include "forms/button.h"
-#include "forms/message_dialog.h"
+#include "forms/dialogs/message_dialog.h"
 #include "tests/win/forms/ui_driver.h"
 
 namespace {
 
-struct ButtonCase {
+struct TButtonCase {
   TMsgDlgBtn button;
   TModalResult result;
 };
 
 TEST(MessageDialog, EachButtonEndsTheRunWithItsModalResult) {
-  for (ButtonCase c : {ButtonCase{mbOK, 1}, {mbCancel, 2}, {mbAbort, 3}, {mbRetry, 4}, {mbIgnore, 5},
+  for (TButtonCase c : {TButtonCase{mbOK, 1}, {mbCancel, 2}, {mbAbort, 3}, {mbRetry, 4}, {mbIgnore, 5},
                        {mbYes, 6}, {mbNo, 7}}) {
     std::unique_ptr<TMessageForm> box(CreateMessageDialog(
         "Question", mtConfirmation, {mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore}));
     ASSERT_NE(box->Button(c.button), nullptr);
-    EXPECT_EQ(run_modal_with(*box, [&] { click_button(*box->Button(c.button)); }), c.result);
+    EXPECT_EQ(RunModalWith(*box, [&] { ClickButton(*box->Button(c.button)); }), c.result);
   }
 }
 
@@ -30,7 +30,7 @@ TEST(MessageDialog, KindsGiveTheirTitlesAndEscapeAndEnterTheirButtons) {
   EXPECT_TRUE(warning->Is("TMessageForm"));
   EXPECT_EQ(warning->Message(), "No hole size given.");
   EXPECT_NE(warning->FindComponent("Image"), nullptr) << "a kind with a system icon shows it";
-  EXPECT_EQ(run_modal_with(*warning, [&] { press_key(*warning->Button(mbOK), VK_ESCAPE); }), mrOk);
+  EXPECT_EQ(RunModalWith(*warning, [&] { PressKey(*warning->Button(mbOK), VK_ESCAPE); }), mrOk);
 
   std::unique_ptr<TMessageForm> error(CreateMessageDialog("Failed", mtError, {mbOK}, "Own title"));
   EXPECT_EQ(error->Caption(), "Own title");
@@ -39,9 +39,9 @@ TEST(MessageDialog, KindsGiveTheirTitlesAndEscapeAndEnterTheirButtons) {
 
   std::unique_ptr<TMessageForm> yes_no(CreateMessageDialog("Sure?", mtConfirmation, {mbYes, mbNo}));
   EXPECT_EQ(yes_no->Caption(), "Confirmation");
-  EXPECT_EQ(run_modal_with(*yes_no, [&] { press_key(*yes_no->Button(mbYes), VK_ESCAPE); }), mrNo);
+  EXPECT_EQ(RunModalWith(*yes_no, [&] { PressKey(*yes_no->Button(mbYes), VK_ESCAPE); }), mrNo);
   std::unique_ptr<TMessageForm> again(CreateMessageDialog("Sure?", mtConfirmation, {mbYes, mbNo}));
-  EXPECT_EQ(run_modal_with(*again, [&] { press_key(*again->Button(mbYes), VK_RETURN); }), mrYes);
+  EXPECT_EQ(RunModalWith(*again, [&] { PressKey(*again->Button(mbYes), VK_RETURN); }), mrYes);
 }
 
 TEST(MessageDialog, CanBePlacedBeforeItRuns) {
@@ -49,9 +49,9 @@ TEST(MessageDialog, CanBePlacedBeforeItRuns) {
   box->SetPosition(poDesigned);
   box->SetBounds(40, 50, box->Width(), box->Height());
   RECT r{};
-  run_modal_with(*box, [&] {
+  RunModalWith(*box, [&] {
     GetWindowRect(box->Handle(), &r);
-    click_button(*box->Button(mbOK));
+    ClickButton(*box->Button(mbOK));
   });
   EXPECT_EQ(r.left, 40);
   EXPECT_EQ(r.top, 50);

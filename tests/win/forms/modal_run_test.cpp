@@ -22,22 +22,22 @@ TEST(ModalRun, LayoutComponentsAndCreationEvent) {
   EXPECT_EQ(form->CancelButtonControl(), form->CancelButton);
 }
 
-struct ModalCase {
+struct TModalCase {
   const char* name;
   // Runs once the dialog shows; ends it the way the user would.
   void (*act)(TModalForm& form);
   TModalResult expected;
 };
 
-class ModalRunEnds : public ::testing::TestWithParam<ModalCase> {};
+class ModalRunEnds : public ::testing::TestWithParam<TModalCase> {};
 
 TEST_P(ModalRunEnds, WithTheRightResultAndTheOwnerEnabledAgain) {
-  OwnerWindow owner;
+  TOwnerWindow owner;
   std::unique_ptr<TModalForm> form(make_form<TModalForm>(nullptr));
   form->HandleNeeded();
   SetWindowLongPtrW(form->Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner.get()));
   bool owner_disabled_while_running = false;
-  TModalResult result = run_modal_with(*form, [&] {
+  TModalResult result = RunModalWith(*form, [&] {
     owner_disabled_while_running = !IsWindowEnabled(owner.get());
     GetParam().act(*form);
   });
@@ -50,15 +50,15 @@ TEST_P(ModalRunEnds, WithTheRightResultAndTheOwnerEnabledAgain) {
 INSTANTIATE_TEST_SUITE_P(
     Forms, ModalRunEnds,
     ::testing::Values(
-        ModalCase{"OkButton", [](TModalForm& f) { click_button(*f.OkButton); }, mrOk},
-        ModalCase{"CancelButton", [](TModalForm& f) { click_button(*f.CancelButton); }, mrCancel},
-        ModalCase{"Enter", [](TModalForm& f) { press_key(*f.ThrowButton, VK_RETURN); }, mrOk},
-        ModalCase{"EnterOnCancelButton", [](TModalForm& f) {
+        TModalCase{"OkButton", [](TModalForm& f) { ClickButton(*f.OkButton); }, mrOk},
+        TModalCase{"CancelButton", [](TModalForm& f) { ClickButton(*f.CancelButton); }, mrCancel},
+        TModalCase{"Enter", [](TModalForm& f) { PressKey(*f.ThrowButton, VK_RETURN); }, mrOk},
+        TModalCase{"EnterOnCancelButton", [](TModalForm& f) {
                    f.CancelButton->SetFocus();
-                   press_key(*f.CancelButton, VK_RETURN);
+                   PressKey(*f.CancelButton, VK_RETURN);
                  }, mrCancel},
-        ModalCase{"Escape", [](TModalForm& f) { press_key(*f.OkButton, VK_ESCAPE); }, mrCancel},
-        ModalCase{"CloseBox", [](TModalForm& f) { PostMessageW(f.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }, mrCancel}),
+        TModalCase{"Escape", [](TModalForm& f) { PressKey(*f.OkButton, VK_ESCAPE); }, mrCancel},
+        TModalCase{"CloseBox", [](TModalForm& f) { PostMessageW(f.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }, mrCancel}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -4,13 +4,13 @@
 
 namespace {
 
-LRESULT CALLBACK owner_proc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return DefWindowProcW(w, m, wp, lp); }
+LRESULT CALLBACK OwnerProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return DefWindowProcW(w, m, wp, lp); }
 
 }  // namespace
 
-OwnerWindow::OwnerWindow() {
+TOwnerWindow::TOwnerWindow() {
   WNDCLASSW wc{};
-  wc.lpfnWndProc = &owner_proc;
+  wc.lpfnWndProc = &OwnerProc;
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.lpszClassName = L"TestOwnerWindow";
   RegisterClassW(&wc);
@@ -18,11 +18,11 @@ OwnerWindow::OwnerWindow() {
                                 300, 200, nullptr, nullptr, wc.hInstance, nullptr));
 }
 
-TModalResult run_modal_with(TCustomForm& form, std::function<void()> script) {
-  return run_modal_steps(form, {std::move(script)});
+TModalResult RunModalWith(TCustomForm& form, std::function<void()> script) {
+  return RunModalSteps(form, {std::move(script)});
 }
 
-TModalResult run_modal_steps(TCustomForm& form, std::vector<std::function<void()>> steps) {
+TModalResult RunModalSteps(TCustomForm& form, std::vector<std::function<void()>> steps) {
   size_t next = 0;
   int idle_steps = 0;
   int id = Application->AddIdleHandler([&](TObject*, bool& done) {
@@ -46,32 +46,32 @@ TModalResult run_modal_steps(TCustomForm& form, std::vector<std::function<void()
   return result;
 }
 
-void pump() { Application->ProcessMessages(); }
+void Pump() { Application->ProcessMessages(); }
 
-void click_button(TWinControl& button) { SendMessageW(button.Handle(), BM_CLICK, 0, 0); }
+void ClickButton(TWinControl& button) { SendMessageW(button.Handle(), BM_CLICK, 0, 0); }
 
-void press_key(TWinControl& control, WORD key) {
+void PressKey(TWinControl& control, WORD key) {
   PostMessageW(control.Handle(), WM_KEYDOWN, key, 1);
   PostMessageW(control.Handle(), WM_KEYUP, key, 0xC0000001);
 }
 
-void press_char(TWinControl& control, char c, bool alt) {
+void PressChar(TWinControl& control, char c, bool alt) {
   PostMessageW(control.Handle(), alt ? WM_SYSCHAR : WM_CHAR, static_cast<unsigned char>(c),
                alt ? 0x20000001 : 1);
 }
 
-void mouse_click(HWND window, int x, int y, WPARAM keys) {
+void MouseClick(HWND window, int x, int y, WPARAM keys) {
   SendMessageW(window, WM_LBUTTONDOWN, keys | MK_LBUTTON, MAKELPARAM(x, y));
   SendMessageW(window, WM_LBUTTONUP, keys, MAKELPARAM(x, y));
 }
 
-void mouse_double_click(HWND window, int x, int y) {
-  mouse_click(window, x, y, 0);
+void MouseDoubleClick(HWND window, int x, int y) {
+  MouseClick(window, x, y, 0);
   SendMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(x, y));
   SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
-void right_click(HWND window, int x, int y) {
+void RightClick(HWND window, int x, int y) {
   SendMessageW(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(x, y));
   SendMessageW(window, WM_RBUTTONUP, 0, MAKELPARAM(x, y));
 }

@@ -11,30 +11,30 @@
 #include "forms/form.h"
 
 // A visible top-level window that stands in for the host's main window.
-class OwnerWindow {
+class TOwnerWindow {
  public:
-  OwnerWindow();
+  TOwnerWindow();
   HWND get() const { return window_.get(); }
 
  private:
-  UniqueHwnd window_;
+  TUniqueHwnd window_;
 };
 
 // Runs the form modally; script runs once from the idle step after the form is shown (and the
 // form is cancelled if the script does not end it within a bounded number of idle steps).
-TModalResult run_modal_with(TCustomForm& form, std::function<void()> script);
+TModalResult RunModalWith(TCustomForm& form, std::function<void()> script);
 // The same with steps, each run from an idle step of its own (so the modal loop sees what each
 // step did before the next one runs).
-TModalResult run_modal_steps(TCustomForm& form, std::vector<std::function<void()>> steps);
+TModalResult RunModalSteps(TCustomForm& form, std::vector<std::function<void()>> steps);
 // Processes every waiting message (and posted ones they cause).
-void pump();
+void Pump();
 
-void click_button(TWinControl& button);
+void ClickButton(TWinControl& button);
 // A key press as the message loop receives it: WM_KEYDOWN then WM_KEYUP posted to the control.
-void press_key(TWinControl& control, WORD key);
+void PressKey(TWinControl& control, WORD key);
 // Posts a character (WM_CHAR, or WM_SYSCHAR when alt) to the control.
-void press_char(TWinControl& control, char c, bool alt);
+void PressChar(TWinControl& control, char c, bool alt);
 // Mouse clicks in client coordinates; the key state flags (MK_CONTROL, MK_SHIFT) as given.
-void mouse_click(HWND window, int x, int y, WPARAM keys);
-void mouse_double_click(HWND window, int x, int y);
-void right_click(HWND window, int x, int y);
+void MouseClick(HWND window, int x, int y, WPARAM keys);
+void MouseDoubleClick(HWND window, int x, int y);
+void RightClick(HWND window, int x, int y);

@@ -7,31 +7,31 @@
 
 namespace {
 
-struct TrimCase {
+struct TTrimCase {
   const char* text;
   const char* trimmed;
 };
 
-class TrimHostDescription : public testing::TestWithParam<TrimCase> {};
+class TrimHostDescription : public testing::TestWithParam<TTrimCase> {};
 
 TEST_P(TrimHostDescription, RemovesTrailingBlanksControlsAndFullStops) {
-  EXPECT_EQ(trim_host_description(GetParam().text), GetParam().trimmed);
+  EXPECT_EQ(TrimmedHostDescription(GetParam().text), GetParam().trimmed);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, TrimHostDescription,
-                         testing::Values(TrimCase{"Disk full.", "Disk full"},
-                                         TrimCase{"Disk full. .\r\n", "Disk full"},
-                                         TrimCase{"v1.2 failed", "v1.2 failed"},
-                                         TrimCase{" leading kept ", " leading kept"},
-                                         TrimCase{"...", ""}, TrimCase{"", ""},
-                                         TrimCase{"tab\t\x01", "tab"}),
-                         [](const testing::TestParamInfo<TrimCase>& info) {
+                         testing::Values(TTrimCase{"Disk full.", "Disk full"},
+                                         TTrimCase{"Disk full. .\r\n", "Disk full"},
+                                         TTrimCase{"v1.2 failed", "v1.2 failed"},
+                                         TTrimCase{" leading kept ", " leading kept"},
+                                         TTrimCase{"...", ""}, TTrimCase{"", ""},
+                                         TTrimCase{"tab\t\x01", "tab"}),
+                         [](const testing::TestParamInfo<TTrimCase>& info) {
                            return "Case" + std::to_string(info.index);
                          });
 
-std::string message_of(HRESULT status) {
+std::string MessageOf(HRESULT status) {
   try {
-    check_host(status);
+    CheckHost(status);
   } catch (const EOleError& error) {
     EXPECT_EQ(error.Status(), status);
     return error.Message();
@@ -40,25 +40,25 @@ std::string message_of(HRESULT status) {
 }
 
 TEST(CheckHost, SuccessAndPositiveStatusesPass) {
-  EXPECT_NO_THROW(check_host(S_OK));
-  EXPECT_NO_THROW(check_host(S_FALSE));
+  EXPECT_NO_THROW(CheckHost(S_OK));
+  EXPECT_NO_THROW(CheckHost(S_FALSE));
 }
 
 TEST(CheckHost, MessageIsTheHostsTrimmedDescription) {
-  leave_host_error(L"The board is locked.  ");
-  EXPECT_EQ(message_of(E_FAIL), "The board is locked");
+  LeaveHostError(L"The board is locked.  ");
+  EXPECT_EQ(MessageOf(E_FAIL), "The board is locked");
   // Reading the description consumed it: the next failure without one gets the system's text.
-  EXPECT_NE(message_of(E_FAIL), "The board is locked");
+  EXPECT_NE(MessageOf(E_FAIL), "The board is locked");
 }
 
 TEST(CheckHost, WithoutDescriptionTheSystemTextThenTheCode) {
-  leave_host_error(nullptr);
-  std::string system = message_of(E_OUTOFMEMORY);
+  LeaveHostError(nullptr);
+  std::string system = MessageOf(E_OUTOFMEMORY);
   EXPECT_FALSE(system.empty());
   EXPECT_NE(system.back(), '\n');
   EXPECT_NE(system.back(), '.');
-  leave_host_error(L" . ");
-  EXPECT_EQ(message_of(static_cast<HRESULT>(0x8004ABCD)), "OLE error 8004abcd");
+  LeaveHostError(L" . ");
+  EXPECT_EQ(MessageOf(static_cast<HRESULT>(0x8004ABCD)), "OLE error 8004abcd");
 }
 
 }  // namespace

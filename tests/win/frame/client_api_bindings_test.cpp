@@ -12,7 +12,7 @@ class ClientApiBindings : public testing::Test {
  protected:
   void SetUp() override {
     UnbindClientApi();
-    test_exports() = TestExports{};
+    TestExportTable() = TTestExports{};
     ClientSlot = nullptr;
   }
   void TearDown() override {
@@ -42,9 +42,9 @@ TEST_F(ClientApiBindings, UnboundWrappersGiveTheirDefaults) {
 }
 
 TEST_F(ClientApiBindings, BindingFindsTheExecutablesExportsAndFillsTheClientSlot) {
-  FakeClient client;
-  test_exports().client = &client;
-  test_exports().useExternalWebBrowser = 0;
+  TFakeClient client;
+  TestExportTable().client = &client;
+  TestExportTable().use_external_web_browser = 0;
   BindClientApi();
   EXPECT_TRUE(ClientApiBound());
   EXPECT_EQ(ClientSlot, &client);
@@ -53,18 +53,18 @@ TEST_F(ClientApiBindings, BindingFindsTheExecutablesExportsAndFillsTheClientSlot
   EXPECT_FALSE(ClientAPI_GetUseExternalWebBrowser());
   EXPECT_TRUE(ClientAPI_GetPrefUseLuna());
   ClientAPI_SetPrefHideFloatingPanels(true);
-  EXPECT_EQ(test_exports().hideFloatingPanels, 1);
+  EXPECT_EQ(TestExportTable().hide_floating_panels, 1);
   // Names the program does not export keep their defaults.
   EXPECT_FALSE(ClientAPI_GetIntegratedHelpSystem());
-  EXPECT_NE(ClientApiAddress(client_api_index("ClientAPI_GetPrefUseLuna")), nullptr);
-  EXPECT_EQ(ClientApiAddress(client_api_index("ClientAPI_GetIntegratedHelpSystem")), nullptr);
+  EXPECT_NE(ClientApiAddress(ClientApiIndex("ClientAPI_GetPrefUseLuna")), nullptr);
+  EXPECT_EQ(ClientApiAddress(ClientApiIndex("ClientAPI_GetIntegratedHelpSystem")), nullptr);
   EXPECT_EQ(ClientApiAddress(-1), nullptr);
   EXPECT_EQ(ClientApiAddress(kClientApiCount), nullptr);
 }
 
 TEST_F(ClientApiBindings, AHostWithoutClientLeavesTheSlotEmpty) {
   BindClientApi();
-  EXPECT_EQ(test_exports().clientInterfaceCalls, 1);
+  EXPECT_EQ(TestExportTable().client_interface_calls, 1);
   EXPECT_EQ(ClientSlot, nullptr);
 }
 

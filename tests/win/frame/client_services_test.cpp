@@ -16,17 +16,17 @@ class ClientServicesTest : public testing::Test {
     settings.log = &client.log;
     store.log = &client.log;
     settings.store = &store;
-    client.uiManager = &ui;
+    client.ui_manager = &ui;
     client.settings = &settings;
-    client.mainWindow = reinterpret_cast<HWND>(0x5678);
+    client.main_window = reinterpret_cast<HWND>(0x5678);
     ClientSlot = &client;
   }
   void TearDown() override { ClientSlot = nullptr; }
 
-  FakeClient client;
-  FakeUiManager ui;
-  FakeSettingsService settings;
-  FakeSettingsStore store;
+  TFakeClient client;
+  TFakeUiManager ui;
+  TFakeSettingsService settings;
+  TFakeSettingsStore store;
 };
 
 TEST_F(ClientServicesTest, WithoutClientEveryServiceIsQuietlyEmpty) {
@@ -46,7 +46,7 @@ TEST_F(ClientServicesTest, WithoutClientEveryServiceIsQuietlyEmpty) {
 
 TEST_F(ClientServicesTest, GetClientAddsAReferenceForTheCaller) {
   {
-    ComPtr<IClient> got = GetClient();
+    TComPtr<IClient> got = GetClient();
     EXPECT_EQ(got.get(), &client);
     EXPECT_EQ(client.references, 2u);
   }
@@ -54,9 +54,9 @@ TEST_F(ClientServicesTest, GetClientAddsAReferenceForTheCaller) {
 }
 
 TEST_F(ClientServicesTest, RunHostProcessPassesBufferAndLetsTheHostWriteIntoIt) {
-  FakeView view;
+  TFakeView view;
   char buffer[16] = "Action=Redraw";
-  client.processAnswer = "Result=1";
+  client.process_answer = "Result=1";
   RunHostProcess("PCB:Zoom", buffer, 16, &view);
   EXPECT_EQ(client.log.back(), "RunProcess PCB:Zoom \"Action=Redraw\" 16 view");
   EXPECT_STREQ(buffer, "Result=1");
@@ -64,16 +64,16 @@ TEST_F(ClientServicesTest, RunHostProcessPassesBufferAndLetsTheHostWriteIntoIt) 
 
 TEST_F(ClientServicesTest, RunHostProcessFailures) {
   char buffer[4] = "";
-  client.offersProcessLauncher = false;
+  client.offers_process_launcher = false;
   try {
     RunHostProcess("PCB:Zoom", buffer, 4, nullptr);
     FAIL() << "no error";
   } catch (const Exception& e) {
     EXPECT_EQ(e.Message(), "Interface not supported");
   }
-  client.offersProcessLauncher = true;
+  client.offers_process_launcher = true;
   client.failures["RunProcess"] = E_ACCESSDENIED;
-  client.failureTexts["RunProcess"] = L"Zoom is not available.";
+  client.failure_texts["RunProcess"] = L"Zoom is not available.";
   try {
     RunHostProcess("PCB:Zoom", buffer, 4, nullptr);
     FAIL() << "no error";
@@ -86,7 +86,7 @@ TEST_F(ClientServicesTest, RunHostProcessFailures) {
 TEST_F(ClientServicesTest, StatusTextNeedsAUserInterfaceManager) {
   SetStatusText(-3, L"");
   EXPECT_EQ(client.log.back(), "SetStatusText -3 \"\"");
-  client.uiManager = nullptr;
+  client.ui_manager = nullptr;
   EXPECT_THROW(SetStatusText(1, L"hint"), Exception);
 }
 

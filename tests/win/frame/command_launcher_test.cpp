@@ -16,17 +16,17 @@ std::vector<std::string> runs;
 IServerView* seen_view = nullptr;
 char* seen_parameters = nullptr;
 
-void first(IServerView* view, char* parameters) {
+void FirstCommand(IServerView* view, char* parameters) {
   runs.push_back("first");
   seen_view = view;
   seen_parameters = parameters;
 }
-void second(IServerView*, char*) { runs.push_back("second"); }
-void failing(IServerView*, char*) {
+void SecondCommand(IServerView*, char*) { runs.push_back("second"); }
+void Failing(IServerView*, char*) {
   runs.push_back("failing");
   throw Exception("Command failed");
 }
-void state(IServerView*, const char*, int32_t& v1, int32_t& v2, int32_t& v3, bool& f1, bool& f2) {
+void CommandState(IServerView*, const char*, int32_t& v1, int32_t& v2, int32_t& v3, bool& f1, bool& f2) {
   v1 = 1;
   v2 = 2;
   v3 = 3;
@@ -42,15 +42,15 @@ class CommandLauncherTest : public testing::Test {
     seen_parameters = nullptr;
     ui.log = &client.log;
     view.log = &client.log;
-    client.uiManager = &ui;
+    client.ui_manager = &ui;
     ClientSlot = &client;
-    launcher.RegisterCommand("Run", first, nullptr);
+    launcher.RegisterCommand("Run", FirstCommand, nullptr);
   }
   void TearDown() override { ClientSlot = nullptr; }
 
-  FakeClient client;
-  FakeUiManager ui;
-  FakeView view;
+  TFakeClient client;
+  TFakeUiManager ui;
+  TFakeView view;
   TCommandLauncher launcher;
 };
 
@@ -101,7 +101,7 @@ TEST_F(CommandLauncherTest, WithCurrentViewItsUpdateRunsOnceAndNoPanel) {
 }
 
 TEST_F(CommandLauncherTest, FailuresAfterTheProcedureFailTheLaunch) {
-  view.updateStatus = E_FAIL;
+  view.update_status = E_FAIL;
   client.view = &view;
   EXPECT_EQ(launcher.LaunchCommand("Run", nullptr, 0, nullptr), E_UNEXPECTED);
   client.view = nullptr;
@@ -111,13 +111,13 @@ TEST_F(CommandLauncherTest, FailuresAfterTheProcedureFailTheLaunch) {
   ui.status = E_FAIL;
   EXPECT_EQ(launcher.LaunchCommand("Run", nullptr, 0, nullptr), E_UNEXPECTED);
   // A host without a user-interface manager cannot take status texts.
-  client.uiManager = nullptr;
+  client.ui_manager = nullptr;
   EXPECT_EQ(launcher.LaunchCommand("Run", nullptr, 0, nullptr), E_UNEXPECTED);
   EXPECT_EQ(runs.size(), 4u);
 }
 
 TEST_F(CommandLauncherTest, FailingProcedureLeavesTheHostAlone) {
-  launcher.RegisterCommand("Fail", failing, nullptr);
+  launcher.RegisterCommand("Fail", Failing, nullptr);
   EXPECT_EQ(launcher.LaunchCommand("fail", nullptr, 0, nullptr), E_UNEXPECTED);
   EXPECT_EQ(runs, std::vector<std::string>{"failing"});
   EXPECT_TRUE(client.log.empty());
@@ -131,9 +131,9 @@ TEST_F(CommandLauncherTest, WithoutClientAFoundCommandRunsAndTheLaunchFails) {
 }
 
 TEST_F(CommandLauncherTest, FirstRegistrationOfANameStays) {
-  launcher.RegisterCommand("RUN", second, nullptr);
-  launcher.RegisterCommand("Beta", second, nullptr);
-  launcher.RegisterCommand("alpha", second, nullptr);
+  launcher.RegisterCommand("RUN", SecondCommand, nullptr);
+  launcher.RegisterCommand("Beta", SecondCommand, nullptr);
+  launcher.RegisterCommand("alpha", SecondCommand, nullptr);
   EXPECT_EQ(launcher.Count(), 3);
   EXPECT_EQ(launcher.Name(0), "alpha");
   EXPECT_EQ(launcher.Name(1), "Beta");
@@ -143,7 +143,7 @@ TEST_F(CommandLauncherTest, FirstRegistrationOfANameStays) {
 }
 
 TEST_F(CommandLauncherTest, CommandStateDefaultsAndStateProcedure) {
-  launcher.RegisterCommand("Stated", second, state);
+  launcher.RegisterCommand("Stated", SecondCommand, CommandState);
   int32_t v1 = 9, v2 = 9, v3 = 9;
   BYTE f1 = 9, f2 = 9;
   for (const char* name : {"Run", "Unknown", ""}) {

@@ -7,22 +7,22 @@
 #include "base/com_ptr.h"
 #include "base/text_convert.h"
 
-void leave_host_error(const wchar_t* description) {
+void LeaveHostError(const wchar_t* description) {
   if (!description) {
     SetErrorInfo(0, nullptr);
     return;
   }
-  ComPtr<ICreateErrorInfo> create;
-  CreateErrorInfo(create.put());
-  UniqueBstr text(description);
+  TComPtr<ICreateErrorInfo> create;
+  CreateErrorInfo(create.Put());
+  TUniqueBstr text(description);
   create->SetDescription(text.get());
-  ComPtr<IErrorInfo> info = create.try_query<IErrorInfo>(IID_IErrorInfo);
+  TComPtr<IErrorInfo> info = create.TryQuery<IErrorInfo>(IID_IErrorInfo);
   SetErrorInfo(0, info.get());
 }
 
 namespace {
 template <class I>
-HRESULT query(I* self, REFIID own, REFIID iid, void** object) {
+HRESULT Query(I* self, REFIID own, REFIID iid, void** object) {
   if (!object) return E_POINTER;
   *object = nullptr;
   if (iid != IID_IUnknown && iid != own) return E_NOINTERFACE;
@@ -32,52 +32,52 @@ HRESULT query(I* self, REFIID own, REFIID iid, void** object) {
 }
 }  // namespace
 
-HRESULT __stdcall FakeView::QueryInterface(REFIID iid, void** object) {
-  return query(this, IID_IServerView, iid, object);
+HRESULT __stdcall TFakeView::QueryInterface(REFIID iid, void** object) {
+  return Query(this, IID_IServerView, iid, object);
 }
 
-HRESULT __stdcall FakeView::UpdateAfterCommand() {
+HRESULT __stdcall TFakeView::UpdateAfterCommand() {
   if (log) log->push_back("IServerView.UpdateAfterCommand");
-  return updateStatus;
+  return update_status;
 }
 
-HRESULT __stdcall FakeDocument::QueryInterface(REFIID iid, void** object) {
-  return query(this, IID_IServerDocument, iid, object);
+HRESULT __stdcall TFakeDocument::QueryInterface(REFIID iid, void** object) {
+  return Query(this, IID_IServerDocument, iid, object);
 }
 
-HRESULT __stdcall FakeUiManager::QueryInterface(REFIID iid, void** object) {
-  return query(this, IID_IClientUiManager, iid, object);
+HRESULT __stdcall TFakeUiManager::QueryInterface(REFIID iid, void** object) {
+  return Query(this, IID_IClientUiManager, iid, object);
 }
 
-HRESULT __stdcall FakeUiManager::SetStatusText(int32_t panel, BSTR text) {
+HRESULT __stdcall TFakeUiManager::SetStatusText(int32_t panel, BSTR text) {
   if (log) log->push_back("SetStatusText " + std::to_string(panel) + " \"" +
-                          to_ansi(bstr_text(text)) + "\"");
+                          ToAnsi(BstrText(text)) + "\"");
   return status;
 }
 
-HRESULT __stdcall FakeSettingsStore::QueryInterface(REFIID iid, void** object) {
-  return query(this, IID_ISettingsStore, iid, object);
+HRESULT __stdcall TFakeSettingsStore::QueryInterface(REFIID iid, void** object) {
+  return Query(this, IID_ISettingsStore, iid, object);
 }
 
-HRESULT __stdcall FakeSettingsStore::ReadInteger(BSTR section, BSTR key, int32_t defaultValue,
+HRESULT __stdcall TFakeSettingsStore::ReadInteger(BSTR section, BSTR key, int32_t default_value,
                                                  int32_t* value) {
-  if (log) log->push_back("ReadInteger " + to_ansi(bstr_text(section)) + "/" +
-                          to_ansi(bstr_text(key)) + " " + std::to_string(defaultValue));
+  if (log) log->push_back("ReadInteger " + ToAnsi(BstrText(section)) + "/" +
+                          ToAnsi(BstrText(key)) + " " + std::to_string(default_value));
   if (FAILED(status)) return status;
-  auto at = values.find(bstr_text(section) + L"/" + bstr_text(key));
-  *value = at == values.end() ? defaultValue : at->second;
+  auto at = values.find(BstrText(section) + L"/" + BstrText(key));
+  *value = at == values.end() ? default_value : at->second;
   return S_OK;
 }
 
-HRESULT __stdcall FakeSettingsService::QueryInterface(REFIID iid, void** object) {
-  return query(this, IID_ISettingsService, iid, object);
+HRESULT __stdcall TFakeSettingsService::QueryInterface(REFIID iid, void** object) {
+  return Query(this, IID_ISettingsService, iid, object);
 }
 
-HRESULT __stdcall FakeSettingsService::OpenModuleSettings(BSTR module, BSTR path,
+HRESULT __stdcall TFakeSettingsService::OpenModuleSettings(BSTR module, BSTR path,
                                                           ISettingsStore** out) {
   *out = nullptr;
-  if (log) log->push_back("OpenModuleSettings " + to_ansi(bstr_text(module)) + " " +
-                          to_ansi(bstr_text(path)));
+  if (log) log->push_back("OpenModuleSettings " + ToAnsi(BstrText(module)) + " " +
+                          ToAnsi(BstrText(path)));
   if (FAILED(status)) return status;
   if (store) {
     store->AddRef();
@@ -86,21 +86,21 @@ HRESULT __stdcall FakeSettingsService::OpenModuleSettings(BSTR module, BSTR path
   return S_OK;
 }
 
-HRESULT FakeClient::failure(const char* operation, const std::string& logged) {
+HRESULT TFakeClient::FailureStatus(const char* operation, const std::string& logged) {
   log.push_back(logged.empty() ? std::string(operation) : logged);
   auto at = failures.find(operation);
   if (at == failures.end()) return S_OK;
-  auto text = failureTexts.find(operation);
-  leave_host_error(text == failureTexts.end() ? nullptr : text->second.c_str());
+  auto text = failure_texts.find(operation);
+  LeaveHostError(text == failure_texts.end() ? nullptr : text->second.c_str());
   return at->second;
 }
 
-HRESULT __stdcall FakeClient::QueryInterface(REFIID iid, void** object) {
+HRESULT __stdcall TFakeClient::QueryInterface(REFIID iid, void** object) {
   if (!object) return E_POINTER;
   *object = nullptr;
   if (iid == IID_IUnknown || iid == IID_IClient)
     *object = static_cast<IClient*>(this);
-  else if (iid == IID_IProcessLauncher && offersProcessLauncher)
+  else if (iid == IID_IProcessLauncher && offers_process_launcher)
     *object = static_cast<IProcessLauncher*>(this);
   else
     return E_NOINTERFACE;
@@ -108,16 +108,16 @@ HRESULT __stdcall FakeClient::QueryInterface(REFIID iid, void** object) {
   return S_OK;
 }
 
-HRESULT __stdcall FakeClient::GetApplicationHandle(HWND* window) {
+HRESULT __stdcall TFakeClient::GetApplicationHandle(HWND* window) {
   *window = nullptr;
-  if (HRESULT status = failure("GetApplicationHandle")) return status;
-  *window = applicationWindow;
+  if (HRESULT status = FailureStatus("GetApplicationHandle")) return status;
+  *window = application_window;
   return S_OK;
 }
 
-HRESULT __stdcall FakeClient::GetCurrentView(IServerView** out) {
+HRESULT __stdcall TFakeClient::GetCurrentView(IServerView** out) {
   *out = nullptr;
-  if (HRESULT status = failure("GetCurrentView")) return status;
+  if (HRESULT status = FailureStatus("GetCurrentView")) return status;
   if (view) {
     view->AddRef();
     *out = view;
@@ -125,27 +125,27 @@ HRESULT __stdcall FakeClient::GetCurrentView(IServerView** out) {
   return S_OK;
 }
 
-HRESULT __stdcall FakeClient::HostMainWindow(HWND* window) {
+HRESULT __stdcall TFakeClient::HostMainWindow(HWND* window) {
   *window = nullptr;
-  if (HRESULT status = failure("HostMainWindow")) return status;
-  *window = mainWindow;
+  if (HRESULT status = FailureStatus("HostMainWindow")) return status;
+  *window = main_window;
   return S_OK;
 }
 
-HRESULT __stdcall FakeClient::GetUiManager(IClientUiManager** manager) {
+HRESULT __stdcall TFakeClient::GetUiManager(IClientUiManager** manager) {
   *manager = nullptr;
-  if (HRESULT status = failure("GetUiManager")) return status;
-  if (uiManager) {
-    uiManager->AddRef();
-    *manager = uiManager;
+  if (HRESULT status = FailureStatus("GetUiManager")) return status;
+  if (ui_manager) {
+    ui_manager->AddRef();
+    *manager = ui_manager;
   }
   return S_OK;
 }
 
-HRESULT __stdcall FakeClient::QueryDialogFont(DWORD, BYTE* exists, BSTR* name, int32_t* size,
+HRESULT __stdcall TFakeClient::QueryDialogFont(DWORD, BYTE* exists, BSTR* name, int32_t* size,
                                               BYTE* style, DWORD* colour, BYTE* charset) {
   *name = nullptr;
-  if (HRESULT status = failure("QueryDialogFont")) return status;
+  if (HRESULT status = FailureStatus("QueryDialogFont")) return status;
   *exists = 1;
   *name = SysAllocString(L"Tahoma");
   *size = 9;
@@ -155,9 +155,9 @@ HRESULT __stdcall FakeClient::QueryDialogFont(DWORD, BYTE* exists, BSTR* name, i
   return S_OK;
 }
 
-HRESULT __stdcall FakeClient::GetSettingsService(ISettingsService** service) {
+HRESULT __stdcall TFakeClient::GetSettingsService(ISettingsService** service) {
   *service = nullptr;
-  if (HRESULT status = failure("GetSettingsService")) return status;
+  if (HRESULT status = FailureStatus("GetSettingsService")) return status;
   if (settings) {
     settings->AddRef();
     *service = settings;
@@ -165,13 +165,13 @@ HRESULT __stdcall FakeClient::GetSettingsService(ISettingsService** service) {
   return S_OK;
 }
 
-HRESULT __stdcall FakeClient::RunProcess(const char* process, char* parameters, int32_t size,
-                                         IServerView* runView) {
+HRESULT __stdcall TFakeClient::RunProcess(const char* process, char* parameters, int32_t size,
+                                         IServerView* run_view) {
   std::string line = std::string("RunProcess ") + process + " \"" + (parameters ? parameters : "") +
-                     "\" " + std::to_string(size) + (runView ? " view" : " no-view");
-  if (HRESULT status = failure("RunProcess", line)) return status;
-  if (!processAnswer.empty() && parameters && size > 0) {
-    std::strncpy(parameters, processAnswer.c_str(), static_cast<size_t>(size) - 1);
+                     "\" " + std::to_string(size) + (run_view ? " view" : " no-view");
+  if (HRESULT status = FailureStatus("RunProcess", line)) return status;
+  if (!process_answer.empty() && parameters && size > 0) {
+    std::strncpy(parameters, process_answer.c_str(), static_cast<size_t>(size) - 1);
     parameters[size - 1] = 0;
   }
   return S_OK;

@@ -9,18 +9,18 @@
 #include <vector>
 
 #include "base/bstr.h"
-#include "hostapi/client.h"
-#include "hostapi/client_ui_manager.h"
-#include "hostapi/command_launcher.h"
-#include "hostapi/process_launcher.h"
-#include "hostapi/server_document.h"
-#include "hostapi/settings_service.h"
+#include "hostapi/i_client.h"
+#include "hostapi/i_client_ui_manager.h"
+#include "hostapi/i_command_launcher.h"
+#include "hostapi/i_process_launcher.h"
+#include "hostapi/i_server_document.h"
+#include "hostapi/i_settings_service.h"
 #include "tests/win/support/client_stub.h"
 
 // Leaves a description in the thread's error information, as a failing host does; null clears it.
-void leave_host_error(const wchar_t* description);
+void LeaveHostError(const wchar_t* description);
 
-class FakeView final : public IServerView {
+class TFakeView final : public IServerView {
  public:
   HRESULT __stdcall QueryInterface(REFIID iid, void** object) override;
   ULONG __stdcall AddRef() override { return ++references; }
@@ -48,11 +48,11 @@ class FakeView final : public IServerView {
   HRESULT __stdcall UpdateAfterCommand() override;
 
   std::vector<std::string>* log = nullptr;
-  HRESULT updateStatus = S_OK;
+  HRESULT update_status = S_OK;
   ULONG references = 1;
 };
 
-class FakeDocument final : public IServerDocument {
+class TFakeDocument final : public IServerDocument {
  public:
   HRESULT __stdcall QueryInterface(REFIID iid, void** object) override;
   ULONG __stdcall AddRef() override { return ++references; }
@@ -97,16 +97,16 @@ class FakeDocument final : public IServerDocument {
   HRESULT __stdcall GetFileName(BSTR*) override { return E_NOTIMPL; }
   HRESULT __stdcall GetView(int32_t, IServerView**) override { return E_NOTIMPL; }
   HRESULT __stdcall BeforeDestroy() override {
-    ++beforeDestroyCalls;
-    return beforeDestroyStatus;
+    ++before_destroy_calls;
+    return before_destroy_status;
   }
 
-  HRESULT beforeDestroyStatus = S_OK;
-  int beforeDestroyCalls = 0;
+  HRESULT before_destroy_status = S_OK;
+  int before_destroy_calls = 0;
   ULONG references = 1;
 };
 
-class FakeUiManager final : public IClientUiManager {
+class TFakeUiManager final : public IClientUiManager {
  public:
   HRESULT __stdcall QueryInterface(REFIID iid, void** object) override;
   ULONG __stdcall AddRef() override { return ++references; }
@@ -129,12 +129,12 @@ class FakeUiManager final : public IClientUiManager {
   ULONG references = 1;
 };
 
-class FakeSettingsStore final : public ISettingsStore {
+class TFakeSettingsStore final : public ISettingsStore {
  public:
   HRESULT __stdcall QueryInterface(REFIID iid, void** object) override;
   ULONG __stdcall AddRef() override { return ++references; }
   ULONG __stdcall Release() override { return --references; }
-  HRESULT __stdcall ReadInteger(BSTR section, BSTR key, int32_t defaultValue,
+  HRESULT __stdcall ReadInteger(BSTR section, BSTR key, int32_t default_value,
                                 int32_t* value) override;
   HRESULT __stdcall WriteInteger(BSTR, BSTR, int32_t) override { return E_NOTIMPL; }
   HRESULT __stdcall ReadString(BSTR, BSTR, BSTR, BSTR*) override { return E_NOTIMPL; }
@@ -146,7 +146,7 @@ class FakeSettingsStore final : public ISettingsStore {
   ULONG references = 1;
 };
 
-class FakeSettingsService final : public ISettingsService {
+class TFakeSettingsService final : public ISettingsService {
  public:
   HRESULT __stdcall QueryInterface(REFIID iid, void** object) override;
   ULONG __stdcall AddRef() override { return ++references; }
@@ -154,12 +154,12 @@ class FakeSettingsService final : public ISettingsService {
   HRESULT __stdcall OpenModuleSettings(BSTR module, BSTR path, ISettingsStore** store) override;
 
   std::vector<std::string>* log = nullptr;
-  FakeSettingsStore* store = nullptr;
+  TFakeSettingsStore* store = nullptr;
   HRESULT status = S_OK;
   ULONG references = 1;
 };
 
-class FakeClient final : public ClientStub, public IProcessLauncher {
+class TFakeClient final : public TClientStub, public IProcessLauncher {
  public:
   HRESULT __stdcall QueryInterface(REFIID iid, void** object) override;
   ULONG __stdcall AddRef() override { return ++references; }
@@ -179,18 +179,18 @@ class FakeClient final : public ClientStub, public IProcessLauncher {
 
   std::vector<std::string> log;
   ULONG references = 1;
-  bool offersProcessLauncher = true;
-  HWND applicationWindow = nullptr;
-  HWND mainWindow = nullptr;
-  FakeView* view = nullptr;              // the current view; none when null
-  FakeUiManager* uiManager = nullptr;    // GetUiManager answers empty when null
-  FakeSettingsService* settings = nullptr;
+  bool offers_process_launcher = true;
+  HWND application_window = nullptr;
+  HWND main_window = nullptr;
+  TFakeView* view = nullptr;              // the current view; none when null
+  TFakeUiManager* ui_manager = nullptr;    // GetUiManager answers empty when null
+  TFakeSettingsService* settings = nullptr;
   // A failing status per operation name, and the description left with it.
   std::map<std::string, HRESULT> failures;
-  std::map<std::string, std::wstring> failureTexts;
+  std::map<std::string, std::wstring> failure_texts;
   // What RunProcess writes back into the parameter buffer (nothing when empty).
-  std::string processAnswer;
+  std::string process_answer;
 
  private:
-  HRESULT failure(const char* operation, const std::string& logged = {});
+  HRESULT FailureStatus(const char* operation, const std::string& logged = {});
 };

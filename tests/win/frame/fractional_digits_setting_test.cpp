@@ -25,9 +25,9 @@ class FractionalDigitsSetting : public testing::Test {
     SetFractionalDigits(eMetric, 5);
     SetFractionalDigits(eImperial, 3);
   }
-  FakeClient client;
-  FakeSettingsService settings;
-  FakeSettingsStore store;
+  TFakeClient client;
+  TFakeSettingsService settings;
+  TFakeSettingsStore store;
 };
 
 TEST_F(FractionalDigitsSetting, ReadsTheEditorsSettingsFileWithTheCurrentValueAsDefault) {
@@ -37,7 +37,7 @@ TEST_F(FractionalDigitsSetting, ReadsTheEditorsSettingsFileWithTheCurrentValueAs
   EXPECT_EQ(MilFractionalDigits(), 3);
   EXPECT_EQ(MmMultiplier(), 10000);
   ASSERT_EQ(client.log.size(), 3u);
-  EXPECT_EQ(client.log[1], "OpenModuleSettings Dralith " + to_ansi(SettingsFolder()) + "\\DRALITH.INI");
+  EXPECT_EQ(client.log[1], "OpenModuleSettings Dralith " + ToAnsi(SettingsFolder()) + "\\DRALITH.INI");
   EXPECT_EQ(client.log[2], "ReadInteger SystemOptions/FractionalDigits_mm 5");
 }
 

@@ -40,7 +40,7 @@ TEST(LanguageMapping, IntegerReading) {
                {"1x", false, 0},         {"0x10", false, 0},     {"1 2", false, 0}};
   for (const auto& c : cases) {
     uint32_t value = 0;
-    EXPECT_EQ(parse_mapping_integer(c.text, value), c.ok) << c.text;
+    EXPECT_EQ(ParseMappingInteger(c.text, value), c.ok) << c.text;
     if (c.ok) {
       EXPECT_EQ(value, c.value) << c.text;
     }

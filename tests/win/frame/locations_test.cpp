@@ -12,18 +12,18 @@ namespace {
 
 const wchar_t kLocationKey[] = L"Software\\Quorvel2004\\Preference Location";
 
-std::wstring app_data() {
+std::wstring AppData() {
   wchar_t path[MAX_PATH] = {};
   SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path);
   return path;
 }
 
-bool folder_exists(const std::wstring& path) {
+bool FolderExists(const std::wstring& path) {
   DWORD attributes = GetFileAttributesW(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void write_file(const std::wstring& path, const std::string& text) {
+void WriteFileText(const std::wstring& path, const std::string& text) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   ASSERT_NE(file, INVALID_HANDLE_VALUE);
   DWORD written = 0;
@@ -35,20 +35,20 @@ void write_file(const std::wstring& path, const std::string& text) {
 class LocationsTest : public testing::Test {
  protected:
   void SetUp() override {
-    clear();
+    Clear();
     CreateDirectoryW(SystemFolder().c_str(), nullptr);
   }
   void TearDown() override {
-    clear();
+    Clear();
     UnbindClientApi();
-    test_exports() = TestExports{};
+    TestExportTable() = TTestExports{};
   }
-  void clear() {
+  void Clear() {
     RegDeleteKeyW(HKEY_CURRENT_USER, kLocationKey);
     DeleteFileW((SystemFolder() + L"PrefFolder.ini").c_str());
     ResetLocationsForTest();
   }
-  void set_registry_location(const wchar_t* value) {
+  void SetRegistryLocation(const wchar_t* value) {
     HKEY key = nullptr;
     ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kLocationKey, 0, nullptr, 0, KEY_ALL_ACCESS,
                               nullptr, &key, nullptr),
@@ -65,31 +65,31 @@ TEST_F(LocationsTest, WithoutRegistryOrFileTheDefaultLocation) {
 }
 
 TEST_F(LocationsTest, RegistryLocationNamesKeyAndSettingsFolderWhichIsCreated) {
-  set_registry_location(L"Profile7");
-  std::wstring folder = app_data() + L"\\Profile7";
+  SetRegistryLocation(L"Profile7");
+  std::wstring folder = AppData() + L"\\Profile7";
   RemoveDirectoryW(folder.c_str());
   EXPECT_EQ(PreferenceLocation(), L"\\Profile7");
   EXPECT_EQ(PreferencesKey(), L"Software\\Profile7");
   EXPECT_EQ(SettingsFolder(), folder);
-  EXPECT_TRUE(folder_exists(folder));
+  EXPECT_TRUE(FolderExists(folder));
   RemoveDirectoryW(folder.c_str());
 }
 
 TEST_F(LocationsTest, PrefFolderIniIsReadWhenTheRegistryNamesNothing) {
-  write_file(SystemFolder() + L"PrefFolder.ini", "[Preference Location]\r\nApplication=Custom9\r\n");
+  WriteFileText(SystemFolder() + L"PrefFolder.ini", "[Preference Location]\r\nApplication=Custom9\r\n");
   EXPECT_EQ(PreferenceLocation(), L"\\Custom9");
   ResetLocationsForTest();
   // An empty registry value names nothing either; the file still decides.
-  set_registry_location(L"");
+  SetRegistryLocation(L"");
   EXPECT_EQ(PreferenceLocation(), L"\\Custom9");
   ResetLocationsForTest();
-  write_file(SystemFolder() + L"PrefFolder.ini", "[Other]\r\nApplication=Wrong\r\n");
+  WriteFileText(SystemFolder() + L"PrefFolder.ini", "[Other]\r\nApplication=Wrong\r\n");
   EXPECT_EQ(PreferenceLocation(), L"\\Quorvel2004");
 }
 
 TEST_F(LocationsTest, LocationIsSettledOnFirstUse) {
   EXPECT_EQ(PreferenceLocation(), L"\\Quorvel2004");
-  set_registry_location(L"Later");
+  SetRegistryLocation(L"Later");
   EXPECT_EQ(PreferenceLocation(), L"\\Quorvel2004");
 }
 
@@ -110,7 +110,7 @@ TEST_F(LocationsTest, HelpFilesResolveIntoTheHelpFolderOrTheInstallHelpFolder) {
   EXPECT_EQ(ResolveHelpFile(L"sub/x.chm"), L"sub/x.chm");
   EXPECT_EQ(ResolveHelpFile(L"absent.chm"), InstallHelpFolder() + L"absent.chm");
   CreateDirectoryW(HelpFolder().c_str(), nullptr);
-  write_file(HelpFolder() + L"present.chm", "help");
+  WriteFileText(HelpFolder() + L"present.chm", "help");
   EXPECT_EQ(HelpFolder(), SystemFolder() + L"Help\\");
   EXPECT_EQ(ResolveHelpFile(L"present.chm"), SystemFolder() + L"Help\\present.chm");
   DeleteFileW((HelpFolder() + L"present.chm").c_str());
@@ -122,14 +122,14 @@ TEST_F(LocationsTest, LanguageFolderFollowsTheMappedSystemLocale) {
   CreateDirectoryW(resources.c_str(), nullptr);
   std::wstring mapped = resources + L"1031\\";
   std::wstring primary = resources + std::to_wstring(locale & 0x3FF) + L"\\";
-  write_file(resources + L"LanguageMappings.dat",
+  WriteFileText(resources + L"LanguageMappings.dat",
              "junk\r\nx=1\r\n" + std::to_string(locale) + "=1031\r\n" + std::to_string(locale) +
                  "=2000\r\n");
   CreateDirectoryW(mapped.c_str(), nullptr);
 
   // Without the host's locale preference the system folder serves.
   EXPECT_EQ(LanguageFolder(), SystemFolder());
-  test_exports().useSystemLocaleLanguage = 1;
+  TestExportTable().use_system_locale_language = 1;
   BindClientApi();
   EXPECT_EQ(MapLocaleIdentifier(locale), 1031u);
   EXPECT_EQ(LanguageFolder(), mapped);

@@ -7,15 +7,15 @@
 
 namespace {
 
-struct SeenDialog {
+struct TSeenDialog {
   std::wstring title;
   std::vector<std::wstring> buttons;
   bool centred = false;
 };
 
-SeenDialog seen;
+TSeenDialog seen;
 
-BOOL CALLBACK collect_button(HWND child, LPARAM) {
+BOOL CALLBACK CollectButton(HWND child, LPARAM) {
   wchar_t cls[32] = {}, text[64] = {};
   GetClassNameW(child, cls, 32);
   if (_wcsicmp(cls, L"Button") == 0) {
@@ -26,14 +26,14 @@ BOOL CALLBACK collect_button(HWND child, LPARAM) {
 }
 
 // Runs inside the dialog's modal loop: notes what it shows, then presses its first button.
-void CALLBACK inspect_and_close(HWND, UINT, UINT_PTR timer, DWORD) {
+void CALLBACK InspectAndClose(HWND, UINT, UINT_PTR timer, DWORD) {
   HWND dialog = GetActiveWindow();
   if (!dialog) return;
   KillTimer(nullptr, timer);
   wchar_t title[64] = {};
   GetWindowTextW(dialog, title, 64);
   seen.title = title;
-  EnumChildWindows(dialog, collect_button, 0);
+  EnumChildWindows(dialog, CollectButton, 0);
   RECT r, screen;
   GetWindowRect(dialog, &r);
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &screen, 0);
@@ -44,21 +44,21 @@ void CALLBACK inspect_and_close(HWND, UINT, UINT_PTR timer, DWORD) {
   if (button) PostMessageW(button, BM_CLICK, 0, 0);
 }
 
-int show_and_inspect(int (*show)(const std::string&, const std::string&), const std::string& title) {
-  seen = SeenDialog{};
-  SetTimer(nullptr, 0, 50, inspect_and_close);
+int ShowAndInspect(int (*show)(const std::string&, const std::string&), const std::string& title) {
+  seen = TSeenDialog{};
+  SetTimer(nullptr, 0, 50, InspectAndClose);
   return show("Something to say.", title);
 }
 
 TEST(MessageBoxes, InformationAndErrorHaveTheirDefaultTitleAndOneOkButton) {
-  EXPECT_EQ(show_and_inspect(ShowInformation, ""), 1);
+  EXPECT_EQ(ShowAndInspect(ShowInformation, ""), 1);
   EXPECT_EQ(seen.title, L"Information");
   EXPECT_EQ(seen.buttons, std::vector<std::wstring>{L"OK"});
   EXPECT_TRUE(seen.centred);
-  EXPECT_EQ(show_and_inspect(ShowError, ""), 1);
+  EXPECT_EQ(ShowAndInspect(ShowError, ""), 1);
   EXPECT_EQ(seen.title, L"Error");
   EXPECT_EQ(seen.buttons, std::vector<std::wstring>{L"OK"});
-  EXPECT_EQ(show_and_inspect(ShowError, "Hole Size Editor"), 1);
+  EXPECT_EQ(ShowAndInspect(ShowError, "Hole Size Editor"), 1);
   EXPECT_EQ(seen.title, L"Hole Size Editor");
 }
 

@@ -13,9 +13,9 @@
 namespace {
 
 std::vector<std::string> events;
-FakeDocument* next_document = nullptr;
+TFakeDocument* next_document = nullptr;
 
-void probe_command(IServerView*, char*) { events.push_back("probe ran"); }
+void ProbeCommand(IServerView*, char*) { events.push_back("probe ran"); }
 
 // The frame's own test module: one command, documents on request, and a trace of the steps the base
 // class runs.
@@ -29,12 +29,12 @@ class TTestModule : public TServerModule {
   }
   void RegisterCommands() override {
     events.push_back("RegisterCommands");
-    CommandLauncher()->RegisterCommand("Probe", probe_command, nullptr);
+    CommandLauncher()->RegisterCommand("Probe", ProbeCommand, nullptr);
   }
   void AfterRegisterCommands() override { events.push_back("AfterRegisterCommands"); }
-  ComPtr<IServerDocument> NewDocument(DWORD kind, DWORD source) override {
+  TComPtr<IServerDocument> NewDocument(DWORD kind, DWORD source) override {
     events.push_back("NewDocument " + std::to_string(kind) + " " + std::to_string(source));
-    return ComPtr<IServerDocument>(next_document);
+    return TComPtr<IServerDocument>(next_document);
   }
   using TServerModule::NewDocument;
 
@@ -49,22 +49,22 @@ class ServerModuleTest : public testing::Test {
     events.clear();
     next_document = nullptr;
     ClientSlot = nullptr;
-    client.applicationWindow = reinterpret_cast<HWND>(0x1234);
+    client.application_window = reinterpret_cast<HWND>(0x1234);
   }
   void TearDown() override { ClientSlot = nullptr; }
 
-  IServerModule* create() {
+  IServerModule* Create() {
     TTestModule* module = TServerModule::Create<TTestModule>(&client, L"Test");
     IServerModule* handed = nullptr;
-    ComPtr<IServerModule>(module->ServerModuleInterface()).copy_to(&handed);
+    TComPtr<IServerModule>(module->ServerModuleInterface()).CopyTo(&handed);
     return handed;
   }
 
-  FakeClient client;
+  TFakeClient client;
 };
 
 TEST_F(ServerModuleTest, CreationRunsItsStepsInOrderAndSetsBothSlots) {
-  IServerModule* module = create();
+  IServerModule* module = Create();
   EXPECT_EQ(events, (std::vector<std::string>{"CreateCommandLauncher", "RegisterCommands",
                                               "AfterRegisterCommands"}));
   EXPECT_EQ(client.log, std::vector<std::string>{"GetApplicationHandle"});
@@ -87,11 +87,11 @@ TEST_F(ServerModuleTest, FailingApplicationWindowQueryAbortsCreation) {
 }
 
 TEST_F(ServerModuleTest, QueriesAnswerTheTwoInterfacesAndRefuseOthersWithoutCounting) {
-  IServerModule* module = create();
-  ComPtr<IOptionsPageProvider> provider;
-  EXPECT_EQ(module->QueryInterface(IID_IOptionsPageProvider, provider.put_void()), S_OK);
-  ComPtr<IUnknown> unknown;
-  EXPECT_EQ(provider->QueryInterface(IID_IUnknown, unknown.put_void()), S_OK);
+  IServerModule* module = Create();
+  TComPtr<IOptionsPageProvider> provider;
+  EXPECT_EQ(module->QueryInterface(IID_IOptionsPageProvider, provider.PutVoid()), S_OK);
+  TComPtr<IUnknown> unknown;
+  EXPECT_EQ(provider->QueryInterface(IID_IUnknown, unknown.PutVoid()), S_OK);
   EXPECT_EQ(unknown.get(), static_cast<IUnknown*>(module));
   EXPECT_EQ(ModuleSlot.Module->ReferenceCount(), 3u);
   for (const GUID* iid : {&IID_IClient, &IID_ICommandLauncher, &IID_IServerDocument}) {
@@ -107,8 +107,8 @@ TEST_F(ServerModuleTest, QueriesAnswerTheTwoInterfacesAndRefuseOthersWithoutCoun
 }
 
 TEST_F(ServerModuleTest, DocumentsCreatedByAModuleAreKeptAndDestroyedByIt) {
-  IServerModule* module = create();
-  FakeDocument document;
+  IServerModule* module = Create();
+  TFakeDocument document;
   next_document = &document;
   IServerDocument* out = nullptr;
   ASSERT_EQ(module->CreateDocument(4, 5, &out), S_OK);
@@ -124,22 +124,22 @@ TEST_F(ServerModuleTest, DocumentsCreatedByAModuleAreKeptAndDestroyedByIt) {
   EXPECT_EQ(document.references, 3u);
 
   // A document that refuses to close stays.
-  document.beforeDestroyStatus = E_FAIL;
+  document.before_destroy_status = E_FAIL;
   EXPECT_EQ(module->DestroyDocument(&document), E_UNEXPECTED);
   module->GetDocumentCount(&count);
   EXPECT_EQ(count, 2);
-  document.beforeDestroyStatus = S_OK;
+  document.before_destroy_status = S_OK;
   EXPECT_EQ(module->DestroyDocument(&document), S_OK);
   module->GetDocumentCount(&count);
   EXPECT_EQ(count, 1);
-  EXPECT_EQ(document.beforeDestroyCalls, 2);
+  EXPECT_EQ(document.before_destroy_calls, 2);
   EXPECT_EQ(module->Release(), 0u);
   EXPECT_EQ(document.references, 1u);
 }
 
 TEST_F(ServerModuleTest, IndexedGettersRefuseOutOfRangeAndEmptyTheirResult) {
-  IServerModule* module = create();
-  FakeDocument registered;
+  IServerModule* module = Create();
+  TFakeDocument registered;
   EXPECT_EQ(module->AddRegistered(&registered), S_OK);
   EXPECT_EQ(registered.references, 2u);
   for (int32_t index : {-1, 1, INT32_MAX, INT32_MIN}) {
@@ -164,10 +164,10 @@ TEST_F(ServerModuleTest, IndexedGettersRefuseOutOfRangeAndEmptyTheirResult) {
 }
 
 TEST_F(ServerModuleTest, GettersAnswerTheModulesParts) {
-  IServerModule* module = create();
-  UniqueBstr name;
-  EXPECT_EQ(module->GetModuleName(name.put()), S_OK);
-  EXPECT_EQ(name.wide(), L"Test");
+  IServerModule* module = Create();
+  TUniqueBstr name;
+  EXPECT_EQ(module->GetModuleName(name.Put()), S_OK);
+  EXPECT_EQ(name.Wide(), L"Test");
   IClient* got = nullptr;
   EXPECT_EQ(module->GetClient(&got), S_OK);
   EXPECT_EQ(got, &client);
@@ -175,8 +175,8 @@ TEST_F(ServerModuleTest, GettersAnswerTheModulesParts) {
   DWORD instance = 0;
   module->GetModuleHandle(&instance);
   EXPECT_EQ(instance, reinterpret_cast<uintptr_t>(GetModuleHandleW(nullptr)));
-  ComPtr<ICommandLauncher> launcher;
-  EXPECT_EQ(module->GetCommandLauncher(launcher.put()), S_OK);
+  TComPtr<ICommandLauncher> launcher;
+  EXPECT_EQ(module->GetCommandLauncher(launcher.Put()), S_OK);
   char parameters[4] = "";
   launcher->LaunchCommand("PROBE", parameters, 4, nullptr);
   EXPECT_EQ(events.back(), "probe ran");
@@ -193,15 +193,15 @@ TEST_F(ServerModuleTest, GettersAnswerTheModulesParts) {
 }
 
 TEST_F(ServerModuleTest, IdlePostsOneWakeUpOnlyWhenAMessageIsWaiting) {
-  IServerModule* module = create();
+  IServerModule* module = Create();
   auto drain = [] {
-    int wakeUps = 0;
+    int wake_ups = 0;
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message == WM_USER) ++wakeUps;
+      if (message.message == WM_USER) ++wake_ups;
       DispatchMessageW(&message);
     }
-    return wakeUps;
+    return wake_ups;
   };
   drain();
   // The idle step waits for the next message; the timer provides one.
@@ -219,9 +219,9 @@ TEST_F(ServerModuleTest, ServerFactoryCreatesTavrinAndHandsOutTheOnlyReference) 
   IServerModule* module = reinterpret_cast<IServerModule*>(1);
   ASSERT_EQ(ServerFactory(&client, &module), S_OK);
   ASSERT_NE(module, nullptr);
-  UniqueBstr name;
-  module->GetModuleName(name.put());
-  EXPECT_EQ(name.wide(), L"Tavrin");
+  TUniqueBstr name;
+  module->GetModuleName(name.Put());
+  EXPECT_EQ(name.Wide(), L"Tavrin");
   EXPECT_TRUE(ModuleSlot.Module->Is(TTavrinServerModule::StaticClass()));
   // Each registered command of the library is in the table (none registered by this test program
   // beyond what the library's layers define).

@@ -7,26 +7,26 @@
 
 TAVRIN_DEFINE_RAISE_WRAPPER()
 
-TestExports& test_exports() {
-  static TestExports exports;
+TTestExports& TestExportTable() {
+  static TTestExports exports;
   return exports;
 }
 
 extern "C" {
 __declspec(dllexport) void __stdcall ClientAPI_GetClientInterface(IClient** client) {
-  ++test_exports().clientInterfaceCalls;
-  *client = test_exports().client;
+  ++TestExportTable().client_interface_calls;
+  *client = TestExportTable().client;
   if (*client) (*client)->AddRef();
 }
 __declspec(dllexport) BYTE __stdcall ClientAPI_GetUseSystemLocaleLanguage() {
-  return test_exports().useSystemLocaleLanguage;
+  return TestExportTable().use_system_locale_language;
 }
 __declspec(dllexport) BYTE __stdcall ClientAPI_GetUseExternalWebBrowser() {
-  return test_exports().useExternalWebBrowser;
+  return TestExportTable().use_external_web_browser;
 }
 // Returns 2 to check that the wrapper reads any non-zero byte as true.
 __declspec(dllexport) BYTE __stdcall ClientAPI_GetPrefUseLuna() { return 2; }
 __declspec(dllexport) void __stdcall ClientAPI_SetPrefHideFloatingPanels(BYTE hide) {
-  test_exports().hideFloatingPanels = hide;
+  TestExportTable().hide_floating_panels = hide;
 }
 }

@@ -3,14 +3,14 @@
 
 #include <windows.h>
 
-#include "hostapi/client.h"
+#include "hostapi/i_client.h"
 
-struct TestExports {
+struct TTestExports {
   IClient* client = nullptr;
-  int clientInterfaceCalls = 0;
-  BYTE useSystemLocaleLanguage = 0;
-  BYTE useExternalWebBrowser = 0;
-  BYTE hideFloatingPanels = 0xFF;
+  int client_interface_calls = 0;
+  BYTE use_system_locale_language = 0;
+  BYTE use_external_web_browser = 0;
+  BYTE hide_floating_panels = 0xFF;
 };
 
-TestExports& test_exports();
+TTestExports& TestExportTable();

@@ -22,7 +22,7 @@ TEST(EditCoord, ANewBoxShowsZeroInMil) {
   EXPECT_EQ(box->LastValue(), 0);
 }
 
-struct ReadCase {
+struct TReadCase {
   TUnit unit;
   const char* text;
   TCoord state;
@@ -30,7 +30,7 @@ struct ReadCase {
 
 // Reading typed text, in a box without a window and in one on screen.
 TEST(EditCoord, TypedTextReadsInTheBoxUnitUnlessASuffixSaysOtherwise) {
-  const ReadCase cases[] = {
+  const TReadCase cases[] = {
       {eMetric, "12", 4724409},          {eMetric, "12mil", 120000},
       {eImperial, "12", 120000},         {eImperial, "0.3mm", 118110},
       {eImperial, "11.811 mil", 118110}, {eImperial, "-5mil", -50000},
@@ -65,7 +65,7 @@ TEST(EditCoord, TheTextLastWrittenReadsBackExactlyWhateverItsCase) {
   // 5 units show as a rounded text that would read back as another value: the cache answers.
   box->SetState(5);
   const std::string shown = box->Text();
-  box->SetText(ascii_to_upper(shown));
+  box->SetText(AsciiToUpper(shown));
   EXPECT_EQ(box->State(), 5) << shown;
   box->SetText(shown + " ");
   EXPECT_NE(box->State(), 5) << "a changed text is parsed";
@@ -125,15 +125,15 @@ TEST(EditHoleSizeForm, TypingGoesIntoTheBoxAndEnterOrEscapeEndIt) {
   for (WORD key : {WORD{VK_RETURN}, WORD{VK_ESCAPE}}) {
     std::unique_ptr<TEditHoleSizeForm> form(make_form<TEditHoleSizeForm>(nullptr));
     HWND focus = nullptr;
-    const TModalResult result = run_modal_steps(
+    const TModalResult result = RunModalSteps(
         *form, {[&] {
                   focus = GetFocus();
                   SetWindowTextW(form->HoleSizeEdit->Handle(), L"");
                 },
                 [&] {
-                  for (char c : std::string("25mil")) press_char(*form->HoleSizeEdit, c, false);
+                  for (char c : std::string("25mil")) PressChar(*form->HoleSizeEdit, c, false);
                 },
-                [&] { press_key(*form->HoleSizeEdit, key); }});
+                [&] { PressKey(*form->HoleSizeEdit, key); }});
     EXPECT_EQ(focus, form->HoleSizeEdit->Handle());
     EXPECT_EQ(result, key == VK_RETURN ? mrOk : mrCancel);
     EXPECT_EQ(form->HoleSizeEdit->State(), 250000) << form->HoleSizeEdit->Text();

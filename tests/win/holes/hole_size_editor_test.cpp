@@ -14,88 +14,88 @@
 
 namespace {
 
-using holes_test::GeneratedBoard;
-using holes_test::Write;
+using holes_test::TGeneratedBoard;
+using holes_test::TWrite;
 
 // The editor over a generated board whose unit the test chooses.
-class TestEditor : public THoleSizeEditor {
-  TAVRIN_CLASS(TestEditor, THoleSizeEditor)
+class TTestEditor : public THoleSizeEditor {
+  TAVRIN_CLASS(TTestEditor, THoleSizeEditor)
  public:
-  TestEditor(TComponent* owner, GeneratedBoard* board, TUnit unit)
+  TTestEditor(TComponent* owner, TGeneratedBoard* board, TUnit unit)
       : THoleSizeEditor(owner), board_(board), unit_(unit) {}
   std::string LayoutName() const override { return "THoleSizeEditor"; }
 
  protected:
-  std::unique_ptr<HoleBoard> OpenHoleBoard(uint32_t) override {
+  std::unique_ptr<THoleBoard> OpenHoleBoard(uint32_t) override {
     Board->UnitValue = unit_;
-    return std::make_unique<Borrowed>(*board_);
+    return std::make_unique<TBorrowed>(*board_);
   }
 
  private:
-  struct Borrowed : HoleBoard {
-    explicit Borrowed(GeneratedBoard& b) : board(b) {}
-    void for_each_primitive(uint8_t kind, const std::function<void(uint32_t)>& visit) override {
-      board.for_each_primitive(kind, visit);
+  struct TBorrowed : THoleBoard {
+    explicit TBorrowed(TGeneratedBoard& b) : board(b) {}
+    void VisitPrimitives(uint8_t kind, const std::function<void(uint32_t)>& visit) override {
+      board.VisitPrimitives(kind, visit);
     }
-    TCoord hole_size(uint32_t handle, uint8_t kind) override { return board.hole_size(handle, kind); }
-    void write_hole_size(uint32_t handle, TCoord size) override { board.write_hole_size(handle, size); }
-    bool start_process() override { return board.start_process(); }
-    void end_process() override { board.end_process(); }
-    GeneratedBoard& board;
+    TCoord HoleSize(uint32_t handle, uint8_t kind) override { return board.HoleSize(handle, kind); }
+    void WriteHoleSize(uint32_t handle, TCoord size) override { board.WriteHoleSize(handle, size); }
+    bool StartProcess() override { return board.StartProcess(); }
+    void EndProcess() override { board.EndProcess(); }
+    TGeneratedBoard& board;
   };
-  GeneratedBoard* board_;
+  TGeneratedBoard* board_;
   TUnit unit_;
 };
 
 constexpr uint8_t kPad = 2, kVia = 3;
 
 // Pads: 3 of 8 mil, 5 of 12 mil; vias: 2 of 12.0002 mil (the same labels), 1 of 20 mil.
-GeneratedBoard sample_board() {
-  GeneratedBoard board;
-  for (int i = 0; i < 3; ++i) board.add(kPad, 80000);
-  for (int i = 0; i < 5; ++i) board.add(kPad, 120000);
-  for (int i = 0; i < 2; ++i) board.add(kVia, 120002);
-  board.add(kVia, 200000);
+TGeneratedBoard SampleBoard() {
+  TGeneratedBoard board;
+  for (int i = 0; i < 3; ++i) board.Add(kPad, 80000);
+  for (int i = 0; i < 5; ++i) board.Add(kPad, 120000);
+  for (int i = 0; i < 2; ++i) board.Add(kVia, 120002);
+  board.Add(kVia, 200000);
   return board;
 }
 
 class HoleSizeEditorTest : public ::testing::Test {
  protected:
-  void open(TUnit unit) { editor.reset(make_form<TestEditor>(nullptr, &board, unit)); }
-  std::vector<std::string> labels() const {
+  void Open(TUnit unit) { editor.reset(make_form<TTestEditor>(nullptr, &board, unit)); }
+  std::vector<std::string> Labels() const {
     std::vector<std::string> result;
     TStrings* items = editor->SourceList->Items();
     for (int i = 0; i < items->Count(); ++i) result.push_back(items->Get(i));
     return result;
   }
-  std::vector<int> selection() const {
+  std::vector<int> Selection() const {
     std::vector<int> result;
     for (int i = 0; i < editor->SourceList->Items()->Count(); ++i)
       if (editor->SourceList->Selected(i)) result.push_back(i);
     return result;
   }
-  std::string description() const { return editor->DescriptionLabel->Caption(); }
+  std::string Description() const { return editor->DescriptionLabel->Caption(); }
   // Runs the Edit button with the edit dialog answered: the text typed (nullptr keeps what the
   // dialog shows) and OK or Cancel. Returns the text the dialog showed.
-  std::wstring edit(const wchar_t* typed, bool ok = true) {
+  std::wstring Edit(const wchar_t* typed, bool ok = true) {
     std::wstring shown;
-    WhenShown dialog(L"Edit Hole Size", [&](HWND window) {
-      HWND box = find_child(window, L"Edit");
-      shown = window_text(box);
+    TWhenShown dialog(L"Edit Hole Size", [&](HWND window) {
+      HWND box = FindChild(window, L"Edit");
+      shown = WindowText(box);
       if (typed) SetWindowTextW(box, typed);
-      click(find_child(window, L"Button", ok ? L"OK" : L"Cancel"));
+      ClickOn(FindChild(window, L"Button", ok ? L"OK" : L"Cancel"));
     });
     editor->EditButtonClick(editor->EditButton);
-    EXPECT_TRUE(dialog.ran());
+    EXPECT_TRUE(dialog.Ran());
     return shown;
   }
 
-  GeneratedBoard board = sample_board();
-  std::unique_ptr<TestEditor> editor;
+  TGeneratedBoard board = SampleBoard();
+  std::unique_ptr<TTestEditor> editor;
 };
 
 TEST_F(HoleSizeEditorTest, TheLayoutIsTheEditorsTable) {
-  open(eImperial);
+  Open(eImperial);
   EXPECT_EQ(editor->Caption(), "Hole Size Editor");
   EXPECT_EQ(editor->ClientWidth(), 268);
   EXPECT_EQ(editor->ClientHeight(), 266);
@@ -122,112 +122,112 @@ TEST_F(HoleSizeEditorTest, TheLayoutIsTheEditorsTable) {
 }
 
 TEST_F(HoleSizeEditorTest, OpensInTheBoardsUnitWithTheSmallestSizeSelected) {
-  struct Case {
+  struct TCase {
     TUnit unit;
     bool imperial;
     std::vector<std::string> labels;
   };
-  for (const Case& c : {Case{eMetric, false, {"0.2032 mm", "0.3048 mm", "0.5080 mm"}},
-                        Case{eImperial, true, {"8.000 mil", "12.000 mil", "20.000 mil"}}}) {
-    open(c.unit);
+  for (const TCase& c : {TCase{eMetric, false, {"0.2032 mm", "0.3048 mm", "0.5080 mm"}},
+                        TCase{eImperial, true, {"8.000 mil", "12.000 mil", "20.000 mil"}}}) {
+    Open(c.unit);
     EXPECT_EQ(editor->IsImperial(), c.imperial);
     EXPECT_EQ(editor->UnitRadioGroup->ItemIndex(), c.imperial ? 0 : 1);
-    EXPECT_EQ(labels(), c.labels);
-    EXPECT_EQ(selection(), std::vector<int>{0});
-    EXPECT_EQ(description(), "Pads : 3  Vias : 0");
+    EXPECT_EQ(Labels(), c.labels);
+    EXPECT_EQ(Selection(), std::vector<int>{0});
+    EXPECT_EQ(Description(), "Pads : 3  Vias : 0");
     // The shared label carries the pad group's size.
     EXPECT_EQ(static_cast<TCoordObject*>(editor->SourceList->Items()->GetObject(1))->Value, 120000);
   }
 }
 
 TEST_F(HoleSizeEditorTest, TheDescriptionFollowsTheCheckBoxes) {
-  open(eImperial);
+  Open(eImperial);
   for (int i = 0; i < 3; ++i) editor->SourceList->SetSelected(i, true);
   editor->UpdateDescription();
-  EXPECT_EQ(description(), "Pads : 8  Vias : 3");
+  EXPECT_EQ(Description(), "Pads : 8  Vias : 3");
 
   editor->ViasCheckBox->SetChecked(false);
-  EXPECT_EQ(labels(), (std::vector<std::string>{"8.000 mil", "12.000 mil"}));
-  EXPECT_EQ(description(), "Pads : 3");
+  EXPECT_EQ(Labels(), (std::vector<std::string>{"8.000 mil", "12.000 mil"}));
+  EXPECT_EQ(Description(), "Pads : 3");
   editor->ViasCheckBox->SetChecked(true);
   editor->PadsCheckBox->SetChecked(false);
-  EXPECT_EQ(labels(), (std::vector<std::string>{"12.000 mil", "20.000 mil"}));
-  EXPECT_EQ(description(), "  Vias : 2");
+  EXPECT_EQ(Labels(), (std::vector<std::string>{"12.000 mil", "20.000 mil"}));
+  EXPECT_EQ(Description(), "  Vias : 2");
   editor->ViasCheckBox->SetChecked(false);
-  EXPECT_TRUE(labels().empty());
-  EXPECT_EQ(description(), "");
+  EXPECT_TRUE(Labels().empty());
+  EXPECT_EQ(Description(), "");
   EXPECT_TRUE(editor->EditButton->Enabled());
-  WhenShown dialog(L"Edit Hole Size", [](HWND window) { click(find_child(window, L"Button", L"Cancel")); });
+  TWhenShown dialog(L"Edit Hole Size", [](HWND window) { ClickOn(FindChild(window, L"Button", L"Cancel")); });
   editor->EditButtonClick(editor->EditButton);
-  EXPECT_FALSE(dialog.ran()) << "an empty list opens no edit dialog";
+  EXPECT_FALSE(dialog.Ran()) << "an empty list opens no edit dialog";
 }
 
 TEST_F(HoleSizeEditorTest, AnEmptyBoardCountsNothing) {
-  board = GeneratedBoard();
-  open(eMetric);
-  EXPECT_TRUE(labels().empty());
-  EXPECT_EQ(description(), "Pads : 0  Vias : 0");
+  board = TGeneratedBoard();
+  Open(eMetric);
+  EXPECT_TRUE(Labels().empty());
+  EXPECT_EQ(Description(), "Pads : 0  Vias : 0");
 }
 
 TEST_F(HoleSizeEditorTest, SwitchingTheUnitRelabelsAndSelectsTheSmallest) {
-  open(eMetric);
+  Open(eMetric);
   editor->SourceList->SetSelected(2, true);
   editor->UnitRadioGroup->SetItemIndex(0);
-  EXPECT_EQ(labels(), (std::vector<std::string>{"8.000 mil", "12.000 mil", "20.000 mil"}));
-  EXPECT_EQ(selection(), std::vector<int>{0});
+  EXPECT_EQ(Labels(), (std::vector<std::string>{"8.000 mil", "12.000 mil", "20.000 mil"}));
+  EXPECT_EQ(Selection(), std::vector<int>{0});
 }
 
 TEST_F(HoleSizeEditorTest, EditingMergesIntoAnExistingSizeAndSelectsIt) {
-  open(eImperial);
-  EXPECT_EQ(edit(L"12mil"), L"8.000 mil");
-  EXPECT_EQ(labels(), (std::vector<std::string>{"12.000 mil", "20.000 mil"}));
-  EXPECT_EQ(selection(), std::vector<int>{0});
+  Open(eImperial);
+  EXPECT_EQ(Edit(L"12mil"), L"8.000 mil");
+  EXPECT_EQ(Labels(), (std::vector<std::string>{"12.000 mil", "20.000 mil"}));
+  EXPECT_EQ(Selection(), std::vector<int>{0});
   EXPECT_EQ(editor->SourceList->ItemIndex(), 0);
-  EXPECT_EQ(description(), "Pads : 8  Vias : 2");
+  EXPECT_EQ(Description(), "Pads : 8  Vias : 2");
   EXPECT_TRUE(board.writes.empty()) << "nothing reaches the board before OK";
 }
 
 TEST_F(HoleSizeEditorTest, OkWithoutTypingTakesTheLabelsValue) {
-  struct Case {
+  struct TCase {
     TUnit unit;
     const wchar_t* label;
     TCoord result;
   };
-  for (const Case& c : {Case{eMetric, L"0.3000 mm", 118110}, Case{eImperial, L"11.813 mil", 118130}}) {
-    board = GeneratedBoard();
-    board.add(kPad, 118126);
-    open(c.unit);
-    EXPECT_EQ(edit(nullptr), c.label);
+  for (const TCase& c : {TCase{eMetric, L"0.3000 mm", 118110}, TCase{eImperial, L"11.813 mil", 118130}}) {
+    board = TGeneratedBoard();
+    board.Add(kPad, 118126);
+    Open(c.unit);
+    EXPECT_EQ(Edit(nullptr), c.label);
     EXPECT_EQ(editor->PadHoles->Items(0).NewSize, c.result);
     EXPECT_EQ(editor->PadHoles->Items(0).InitialSize, 118126);
   }
 }
 
 TEST_F(HoleSizeEditorTest, TwoSelectedLabelsStartEmptyAndNoSizeChangesNothing) {
-  open(eImperial);
+  Open(eImperial);
   editor->SourceList->SetSelected(1, true);
   for (const wchar_t* typed : {static_cast<const wchar_t*>(nullptr), L"  ", L"mil"}) {
-    WhenShown warning(L"Warning", [](HWND window) { click(find_child(window, L"Button", L"OK")); });
-    EXPECT_EQ(edit(typed), L"");
-    EXPECT_TRUE(warning.ran());
-    EXPECT_EQ(labels(), (std::vector<std::string>{"8.000 mil", "12.000 mil", "20.000 mil"}));
+    TWhenShown warning(L"Warning", [](HWND window) { ClickOn(FindChild(window, L"Button", L"OK")); });
+    EXPECT_EQ(Edit(typed), L"");
+    EXPECT_TRUE(warning.Ran());
+    EXPECT_EQ(Labels(), (std::vector<std::string>{"8.000 mil", "12.000 mil", "20.000 mil"}));
     EXPECT_EQ(editor->PadHoles->Items(0).NewSize, 80000);
   }
 }
 
 TEST_F(HoleSizeEditorTest, CancelInTheEditDialogChangesNothing) {
-  open(eImperial);
-  edit(L"30mil", false);
-  EXPECT_EQ(labels(), (std::vector<std::string>{"8.000 mil", "12.000 mil", "20.000 mil"}));
+  Open(eImperial);
+  Edit(L"30mil", false);
+  EXPECT_EQ(Labels(), (std::vector<std::string>{"8.000 mil", "12.000 mil", "20.000 mil"}));
 }
 
 TEST_F(HoleSizeEditorTest, OnlyTheIncludedKindsChange) {
-  open(eImperial);
+  Open(eImperial);
   editor->PadsCheckBox->SetChecked(false);  // vias only: 12 mil is the first label
-  edit(L"14mil");
+  Edit(L"14mil");
   editor->OKButtonClick(editor->OKButton);
   EXPECT_EQ(editor->ModalResult(), mrOk);
-  std::vector<Write> expected;
+  std::vector<TWrite> expected;
   for (uint32_t h = 1; h <= 3; ++h) expected.push_back({h, 80000});
   for (uint32_t h = 4; h <= 8; ++h) expected.push_back({h, 120000});
   expected.push_back({9, 140000});
@@ -239,7 +239,7 @@ TEST_F(HoleSizeEditorTest, OnlyTheIncludedKindsChange) {
 }
 
 TEST_F(HoleSizeEditorTest, AFailedWriteBackEndsTheProcessAndKeepsTheDialogOpen) {
-  open(eImperial);
+  Open(eImperial);
   board.fail_at_write = 4;
   EXPECT_THROW(editor->OKButtonClick(editor->OKButton), std::runtime_error);
   EXPECT_EQ(board.process_starts, 1);
@@ -255,7 +255,7 @@ TEST_F(HoleSizeEditorTest, AFailedWriteBackEndsTheProcessAndKeepsTheDialogOpen) 
 
 TEST_F(HoleSizeEditorTest, WithoutAServerOkClosesWithoutWriting) {
   board.has_server = false;
-  open(eImperial);
+  Open(eImperial);
   editor->OKButtonClick(editor->OKButton);
   EXPECT_EQ(editor->ModalResult(), mrOk);
   EXPECT_TRUE(board.writes.empty());
@@ -264,15 +264,15 @@ TEST_F(HoleSizeEditorTest, WithoutAServerOkClosesWithoutWriting) {
 
 TEST_F(HoleSizeEditorTest, AFailedProcessStartWritesNothingAndSendsNoEnd) {
   board.fail_process_start = true;
-  open(eImperial);
+  Open(eImperial);
   EXPECT_THROW(editor->OKButtonClick(editor->OKButton), std::runtime_error);
   EXPECT_TRUE(board.writes.empty());
   EXPECT_EQ(board.process_ends, 0);
 }
 
 TEST_F(HoleSizeEditorTest, ClosingFreesTheBoardAndTheLists) {
-  open(eImperial);
-  const TModalResult result = run_modal_with(*editor, [&] { click_button(*editor->CancelButton); });
+  Open(eImperial);
+  const TModalResult result = RunModalWith(*editor, [&] { ClickButton(*editor->CancelButton); });
   EXPECT_EQ(result, mrCancel);
   EXPECT_FALSE(editor->PadHoles);
   EXPECT_FALSE(editor->ViaHoles);

@@ -9,9 +9,9 @@
 
 #include "forms/application.h"
 
-class WhenShown {
+class TWhenShown {
  public:
-  WhenShown(std::wstring caption, std::function<void(HWND)> action)
+  TWhenShown(std::wstring caption, std::function<void(HWND)> action)
       : caption_(std::move(caption)), action_(std::move(action)) {
     id_ = Application->AddIdleHandler([this](TObject*, bool& done) {
       done = false;
@@ -22,11 +22,11 @@ class WhenShown {
       action_(window);
     });
   }
-  ~WhenShown() { Application->RemoveIdleHandler(id_); }
-  WhenShown(const WhenShown&) = delete;
-  WhenShown& operator=(const WhenShown&) = delete;
+  ~TWhenShown() { Application->RemoveIdleHandler(id_); }
+  TWhenShown(const TWhenShown&) = delete;
+  TWhenShown& operator=(const TWhenShown&) = delete;
 
-  bool ran() const { return ran_; }
+  bool Ran() const { return ran_; }
 
  private:
   std::wstring caption_;
@@ -35,14 +35,14 @@ class WhenShown {
   int id_ = 0;
 };
 
-struct ChildSearch {
+struct TChildSearch {
   const wchar_t* cls;
   const wchar_t* text;
   HWND found;
 };
 
-inline BOOL CALLBACK match_child(HWND child, LPARAM lp) {
-  auto* s = reinterpret_cast<ChildSearch*>(lp);
+inline BOOL CALLBACK MatchChild(HWND child, LPARAM lp) {
+  auto* s = reinterpret_cast<TChildSearch*>(lp);
   wchar_t buffer[256];
   GetClassNameW(child, buffer, 256);
   if (lstrcmpiW(buffer, s->cls) != 0) return TRUE;
@@ -55,16 +55,16 @@ inline BOOL CALLBACK match_child(HWND child, LPARAM lp) {
 }
 
 // The first child window of a class (and text, when given).
-inline HWND find_child(HWND parent, const wchar_t* cls, const wchar_t* text = nullptr) {
-  ChildSearch search{cls, text, nullptr};
-  EnumChildWindows(parent, &match_child, reinterpret_cast<LPARAM>(&search));
+inline HWND FindChild(HWND parent, const wchar_t* cls, const wchar_t* text = nullptr) {
+  TChildSearch search{cls, text, nullptr};
+  EnumChildWindows(parent, &MatchChild, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
-inline std::wstring window_text(HWND window) {
+inline std::wstring WindowText(HWND window) {
   wchar_t buffer[512] = {};
   GetWindowTextW(window, buffer, 512);
   return buffer;
 }
 
-inline void click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
+inline void ClickOn(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }

@@ -9,25 +9,25 @@
 namespace pcbtest {
 namespace {
 
-using RecordTest = PcbTest;
+using TRecordTest = PcbTest;
 
 // The layer id a pad holds, read without any mapping.
-uint32_t raw_pad_layer(uint32_t handle) {
+uint32_t RawPadLayer(uint32_t handle) {
   TPcbPad pad(handle);
   pad.Query(1);
   return pad.Layer;
 }
 
-TEST_F(RecordTest, HoleSizeOfHandleZeroMakesNoHostCall) {
-  ASSERT_TRUE(open_board_text(board_text({pad_json(1, 1000)})));
-  const uint32_t before = call_count();
+TEST_F(TRecordTest, HoleSizeOfHandleZeroMakesNoHostCall) {
+  ASSERT_TRUE(OpenBoardText(BoardText({PadJson(1, 1000)})));
+  const uint32_t before = CallCount();
   EXPECT_EQ(GetObjectHoleSize(0), 0);
-  EXPECT_EQ(call_count(), before);
+  EXPECT_EQ(CallCount(), before);
 }
 
-TEST_F(RecordTest, HoleSizesComeFromTheRecordOfEachKind) {
+TEST_F(TRecordTest, HoleSizesComeFromTheRecordOfEachKind) {
   ASSERT_TRUE(
-      open_board_text(board_text({pad_json(1, 314961), via_json(2, 118110),
+      OpenBoardText(BoardText({PadJson(1, 314961), ViaJson(2, 118110),
                                   "{\"kind\": \"track\", \"handle\": 3, \"x\": 0, \"y\": 0}"})));
   EXPECT_EQ(GetObjectHoleSize(1), 314961);
   EXPECT_EQ(GetObjectHoleSize(2), 118110);
@@ -42,77 +42,77 @@ TEST_F(RecordTest, HoleSizesComeFromTheRecordOfEachKind) {
   EXPECT_EQ(CreatePcbObject(3), nullptr);
 }
 
-TEST_F(RecordTest, ReadingAHoleSizeKnowingTheKindIsOneHostCall) {
-  ASSERT_TRUE(open_board_text(board_text({pad_json(1, 1000), via_json(2, 500)})));
-  const uint32_t before = call_count();
+TEST_F(TRecordTest, ReadingAHoleSizeKnowingTheKindIsOneHostCall) {
+  ASSERT_TRUE(OpenBoardText(BoardText({PadJson(1, 1000), ViaJson(2, 500)})));
+  const uint32_t before = CallCount();
   EXPECT_EQ(ReadHoleSize(1, ePadObject), 1000);
   EXPECT_EQ(ReadHoleSize(2, eViaObject), 500);
-  EXPECT_EQ(call_count(), before + 2);
+  EXPECT_EQ(CallCount(), before + 2);
 }
 
-TEST_F(RecordTest, AFullLegacyPadReadMakesItsPadStackQueries) {
-  ASSERT_TRUE(open_board_text(board_text({pad_json(1, 1000)})));
-  host().trace.clear();
+TEST_F(TRecordTest, AFullLegacyPadReadMakesItsPadStackQueries) {
+  ASSERT_TRUE(OpenBoardText(BoardText({PadJson(1, 1000)})));
+  Host().trace.clear();
   auto pad = CreatePcbObject(1);
   ASSERT_TRUE(pad);
   // kind, two bit fields, the record, the stack mode, and four queries for each of 83 layers
-  EXPECT_EQ(call_names().size(), 1u + 2 + 1 + 1 + 83 * 4);
+  EXPECT_EQ(CallNames().size(), 1u + 2 + 1 + 1 + 83 * 4);
 }
 
-TEST_F(RecordTest, AFailedPadReadGivesHoleSizeZeroAndNoStackQueries) {
-  ASSERT_TRUE(open_board_text(board_text({pad_json(1, 1000)})));
-  fail_call("PcbApi_QueryPad", 5);
-  host().trace.clear();
+TEST_F(TRecordTest, AFailedPadReadGivesHoleSizeZeroAndNoStackQueries) {
+  ASSERT_TRUE(OpenBoardText(BoardText({PadJson(1, 1000)})));
+  FailCall("PcbApi_QueryPad", 5);
+  Host().trace.clear();
   auto pad = CreatePcbObject(1);
   ASSERT_TRUE(pad);
   EXPECT_EQ(pad->HoleSize(), 0);
-  EXPECT_TRUE(lines_starting("PcbApi_QueryPadStackMode").empty());
-  EXPECT_TRUE(lines_starting("PcbApi_QueryPadOrViaShapeOnLayer").empty());
+  EXPECT_TRUE(LinesStarting("PcbApi_QueryPadStackMode").empty());
+  EXPECT_TRUE(LinesStarting("PcbApi_QueryPadOrViaShapeOnLayer").empty());
   EXPECT_EQ(GetObjectHoleSize(1), 0);
 }
 
-TEST_F(RecordTest, AFailedReadCausesNoWrite) {
-  ASSERT_TRUE(open_board_text(board_text({pad_json(1, 1000), via_json(2, 500)})));
-  const std::string before = saved_board();
-  fail_call("PcbApi_QueryPad", 5);
-  fail_call("PcbApi_QueryVia", 5);
-  host().trace.clear();
+TEST_F(TRecordTest, AFailedReadCausesNoWrite) {
+  ASSERT_TRUE(OpenBoardText(BoardText({PadJson(1, 1000), ViaJson(2, 500)})));
+  const std::string before = SavedBoard();
+  FailCall("PcbApi_QueryPad", 5);
+  FailCall("PcbApi_QueryVia", 5);
+  Host().trace.clear();
   EXPECT_FALSE(RewriteHoleSize(1, ePadObject, 9999));
   EXPECT_FALSE(RewriteHoleSize(2, eViaObject, 9999));
-  EXPECT_EQ(lines_starting("PcbApi_QueryPad(0").size(), 0u);
-  EXPECT_EQ(lines_starting("PcbApi_QueryVia(0").size(), 0u);
-  host().faults.clear();
-  EXPECT_EQ(saved_board(), before);
+  EXPECT_EQ(LinesStarting("PcbApi_QueryPad(0").size(), 0u);
+  EXPECT_EQ(LinesStarting("PcbApi_QueryVia(0").size(), 0u);
+  Host().faults.clear();
+  EXPECT_EQ(SavedBoard(), before);
 }
 
-TEST_F(RecordTest, RewritingAHoleSizeChangesThatFieldOnly) {
-  const std::string rich_pad = pad_json(
+TEST_F(TRecordTest, RewritingAHoleSizeChangesThatFieldOnly) {
+  const std::string rich_pad = PadJson(
       1, 1000,
       ", \"flags\": 513, \"value16\": 7, \"value32a\": 4000000000, \"value8\": 9, \"f11\": -5, "
       "\"f21\": \"abcdefghijklmnopqrst\", \"rotation\": 22.5, \"f32\": -9000000000, \"f37\": 255, "
       "\"stackMode\": 2, \"flags2\": 3, \"flags3\": 4, \"stack\": [[1, 2, 500, 400, 10, 20]]");
-  const std::string rich_via = via_json(2, 500, ", \"flags\": 65535, \"f16\": 200");
-  ASSERT_TRUE(open_board_text(board_text({rich_pad, rich_via})));
-  const std::string before = saved_board();
-  host().trace.clear();
+  const std::string rich_via = ViaJson(2, 500, ", \"flags\": 65535, \"f16\": 200");
+  ASSERT_TRUE(OpenBoardText(BoardText({rich_pad, rich_via})));
+  const std::string before = SavedBoard();
+  Host().trace.clear();
   EXPECT_TRUE(RewriteHoleSize(1, ePadObject, 2000));
   EXPECT_TRUE(RewriteHoleSize(2, eViaObject, 700));
-  ASSERT_EQ(lines_starting("PcbApi_QueryPad(0, 1) = 0").size(), 1u);
-  EXPECT_EQ(lines_starting("PcbApi_QueryPad(0, 1) = 0")[0], "PcbApi_QueryPad(0, 1) = 0 [holeSize]");
-  EXPECT_EQ(lines_starting("PcbApi_QueryVia(0, 2) = 0")[0], "PcbApi_QueryVia(0, 2) = 0 [holeSize]");
+  ASSERT_EQ(LinesStarting("PcbApi_QueryPad(0, 1) = 0").size(), 1u);
+  EXPECT_EQ(LinesStarting("PcbApi_QueryPad(0, 1) = 0")[0], "PcbApi_QueryPad(0, 1) = 0 [holeSize]");
+  EXPECT_EQ(LinesStarting("PcbApi_QueryVia(0, 2) = 0")[0], "PcbApi_QueryVia(0, 2) = 0 [holeSize]");
   std::string expected = before;
   expected.replace(expected.find("\"holeSize\": 1000"), 16, "\"holeSize\": 2000");
   expected.replace(expected.find("\"holeSize\": 500"), 15, "\"holeSize\": 700");
-  EXPECT_EQ(saved_board(), expected);
+  EXPECT_EQ(SavedBoard(), expected);
 }
 
-struct LayerCase {
+struct TLayerCase {
   uint32_t stored;
   uint32_t written_back;
 };
 
-TEST_F(RecordTest, APadLayerMakesTheRoundTripThroughItsLegacyNumber) {
-  const LayerCase cases[] = {
+TEST_F(TRecordTest, APadLayerMakesTheRoundTripThroughItsLegacyNumber) {
+  const TLayerCase cases[] = {
       {74, 74},          // multi-layer, legacy-encoded
       {1, 1},            // top
       {32, 32},          // bottom
@@ -120,19 +120,19 @@ TEST_F(RecordTest, APadLayerMakesTheRoundTripThroughItsLegacyNumber) {
       {0x01010028, 31},  // signal layer 40 of the kind encoding collapses onto 31
       {0x01040014, 54},  // internal plane 20 onto plane 16
   };
-  for (const LayerCase& c : cases) {
+  for (const TLayerCase& c : cases) {
     SCOPED_TRACE(c.stored);
-    ASSERT_TRUE(open_board_text(
-        board_text({"{\"kind\": \"pad\", \"handle\": 1, \"layer\": " + std::to_string(c.stored) +
+    ASSERT_TRUE(OpenBoardText(
+        BoardText({"{\"kind\": \"pad\", \"handle\": 1, \"layer\": " + std::to_string(c.stored) +
                     ", \"x\": 0, \"y\": 0, \"holeSize\": 1000}"})));
     EXPECT_TRUE(RewriteHoleSize(1, ePadObject, 1000));
-    EXPECT_EQ(raw_pad_layer(1), c.written_back);
+    EXPECT_EQ(RawPadLayer(1), c.written_back);
   }
 }
 
-TEST_F(RecordTest, AMissingPadExportStillMapsTheLayer) {
-  ASSERT_TRUE(open_board_text(board_text({pad_json(1, 1000)})));
-  ASSERT_TRUE(remove_export("PcbApi_QueryPad"));
+TEST_F(TRecordTest, AMissingPadExportStillMapsTheLayer) {
+  ASSERT_TRUE(OpenBoardText(BoardText({PadJson(1, 1000)})));
+  ASSERT_TRUE(RemoveExport("PcbApi_QueryPad"));
   TPadRecord pad;
   pad.Layer = 74;
   EXPECT_EQ(pad.Query(1, 1), 0);
@@ -142,8 +142,8 @@ TEST_F(RecordTest, AMissingPadExportStillMapsTheLayer) {
   EXPECT_EQ(pad.Layer, 0);
 }
 
-TEST_F(RecordTest, AViaReadConvertsItsLayerBothWays) {
-  ASSERT_TRUE(open_board_text(board_text({via_json(2, 500, ", \"f13\": 32")})));
+TEST_F(TRecordTest, AViaReadConvertsItsLayerBothWays) {
+  ASSERT_TRUE(OpenBoardText(BoardText({ViaJson(2, 500, ", \"f13\": 32")})));
   TPcbVia via(2);
   ASSERT_EQ(via.Query(1), 0);
   EXPECT_EQ(via.Layer, 1u);

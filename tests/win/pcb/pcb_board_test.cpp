@@ -9,90 +9,90 @@
 namespace pcbtest {
 namespace {
 
-using BoardTest = PcbTest;
+using TBoardTest = PcbTest;
 
-// A board file with its own layers and pairs (the default board_text has a fixed stack).
-std::string board_with(const std::string& layers, const std::string& pairs, int unit = 0) {
+// A board file with its own layers and pairs (the default BoardText has a fixed stack).
+std::string BoardWith(const std::string& layers, const std::string& pairs, int unit = 0) {
   return "{\"format\": \"dralith-board\", \"version\": 1, \"board\": {\"unit\": " +
          std::to_string(unit) + "}, \"layers\": [" + layers + "], \"layerPairs\": [" + pairs + "]}";
 }
 
-TEST_F(BoardTest, AFreshBoardHasItsDefaults) {
+TEST_F(TBoardTest, AFreshBoardHasItsDefaults) {
   TPcbBoard board(42);
   int in_stack = 0;
   for (int l = 1; l <= 82; ++l) in_stack += InStackSet(l);
   EXPECT_EQ(in_stack, 48);
   EXPECT_EQ(board.SplitPlaneMode, 1);
   for (const TExternalDielectric& d : board.ExternalDielectrics) {
-    EXPECT_EQ(text_of(d.Material), "FR-4");
+    EXPECT_EQ(TextOf(d.Material), "FR-4");
     EXPECT_EQ(d.Kind, 1);
     EXPECT_EQ(d.Constant, 4.8);
     EXPECT_EQ(d.Height, 126000);
   }
   auto* plane = class_cast<TInternalPlane>(&board.LayerAt(43));
   ASSERT_NE(plane, nullptr);
-  EXPECT_EQ(text_of(plane->Name), "InternalPlane5");
-  EXPECT_EQ(text_of(plane->NetName), "(No Net)");
+  EXPECT_EQ(TextOf(plane->Name), "InternalPlane5");
+  EXPECT_EQ(TextOf(plane->NetName), "(No Net)");
   EXPECT_EQ(class_cast<TInternalPlane>(&board.LayerAt(38)), nullptr);
-  EXPECT_EQ(text_of(board.LayerAt(1).Name), "TopLayer");
+  EXPECT_EQ(TextOf(board.LayerAt(1).Name), "TopLayer");
   EXPECT_EQ(board.LayerAt(1).Thickness, 14000);
   EXPECT_EQ(board.Unit(), eMetric);
   EXPECT_TRUE(board.LayerPairs.empty());
 }
 
-TEST_F(BoardTest, AReadMakes564HostCallsPlusOnePerPair) {
-  ASSERT_TRUE(open_board_text(board_with("", "")));
+TEST_F(TBoardTest, AReadMakes564HostCallsPlusOnePerPair) {
+  ASSERT_TRUE(OpenBoardText(BoardWith("", "")));
   TPcbBoard board(PcbApi_GetCurrentBoardHandle());
-  host().trace.clear();
+  Host().trace.clear();
   board.Query(1);
-  EXPECT_EQ(call_names().size(), 564u);
+  EXPECT_EQ(CallNames().size(), 564u);
 
-  ASSERT_TRUE(open_board_text(
-      board_with("", "{\"layerA\": 1, \"layerB\": 32}, {\"layerA\": 57, \"layerB\": 58}")));
+  ASSERT_TRUE(OpenBoardText(
+      BoardWith("", "{\"layerA\": 1, \"layerB\": 32}, {\"layerA\": 57, \"layerB\": 58}")));
   TPcbBoard with_pairs(PcbApi_GetCurrentBoardHandle());
-  host().trace.clear();
+  Host().trace.clear();
   EXPECT_EQ(with_pairs.Query(1), 0);
-  EXPECT_EQ(call_names().size(), 566u);
+  EXPECT_EQ(CallNames().size(), 566u);
   EXPECT_EQ(with_pairs.LayerPairs.size(), 2u);
 }
 
-TEST_F(BoardTest, TheBoardRecordGivesTheUnit) {
-  ASSERT_TRUE(open_board_text(board_with("", "", 1)));
+TEST_F(TBoardTest, TheBoardRecordGivesTheUnit) {
+  ASSERT_TRUE(OpenBoardText(BoardWith("", "", 1)));
   TPcbBoard board(PcbApi_GetCurrentBoardHandle());
   EXPECT_EQ(board.Query(1), 0);
   EXPECT_EQ(board.Unit(), eImperial);
 }
 
-TEST_F(BoardTest, AnUnreadableBoardRecordKeepsMetric) {
-  ASSERT_TRUE(open_board_text(board_with("", "", 1)));
-  fail_call("PcbApi_QueryBoard", 3);
+TEST_F(TBoardTest, AnUnreadableBoardRecordKeepsMetric) {
+  ASSERT_TRUE(OpenBoardText(BoardWith("", "", 1)));
+  FailCall("PcbApi_QueryBoard", 3);
   TPcbBoard board(PcbApi_GetCurrentBoardHandle());
   EXPECT_EQ(board.Query(1), 3);
   EXPECT_EQ(board.Unit(), eMetric);
   EXPECT_EQ(board.SplitPlaneMode, 1);  // the remaining steps ran
 }
 
-TEST_F(BoardTest, AMissingPairCountReadsNoPairs) {
-  ASSERT_TRUE(open_board_text(board_with("", "{\"layerA\": 1, \"layerB\": 32}")));
-  ASSERT_TRUE(remove_export("PcbApi_QueryBoardLayerPairsCount"));
+TEST_F(TBoardTest, AMissingPairCountReadsNoPairs) {
+  ASSERT_TRUE(OpenBoardText(BoardWith("", "{\"layerA\": 1, \"layerB\": 32}")));
+  ASSERT_TRUE(RemoveExport("PcbApi_QueryBoardLayerPairsCount"));
   TPcbBoard board(PcbApi_GetCurrentBoardHandle());
   board.Query(1);
   EXPECT_TRUE(board.LayerPairs.empty());
-  EXPECT_TRUE(lines_starting("PcbApi_QueryBoardLayerPairAt").empty());
+  EXPECT_TRUE(LinesStarting("PcbApi_QueryBoardLayerPairAt").empty());
 }
 
-struct PairCase {
+struct TPairCase {
   const char* what;
   std::string layers;
   std::string pairs;
   std::vector<std::string> names;
 };
 
-TEST_F(BoardTest, PairsAreNamedByTheirPlaceInTheStack) {
+TEST_F(TBoardTest, PairsAreNamedByTheirPlaceInTheStack) {
   const std::string stack =
       "{\"layer\": 1, \"nextLayer\": 2}, {\"layer\": 2, \"prevLayer\": 1, \"nextLayer\": 32}, "
       "{\"layer\": 32, \"prevLayer\": 2}";
-  const PairCase cases[] = {
+  const TPairCase cases[] = {
       {"top and bottom, either way round",
        stack,
        "{\"layerA\": 32, \"layerB\": 1}, {\"layerA\": 1, \"layerB\": 32}",
@@ -123,10 +123,10 @@ TEST_F(BoardTest, PairsAreNamedByTheirPlaceInTheStack) {
        "{\"layerA\": 32, \"layerB\": 1}",
        {"TopLayer - BottomLayer"}},
   };
-  for (const PairCase& c : cases) {
+  for (const TPairCase& c : cases) {
     SCOPED_TRACE(c.what);
     std::string error;
-    ASSERT_TRUE(open_board_text(board_with(c.layers, c.pairs), &error)) << error;
+    ASSERT_TRUE(OpenBoardText(BoardWith(c.layers, c.pairs), &error)) << error;
     TPcbBoard board(PcbApi_GetCurrentBoardHandle());
     board.Query(1);
     ASSERT_EQ(board.LayerPairs.size(), c.names.size());
@@ -134,8 +134,8 @@ TEST_F(BoardTest, PairsAreNamedByTheirPlaceInTheStack) {
   }
 }
 
-TEST_F(BoardTest, StackPositionsCountOnlyTheStackSet) {
-  ASSERT_TRUE(open_board_text(board_with(
+TEST_F(TBoardTest, StackPositionsCountOnlyTheStackSet) {
+  ASSERT_TRUE(OpenBoardText(BoardWith(
       "{\"layer\": 1, \"nextLayer\": 57}, {\"layer\": 57, \"prevLayer\": 1, \"nextLayer\": 39}, "
       "{\"layer\": 39, \"prevLayer\": 57, \"nextLayer\": 32}, {\"layer\": 32, \"prevLayer\": 39}",
       "")));
@@ -149,7 +149,7 @@ TEST_F(BoardTest, StackPositionsCountOnlyTheStackSet) {
   EXPECT_EQ(board.StackPosition(0), 0);
 }
 
-TEST_F(BoardTest, AReadFollowedByAWriteHandsTheHostBackWhatItDelivered) {
+TEST_F(TBoardTest, AReadFollowedByAWriteHandsTheHostBackWhatItDelivered) {
   const std::string rich =
       "{\"format\": \"dralith-board\", \"version\": 1, "
       "\"board\": {\"f3\": 7, \"f4\": \"Main board\", \"f5\": 2, \"f6\": -100, \"f9\": 5, "
@@ -176,19 +176,19 @@ TEST_F(BoardTest, AReadFollowedByAWriteHandsTheHostBackWhatItDelivered) {
       "{\"layer\": 32, \"prevLayer\": 39, \"f10\": 4}], "
       "\"layerPairs\": [{\"layerA\": 1, \"layerB\": 32, \"first\": 1, \"second\": 2}]}";
   std::string error;
-  ASSERT_TRUE(open_board_text(rich, &error)) << error;
-  const std::string before = saved_board();
+  ASSERT_TRUE(OpenBoardText(rich, &error)) << error;
+  const std::string before = SavedBoard();
   TPcbBoard board(PcbApi_GetCurrentBoardHandle());
   ASSERT_EQ(board.Query(1), 0);
   EXPECT_EQ(board.CurrentLayer, 32);
-  EXPECT_EQ(text_of(board.Record4), "Main board");
+  EXPECT_EQ(TextOf(board.Record4), "Main board");
   EXPECT_EQ(board.GridOptions.Copies[0], 0.5);
-  EXPECT_EQ(text_of(static_cast<TInternalPlane&>(board.LayerAt(39)).NetName), "GND");
+  EXPECT_EQ(TextOf(static_cast<TInternalPlane&>(board.LayerAt(39)).NetName), "GND");
   EXPECT_EQ(board.LayerPairs[0]->Value1, 1);
   EXPECT_EQ(board.LayerPairs[0]->Value2, 2);
-  host().trace.clear();
+  Host().trace.clear();
   ASSERT_EQ(board.Query(0), 0);
-  EXPECT_EQ(saved_board(), before);
+  EXPECT_EQ(SavedBoard(), before);
 }
 
 }  // namespace

@@ -19,14 +19,14 @@ class ChangeProtocolTest : public PcbTest {
  protected:
   void SetUp() override {
     PcbTest::SetUp();
-    auto factory = reinterpret_cast<ServerFactoryProc>(dralith_proc("ServerFactory"));
+    auto factory = reinterpret_cast<TServerFactoryProc>(DralithProc("ServerFactory"));
     ASSERT_NE(factory, nullptr);
-    ASSERT_EQ(factory(&client_, module_.put()), S_OK);
+    ASSERT_EQ(factory(&client_, module_.Put()), S_OK);
     client_.Module = module_.get();
     ClientSlot = &client_;
     ASSERT_TRUE(
-        open_board_text(board_text({pad_json(1, 1000), pad_json(2, 1000), via_json(3, 500)})));
-    host().trace.clear();
+        OpenBoardText(BoardText({PadJson(1, 1000), PadJson(2, 1000), ViaJson(3, 500)})));
+    Host().trace.clear();
   }
   void TearDown() override {
     ClientSlot = nullptr;
@@ -34,22 +34,22 @@ class ChangeProtocolTest : public PcbTest {
   }
 
   // The protocol's calls as the module saw them, without the record reads and writes.
-  static std::vector<std::string> brackets() {
+  static std::vector<std::string> Brackets() {
     std::vector<std::string> out;
-    for (const std::string& name : call_names()) {
+    for (const std::string& name : CallNames()) {
       if (name.rfind("IPCB_", 0) == 0) out.push_back(name.substr(name.find('.') + 1));
     }
     return out;
   }
 
-  TestClient client_;
-  ComPtr<IServerModule> module_;
+  TTestClient client_;
+  TComPtr<IServerModule> module_;
 };
 
 const std::vector<THoleSizeWrite> kThree = {{1, 2000}, {2, 3000}, {3, 700}};
 
 TEST_F(ChangeProtocolTest, TwoPadsAndAViaAreWrittenInsideTheBrackets) {
-  const int violations = protocol_violations();
+  const int violations = ProtocolViolations();
   EXPECT_TRUE(WriteHoleSizes(kThree));
   const std::vector<std::string> one = {"GetPrimitiveInterface", "BeginModify",
                                         "PcbApi_GetObjectIdFromObjectHandle"};
@@ -61,15 +61,15 @@ TEST_F(ChangeProtocolTest, TwoPadsAndAViaAreWrittenInsideTheBrackets) {
          "PcbApi_GetObjectIdFromObjectHandle", record, record, "IPCB_PrimitiveObject.EndModify"});
   }
   expected.push_back("IPCB_ServerInterface.ProcessEnd");
-  EXPECT_EQ(call_names(), expected);
-  EXPECT_EQ(protocol_violations(), violations);
+  EXPECT_EQ(CallNames(), expected);
+  EXPECT_EQ(ProtocolViolations(), violations);
   // Looked up for the check, for ProcessStart, once per primitive and for ProcessEnd.
   EXPECT_EQ(client_.Lookups, 6);
   EXPECT_EQ(GetObjectHoleSize(1), 2000);
   EXPECT_EQ(GetObjectHoleSize(2), 3000);
   EXPECT_EQ(GetObjectHoleSize(3), 700);
   // The whole run is one undo step.
-  EXPECT_TRUE(undo());
+  EXPECT_TRUE(Undo());
   EXPECT_EQ(GetObjectHoleSize(1), 1000);
   EXPECT_EQ(GetObjectHoleSize(3), 500);
 }
@@ -79,32 +79,32 @@ TEST_F(ChangeProtocolTest, WithoutAServerNothingHappensAndNothingIsReported) {
   EXPECT_FALSE(WriteHoleSizes(kThree));
   ClientSlot = nullptr;
   EXPECT_FALSE(WriteHoleSizes(kThree));
-  EXPECT_TRUE(call_names().empty());
+  EXPECT_TRUE(CallNames().empty());
   EXPECT_EQ(GetObjectHoleSize(1), 1000);
 }
 
 TEST_F(ChangeProtocolTest, AFailingLookupRaises) {
   client_.LookupStatus = E_FAIL;
   EXPECT_THROW(WriteHoleSizes(kThree), EOleError);
-  EXPECT_TRUE(call_names().empty());
+  EXPECT_TRUE(CallNames().empty());
 }
 
 TEST_F(ChangeProtocolTest, ZeroAndUnknownHandlesAreSkipped) {
   const std::vector<THoleSizeWrite> writes = {{0, 5}, {99, 5}, {2, 3000}};
   EXPECT_TRUE(WriteHoleSizes(writes));
-  EXPECT_EQ(brackets(), (std::vector<std::string>{"ProcessStart", "GetPrimitiveInterface",
+  EXPECT_EQ(Brackets(), (std::vector<std::string>{"ProcessStart", "GetPrimitiveInterface",
                                                   "GetPrimitiveInterface", "BeginModify",
                                                   "EndModify", "ProcessEnd"}));
   EXPECT_EQ(GetObjectHoleSize(2), 3000);
 }
 
 TEST_F(ChangeProtocolTest, AFailedProcessStartWritesNothingAndDoesNotEnd) {
-  fail_call("IPCB_ServerInterface.ProcessStart", E_FAIL);
+  FailCall("IPCB_ServerInterface.ProcessStart", E_FAIL);
   EXPECT_THROW(WriteHoleSizes(kThree), EOleError);
-  EXPECT_EQ(brackets(), (std::vector<std::string>{"ProcessStart"}));
+  EXPECT_EQ(Brackets(), (std::vector<std::string>{"ProcessStart"}));
 }
 
-struct Failure {
+struct TFailure {
   const char* what;
   const char* operation;
   int call;
@@ -113,7 +113,7 @@ struct Failure {
 };
 
 TEST_F(ChangeProtocolTest, EveryFailureAfterProcessStartStillEndsTheProcess) {
-  const Failure cases[] = {
+  const TFailure cases[] = {
       {"second BeginModify fails: no EndModify for it",
        "IPCB_PrimitiveObject.BeginModify",
        2,
@@ -140,15 +140,15 @@ TEST_F(ChangeProtocolTest, EveryFailureAfterProcessStartStillEndsTheProcess) {
         "EndModify", "ProcessEnd"},
        3000},
   };
-  for (const Failure& c : cases) {
+  for (const TFailure& c : cases) {
     SCOPED_TRACE(c.what);
     ASSERT_TRUE(
-        open_board_text(board_text({pad_json(1, 1000), pad_json(2, 1000), via_json(3, 500)})));
-    host().trace.clear();
-    host().faults.clear();
-    fail_call(c.operation, E_FAIL, c.call);
+        OpenBoardText(BoardText({PadJson(1, 1000), PadJson(2, 1000), ViaJson(3, 500)})));
+    Host().trace.clear();
+    Host().faults.clear();
+    FailCall(c.operation, E_FAIL, c.call);
     EXPECT_THROW(WriteHoleSizes(kThree), EOleError);
-    EXPECT_EQ(brackets(), c.brackets);
+    EXPECT_EQ(Brackets(), c.brackets);
     EXPECT_EQ(GetObjectHoleSize(1), 2000);  // written before the failure: kept
     EXPECT_EQ(GetObjectHoleSize(2), c.second_pad);
   }
@@ -156,23 +156,23 @@ TEST_F(ChangeProtocolTest, EveryFailureAfterProcessStartStillEndsTheProcess) {
 
 TEST_F(ChangeProtocolTest, AnExceptionInARecordWriteEndsItsModificationOnce) {
   // A pad on a layer id of no known kind: mapping it to a legacy number raises.
-  ASSERT_TRUE(open_board_text(board_text({pad_json(1, 1000),
+  ASSERT_TRUE(OpenBoardText(BoardText({PadJson(1, 1000),
                                           "{\"kind\": \"pad\", \"handle\": 2, \"layer\": 33554433, "
                                           "\"x\": 0, \"y\": 0, \"holeSize\": 1000}",
-                                          via_json(3, 500)})));
-  host().trace.clear();
+                                          ViaJson(3, 500)})));
+  Host().trace.clear();
   EXPECT_THROW(WriteHoleSizes(kThree), EAssertionFailed);
-  EXPECT_EQ(brackets(), (std::vector<std::string>{
+  EXPECT_EQ(Brackets(), (std::vector<std::string>{
                             "ProcessStart", "GetPrimitiveInterface", "BeginModify", "EndModify",
                             "GetPrimitiveInterface", "BeginModify", "EndModify", "ProcessEnd"}));
-  EXPECT_TRUE(lines_starting("PcbApi_QueryPad(0, 2)").empty());
+  EXPECT_TRUE(LinesStarting("PcbApi_QueryPad(0, 2)").empty());
   EXPECT_EQ(GetObjectHoleSize(3), 500);
 }
 
 TEST_F(ChangeProtocolTest, AnEmptyListStillOpensAndEndsAProcess) {
   EXPECT_TRUE(WriteHoleSizes({}));
-  EXPECT_EQ(brackets(), (std::vector<std::string>{"ProcessStart", "ProcessEnd"}));
-  EXPECT_FALSE(undo());
+  EXPECT_EQ(Brackets(), (std::vector<std::string>{"ProcessStart", "ProcessEnd"}));
+  EXPECT_FALSE(Undo());
 }
 
 }  // namespace

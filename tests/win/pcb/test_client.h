@@ -8,11 +8,11 @@
 #include <string>
 
 #include "base/bstr.h"
-#include "hostapi/client.h"
-#include "hostapi/server_module.h"
+#include "hostapi/i_client.h"
+#include "hostapi/i_server_module.h"
 #include "tests/win/support/client_stub.h"
 
-class TestClient final : public ClientStub {
+class TTestClient final : public TClientStub {
  public:
   IServerModule* Module = nullptr;  // handed out for the name "PCB"; not owned
   HRESULT LookupStatus = S_OK;      // a failing status makes GetServerModule fail
@@ -28,11 +28,11 @@ class TestClient final : public ClientStub {
   ULONG __stdcall AddRef() override { return 2; }
   ULONG __stdcall Release() override { return 1; }
 
-  HRESULT __stdcall GetServerModule(BSTR serverName, IServerModule** module) override {
+  HRESULT __stdcall GetServerModule(BSTR server_name, IServerModule** module) override {
     *module = nullptr;
     ++Lookups;
     if (FAILED(LookupStatus)) return LookupStatus;
-    if (Module && bstr_text(serverName) == L"PCB") {
+    if (Module && BstrText(server_name) == L"PCB") {
       Module->AddRef();
       *module = Module;
     }

@@ -4,9 +4,9 @@
 
 #include <windows.h>
 
-#include "hostapi/client.h"
+#include "hostapi/i_client.h"
 
-class ClientStub : public IClient {
+class TClientStub : public IClient {
  public:
   HRESULT __stdcall Unnamed01() override { return E_NOTIMPL; }
   HRESULT __stdcall Unnamed02() override { return E_NOTIMPL; }

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "forms/application.h"
-#include "forms/class_registry.h"
-#include "forms/layout_reader.h"
+#include "forms/layout/class_registry.h"
+#include "forms/layout/layout_reader.h"
 #include "tests/win/forms/ui_driver.h"
 #include "tests/win/toolkit/gallery_form.h"
 #include "toolkit/toolkit_classes.h"
@@ -22,9 +22,9 @@ class ToolkitTest : public ::testing::Test {
     form.reset(make_form<TGalleryForm>(nullptr));
     form->events.clear();
   }
-  void show() {
+  void Show() {
     form->Show();
-    pump();
+    Pump();
   }
   std::unique_ptr<TGalleryForm> form;
 };
@@ -52,8 +52,8 @@ TEST_F(ToolkitTest, TheLayoutBuildsTheEditorsTree) {
 }
 
 TEST_F(ToolkitTest, CheckBoxClicksWhenTheUserTogglesAndWhenCodeChangesIt) {
-  show();
-  click_button(*form->PadsCheckBox);
+  Show();
+  ClickButton(*form->PadsCheckBox);
   EXPECT_FALSE(form->PadsCheckBox->Checked());
   EXPECT_EQ(SendMessageW(form->PadsCheckBox->Handle(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
   form->PadsCheckBox->SetChecked(true);
@@ -62,10 +62,10 @@ TEST_F(ToolkitTest, CheckBoxClicksWhenTheUserTogglesAndWhenCodeChangesIt) {
 }
 
 TEST_F(ToolkitTest, RadioGroupReportsTheItemTheUserPicks) {
-  show();
-  click_button(*form->UnitRadioGroup->Buttons(1));
+  Show();
+  ClickButton(*form->UnitRadioGroup->Buttons(1));
   EXPECT_EQ(form->UnitRadioGroup->ItemIndex(), 1);
-  click_button(*form->UnitRadioGroup->Buttons(1));
+  ClickButton(*form->UnitRadioGroup->Buttons(1));
   EXPECT_EQ(SendMessageW(form->UnitRadioGroup->Buttons(1)->Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_EQ(SendMessageW(form->UnitRadioGroup->Buttons(0)->Handle(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
   form->UnitRadioGroup->SetItemIndex(form->UnitRadioGroup->Items()->IndexOf("imperial"));
@@ -77,16 +77,16 @@ TEST_F(ToolkitTest, RadioGroupReportsTheItemTheUserPicks) {
 }
 
 TEST_F(ToolkitTest, AcceleratorsReachTheirControls) {
-  TModalResult result = run_modal_with(*form, [&] {
-    press_char(*form->OKButton, 'p', true);  // Alt+P toggles Pads
-    pump();
-    press_char(*form->OKButton, 'e', true);  // Alt+E presses Edit...
-    pump();
-    press_char(*form->OKButton, 'u', true);  // Alt+U goes to the chosen unit
-    pump();
+  TModalResult result = RunModalWith(*form, [&] {
+    PressChar(*form->OKButton, 'p', true);  // Alt+P toggles Pads
+    Pump();
+    PressChar(*form->OKButton, 'e', true);  // Alt+E presses Edit...
+    Pump();
+    PressChar(*form->OKButton, 'u', true);  // Alt+U goes to the chosen unit
+    Pump();
     EXPECT_EQ(form->ActiveControl(), form->UnitRadioGroup->Buttons(0));
-    press_char(*form->OKButton, 'i', true);  // Alt+I into the group
-    pump();
+    PressChar(*form->OKButton, 'i', true);  // Alt+I into the group
+    Pump();
     EXPECT_EQ(form->ActiveControl(), form->PadsCheckBox);
     form->SetModalResult(mrCancel);
   });
@@ -96,7 +96,7 @@ TEST_F(ToolkitTest, AcceleratorsReachTheirControls) {
 }
 
 TEST_F(ToolkitTest, TheFormForgetsAFocusedControlThatGoesAway) {
-  show();
+  Show();
   TWinControl* button = form->UnitRadioGroup->Buttons(1);
   button->SetFocus();
   EXPECT_EQ(form->ActiveControl(), button);
@@ -107,8 +107,8 @@ TEST_F(ToolkitTest, TheFormForgetsAFocusedControlThatGoesAway) {
 }
 
 TEST_F(ToolkitTest, ArrowKeysInTheRadioGroupChooseTheNextItem) {
-  TModalResult result = run_modal_steps(*form, {[&] { form->UnitRadioGroup->Buttons(0)->SetFocus(); },
-                                                [&] { press_key(*form->UnitRadioGroup->Buttons(0), VK_DOWN); },
+  TModalResult result = RunModalSteps(*form, {[&] { form->UnitRadioGroup->Buttons(0)->SetFocus(); },
+                                                [&] { PressKey(*form->UnitRadioGroup->Buttons(0), VK_DOWN); },
                                                 [&] { form->SetModalResult(mrCancel); }});
   EXPECT_EQ(result, mrCancel);
   EXPECT_EQ(form->UnitRadioGroup->ItemIndex(), 1);
@@ -120,7 +120,7 @@ TEST_F(ToolkitTest, PageControlShowsOnlyTheActivePage) {
   second->SetName("Second");
   second->SetCaption("More");
   second->SetParent(form->WinXPPageControl1);
-  show();
+  Show();
   HWND tabs = form->WinXPPageControl1->Handle();
   EXPECT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 2);
   EXPECT_TRUE(IsWindowVisible(form->WinXPTabSheet1->Handle()));
@@ -149,7 +149,7 @@ TEST_F(ToolkitTest, PageControlShowsOnlyTheActivePage) {
 }
 
 TEST_F(ToolkitTest, EditTextComesFromTheWindowAndSurvivesItsRebuild) {
-  show();
+  Show();
   SetWindowTextW(form->HoleSizeEdit->Handle(), L"12mil");
   EXPECT_EQ(form->HoleSizeEdit->Text(), "12mil");
   int changes = 0;
@@ -161,33 +161,33 @@ TEST_F(ToolkitTest, EditTextComesFromTheWindowAndSurvivesItsRebuild) {
 }
 
 TEST_F(ToolkitTest, EditSelectsItsTextOnFocusSoTypingReplacesIt) {
-  show();
+  Show();
   form->HoleSizeEdit->SetText("0.3000 mm");
   form->HoleSizeEdit->SetFocus();
-  pump();
+  Pump();
   DWORD start = 0, end = 0;
   SendMessageW(form->HoleSizeEdit->Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                reinterpret_cast<LPARAM>(&end));
   EXPECT_EQ(start, 0u);
   EXPECT_EQ(end, 9u);
-  press_char(*form->HoleSizeEdit, '5', false);
-  pump();
+  PressChar(*form->HoleSizeEdit, '5', false);
+  Pump();
   EXPECT_EQ(form->HoleSizeEdit->Text(), "5");
 
   form->SourceList->SetFocus();
   form->HoleSizeEdit->SetAutoSelect(false);
   form->HoleSizeEdit->SetFocus();
-  pump();
+  Pump();
   SendMessageW(form->HoleSizeEdit->Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                reinterpret_cast<LPARAM>(&end));
   EXPECT_EQ(start, end);
 }
 
 TEST(ToolkitClasses, RegisteredForLayoutsWithoutFields) {
-  register_toolkit_classes();
+  RegisterToolkitClasses();
   for (const char* name : {"TXPBitBtn", "TXPCheckBox", "TXPRadioGroup", "TXPGroupBox", "TXPEdit", "TXPListBox",
                            "TWinXPPageControl", "TWinXPTabSheet", "TLabel", "TPopupMenu", "TMenuItem"})
-    EXPECT_NE(find_component_class(name), nullptr) << name;
+    EXPECT_NE(FindComponentClass(name), nullptr) << name;
   TForm form(nullptr);
   form.ReadLayoutText("object Plain: TForm\n object Label1: TLabel\n  Caption = 'x'\n end\nend\n", "text");
   EXPECT_NE(class_cast<TLabel>(form.FindComponent("Label1")), nullptr);

@@ -10,7 +10,7 @@
 
 namespace {
 
-bool exists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 
 }  // namespace
 
@@ -31,9 +31,9 @@ int main(int argc, char** argv) {
   RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   Application->ProcessMessages();
   if (FILE* f = std::fopen(argv[1], "w")) std::fclose(f);
-  for (int waited = 0; !exists(argv[2]) && waited < 600; ++waited) {
+  for (int waited = 0; !Exists(argv[2]) && waited < 600; ++waited) {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
     Application->ProcessMessages();
   }
-  return exists(argv[2]) ? 0 : 1;
+  return Exists(argv[2]) ? 0 : 1;
 }

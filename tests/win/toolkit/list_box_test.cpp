@@ -30,18 +30,18 @@ class ListBoxTest : public ::testing::Test {
       list->Items()->AddObject("item " + std::to_string(i), tags.back().get());
     }
     form->Show();
-    pump();
+    Pump();
     form->list_clicks = 0;
   }
   void TearDown() override { form.reset(); }
 
-  void click(int index, WPARAM keys = 0) {
+  void ClickOn(int index, WPARAM keys = 0) {
     RECT r{};
     SendMessageW(list->Handle(), LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
-    mouse_click(list->Handle(), (r.left + r.right) / 2, (r.top + r.bottom) / 2, keys);
-    pump();
+    MouseClick(list->Handle(), (r.left + r.right) / 2, (r.top + r.bottom) / 2, keys);
+    Pump();
   }
-  std::set<int> selection() {
+  std::set<int> Selection() {
     std::set<int> s;
     for (int i = 0; i < list->Items()->Count(); ++i)
       if (list->Selected(i)) s.insert(i);
@@ -53,22 +53,22 @@ class ListBoxTest : public ::testing::Test {
   std::vector<std::unique_ptr<TTag>> tags;
 };
 
-struct Click {
+struct TClick {
   int index;
   WPARAM keys;
 };
-struct ClickCase {
+struct TClickCase {
   const char* name;
-  std::vector<Click> clicks;
+  std::vector<TClick> clicks;
   std::set<int> selected;
   int current;
 };
 
-class ListBoxClicks : public ListBoxTest, public ::testing::WithParamInterface<ClickCase> {};
+class ListBoxClicks : public ListBoxTest, public ::testing::WithParamInterface<TClickCase> {};
 
 TEST_P(ListBoxClicks, SelectAsExtendedSelectionDoes) {
-  for (const Click& c : GetParam().clicks) click(c.index, c.keys);
-  EXPECT_EQ(selection(), GetParam().selected);
+  for (const TClick& c : GetParam().clicks) ClickOn(c.index, c.keys);
+  EXPECT_EQ(Selection(), GetParam().selected);
   EXPECT_EQ(list->ItemIndex(), GetParam().current);
   EXPECT_EQ(list->SelCount(), static_cast<int>(GetParam().selected.size()));
   EXPECT_EQ(form->list_clicks, static_cast<int>(GetParam().clicks.size()));
@@ -77,14 +77,14 @@ TEST_P(ListBoxClicks, SelectAsExtendedSelectionDoes) {
 INSTANTIATE_TEST_SUITE_P(
     Toolkit, ListBoxClicks,
     ::testing::Values(
-        ClickCase{"PlainClick", {{2, 0}}, {2}, 2},
-        ClickCase{"PlainClickReplacesTheSelection", {{1, 0}, {3, 0}}, {3}, 3},
-        ClickCase{"CtrlClickAdds", {{1, 0}, {3, MK_CONTROL}}, {1, 3}, 3},
-        ClickCase{"CtrlClickToggles", {{1, 0}, {3, MK_CONTROL}, {1, MK_CONTROL}}, {3}, 1},
-        ClickCase{"ShiftClickSelectsTheRange", {{1, 0}, {3, MK_SHIFT}}, {1, 2, 3}, 3},
-        ClickCase{"ShiftClickBackwards", {{3, 0}, {1, MK_SHIFT}}, {1, 2, 3}, 1},
-        ClickCase{"ShiftRangesStartAtTheLastClickWithoutShift", {{1, 0}, {3, MK_SHIFT}, {0, MK_SHIFT}}, {0, 1}, 0},
-        ClickCase{"CtrlClickMovesTheRangeStart", {{0, 0}, {4, MK_CONTROL}, {2, MK_SHIFT}}, {2, 3, 4}, 2}),
+        TClickCase{"PlainClick", {{2, 0}}, {2}, 2},
+        TClickCase{"PlainClickReplacesTheSelection", {{1, 0}, {3, 0}}, {3}, 3},
+        TClickCase{"CtrlClickAdds", {{1, 0}, {3, MK_CONTROL}}, {1, 3}, 3},
+        TClickCase{"CtrlClickToggles", {{1, 0}, {3, MK_CONTROL}, {1, MK_CONTROL}}, {3}, 1},
+        TClickCase{"ShiftClickSelectsTheRange", {{1, 0}, {3, MK_SHIFT}}, {1, 2, 3}, 3},
+        TClickCase{"ShiftClickBackwards", {{3, 0}, {1, MK_SHIFT}}, {1, 2, 3}, 1},
+        TClickCase{"ShiftRangesStartAtTheLastClickWithoutShift", {{1, 0}, {3, MK_SHIFT}, {0, MK_SHIFT}}, {0, 1}, 0},
+        TClickCase{"CtrlClickMovesTheRangeStart", {{0, 0}, {4, MK_CONTROL}, {2, MK_SHIFT}}, {2, 3, 4}, 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ListBoxTest, ItemIndexFromCodeClicksOnlyWhenItMovesToAnotherValidItem) {
@@ -96,16 +96,16 @@ TEST_F(ListBoxTest, ItemIndexFromCodeClicksOnlyWhenItMovesToAnotherValidItem) {
   EXPECT_EQ(form->list_clicks, 1);
   EXPECT_THROW(list->SetItemIndex(5), Exception);
   EXPECT_EQ(list->ItemIndex(), 3);
-  EXPECT_EQ(selection(), std::set<int>{}) << "the current item is not selected by moving there";
+  EXPECT_EQ(Selection(), std::set<int>{}) << "the current item is not selected by moving there";
   list->SetSelected(2, true);
   list->SetSelected(4, true);
-  EXPECT_EQ(selection(), (std::set<int>{2, 4}));
+  EXPECT_EQ(Selection(), (std::set<int>{2, 4}));
   EXPECT_EQ(form->list_clicks, 1) << "selecting from code raises no click";
   EXPECT_EQ(list->ItemIndex(), 3);
 }
 
 TEST_F(ListBoxTest, ClearingAndAddingSetTheCurrentIndexWithoutNotification) {
-  click(2);
+  ClickOn(2);
   list->Items()->Clear();
   EXPECT_EQ(list->ItemIndex(), -1);
   EXPECT_EQ(list->SelCount(), 0);
@@ -120,14 +120,14 @@ TEST_F(ListBoxTest, ClearingAndAddingSetTheCurrentIndexWithoutNotification) {
 }
 
 TEST_F(ListBoxTest, ExchangeMovesTextsObjectsAndSelectionButNotTheCurrentIndex) {
-  click(1);
+  ClickOn(1);
   list->SetSelected(0, true);
   list->Items()->Exchange(0, 3);
   EXPECT_EQ(list->Items()->Get(0), "item 3");
   EXPECT_EQ(list->Items()->Get(3), "item 0");
   EXPECT_EQ(static_cast<TTag*>(list->Items()->GetObject(3))->value, 0);
   EXPECT_EQ(static_cast<TTag*>(list->Items()->GetObject(0))->value, 3);
-  EXPECT_EQ(selection(), (std::set<int>{1, 3}));
+  EXPECT_EQ(Selection(), (std::set<int>{1, 3}));
   EXPECT_EQ(list->ItemIndex(), 1);
   wchar_t text[32] = {};
   SendMessageW(list->Handle(), LB_GETTEXT, 3, reinterpret_cast<LPARAM>(text));
@@ -135,19 +135,19 @@ TEST_F(ListBoxTest, ExchangeMovesTextsObjectsAndSelectionButNotTheCurrentIndex) 
 }
 
 TEST_F(ListBoxTest, StateSurvivesTheWindowBeingMadeAgain) {
-  click(1);
-  click(3, MK_CONTROL);
+  ClickOn(1);
+  ClickOn(3, MK_CONTROL);
   form->RecreateWnd();
   EXPECT_EQ(list->Items()->Count(), 5);
-  EXPECT_EQ(selection(), (std::set<int>{1, 3}));
+  EXPECT_EQ(Selection(), (std::set<int>{1, 3}));
   EXPECT_EQ(list->ItemIndex(), 3);
 }
 
 TEST_F(ListBoxTest, DoubleClickAndContextMenu) {
   RECT r{};
   SendMessageW(list->Handle(), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&r));
-  mouse_double_click(list->Handle(), r.left + 5, r.top + 3);
-  pump();
+  MouseDoubleClick(list->Handle(), r.left + 5, r.top + 3);
+  Pump();
   ASSERT_EQ(form->events.back(), "SourceListDblClick");
 
   // The menu loop reads these keys: down to the only entry, Enter to choose it.
@@ -159,7 +159,7 @@ TEST_F(ListBoxTest, DoubleClickAndContextMenu) {
   };
   POINT p = list->ClientToScreen({r.left + 5, r.top + 3});
   SendMessageW(list->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list->Handle()), MAKELPARAM(p.x, p.y));
-  pump();
+  Pump();
   EXPECT_TRUE(popped);
   EXPECT_EQ(form->events.back(), "EditButtonClick(menu)");
   EXPECT_EQ(form->PopupMenu1->PopupComponent(), list);

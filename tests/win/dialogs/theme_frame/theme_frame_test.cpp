@@ -1,5 +1,5 @@
 // The painted caption and frame on a system older than 5.1 with the host's preference on: which
-// dialogs get it, where its buttons are, how a click on them is tracked, and the window region
+// dialogs get it, where its buttons are, how a Click on them is tracked, and the window region
 // that follows the window's size.
 
 #include <gtest/gtest.h>
@@ -13,45 +13,45 @@
 
 namespace {
 
-bool older_than_5_1() {
+bool OlderThan51() {
   OSVERSIONINFOW v{};
   v.dwOSVersionInfoSize = sizeof v;
   GetVersionExW(&v);
   return v.dwMajorVersion < 5 || (v.dwMajorVersion == 5 && v.dwMinorVersion == 0);
 }
 
-TThemeForm* theme_frame_of(TCustomForm& dialog) {
+TThemeForm* ThemeFrameOf(TCustomForm& dialog) {
   for (TComponent* c : dialog.Components())
     if (auto* frame = class_cast<TThemeForm>(c)) return frame;
   return nullptr;
 }
 
-LPARAM screen_point(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
+LPARAM ScreenPoint(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
 
-// The centre of a rectangle.
-POINT centre(const TThemeRect& r) { return {r.Left + r.Width / 2, r.Top + r.Height / 2}; }
+// The Centre of a rectangle.
+POINT Centre(const TThemeRect& r) { return {r.Left + r.Width / 2, r.Top + r.Height / 2}; }
 
 class ThemeFrameTest : public DialogTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(older_than_5_1()) << "the prefix must run this program as Windows 2000";
-    test_exports().prefUseLuna = 1;
+    ASSERT_TRUE(OlderThan51()) << "the prefix must run this program as Windows 2000";
+    TestExportTable().prefUseLuna = 1;
     InstallThemeFrame();
   }
   void TearDown() override { RemoveThemeFrame(); }
 
   // A shown server dialog with its theme frame.
-  std::unique_ptr<TFixedDialog> shown_dialog() {
-    auto dialog = make<TFixedDialog>();
-    frame = theme_frame_of(*dialog);
+  std::unique_ptr<TFixedDialog> ShownDialog() {
+    auto dialog = Make<TFixedDialog>();
+    frame = ThemeFrameOf(*dialog);
     EXPECT_NE(frame, nullptr);
     dialog->Show();
-    pump();
+    Pump();
     return dialog;
   }
 
-  // The WM_SYSCOMMAND the theme frame posted to the window, or 0.
-  static WPARAM posted_command(HWND window) {
+  // The WM_SYSCOMMAND the theme frame Posted to the window, or 0.
+  static WPARAM PostedCommand(HWND window) {
     MSG m;
     WPARAM found = 0;
     while (PeekMessageW(&m, window, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_REMOVE)) found = m.wParam;
@@ -67,26 +67,26 @@ TEST_F(ThemeFrameTest, TheEmulatedThemeAppliesHereWithThePreference) {
   EXPECT_EQ(CurrentThemeKind(), tkEmulated);
   SetEmulatedThemePreference(false);
   EXPECT_EQ(CurrentThemeKind(), tkClassic);
-  auto dialog = make<TFixedDialog>();
-  EXPECT_EQ(theme_frame_of(*dialog), nullptr);
+  auto dialog = Make<TFixedDialog>();
+  EXPECT_EQ(ThemeFrameOf(*dialog), nullptr);
 }
 
 TEST_F(ThemeFrameTest, AServerDialogGetsTheFrameAndGrowsByTheCaptionDifference) {
-  auto plain = make<TFixedDialog>();
-  TThemeForm* theme = theme_frame_of(*plain);
+  auto plain = Make<TFixedDialog>();
+  TThemeForm* theme = ThemeFrameOf(*plain);
   ASSERT_NE(theme, nullptr);
   EXPECT_EQ(theme->Owner(), plain.get());
   EXPECT_EQ(plain->Color(), static_cast<TColor>(RGB(236, 233, 216)));
   // Without the theme frame the same dialog is shorter by caption bar - system caption - border.
   RemoveThemeFrame();
-  auto classic = make<TFixedDialog>();
-  EXPECT_EQ(theme_frame_of(*classic), nullptr);
+  auto classic = Make<TFixedDialog>();
+  EXPECT_EQ(ThemeFrameOf(*classic), nullptr);
   TFormThemeData& data = SharedFormThemeData();
   EXPECT_EQ(plain->Height() - classic->Height(), data.Metric(1) - data.SystemCaptionHeight() - data.Metric(0));
 }
 
 TEST_F(ThemeFrameTest, DefaultServerDialogShowsCloseAndHelpAndNoIcon) {
-  auto dialog = shown_dialog();
+  auto dialog = ShownDialog();
   ASSERT_NE(frame, nullptr);
   RECT window;
   GetWindowRect(dialog->Handle(), &window);
@@ -104,89 +104,89 @@ TEST_F(ThemeFrameTest, DefaultServerDialogShowsCloseAndHelpAndNoIcon) {
   EXPECT_EQ(origin.y - window.top, SharedFormThemeData().Metric(1));
 
   HWND w = dialog->Handle();
-  POINT close = centre(l.Buttons[ceClose]), help = centre(l.Buttons[ceHelp]);
-  EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, screen_point(close.x, close.y)), HTCLOSE);
-  EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, screen_point(help.x, help.y)), HTHELP);
-  EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, screen_point(window.left + 40, window.top + 10)), HTCAPTION);
-  EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, screen_point(origin.x + 5, origin.y + 5)), HTCLIENT);
+  POINT close = Centre(l.Buttons[ceClose]), help = Centre(l.Buttons[ceHelp]);
+  EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, ScreenPoint(close.x, close.y)), HTCLOSE);
+  EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, ScreenPoint(help.x, help.y)), HTHELP);
+  EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, ScreenPoint(window.left + 40, window.top + 10)), HTCAPTION);
+  EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, ScreenPoint(origin.x + 5, origin.y + 5)), HTCLIENT);
 }
 
 TEST_F(ThemeFrameTest, HotElementFollowsTheMouseOverTheCaption) {
-  auto dialog = shown_dialog();
+  auto dialog = ShownDialog();
   ASSERT_NE(frame, nullptr);
   HWND w = dialog->Handle();
   TCaptionLayout l = frame->ScreenLayout();
-  POINT close = centre(l.Buttons[ceClose]);
-  SendMessageW(w, WM_NCMOUSEMOVE, HTCLOSE, screen_point(close.x, close.y));
+  POINT close = Centre(l.Buttons[ceClose]);
+  SendMessageW(w, WM_NCMOUSEMOVE, HTCLOSE, ScreenPoint(close.x, close.y));
   EXPECT_EQ(frame->HotElement(), ceClose);
-  POINT help = centre(l.Buttons[ceHelp]);
-  SendMessageW(w, WM_NCMOUSEMOVE, HTHELP, screen_point(help.x, help.y));
+  POINT help = Centre(l.Buttons[ceHelp]);
+  SendMessageW(w, WM_NCMOUSEMOVE, HTHELP, ScreenPoint(help.x, help.y));
   EXPECT_EQ(frame->HotElement(), ceHelp);
   SendMessageW(w, WM_NCMOUSELEAVE, 0, 0);
   EXPECT_EQ(frame->HotElement(), ceNone);
 }
 
 TEST_F(ThemeFrameTest, ReleasingOffTheButtonSendsNothingAndBackOnItSendsTheCommand) {
-  auto dialog = shown_dialog();
+  auto dialog = ShownDialog();
   ASSERT_NE(frame, nullptr);
   HWND w = dialog->Handle();
   TCaptionLayout l = frame->ScreenLayout();
-  POINT close = centre(l.Buttons[ceClose]);
+  POINT close = Centre(l.Buttons[ceClose]);
   // A point of the caption bar that is no button, in client coordinates for the mouse messages.
   POINT off{l.Bar.Left + 30, l.Bar.Top + 10}, close_client = close;
   ScreenToClient(w, &off);
   ScreenToClient(w, &close_client);
 
-  SendMessageW(w, WM_NCLBUTTONDOWN, HTCLOSE, screen_point(close.x, close.y));
+  SendMessageW(w, WM_NCLBUTTONDOWN, HTCLOSE, ScreenPoint(close.x, close.y));
   EXPECT_EQ(frame->PressedElement(), ceClose);
   EXPECT_EQ(frame->CapturedElement(), ceClose);
   EXPECT_EQ(GetCapture(), w);
-  SendMessageW(w, WM_MOUSEMOVE, MK_LBUTTON, screen_point(off.x, off.y));
+  SendMessageW(w, WM_MOUSEMOVE, MK_LBUTTON, ScreenPoint(off.x, off.y));
   EXPECT_EQ(frame->PressedElement(), ceNone);
   EXPECT_EQ(frame->CapturedElement(), ceClose);
-  SendMessageW(w, WM_LBUTTONUP, 0, screen_point(off.x, off.y));
-  EXPECT_EQ(posted_command(w), 0u);
+  SendMessageW(w, WM_LBUTTONUP, 0, ScreenPoint(off.x, off.y));
+  EXPECT_EQ(PostedCommand(w), 0u);
   EXPECT_EQ(frame->CapturedElement(), ceNone);
   EXPECT_NE(GetCapture(), w);
 
-  SendMessageW(w, WM_NCLBUTTONDOWN, HTCLOSE, screen_point(close.x, close.y));
-  SendMessageW(w, WM_MOUSEMOVE, MK_LBUTTON, screen_point(off.x, off.y));
-  SendMessageW(w, WM_MOUSEMOVE, MK_LBUTTON, screen_point(close_client.x, close_client.y));
+  SendMessageW(w, WM_NCLBUTTONDOWN, HTCLOSE, ScreenPoint(close.x, close.y));
+  SendMessageW(w, WM_MOUSEMOVE, MK_LBUTTON, ScreenPoint(off.x, off.y));
+  SendMessageW(w, WM_MOUSEMOVE, MK_LBUTTON, ScreenPoint(close_client.x, close_client.y));
   EXPECT_EQ(frame->PressedElement(), ceClose);
-  SendMessageW(w, WM_LBUTTONUP, 0, screen_point(close_client.x, close_client.y));
-  EXPECT_EQ(posted_command(w), static_cast<WPARAM>(SC_CLOSE));
+  SendMessageW(w, WM_LBUTTONUP, 0, ScreenPoint(close_client.x, close_client.y));
+  EXPECT_EQ(PostedCommand(w), static_cast<WPARAM>(SC_CLOSE));
   EXPECT_EQ(frame->PressedElement(), ceNone);
 }
 
 TEST_F(ThemeFrameTest, MovingOntoAnotherButtonKeepsThePressedOne) {
-  auto dialog = shown_dialog();
+  auto dialog = ShownDialog();
   ASSERT_NE(frame, nullptr);
   HWND w = dialog->Handle();
   TCaptionLayout l = frame->ScreenLayout();
-  POINT help = centre(l.Buttons[ceHelp]), close = centre(l.Buttons[ceClose]);
+  POINT help = Centre(l.Buttons[ceHelp]), close = Centre(l.Buttons[ceClose]);
   ScreenToClient(w, &close);
-  SendMessageW(w, WM_NCLBUTTONDOWN, HTHELP, screen_point(help.x, help.y));
-  SendMessageW(w, WM_MOUSEMOVE, MK_LBUTTON, screen_point(close.x, close.y));
+  SendMessageW(w, WM_NCLBUTTONDOWN, HTHELP, ScreenPoint(help.x, help.y));
+  SendMessageW(w, WM_MOUSEMOVE, MK_LBUTTON, ScreenPoint(close.x, close.y));
   EXPECT_EQ(frame->PressedElement(), ceHelp);
-  SendMessageW(w, WM_LBUTTONUP, 0, screen_point(close.x, close.y));
-  EXPECT_EQ(posted_command(w), static_cast<WPARAM>(SC_CONTEXTHELP));
+  SendMessageW(w, WM_LBUTTONUP, 0, ScreenPoint(close.x, close.y));
+  EXPECT_EQ(PostedCommand(w), static_cast<WPARAM>(SC_CONTEXTHELP));
 }
 
 TEST_F(ThemeFrameTest, LosingTheCaptureDropsThePressedButton) {
-  auto dialog = shown_dialog();
+  auto dialog = ShownDialog();
   ASSERT_NE(frame, nullptr);
   HWND w = dialog->Handle();
-  POINT close = centre(frame->ScreenLayout().Buttons[ceClose]);
-  SendMessageW(w, WM_NCLBUTTONDOWN, HTCLOSE, screen_point(close.x, close.y));
+  POINT close = Centre(frame->ScreenLayout().Buttons[ceClose]);
+  SendMessageW(w, WM_NCLBUTTONDOWN, HTCLOSE, ScreenPoint(close.x, close.y));
   ReleaseCapture();
   EXPECT_EQ(frame->PressedElement(), ceNone);
   EXPECT_EQ(frame->CapturedElement(), ceNone);
   SendMessageW(w, WM_LBUTTONUP, 0, 0);
-  EXPECT_EQ(posted_command(w), 0u);
+  EXPECT_EQ(PostedCommand(w), 0u);
 }
 
 // Whether the window's region holds a pixel (window coordinates).
-bool in_region(HWND w, int x, int y) {
+bool InRegion(HWND w, int x, int y) {
   HRGN region = CreateRectRgn(0, 0, 0, 0);
   bool has = GetWindowRgn(w, region) != ERROR;
   bool inside = has && PtInRegion(region, x, y);
@@ -194,7 +194,7 @@ bool in_region(HWND w, int x, int y) {
   return inside;
 }
 
-RECT region_box(HWND w) {
+RECT RegionBox(HWND w) {
   HRGN region = CreateRectRgn(0, 0, 0, 0);
   RECT box{};
   if (GetWindowRgn(w, region) != ERROR) GetRgnBox(region, &box);
@@ -203,7 +203,7 @@ RECT region_box(HWND w) {
 }
 
 TEST_F(ThemeFrameTest, TopCornersAreCut) {
-  auto dialog = shown_dialog();
+  auto dialog = ShownDialog();
   ASSERT_NE(frame, nullptr);
   HWND w = dialog->Handle();
   RECT r;
@@ -212,19 +212,19 @@ TEST_F(ThemeFrameTest, TopCornersAreCut) {
   const int cut[] = {5, 3, 2, 1, 1, 0};
   for (int y = 0; y < 6; ++y) {
     if (cut[y] > 0) {
-      EXPECT_FALSE(in_region(w, cut[y] - 1, y)) << "left, row " << y;
-      EXPECT_FALSE(in_region(w, width - cut[y], y)) << "right, row " << y;
+      EXPECT_FALSE(InRegion(w, cut[y] - 1, y)) << "left, row " << y;
+      EXPECT_FALSE(InRegion(w, width - cut[y], y)) << "right, row " << y;
     }
-    EXPECT_TRUE(in_region(w, cut[y], y)) << "left, row " << y;
-    EXPECT_TRUE(in_region(w, width - cut[y] - 1, y)) << "right, row " << y;
+    EXPECT_TRUE(InRegion(w, cut[y], y)) << "left, row " << y;
+    EXPECT_TRUE(InRegion(w, width - cut[y] - 1, y)) << "right, row " << y;
   }
-  EXPECT_TRUE(in_region(w, 0, height - 1));
-  EXPECT_TRUE(in_region(w, width - 1, height - 1));
-  EXPECT_FALSE(in_region(w, width, height - 1));
+  EXPECT_TRUE(InRegion(w, 0, height - 1));
+  EXPECT_TRUE(InRegion(w, width - 1, height - 1));
+  EXPECT_FALSE(InRegion(w, width, height - 1));
 }
 
 TEST_F(ThemeFrameTest, GrowingSetsTheRegionAtOnceAndShrinkingAtTheNextFramePaint) {
-  auto dialog = shown_dialog();
+  auto dialog = ShownDialog();
   ASSERT_NE(frame, nullptr);
   HWND w = dialog->Handle();
   RECT r;
@@ -233,7 +233,7 @@ TEST_F(ThemeFrameTest, GrowingSetsTheRegionAtOnceAndShrinkingAtTheNextFramePaint
 
   SetWindowPos(w, nullptr, 0, 0, width + 40, height + 30, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   EXPECT_FALSE(frame->RegionDirty());
-  RECT box = region_box(w);
+  RECT box = RegionBox(w);
   EXPECT_EQ(box.right, width + 40);
   EXPECT_EQ(box.bottom, height + 30);
   EXPECT_EQ(frame->WindowWidth(), width + 40);
@@ -243,17 +243,17 @@ TEST_F(ThemeFrameTest, GrowingSetsTheRegionAtOnceAndShrinkingAtTheNextFramePaint
   EXPECT_EQ(frame->WindowWidth(), width - 20);
   EXPECT_EQ(frame->WindowHeight(), height - 10);
   RedrawWindow(w, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-  pump();
+  Pump();
   EXPECT_FALSE(frame->RegionDirty());
-  box = region_box(w);
+  box = RegionBox(w);
   EXPECT_EQ(box.right, width - 20);
   EXPECT_EQ(box.bottom, height - 10);
-  EXPECT_FALSE(in_region(w, width - 21, 0));
-  EXPECT_FALSE(in_region(w, 4, 0));
+  EXPECT_FALSE(InRegion(w, width - 21, 0));
+  EXPECT_FALSE(InRegion(w, 4, 0));
 }
 
 TEST_F(ThemeFrameTest, TheMinimumHeightLeavesCaptionAndBottomEdge) {
-  auto dialog = shown_dialog();
+  auto dialog = ShownDialog();
   ASSERT_NE(frame, nullptr);
   MINMAXINFO info{};
   SendMessageW(dialog->Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
@@ -261,7 +261,7 @@ TEST_F(ThemeFrameTest, TheMinimumHeightLeavesCaptionAndBottomEdge) {
 }
 
 TEST_F(ThemeFrameTest, AFreedThemeFrameHandsTheWindowBack) {
-  auto dialog = shown_dialog();
+  auto dialog = ShownDialog();
   ASSERT_NE(frame, nullptr);
   HWND w = dialog->Handle();
   delete frame;
@@ -269,10 +269,10 @@ TEST_F(ThemeFrameTest, AFreedThemeFrameHandsTheWindowBack) {
   POINT origin{0, 0};
   ClientToScreen(w, &origin);
   // The dialog's own handling answers again, and nothing reaches the freed frame.
-  EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, screen_point(origin.x + 5, origin.y + 5)), HTCLIENT);
+  EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, ScreenPoint(origin.x + 5, origin.y + 5)), HTCLIENT);
   SetWindowPos(w, nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   RedrawWindow(w, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-  pump();
+  Pump();
 }
 
 }  // namespace
@@ -288,15 +288,15 @@ class SizeableThemeFrame : public DialogTest {
     form->SetBounds(60, 60, 320, 200);
     form->SetCaption("Sizeable");
   }
-  TThemeForm* attach(TBorderIcons icons) {
+  TThemeForm* Attach(TBorderIcons icons) {
     form->SetBorderIcons(icons);
     TThemeForm* frame = make_component<TThemeForm>(form.get(), *form, SharedFormThemeData());
     form->Show();
-    pump();
+    Pump();
     return frame;
   }
-  // Presses and releases the caption element at its centre.
-  void click(TThemeForm& frame, TCaptionElement element, LPARAM hit) {
+  // Presses and releases the caption element at its Centre.
+  void Click(TThemeForm& frame, TCaptionElement element, LPARAM hit) {
     HWND w = form->Handle();
     TThemeRect r = frame.ScreenLayout().Buttons[element];
     POINT p{r.Left + r.Width / 2, r.Top + r.Height / 2};
@@ -304,7 +304,7 @@ class SizeableThemeFrame : public DialogTest {
     ScreenToClient(w, &p);
     SendMessageW(w, WM_LBUTTONUP, 0, MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y)));
   }
-  static WPARAM posted(HWND window) {
+  static WPARAM Posted(HWND window) {
     MSG m;
     WPARAM found = 0;
     while (PeekMessageW(&m, window, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_REMOVE)) found = m.wParam;
@@ -318,36 +318,36 @@ class SizeableThemeFrame : public DialogTest {
 };
 
 TEST_F(SizeableThemeFrame, BoxesAndIconAnswerAndSendTheirCommands) {
-  TThemeForm* frame = attach({biSystemMenu, biMinimize, biMaximize});
+  TThemeForm* frame = Attach({biSystemMenu, biMinimize, biMaximize});
   HWND w = form->Handle();
   TCaptionLayout l = frame->ScreenLayout();
   ASSERT_TRUE(l.Icon);
   EXPECT_FALSE(l.Shown[ceHelp]);
-  POINT icon = centre(l.IconRect), max = centre(l.Buttons[ceMaximize]), min = centre(l.Buttons[ceMinimize]);
-  EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, screen_point(icon.x, icon.y)), HTSYSMENU);
-  EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, screen_point(max.x, max.y)), HTMAXBUTTON);
-  EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, screen_point(min.x, min.y)), HTMINBUTTON);
+  POINT icon = Centre(l.IconRect), max = Centre(l.Buttons[ceMaximize]), min = Centre(l.Buttons[ceMinimize]);
+  EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, ScreenPoint(icon.x, icon.y)), HTSYSMENU);
+  EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, ScreenPoint(max.x, max.y)), HTMAXBUTTON);
+  EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, ScreenPoint(min.x, min.y)), HTMINBUTTON);
   // The bottom edge of a sizeable window keeps the system's answer.
   RECT r;
   GetWindowRect(w, &r);
-  EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, screen_point(r.left + 100, r.bottom - 1)), HTBOTTOM);
+  EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, ScreenPoint(r.left + 100, r.bottom - 1)), HTBOTTOM);
 
-  click(*frame, ceMaximize, HTMAXBUTTON);
-  EXPECT_EQ(posted(w), static_cast<WPARAM>(SC_MAXIMIZE));
-  click(*frame, ceMinimize, HTMINBUTTON);
-  EXPECT_EQ(posted(w), static_cast<WPARAM>(SC_MINIMIZE));
+  Click(*frame, ceMaximize, HTMAXBUTTON);
+  EXPECT_EQ(Posted(w), static_cast<WPARAM>(SC_MAXIMIZE));
+  Click(*frame, ceMinimize, HTMINBUTTON);
+  EXPECT_EQ(Posted(w), static_cast<WPARAM>(SC_MINIMIZE));
 }
 
 TEST_F(SizeableThemeFrame, AMissingBoxIsDrawnDisabledAndSendsNothing) {
-  TThemeForm* frame = attach({biSystemMenu, biMaximize});
+  TThemeForm* frame = Attach({biSystemMenu, biMaximize});
   HWND w = form->Handle();
   TCaptionLayout l = frame->ScreenLayout();
   ASSERT_TRUE(l.Shown[ceMinimize]);
   EXPECT_TRUE(l.Disabled[ceMinimize]);
-  click(*frame, ceMinimize, HTMINBUTTON);
-  EXPECT_EQ(posted(w), 0u);
-  click(*frame, ceMaximize, HTMAXBUTTON);
-  EXPECT_EQ(posted(w), static_cast<WPARAM>(SC_MAXIMIZE));
+  Click(*frame, ceMinimize, HTMINBUTTON);
+  EXPECT_EQ(Posted(w), 0u);
+  Click(*frame, ceMaximize, HTMAXBUTTON);
+  EXPECT_EQ(Posted(w), static_cast<WPARAM>(SC_MAXIMIZE));
 }
 
 }  // namespace

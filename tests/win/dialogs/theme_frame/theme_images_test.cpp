@@ -1,5 +1,5 @@
 // The images drawn at build time, as the theme data reads them back from the program's resources:
-// their sizes, frames and alpha; a missing one stops the theme data from being made.
+// their sizes, frames and Alpha; a missing one stops the theme data from being made.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -15,12 +15,12 @@ namespace {
 
 using TImage = TFormThemeData_WinXP::TImage;
 
-struct ImageCase {
+struct TImageCase {
   TImage image;
   int width, height, frames;
 };
 
-const ImageCase kImages[] = {
+const TImageCase kImages[] = {
     {TFormThemeData_WinXP::tiFrameCaption, 66, 58, 2}, {TFormThemeData_WinXP::tiFrameLeft, 5, 62, 2},
     {TFormThemeData_WinXP::tiFrameRight, 5, 62, 2},    {TFormThemeData_WinXP::tiFrameBottom, 49, 10, 2},
     {TFormThemeData_WinXP::tiCaptionButton, 21, 168, 8}, {TFormThemeData_WinXP::tiCloseButton, 21, 168, 8},
@@ -28,13 +28,13 @@ const ImageCase kImages[] = {
     {TFormThemeData_WinXP::tiMaxGlyph, 13, 104, 8},    {TFormThemeData_WinXP::tiMinGlyph, 13, 104, 8},
     {TFormThemeData_WinXP::tiRestoreGlyph, 13, 104, 8}};
 
-HMODULE own_module() { return GetModuleHandleW(nullptr); }
+HMODULE OwnModule() { return GetModuleHandleW(nullptr); }
 
-uint8_t alpha(uint32_t pixel) { return static_cast<uint8_t>(pixel >> 24); }
+uint8_t Alpha(uint32_t pixel) { return static_cast<uint8_t>(pixel >> 24); }
 
-class ThemeImagesTest : public ::testing::TestWithParam<ImageCase> {
+class ThemeImagesTest : public ::testing::TestWithParam<TImageCase> {
  protected:
-  static void SetUpTestSuite() { data = new TFormThemeData_WinXP(own_module()); }
+  static void SetUpTestSuite() { data = new TFormThemeData_WinXP(OwnModule()); }
   static void TearDownTestSuite() {
     delete data;
     data = nullptr;
@@ -44,7 +44,7 @@ class ThemeImagesTest : public ::testing::TestWithParam<ImageCase> {
 TFormThemeData_WinXP* ThemeImagesTest::data = nullptr;
 
 TEST_P(ThemeImagesTest, HasItsSizeFramesAndAlpha) {
-  const ImageCase& c = GetParam();
+  const TImageCase& c = GetParam();
   const TThemeImage& image = data->Image(c.image);
   EXPECT_EQ(image.Width(), c.width);
   EXPECT_EQ(image.Height(), c.height);
@@ -54,45 +54,45 @@ TEST_P(ThemeImagesTest, HasItsSizeFramesAndAlpha) {
     EXPECT_EQ(frame_height, image.Width()) << "button frames are square";
   }
 
-  // Every frame has something opaque; alpha values are premultiplied (no colour above alpha).
+  // Every frame has something opaque; Alpha values are premultiplied (no colour above Alpha).
   for (int f = 0; f < c.frames; ++f) {
     int opaque = 0;
     for (int y = f * frame_height; y < (f + 1) * frame_height; ++y)
       for (int x = 0; x < image.Width(); ++x) {
         uint32_t p = image.Pixel(x, y);
-        if (alpha(p) > 0) ++opaque;
-        for (int shift : {0, 8, 16}) ASSERT_LE((p >> shift) & 0xFF, alpha(p)) << x << "," << y;
+        if (Alpha(p) > 0) ++opaque;
+        for (int shift : {0, 8, 16}) ASSERT_LE((p >> shift) & 0xFF, Alpha(p)) << x << "," << y;
       }
     EXPECT_GT(opaque, 0) << "frame " << f;
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(Images, ThemeImagesTest, ::testing::ValuesIn(kImages),
-                         [](const ::testing::TestParamInfo<ImageCase>& info) {
-                           return to_ansi(TFormThemeData_WinXP::kImageNames[info.param.image]);
+                         [](const ::testing::TestParamInfo<TImageCase>& info) {
+                           return ToAnsi(TFormThemeData_WinXP::kImageNames[info.param.image]);
                          });
 
 TEST_F(ThemeImagesTest, ButtonsAndSymbolsBlendAtTheirEdges) {
   // Rounded button corners are see-through, their middle is solid; symbols are partly covered.
   for (TImage button : {TFormThemeData_WinXP::tiCaptionButton, TFormThemeData_WinXP::tiCloseButton}) {
-    EXPECT_EQ(alpha(data->Image(button).Pixel(0, 0)), 0);
-    EXPECT_EQ(alpha(data->Image(button).Pixel(10, 10)), 255);
+    EXPECT_EQ(Alpha(data->Image(button).Pixel(0, 0)), 0);
+    EXPECT_EQ(Alpha(data->Image(button).Pixel(10, 10)), 255);
   }
   const TThemeImage& close = data->Image(TFormThemeData_WinXP::tiCloseGlyph);
   bool partial = false;
   for (int y = 0; y < 13; ++y)
-    for (int x = 0; x < 13; ++x) partial = partial || (alpha(close.Pixel(x, y)) > 0 && alpha(close.Pixel(x, y)) < 255);
+    for (int x = 0; x < 13; ++x) partial = partial || (Alpha(close.Pixel(x, y)) > 0 && Alpha(close.Pixel(x, y)) < 255);
   EXPECT_TRUE(partial);
   // The disabled symbol is fainter than the normal one.
-  EXPECT_LT(alpha(close.Pixel(6, 6 + 3 * 13)), alpha(close.Pixel(6, 6)));
+  EXPECT_LT(Alpha(close.Pixel(6, 6 + 3 * 13)), Alpha(close.Pixel(6, 6)));
   // The caption background is fully opaque inside; only the cut corners may be clear.
   const TThemeImage& caption = data->Image(TFormThemeData_WinXP::tiFrameCaption);
-  EXPECT_EQ(alpha(caption.Pixel(33, 15)), 255);
-  EXPECT_EQ(alpha(caption.Pixel(33, 29 + 15)), 255);
+  EXPECT_EQ(Alpha(caption.Pixel(33, 15)), 255);
+  EXPECT_EQ(Alpha(caption.Pixel(33, 29 + 15)), 255);
 }
 
 TEST(ThemeData, CaptionFontAndMetrics) {
-  TFormThemeData_WinXP data(own_module());
+  TFormThemeData_WinXP data(OwnModule());
   ASSERT_NE(data.CaptionFont(), nullptr);
   LOGFONTW font{};
   GetObjectW(data.CaptionFont(), sizeof font, &font);
