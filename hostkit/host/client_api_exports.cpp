@@ -18,6 +18,7 @@
 #include "hostapi/i_client.h"
 #include "hostapi/i_translation_manager.h"
 #include "trace.h"
+#include "translation_manager.h"
 
 #define HOST_EXPORT extern "C" __declspec(dllexport)
 
@@ -33,6 +34,8 @@ BYTE Preference(const char* key) {
   return HostSettingInt(L"ClientAPI", ToWide(key).c_str(), 0) ? 1 : 0;
 }
 }  // namespace
+
+void SetHostPreference(const char* name, bool value) { Overrides()[name] = value ? 1 : 0; }
 
 #define HOST_GETTER(name)                                                           \
   HOST_EXPORT BYTE __stdcall ClientAPI_Get##name() {                                \
@@ -198,9 +201,13 @@ HOST_EXPORT void __stdcall ClientAPI_GetClientInterface(IClient** client) {
 }
 
 HOST_EXPORT void __stdcall ClientAPI_GetTranslationManager(ITranslationManager** manager) {
-  if (manager) *manager = nullptr;
+  THostTranslationManager* host_manager = HostTranslationManager();
+  if (manager) {
+    *manager = host_manager;
+    if (host_manager) host_manager->AddRef();
+  }
   TraceLine(std::string("ClientAPI_GetTranslationManager(") + TracePointer(manager) +
-            ") -> void manager=null");
+            ") -> void manager=" + (manager && host_manager ? "present" : "null"));
 }
 
 HOST_EXPORT int32_t __stdcall ClientAPI_UpdateFont(LOGFONTW* font) {

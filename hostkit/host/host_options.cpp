@@ -34,7 +34,10 @@ const char kHostUsage[] =
     "  --options-view NAME    options view the options dialog asks each module for (may repeat)\n"
     "  --options-dialog       open the options dialog (modal) after the command\n"
     "  --interactive          keep the main window open; its menu runs the command\n"
-    "  --script FILE          drive the windows with an automation script (docs/automation-script.md)\n";
+    "  --script FILE          drive the windows with an automation script (docs/automation-script.md)\n"
+    "  --language NAME|FILE   translation manager over translations\\NAME.translation or FILE;\n"
+    "                         dialogs are localised (docs/translation-file.md)\n"
+    "  --hint-translations    with --language: dialogs keep their texts, translations become hints\n";
 
 namespace {
 bool Integer(const std::wstring& text, int& value) {
@@ -143,6 +146,10 @@ bool ParseHostOptions(const std::vector<std::wstring>& arguments, THostOptions& 
       if (!value(options.ScriptPath)) return false;
     } else if (a == L"--options-dialog") {
       options.OptionsDialog = true;
+    } else if (a == L"--language") {
+      if (!value(options.Language)) return false;
+    } else if (a == L"--hint-translations") {
+      options.HintTranslations = true;
     } else if (a == L"--interactive") {
       options.Interactive = true;
     } else {

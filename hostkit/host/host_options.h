@@ -33,6 +33,8 @@ struct THostOptions {
   bool OptionsDialog = false;            // the options dialog opens after the command
   int Repeat = 1;                        // how often the command runs
   std::wstring ScriptPath;               // automation script run against the live windows
+  std::wstring Language;                 // translation file name or path; empty: no translation manager
+  bool HintTranslations = false;         // with --language: localised dialogs off (translations as hints)
 };
 
 // Parses the arguments after the program name; on failure returns false with the reason.

@@ -19,6 +19,7 @@
 #include "host_client.h"
 #include "host_report.h"
 #include "host_state.h"
+#include "translation_manager.h"
 #include "host_view.h"
 #include "main_window.h"
 #include "options_dialog.h"
@@ -145,6 +146,13 @@ int main() {
   if (!host.Options.TracePath.empty()) OpenTrace(host.Options.TracePath);
   for (const TFaultRule& rule : host.Options.Faults) AddFaultRule(rule);
   host.DocumentKind = host.Options.DocumentKind;
+  if (!host.Options.Language.empty()) {
+    if (!LoadTranslation(host.Options.Language, error)) {
+      std::fprintf(stderr, "TavrinHost: %s\n", error.c_str());
+      return 2;
+    }
+    SetHostPreference("UseLocalizedDialogs", !host.Options.HintTranslations);
+  }
   if (host.Options.TestMode) SetTestModeKey(true);
   if (host.Options.NoTestMode) SetTestModeKey(false);
   OleInitialize(nullptr);

@@ -8,14 +8,16 @@
 #include "dialogs/component_insertion_fonts.h"
 #include "dialogs/control_insertion_fonts.h"
 #include "dialogs/dialog_framework_state.h"
+#include "dialogs/dialog_help.h"
 #include "dialogs/exception_conversion.h"
 #include "dialogs/font_dialog_placement.h"
-#include "dialogs/dialog_help.h"
+#include "dialogs/form_translation.h"
 #include "dialogs/handler_end.h"
 #include "dialogs/message_box_placement.h"
 #include "dialogs/no_shadow_hint_window.h"
 #include "dialogs/standard_dialog_placement.h"
 #include "dialogs/system_color_text.h"
+#include "dialogs/theme_frame_install.h"
 #include "forms/application.h"
 #include "forms/font.h"
 #include "frame/client_api_bindings.h"
@@ -126,12 +128,20 @@ void StartDialogFramework() {
   InstallApplicationExceptionEvent();
   framework_default_charset = TFont::DefaultCharset;
   if (IsWindows2000() && SystemDefaultFontCharset() == SHIFTJIS_CHARSET) TFont::DefaultCharset = SHIFTJIS_CHARSET;
-  SetTranslationActive(HostIsTranslating());
+  SetTranslationActive(false);
   SetLayoutLoadingDepth(0);
   InstallDialogHelp();
+  if (!InDevelopmentEnvironment()) {
+    InstallFormTranslation();
+    InstallThemeFrame();
+  }
+  // Last, as a failing manager abandons the rest of the step.
+  SetTranslationActive(HostIsTranslating());
 }
 
 void EndDialogFramework() {
+  RemoveThemeFrame();
+  RemoveFormTranslation();
   RemoveDialogHelp();
   if (interceptions_installed) RemoveInterceptions();
   RemoveApplicationExceptionEvent();

@@ -67,9 +67,13 @@ std::unique_ptr<THoleBoard> THoleSizeEditor::OpenHoleBoard(uint32_t board_handle
   return std::make_unique<TPcbHoleBoard>(board_handle);
 }
 
-bool THoleSizeEditor::IsImperial() const {
-  return UnitRadioGroup->ItemIndex() != UnitRadioGroup->Items()->IndexOf("Metric");
-}
+namespace {
+// The unit items by their place in the layout: their texts may come translated from the host.
+constexpr int kImperialItem = 0;
+constexpr int kMetricItem = 1;
+}  // namespace
+
+bool THoleSizeEditor::IsImperial() const { return UnitRadioGroup->ItemIndex() != kMetricItem; }
 
 TCoord THoleSizeEditor::ItemValue(int index) const {
   auto* object = class_cast<TCoordObject>(SourceList->Items()->GetObject(index));
@@ -82,7 +86,7 @@ void THoleSizeEditor::FormCreate(TObject*) {
   hole_board_ = OpenHoleBoard(Board->Handle);
   PadHoles = std::make_unique<THoleList>(*hole_board_, ePadObject);
   ViaHoles = std::make_unique<THoleList>(*hole_board_, eViaObject);
-  if (Board->Unit() == eMetric) UnitRadioGroup->SetItemIndex(UnitRadioGroup->Items()->IndexOf("Metric"));
+  if (Board->Unit() == eMetric) UnitRadioGroup->SetItemIndex(kMetricItem);
   RefreshAndSelectFirst();
 }
 
@@ -161,8 +165,7 @@ void THoleSizeEditor::EditButtonClick(TObject*) {
 
   std::unique_ptr<TEditHoleSizeForm> form(make_form<TEditHoleSizeForm>(this));
   TEditCoord* edit = form->HoleSizeEdit;
-  const bool imperial_chosen =
-      UnitRadioGroup->ItemIndex() == UnitRadioGroup->Items()->IndexOf("Imperial");
+  const bool imperial_chosen = UnitRadioGroup->ItemIndex() == kImperialItem;
   edit->ResetUnits(imperial_chosen ? eImperial : eMetric);
   if (SourceList->SelCount() < 2) {
     const int current = SourceList->ItemIndex();

@@ -53,6 +53,17 @@ bool ReadFileText(const std::wstring& path, std::string& text) {
           read == text.size());
 }
 
+// Scripts are UTF-8 files (texts of translated dialogs reach beyond ASCII); the runner works in
+// the ANSI code page as the windows' 8-bit texts do. Text that is not UTF-8 stays as it is.
+std::string Utf8ToAnsi(const std::string& text) {
+  if (text.empty()) return text;
+  int n = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  if (n <= 0) return text;
+  std::wstring wide(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
+  return ToAnsi(wide);
+}
+
 }  // namespace
 
 bool StartScript(const std::wstring& path) {
@@ -61,6 +72,7 @@ bool StartScript(const std::wstring& path) {
     PrintLine("FAILED cannot read " + ToAnsi(path));
     return false;
   }
+  text = Utf8ToAnsi(text);
   TScript script;
   if (!ParseScript(text, script, error)) {
     PrintLine("FAILED " + ToAnsi(path) + ": " + error);

@@ -90,6 +90,18 @@ void TLayoutReader::ReadRoot(const TLayoutNode& node) {
   root_->Loaded();
 }
 
+void TLayoutReader::ReadProperties(TComponent& instance, const TLayoutNode& node) {
+  for (const TLayoutProperty& prop : node.Properties) {
+    component_ = &instance;
+    component_name_ = node.Name;
+    line_ = prop.Line;
+    LayoutReadPropertyHook(*this, instance, prop);
+  }
+  if (!fixups_.empty()) Fail("component references need a form", fixups_.front().line);
+  prop_name_.clear();
+  prop_path_.clear();
+}
+
 void TLayoutReader::ReadComponentDefault(TLayoutReader& reader, TComponent& component,
                                          const TLayoutNode& node) {
   for (const TLayoutProperty& prop : node.Properties) {

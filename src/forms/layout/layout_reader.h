@@ -21,6 +21,9 @@ class TLayoutReader {
 
   // Reads the whole tree into the root; throws ELayoutError naming where a step failed.
   void ReadRoot(const TLayoutNode& node);
+  // Sets the node's own properties on a lone component, through the property step; without a
+  // form there are no events and no component references to bind.
+  void ReadProperties(TComponent& instance, const TLayoutNode& node);
 
   // The component the layout is read for (the form); nullptr when there is none.
   TComponent* Owner() const { return root_; }

@@ -50,5 +50,13 @@ __declspec(dllexport) void __stdcall ClientAPI_ClearErrorInfo() {
 }
 __declspec(dllexport) void __stdcall ClientAPI_HandleException(int32_t reserved) {
   TestExportTable().error_calls.push_back("handle " + std::to_string(reserved));
+__declspec(dllexport) BYTE __stdcall ClientAPI_GetPrefUseLuna() { return TestExportTable().pref_use_luna; }
+__declspec(dllexport) BYTE __stdcall ClientAPI_GetUseLocalizedDialogs() {
+  return TestExportTable().use_localized_dialogs;
+}
+__declspec(dllexport) void __stdcall ClientAPI_GetTranslationManager(ITranslationManager** manager) {
+  if (!manager) return;
+  *manager = TestExportTable().translation_manager;
+  if (*manager) (*manager)->AddRef();
 }
 }

@@ -17,6 +17,7 @@
 #include "hostapi/i_help_navigator.h"
 #include "hostapi/i_process_launcher.h"
 #include "tests/win/dialogs/whats_this_viewer.h"
+#include "hostapi/i_translation_manager.h"
 #include "tests/win/support/client_stub.h"
 
 class TTestUiManager final : public IClientUiManager {
@@ -117,6 +118,10 @@ struct TTestExports {
   BYTE hide_floating_panels = 1;
   std::vector<BYTE> hide_floating_panels_set;  // every value the plug-in set
   BYTE vfs_file_exists = 0;
+  BYTE use_localized_dialogs = 0;
+  BYTE pref_use_luna = 0;
+  // ClientAPI_GetTranslationManager hands out this manager (with a reference), or none.
+  ITranslationManager* translation_manager = nullptr;
 };
 TTestExports& TestExportTable();
 
