@@ -1,4 +1,4 @@
-// KiCad boards opened by the host kit: on every board of Debian's kicad-demos the Hole Size TEditor
+// KiCad boards opened by the host kit: on every board of Debian's kicad-demos the Hole Size Editor
 // lists the file's own drills with their pad and via counts; a footprint's rotation places its
 // pads; an edit on a real board changes that size and nothing else; bad files are refused with
 // file, line and reason, and no board is left open.
@@ -88,7 +88,7 @@ TEST_P(DemoBoard, TheEditorCountsThePadsAndViasOfEachDrillSizeAsTheFileHasThem) 
     by_label[label].vias += count.vias;
   }
   std::string script =
-      "timeout 180\nwait-window \"Hole Size TEditor\"\ntimeout 30\nexpect-items @ListBox";
+      "timeout 180\nwait-window \"Hole Size Editor\"\ntimeout 30\nexpect-items @ListBox";
   for (const std::string& label : labels) script += " " + Quoted(label);
   script += "\n";
   for (const std::string& label : labels) {
@@ -96,7 +96,7 @@ TEST_P(DemoBoard, TheEditorCountsThePadsAndViasOfEachDrillSizeAsTheFileHasThem) 
               "\nexpect-text @Static \"Pads : " + std::to_string(by_label[label].pads) +
               "  Vias : " + std::to_string(by_label[label].vias) + "\"\n";
   }
-  script += "click Cancel\nwait-no-window \"Hole Size TEditor\"\n";
+  script += "click Cancel\nwait-no-window \"Hole Size Editor\"\n";
   const std::wstring script_file = WriteTemp(L"demo.script", script);
   THostRunOptions options;
   options.TimeoutMs = 200000;
@@ -218,11 +218,11 @@ TEST(KicadBoard, AnEditOfOneSizeOnARealBoardChangesThoseHolesAndNothingElse) {
   ASSERT_TRUE(plain.OutputHasPrefix("host: board saved")) << plain.Describe();
   const std::wstring script = WriteTemp(
       L"edit.script",
-      "timeout 60\nwait-window \"Hole Size TEditor\"\ntimeout 20\n"
+      "timeout 60\nwait-window \"Hole Size Editor\"\ntimeout 20\n"
       "select @ListBox \"0.7500 mm\"\nexpect-text @Static \"Pads : 9  Vias : 0\"\n"
       "click \"&Edit...\"\nwait-window \"Edit Hole Size\"\nset-text @Edit \"0.7mm\"\nkey enter\n"
-      "wait-no-window \"Edit Hole Size\"\nwait-window \"Hole Size TEditor\"\n"
-      "expect-selected @ListBox \"0.7000 mm\"\nclick OK\nwait-no-window \"Hole Size TEditor\"\n");
+      "wait-no-window \"Edit Hole Size\"\nwait-window \"Hole Size Editor\"\n"
+      "expect-selected @ListBox \"0.7000 mm\"\nclick OK\nwait-no-window \"Hole Size Editor\"\n");
   const std::wstring after = UniqueTempPath(L"after.json");
   THostRun edit =
       RunHost({L"--board", board, L"--command", L"Run", L"--script", script, L"--save", after});

@@ -15,7 +15,7 @@ namespace {
 
 constexpr int64_t kMm = 1000000000;  // picometres
 
-std::string TBoard(const std::string& items, const char* version = "20211014") {
+std::string BoardText(const std::string& items, const char* version = "20211014") {
   return std::string("(kicad_pcb (version ") + version + ") (generator pcbnew)\n" + items + ")\n";
 }
 
@@ -25,7 +25,7 @@ std::string Footprint(const char* at, const std::string& pads, const char* layer
 }
 
 TEST(KicadBoardReader, PadsArePlacedByTheirFootprintsPositionAndRotation) {
-  const TKicadBoard board = ReadKicadBoard(TBoard(Footprint(
+  const TKicadBoard board = ReadKicadBoard(BoardText(Footprint(
       "100 50 90",
       " (pad \"1\" thru_hole rect (at 2.54 0 90) (size 1.6 1.6) (drill 0.8) (layers *.Cu *.Mask))\n"
       " (pad \"2\" thru_hole circle locked (at 0 1.27 90) (size 1.6 1.6) (drill 0.8) (layers "
@@ -49,12 +49,12 @@ TEST(KicadBoardReader, EveryRightAngleIsExactAndOtherAnglesRoundToThePicometre) 
       {"270", {-1 * kMm, 3 * kMm}}, {"-90", {-1 * kMm, 3 * kMm}}, {"450", {1 * kMm, -3 * kMm}}};
   for (const auto& [angle, expected] : cases) {
     const TKicadBoard board = ReadKicadBoard(
-        TBoard(Footprint((std::string("0 0 ") + angle).c_str(),
+        BoardText(Footprint((std::string("0 0 ") + angle).c_str(),
                         " (pad \"1\" smd rect (at 3 1) (size 1 1) (layers F.Cu))\n")));
     EXPECT_EQ(board.pads[0].position, expected) << angle;
   }
   const TKicadBoard board = ReadKicadBoard(
-      TBoard(Footprint("10 20 30", " (pad \"1\" smd rect (at 3 1) (size 1 1) (layers F.Cu))\n")));
+      BoardText(Footprint("10 20 30", " (pad \"1\" smd rect (at 3 1) (size 1 1) (layers F.Cu))\n")));
   const double a = 30 * 3.14159265358979323846 / 180;
   EXPECT_EQ(board.pads[0].position.x,
             10 * kMm + std::llround((3 * std::cos(a) + std::sin(a)) * kMm));
@@ -63,7 +63,7 @@ TEST(KicadBoardReader, EveryRightAngleIsExactAndOtherAnglesRoundToThePicometre) 
 }
 
 TEST(KicadBoardReader, DrillsOfEveryFormAreKept) {
-  const TKicadBoard board = ReadKicadBoard(TBoard(Footprint(
+  const TKicadBoard board = ReadKicadBoard(BoardText(Footprint(
       "0 0",
       " (pad \"1\" thru_hole oval (at 0 0) (size 2 3) (drill oval 1.02 2.03) (layers *.Cu))\n"
       " (pad \"2\" thru_hole oval (at 0 0) (size 3 2) (drill oval 2.54 1.016) (layers *.Cu))\n"
@@ -103,7 +103,7 @@ TEST(KicadBoardReader, DrillsOfEveryFormAreKept) {
 
 TEST(KicadBoardReader, ViasNetsTracksZonesDrawingsAndTextsAreRead) {
   const TKicadBoard board = ReadKicadBoard(
-      TBoard("(layers (0 \"F.Cu\" signal) (1 \"In1.Cu\" power) (31 \"B.Cu\" signal) (44 "
+      BoardText("(layers (0 \"F.Cu\" signal) (1 \"In1.Cu\" power) (31 \"B.Cu\" signal) (44 "
             "\"Edge.Cuts\" user))\n"
             "(net 0 \"\") (net 1 \"GND\") (net 2 \"/a b\")\n"
             "(via (at 1 2) (size 0.8) (drill 0.4) (layers \"F.Cu\" \"B.Cu\") (net 1))\n"
@@ -150,7 +150,7 @@ TEST(KicadBoardReader, ViasNetsTracksZonesDrawingsAndTextsAreRead) {
 }
 
 TEST(KicadBoardReader, KiCad7And8SpellingsAreRead) {
-  const TKicadBoard board = ReadKicadBoard(TBoard(
+  const TKicadBoard board = ReadKicadBoard(BoardText(
       "(footprint \"R_0603\" (layer \"B.Cu\") (uuid \"x\") (at 10 10 180)\n"
       " (property \"Reference\" \"R7\" (at 0 0 0) (layer \"B.SilkS\"))\n"
       " (fp_line (start -1 0) (end 1 0) (stroke (width 0.12) (type solid)) (layer \"B.SilkS\"))\n"
@@ -200,39 +200,39 @@ INSTANTIATE_TEST_SUITE_P(
         TBadBoard{"NotAList", "(kicad_pcb (version 20211014)\n 42)", 2, "expected a list"},
         TBadBoard{
             "NoDrill",
-            TBoard(Footprint("0 0",
+            BoardText(Footprint("0 0",
                             "(pad \"1\" thru_hole circle (at 0 0) (size 1 1)\n (layers *.Cu))")),
             4, "pad \"1\" of U1: a through-hole pad without (drill …)"},
         TBadBoard{
             "HugeCoordinate",
-            TBoard(Footprint("0 0",
+            BoardText(Footprint("0 0",
                             "\n(pad \"1\" smd rect (at 123456789 0) (size 1 1) (layers F.Cu))")),
             5, "\"123456789\" mm is out of range"},
-        TBadBoard{"HugeDrill", TBoard("(via (at 0 0) (size 1) (drill 1e9) (layers F.Cu B.Cu))"), 2,
+        TBadBoard{"HugeDrill", BoardText("(via (at 0 0) (size 1) (drill 1e9) (layers F.Cu B.Cu))"), 2,
                  "via drill: expected a number, found \"1e9\""},
-        TBadBoard{"QuotedNumber", TBoard("(via (at \"1\" 0) (size 1) (drill 0.4))"), 2,
+        TBadBoard{"QuotedNumber", BoardText("(via (at \"1\" 0) (size 1) (drill 0.4))"), 2,
                  "expected a number, found \"1\""},
         TBadBoard{
             "NegativeDrill",
-            TBoard(Footprint(
+            BoardText(Footprint(
                 "0 0",
                 "(pad \"1\" thru_hole circle (at 0 0) (size 1 1) (drill -0.5) (layers *.Cu))")),
             4, "negative"},
         TBadBoard{
             "UnknownPadType",
-            TBoard(Footprint("0 0", "(pad \"1\" blind circle (at 0 0) (size 1 1) (layers *.Cu))")),
+            BoardText(Footprint("0 0", "(pad \"1\" blind circle (at 0 0) (size 1 1) (layers *.Cu))")),
             4, "unknown pad type \"blind\""},
         TBadBoard{"MissingAt",
-                 TBoard(Footprint("0 0", "(pad \"1\" smd rect (size 1 1) (layers F.Cu))")), 4,
+                 BoardText(Footprint("0 0", "(pad \"1\" smd rect (size 1 1) (layers F.Cu))")), 4,
                  "(at …) missing"},
         TBadBoard{"MissingSizeValue",
-                 TBoard(Footprint("0 0", "(pad \"1\" smd rect (at 0 0) (size 1) (layers F.Cu))")), 4,
+                 BoardText(Footprint("0 0", "(pad \"1\" smd rect (at 0 0) (size 1) (layers F.Cu))")), 4,
                  "size missing"},
-        TBadBoard{"BadAngle", TBoard(Footprint("0 0 ninety", kThruPad)), 2, "expected an angle"},
-        TBadBoard{"HugeAngle", TBoard(Footprint("0 0 1e400", kThruPad)), 2, "expected an angle"},
-        TBadBoard{"NetOutOfRange", TBoard("(net 99999999999 \"x\")"), 2, "out of range"},
-        TBadBoard{"ViaWithoutDrill", TBoard("(via (at 0 0) (size 1))"), 2, "via: (drill …) missing"},
-        TBadBoard{"Truncated", TBoard(Footprint("0 0", kThruPad)).substr(0, 60), 2,
+        TBadBoard{"BadAngle", BoardText(Footprint("0 0 ninety", kThruPad)), 2, "expected an angle"},
+        TBadBoard{"HugeAngle", BoardText(Footprint("0 0 1e400", kThruPad)), 2, "expected an angle"},
+        TBadBoard{"NetOutOfRange", BoardText("(net 99999999999 \"x\")"), 2, "out of range"},
+        TBadBoard{"ViaWithoutDrill", BoardText("(via (at 0 0) (size 1))"), 2, "via: (drill …) missing"},
+        TBadBoard{"Truncated", BoardText(Footprint("0 0", kThruPad)).substr(0, 60), 2,
                  "the file ends inside a list"}),
     [](const auto& info) { return std::string(info.param.name); });
 
