@@ -98,13 +98,6 @@ uint8_t SystemDefaultFontCharset() {
   return font.lfCharSet;
 }
 
-bool HostIsTranslating() {
-  TComPtr<ITranslationManager> manager = TComPtr<ITranslationManager>::Attach(ClientAPI_GetTranslationManager());
-  if (!manager) return false;
-  int32_t translating = 0;
-  return SUCCEEDED(manager->IsTranslating(&translating)) && translating != 0;
-}
-
 uint8_t framework_default_charset = DEFAULT_CHARSET;
 
 }  // namespace

@@ -26,7 +26,7 @@ class DialogHelp : public DialogTest {
     WaitForSingleObject(turn_.get(), 120000);
     // WinHelp sends to the first window of its class in z-order; other test programs and host runs
     // have one too, so this case's goes first.
-    SetWindowPos(host.whatsThis.handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(host.whats_this.Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     name_ = std::string("case_") + testing::UnitTest::GetInstance()->current_test_info()->name();
     CreateDirectoryA(HelpFolder().c_str(), nullptr);
     SetHelpFileNameForTest(ToWide(name_ + ".Chm"));
@@ -47,8 +47,8 @@ class DialogHelp : public DialogTest {
   }
   std::string Chm() const { return Path(".Chm"); }
 
-  const std::vector<std::string>& HelpLog() const { return host.client.helpLog; }
-  const std::vector<std::string>& Popups() const { return host.whatsThis.requests; }
+  const std::vector<std::string>& HelpLog() const { return host.client.help_log; }
+  const std::vector<std::string>& Popups() const { return host.whats_this.requests; }
   bool Logged(const std::string& line) const {
     return std::find(HelpLog().begin(), HelpLog().end(), line) != HelpLog().end();
   }
@@ -83,8 +83,8 @@ TEST_F(DialogHelp, F1AnywhereShowsTheDialogTopicThroughTheKnowledgeCentre) {
 
 TEST_F(DialogHelp, F1ShowsTheDialogTopicInTheIntegratedViewerWhenTheHostHasOne) {
   TopicIds("Dlg_PlainDialog=1200\n");
-  TestExportTable().integratedHelpSystem = 1;
-  TestExportTable().vfsFileExists = 1;
+  TestExportTable().integrated_help_system = 1;
+  TestExportTable().vfs_file_exists = 1;
   auto dialog = Make<TPlainDialog>();
   ASSERT_TRUE(dialog->ChildKey(dialog->ActiveControl(), VK_F1, {}));
   const std::string address = Chm() + "::/Dlg_PlainDialog.htm";
@@ -100,7 +100,7 @@ TEST_F(DialogHelp, ATabSheetWithAWhatsThisKeyTakesF1BeforeTheDialog) {
   EXPECT_TRUE(Logged("RunProcess HelpAdvisor:ShowDynamicHelp 'ForceUpdate=True|Address=" + Chm() +
                      "::/Dlg_PagedDialog.htm' " +
                      std::to_string(std::string("ForceUpdate=True|Address=" + Chm() + "::/Dlg_PagedDialog.htm").size() + 1)));
-  host.client.helpLog.clear();
+  host.client.help_log.clear();
 
   PopupIds("Dlg_SizesSheet=31\n");
   auto paged = Make<TPagedDialog>();
@@ -113,8 +113,8 @@ TEST_F(DialogHelp, ATabSheetWithAWhatsThisKeyTakesF1BeforeTheDialog) {
 
 TEST_F(DialogHelp, AnAliasLeadsIntoTheHelpFileTheHostNames) {
   TopicIds("Dlg_PlainDialog=7,PCB:Zoom\n");
-  host.client.aliasName = "PCB:Zoom";
-  host.client.aliasFile = L"D:\\Elsewhere\\" + ToWide(name_) + L"_other.hlp";
+  host.client.alias_name = "PCB:Zoom";
+  host.client.alias_file = L"D:\\Elsewhere\\" + ToWide(name_) + L"_other.hlp";
   auto dialog = Make<TPlainDialog>();
   std::string topic;
   std::wstring file;
@@ -159,7 +159,7 @@ TEST_F(DialogHelp, WhatsThisTriesTheFormNameThenTheClassNameThenTheParent) {
   dialog->Show();
   Pump();
   auto ask = [&](TWinControl* control) {
-    host.whatsThis.requests.clear();
+    host.whats_this.requests.clear();
     HELPINFO info{};
     info.cbSize = sizeof info;
     info.iContextType = HELPINFO_WINDOW;
@@ -191,10 +191,10 @@ TEST_F(DialogHelp, WhatsThisTriesTheFormNameThenTheClassNameThenTheParent) {
 TEST_F(DialogHelp, TheFloatingPanelsPreferenceIsPutBackAlsoWhenWinHelpFails) {
   for (bool answers : {true, false}) {
     TestExportTable().hide_floating_panels = 1;
-    TestExportTable().hideFloatingPanelsSet.clear();
-    host.whatsThis.answers = answers;
+    TestExportTable().hide_floating_panels_set.clear();
+    host.whats_this.answers = answers;
     ShowPopupHelpAt(host.main_window.get(), {5, 6}, L"C:\\x.hlp", 9);
-    EXPECT_EQ(TestExportTable().hideFloatingPanelsSet, (std::vector<BYTE>{0, 1})) << answers;
+    EXPECT_EQ(TestExportTable().hide_floating_panels_set, (std::vector<BYTE>{0, 1})) << answers;
     EXPECT_EQ(TestExportTable().hide_floating_panels, 1);
   }
   EXPECT_EQ(Popups().back(), std::to_string(HELP_CONTEXTPOPUP) + " 9 C:\\x.hlp");
@@ -207,7 +207,7 @@ TEST_F(DialogHelp, HintsOverAControlWithAKeyShowItsTopicDynamically) {
   const std::string text = "Address=" + Path("wth.Chm") + "::/Dlg_NameEdit.htm";
   EXPECT_EQ(HelpLog(), std::vector<std::string>{"RunProcess HelpAdvisor:ShowDynamicHelp '" + text + "' " +
                                                   std::to_string(text.size() + 1)});
-  host.client.helpLog.clear();
+  host.client.help_log.clear();
   ShowDynamicHelpForHint(nullptr);
   EXPECT_TRUE(HelpLog().empty());
 }

@@ -14,16 +14,16 @@ TTestExports& TestExportTable() {
 
 extern "C" {
 __declspec(dllexport) BYTE __stdcall ClientAPI_GetIntegratedHelpSystem() {
-  return TestExportTable().integratedHelpSystem;
+  return TestExportTable().integrated_help_system;
 }
 __declspec(dllexport) BYTE __stdcall ClientAPI_GetPrefHideFloatingPanels() {
   return TestExportTable().hide_floating_panels;
 }
 __declspec(dllexport) void __stdcall ClientAPI_SetPrefHideFloatingPanels(BYTE hide) {
   TestExportTable().hide_floating_panels = hide;
-  TestExportTable().hideFloatingPanelsSet.push_back(hide);
+  TestExportTable().hide_floating_panels_set.push_back(hide);
 }
-__declspec(dllexport) BYTE __stdcall VFSAPI_VFS_FileExists(const char*) { return TestExportTable().vfsFileExists; }
+__declspec(dllexport) BYTE __stdcall VFSAPI_VFS_FileExists(const char*) { return TestExportTable().vfs_file_exists; }
 __declspec(dllexport) BYTE __stdcall ClientAPI_GetUseSystemLocaleLanguage() {
   return TestExportTable().use_system_locale_language;
 }
@@ -50,6 +50,7 @@ __declspec(dllexport) void __stdcall ClientAPI_ClearErrorInfo() {
 }
 __declspec(dllexport) void __stdcall ClientAPI_HandleException(int32_t reserved) {
   TestExportTable().error_calls.push_back("handle " + std::to_string(reserved));
+}
 __declspec(dllexport) BYTE __stdcall ClientAPI_GetPrefUseLuna() { return TestExportTable().pref_use_luna; }
 __declspec(dllexport) BYTE __stdcall ClientAPI_GetUseLocalizedDialogs() {
   return TestExportTable().use_localized_dialogs;

@@ -66,20 +66,20 @@ HRESULT __stdcall TTestClient::GetServerModuleCount(int32_t* count) {
 
 HRESULT __stdcall TTestClient::FileForHelpAlias(BSTR alias, BSTR* file_name) {
   std::string name = TUniqueBstr(BstrText(alias)).Ansi();
-  helpLog.push_back("FileForHelpAlias " + name);
-  *file_name = name == aliasName ? TUniqueBstr(aliasFile).Detach() : nullptr;
+  help_log.push_back("FileForHelpAlias " + name);
+  *file_name = name == alias_name ? TUniqueBstr(alias_file).Detach() : nullptr;
   return S_OK;
 }
 
 HRESULT __stdcall TTestClient::GetAddressService(IAddressService** service) {
-  addresses.log = &helpLog;
+  addresses.log = &help_log;
   *service = &addresses;
   return S_OK;
 }
 
 HRESULT __stdcall TTestClient::RunProcess(const char* process, char* parameters, int32_t size,
                                          IServerView*) {
-  helpLog.push_back("RunProcess " + std::string(process) + " '" + (parameters ? parameters : "") + "' " +
+  help_log.push_back("RunProcess " + std::string(process) + " '" + (parameters ? parameters : "") + "' " +
                     std::to_string(size));
   return S_OK;
 }
