@@ -29,7 +29,7 @@ class DialogHelp : public DialogTest {
     SetWindowPos(host.whats_this.Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     name_ = std::string("case_") + testing::UnitTest::GetInstance()->current_test_info()->name();
     CreateDirectoryA(HelpFolder().c_str(), nullptr);
-    SetHelpFileNameForTest(ToWide(name_ + ".Chm"));
+    SetHelpFileNameForTest(ToWide(name_ + ".chm"));
     RemoveFiles();
   }
   ~DialogHelp() override {
@@ -43,9 +43,9 @@ class DialogHelp : public DialogTest {
   void TopicIds(const std::string& text) { Write(Path(".id"), text); }
   void PopupIds(const std::string& text) { Write(Path("wth.id"), text); }
   void RemoveFiles() {
-    for (const char* suffix : {".id", "wth.id", ".Chm", "_other.Chm", "_other.id"}) DeleteFileA(Path(suffix).c_str());
+    for (const char* suffix : {".id", "wth.id", ".chm", "_other.chm", "_other.id"}) DeleteFileA(Path(suffix).c_str());
   }
-  std::string Chm() const { return Path(".Chm"); }
+  std::string Chm() const { return Path(".chm"); }
 
   const std::vector<std::string>& HelpLog() const { return host.client.help_log; }
   const std::vector<std::string>& Popups() const { return host.whats_this.requests; }
@@ -106,7 +106,7 @@ TEST_F(DialogHelp, ATabSheetWithAWhatsThisKeyTakesF1BeforeTheDialog) {
   auto paged = Make<TPagedDialog>();
   ASSERT_TRUE(paged->ChildKey(paged->SizeEdit, VK_F1, {}));
   // The sheet's topic lives in the compiled file named like the what's-this file.
-  const std::string address = Path("wth.Chm") + "::/Dlg_SizesSheet.htm";
+  const std::string address = Path("wth.chm") + "::/Dlg_SizesSheet.htm";
   EXPECT_TRUE(Logged("RunProcess HelpAdvisor:ShowDynamicHelp 'ForceUpdate=True|Address=" + address + "' " +
                      std::to_string(std::string("ForceUpdate=True|Address=" + address).size() + 1)));
 }
@@ -118,15 +118,15 @@ TEST_F(DialogHelp, AnAliasLeadsIntoTheHelpFileTheHostNames) {
   auto dialog = Make<TPlainDialog>();
   std::string topic;
   std::wstring file;
-  // The named file's ".Chm" is not there: no topic.
+  // The named file's ".chm" is not there: no topic.
   EXPECT_EQ(dialog->GetHelpContext(dialog.get(), topic, file), 0);
   EXPECT_TRUE(Logged("FileForHelpAlias PCB:Zoom"));
 
-  Write(Path("_other.Chm"), "");
+  Write(Path("_other.chm"), "");
   Write(Path("_other.id"), "PCB_Zoom=42\r\n");
   EXPECT_EQ(dialog->GetHelpContext(dialog.get(), topic, file), 42);
   EXPECT_EQ(topic, "PCB_Zoom");
-  EXPECT_EQ(ToAnsi(file), Path("_other.Chm"));
+  EXPECT_EQ(ToAnsi(file), Path("_other.chm"));
 
   // A file whose key is an alias of itself again ends the search with no topic.
   Write(Path("_other.id"), "PCB_Zoom=1,PCB:Zoom\r\n");
@@ -204,7 +204,7 @@ TEST_F(DialogHelp, HintsOverAControlWithAKeyShowItsTopicDynamically) {
   PopupIds("Dlg_NameEdit=12\n");
   auto dialog = Make<TPlainDialog>();
   ShowDynamicHelpForHint(FindControl(dialog->Handle())->Controls(0));
-  const std::string text = "Address=" + Path("wth.Chm") + "::/Dlg_NameEdit.htm";
+  const std::string text = "Address=" + Path("wth.chm") + "::/Dlg_NameEdit.htm";
   EXPECT_EQ(HelpLog(), std::vector<std::string>{"RunProcess HelpAdvisor:ShowDynamicHelp '" + text + "' " +
                                                   std::to_string(text.size() + 1)});
   host.client.help_log.clear();
