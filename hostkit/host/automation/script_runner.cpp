@@ -12,6 +12,8 @@
 namespace {
 
 constexpr DWORD kPollInterval = 15;
+// How long the display gets to take in what a window painted before a screenshot reads it back.
+constexpr DWORD kSettleAfterPaint = 200;
 
 std::wstring WindowText(HWND window) {
   int length = GetWindowTextLengthW(window);
@@ -582,6 +584,16 @@ bool TScriptRunner::RunStep(const TScriptStep& step, std::string& reason) {
   }
   if (verb == "screenshot") {
     auto image = std::make_shared<TRgbImage>();
+    // Painted first, then read back a moment later: the window system hands what a window painted
+    // to the display only once the UI thread is back in its message loop, so a read right after the
+    // paint can catch a half-drawn list.
+    if (!Once([root] {
+          RedrawWindow(root, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+          return TAnswer{true, ""};
+        }, answer, reason))
+      return false;
+    Sleep(kSettleAfterPaint);
     if (!Once([root, image] {
           std::string why;
           bool ok = CaptureWindow(root, *image, why);

@@ -26,8 +26,6 @@ bool CaptureWindow(HWND window, TRgbImage& image, std::string& error) {
     error = "the window is gone";
     return false;
   }
-  RedrawWindow(window, nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   RECT bounds;
   GetWindowRect(window, &bounds);
   const int width = bounds.right - bounds.left;
