@@ -9,7 +9,7 @@
 
 namespace {
 
-HRESULT Navigate(const char* operation, BSTR address, int32_t* done) {
+HRESULT NavigateTo(const char* operation, BSTR address, int32_t* done) {
   const std::wstring text = BstrText(address);
   THostCall call(operation, TraceText(text.c_str()));
   if (done) *done = 0;
@@ -98,7 +98,7 @@ class THelpDocument final : public IServerDocument, public IHelpNavigator, publi
   }
   HRESULT __stdcall BeforeDestroy() override { return UnnamedOperation("HelpDocument.BeforeDestroy"); }
   HRESULT __stdcall Navigate(BSTR address, int32_t* done) override {
-    return Navigate("HelpDocument.Navigate", address, done);
+    return NavigateTo("HelpDocument.Navigate", address, done);
   }
   HRESULT __stdcall GetAddress(BSTR* address) override {
     THostCall call("HelpDocument.GetAddress", "");
@@ -146,7 +146,7 @@ class THelpBrowserModule final : public IServerModule, public IHelpNavigator {
   }
   HOST_STATIC_REFCOUNT
   HRESULT __stdcall Navigate(BSTR address, int32_t* done) override {
-    return Navigate("HelpBrowser.Navigate", address, done);
+    return NavigateTo("HelpBrowser.Navigate", address, done);
   }
   HRESULT __stdcall GetDocumentCount(int32_t* count) override {
     THostCall call("HelpBrowser.GetDocumentCount", "");

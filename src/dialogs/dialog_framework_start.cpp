@@ -98,7 +98,7 @@ uint8_t SystemDefaultFontCharset() {
   return font.lfCharSet;
 }
 
-bool HostIsTranslating() {
+bool HostTranslatesAtStart() {
   TComPtr<ITranslationManager> manager = TComPtr<ITranslationManager>::Attach(ClientAPI_GetTranslationManager());
   if (!manager) return false;
   int32_t translating = 0;
@@ -136,7 +136,7 @@ void StartDialogFramework() {
     InstallThemeFrame();
   }
   // Last, as a failing manager abandons the rest of the step.
-  SetTranslationActive(HostIsTranslating());
+  SetTranslationActive(HostTranslatesAtStart());
 }
 
 void EndDialogFramework() {
