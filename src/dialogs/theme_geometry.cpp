@@ -77,12 +77,12 @@ TCaptionButtonState ButtonState(const TCaptionLayout& layout, TCaptionElement el
 }
 
 std::vector<TThemeRect> ThemeRegionBands(int w, int h) {
-  static constexpr int kCut[] = {5, 3, 2, 1, 1};
+  static constexpr int cuts[] = {5, 3, 2, 1, 1};
   std::vector<TThemeRect> bands;
   if (w <= 0 || h <= 0) return bands;
   int rows = std::min(h, 5);
   for (int y = 0; y < rows; ++y) {
-    int cut = kCut[y];
+    int cut = cuts[y];
     if (w - 2 * cut > 0) bands.push_back({cut, y, w - 2 * cut, 1});
   }
   if (h > 5) bands.push_back({0, 5, w, h - 5});

@@ -323,8 +323,8 @@ void TImporter::MapArcTrack(const TKicadTrack& track, uint8_t layer) {
     uy = (bx * c2 - cx * b2) / (2 * cross);
   }
   const double radius = std::hypot(ux, uy);
-  constexpr double kFar = 1e16;  // picometres, far beyond the host's coordinates
-  if (!(std::abs(ux) < kFar && std::abs(uy) < kFar)) {
+  constexpr double far_away = 1e16;  // picometres, far beyond the host's coordinates
+  if (!(std::abs(ux) < far_away && std::abs(uy) < far_away)) {
     MapTrack(track, layer);
     return;
   }
@@ -429,9 +429,9 @@ void EdgePieces(const std::vector<TKicadDrawing>& drawings, std::vector<TPath>* 
       const TKicadPoint c = d.points[0];
       const double r = std::hypot(static_cast<double>(d.points[1].x - c.x),
                                   static_cast<double>(d.points[1].y - c.y));
-      constexpr int kSteps = 32;
-      for (int i = 0; i < kSteps; ++i) {
-        const double a = 2 * std::numbers::pi * i / kSteps;
+      constexpr int steps = 32;
+      for (int i = 0; i < steps; ++i) {
+        const double a = 2 * std::numbers::pi * i / steps;
         put({c.x + std::llround(r * std::cos(a)), c.y + std::llround(r * std::sin(a))});
       }
       closed->push_back(std::move(path));
