@@ -200,6 +200,105 @@ TEST(KicadBoard, AFootprintRotatedBy90DegreesPlacesItsPadsWhereTheFileSays) {
   for (const std::wstring& f : {board, saved, again}) DeleteFileW(f.c_str());
 }
 
+// One of each drawn item: a track, an arc track over the top of its centre, two arcs that are
+// straight (collinear, and so nearly that the centre lies beyond the host), a pour and a keep-out,
+// a board text beside a footprint text, and an edge drawn out of order with one line reversed.
+const char* kDrawnBoard =
+    "(kicad_pcb (version 20221018) (generator pcbnew)\n"
+    "  (layers (0 \"F.Cu\" signal) (31 \"B.Cu\" signal) (37 \"F.SilkS\" user) (44 \"Edge.Cuts\" "
+    "user))\n"
+    "  (net 0 \"\") (net 1 \"GND\")\n"
+    "  (footprint \"Test:Part\" (layer \"F.Cu\") (at 20 10)\n"
+    "    (fp_text reference \"R1\" (at 0 -2) (layer \"F.SilkS\") (effects (font (size 1 1)))))\n"
+    "  (segment (start 10 20) (end 30 20) (width 0.25) (layer \"F.Cu\") (net 1))\n"
+    "  (arc (start 40 20) (mid 45 15) (end 50 20) (width 0.5) (layer \"B.Cu\") (net 1))\n"
+    "  (arc (start 1 1) (mid 2 2) (end 3 3) (width 0.2) (layer \"F.Cu\"))\n"
+    "  (arc (start 0 30) (mid 1 30.000001) (end 2 30) (width 0.2) (layer \"F.Cu\"))\n"
+    "  (segment (start 1 1) (end 2 2) (width 0.2) (layer \"Unknown.Layer\"))\n"
+    "  (zone (net 1) (net_name \"GND\") (layer \"B.Cu\") (polygon (pts (xy 0 0) (xy 60 0) "
+    "(xy 60 40) (xy 0 40))))\n"
+    "  (zone (net 0) (net_name \"\") (layers \"F&B.Cu\") (keepout (tracks not_allowed)) "
+    "(polygon (pts (xy 50 30) (xy 55 30) (xy 55 35))))\n"
+    "  (gr_text \"HELLO\" (at 5 35 90) (layer \"F.SilkS\") (effects (font (size 1.5 1.5))))\n"
+    "  (gr_line (start 0 0) (end 60 0) (layer \"Edge.Cuts\") (width 0.1))\n"
+    "  (gr_line (start 60 40) (end 0 40) (layer \"Edge.Cuts\") (width 0.1))\n"
+    "  (gr_line (start 60 40) (end 60 0) (layer \"Edge.Cuts\") (width 0.1))\n"
+    "  (gr_line (start 0 40) (end 0 0) (layer \"Edge.Cuts\") (width 0.1)))\n";
+
+TEST(KicadBoard, TracksArcsZonesTextsAndTheEdgeLandAsTheHostsPrimitives) {
+  const std::wstring board = WriteTemp(L"drawn.kicad_pcb", kDrawnBoard);
+  const std::wstring saved = UniqueTempPath(L"drawn.json");
+  THostRun run = RunHost({L"--plugin", L"none", L"--board", board, L"--save", saved});
+  ASSERT_TRUE(run.OutputHasPrefix("host: board saved")) << run.Describe();
+  const std::string text = ReadWholeFile(ToAnsi(saved));
+  auto units = [](double mm) { return std::llround(mm * 10000 / 0.0254); };
+  const std::vector<std::string> nets = PrimitiveLines(text, "net");
+  ASSERT_EQ(nets.size(), 1u) << text;
+  const long long gnd = Field(nets[0], "handle");
+
+  // The straight arcs are their chords; the track on a layer the host lacks is left out.
+  const std::vector<std::string> tracks = PrimitiveLines(text, "track");
+  ASSERT_EQ(tracks.size(), 3u) << text;
+  EXPECT_EQ(Field(tracks[0], "layer"), 1);
+  EXPECT_EQ(Field(tracks[0], "x"), units(10));
+  EXPECT_EQ(Field(tracks[0], "y"), -units(20));
+  EXPECT_EQ(Field(tracks[0], "x2"), units(30));
+  EXPECT_EQ(Field(tracks[0], "width"), units(0.25));
+  EXPECT_EQ(Field(tracks[1], "x2"), units(3));
+  EXPECT_EQ(Field(tracks[1], "y2"), -units(3));
+  EXPECT_EQ(Field(tracks[2], "x"), 0);
+  EXPECT_EQ(Field(tracks[2], "x2"), units(2));
+
+  // Through (40, 20), (45, 15), (50, 20) with KiCad's y down: centre (45, 20), radius 5, over
+  // the top as seen, which the host runs counter-clockwise from 0 to 180 degrees.
+  const std::vector<std::string> arcs = PrimitiveLines(text, "arc");
+  ASSERT_EQ(arcs.size(), 1u) << text;
+  EXPECT_EQ(Field(arcs[0], "layer"), 32);
+  EXPECT_EQ(Field(arcs[0], "x"), units(45));
+  EXPECT_EQ(Field(arcs[0], "y"), -units(20));
+  EXPECT_EQ(Field(arcs[0], "radius"), units(5));
+  EXPECT_EQ(arcs[0].find("\"startAngle\""), std::string::npos) << arcs[0];
+  EXPECT_NE(arcs[0].find("\"endAngle\": 180,"), std::string::npos) << arcs[0];
+  EXPECT_EQ(Field(arcs[0], "width"), units(0.5));
+
+  const std::vector<std::string> pours = PrimitiveLines(text, "polygon");
+  ASSERT_EQ(pours.size(), 1u) << text;
+  EXPECT_EQ(Field(pours[0], "layer"), 32);
+  EXPECT_EQ(Field(pours[0], "net"), gnd);
+  EXPECT_EQ(Field(pours[0], "vertexCount"), 4);
+  const std::vector<std::string> regions = PrimitiveLines(text, "region");
+  ASSERT_EQ(regions.size(), 1u) << text;
+  EXPECT_EQ(Field(regions[0], "layer"), 1);
+  EXPECT_EQ(Field(regions[0], "keepout"), 1);
+  EXPECT_EQ(Field(regions[0], "net"), 0);
+  EXPECT_EQ(Field(regions[0], "vertexCount"), 3);
+
+  const std::vector<std::string> texts = PrimitiveLines(text, "text");
+  ASSERT_EQ(texts.size(), 1u) << text;
+  EXPECT_EQ(Field(texts[0], "layer"), 33);
+  EXPECT_EQ(Field(texts[0], "x"), units(5));
+  EXPECT_EQ(Field(texts[0], "y"), -units(35));
+  EXPECT_EQ(Field(texts[0], "height"), units(1.5));
+  EXPECT_NE(texts[0].find("\"rotation\": 90,"), std::string::npos) << texts[0];
+  EXPECT_NE(texts[0].find("\"text\": \"HELLO\""), std::string::npos) << texts[0];
+
+  // The four edge lines chained corner to corner, whatever order and direction they were drawn in.
+  const std::vector<std::string> outlines = PrimitiveLines(text, "boardOutline");
+  ASSERT_EQ(outlines.size(), 1u) << text;
+  EXPECT_EQ(Field(outlines[0], "layer"), 57);
+  const std::string w = std::to_string(units(60)), h = std::to_string(-units(40));
+  EXPECT_NE(outlines[0].find("\"vertices\": [[0, 0], [" + w + ", 0], [" + w + ", " + h +
+                             "], [0, " + h + "]]"),
+            std::string::npos)
+      << outlines[0];
+
+  // What the host kit saved opens again to the same board.
+  const std::wstring again = UniqueTempPath(L"drawn-again.json");
+  THostRun reopen = RunHost({L"--plugin", L"none", L"--board", saved, L"--save", again});
+  EXPECT_EQ(ReadWholeFile(ToAnsi(again)), text) << reopen.Describe();
+  for (const std::wstring& f : {board, saved, again}) DeleteFileW(f.c_str());
+}
+
 TEST(KicadBoard, ABoardIsNeverSavedOverAKicadFile) {
   const std::wstring board = WriteTemp(L"keep.kicad_pcb", kRotatedBoard);
   const std::wstring target = UniqueTempPath(L"target.kicad_pcb");
