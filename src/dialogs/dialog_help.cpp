@@ -229,7 +229,7 @@ void InstallDialogHelp() {
   TLinkHandlers& links = LinkHandlers();
   links.Clicked = [](const std::wstring& link) {
     // The whole word is compared: process links keep their own handling even with Ctrl held.
-    if ((GetKeyState(VK_CONTROL) & 0x8000) != 0 && !AsciiIequals(ToAnsi(link.substr(0, 11)), "VorxProcess"))
+    if (KeyboardShiftState().Contains(ssCtrl) && !AsciiIequals(ToAnsi(link.substr(0, 11)), "VorxProcess"))
       OpenInHelpBrowser(link);
     else
       OpenHelpDocument(link);

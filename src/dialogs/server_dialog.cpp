@@ -8,24 +8,11 @@
 #include "base/unique_handle.h"
 #include "dialogs/form_bounds.h"
 #include "dialogs/form_placement.h"
+#include "dialogs/visual_styles.h"
 #include "frame/client_services.h"
 
 namespace {
 
-// Visual styles are on for this process: the system's theme is active and applies to our windows.
-bool VisualStylesActive() {
-  HMODULE uxtheme = GetModuleHandleW(L"uxtheme.dll");
-  TUniqueHmodule loaded;
-  if (!uxtheme) {
-    loaded.reset(LoadLibraryW(L"uxtheme.dll"));
-    uxtheme = loaded.get();
-  }
-  if (!uxtheme) return false;
-  using TQuery = BOOL(WINAPI*)();
-  auto themed = reinterpret_cast<TQuery>(reinterpret_cast<void*>(GetProcAddress(uxtheme, "IsAppThemed")));
-  auto active = reinterpret_cast<TQuery>(reinterpret_cast<void*>(GetProcAddress(uxtheme, "IsThemeActive")));
-  return themed && active && themed() && active();
-}
 
 }  // namespace
 

@@ -6,7 +6,9 @@
 #include "dialogs/form_theme_data.h"
 #include "dialogs/theme_form.h"
 #include "dialogs/theme_preference.h"
+#include "dialogs/visual_styles.h"
 #include "frame/client_api_bindings.h"
+#include "frame/windows_version.h"
 
 namespace {
 
@@ -17,21 +19,8 @@ void CreateThemeFrame(TCustomForm& dialog) {
 
 }  // namespace
 
-bool VisualStylesActive() {
-  HMODULE uxtheme = GetModuleHandleW(L"uxtheme.dll");
-  if (!uxtheme) uxtheme = LoadLibraryW(L"uxtheme.dll");
-  if (!uxtheme) return false;
-  using TQuery = BOOL(WINAPI*)();
-  auto themed = reinterpret_cast<TQuery>(reinterpret_cast<void*>(GetProcAddress(uxtheme, "IsAppThemed")));
-  auto on = reinterpret_cast<TQuery>(reinterpret_cast<void*>(GetProcAddress(uxtheme, "IsThemeActive")));
-  return themed && on && themed() && on();
-}
-
 TThemeKind CurrentThemeKind() {
-  OSVERSIONINFOW version{};
-  version.dwOSVersionInfoSize = sizeof version;
-  if (!GetVersionExW(&version)) return tkClassic;
-  int major = static_cast<int>(version.dwMajorVersion), minor = static_cast<int>(version.dwMinorVersion);
+  const auto [major, minor] = WindowsVersion();
   // Visual styles came with 5.1; an older system has none, whatever a theme library may say.
   bool styles = (major > 5 || (major == 5 && minor >= 1)) && VisualStylesActive();
   return ChooseThemeKind(styles, EmulatedThemePreference(), major, minor);

@@ -11,4 +11,3 @@ void RemoveThemeFrame();
 // The kind for this process now: visual styles, the preference read at start and the system's
 // version.
 TThemeKind CurrentThemeKind();
-bool VisualStylesActive();

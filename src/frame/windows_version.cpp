@@ -16,6 +16,11 @@ OSVERSIONINFOW Version() {
 
 }  // namespace
 
+TWindowsVersion WindowsVersion() {
+  OSVERSIONINFOW info = Version();
+  return {static_cast<int>(info.dwMajorVersion), static_cast<int>(info.dwMinorVersion)};
+}
+
 bool IsWindows2000() {
   OSVERSIONINFOW info = Version();
   return info.dwMajorVersion == 5 && info.dwMinorVersion == 0;

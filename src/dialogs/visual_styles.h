@@ -1,0 +1,4 @@
+#pragma once
+// Whether the system's visual styles apply to this process's windows.
+
+bool VisualStylesActive();
