@@ -66,10 +66,11 @@ function(tavrin_use_googletest)
   endif()
 endfunction()
 
-# tavrin_test(<name> SOURCES <files…> DEPS <layers…> LIBS <libraries…> [LABELS <labels…>])
-# A GoogleTest executable whose cases CTest discovers when it runs (under Wine for Windows).
+# tavrin_test(<name> SOURCES <files…> DEPS <layers…> LIBS <libraries…> [LABELS <labels…>] [SERIAL])
+# A GoogleTest executable whose cases CTest discovers when it runs (under Wine for Windows). SERIAL
+# makes CTest run each case alone, for cases that change what every process of the prefix sees.
 function(tavrin_test name)
-  cmake_parse_arguments(T "" "" "SOURCES;DEPS;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "SERIAL" "" "SOURCES;DEPS;LIBS;LABELS" ${ARGN})
   tavrin_use_googletest()
   include(GoogleTest)
   add_executable(${name} ${T_SOURCES})
@@ -80,8 +81,11 @@ function(tavrin_test name)
   target_link_libraries(${name} PRIVATE ${deps} ${T_LIBS} GTest::gmock GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${TAVRIN_SOURCE_ROOT}/src ${TAVRIN_SOURCE_ROOT})
   tavrin_warnings(${name})
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-                       PROPERTIES LABELS "${T_LABELS}" TIMEOUT 120)
+  set(properties LABELS "${T_LABELS}" TIMEOUT 120)
+  if(T_SERIAL)
+    list(APPEND properties RUN_SERIAL TRUE)
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 PROPERTIES ${properties})
 endfunction()
 
 # Adds every sub-folder of a test tree that has a CMakeLists.txt.
