@@ -15,6 +15,15 @@ void TXPGroupBox::WndProc(TMessage& msg) {
     msg.Result = HTCLIENT;
     return;
   }
+  // The system's group box paints its frame and caption only, and the parent clips its children,
+  // so nobody would paint the inside: it would keep whatever the screen held there.
+  if (msg.Msg == WM_ERASEBKGND) {
+    RECT r;
+    GetClientRect(Handle(), &r);
+    FillRect(reinterpret_cast<HDC>(msg.WParam), &r, BackgroundBrush());
+    msg.Result = 1;
+    return;
+  }
   TWinControl::WndProc(msg);
 }
 

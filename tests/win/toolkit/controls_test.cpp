@@ -208,3 +208,23 @@ TEST(WindowFrame, TheSymbolFontOfTheCaptionButtonsIsThere) {
   ReleaseDC(nullptr, dc);
   EXPECT_STREQ(face, L"Marlett");
 }
+
+// The system's group box paints only its frame and caption; the inside is erased with the box's
+// colour, or it would keep whatever the screen held there (black on a fresh display).
+TEST_F(ToolkitTest, AGroupBoxErasesItsInsideWithItsColour) {
+  Show();
+  HWND box = form->IncludeGroupBox->Handle();
+  RECT r;
+  GetClientRect(box, &r);
+  HDC screen = GetDC(box);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right, r.bottom);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  EXPECT_NE(SendMessageW(box, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 0);
+  EXPECT_EQ(GetPixel(dc, r.right / 2, r.bottom - 3), GetSysColor(COLOR_BTNFACE));
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(box, screen);
+}
