@@ -12,6 +12,8 @@ const char kHostUsage[] =
     "  --parameters TEXT      its parameter text (default empty)\n"
     "  --parameter-size N     size of the parameter buffer passed with it (default 256)\n"
     "  --repeat N             run the command N times (default 1)\n"
+    "  --reload               unload the plug-in after the command, load it again and run the\n"
+    "                         command once more\n"
     "  --test-mode            create the test-mode registry key for the run (removed at its end)\n"
     "  --no-test-mode         remove the test-mode registry key (left by a run that ended inside a\n"
     "                         command)\n"
@@ -87,6 +89,8 @@ bool ParseHostOptions(const std::vector<std::wstring>& arguments, THostOptions& 
         error = "--repeat needs a count";
         return false;
       }
+    } else if (a == L"--reload") {
+      options.Reload = true;
     } else if (a == L"--test-mode") {
       options.TestMode = true;
     } else if (a == L"--no-test-mode") {

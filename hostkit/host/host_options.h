@@ -32,6 +32,7 @@ struct THostOptions {
   bool Interactive = false;
   bool OptionsDialog = false;            // the options dialog opens after the command
   int Repeat = 1;                        // how often the command runs
+  bool Reload = false;                   // unload the plug-in, load it again, run the command again
   std::wstring ScriptPath;               // automation script run against the live windows
   std::wstring Language;                 // translation file name or path; empty: no translation manager
   bool HintTranslations = false;         // with --language: localised dialogs off (translations as hints)

@@ -115,6 +115,53 @@ void release(TComPtr<IServerModule>& module, const char* what) {
   HostReport(std::string("Release ") + what + " -> " + std::to_string(count));
 }
 
+void LoadPlugin() {
+  THostState& host = Host();
+  if (host.Options.Plugin.empty()) return;
+  TLoadedServer plugin = LoadServer(host.Options.Plugin, host.Options.NoClient ? nullptr : &HostClient(),
+                                    !host.Options.NoOut);
+  host.PluginLibrary = plugin.Library;
+  host.PluginModule = plugin.Module;
+}
+
+struct TWindowsOfModule {
+  HMODULE module;
+  std::vector<std::string> classes;
+};
+
+BOOL CALLBACK FindWindowOfModule(HWND window, LPARAM param) {
+  auto* found = reinterpret_cast<TWindowsOfModule*>(param);
+  if (reinterpret_cast<HMODULE>(GetClassLongPtrW(window, GCLP_HMODULE)) == found->module) {
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, 256);
+    found->classes.push_back(ToAnsi(name));
+  }
+  EnumChildWindows(window, &FindWindowOfModule, param);
+  return TRUE;
+}
+
+// A window left behind by an unloaded library runs code that is gone the next time it is sent a
+// message, so the host names every one it finds.
+void UnloadPlugin() {
+  THostState& host = Host();
+  release(host.PluginModule, "plug-in module");
+  if (!host.PluginLibrary) return;
+  TWindowsOfModule found{host.PluginLibrary, {}};
+  FreeLibrary(host.PluginLibrary);
+  host.PluginLibrary = nullptr;
+  if (GetModuleHandleW(host.Options.Plugin.c_str())) {
+    HostReport("plug-in library still loaded after FreeLibrary");
+    return;
+  }
+  HostReport("plug-in library unloaded");
+  EnumThreadWindows(GetCurrentThreadId(), &FindWindowOfModule, reinterpret_cast<LPARAM>(&found));
+  HWND message_window = nullptr;
+  while ((message_window = FindWindowExW(HWND_MESSAGE, message_window, nullptr, nullptr)))
+    FindWindowOfModule(message_window, reinterpret_cast<LPARAM>(&found));
+  for (const std::string& name : found.classes)
+    HostReport("a window of the unloaded plug-in library remains: " + name);
+}
+
 int MessageLoop() {
   MSG message;
   for (;;) {
@@ -166,13 +213,7 @@ int main() {
   if (!LoadLibraryW(L"WorkspaceManager.dll")) HostReport("WorkspaceManager.dll not loaded");
   RemoveExports();
 
-  if (!host.Options.Plugin.empty()) {
-    TLoadedServer plugin = LoadServer(host.Options.Plugin,
-                                      host.Options.NoClient ? nullptr : &HostClient(),
-                                      !host.Options.NoOut);
-    host.PluginLibrary = plugin.Library;
-    host.PluginModule = plugin.Module;
-  }
+  LoadPlugin();
   for (const std::string& probe : host.Options.Probes)
     if (!RunProbe(host.PluginModule.get(), probe)) HostReport("unknown probe " + TraceText(probe));
 
@@ -182,16 +223,18 @@ int main() {
   SetRunCommandHandler(RunCommand);
   if (host.Options.HasCommand)
     for (int i = 0; i < host.Options.Repeat; ++i) RunCommand();
+  if (host.Options.Reload) {
+    UnloadPlugin();
+    LoadPlugin();
+    if (host.Options.HasCommand)
+      for (int i = 0; i < host.Options.Repeat; ++i) RunCommand();
+  }
   if (host.Options.OptionsDialog) ShowOptionsDialog();
   if (host.Options.Interactive) MessageLoop();
   FinishScript();
   SaveBoard();
 
-  release(host.PluginModule, "plug-in module");
-  if (host.PluginLibrary) {
-    FreeLibrary(host.PluginLibrary);
-    HostReport("plug-in library unloaded");
-  }
+  UnloadPlugin();
   release(host.PcbModule, "PCB module");
   if (host.MainWindow && IsWindow(host.MainWindow)) DestroyWindow(host.MainWindow);
   if (host.Options.TestMode) SetTestModeKey(false);

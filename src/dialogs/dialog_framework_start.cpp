@@ -20,6 +20,7 @@
 #include "dialogs/theme_frame_install.h"
 #include "forms/application.h"
 #include "forms/font.h"
+#include "forms/win_control.h"
 #include "frame/client_api_bindings.h"
 #include "frame/library_steps.h"
 #include "frame/locations.h"
@@ -142,6 +143,11 @@ void EndDialogFramework() {
   Application->HintWindowClass = &THintWindow::Create;
   SetTranslationActive(false);
   SetFormsKey(std::wstring());
+  // The host may load the library again into the same process: no window and no window class may
+  // stay behind that points into the code being unloaded (a class left registered would also make
+  // the next load's first form fail to register it).
+  Application->DestroyHandle();
+  ReleaseWindowClasses();
 }
 
 namespace {

@@ -29,18 +29,46 @@ std::map<std::wstring, ATOM>& RegisteredClasses() {
   return classes;
 }
 
-// The control of each window attached on this thread. A window property is kept by the window
-// server: reading it costs a round trip to the server, once for every message, which made a list box
-// refresh of a few hundred messages take a tenth of a second. This answers in the process.
-std::unordered_map<HWND, TWinControl*>& AttachedControls() {
-  thread_local std::unordered_map<HWND, TWinControl*> controls;
-  return controls;
+// The control of each attached window. A window property is kept by the window server: reading it
+// costs a round trip to the server, once for every message, which made a list box refresh of a few
+// hundred messages take a tenth of a second. This answers in the process. One map for the process,
+// not one per thread: a thread-local object with a destructor pins the library in memory for good,
+// so the host could never unload it.
+class TAttachedControls {
+ public:
+  TWinControl* Find(HWND window) {
+    AcquireSRWLockShared(&lock_);
+    auto found = controls_.find(window);
+    TWinControl* control = found != controls_.end() ? found->second : nullptr;
+    ReleaseSRWLockShared(&lock_);
+    return control;
+  }
+  void Add(HWND window, TWinControl* control) {
+    AcquireSRWLockExclusive(&lock_);
+    controls_[window] = control;
+    ReleaseSRWLockExclusive(&lock_);
+  }
+  void Remove(HWND window) {
+    AcquireSRWLockExclusive(&lock_);
+    controls_.erase(window);
+    ReleaseSRWLockExclusive(&lock_);
+  }
+
+ private:
+  SRWLOCK lock_ = SRWLOCK_INIT;
+  std::unordered_map<HWND, TWinControl*> controls_;
+};
+
+// Never destroyed: controls owned by other static objects detach while the library unloads, after
+// this file's own statics may have gone. Empty by then, it leaves only its bucket array behind.
+TAttachedControls& AttachedControls() {
+  static TAttachedControls* controls = new TAttachedControls;
+  return *controls;
 }
 
 TWinControl* ControlOf(HWND window) {
-  auto& controls = AttachedControls();
-  if (auto found = controls.find(window); found != controls.end()) return found->second;
-  // A window of another thread, or none of ours.
+  if (TWinControl* control = AttachedControls().Find(window)) return control;
+  // A window that is none of ours, or one attached before the map was there.
   return static_cast<TWinControl*>(GetPropW(window, kControlProp));
 }
 
@@ -132,13 +160,13 @@ void TWinControl::MainWndProc(TMessage& msg) {
 void TWinControl::Attach(HWND window) {
   handle_ = window;
   SetPropW(window, kControlProp, this);
-  AttachedControls()[window] = this;
+  AttachedControls().Add(window, this);
 }
 
 void TWinControl::Detach() {
   if (!handle_) return;
   RemovePropW(handle_, kControlProp);
-  AttachedControls().erase(handle_);
+  AttachedControls().Remove(handle_);
   if (system_proc_) SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(system_proc_));
   system_proc_ = nullptr;
   handle_ = nullptr;

@@ -150,3 +150,27 @@ TEST(PluginModule, UnknownCommandsRunNothingAndTouchNoHostService) {
 }
 
 }  // namespace
+
+// The host unloads the library and loads it again into the same process: the second load shows the
+// editor as the first did (its window classes registered afresh), and neither unload leaves a window
+// behind whose code went with the library.
+TEST(PluginModule, ALibraryLoadedAgainShowsItsEditorAgainAndLeavesNoWindowBehind) {
+  TScopedFile board(UniqueTempPath(L"board.json"),
+                    R"({"format": "dralith-board", "version": 1, "board": {"unit": 0, "layer": 1},
+  "layers": [{"layer": 1, "nextLayer": 32}, {"layer": 32, "prevLayer": 1}],
+  "primitives": [{"kind": "pad", "handle": 1, "layer": 74, "x": 0, "y": 0, "holeSize": 236220,
+                  "stack": [[1, 1, 472440, 472440, 0, 0], [74, 1, 472440, 472440, 0, 0]]}]})");
+  TScopedFile script(UniqueTempPath(L"reload.script"),
+                     "wait-window \"Hole Size Editor\"\nclick Cancel\nwait-window \"Hole Size Editor\"\nclick Cancel\n");
+  THostRun run = RunHost({L"--board", board.Path(), L"--script", script.Path(), L"--command", L"Run",
+                          L"--reload"});
+  ASSERT_EQ(run.ExitCode, 0) << run.Describe();
+  int launches = 0;
+  for (const std::string& line : run.Lines) launches += line.rfind("host: LaunchCommand -> 0x00000000", 0) == 0;
+  EXPECT_EQ(launches, 2) << run.Describe();
+  EXPECT_TRUE(run.OutputHas("script: done")) << run.Describe();
+  int unloads = 0;
+  for (const std::string& line : run.Lines) unloads += line == "host: plug-in library unloaded";
+  EXPECT_EQ(unloads, 2) << run.Describe();
+  EXPECT_EQ(run.Output.find("a window of the unloaded plug-in library remains"), std::string::npos) << run.Describe();
+}
