@@ -16,9 +16,14 @@ class Exception : public TObject, public std::exception {
   const std::string& Message() const { return message_; }
   void SetMessage(std::string message) { message_ = std::move(message); }
   const char* what() const noexcept override { return message_.c_str(); }
+  // Where the exception was raised (the code address just after the raise), 0 when unknown; set
+  // for every raise of the plug-in when it is delivered to the raise hook point.
+  uintptr_t RaiseAddress() const { return raise_address_; }
+  void SetRaiseAddress(uintptr_t address) { raise_address_ = address; }
 
  private:
   std::string message_;
+  uintptr_t raise_address_ = 0;
 };
 
 // Raised by the layer identifier constructors for ids they cannot encode.

@@ -1,5 +1,8 @@
 #include "base/host_guard.h"
 
+#include "base/exceptions.h"
+#include "base/thrown_object.h"
+
 namespace {
 void NoRaiseHook(void*, const std::type_info*) {}
 void NoConversionHook(const std::exception_ptr&) {}
@@ -37,7 +40,8 @@ HRESULT StatusFromFailure(const std::exception_ptr& failure) noexcept {
   }
 }
 
-void DeliverRaise(void* thrown, const std::type_info* type) noexcept {
+void DeliverRaise(void* thrown, const std::type_info* type, void* at) noexcept {
+  if (auto* error = ThrownObjectAs<Exception>(type, thrown)) error->SetRaiseAddress(reinterpret_cast<uintptr_t>(at));
   // A hook that throws would come back here; the inner raise is not reported again. Before the
   // hook point is constructed nothing is installed in it.
   static thread_local bool in_hook = false;

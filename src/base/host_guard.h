@@ -26,13 +26,14 @@ extern THookPoint<void(void* thrown, const std::type_info* type)> ExceptionRaise
 extern THookPoint<void(const std::exception_ptr& caught)> ExceptionConversionHook;
 extern THookPoint<void()> ExceptionHandlerEndHook;
 
-void DeliverRaise(void* thrown, const std::type_info* type) noexcept;
+// `at` is the address the raise returns to in the raising code; an Exception keeps it.
+void DeliverRaise(void* thrown, const std::type_info* type, void* at) noexcept;
 
 #define TAVRIN_DEFINE_RAISE_WRAPPER()                                                      \
   extern "C" [[noreturn]] void __real___cxa_throw(void*, std::type_info*, void (*)(void*)); \
   extern "C" [[noreturn]] void __wrap___cxa_throw(void* thrown, std::type_info* type,       \
                                                   void (*destroy)(void*)) {                 \
-    DeliverRaise(thrown, type);                                                           \
+    DeliverRaise(thrown, type, __builtin_return_address(0));                              \
     __real___cxa_throw(thrown, type, destroy);                                             \
   }
 

@@ -16,7 +16,8 @@ void HandleApplicationException(TObject*, Exception& error) {
     return;
   }
   const EExternal* external = class_cast<EExternal>(&error);
-  uintptr_t address = external ? external->Address() : 0;
+  // A fault is reported where it happened, any other exception where it was raised.
+  uintptr_t address = external ? external->Address() : error.RaiseAddress();
   TCrashRequest request;
   request.Object = &error;
   request.Address = address;

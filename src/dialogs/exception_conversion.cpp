@@ -108,6 +108,7 @@ void ReportCaughtException(const std::exception_ptr& caught) {
     ReportExceptionRecord(record);
   } catch (const Exception& e) {
     record.Object = &e;
+    record.RaiseAddress = e.RaiseAddress();
     ReportExceptionRecord(record);
   } catch (const std::bad_alloc&) {
     const EOutOfMemory wrapped("Out of memory");
