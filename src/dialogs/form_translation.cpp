@@ -15,6 +15,7 @@
 #include "forms/property.h"
 #include "frame/client_api_bindings.h"
 #include "frame/client_services.h"
+#include "frame/guarded_host_call.h"
 #include "hostapi/i_translation_manager.h"
 
 namespace {
@@ -67,7 +68,7 @@ void SetFormContext(const std::wstring& name) {
   TComPtr<ITranslationManager> manager = TranslationManager();
   if (!manager) return;
   TUniqueBstr text(name);
-  CheckHost(manager->SetFormContext(text.get()));
+  CheckHost(CallHost([&] { return manager->SetFormContext(text.get()); }));
 }
 
 // The translation of a caption becomes the instance's hint, and the hint is shown.
@@ -203,7 +204,7 @@ bool HostIsTranslating() {
   TComPtr<ITranslationManager> manager = TranslationManager();
   if (!manager) return false;
   int32_t translating = 0;
-  CheckHost(manager->IsTranslating(&translating));
+  CheckHost(CallHost([&] { return manager->IsTranslating(&translating); }));
   return translating != 0;
 }
 const std::wstring& TranslationContext() { return g_context; }

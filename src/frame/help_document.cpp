@@ -10,6 +10,7 @@
 #include "base/text_convert.h"
 #include "frame/client_api_bindings.h"
 #include "frame/client_services.h"
+#include "frame/guarded_host_call.h"
 #include "frame/locations.h"
 #include "frame/pdf_opening.h"
 #include "frame/pdf_page_link.h"
@@ -30,14 +31,16 @@ TComPtr<IClient> RequireClient() {
 
 TComPtr<IAddressService> AddressService() {
   TComPtr<IAddressService> service;
-  CheckHost(RequireClient()->GetAddressService(service.Put()));
+  CheckHost(CallHost([&] { return RequireClient()->GetAddressService(service.Put()); }));
   if (!service) throw Exception("The host has no address service");
   return service;
 }
 
 std::wstring ProtocolOf(IAddressService* service, const std::wstring& address) {
   TUniqueBstr protocol, location, rest;
-  CheckHost(service->SplitAddress(TUniqueBstr(address).get(), protocol.Put(), location.Put(), rest.Put()));
+  CheckHost(CallHost([&] {
+    return service->SplitAddress(TUniqueBstr(address).get(), protocol.Put(), location.Put(), rest.Put());
+  }));
   return protocol.Wide();
 }
 
@@ -47,7 +50,7 @@ bool SameText(const std::wstring& a, const std::wstring& b) {
 
 TComPtr<IServerDocument> OwnerDocument(IServerView* view) {
   TComPtr<IServerDocument> document;
-  if (view) CheckHost(view->GetOwnerDocument(document.Put()));
+  if (view) CheckHost(CallHost([&] { return view->GetOwnerDocument(document.Put()); }));
   return document;
 }
 
@@ -55,7 +58,7 @@ bool ViewShows(IServerView* view, const std::wstring& address) {
   TComPtr<IServerDocument> document = OwnerDocument(view);
   if (auto help = document.TryQuery<IHelpAddress>(IID_IHelpAddress)) {
     BYTE shows = 0;
-    CheckHost(help->ShowsAddress(TUniqueBstr(address).get(), &shows));
+    CheckHost(CallHost([&] { return help->ShowsAddress(TUniqueBstr(address).get(), &shows); }));
     return shows != 0;
   }
   return SameText(ViewAddress(view), address);
@@ -75,7 +78,9 @@ bool OpenInExternalBrowser(const std::wstring& address) {
 bool OpenHelpDocument(const std::wstring& address) {
   TComPtr<IAddressService> service = AddressService();
   TUniqueBstr expanded_text;
-  CheckHost(service->ExpandAddress(TUniqueBstr(address).get(), expanded_text.Put()));
+  CheckHost(CallHost([&] {
+    return service->ExpandAddress(TUniqueBstr(address).get(), expanded_text.Put());
+  }));
   const std::wstring expanded = expanded_text.Wide();
   ProtocolOf(service.get(), expanded);
 
@@ -91,19 +96,19 @@ bool OpenHelpDocument(const std::wstring& address) {
     if (auto navigator = document.TryQuery<IHelpNavigator>(IID_IHelpNavigator)) {
       if (auto help = document.TryQuery<IHelpAddress>(IID_IHelpAddress)) {
         TUniqueBstr current;
-        CheckHost(help->GetAddress(current.Put()));
+        CheckHost(CallHost([&] { return help->GetAddress(current.Put()); }));
         if (SameText(current.Wide(), expanded)) return false;
       }
       int32_t done = 0;
-      CheckHost(navigator->Navigate(TUniqueBstr(expanded).get(), &done));
+      CheckHost(CallHost([&] { return navigator->Navigate(TUniqueBstr(expanded).get(), &done); }));
       return done != 0;
     }
   }
 
   if (TComPtr<IServerView> view = FindViewShowingAddress(expanded)) {
-    CheckHost(RequireClient()->ShowDocument(OwnerDocument(view.get()).get()));
+    CheckHost(CallHost([&] { return RequireClient()->ShowDocument(OwnerDocument(view.get()).get()); }));
     if (auto activation = view.TryQuery<IViewActivation>(IID_IViewActivation))
-      CheckHost(activation->ActivateView());
+      CheckHost(CallHost([&] { return activation->ActivateView(); }));
     return false;
   }
 
@@ -112,7 +117,7 @@ bool OpenHelpDocument(const std::wstring& address) {
     BSTR target_text = target.get();
     TComPtr<IServerDocument> opened;
     int32_t done = 0;
-    CheckHost(service->OpenAddress(0, &target_text, opened.Put(), &done));
+    CheckHost(CallHost([&] { return service->OpenAddress(0, &target_text, opened.Put(), &done); }));
     return done != 0;
   }
   return OpenInHelpBrowser(expanded);
@@ -123,14 +128,18 @@ bool OpenInHelpBrowser(const std::wstring& address) {
   TComPtr<IWorkspace> workspace = GetWorkspace();
   if (!workspace) throw Exception("The host's workspace is not available");
   TUniqueBstr server_name;
-  CheckHost(workspace->GetServerForKind(TUniqueBstr(std::wstring(L"PickATask")).get(), server_name.Put()));
+  CheckHost(CallHost([&] {
+    return workspace->GetServerForKind(TUniqueBstr(std::wstring(L"PickATask")).get(), server_name.Put());
+  }));
   TComPtr<IServerModule> server;
   if (!server_name.Wide().empty())
-    CheckHost(RequireClient()->LookupServerModule(server_name.get(), server.Put()));
+    CheckHost(CallHost([&] {
+      return RequireClient()->LookupServerModule(server_name.get(), server.Put());
+    }));
   auto navigator = server.TryQuery<IHelpNavigator>(IID_IHelpNavigator);
   if (!navigator) return false;
   int32_t done = 0;
-  CheckHost(navigator->Navigate(TUniqueBstr(address).get(), &done));
+  CheckHost(CallHost([&] { return navigator->Navigate(TUniqueBstr(address).get(), &done); }));
   return done != 0;
 }
 
@@ -139,15 +148,15 @@ std::wstring ViewAddress(IServerView* view) {
   if (!document) return {};
   if (auto help = document.TryQuery<IHelpAddress>(IID_IHelpAddress)) {
     TUniqueBstr address;
-    CheckHost(help->GetAddress(address.Put()));
+    CheckHost(CallHost([&] { return help->GetAddress(address.Put()); }));
     return address.Wide();
   }
   TUniqueBstr file_name, view_name, parameters;
   int32_t view_count = 0;
-  CheckHost(document->GetFileName(file_name.Put()));
-  CheckHost(document->GetViewCount(&view_count));
-  if (view_count > 1) CheckHost(view->GetViewName(view_name.Put()));
-  CheckHost(view->GetViewParameters(parameters.Put()));
+  CheckHost(CallHost([&] { return document->GetFileName(file_name.Put()); }));
+  CheckHost(CallHost([&] { return document->GetViewCount(&view_count); }));
+  if (view_count > 1) CheckHost(CallHost([&] { return view->GetViewName(view_name.Put()); }));
+  CheckHost(CallHost([&] { return view->GetViewParameters(parameters.Put()); }));
   return ComposeViewAddress(file_name.Wide(), view_count, view_name.Wide(), parameters.Wide());
 }
 
@@ -155,22 +164,22 @@ TComPtr<IServerView> FindViewShowingAddress(const std::wstring& address) {
   TComPtr<IClient> client = GetClient();
   if (!client) return {};
   int32_t module_count = 0;
-  CheckHost(client->GetServerModuleCount(&module_count));
+  CheckHost(CallHost([&] { return client->GetServerModuleCount(&module_count); }));
   for (int32_t m = 0; m < module_count; ++m) {
     TComPtr<IServerModule> module;
-    CheckHost(client->GetServerModuleAt(m, module.Put()));
+    CheckHost(CallHost([&] { return client->GetServerModuleAt(m, module.Put()); }));
     if (!module) continue;
     int32_t document_count = 0;
-    CheckHost(module->GetDocumentCount(&document_count));
+    CheckHost(CallHost([&] { return module->GetDocumentCount(&document_count); }));
     for (int32_t d = 0; d < document_count; ++d) {
       TComPtr<IServerDocument> document;
-      CheckHost(module->GetDocument(d, document.Put()));
+      CheckHost(CallHost([&] { return module->GetDocument(d, document.Put()); }));
       if (!document) continue;
       int32_t view_count = 0;
-      CheckHost(document->GetViewCount(&view_count));
+      CheckHost(CallHost([&] { return document->GetViewCount(&view_count); }));
       for (int32_t v = 0; v < view_count; ++v) {
         TComPtr<IServerView> view;
-        CheckHost(document->GetView(v, view.Put()));
+        CheckHost(CallHost([&] { return document->GetView(v, view.Put()); }));
         if (view && ViewShows(view.get(), address)) return view;
       }
     }

@@ -88,3 +88,24 @@ TEST(DialogHelpInTheHost, WithTheIntegratedViewerF1NavigatesTheHelpBrowser) {
 }
 
 }  // namespace
+
+namespace {
+
+// A host that faults inside one of its own operations while F1 is handled: the fault becomes an
+// exception at that call, the host gets it with a report, and the editor stays open and usable.
+TEST(DialogHelpInTheHost, AFaultInsideTheHostsAddressServiceReachesTheHostAndTheEditorStaysOpen) {
+  const std::wstring script_path = UniqueTempPath(L"help.script");
+  TScopedFile script(script_path, kF1InEditor);
+  const std::wstring settings_path = UniqueTempPath(L"help.ini");
+  TScopedFile settings(settings_path, "[ClientAPI]\nIntegratedHelpSystem=1\n");
+  THostRun run = RunHost({L"--no-test-mode", L"--board", DemoBoard(), L"--command", L"Run", L"--script", script_path,
+                          L"--settings", settings_path, L"--fault", L"IAddressService.ExpandAddress,1"});
+  ASSERT_EQ(run.ExitCode, 0) << run.Describe();
+  EXPECT_TRUE(run.OutputHas("script: done")) << run.Describe();
+  EXPECT_TRUE(run.OutputHasPrefix("host: access violation injected in IAddressService.ExpandAddress")) << run.Describe();
+  EXPECT_EQ(run.TraceCount("ClientAPI_SetErrorInfo(\"Access violation at address "), 1) << run.Describe();
+  EXPECT_EQ(run.TraceCount("ClientAPI_HandleException(0)"), 1) << run.Describe();
+  EXPECT_EQ(run.TraceCount("HelpBrowser.Navigate("), 0);
+}
+
+}  // namespace
