@@ -7,7 +7,7 @@
 #include <string>
 
 #include "board_text.h"
-#include "host_run.h"
+#include "tests/e2e/support/host_run.h"
 
 inline void ExpectScriptPassed(const THostResult& result) {
   EXPECT_FALSE(result.TimedOut) << result.Output;

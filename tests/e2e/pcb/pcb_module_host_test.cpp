@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "base/text_convert.h"
@@ -21,13 +19,6 @@ std::wstring Sample(const char* name) {
   return path[0] == L'\\' ? L"Z:" + path : path;
 }
 
-std::string ReadFileText(const std::wstring& path) {
-  std::ifstream in(ToAnsi(path), std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 TEST(PcbModuleInHost, ABoardOpenedAndSavedByTheHostKeepsEveryByte) {
   for (const char* name : {"small-metric.json", "small-imperial.json"}) {
     SCOPED_TRACE(name);
@@ -36,7 +27,7 @@ TEST(PcbModuleInHost, ABoardOpenedAndSavedByTheHostKeepsEveryByte) {
     EXPECT_EQ(run.ExitCode, 0) << run.Describe();
     EXPECT_TRUE(run.OutputHasPrefix("host: board saved")) << run.Describe();
     EXPECT_GE(run.TraceIndex("HostKitPcb_OpenBoard("), 0) << run.Describe();
-    EXPECT_EQ(ReadFileText(saved), ReadFileText(Sample(name)));
+    EXPECT_EQ(ReadTextFile(saved), ReadTextFile(Sample(name)));
     DeleteFileW(saved.c_str());
   }
 }

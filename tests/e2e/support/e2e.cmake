@@ -1,4 +1,4 @@
-# tavrin_e2e_test(<name> SOURCES <files…> [DEPS <layers…>] [SERIAL])  (label: e2e)
+# tavrin_e2e_test(<name> SOURCES <files…> [DEPS <layers…>] [LIBS <libraries…>] [SERIAL])  (label: e2e)
 # A GoogleTest program that drives TavrinHost.exe through tests/e2e/support/host_run.h. It is built
 # after the host kit and the plug-in. SERIAL makes CTest run each of its cases alone: use it when the
 # runs change what every process of the Wine prefix sees (test-mode key, registry preferences,
@@ -14,7 +14,7 @@ if(NOT TARGET tavrin_e2e_support)
 endif()
 
 function(tavrin_e2e_test name)
-  cmake_parse_arguments(E "SERIAL" "" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(E "SERIAL" "" "SOURCES;DEPS;LIBS" ${ARGN})
   tavrin_use_googletest()
   include(GoogleTest)
   add_executable(${name} ${E_SOURCES})
@@ -22,7 +22,7 @@ function(tavrin_e2e_test name)
   foreach(d ${E_DEPS})
     list(APPEND deps tavrin_${d})
   endforeach()
-  target_link_libraries(${name} PRIVATE tavrin_e2e_support ${deps} GTest::gmock GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE tavrin_e2e_support ${deps} ${E_LIBS} GTest::gmock GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${TAVRIN_SOURCE_ROOT}/src ${TAVRIN_SOURCE_ROOT})
   tavrin_warnings(${name})
   foreach(target TavrinHost Tavrin Dralith)

@@ -2,10 +2,11 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
 #include <atomic>
-#include <sstream>
 
 #include "base/text_convert.h"
+#include "base/unique_handle.h"
 
 #ifndef TAVRIN_HOST_BIN_DIR
 #error "TAVRIN_HOST_BIN_DIR must name the build tree's bin folder"
@@ -13,27 +14,20 @@
 
 namespace {
 
+constexpr DWORD kTerminatedExitCode = 99;
+
 std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
-  std::string line;
-  std::istringstream in(text);
-  while (std::getline(in, line)) {
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
     if (!line.empty() && line.back() == '\r') line.pop_back();
     lines.push_back(line);
+    start = end + 1;
   }
   return lines;
-}
-
-std::string ReadWholeFile(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return {};
-  std::string text;
-  char buffer[8192];
-  DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) text.append(buffer, read);
-  CloseHandle(file);
-  return text;
 }
 
 // One argument quoted the way CommandLineToArgvW reads it back.
@@ -73,7 +67,68 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
   return text.substr(0, prefix.size()) == prefix;
 }
 
+void RemoveFolderFiles(const std::wstring& folder) {
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      DeleteFileW((folder + L"\\" + found.cFileName).c_str());
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+}
+
 }  // namespace
+
+THostExit LaunchHost(const THostLaunch& launch) {
+  THostExit result;
+  const std::wstring exe = HostBinFolder() + L"TavrinHost.exe";
+  std::wstring command = Quote(exe);
+  for (const std::wstring& a : launch.Arguments) command += L" " + Quote(a);
+  const std::wstring folder = launch.Folder.empty() ? HostBinFolder() : launch.Folder;
+
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE read_end = nullptr, write_end = nullptr;
+  if (!CreatePipe(&read_end, &write_end, &inherit, 0)) {
+    result.Output = "cannot create the host's output pipe (error " + std::to_string(GetLastError()) + ")";
+    return result;
+  }
+  TUniqueKernelHandle reader(read_end), writer(write_end);
+  SetHandleInformation(read_end, HANDLE_FLAG_INHERIT, 0);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = write_end;
+  startup.hStdError = write_end;
+  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(),
+                      &startup, &process)) {
+    result.Output = "cannot start the host " + ToAnsi(exe) + " (error " +
+                    std::to_string(GetLastError()) + ")";
+    return result;
+  }
+  result.Started = true;
+  TUniqueKernelHandle process_handle(process.hProcess), thread_handle(process.hThread);
+  writer.reset();
+  // Wine's helper processes may inherit the pipe and keep it open long after the host has gone, so
+  // the output is collected while the host runs and drained once it has ended, never read to EOF.
+  const DWORD deadline = GetTickCount() + launch.TimeoutMs;
+  for (;;) {
+    DrainPipe(read_end, result.Output);
+    if (WaitForSingleObject(process.hProcess, 20) == WAIT_OBJECT_0) break;
+    if (static_cast<int32_t>(deadline - GetTickCount()) <= 0) {
+      result.TimedOut = true;
+      TerminateProcess(process.hProcess, kTerminatedExitCode);
+      WaitForSingleObject(process.hProcess, 5000);
+      break;
+    }
+    if (launch.WhileRunning) launch.WhileRunning();
+  }
+  DrainPipe(read_end, result.Output);
+  GetExitCodeProcess(process.hProcess, &result.ExitCode);
+  return result;
+}
 
 std::wstring HostBinFolder() {
   // The build tree lives in the Unix file system, which Wine shows as drive Z:.
@@ -92,99 +147,79 @@ std::wstring UniqueTempPath(const std::wstring& name) {
          std::to_wstring(++counter) + L"-" + name;
 }
 
+std::wstring TempFolder(const std::wstring& name) {
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  std::wstring folder = std::wstring(temp) + name;
+  CreateDirectoryW(folder.c_str(), nullptr);
+  return folder;
+}
+
 std::wstring AppDataFolder() {
   wchar_t path[MAX_PATH] = {};
   SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path);
   return path;
 }
 
+std::string ReadTextFile(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return {};
+  TUniqueKernelHandle owner(file);
+  std::string text;
+  char buffer[65536];
+  DWORD got = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
+  return text;
+}
+
+bool WriteTextFile(const std::wstring& path, std::string_view text) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  TUniqueKernelHandle owner(file);
+  DWORD written = 0;
+  return WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+         written == text.size();
+}
+
 THostRun RunHost(const std::vector<std::wstring>& arguments, const THostRunOptions& options) {
   THostRun run;
-  std::vector<std::wstring> all = arguments;
+  THostLaunch launch;
+  launch.Arguments = arguments;
+  launch.TimeoutMs = options.TimeoutMs;
   bool names_trace = false;
-  for (const std::wstring& a : arguments) names_trace = names_trace || a == L"--trace";
+  for (size_t i = 0; i + 1 < arguments.size(); ++i) {
+    if (arguments[i] != L"--trace") continue;
+    names_trace = true;
+    run.TracePath = arguments[i + 1];
+  }
   if (options.WithTrace && !names_trace) {
     run.TracePath = UniqueTempPath(L"trace.txt");
-    all.push_back(L"--trace");
-    all.push_back(run.TracePath);
-  } else if (names_trace) {
-    for (size_t i = 0; i + 1 < arguments.size(); ++i)
-      if (arguments[i] == L"--trace") run.TracePath = arguments[i + 1];
+    launch.Arguments.push_back(L"--trace");
+    launch.Arguments.push_back(run.TracePath);
   }
-  if (options.TestMode) all.push_back(L"--test-mode");
+  if (options.TestMode) launch.Arguments.push_back(L"--test-mode");
 
-  std::wstring exe = HostBinFolder() + L"TavrinHost.exe";
-  std::wstring command = Quote(exe);
-  for (const std::wstring& a : all) command += L" " + Quote(a);
-
-  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  HANDLE read_end = nullptr, write_end = nullptr;
-  if (!CreatePipe(&read_end, &write_end, &inherit, 0)) return run;
-  SetHandleInformation(read_end, HANDLE_FLAG_INHERIT, 0);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = write_end;
-  startup.hStdError = write_end;
-  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  PROCESS_INFORMATION process{};
-  std::wstring folder = HostBinFolder();
-  BOOL started = CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                                folder.c_str(), &startup, &process);
-  CloseHandle(write_end);
-  if (!started) {
-    CloseHandle(read_end);
-    run.Output = "run_host: cannot start " + ToAnsi(exe);
-    run.Lines = SplitLines(run.Output);
-    return run;
-  }
-  // Wine's helper processes may inherit the pipe and keep it open long after the host has gone, so
-  // the output is collected while the host runs and drained once it has ended, never read to EOF.
-  std::string output;
-  DWORD deadline = GetTickCount() + options.TimeoutMs;
-  bool ended = false;
-  for (;;) {
-    DrainPipe(read_end, output);
-    if (ended) break;
-    DWORD now = GetTickCount();
-    if (static_cast<int32_t>(deadline - now) <= 0) {
-      TerminateProcess(process.hProcess, 255);
-      WaitForSingleObject(process.hProcess, 5000);
-      run.ExitCode = -1;
-      DrainPipe(read_end, output);
-      break;
-    }
-    ended = WaitForSingleObject(process.hProcess, 20) == WAIT_OBJECT_0;
-    if (ended) {
-      DWORD code = 0;
-      GetExitCodeProcess(process.hProcess, &code);
-      run.ExitCode = static_cast<int>(code);
-    }
-  }
-  CloseHandle(read_end);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  THostExit exit = LaunchHost(launch);
   if (options.TestMode) RegDeleteKeyW(HKEY_LOCAL_MACHINE, L"Software\\Quorvel\\TestMode");
-
-  run.Output = output;
+  run.ExitCode = exit.Started && !exit.TimedOut ? static_cast<int>(exit.ExitCode) : -1;
+  run.Output = exit.Output;
   run.Lines = SplitLines(run.Output);
   if (!run.TracePath.empty()) {
-    run.Trace = SplitLines(ReadWholeFile(run.TracePath));
+    run.Trace = SplitLines(ReadTextFile(run.TracePath));
     if (!names_trace) DeleteFileW(run.TracePath.c_str());
   }
   return run;
 }
 
 bool THostRun::OutputHas(std::string_view line) const {
-  for (const std::string& l : Lines)
-    if (l == line) return true;
-  return false;
+  return std::find(Lines.begin(), Lines.end(), line) != Lines.end();
 }
 
 bool THostRun::OutputHasPrefix(std::string_view prefix) const {
-  for (const std::string& l : Lines)
-    if (StartsWith(l, prefix)) return true;
-  return false;
+  return std::any_of(Lines.begin(), Lines.end(),
+                     [&](const std::string& l) { return StartsWith(l, prefix); });
 }
 
 int THostRun::TraceIndex(std::string_view prefix, int from) const {
@@ -194,10 +229,7 @@ int THostRun::TraceIndex(std::string_view prefix, int from) const {
 }
 
 int THostRun::TraceCount(std::string_view prefix) const {
-  int count = 0;
-  for (const std::string& l : Trace)
-    if (StartsWith(l, prefix)) ++count;
-  return count;
+  return static_cast<int>(TraceLines(prefix).size());
 }
 
 std::vector<std::string> THostRun::TraceLines(std::string_view prefix) const {
@@ -214,13 +246,57 @@ std::string THostRun::Describe() const {
   return text;
 }
 
+std::vector<std::string> THostResult::TraceStarting(const std::string& prefix) const {
+  std::vector<std::string> out;
+  for (const std::string& line : Trace)
+    if (StartsWith(line, prefix)) out.push_back(line);
+  return out;
+}
+
+THostCase::THostCase(const std::string& name) {
+  folder_ = TempFolder(L"tavrin-e2e-holes") + L"\\" + ToWide(name);
+  CreateDirectoryW(folder_.c_str(), nullptr);
+  RemoveFolderFiles(folder_);
+}
+
+std::wstring THostCase::Write(const std::string& file, const std::string& text) const {
+  std::wstring path = folder_ + L"\\" + ToWide(file);
+  WriteTextFile(path, text);
+  return path;
+}
+
+THostResult THostCase::Run(const std::vector<std::wstring>& arguments, DWORD timeout_ms) const {
+  const std::wstring trace = folder_ + L"\\trace.txt";
+  const std::wstring saved = folder_ + L"\\saved.json";
+  THostLaunch launch;
+  launch.Arguments = {L"--trace", trace, L"--save", saved};
+  launch.Arguments.insert(launch.Arguments.end(), arguments.begin(), arguments.end());
+  launch.Folder = folder_;
+  launch.TimeoutMs = timeout_ms;
+  THostExit exit = LaunchHost(launch);
+  THostResult result;
+  result.ExitCode = exit.ExitCode;
+  result.TimedOut = exit.TimedOut;
+  result.Output = exit.Output;
+  if (!exit.Started) return result;
+  result.Trace = SplitLines(ReadTextFile(trace));
+  result.Saved = ReadTextFile(saved);
+  return result;
+}
+
+THostResult THostCase::RunEditor(const std::string& board, const std::string& script,
+                                 const std::vector<std::wstring>& extra) const {
+  std::vector<std::wstring> arguments = {L"--board", Write("board.json", board), L"--command", L"Run"};
+  if (!script.empty()) {
+    arguments.push_back(L"--script");
+    arguments.push_back(Write("case.script", script));
+  }
+  arguments.insert(arguments.end(), extra.begin(), extra.end());
+  return Run(arguments);
+}
+
 TScopedFile::TScopedFile(std::wstring path, std::string_view content) : path_(std::move(path)) {
-  HANDLE file = CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return;
-  DWORD written = 0;
-  WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
-  CloseHandle(file);
+  WriteTextFile(path_, content);
 }
 
 TScopedFile::~TScopedFile() { DeleteFileW(path_.c_str()); }
@@ -228,13 +304,12 @@ TScopedFile::~TScopedFile() { DeleteFileW(path_.c_str()); }
 TScopedUserRegistryValue::TScopedUserRegistryValue(std::wstring key, std::wstring name,
                                                    std::wstring value)
     : key_(std::move(key)) {
-  HKEY opened = nullptr;
+  TUniqueHkey opened;
   if (RegCreateKeyExW(HKEY_CURRENT_USER, key_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                      &opened, nullptr) != ERROR_SUCCESS)
+                      opened.Put(), nullptr) != ERROR_SUCCESS)
     return;
-  RegSetValueExW(opened, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+  RegSetValueExW(opened.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                  static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-  RegCloseKey(opened);
 }
 
 TScopedUserRegistryValue::~TScopedUserRegistryValue() {

@@ -19,6 +19,14 @@ namespace {
 
 std::string HelpFolder() { return ToAnsi(InstallHelpFolder()); }
 
+// The host process requests as the stand-in client logs them.
+const std::string kShowKnowledgeCentre =
+    "RunProcess Client:CustomizeResources \"ObjectKind=Panel|Action=Show|Id=KnowledgeCenter\" 0 no-view";
+std::string DynamicHelp(const std::string& parameters) {
+  return "RunProcess HelpAdvisor:ShowDynamicHelp \"" + parameters + "\" " +
+         std::to_string(parameters.size() + 1) + " no-view";
+}
+
 class DialogHelp : public DialogTest {
  protected:
   // WinHelp's requests go to a window found desktop-wide: the cases that look at them take turns.
@@ -47,10 +55,11 @@ class DialogHelp : public DialogTest {
   }
   std::string Chm() const { return Path(".chm"); }
 
-  const std::vector<std::string>& HelpLog() const { return host.client.help_log; }
+  std::vector<std::string> HelpLog() const { return host.HelpLog(); }
   const std::vector<std::string>& Popups() const { return host.whats_this.requests; }
   bool Logged(const std::string& line) const {
-    return std::find(HelpLog().begin(), HelpLog().end(), line) != HelpLog().end();
+    const std::vector<std::string> log = HelpLog();
+    return std::find(log.begin(), log.end(), line) != log.end();
   }
 
   TUniqueKernelHandle turn_;
@@ -73,11 +82,8 @@ TEST_F(DialogHelp, F1AnywhereShowsTheDialogTopicThroughTheKnowledgeCentre) {
   auto dialog = Make<TPlainDialog>();
   ASSERT_TRUE(dialog->ChildKey(dialog->ActiveControl(), VK_F1, {}));
   EXPECT_EQ(HelpLog(),
-            (std::vector<std::string>{"RunProcess Client:CustomizeResources 'ObjectKind=Panel|Action=Show|Id=KnowledgeCenter' 0",
-                                      "RunProcess HelpAdvisor:ShowDynamicHelp 'ForceUpdate=True|Address=" + Chm() +
-                                          "::/Dlg_PlainDialog.htm' " +
-                                          std::to_string(std::string("ForceUpdate=True|Address=" + Chm() +
-                                                                     "::/Dlg_PlainDialog.htm").size() + 1)}));
+            (std::vector<std::string>{kShowKnowledgeCentre,
+                                      DynamicHelp("ForceUpdate=True|Address=" + Chm() + "::/Dlg_PlainDialog.htm")}));
   EXPECT_TRUE(Popups().empty());
 }
 
@@ -90,25 +96,22 @@ TEST_F(DialogHelp, F1ShowsTheDialogTopicInTheIntegratedViewerWhenTheHostHasOne) 
   const std::string address = Chm() + "::/Dlg_PlainDialog.htm";
   EXPECT_TRUE(Logged("ExpandAddress " + address));
   EXPECT_TRUE(Logged("OpenAddress 0 " + address));
-  EXPECT_FALSE(Logged("RunProcess Client:CustomizeResources 'ObjectKind=Panel|Action=Show|Id=KnowledgeCenter' 0"));
+  EXPECT_FALSE(Logged(kShowKnowledgeCentre));
 }
 
 TEST_F(DialogHelp, ATabSheetWithAWhatsThisKeyTakesF1BeforeTheDialog) {
   TopicIds("Dlg_PagedDialog=1200\n");
   auto dialog = Make<TPagedDialog>();
   ASSERT_TRUE(dialog->ChildKey(dialog->SizeEdit, VK_F1, {}));
-  EXPECT_TRUE(Logged("RunProcess HelpAdvisor:ShowDynamicHelp 'ForceUpdate=True|Address=" + Chm() +
-                     "::/Dlg_PagedDialog.htm' " +
-                     std::to_string(std::string("ForceUpdate=True|Address=" + Chm() + "::/Dlg_PagedDialog.htm").size() + 1)));
-  host.client.help_log.clear();
+  EXPECT_TRUE(Logged(DynamicHelp("ForceUpdate=True|Address=" + Chm() + "::/Dlg_PagedDialog.htm")));
+  host.client.log.clear();
 
   PopupIds("Dlg_SizesSheet=31\n");
   auto paged = Make<TPagedDialog>();
   ASSERT_TRUE(paged->ChildKey(paged->SizeEdit, VK_F1, {}));
   // The sheet's topic lives in the compiled file named like the what's-this file.
   const std::string address = Path("wth.chm") + "::/Dlg_SizesSheet.htm";
-  EXPECT_TRUE(Logged("RunProcess HelpAdvisor:ShowDynamicHelp 'ForceUpdate=True|Address=" + address + "' " +
-                     std::to_string(std::string("ForceUpdate=True|Address=" + address).size() + 1)));
+  EXPECT_TRUE(Logged(DynamicHelp("ForceUpdate=True|Address=" + address)));
 }
 
 TEST_F(DialogHelp, AnAliasLeadsIntoTheHelpFileTheHostNames) {
@@ -148,8 +151,7 @@ TEST_F(DialogHelp, ShowingADialogSendsItsTopicAddressOnlyWhenTheKeyExists) {
   dialog->Show();
   Pump();
   const std::string text = "Address=" + Chm() + "::/Dlg_PlainDialog.htm";
-  EXPECT_EQ(HelpLog(), std::vector<std::string>{"RunProcess HelpAdvisor:ShowDynamicHelp '" + text + "' " +
-                                                  std::to_string(text.size() + 1)});
+  EXPECT_EQ(HelpLog(), std::vector<std::string>{DynamicHelp(text)});
   dialog->Hide();
 }
 
@@ -183,8 +185,8 @@ TEST_F(DialogHelp, WhatsThisTriesTheFormNameThenTheClassNameThenTheParent) {
   PopupIds("Dlg_FixedDialog_OkButton=33\nDlg_Renamed_OkButton=44\n");
   EXPECT_EQ(ask(dialog->OkButton), popup + "44 " + wth);
   EXPECT_EQ(ask(dialog->CancelButton), popup + "0 " + wth);
-  EXPECT_TRUE(std::find(host.client.ui_manager.log.begin(), host.client.ui_manager.log.end(), "SetStatusText -1 ''") !=
-              host.client.ui_manager.log.end());
+  EXPECT_TRUE(std::find(host.ui_log.begin(), host.ui_log.end(), "SetStatusText -1 \"\"") !=
+              host.ui_log.end());
   dialog->Hide();
 }
 
@@ -205,9 +207,8 @@ TEST_F(DialogHelp, HintsOverAControlWithAKeyShowItsTopicDynamically) {
   auto dialog = Make<TPlainDialog>();
   ShowDynamicHelpForHint(FindControl(dialog->Handle())->Controls(0));
   const std::string text = "Address=" + Path("wth.chm") + "::/Dlg_NameEdit.htm";
-  EXPECT_EQ(HelpLog(), std::vector<std::string>{"RunProcess HelpAdvisor:ShowDynamicHelp '" + text + "' " +
-                                                  std::to_string(text.size() + 1)});
-  host.client.help_log.clear();
+  EXPECT_EQ(HelpLog(), std::vector<std::string>{DynamicHelp(text)});
+  host.client.log.clear();
   ShowDynamicHelpForHint(nullptr);
   EXPECT_TRUE(HelpLog().empty());
 }
@@ -218,8 +219,8 @@ TEST_F(DialogHelp, LinkHandlersTellTheStatusBarAboutLinks) {
   ASSERT_TRUE(links.Clicked && links.Navigate && links.OpenInHelpBrowser && links.MouseEnter && links.MouseLeave);
   links.MouseEnter(L"Opens the manual");
   links.MouseLeave();
-  EXPECT_EQ(host.client.ui_manager.log,
-            (std::vector<std::string>{"SetStatusText -3 ''", "SetStatusText 1 'Opens the manual'", "SetStatusText -4 ''"}));
+  EXPECT_EQ(host.ui_log,
+            (std::vector<std::string>{"SetStatusText -3 \"\"", "SetStatusText 1 \"Opens the manual\"", "SetStatusText -4 \"\""}));
   RemoveDialogHelp();
   EXPECT_FALSE(LinkHandlers().MouseEnter);
 }

@@ -33,7 +33,7 @@ class DialogKeys : public DialogTest {
   }
 
   bool Logged(const std::string& entry) const {
-    const auto& log = host.client.ui_manager.log;
+    const auto& log = host.ui_log;
     return std::find(log.begin(), log.end(), entry) != log.end();
   }
 
@@ -102,7 +102,7 @@ TEST_F(DialogKeys, F1AsksForHelpOnTheControlAboutToGetIt) {
   ASSERT_EQ(dialog->help_requests.size(), 1u);
   EXPECT_EQ(dialog->help_requests[0], dialog->SecondEdit);
   EXPECT_TRUE(dialog->F1Handled());
-  EXPECT_TRUE(host.client.ui_manager.log.empty());
+  EXPECT_TRUE(host.ui_log.empty());
 }
 
 TEST_F(DialogKeys, F1PressedInAControlIsRoutedThroughTheMessageLoop) {
@@ -126,13 +126,13 @@ class ModifiedF1 : public DialogKeys, public ::testing::WithParamInterface<TModi
 
 TEST_P(ModifiedF1, GoesToTheHostInsteadOfTopicHelp) {
   const TModifiedF1Case& c = GetParam();
-  host.client.ui_manager.takes_keys = c.host_takes_it;
+  host.ui_manager.takes_keys = c.host_takes_it;
   EXPECT_TRUE(dialog->ChildKey(dialog->FirstEdit, VK_F1, c.shift));
   EXPECT_TRUE(dialog->help_requests.empty());
   EXPECT_TRUE(dialog->F1Handled());
   std::vector<std::string> expected{c.offered};
   if (c.host_takes_it) expected.push_back("AfterKeyHandled");
-  EXPECT_EQ(host.client.ui_manager.log, expected);
+  EXPECT_EQ(host.ui_log, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -152,9 +152,9 @@ TEST_F(DialogKeys, AHelpRequestAfterF1IsIgnoredOnceThenShowsTheWhatsThisPopup) {
   ASSERT_TRUE(dialog->ChildKey(dialog->FirstEdit, VK_F1, {}));
   SendHelp(dialog->FirstEdit->Handle());
   EXPECT_FALSE(dialog->F1Handled());
-  EXPECT_FALSE(Logged("SetStatusText -1 ''"));
+  EXPECT_FALSE(Logged("SetStatusText -1 \"\""));
   SendHelp(dialog->FirstEdit->Handle());
-  EXPECT_TRUE(Logged("SetStatusText -1 ''"));
+  EXPECT_TRUE(Logged("SetStatusText -1 \"\""));
   EXPECT_FALSE(dialog->F1Handled());
 }
 
@@ -162,7 +162,7 @@ TEST_F(DialogKeys, HelpRequestsForMenuItemsGoToTheFramework) {
   ASSERT_TRUE(dialog->ChildKey(dialog->FirstEdit, VK_F1, {}));
   SendHelp(dialog->FirstEdit->Handle(), HELPINFO_MENUITEM);
   EXPECT_TRUE(dialog->F1Handled());
-  EXPECT_TRUE(host.client.ui_manager.log.empty());
+  EXPECT_TRUE(host.ui_log.empty());
 }
 
 }  // namespace

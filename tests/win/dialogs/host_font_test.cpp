@@ -61,7 +61,7 @@ TEST_F(HostFont, ReachesControlsInsertedAfterLoading) {
 }
 
 TEST_F(HostFont, AFailingFontQueryEndsTheConstruction) {
-  host.client.font_status = E_FAIL;
+  host.client.failures["QueryDialogFont"] = E_FAIL;
   int before = LiveComponentCount();
   EXPECT_THROW(Make<TFixedDialog>(), Exception);
   EXPECT_EQ(LiveComponentCount(), before);

@@ -1,8 +1,8 @@
 #pragma once
-// Just enough host for the dialog tests: a client whose main window owns the dialogs and whose
-// dialog font the tests choose, a user-interface manager that records what it is told, and the
-// test program's own ClientAPI_ exports. The host kit is the real host; these keep unit tests
-// in one process.
+// Just enough host for the dialog tests: the stand-in client, whose main window owns the dialogs
+// and whose dialog font the tests choose, a user-interface manager that records what it is told,
+// and the test program's own ClientAPI_ exports. The host kit is the real host; these keep unit
+// tests in one process.
 
 #include <windows.h>
 
@@ -12,94 +12,9 @@
 
 #include "base/unique_handle.h"
 #include "forms/form.h"
-#include "hostapi/i_client.h"
-#include "hostapi/i_client_ui_manager.h"
-#include "hostapi/i_help_navigator.h"
-#include "hostapi/i_process_launcher.h"
-#include "tests/win/dialogs/whats_this_viewer.h"
 #include "hostapi/i_translation_manager.h"
-#include "tests/win/support/client_stub.h"
-
-class TTestUiManager final : public IClientUiManager {
- public:
-  HRESULT __stdcall QueryInterface(REFIID iid, void** object) override;
-  ULONG __stdcall AddRef() override { return 2; }
-  ULONG __stdcall Release() override { return 1; }
-#define TEST_UNNAMED(n) \
-  HRESULT __stdcall Unnamed##n() override { return E_NOTIMPL; }
-  TEST_UNNAMED(01) TEST_UNNAMED(02) TEST_UNNAMED(03) TEST_UNNAMED(04) TEST_UNNAMED(05)
-  TEST_UNNAMED(06) TEST_UNNAMED(07) TEST_UNNAMED(08) TEST_UNNAMED(09)
-#undef TEST_UNNAMED
-  HRESULT __stdcall SetStatusText(int32_t panel, BSTR text) override;
-  HRESULT __stdcall OfferKey(int32_t key, int32_t alt, int32_t shift, int32_t ctrl,
-                             BYTE* handled) override;
-  HRESULT __stdcall AfterKeyHandled() override;
-
-  std::vector<std::string> log;
-  bool takes_keys = false;
-};
-
-struct TTestDialogFont {
-  bool exists = false;
-  std::wstring name;
-  int32_t size = 0;
-  BYTE style = 0;
-  DWORD colour = 0;
-  BYTE charset = DEFAULT_CHARSET;
-};
-
-// Expands nothing and names no protocol; logs what it is asked to open.
-class TTestAddressService final : public IAddressService {
- public:
-  HRESULT __stdcall QueryInterface(REFIID, void**) override { return E_NOINTERFACE; }
-  ULONG __stdcall AddRef() override { return 2; }
-  ULONG __stdcall Release() override { return 1; }
-  HRESULT __stdcall Unnamed01() override { return E_NOTIMPL; }
-  HRESULT __stdcall Unnamed02() override { return E_NOTIMPL; }
-  HRESULT __stdcall Unnamed03() override { return E_NOTIMPL; }
-  HRESULT __stdcall Unnamed04() override { return E_NOTIMPL; }
-  HRESULT __stdcall Unnamed07() override { return E_NOTIMPL; }
-  HRESULT __stdcall SplitAddress(BSTR address, BSTR* protocol, BSTR* location, BSTR* rest) override;
-  HRESULT __stdcall OpenAddress(DWORD flags, const BSTR* address, IServerDocument** document,
-                                int32_t* done) override;
-  HRESULT __stdcall ExpandAddress(BSTR address, BSTR* expanded) override;
-
-  std::vector<std::string>* log = nullptr;
-};
-
-class TTestClient final : public TClientStub, public IProcessLauncher {
- public:
-  HRESULT __stdcall QueryInterface(REFIID iid, void** object) override;
-  ULONG __stdcall AddRef() override { return 2; }
-  ULONG __stdcall Release() override { return 1; }
-
-  HRESULT __stdcall GetApplicationHandle(HWND* window) override;
-  HRESULT __stdcall HostMainWindow(HWND* window) override;
-  HRESULT __stdcall GetUiManager(IClientUiManager** manager) override;
-  HRESULT __stdcall QueryDialogFont(DWORD kind, BYTE* exists, BSTR* name, int32_t* size,
-                                    BYTE* style, DWORD* colour, BYTE* charset) override;
-  HRESULT __stdcall GetCurrentView(IServerView** view) override;
-  HRESULT __stdcall GetServerModuleCount(int32_t* count) override;
-  HRESULT __stdcall FileForHelpAlias(BSTR alias, BSTR* file_name) override;
-  HRESULT __stdcall GetAddressService(IAddressService** service) override;
-  HRESULT __stdcall CanRunProcess(const char*, BYTE*) override { return E_NOTIMPL; }
-  HRESULT __stdcall RunProcess(const char* process, char* parameters, int32_t size,
-                               IServerView* view) override;
-
-  // The help requests the host was given: "RunProcess name 'text' size", "FileForHelpAlias …",
-  // "ExpandAddress …", "OpenAddress …".
-  std::vector<std::string> help_log;
-  // The file the host names for a help alias ("" for any other).
-  std::string alias_name;
-  std::wstring alias_file;
-  TTestAddressService addresses;
-
-  HWND main_window = nullptr;
-  TTestDialogFont font;
-  HRESULT font_status = S_OK;
-  int font_queries = 0;
-  TTestUiManager ui_manager;
-};
+#include "tests/win/dialogs/whats_this_viewer.h"
+#include "tests/win/support/test_client.h"
 
 // What the test program's ClientAPI_ exports answer.
 struct TTestExports {
@@ -143,7 +58,13 @@ class TTestHost {
   TTestHost(const TTestHost&) = delete;
   TTestHost& operator=(const TTestHost&) = delete;
 
+  // The help requests the client was given, in order: "RunProcess …", "FileForHelpAlias …",
+  // "ExpandAddress …", "OpenAddress …".
+  std::vector<std::string> HelpLog() const;
+
   TTestClient client;
+  TTestUiManager ui_manager;
+  std::vector<std::string> ui_log;  // what the user-interface manager was told
   THostWindow main_window;
   TTestWhatsThisViewer whats_this;
 };

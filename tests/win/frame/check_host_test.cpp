@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/exceptions.h"
-#include "tests/win/frame/fake_client.h"
+#include "tests/win/support/test_client.h"
 
 namespace {
 

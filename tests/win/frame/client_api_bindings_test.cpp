@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "frame/slots.h"
-#include "tests/win/frame/fake_client.h"
+#include "tests/win/support/test_client.h"
 #include "tests/win/frame/test_exports.h"
 
 namespace {
@@ -42,7 +42,7 @@ TEST_F(ClientApiBindings, UnboundWrappersGiveTheirDefaults) {
 }
 
 TEST_F(ClientApiBindings, BindingFindsTheExecutablesExportsAndFillsTheClientSlot) {
-  TFakeClient client;
+  TTestClient client;
   TestExportTable().client = &client;
   TestExportTable().use_external_web_browser = 0;
   BindClientApi();

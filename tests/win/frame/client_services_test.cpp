@@ -5,7 +5,7 @@
 #include "base/exceptions.h"
 #include "frame/host_settings.h"
 #include "frame/slots.h"
-#include "tests/win/frame/fake_client.h"
+#include "tests/win/support/test_client.h"
 
 namespace {
 
@@ -19,14 +19,15 @@ class ClientServicesTest : public testing::Test {
     client.ui_manager = &ui;
     client.settings = &settings;
     client.main_window = reinterpret_cast<HWND>(0x5678);
+    client.font = {true, L"Tahoma", 9, 1, 0x00112233, 1};
     ClientSlot = &client;
   }
   void TearDown() override { ClientSlot = nullptr; }
 
-  TFakeClient client;
-  TFakeUiManager ui;
-  TFakeSettingsService settings;
-  TFakeSettingsStore store;
+  TTestClient client;
+  TTestUiManager ui;
+  TTestSettingsService settings;
+  TTestSettingsStore store;
 };
 
 TEST_F(ClientServicesTest, WithoutClientEveryServiceIsQuietlyEmpty) {
@@ -54,7 +55,7 @@ TEST_F(ClientServicesTest, GetClientAddsAReferenceForTheCaller) {
 }
 
 TEST_F(ClientServicesTest, RunHostProcessPassesBufferAndLetsTheHostWriteIntoIt) {
-  TFakeView view;
+  TTestView view;
   char buffer[16] = "Action=Redraw";
   client.process_answer = "Result=1";
   RunHostProcess("PCB:Zoom", buffer, 16, &view);

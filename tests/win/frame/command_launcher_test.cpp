@@ -10,7 +10,7 @@
 #include "tests/win/support/thread_error.h"
 #include "frame/process_control.h"
 #include "frame/slots.h"
-#include "tests/win/frame/fake_client.h"
+#include "tests/win/support/test_client.h"
 
 namespace {
 
@@ -55,9 +55,9 @@ class CommandLauncherTest : public testing::Test {
   }
   void TearDown() override { ClientSlot = nullptr; }
 
-  TFakeClient client;
-  TFakeUiManager ui;
-  TFakeView view;
+  TTestClient client;
+  TTestUiManager ui;
+  TTestView view;
   TCommandLauncher launcher;
 };
 

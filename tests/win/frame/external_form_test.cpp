@@ -14,7 +14,7 @@
 #include "frame/error_info_hook.h"
 #include "frame/options_page.h"
 #include "frame/slots.h"
-#include "tests/win/support/client_stub.h"
+#include "tests/win/support/test_client.h"
 
 namespace {
 
@@ -133,24 +133,6 @@ class TProbeHolder final : public IExternalFormHolder {
   ULONG references = 1;
 };
 
-// Plays the one place of the client the wrappers ask: whether forms are to be freed at once.
-class TFormsClient final : public TClientStub {
- public:
-  HRESULT __stdcall QueryInterface(REFIID, void** object) override {
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG __stdcall AddRef() override { return 2; }
-  ULONG __stdcall Release() override { return 1; }
-  HRESULT __stdcall IsShuttingDown(BYTE* answer) override {
-    g_events.push_back("client asked");
-    *answer = shutting_down;
-    return status;
-  }
-  BYTE shutting_down = 0;
-  HRESULT status = S_OK;
-};
-
 void ProcessMessages() {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -174,6 +156,11 @@ class ExternalFormTest : public testing::Test {
     g_live_forms = 0;
     saved_client_ = ClientSlot;
     ClientSlot = &client_;
+    // The one place of the client the wrappers ask: whether forms are to be freed at once.
+    client_.offers_process_launcher = false;
+    client_.on_call = [](const std::string& line) {
+      if (line == "IsShuttingDown") g_events.push_back("client asked");
+    };
     InstallErrorInfoHook();
     SetErrorInfo(0, nullptr);
     page_area_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300, nullptr,
@@ -195,7 +182,7 @@ class ExternalFormTest : public testing::Test {
     return form;
   }
 
-  TFormsClient client_;
+  TTestClient client_;
   TProbeHolder holder_;
   HWND page_area_ = nullptr;
 
@@ -434,7 +421,7 @@ TEST_F(ExternalFormTest, TheFormIsFreedAtOnceWithoutAClientOrWhenTheHostSaysSo) 
 
   // A host that cannot answer gets the careful way.
   client_.shutting_down = 0;
-  client_.status = E_FAIL;
+  client_.failures["IsShuttingDown"] = E_FAIL;
   view = new TDocumentOptionsView(NewForm<TProbeOptionsForm>());
   view->AddRef();
   view->Release();

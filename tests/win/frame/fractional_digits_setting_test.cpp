@@ -5,7 +5,7 @@
 #include "frame/slots.h"
 #include "base/text_convert.h"
 #include "pcb/coord.h"
-#include "tests/win/frame/fake_client.h"
+#include "tests/win/support/test_client.h"
 
 namespace {
 
@@ -25,9 +25,9 @@ class FractionalDigitsSetting : public testing::Test {
     SetFractionalDigits(eMetric, 5);
     SetFractionalDigits(eImperial, 3);
   }
-  TFakeClient client;
-  TFakeSettingsService settings;
-  TFakeSettingsStore store;
+  TTestClient client;
+  TTestSettingsService settings;
+  TTestSettingsStore store;
 };
 
 TEST_F(FractionalDigitsSetting, ReadsTheEditorsSettingsFileWithTheCurrentValueAsDefault) {

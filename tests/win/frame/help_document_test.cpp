@@ -12,7 +12,7 @@
 #include "hostapi/i_help_navigator.h"
 #include "hostapi/i_server_module.h"
 #include "tests/win/frame/test_exports.h"
-#include "tests/win/support/client_stub.h"
+#include "tests/win/support/test_client.h"
 
 // A host with an address service, one server with one document of up to two views, and a current
 // view; every call the opening makes is logged.
@@ -196,38 +196,6 @@ class TModule final : public IServerModule {
   TNavigator navigator;
 };
 
-class THelpClient final : public TClientStub {
- public:
-  HRESULT __stdcall QueryInterface(REFIID, void**) override { return E_NOINTERFACE; }
-  ULONG __stdcall AddRef() override { return 2; }
-  ULONG __stdcall Release() override { return 1; }
-  HRESULT __stdcall GetAddressService(IAddressService** service) override {
-    *service = &addresses;
-    return S_OK;
-  }
-  HRESULT __stdcall GetCurrentView(IServerView** view) override {
-    *view = current;
-    return S_OK;
-  }
-  HRESULT __stdcall GetServerModuleCount(int32_t* count) override {
-    *count = 1;
-    return S_OK;
-  }
-  HRESULT __stdcall GetServerModuleAt(int32_t index, IServerModule** module) override {
-    if (index != 0) return E_INVALIDARG;
-    *module = &server;
-    return S_OK;
-  }
-  HRESULT __stdcall ShowDocument(IServerDocument* document) override {
-    Note(std::string("ShowDocument ") + (document ? TUniqueBstr(static_cast<TDocument*>(document)->file).Ansi() : ""));
-    return S_OK;
-  }
-
-  TAddresses addresses;
-  TModule server;
-  IServerView* current = nullptr;
-};
-
 class HelpDocumentTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -237,8 +205,16 @@ class HelpDocumentTest : public testing::Test {
     ClientSlot = &client;
     TestExportTable().use_external_web_browser = 0;
     document.navigator.who = "document";
-    client.server.navigator.who = "server";
-    client.server.documents = {&document};
+    // The client answers with one server and the current view; of its own calls only the showing
+    // of a document goes into this test's log.
+    server.navigator.who = "server";
+    server.documents = {&document};
+    client.listed_modules = {&server};
+    client.address_service = &addresses;
+    client.offers_process_launcher = false;
+    client.on_call = [](const std::string& line) {
+      if (line.starts_with("ShowDocument ")) Note(line);
+    };
     main.owner = &document;
     main.view_name = L"Main";
     second.owner = &document;
@@ -252,7 +228,9 @@ class HelpDocumentTest : public testing::Test {
   }
 
   std::vector<std::string> log;
-  THelpClient client;
+  TTestClient client;
+  TAddresses addresses;
+  TModule server;
   TDocument document;
   TView main, second;
 };
@@ -260,14 +238,14 @@ class HelpDocumentTest : public testing::Test {
 TEST_F(HelpDocumentTest, ACurrentDocumentAlreadyShowingTheAddressGivesFalseAndNothingElse) {
   document.navigates = document.tells_address = true;
   document.help_address.shown = L"c:\\help\\tavrin.chm::/Dlg_HoleSizeEditor.htm";
-  client.current = &main;
+  client.view = &main;
   EXPECT_FALSE(OpenHelpDocument(L"$HELP\\Tavrin.chm::/Dlg_HoleSizeEditor.htm"));
   EXPECT_TRUE(log.empty());
 }
 
 TEST_F(HelpDocumentTest, ANavigatingCurrentDocumentIsToldTheExpandedAddress) {
   document.navigates = true;
-  client.current = &main;
+  client.view = &main;
   EXPECT_TRUE(OpenHelpDocument(L"$HELP\\Tavrin.chm::/x.htm"));
   EXPECT_EQ(log, std::vector<std::string>{"document.Navigate C:\\HELP\\Tavrin.chm::/x.htm"});
 }

@@ -11,12 +11,12 @@
 #include "frame/server_factory.h"
 #include "frame/slots.h"
 #include "frame/tavrin_server_module.h"
-#include "tests/win/frame/fake_client.h"
+#include "tests/win/support/test_client.h"
 
 namespace {
 
 std::vector<std::string> events;
-TFakeDocument* next_document = nullptr;
+TTestDocument* next_document = nullptr;
 
 void ProbeCommand(IServerView*, char*) { events.push_back("probe ran"); }
 
@@ -63,7 +63,7 @@ class ServerModuleTest : public testing::Test {
     return handed;
   }
 
-  TFakeClient client;
+  TTestClient client;
 };
 
 TEST_F(ServerModuleTest, CreationRunsItsStepsInOrderAndSetsBothSlots) {
@@ -111,7 +111,7 @@ TEST_F(ServerModuleTest, QueriesAnswerTheTwoInterfacesAndRefuseOthersWithoutCoun
 
 TEST_F(ServerModuleTest, DocumentsCreatedByAModuleAreKeptAndDestroyedByIt) {
   IServerModule* module = Create();
-  TFakeDocument document;
+  TTestDocument document;
   next_document = &document;
   IServerDocument* out = nullptr;
   ASSERT_EQ(module->CreateDocument(4, 5, &out), S_OK);
@@ -142,7 +142,7 @@ TEST_F(ServerModuleTest, DocumentsCreatedByAModuleAreKeptAndDestroyedByIt) {
 
 TEST_F(ServerModuleTest, IndexedGettersRefuseOutOfRangeAndEmptyTheirResult) {
   IServerModule* module = Create();
-  TFakeDocument registered;
+  TTestDocument registered;
   EXPECT_EQ(module->AddRegistered(&registered), S_OK);
   EXPECT_EQ(registered.references, 2u);
   for (int32_t index : {-1, 1, INT32_MAX, INT32_MIN}) {

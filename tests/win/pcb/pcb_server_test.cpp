@@ -9,7 +9,7 @@
 #include "pcb/pcb_api_wrappers.h"
 #include "pcb/pcb_object.h"
 #include "pcb_test_host.h"
-#include "test_client.h"
+#include "tests/win/support/test_client.h"
 
 namespace pcbtest {
 namespace {
@@ -19,10 +19,11 @@ class ChangeProtocolTest : public PcbTest {
  protected:
   void SetUp() override {
     PcbTest::SetUp();
+    client_.offers_process_launcher = false;
     auto factory = reinterpret_cast<TServerFactoryProc>(DralithProc("ServerFactory"));
     ASSERT_NE(factory, nullptr);
     ASSERT_EQ(factory(&client_, module_.Put()), S_OK);
-    client_.Module = module_.get();
+    client_.named_modules[L"PCB"] = module_.get();
     ClientSlot = &client_;
     ASSERT_TRUE(
         OpenBoardText(BoardText({PadJson(1, 1000), PadJson(2, 1000), ViaJson(3, 500)})));
@@ -64,7 +65,7 @@ TEST_F(ChangeProtocolTest, TwoPadsAndAViaAreWrittenInsideTheBrackets) {
   EXPECT_EQ(CallNames(), expected);
   EXPECT_EQ(ProtocolViolations(), violations);
   // Looked up for the check, for ProcessStart, once per primitive and for ProcessEnd.
-  EXPECT_EQ(client_.Lookups, 6);
+  EXPECT_EQ(client_.Calls("GetServerModule"), 6);
   EXPECT_EQ(GetObjectHoleSize(1), 2000);
   EXPECT_EQ(GetObjectHoleSize(2), 3000);
   EXPECT_EQ(GetObjectHoleSize(3), 700);
@@ -75,7 +76,7 @@ TEST_F(ChangeProtocolTest, TwoPadsAndAViaAreWrittenInsideTheBrackets) {
 }
 
 TEST_F(ChangeProtocolTest, WithoutAServerNothingHappensAndNothingIsReported) {
-  client_.Module = nullptr;
+  client_.named_modules.clear();
   EXPECT_FALSE(WriteHoleSizes(kThree));
   ClientSlot = nullptr;
   EXPECT_FALSE(WriteHoleSizes(kThree));
@@ -84,7 +85,7 @@ TEST_F(ChangeProtocolTest, WithoutAServerNothingHappensAndNothingIsReported) {
 }
 
 TEST_F(ChangeProtocolTest, AFailingLookupRaises) {
-  client_.LookupStatus = E_FAIL;
+  client_.failures["GetServerModule"] = E_FAIL;
   EXPECT_THROW(WriteHoleSizes(kThree), EOleError);
   EXPECT_TRUE(CallNames().empty());
 }
