@@ -92,43 +92,6 @@ TEST(HoleSizeEditor, APadAndAViaGroupWithOneLabelShowOneItemCountingBoth) {
   for (const auto& [handle, hole] : saved) EXPECT_EQ(hole.Size, 16 * kMil) << "handle " << handle;
 }
 
-struct TDescriptionCase {
-  const char* Name;
-  const char* Steps;
-  const char* Items;
-  const char* Description;
-};
-
-class Description : public testing::TestWithParam<TDescriptionCase> {};
-
-TEST_P(Description, FollowsTheCheckBoxes) {
-  THostCase host(CaseName());
-  THostResult result = host.RunEditor(
-      BoardText(false, Pads(3, 10 * kMil) + Vias(7, 10 * kMil) + Vias(2, 30 * kMil)),
-      std::string("wait-window \"Hole Size Editor\"\n"
-                  "expect-checked Pads on\n"
-                  "expect-checked Vias on\n") +
-          GetParam().Steps +
-          "expect-items @ListBox " + GetParam().Items + "\n"
-          "expect-text @Static \"" + GetParam().Description + "\"\n"
-          "click Cancel\n"
-          "wait-no-window \"Hole Size Editor\"\n");
-  ExpectScriptPassed(result);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Boxes, Description,
-    testing::Values(
-        TDescriptionCase{"Both", "", "\"10.000 mil\" \"30.000 mil\"", "Pads : 3  Vias : 7"},
-        TDescriptionCase{"ViasOnly", "check Pads off\n", "\"10.000 mil\" \"30.000 mil\"",
-                        "  Vias : 7"},
-        TDescriptionCase{"PadsOnly", "check Vias off\n", "\"10.000 mil\"", "Pads : 3"},
-        TDescriptionCase{"Neither", "check Vias off\ncheck Pads off\n", "", ""},
-        TDescriptionCase{"BothAgainAfterSelectingAll",
-                        "check Pads off\ncheck Pads on\nselect @ListBox \"30.000 mil\" ctrl\n",
-                        "\"10.000 mil\" \"30.000 mil\"", "Pads : 3  Vias : 9"}),
-    [](const auto& info) { return std::string(info.param.Name); });
-
 TEST(HoleSizeEditor, AcceleratorsReachTheirControls) {
   THostCase host(CaseName());
   THostResult result = host.RunEditor(BoardText(false, Pads(3, 10 * kMil) + Vias(7, 10 * kMil)),
@@ -165,45 +128,6 @@ TEST(HoleSizeEditor, ABoardWithoutPadsAndViasShowsAnEmptyListAndEditDoesNothing)
   ExpectScriptPassed(result);
   EXPECT_FALSE(result.Printed("Edit Hole Size"));
 }
-
-struct TLabelValueCase {
-  const char* Name;
-  bool Imperial;
-  const char* Label;
-  int32_t Expected;
-};
-
-class OkWithoutTyping : public testing::TestWithParam<TLabelValueCase> {};
-
-// The box starts with the label's text, so OK sets the group to what the label says, not to the
-// size the group had: 118126 is shown as 0.3000 mm and 11.813 mil.
-TEST_P(OkWithoutTyping, SetsTheGroupToTheLabelsValue) {
-  THostCase host(CaseName());
-  const TLabelValueCase& c = GetParam();
-  THostResult result = host.RunEditor(
-      BoardText(true, Pads(2, k030004mm) + Vias(1, 200000)),
-      std::string("wait-window \"Hole Size Editor\"\n") + (c.Imperial ? "click Imperial\n" : "") +
-          "select @ListBox \"" + c.Label + "\"\n"
-          "click \"Edit...\"\n"
-          "wait-window \"Edit Hole Size\"\n"
-          "expect-text @Edit \"" + c.Label + "\"\n"
-          "click OK\n"
-          "wait-no-window \"Edit Hole Size\"\n"
-          "wait-window \"Hole Size Editor\"\n"
-          "expect-selected @ListBox \"" + c.Label + "\"\n"
-          "click OK\n"
-          "wait-no-window \"Hole Size Editor\"\n");
-  ExpectScriptPassed(result);
-  std::map<int, TSavedHole> saved = SavedHoles(result.Saved);
-  EXPECT_EQ(saved[1].Size, c.Expected);
-  EXPECT_EQ(saved[2].Size, c.Expected);
-  EXPECT_EQ(saved[3].Size, 200000);
-}
-
-INSTANTIATE_TEST_SUITE_P(Units, OkWithoutTyping,
-                         testing::Values(TLabelValueCase{"Metric", false, "0.3000 mm", k03mm},
-                                         TLabelValueCase{"Imperial", true, "11.813 mil", 118130}),
-                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(HoleSizeEditor, TwoLabelsSelectedGiveAnEmptyBoxAndOkOnItWarnsAndChangesNothing) {
   THostCase host(CaseName());

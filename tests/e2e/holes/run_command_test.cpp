@@ -5,7 +5,7 @@
 
 #include "base/text_convert.h"
 #include "editor_case.h"
-#include "tests/e2e/automation/png_reader.h"
+#include "tests/hostkit/host/automation/png_reader.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "hostkit/bridge/host_bridge.h"
-#include "tests/win/pcb/pcb_test_host.h"
+#include "tests/win/support/pcb_test_host.h"
 
 namespace pcbtest {
 namespace {

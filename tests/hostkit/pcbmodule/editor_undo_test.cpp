@@ -10,7 +10,7 @@
 #include "pcb/pad_via_records.h"
 #include "pcb/pcb_api_wrappers.h"
 #include "pcb/pcb_object.h"
-#include "tests/win/pcb/pcb_test_host.h"
+#include "tests/win/support/pcb_test_host.h"
 
 namespace pcbtest {
 namespace {

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "tests/win/forms/modal_form.h"
-#include "tests/win/forms/ui_driver.h"
+#include "tests/win/support/ui_driver.h"
 
 namespace {
 

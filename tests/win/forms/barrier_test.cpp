@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "forms/application.h"
 #include "base/fault_guard.h"
+#include "forms/application.h"
 #include "tests/win/forms/modal_form.h"
-#include "tests/win/forms/ui_driver.h"
+#include "tests/win/support/ui_driver.h"
 
 namespace {
 

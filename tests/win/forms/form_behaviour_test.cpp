@@ -9,7 +9,7 @@
 #include "forms/errors.h"
 #include "forms/font.h"
 #include "tests/win/forms/modal_form.h"
-#include "tests/win/forms/ui_driver.h"
+#include "tests/win/support/ui_driver.h"
 
 namespace {
 

@@ -10,12 +10,12 @@
 #include "forms/color.h"
 #include "forms/dialogs/common_dialog.h"
 #include "forms/dialogs/font_dialog.h"
-#include "forms/hint_window.h"
-#include "forms/layout/layout_reader.h"
 #include "forms/dialogs/message_dialog.h"
 #include "forms/dialogs/open_dialog.h"
+#include "forms/hint_window.h"
+#include "forms/layout/layout_reader.h"
 #include "tests/win/forms/modal_form.h"
-#include "tests/win/forms/ui_driver.h"
+#include "tests/win/support/ui_driver.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "forms/application.h"
 #include "tests/win/forms/modal_form.h"
-#include "tests/win/forms/ui_driver.h"
+#include "tests/win/support/ui_driver.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include "base/ascii.h"
 #include "forms/form.h"
 #include "holes/edit_hole_size_form.h"
-#include "tests/win/forms/ui_driver.h"
 #include "tests/win/holes/window_script.h"
+#include "tests/win/support/ui_driver.h"
 
 namespace {
 

@@ -12,13 +12,12 @@
 #include "holes/edit_hole_size_form.h"
 #include "holes/hole_labels.h"
 #include "tests/native/holes/generated_board.h"
-#include "tests/win/forms/ui_driver.h"
 #include "tests/win/holes/window_script.h"
+#include "tests/win/support/ui_driver.h"
 
 namespace {
 
 using holes_test::TGeneratedBoard;
-using holes_test::TWrite;
 
 // The editor over a generated board whose unit the test chooses.
 class TTestEditor : public THoleSizeEditor {
@@ -222,38 +221,6 @@ TEST_F(HoleSizeEditorTest, CancelInTheEditDialogChangesNothing) {
   Open(eImperial);
   Edit(L"30mil", false);
   EXPECT_EQ(Labels(), (std::vector<std::string>{"8.000 mil", "12.000 mil", "20.000 mil"}));
-}
-
-TEST_F(HoleSizeEditorTest, OnlyTheIncludedKindsChange) {
-  Open(eImperial);
-  editor->PadsCheckBox->SetChecked(false);  // vias only: 12 mil is the first label
-  Edit(L"14mil");
-  editor->OKButtonClick(editor->OKButton);
-  EXPECT_EQ(editor->ModalResult(), mrOk);
-  std::vector<TWrite> expected;
-  for (uint32_t h = 1; h <= 3; ++h) expected.push_back({h, 80000});
-  for (uint32_t h = 4; h <= 8; ++h) expected.push_back({h, 120000});
-  expected.push_back({9, 140000});
-  expected.push_back({10, 140000});
-  expected.push_back({11, 200000});
-  EXPECT_EQ(board.writes, expected);
-  EXPECT_EQ(board.process_starts, 1);
-  EXPECT_EQ(board.process_ends, 1);
-}
-
-TEST_F(HoleSizeEditorTest, AFailedWriteBackEndsTheProcessAndKeepsTheDialogOpen) {
-  Open(eImperial);
-  board.fail_at_write = 4;
-  EXPECT_THROW(editor->OKButtonClick(editor->OKButton), std::runtime_error);
-  EXPECT_EQ(board.process_starts, 1);
-  EXPECT_EQ(board.process_ends, 1);
-  EXPECT_EQ(editor->ModalResult(), mrNone);
-  // A second OK writes everything again.
-  board.fail_at_write = -1;
-  board.writes.clear();
-  editor->OKButtonClick(editor->OKButton);
-  EXPECT_EQ(board.writes.size(), 11u);
-  EXPECT_EQ(board.process_ends, 2);
 }
 
 TEST_F(HoleSizeEditorTest, WithoutAServerOkClosesWithoutWriting) {

@@ -4,7 +4,7 @@
 
 #include "pcb/pcb_api_wrappers.h"
 #include "pcb/pcb_text.h"
-#include "pcb_test_host.h"
+#include "tests/win/support/pcb_test_host.h"
 
 namespace pcbtest {
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "pcb/pcb_api_wrappers.h"
-#include "pcb_test_host.h"
+#include "tests/win/support/pcb_test_host.h"
 
 namespace pcbtest {
 namespace {

@@ -8,7 +8,7 @@
 #include "frame/slots.h"
 #include "pcb/pcb_api_wrappers.h"
 #include "pcb/pcb_object.h"
-#include "pcb_test_host.h"
+#include "tests/win/support/pcb_test_host.h"
 #include "tests/win/support/test_client.h"
 
 namespace pcbtest {

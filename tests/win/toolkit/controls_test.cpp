@@ -10,7 +10,7 @@
 #include "forms/application.h"
 #include "forms/layout/class_registry.h"
 #include "forms/layout/layout_reader.h"
-#include "tests/win/forms/ui_driver.h"
+#include "tests/win/support/ui_driver.h"
 #include "tests/win/toolkit/gallery_form.h"
 #include "toolkit/toolkit_classes.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "forms/application.h"
-#include "tests/win/forms/ui_driver.h"
+#include "tests/win/support/ui_driver.h"
 #include "tests/win/toolkit/gallery_form.h"
 
 namespace {

@@ -26,7 +26,7 @@
 #include "pcb/objects/pcb_track.h"
 #include "pcb/objects/pcb_via.h"
 #include "pcb/pcb_api_wrappers.h"
-#include "tests/win/pcb/pcb_test_host.h"
+#include "tests/win/support/pcb_test_host.h"
 
 namespace pcbtest {
 namespace {

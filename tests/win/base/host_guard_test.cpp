@@ -1,15 +1,10 @@
 #include "base/host_guard.h"
 
 #include <gtest/gtest.h>
-#include <oleauto.h>
 
 #include <stdexcept>
 
-#include "base/bstr.h"
-#include "base/com_ptr.h"
 #include "base/exceptions.h"
-#include "frame/error_info_hook.h"
-#include "tests/win/support/thread_error.h"
 
 namespace {
 
@@ -72,57 +67,6 @@ TEST(HostGuard, AProcessorFaultBecomesUnexpectedAndTheConversionSeesIt) {
   EXPECT_EQ(seen.rfind("Access violation at address", 0), 0u) << seen;
   // The thread goes on guarding after a fault.
   EXPECT_EQ(HostGuard([] { throw Exception("after"); }), E_UNEXPECTED);
-}
-
-class ErrorInfoHook : public testing::Test {
- protected:
-  void SetUp() override {
-    InstallErrorInfoHook();
-    SetErrorInfo(0, nullptr);
-  }
-  void TearDown() override { RemoveErrorInfoHook(); }
-};
-
-TEST_F(ErrorInfoHook, AFailureReachesTheHostWithSourceAndMessage) {
-  EXPECT_EQ(HostGuard([] { throw Exception("Nothing to edit."); }), E_UNEXPECTED);
-  TThreadError error = ReadThreadError();
-  ASSERT_TRUE(error.present);
-  EXPECT_EQ(error.source, "win_frame_tests.exe");
-  EXPECT_EQ(error.description, "Nothing to edit.");
-}
-
-TEST_F(ErrorInfoHook, DerivedErrorsRecordAndSystemFaultsDoNot) {
-  try {
-    throw EOleError("The host refused", E_FAIL);
-  } catch (const Exception&) {
-  }
-  EXPECT_EQ(ReadThreadError().description, "The host refused");
-  try {
-    throw EAccessViolation("Access violation", 0xC0000005, 0);
-  } catch (const Exception&) {
-  }
-  EXPECT_FALSE(ReadThreadError().present);
-  try {
-    throw std::runtime_error("not ours");
-  } catch (...) {
-  }
-  EXPECT_FALSE(ReadThreadError().present);
-}
-
-TEST_F(ErrorInfoHook, AFaultThatReachesTheHostRecordsWhatHappened) {
-  EXPECT_EQ(HostGuard([] { WriteThroughNull(); }), E_UNEXPECTED);
-  TThreadError error = ReadThreadError();
-  ASSERT_TRUE(error.present);
-  EXPECT_EQ(error.source, "win_frame_tests.exe");
-  EXPECT_EQ(error.description.rfind("Access violation at address", 0), 0u) << error.description;
-}
-
-TEST_F(ErrorInfoHook, RemovedHookRecordsNothing) {
-  RemoveErrorInfoHook();
-  EXPECT_EQ(HostGuard([] { throw Exception("quiet"); }), E_UNEXPECTED);
-  EXPECT_FALSE(ReadThreadError().present);
-  EXPECT_EQ(HostGuard([] { WriteThroughNull(); }), E_UNEXPECTED);
-  EXPECT_FALSE(ReadThreadError().present);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include "forms/button.h"
 #include "forms/dialogs/message_dialog.h"
-#include "tests/win/forms/ui_driver.h"
+#include "tests/win/support/ui_driver.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tests/win/forms/ui_driver.h"
+#include "tests/win/support/ui_driver.h"
 
 #include "forms/application.h"
 

@@ -1,4 +1,4 @@
-#include "pcb_test_host.h"
+#include "tests/win/support/pcb_test_host.h"
 
 #include <fstream>
 #include <sstream>

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "base/exceptions.h"
+#include "base/text_convert.h"
 #include "frame/locations.h"
 #include "frame/slots.h"
-#include "base/text_convert.h"
 #include "pcb/coord.h"
 #include "tests/win/support/test_client.h"
 
