@@ -98,8 +98,11 @@ TEST(DialogHelpInTheHost, AFaultInsideTheHostsAddressServiceReachesTheHostAndThe
   TScopedFile script(script_path, kF1InEditor);
   const std::wstring settings_path = UniqueTempPath(L"help.ini");
   TScopedFile settings(settings_path, "[ClientAPI]\nIntegratedHelpSystem=1\n");
-  THostRun run = RunHost({L"--no-test-mode", L"--board", DemoBoard(), L"--command", L"Run", L"--script", script_path,
-                          L"--settings", settings_path, L"--fault", L"IAddressService.ExpandAddress,1"});
+  // The host writes its crash report beside the board: a copy keeps it out of the source tree.
+  TScopedFile board(UniqueTempPath(L"board.json"), ReadTextFile(DemoBoard()));
+  THostRun run = RunHost({L"--no-test-mode", L"--board", board.Path(), L"--command", L"Run", L"--script",
+                          script_path, L"--settings", settings_path, L"--fault", L"IAddressService.ExpandAddress,1"});
+  DeleteFileW((board.Path() + L".crash.txt").c_str());
   ASSERT_EQ(run.ExitCode, 0) << run.Describe();
   EXPECT_TRUE(run.OutputHas("script: done")) << run.Describe();
   EXPECT_TRUE(run.OutputHasPrefix("host: access violation injected in IAddressService.ExpandAddress")) << run.Describe();
