@@ -29,10 +29,21 @@ struct TSeenDialog {
   RECT monitor{};
 };
 
+// The editor's visible window in that process, if it shows.
+HWND EditorWindowOf(DWORD process_id) {
+  HWND window = nullptr;
+  while ((window = FindWindowExW(nullptr, window, nullptr, kEditorCaption))) {
+    DWORD owner_process = 0;
+    GetWindowThreadProcessId(window, &owner_process);
+    if (owner_process == process_id && IsWindowVisible(window)) return window;
+  }
+  return nullptr;
+}
+
 // Looks at the editor's window once it shows, then closes it as its close box would.
-void LookAtEditorAndClose(TSeenDialog& seen) {
-  HWND dialog = seen.found ? nullptr : FindWindowW(nullptr, kEditorCaption);
-  if (!dialog || !IsWindowVisible(dialog)) return;
+void LookAtEditorAndClose(DWORD process_id, TSeenDialog& seen) {
+  HWND dialog = seen.found ? nullptr : EditorWindowOf(process_id);
+  if (!dialog) return;
   seen.found = true;
   HWND owner = GetWindow(dialog, GW_OWNER);
   seen.owner_caption = WindowText(owner);
@@ -66,7 +77,7 @@ TEST(HostedServerDialog, OpensOwnedByTheHostCentredWithTheHelpButton) {
                       L"--command", L"Run", L"--script", script, L"--settings", settings,
                       L"--trace", trace_path};
   launch.Folder = folder;
-  launch.WhileRunning = [&] { LookAtEditorAndClose(seen); };
+  launch.WhileRunning = [&](DWORD process_id) { LookAtEditorAndClose(process_id, seen); };
   THostExit run = LaunchHost(launch);
   const std::string trace = ReadTextFile(trace_path);
   ASSERT_TRUE(run.Started) << run.Output;

@@ -34,8 +34,9 @@ struct THostLaunch {
   std::vector<std::wstring> Arguments;
   std::wstring Folder;  // the working folder; the bin folder when empty
   DWORD TimeoutMs = 90000;  // the host is killed after this
-  // Called every few milliseconds while the host runs, for tests that look at its windows.
-  std::function<void()> WhileRunning;
+  // Called every few milliseconds with the host's process id while it runs, for tests that look at
+  // its windows (other tests' hosts may show windows of the same caption on the same display).
+  std::function<void(DWORD process_id)> WhileRunning;
 };
 
 struct THostExit {

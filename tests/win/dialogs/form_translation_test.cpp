@@ -19,6 +19,7 @@
 #include "forms/layout/layout_parser.h"
 #include "forms/layout/layout_reader.h"
 #include "tests/win/dialogs/dialog_fixture.h"
+#include "tests/win/support/own_window.h"
 #include "toolkit/label.h"
 #include "toolkit/xp_bit_btn.h"
 #include "toolkit/xp_radio_group.h"
@@ -165,7 +166,7 @@ TEST_F(FormTranslationTest, AFailingManagerEndsTheConstructionAndLeavesNoDialog)
   TestExportTable().use_localized_dialogs = 1;
   manager.fail_at_lookup = 3;
   EXPECT_THROW(Make<TTranslatedDialog>(), ELayoutError);
-  EXPECT_EQ(FindWindowW(nullptr, L"Translated dialog"), nullptr);
+  EXPECT_EQ(FindOwnWindow(nullptr, L"Translated dialog"), nullptr);
   EXPECT_EQ(LayoutLoadingDepth(), 0);
   ASSERT_FALSE(manager.form_contexts.empty());
   EXPECT_EQ(manager.form_contexts.back(), L"");

@@ -11,6 +11,7 @@
 #include "forms/application.h"
 #include "frame/acrobat_reader_warning.h"
 #include "frame/locations.h"
+#include "tests/win/support/own_window.h"
 
 // The stand-in Acrobat (hostkit/acrobat) is registered in the test prefix's classes root the way an
 // installed reader is; it logs its command line and every DDE execute to TAVRIN_ACROBAT_LOG.
@@ -92,8 +93,8 @@ class PdfOpeningTest : public testing::Test {
   bool OpenAnsweringWarning(int32_t page, bool tick) {
     int id = Application->AddIdleHandler([this, tick](TObject*, bool& done) {
       done = false;
-      HWND warning = FindWindowW(nullptr, L"Warning");
-      if (!warning || !IsWindowVisible(warning)) return;
+      HWND warning = FindOwnWindow(nullptr, L"Warning");
+      if (!warning) return;
       ++warnings_;
       if (tick) SendMessageW(FindWindowExW(warning, nullptr, L"Button", L"&Don't show this again"), BM_CLICK, 0, 0);
       SendMessageW(FindWindowExW(warning, nullptr, L"Button", L"OK"), BM_CLICK, 0, 0);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "forms/application.h"
+#include "tests/win/support/own_window.h"
 
 class TWhenShown {
  public:
@@ -16,8 +17,8 @@ class TWhenShown {
     id_ = Application->AddIdleHandler([this](TObject*, bool& done) {
       done = false;
       if (ran_) return;
-      HWND window = FindWindowW(nullptr, caption_.c_str());
-      if (!window || !IsWindowVisible(window)) return;
+      HWND window = FindOwnWindow(nullptr, caption_.c_str());
+      if (!window) return;
       ran_ = true;
       action_(window);
     });
