@@ -29,10 +29,32 @@ struct TSeenDialog {
   RECT monitor{};
 };
 
+struct TEditorSearch {
+  DWORD process_id;
+  HWND found;
+};
+
+BOOL CALLBACK TakeEditorOfProcess(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<TEditorSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != search->process_id || !IsWindowVisible(window) || WindowText(window) != kEditorCaption)
+    return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+// The visible editor window of the host process, nullptr while there is none.
+HWND EditorOf(DWORD process_id) {
+  TEditorSearch search{process_id, nullptr};
+  EnumWindows(&TakeEditorOfProcess, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 // Looks at the editor's window once it shows, then closes it as its close box would.
-void LookAtEditorAndClose(TSeenDialog& seen) {
-  HWND dialog = seen.found ? nullptr : FindWindowW(nullptr, kEditorCaption);
-  if (!dialog || !IsWindowVisible(dialog)) return;
+void LookAtEditorAndClose(TSeenDialog& seen, DWORD process_id) {
+  HWND dialog = seen.found ? nullptr : EditorOf(process_id);
+  if (!dialog) return;
   seen.found = true;
   HWND owner = GetWindow(dialog, GW_OWNER);
   seen.owner_caption = WindowText(owner);
@@ -66,7 +88,7 @@ TEST(HostedServerDialog, OpensOwnedByTheHostCentredWithTheHelpButton) {
                       L"--command", L"Run", L"--script", script, L"--settings", settings,
                       L"--trace", trace_path};
   launch.Folder = folder;
-  launch.WhileRunning = [&] { LookAtEditorAndClose(seen); };
+  launch.WhileRunning = [&](DWORD process_id) { LookAtEditorAndClose(seen, process_id); };
   THostExit run = LaunchHost(launch);
   const std::string trace = ReadTextFile(trace_path);
   ASSERT_TRUE(run.Started) << run.Output;

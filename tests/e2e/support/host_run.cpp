@@ -123,7 +123,7 @@ THostExit LaunchHost(const THostLaunch& launch) {
       WaitForSingleObject(process.hProcess, 5000);
       break;
     }
-    if (launch.WhileRunning) launch.WhileRunning();
+    if (launch.WhileRunning) launch.WhileRunning(process.dwProcessId);
   }
   DrainPipe(read_end, result.Output);
   GetExitCodeProcess(process.hProcess, &result.ExitCode);

@@ -34,8 +34,9 @@ struct THostLaunch {
   std::vector<std::wstring> Arguments;
   std::wstring Folder;  // the working folder; the bin folder when empty
   DWORD TimeoutMs = 90000;  // the host is killed after this
-  // Called every few milliseconds while the host runs, for tests that look at its windows.
-  std::function<void()> WhileRunning;
+  // Called every few milliseconds while the host runs with its process id, for tests that look at
+  // its windows (other tests' hosts may have windows of the same caption open at the same time).
+  std::function<void(DWORD process_id)> WhileRunning;
 };
 
 struct THostExit {
