@@ -41,9 +41,13 @@ TApplication::TApplication() : TComponent(nullptr), HintWindowClass(&THintWindow
   SetWindowExceptionSink([](TObject* sender, std::exception_ptr error) {
     Application->HandleException(sender, error);
   });
+  SetApplicationServices(this);
 }
 
-TApplication::~TApplication() { DestroyHandle(); }
+TApplication::~TApplication() {
+  if (ApplicationServices() == this) SetApplicationServices(nullptr);
+  DestroyHandle();
+}
 
 LRESULT CALLBACK TApplication::AppWindowProc(HWND window, UINT msg, WPARAM w, LPARAM l) {
   if (msg == WM_TIMER && w == kHintTimer && Application->handle_ == window) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/exceptions.h"
+#include "forms/application_services.h"
 #include "forms/component.h"
 
 class TControl;
@@ -29,14 +30,14 @@ using TShowHintEvent = std::function<void(std::string& HintStr, bool& CanShow, T
 using TIdleEvent = std::function<void(TObject* Sender, bool& Done)>;
 using THintWindowClass = THintWindow* (*)(TComponent* owner);
 
-class TApplication : public TComponent {
+class TApplication : public TComponent, public IApplicationServices {
   TAVRIN_CLASS(TApplication, TComponent)
  public:
   TApplication();
   ~TApplication() override;
 
   // The application window, made on first use (a hidden pop-up window).
-  HWND Handle();
+  HWND Handle() override;
   // Adopts a window of the host as the application window; it is not destroyed by us. nullptr
   // goes back to a window of our own.
   void SetHandle(HWND window);
@@ -52,7 +53,7 @@ class TApplication : public TComponent {
   // ShowException. Nothing escapes: a failing event is swallowed.
   void HandleException(TObject* sender, std::exception_ptr error);
   // The same for the exception being handled in a catch block.
-  void HandleException(TObject* sender);
+  void HandleException(TObject* sender) override;
   void ShowException(const Exception& e);
   TExceptionEvent OnException;
 
@@ -68,7 +69,7 @@ class TApplication : public TComponent {
 
   // One message processed, or, when there is none, the idle step: the idle handlers run and the
   // thread waits for the next message only when they are done.
-  void HandleMessage();
+  void HandleMessage() override;
   // Processes every message waiting now.
   void ProcessMessages();
   // The idle step alone, without taking a message first (the server module's Idle, which has
@@ -79,7 +80,7 @@ class TApplication : public TComponent {
   void RemoveIdleHandler(int id);
 
   void Terminate() { terminated_ = true; }
-  bool Terminated() const { return terminated_; }
+  bool Terminated() const override { return terminated_; }
   void ResetTerminated() { terminated_ = false; }
 
   // The form whose window is active for this thread, or nullptr.

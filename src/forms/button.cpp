@@ -22,7 +22,7 @@ void TButton::UpdateRoles(bool on) {
   form->SetCancelButton(this, on && cancel_);
 }
 
-void TButton::SetParent(TWinControl* parent) {
+void TButton::SetParent(TControl* parent) {
   UpdateRoles(false);
   TWinControl::SetParent(parent);
   UpdateRoles(true);

@@ -22,7 +22,7 @@ class TButton : public TWinControl {
   // Sets the form's modal result (when the button has one), then runs OnClick.
   void Click() override;
   bool DialogChar(char c) override;
-  void SetParent(TWinControl* parent) override;
+  void SetParent(TControl* parent) override;
 
  protected:
   void CreateParams(TCreateParams& params) override;

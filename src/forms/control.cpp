@@ -1,7 +1,6 @@
 #include "forms/control.h"
 
 #include "forms/errors.h"
-#include "forms/win_control.h"
 
 TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>()) {
   font_->OnChange = [this] { FontChanged(); };
@@ -29,9 +28,12 @@ TControl::~TControl() {
   if (parent_) parent_->RemoveControl(*this);
 }
 
-void TControl::SetParent(TWinControl* parent) {
+void TControl::SetParent(TControl* parent) {
   if (parent == parent_) return;
   if (parent == this) throw EInvalidOperation("A control cannot be its own parent");
+  if (parent && !parent->AsWinControl())
+    throw EInvalidOperation(std::string(ClassName()) + " cannot be placed inside a " +
+                            parent->ClassName());
   if (parent_) parent_->RemoveControl(*this);
   if (parent) parent->InsertControl(*this);
 }
@@ -41,11 +43,16 @@ void TControl::SetParentComponent(TComponent* parent) {
     SetParent(nullptr);
     return;
   }
-  auto* win = class_cast<TWinControl>(parent);
-  if (!win)
+  auto* control = class_cast<TControl>(parent);
+  if (!control || !control->AsWinControl())
     throw EInvalidOperation(std::string(ClassName()) + " cannot be placed inside a " +
                             parent->ClassName());
-  SetParent(win);
+  SetParent(control);
+}
+
+void TControl::InsertControl(TControl& control) {
+  throw EInvalidOperation(std::string(control.ClassName()) + " cannot be placed inside a " +
+                          ClassName());
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
@@ -163,19 +170,10 @@ TCustomForm* TControl::ParentForm() const {
 }
 
 POINT TControl::ClientToScreen(POINT p) {
-  if (auto* win = class_cast<TWinControl>(this)) {
-    ::ClientToScreen(win->Handle(), &p);
-    return p;
-  }
   if (parent_) return parent_->ClientToScreen({p.x + left_, p.y + top_});
   return p;
 }
 
 void TControl::Invalidate() {
-  if (auto* win = class_cast<TWinControl>(this)) {
-    if (win->HandleAllocated()) InvalidateRect(win->Handle(), nullptr, TRUE);
-  } else if (parent_ && parent_->HandleAllocated()) {
-    RECT r = BoundsRect();
-    InvalidateRect(parent_->Handle(), &r, TRUE);
-  }
+  if (parent_) parent_->InvalidateArea(BoundsRect());
 }

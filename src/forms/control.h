@@ -23,9 +23,10 @@ class TControl : public TComponent {
   explicit TControl(TComponent* owner);
   ~TControl() override;
 
-  TWinControl* Parent() const { return parent_; }
+  TWinControl* Parent() const { return parent_ ? parent_->AsWinControl() : nullptr; }
   // Moves the control into another parent (through the parent's InsertControl); nullptr removes it.
-  virtual void SetParent(TWinControl* parent);
+  // Only a windowed control holds controls.
+  virtual void SetParent(TControl* parent);
   void SetParentComponent(TComponent* parent) override;
   bool HasParent() const override { return true; }
 
@@ -90,9 +91,17 @@ class TControl : public TComponent {
   TCustomForm* ParentForm() const;
   // This control as a form, nullptr for every control that is not one.
   virtual TCustomForm* AsForm() const { return nullptr; }
+  // This control as a windowed control, nullptr for every control that has no window of its own.
+  virtual TWinControl* AsWinControl() const { return nullptr; }
   // Screen coordinates of a point in the control's client area.
-  POINT ClientToScreen(POINT p);
-  void Invalidate();
+  virtual POINT ClientToScreen(POINT p);
+  // Repaints the control: a control without a window repaints its area of the parent's window.
+  virtual void Invalidate();
+
+  // Taking a control in and letting it go: what a windowed control does for its children (a control
+  // without a window holds none).
+  virtual void InsertControl(TControl& control);
+  virtual void RemoveControl(TControl&) {}
 
  protected:
   virtual void FontChanged();
@@ -104,6 +113,8 @@ class TControl : public TComponent {
   void ParentFontChanged();
   void ParentColorChanged();
   void ParentShowHintChanged();
+  // Repaints an area of the client area (in client coordinates); a windowed control's window does.
+  virtual void InvalidateArea(const RECT&) {}
   friend class TWinControl;
   friend void InsertControlDefault(TWinControl& parent, TControl& control);
   friend void RemoveControlDefault(TWinControl& parent, TControl& control);
@@ -114,7 +125,7 @@ class TControl : public TComponent {
   bool enabled_ = true;
 
  private:
-  TWinControl* parent_ = nullptr;
+  TControl* parent_ = nullptr;  // always a windowed control
   TColor color_ = clBtnFace;
   bool parent_color_ = true;
   std::unique_ptr<TFont> font_;

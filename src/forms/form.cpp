@@ -1,7 +1,7 @@
 #include "forms/form.h"
 
 #include "base/scope_guard.h"
-#include "forms/application.h"
+#include "forms/application_services.h"
 #include "forms/enum_info.h"
 #include "forms/errors.h"
 #include "forms/layout/layout_parser.h"
@@ -133,7 +133,7 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   params.Style = WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
   params.ExStyle = 0;
   if (!Enabled()) params.Style |= WS_DISABLED;
-  params.WndParent = Application->Handle();
+  params.WndParent = ApplicationServices()->Handle();
   if (position_ == poDefault || position_ == poDefaultPosOnly) params.X = params.Y = CW_USEDEFAULT;
   if (parent_window_) {
     params.Style |= WS_CHILD;
@@ -222,7 +222,7 @@ void FormShowingChangedDefault(TCustomForm& form) {
   try {
     form.DoShow();
   } catch (...) {
-    Application->HandleException(&form);
+    ApplicationServices()->HandleException(&form);
   }
   switch (form.Position()) {
     case poScreenCenter:
@@ -279,8 +279,8 @@ TModalResult TCustomForm::ShowModal() {
   if (!active_control_)
     if (TWinControl* first = FindNextControl(nullptr, true, true, false)) first->SetFocus();
   while (modal_result_ == mrNone) {
-    Application->HandleMessage();
-    if (Application->Terminated()) modal_result_ = mrCancel;
+    ApplicationServices()->HandleMessage();
+    if (ApplicationServices()->Terminated()) modal_result_ = mrCancel;
     else if (modal_result_ != mrNone) CloseModal();
   }
   return modal_result_;

@@ -392,6 +392,19 @@ void RemoveControlDefault(TWinControl& parent, TControl& control) {
   parent.ControlChange(&control, false);
 }
 
+POINT TWinControl::ClientToScreen(POINT p) {
+  ::ClientToScreen(Handle(), &p);
+  return p;
+}
+
+void TWinControl::Invalidate() {
+  if (HandleAllocated()) InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void TWinControl::InvalidateArea(const RECT& area) {
+  if (HandleAllocated()) InvalidateRect(Handle(), &area, TRUE);
+}
+
 bool TWinControl::ContainsControl(const TControl* control) const {
   for (const TControl* c = control; c; c = c->Parent())
     if (c == this) return true;

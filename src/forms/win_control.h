@@ -61,8 +61,8 @@ class TWinControl : public TControl {
   TControl* Controls(int index) const { return controls_.at(static_cast<size_t>(index)); }
   const std::vector<TControl*>& ControlList() const { return controls_; }
   // Both run through the hook point ControlInsertedHook / the framework's removal.
-  void InsertControl(TControl& control);
-  void RemoveControl(TControl& control);
+  void InsertControl(TControl& control) override;
+  void RemoveControl(TControl& control) override;
   bool ContainsControl(const TControl* control) const;
 
   int TabOrder() const;
@@ -105,6 +105,10 @@ class TWinControl : public TControl {
   // control or one of its descendants; the default passes it up to the parent.
   virtual void ControlChange(TControl* control, bool inserting);
 
+  TWinControl* AsWinControl() const override { return const_cast<TWinControl*>(this); }
+  POINT ClientToScreen(POINT p) override;
+  void Invalidate() override;
+
   RECT ClientRect() override;
   // The window's frame (from its styles) is added to the client size.
   void SetClientWidth(int v) override;
@@ -114,6 +118,7 @@ class TWinControl : public TControl {
   void SetText(std::string_view text) override;
 
  protected:
+  void InvalidateArea(const RECT& area) override;
   virtual void CreateParams(TCreateParams& params);
   // Makes the window from the creation parameters; subclasses push their state into the new
   // window after calling it.

@@ -8,8 +8,6 @@
 #include "frame/guarded_host_call.h"
 #include "hostapi/i_client.h"
 #include "hostapi/i_server_module.h"
-#include "pcb/pad_via_records.h"
-#include "pcb/pcb_api_wrappers.h"
 
 void GetPcbServerInterface(TComPtr<IPCB_ServerInterface>& server) {
   server.reset();
@@ -65,22 +63,5 @@ bool ModifyPrimitive(uint32_t handle, const std::function<void()>& change) {
   BeginModify(primitive.get());
   auto end = OnScopeExit([&primitive] { EndModify(primitive.get()); });
   change();
-  return true;
-}
-
-bool WriteHoleSizes(std::span<const THoleSizeWrite> writes) {
-  TComPtr<IPCB_ServerInterface> server;
-  GetPcbServerInterface(server);
-  if (!server) return false;
-  server.reset();
-  ProcessStart(RequirePcbServerInterface().get());
-  auto end = OnScopeExit([] { ProcessEnd(RequirePcbServerInterface().get()); });
-  for (const THoleSizeWrite& write : writes) {
-    if (write.Handle == 0) continue;
-    ModifyPrimitive(write.Handle, [&write] {
-      RewriteHoleSize(write.Handle, PcbApi_GetObjectIdFromObjectHandle(write.Handle),
-                      write.NewSize);
-    });
-  }
   return true;
 }

@@ -8,11 +8,9 @@
 
 #include <cstdint>
 #include <functional>
-#include <span>
 
 #include "base/com_ptr.h"
 #include "hostapi/i_pcb_server_interface.h"
-#include "pcb/coord.h"
 
 // The "PCB" server module's IPCB_ServerInterface; empty without a client, without a module of that
 // name or when the module does not offer the interface. A failing look-up raises.
@@ -36,15 +34,3 @@ void EndModify(IPCB_PrimitiveObject* primitive);
 // primitive, when the server has no primitive interface for the handle. EndModify follows a
 // successful BeginModify also when change throws; a failed BeginModify has no EndModify.
 bool ModifyPrimitive(uint32_t handle, const std::function<void()>& change);
-
-struct THoleSizeWrite {
-  uint32_t Handle;
-  TCoord NewSize;
-};
-
-// The whole protocol for writing hole sizes: nothing at all when there is no PCB server (false);
-// otherwise ProcessStart, one modification per non-zero handle enclosing its record's read and
-// write (pads and vias; other kinds are left alone), and ProcessEnd, which runs after any failure
-// that followed a successful ProcessStart. A failure propagates after the closing steps; primitives
-// written before it keep their new sizes.
-bool WriteHoleSizes(std::span<const THoleSizeWrite> writes);

@@ -6,15 +6,13 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "base/unique_handle.h"
-#include "forms/form.h"
 #include "hostapi/i_translation_manager.h"
 #include "tests/win/dialogs/whats_this_viewer.h"
 #include "tests/win/support/test_client.h"
+#include "tests/win/support/ui_driver.h"
 
 // What the test program's ClientAPI_ exports answer.
 struct TTestExports {
@@ -40,16 +38,6 @@ struct TTestExports {
 };
 TTestExports& TestExportTable();
 
-// A visible top-level window standing in for the host's main window.
-class THostWindow {
- public:
-  THostWindow();
-  HWND get() const { return window_.get(); }
-
- private:
-  TUniqueHwnd window_;
-};
-
 // One test's host: installs the client (or none) and binds the exports; undoes both at the end.
 class TTestHost {
  public:
@@ -65,12 +53,6 @@ class TTestHost {
   TTestClient client;
   TTestUiManager ui_manager;
   std::vector<std::string> ui_log;  // what the user-interface manager was told
-  THostWindow main_window;
+  TOwnerWindow main_window;
   TTestWhatsThisViewer whats_this;
 };
-
-// Processes every waiting message.
-void Pump();
-// Runs the form modally; the script runs once from the idle step after the form is on screen (a
-// script that does not end the run within a bounded number of idle steps ends it with -1).
-TModalResult RunModalWith(TCustomForm& form, std::function<void()> script);

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "tests/win/support/ui_driver.h"
+
 namespace {
 
 // What WinHelp puts in its WM_COPYDATA block.
@@ -17,13 +19,7 @@ struct TWinHelpRequest {
 }  // namespace
 
 TTestWhatsThisViewer::TTestWhatsThisViewer() {
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = &WindowProc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = L"MS_WINHELP";
-  RegisterClassW(&wc);
-  window_.reset(CreateWindowExW(0, wc.lpszClassName, L"What's this", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                wc.hInstance, nullptr));
+  window_ = CreateTestWindow(L"MS_WINHELP", &WindowProc, L"What's this", WS_POPUP, {0, 0, 10, 10});
   SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 

@@ -13,11 +13,8 @@ class ClientServicesTest : public testing::Test {
  protected:
   void SetUp() override {
     ui.log = &client.log;
-    settings.log = &client.log;
-    store.log = &client.log;
-    settings.store = &store;
     client.ui_manager = &ui;
-    client.settings = &settings;
+    client.ServeSettings(settings, store);
     client.main_window = reinterpret_cast<HWND>(0x5678);
     client.font = {true, L"Tahoma", 9, 1, 0x00112233, 1};
     ClientSlot = &client;

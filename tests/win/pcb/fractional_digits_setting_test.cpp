@@ -12,10 +12,7 @@ namespace {
 class FractionalDigitsSetting : public testing::Test {
  protected:
   void SetUp() override {
-    settings.log = &client.log;
-    store.log = &client.log;
-    settings.store = &store;
-    client.settings = &settings;
+    client.ServeSettings(settings, store);
     ClientSlot = &client;
     SetFractionalDigits(eMetric, 5);
     SetFractionalDigits(eImperial, 4);

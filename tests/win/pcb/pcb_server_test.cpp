@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "base/exceptions.h"
+#include "base/scope_guard.h"
 #include "frame/slots.h"
 #include "pcb/pcb_api_wrappers.h"
+#include "pcb/pad_via_records.h"
 #include "pcb/pcb_object.h"
 #include "tests/win/support/pcb_test_host.h"
 #include "tests/win/support/test_client.h"
@@ -46,6 +48,29 @@ class ChangeProtocolTest : public PcbTest {
   TTestClient client_;
   TComPtr<IServerModule> module_;
 };
+
+struct THoleSizeWrite {
+  uint32_t Handle;
+  TCoord NewSize;
+};
+
+// Hole sizes written the way the editor's board writes them: nothing without a PCB server;
+// otherwise one process, one modification per non-zero handle around its record's read and write.
+bool WriteHoleSizes(const std::vector<THoleSizeWrite>& writes) {
+  TComPtr<IPCB_ServerInterface> server;
+  GetPcbServerInterface(server);
+  if (!server) return false;
+  server.reset();
+  ProcessStart(RequirePcbServerInterface().get());
+  auto end = OnScopeExit([] { ProcessEnd(RequirePcbServerInterface().get()); });
+  for (const THoleSizeWrite& write : writes) {
+    if (write.Handle == 0) continue;
+    ModifyPrimitive(write.Handle, [&write] {
+      RewriteHoleSize(write.Handle, PcbApi_GetObjectIdFromObjectHandle(write.Handle), write.NewSize);
+    });
+  }
+  return true;
+}
 
 const std::vector<THoleSizeWrite> kThree = {{1, 2000}, {2, 3000}, {3, 700}};
 

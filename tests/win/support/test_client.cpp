@@ -144,6 +144,12 @@ int TTestClient::Calls(std::string_view operation) const {
   return count;
 }
 
+void TTestClient::ServeSettings(TTestSettingsService& service, TTestSettingsStore& store) {
+  service.log = store.log = &log;
+  service.store = &store;
+  settings = &service;
+}
+
 HRESULT TTestClient::FailureStatus(const char* operation, const std::string& logged) {
   log.push_back(logged.empty() ? std::string(operation) : logged);
   if (on_call) on_call(log.back());

@@ -285,6 +285,8 @@ class TTestClient final : public IClient, public IProcessLauncher {
   std::vector<std::string> LogOf(std::initializer_list<std::string_view> prefixes) const;
   // How many calls of the operation the log holds.
   int Calls(std::string_view operation) const;
+  // Hands out the settings service, which opens the store; both log into the client's log.
+  void ServeSettings(TTestSettingsService& service, TTestSettingsStore& store);
 
   std::vector<std::string> log;
   // Called with every line the client itself logs, for tests that keep a log of their own.

@@ -8,15 +8,21 @@ LRESULT CALLBACK OwnerProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return DefWin
 
 }  // namespace
 
-TOwnerWindow::TOwnerWindow() {
+TUniqueHwnd CreateTestWindow(const wchar_t* class_name, WNDPROC procedure, const wchar_t* title,
+                             DWORD style, RECT bounds) {
   WNDCLASSW wc{};
-  wc.lpfnWndProc = &OwnerProc;
+  wc.lpfnWndProc = procedure;
   wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = L"TestOwnerWindow";
+  wc.lpszClassName = class_name;
   RegisterClassW(&wc);
-  window_.reset(CreateWindowExW(0, L"TestOwnerWindow", L"Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10,
-                                300, 200, nullptr, nullptr, wc.hInstance, nullptr));
+  return TUniqueHwnd(CreateWindowExW(0, class_name, title, style, bounds.left, bounds.top,
+                                     bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr,
+                                     nullptr, wc.hInstance, nullptr));
 }
+
+TOwnerWindow::TOwnerWindow()
+    : window_(CreateTestWindow(L"TestOwnerWindow", &OwnerProc, L"Owner",
+                               WS_OVERLAPPEDWINDOW | WS_VISIBLE, {10, 10, 310, 210})) {}
 
 TModalResult RunModalWith(TCustomForm& form, std::function<void()> script) {
   return RunModalSteps(form, {std::move(script)});

@@ -10,6 +10,10 @@
 #include "base/unique_handle.h"
 #include "forms/form.h"
 
+// A top-level window of a window class of the test program's own, registered on first use.
+TUniqueHwnd CreateTestWindow(const wchar_t* class_name, WNDPROC procedure, const wchar_t* title,
+                             DWORD style, RECT bounds);
+
 // A visible top-level window that stands in for the host's main window.
 class TOwnerWindow {
  public:
