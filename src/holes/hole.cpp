@@ -1,5 +1,11 @@
 #include "holes/hole.h"
 
+void THole::AddHandle(uint32_t handle, TCoord own_size) {
+  if (own_size != InitialSize && own_sizes_.empty()) own_sizes_.assign(handles_.size(), InitialSize);
+  handles_.push_back(handle);
+  if (!own_sizes_.empty()) own_sizes_.push_back(own_size);
+}
+
 const std::string& THole::Cached(TCachedText& cache, TCoord size, bool imperial) {
   // Keyed by the value as well: NewSize is a plain field and may be assigned directly.
   if (!cache.valid || cache.size != size) {
