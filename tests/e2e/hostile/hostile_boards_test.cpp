@@ -209,4 +209,36 @@ TEST(HostileBoards, EveryPrimitiveADistinctSizeGivesOneLabelEach) {
   EXPECT_EQ(result.Saved, board);
 }
 
+// A board that fills the host's memory makes the PCB module refuse a write (status 3). The write-back
+// stops there and the host gets the failure, as for any failing host call: the editor stays open
+// with the edit, the process is closed, and no later primitive is written as if all were well.
+TEST(HostileBoards, AWriteTheHostRefusesStopsTheWriteBackAndReachesTheHost) {
+  THostCase host(CaseName());
+  const std::string board = HostileBoard(false, Pads(3, 10 * kMil));
+  // Opening reads the three pads; then each pad is read and written: call 7 is the second write.
+  THostResult result = host.RunEditor(board,
+                                      "wait-window \"Hole Size Editor\"\n"
+                                      "click \"Edit...\"\n"
+                                      "wait-window \"Edit Hole Size\"\n"
+                                      "set-text @Edit \"11mil\"\n"
+                                      "key enter\n"
+                                      "wait-window \"Hole Size Editor\"\n"
+                                      "click OK\n"
+                                      "wait-window \"Hole Size Editor\"\n"
+                                      "expect-items @ListBox \"11.000 mil\"\n"
+                                      "click Cancel\n"
+                                      "wait-no-window \"Hole Size Editor\"\n",
+                                      {L"--fail", L"PcbApi_QueryPad,7,3"});
+  ExpectScriptPassed(result);
+  EXPECT_TRUE(result.Printed("host: exception: The hole size of primitive 2 could not be written (status 3)"))
+      << result.Output;
+  EXPECT_EQ(result.TraceStarting("IPCB_ServerInterface.ProcessEnd(").size(), 1u);
+  EXPECT_TRUE(result.TraceStarting("PcbApi_QueryPad(0, 3)").empty()) << "nothing after the refused write";
+  const std::map<int, TSavedHole> saved = SavedHoles(result.Saved);
+  ASSERT_EQ(saved.size(), 3u);
+  EXPECT_EQ(saved.at(1).Size, 11 * kMil);
+  EXPECT_EQ(saved.at(2).Size, 10 * kMil);
+  EXPECT_EQ(saved.at(3).Size, 10 * kMil);
+}
+
 }  // namespace
