@@ -3,6 +3,7 @@
 // size the group was formed with and the size it is to be written back with.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -40,16 +41,17 @@ class THole : public TObject {
 
  private:
   struct TCachedText {
-    bool valid = false;
     TCoord size = 0;
     std::string text;
   };
-  static const std::string& Cached(TCachedText& cache, TCoord size, bool imperial);
+  // Made on first use: most groups are only ever formatted in one unit, and a board whose every
+  // primitive has a size of its own has a group per primitive.
+  static const std::string& Cached(std::unique_ptr<TCachedText>& cache, TCoord size, bool imperial);
 
   std::vector<uint32_t> handles_;
   // Empty while every handle has InitialSize (the usual case, which then costs nothing); else one
   // size per handle.
   std::vector<TCoord> own_sizes_;
-  mutable TCachedText initial_text_[2];
-  mutable TCachedText new_text_[2];
+  mutable std::unique_ptr<TCachedText> initial_text_[2];
+  mutable std::unique_ptr<TCachedText> new_text_[2];
 };
