@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <new>
 #include <unordered_map>
 
 #include "base/text_convert.h"
@@ -627,6 +628,11 @@ std::unique_ptr<TBoard> ParseBoard(std::string_view text, const std::string& fil
   } catch (const TFieldError& e) {
     *error = file_name + ":" + std::to_string(e.line) + ": " + e.field + ": " + e.message;
     return nullptr;
+  } catch (const std::bad_alloc&) {
+    // What was read goes first, so that the message can be made.
+    board.reset();
+    *error = file_name + ":0: " + path + ": the board does not fit in the PCB module's memory";
+    return nullptr;
   }
   return board;
 }
@@ -712,7 +718,15 @@ std::unique_ptr<TBoard> LoadBoardFile(const std::wstring& path, std::string* err
   }
   std::string text;
   LARGE_INTEGER size{};
-  bool ok = GetFileSizeEx(file, &size) && size.QuadPart < 0x40000000;
+  bool ok = GetFileSizeEx(file, &size);
+  if (ok && size.QuadPart > kMaxBoardFileBytes) {
+    // The text alone would take half of a 32-bit process's memory, and the board it holds more
+    // than the rest (docs/board-format.md): refused before anything is read.
+    CloseHandle(file);
+    *error = name + ":0: file: " + std::to_string(size.QuadPart >> 20) + " MB, larger than the " +
+             std::to_string(kMaxBoardFileBytes >> 20) + " MB a board file may have";
+    return nullptr;
+  }
   if (ok) {
     text.resize(static_cast<size_t>(size.QuadPart));
     DWORD read = 0;

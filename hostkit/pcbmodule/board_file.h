@@ -3,6 +3,7 @@
 // coordinate may also be given as a unit text ("0.8mm", "31.5mil"). Saving writes the canonical
 // form, which loads back to the same board and saves to the same bytes.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -15,6 +16,11 @@ std::unique_ptr<TBoard> ParseBoard(std::string_view text, const std::string& fil
                                    std::string* error);
 std::string WriteBoard(const TBoard& board);
 
+// The largest board file LoadBoardFile reads (1 GB); a larger one is refused with its size.
+inline constexpr int64_t kMaxBoardFileBytes = int64_t{1} << 30;
+
+// The board of a file, or null with the error as ParseBoard gives it; a file over kMaxBoardFileBytes
+// or a board that does not fit in memory is refused with a message saying so.
 std::unique_ptr<TBoard> LoadBoardFile(const std::wstring& path, std::string* error);
 bool SaveBoardFile(const TBoard& board, const std::wstring& path, std::string* error);
 

@@ -1,5 +1,6 @@
 #include "editor.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "hostkit/bridge/host_bridge.h"
@@ -140,22 +141,26 @@ void TEditor::BeforeChange(std::string_view operation, const TPrimitive& primiti
     Violation(what() + " outside BeginModify/EndModify");
   }
   // A primitive's state is kept once per step: its stamp tells whether this step has it already.
+  // Everything that allocates comes first, so that running out of memory leaves the step and the
+  // old record as they were and the caller can take the change back.
   if (primitive.undo_stamp != step_stamp_) {
-    primitive.undo_stamp = step_stamp_;
+    if (pending_.saved.size() == pending_.saved.capacity())
+      pending_.saved.reserve(std::max<size_t>(16, pending_.saved.capacity() * 2));
     if (!old_record) {
       pending_.saved.push_back(primitive);
     } else {
       TPrimitive saved;
       saved.handle = primitive.handle;
       saved.kind = primitive.kind;
-      saved.record = std::move(*old_record);
       saved.stack = primitive.stack;
       saved.vertices = primitive.vertices;
       saved.members = primitive.members;
       saved.references = primitive.references;
       saved.data = primitive.data;
+      saved.record = std::move(*old_record);
       pending_.saved.push_back(std::move(saved));
     }
+    primitive.undo_stamp = step_stamp_;
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <span>
 
 #include "editor.h"
@@ -57,16 +58,27 @@ int32_t TransferPrimitive(TExportId id, uint8_t read_flag, uint32_t handle,
     TraceCall(desc.name, args, kStatusOk);
     return kStatusOk;
   }
-  TRecord updated = primitive->record;
   std::vector<const char*> changed;
-  if (!WriteFields(updated, primitive->RecordSchema(), desc.fields, variables, &changed)) {
-    TraceCall(desc.name, args, kStatusInvalidValue);
-    return kStatusInvalidValue;
+  try {
+    TRecord updated = primitive->record;
+    if (!WriteFields(updated, primitive->RecordSchema(), desc.fields, variables, &changed)) {
+      TraceCall(desc.name, args, kStatusInvalidValue);
+      return kStatusInvalidValue;
+    }
+    // The record changes by exchange: the old one goes to the undo step without a copy.
+    std::swap(primitive->record, updated);
+    try {
+      editor.BeforeChange(desc.name, *primitive, &updated);
+    } catch (const std::bad_alloc&) {
+      std::swap(primitive->record, updated);  // the undo step could not take it: no change
+      throw;
+    }
+    editor.AfterChange();
+  } catch (const std::bad_alloc&) {
+    // A board that fills the memory must not take the caller down: the write is refused whole.
+    if (editor.Tracing()) TraceCall(desc.name, args, kStatusOutOfMemory);
+    return kStatusOutOfMemory;
   }
-  // The record changes by exchange: the old one goes to the undo step without a copy.
-  std::swap(primitive->record, updated);
-  editor.BeforeChange(desc.name, *primitive, &updated);
-  editor.AfterChange();
   TraceCall(desc.name, args, kStatusOk, &changed);
   return kStatusOk;
 }

@@ -17,6 +17,7 @@
 inline constexpr int32_t kStatusOk = 0;
 inline constexpr int32_t kStatusNotFound = 1;      // no such primitive, board, layer or index
 inline constexpr int32_t kStatusInvalidValue = 2;  // a write with a value its field cannot hold
+inline constexpr int32_t kStatusOutOfMemory = 3;   // a write the module had no memory for: not made
 
 // Counts the call and returns the injected status (0 to proceed normally).
 int32_t EnterCall(const char* name);

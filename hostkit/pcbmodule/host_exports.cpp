@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -69,6 +70,10 @@ DRALITH_EXPORT int32_t __stdcall HostKitPcb_OpenBoard(const wchar_t* path, wchar
                         ") = " + std::to_string(TEditor::get().BoardHandle()));
     PutError("", error, error_size);
     return 1;
+  } catch (const std::bad_alloc&) {
+    // The board read so far is gone by now; the board that was open stays.
+    PutError("cannot open the board: it does not fit in the PCB module's memory", error, error_size);
+    return 0;
   } catch (const std::exception& e) {
     PutError(std::string("cannot open the board: ") + e.what(), error, error_size);
     return 0;

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cstdint>
 #include <cstring>
+#include <new>
 #include <string>
 
 #include "editor.h"
@@ -34,7 +35,15 @@ HRESULT ServerCall(const char* operation, HRESULT (*body)(uint32_t), uint32_t ha
   TEditor& editor = TEditor::get();
   editor.ClockIn();
   const int32_t injected = editor.InjectedFault(operation);
-  const HRESULT status = injected ? injected : body(handle);
+  HRESULT status = injected;
+  if (!injected) {
+    // Nothing thrown may cross the interface into the caller.
+    try {
+      status = body(handle);
+    } catch (const std::bad_alloc&) {
+      status = E_OUTOFMEMORY;
+    }
+  }
   if (editor.Tracing())
     editor.Trace(std::string(operation) + "(" + (primitive ? std::to_string(handle) : std::string()) + ") = " +
                  Hex(status) + (injected ? " (injected)" : ""));
@@ -408,11 +417,15 @@ class TPcbServer final : public TCounted<IServerModule, IPCB_ServerInterface> {
       } else {
         exists = editor.EditedBoard() && editor.EditedBoard()->Find(handle) &&
                  (*iid == IID_IPCB_PrimitiveObject || *iid == IID_IUnknown);
-        if (exists) {
-          *primitive = static_cast<IPCB_PrimitiveObject*>(new TPrimitiveObject(handle));
-          *found = 1;
-        }
         status = S_OK;
+        if (exists) {
+          if (auto* object = new (std::nothrow) TPrimitiveObject(handle)) {
+            *primitive = static_cast<IPCB_PrimitiveObject*>(object);
+            *found = 1;
+          } else {
+            status = E_OUTOFMEMORY;
+          }
+        }
       }
     }
     if (editor.Tracing())

@@ -30,7 +30,7 @@ void THoleList::AddHole(uint8_t kind, TCoord size, uint32_t handle) {
   if (!entry) entry = &index.by_text[FormatCoordForMatch(size, imperial)];
   // Several groups can share a text in the unit that was not in force when they were formed; each
   // of them gets the handle.
-  for (int i : *entry) groups_[static_cast<size_t>(i)]->AddHandle(handle);
+  for (int i : *entry) groups_[static_cast<size_t>(i)]->AddHandle(handle, size);
   if (!entry->empty()) return;
 
   auto group = std::make_unique<THole>(kind, size);
@@ -93,8 +93,10 @@ void THoleList::Apply() {
 }
 
 void THoleList::WriteBackHole(const THole& group) {
-  for (uint32_t handle : group.Handles()) {
+  const std::vector<uint32_t>& handles = group.Handles();
+  for (int i = 0, n = group.Count(); i < n; ++i) {
+    const uint32_t handle = handles[static_cast<size_t>(i)];
     if (handle == 0) continue;
-    board_.WriteHoleSize(handle, group.NewSize);
+    board_.WriteHoleSize(handle, group.SizeToWrite(i));
   }
 }

@@ -40,8 +40,10 @@ class THoleList : public TObject {
   void AddLabels(TStrings& items, bool imperial) const;
   // WriteBackHole for every group, in order.
   void Apply();
-  // Rewrites every primitive of the group with the group's NewSize, changed or not; handles of 0 are
-  // skipped. A failure leaves the remaining primitives unwritten and propagates.
+  // Rewrites every primitive of the group, changed or not: with the group's NewSize once the group
+  // was changed, else with the primitive's own size (a near size that shares the group's text is
+  // not rounded to the group's). Handles of 0 are skipped. A failure leaves the remaining primitives
+  // unwritten and propagates.
   void WriteBackHole(const THole& group);
 
   // The unit in which sizes are compared; the editor sets it before every refresh.

@@ -3,31 +3,16 @@
 #include <string>
 #include <vector>
 
-#include "base/ascii.h"
 #include "base/scope_guard.h"
 #include "forms/dialogs/message_dialog.h"
 #include "holes/coord_object.h"
 #include "holes/edit_hole_size_form.h"
 #include "holes/hole_labels.h"
+#include "holes/new_hole_size.h"
 #include "holes/pcb_hole_board.h"
 #include "pcb/object_id.h"
 #include "pcb/pcb_api_wrappers.h"
 
-namespace {
-
-// A text names no size when, blanks aside, it is empty, starts with a letter or has no digit:
-// reading it would give 0 and overwrite the selected sizes with nothing the user asked for.
-bool NamesNoSize(const std::string& text) {
-  std::string compact;
-  for (char c : text)
-    if (c != ' ') compact += c;
-  if (compact.empty() || AsciiIsLetter(compact.front())) return true;
-  for (char c : compact)
-    if (AsciiIsDigit(c)) return false;
-  return true;
-}
-
-}  // namespace
 
 THoleSizeEditor::~THoleSizeEditor() {
   // The items' objects are the dialog's; the lists go before the board they read.
@@ -166,20 +151,27 @@ void THoleSizeEditor::EditButtonClick(TObject*) {
   std::unique_ptr<TEditHoleSizeForm> form(make_form<TEditHoleSizeForm>(this));
   TEditCoord* edit = form->HoleSizeEdit;
   const bool imperial_chosen = UnitRadioGroup->ItemIndex() == kImperialItem;
-  edit->ResetUnits(imperial_chosen ? eImperial : eMetric);
+  const TUnit unit = imperial_chosen ? eImperial : eMetric;
+  edit->ResetUnits(unit);
+  std::string label;
   if (SourceList->SelCount() < 2) {
     const int current = SourceList->ItemIndex();
-    edit->SetText(current >= 0 && current < items->Count() ? items->Get(current) : std::string());
-  } else {
-    edit->SetText("");
+    if (current >= 0 && current < items->Count()) label = items->Get(current);
   }
+  edit->SetText(label);
   if (form->ShowModal() != mrOk) return;
 
-  if (NamesNoSize(edit->Text())) {
+  const std::string text = edit->Text();
+  const TNewHoleSize given = ReadNewHoleSize(text, label, unit, edit->State());
+  if (given.Verdict == eNoSizeGiven) {
     MessageDlg("No hole size given.", mtWarning, {mbOK});
     return;
   }
-  const TCoord size = edit->State();
+  if (given.Verdict == eNegativeSize) {
+    MessageDlg("A hole size cannot be negative.", mtWarning, {mbOK});
+    return;
+  }
+  const TCoord size = given.Size;
 
   std::vector<TCoord> selected;
   for (int i : SourceList->SelectedIndices()) selected.push_back(ItemValue(i));

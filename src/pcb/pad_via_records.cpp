@@ -1,5 +1,8 @@
 #include "pcb/pad_via_records.h"
 
+#include <string>
+
+#include "base/exceptions.h"
 #include "pcb/objects/pcb_pad.h"
 #include "pcb/objects/pcb_via.h"
 #include "pcb/pcb_api_wrappers.h"
@@ -37,19 +40,32 @@ TCoord ReadHoleSize(uint32_t handle, TObjectId kind) {
   return 0;
 }
 
+namespace {
+
+// A write the host refused (a board that filled its memory, say) must not pass for done: the
+// editor would close as if every size had reached the board.
+void CheckWritten(int32_t status, uint32_t handle) {
+  if (status == 0) return;
+  throw EOleError("The hole size of primitive " + std::to_string(handle) + " could not be written (status " +
+                      std::to_string(status) + ").",
+                  status);
+}
+
+}  // namespace
+
 bool RewriteHoleSize(uint32_t handle, TObjectId kind, TCoord new_size) {
   if (kind == ePadObject) {
     TPcbPad pad(handle);
     if (pad.LegacyQueryRecord(1) != 0) return false;
     pad.Hole = new_size;
-    pad.LegacyQueryRecord(0);
+    CheckWritten(pad.LegacyQueryRecord(0), handle);
     return true;
   }
   if (kind == eViaObject) {
     TPcbVia via(handle);
     if (via.QueryRecord(1) != 0) return false;
     via.Hole = new_size;
-    via.QueryRecord(0);
+    CheckWritten(via.QueryRecord(0), handle);
     return true;
   }
   return false;

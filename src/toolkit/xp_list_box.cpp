@@ -108,8 +108,23 @@ void TXPListBox::CheckIndex(int index) const {
 void TXPListBox::SaveSelection() {
   if (!HandleAllocated()) return;
   HWND h = Handle();
-  for (size_t i = 0; i < list_.size(); ++i)
-    list_[i].selected = SendMessageW(h, LB_GETSEL, i, 0) > 0;
+  // One question for the whole selection: a question per item costs a message each, seconds on a
+  // list of a million items.
+  for (TItem& item : list_) item.selected = false;
+  if (multi_select_) {
+    const LRESULT count = SendMessageW(h, LB_GETSELCOUNT, 0, 0);
+    if (count > 0) {
+      std::vector<int> indices(static_cast<size_t>(count));
+      const LRESULT got = SendMessageW(h, LB_GETSELITEMS, static_cast<WPARAM>(count),
+                                       reinterpret_cast<LPARAM>(indices.data()));
+      indices.resize(static_cast<size_t>(std::max<LRESULT>(0, got)));
+      for (int index : indices)
+        if (index >= 0 && static_cast<size_t>(index) < list_.size()) list_[static_cast<size_t>(index)].selected = true;
+    }
+  } else if (const LRESULT selected = SendMessageW(h, LB_GETCURSEL, 0, 0);
+             selected >= 0 && static_cast<size_t>(selected) < list_.size()) {
+    list_[static_cast<size_t>(selected)].selected = true;
+  }
   if (!no_current_ && !list_.empty()) item_index_ = static_cast<int>(SendMessageW(h, LB_GETCARETINDEX, 0, 0));
 }
 

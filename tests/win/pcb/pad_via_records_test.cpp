@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "base/exceptions.h"
 #include "pcb/pcb_api_wrappers.h"
 #include "pcb/pcb_object.h"
 #include "tests/win/support/pcb_test_host.h"
@@ -82,6 +85,27 @@ TEST_F(TRecordTest, AFailedReadCausesNoWrite) {
   EXPECT_FALSE(RewriteHoleSize(2, eViaObject, 9999));
   EXPECT_EQ(LinesStarting("PcbApi_QueryPad(0").size(), 0u);
   EXPECT_EQ(LinesStarting("PcbApi_QueryVia(0").size(), 0u);
+  Host().faults.clear();
+  EXPECT_EQ(SavedBoard(), before);
+}
+
+// A write the host refuses (status 3: the stand-in had no memory for it) is not taken for done.
+TEST_F(TRecordTest, AWriteTheHostRefusesRaisesWithItsStatus) {
+  ASSERT_TRUE(OpenBoardText(BoardText({PadJson(1, 1000), ViaJson(2, 500)})));
+  const std::string before = SavedBoard();
+  FailCall("PcbApi_QueryPad", 3, 2);  // the read passes, the write is refused
+  FailCall("PcbApi_QueryVia", 3, 2);
+  for (TObjectId kind : {ePadObject, eViaObject}) {
+    const uint32_t handle = kind == ePadObject ? 1 : 2;
+    try {
+      RewriteHoleSize(handle, kind, 9999);
+      ADD_FAILURE() << "no exception for " << handle;
+    } catch (const EOleError& e) {
+      EXPECT_EQ(e.Status(), 3);
+      EXPECT_EQ(std::string(e.what()),
+                "The hole size of primitive " + std::to_string(handle) + " could not be written (status 3).");
+    }
+  }
   Host().faults.clear();
   EXPECT_EQ(SavedBoard(), before);
 }

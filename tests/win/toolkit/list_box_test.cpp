@@ -143,6 +143,22 @@ TEST_F(ListBoxTest, StateSurvivesTheWindowBeingMadeAgain) {
   EXPECT_EQ(list->ItemIndex(), 3);
 }
 
+// The window's selection is what survives, not what code last set: a click that took an item out
+// of the selection keeps it out.
+TEST_F(ListBoxTest, TheSelectionTheUserLeftSurvivesTheWindowBeingMadeAgain) {
+  list->SetSelected(1, true);
+  list->SetSelected(2, true);
+  ClickOn(3);  // a plain click: 3 alone
+  form->RecreateWnd();
+  EXPECT_EQ(Selection(), (std::set<int>{3}));
+  EXPECT_EQ(list->ItemIndex(), 3);
+
+  list->SetMultiSelect(false);
+  ClickOn(4);
+  form->RecreateWnd();
+  EXPECT_EQ(Selection(), (std::set<int>{4}));
+}
+
 TEST_F(ListBoxTest, DoubleClickAndContextMenu) {
   RECT r{};
   SendMessageW(list->Handle(), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&r));
