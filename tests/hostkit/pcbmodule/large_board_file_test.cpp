@@ -8,7 +8,7 @@
 #include <string>
 
 #include "pcb/objects/create_pcb_object.h"
-#include "tests/win/pcb/pcb_test_host.h"
+#include "tests/win/support/pcb_test_host.h"
 
 namespace pcbtest {
 namespace {
