@@ -319,14 +319,24 @@ bool TScriptRunner::Until(const TJob& job, TAnswer& answer, std::string& reason)
 
 bool TScriptRunner::Settle(std::string& reason) {
   // A step in a window is over when its effects are on the screen too: the window's pending
-  // repaints are done before the answer, so that the step's time includes them.
-  TAnswer answer;
+  // repaints are done before the answer, so that the step's time includes them. Handling a posted
+  // message may post further ones (a key's help request, a click's notification); they belong to the
+  // step as well, so the answer waits until the UI thread's queue holds none of them.
+  constexpr int kMostRounds = 100;
   HWND root = current_;
-  return Once([root] {
-    if (root && IsWindow(root) && IsWindowVisible(root))
-      RedrawWindow(root, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    return TAnswer{true, {}, nullptr};
-  }, answer, reason);
+  auto pending = std::make_shared<bool>(false);
+  for (int round = 0; round < kMostRounds; ++round) {
+    TAnswer answer;
+    if (!Once([root, pending] {
+          if (root && IsWindow(root) && IsWindowVisible(root))
+            RedrawWindow(root, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+          *pending = HIWORD(GetQueueStatus(QS_POSTMESSAGE | QS_KEY | QS_MOUSEBUTTON)) != 0;
+          return TAnswer{true, {}, nullptr};
+        }, answer, reason))
+      return false;
+    if (!*pending) return true;
+  }
+  return true;
 }
 
 bool TScriptRunner::NeedWindow(std::string& reason) const {
