@@ -1,8 +1,10 @@
 #include "json_reader.h"
 
+#include <utility>
+
 const TJsonValue* TJsonValue::Member(std::string_view name) const {
-  for (const auto& [key, value] : members) {
-    if (key == name) return &value;
+  for (const TJsonMember& member : members) {
+    if (member.name == name) return &member.value;
   }
   return nullptr;
 }
@@ -156,7 +158,7 @@ TJsonValue TJsonReader::Value() {
         if (Peek() != '"') Fail("expected a field name");
         std::string key = StringValue();
         Expect(':');
-        v.members.emplace_back(std::move(key), Value());
+        v.members.push_back(TJsonMember{std::move(key), Value()});
       } while (Consume(','));
       Expect('}');
     }

@@ -5,8 +5,9 @@
 
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
+
+struct TJsonMember;
 
 struct TJsonValue {
   enum class TType { Null, Bool, Number, String, Array, Object };
@@ -15,9 +16,16 @@ struct TJsonValue {
   bool boolean = false;
   std::string text;  // a number's own text, or a string's bytes
   std::vector<TJsonValue> items;
-  std::vector<std::pair<std::string, TJsonValue>> members;
+  std::vector<TJsonMember> members;
 
   const TJsonValue* Member(std::string_view name) const;
+};
+
+// One member of an object, in the order of the text. A struct of its own rather than a pair, since
+// a pair of a type still being declared is not portable.
+struct TJsonMember {
+  std::string name;
+  TJsonValue value;
 };
 
 // A syntax error at a line.
