@@ -190,7 +190,6 @@ int main() {
     const int32_t violations = host.Pcb.CheckBracketsClosed();
     if (violations) HostReport("PCB protocol violations: " + std::to_string(violations));
   }
-  if (host.Options.CountCalls) HostReport("calls counted " + std::to_string(CountedCalls()));
   SaveBoard();
 
   release(host.PluginModule, "plug-in module");
@@ -199,6 +198,8 @@ int main() {
     HostReport("plug-in library unloaded");
   }
   release(host.PcbModule, "PCB module");
+  // Releasing and unloading the servers makes calls of its own: they count too.
+  if (host.Options.CountCalls) HostReport("calls counted " + std::to_string(CountedCalls()));
   if (host.MainWindow && IsWindow(host.MainWindow)) DestroyWindow(host.MainWindow);
   if (host.Options.TestMode) SetTestModeKey(false);
   OleUninitialize();

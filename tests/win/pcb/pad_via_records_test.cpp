@@ -86,6 +86,35 @@ TEST_F(TRecordTest, AFailedReadCausesNoWrite) {
   EXPECT_EQ(SavedBoard(), before);
 }
 
+// A size of 0 is a size: a read that failed, or a module without the record's export (whose default
+// reads as a success), must be told apart from it.
+TEST_F(TRecordTest, TryReadTellsARecordThatWasNotReadFromAHoleOfZero) {
+  ASSERT_TRUE(OpenBoardText(BoardText({PadJson(1, 0), ViaJson(2, 500)})));
+  TCoord size = -1;
+  EXPECT_TRUE(TryReadHoleSize(1, ePadObject, size));
+  EXPECT_EQ(size, 0);
+  EXPECT_TRUE(TryReadHoleSize(2, eViaObject, size));
+  EXPECT_EQ(size, 500);
+  EXPECT_FALSE(TryReadHoleSize(2, ePadObject, size));
+  EXPECT_FALSE(TryReadHoleSize(2, static_cast<TObjectId>(0), size));
+  FailCall("PcbApi_QueryVia", 5);
+  EXPECT_FALSE(TryReadHoleSize(2, eViaObject, size));
+  Host().faults.clear();
+  ASSERT_TRUE(RemoveExport("PcbApi_QueryPad"));
+  ResetPcbApiBinding();
+  EXPECT_FALSE(TryReadHoleSize(1, ePadObject, size));
+}
+
+// The host refusing the write is no success either.
+TEST_F(TRecordTest, ARefusedWriteIsNotReportedAsWritten) {
+  ASSERT_TRUE(OpenBoardText(BoardText({PadJson(1, 1000), ViaJson(2, 500)})));
+  FailCall("PcbApi_QueryPad", 5, 2);
+  FailCall("PcbApi_QueryVia", 5, 2);
+  EXPECT_FALSE(RewriteHoleSize(1, ePadObject, 2000));
+  EXPECT_FALSE(RewriteHoleSize(2, eViaObject, 700));
+  Host().faults.clear();
+}
+
 TEST_F(TRecordTest, RewritingAHoleSizeChangesThatFieldOnly) {
   const std::string rich_pad = PadJson(
       1, 1000,
