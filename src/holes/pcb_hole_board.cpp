@@ -44,8 +44,10 @@ bool TPcbHoleBoard::StartProcess() {
   GetPcbServerInterface(server);
   if (!server) return false;
   server.reset();
-  ProcessStart(RequirePcbServerInterface().get());
+  TComPtr<IPCB_ServerInterface> started = RequirePcbServerInterface();
+  ProcessStart(started.get());
+  process_server_ = std::move(started);
   return true;
 }
 
-void TPcbHoleBoard::EndProcess() { ProcessEnd(RequirePcbServerInterface().get()); }
+void TPcbHoleBoard::EndProcess() { EndProcessOn(process_server_); }

@@ -95,4 +95,19 @@ TEST_F(SweepFinding, AFailingCloseOfABracketIsNoProtocolViolation) {
   }
 }
 
+// The PCB server is looked up afresh for ProcessEnd; when that look-up failed (the 6th, after the
+// check, ProcessStart and the three primitives) ProcessEnd was never called and the host's process
+// stayed open. It is now ended on the server it was started on, and the failure still reported.
+TEST_F(SweepFinding, AFailedLookUpForProcessEndStillEndsTheProcess) {
+  for (const std::vector<std::wstring>& arguments :
+       {std::vector<std::wstring>{L"--fail", L"IClient.GetServerModule,6,0x80004005,Server busy"},
+        std::vector<std::wstring>{L"--fault", L"IClient.GetServerModule,6"}}) {
+    THostResult result = Run(arguments);
+    EXPECT_EQ(result.TraceStarting("IPCB_ServerInterface.ProcessEnd").size(), 1u) << result.Output;
+    EXPECT_TRUE(result.TraceStarting("PROTOCOL VIOLATION").empty()) << result.Output;
+    EXPECT_TRUE(result.Printed("host: exception: ")) << result.Output;
+    ExpectSound(result);
+  }
+}
+
 }  // namespace
