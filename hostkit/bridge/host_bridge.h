@@ -51,4 +51,7 @@ typedef uint64_t(__stdcall* HostKitPcb_CallTicksProc)();
 // Number of protocol violations seen so far (a record write outside BeginModify/EndModify, a
 // modification outside a process, brackets out of order); each is also a trace line.
 typedef int32_t(__stdcall* HostKitPcb_ProtocolViolationsProc)();
+// The host's command is over: a process or a modification still open is a protocol violation too
+// (recorded and traced as the others). Returns the number of violations seen in all.
+typedef int32_t(__stdcall* HostKitPcb_CheckBracketsClosedProc)();
 }

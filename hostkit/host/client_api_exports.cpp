@@ -10,6 +10,7 @@
 #include <map>
 #include <string>
 
+#include "automation/automation.h"
 #include "base/text_convert.h"
 #include "error_store.h"
 #include "faults.h"
@@ -37,20 +38,33 @@ BYTE Preference(const char* key) {
 
 void SetHostPreference(const char* name, bool value) { Overrides()[name] = value ? 1 : 0; }
 
+namespace {
+// Counts the call for fault injection. A flat export has no status to fail with, so an injected
+// failure makes it answer as a host without the feature would: 0, no interface, nothing done.
+bool InjectedExportFailure(const char* name) {
+  if (!InjectedFault(name)) return false;
+  TraceLine(std::string(name) + "(...) -> failed (injected)");
+  return true;
+}
+}  // namespace
+
 #define HOST_GETTER(name)                                                           \
   HOST_EXPORT BYTE __stdcall ClientAPI_Get##name() {                                \
+    if (InjectedExportFailure("ClientAPI_Get" #name)) return 0;                     \
     BYTE value = Preference(#name);                                                 \
     TraceLine("ClientAPI_Get" #name "() -> " + std::to_string(value));              \
     return value;                                                                   \
   }
 #define HOST_SETTER(name)                                                           \
   HOST_EXPORT void __stdcall ClientAPI_Set##name(BYTE value) {                      \
+    if (InjectedExportFailure("ClientAPI_Set" #name)) return;                       \
     Overrides()[#name] = value ? 1 : 0;                                             \
     TraceLine("ClientAPI_Set" #name "(" + std::to_string(value) + ") -> void");      \
   }
 // Exports no caller of ours uses: bound by servers, never called with arguments.
 #define HOST_OTHER(name)                                                            \
   HOST_EXPORT int32_t __stdcall ClientAPI_##name() {                                \
+    if (InjectedExportFailure("ClientAPI_" #name)) return 0;                        \
     TraceLine("ClientAPI_" #name "() -> 0");                                         \
     return 0;                                                                       \
   }
@@ -193,6 +207,7 @@ HOST_SETTERS
 HOST_OTHERS
 
 HOST_EXPORT void __stdcall ClientAPI_GetClientInterface(IClient** client) {
+  if (InjectedExportFailure("ClientAPI_GetClientInterface")) return;
   if (client) {
     HostClient().AddRef();
     *client = &HostClient();
@@ -201,6 +216,7 @@ HOST_EXPORT void __stdcall ClientAPI_GetClientInterface(IClient** client) {
 }
 
 HOST_EXPORT void __stdcall ClientAPI_GetTranslationManager(ITranslationManager** manager) {
+  if (InjectedExportFailure("ClientAPI_GetTranslationManager")) return;
   THostTranslationManager* host_manager = HostTranslationManager();
   if (manager) {
     *manager = host_manager;
@@ -211,12 +227,14 @@ HOST_EXPORT void __stdcall ClientAPI_GetTranslationManager(ITranslationManager**
 }
 
 HOST_EXPORT int32_t __stdcall ClientAPI_UpdateFont(LOGFONTW* font) {
+  if (InjectedExportFailure("ClientAPI_UpdateFont")) return 0;
   TraceLine(std::string("ClientAPI_UpdateFont(") + (font ? TraceText(font->lfFaceName) : "null") +
             ") -> 0");
   return 0;
 }
 
 HOST_EXPORT void __stdcall ClientAPI_SetErrorInfo(BSTR message, BSTR report, DWORD address) {
+  if (InjectedExportFailure("ClientAPI_SetErrorInfo")) return;
   char where[16];
   wsprintfA(where, "0x%08X", static_cast<unsigned>(address));
   TraceLine("ClientAPI_SetErrorInfo(" + TraceText(message) + ", " + TraceText(report) + ", " +
@@ -225,22 +243,30 @@ HOST_EXPORT void __stdcall ClientAPI_SetErrorInfo(BSTR message, BSTR report, DWO
 }
 
 HOST_EXPORT void __stdcall ClientAPI_ClearErrorInfo() {
+  if (InjectedExportFailure("ClientAPI_ClearErrorInfo")) return;
   TraceLine("ClientAPI_ClearErrorInfo() -> void");
   ClearStoredErrorInfo();
 }
 
 HOST_EXPORT void __stdcall ClientAPI_HandleException(int32_t reserved) {
+  if (InjectedExportFailure("ClientAPI_HandleException")) return;
   TraceLine("ClientAPI_HandleException(" + std::to_string(reserved) + ") -> void");
   HandleStoredException();
+  NoteHostException();
 }
 
 HOST_EXPORT void __stdcall ClientAPI_BeginCursor(int32_t cursor) {
+  if (InjectedExportFailure("ClientAPI_BeginCursor")) return;
   TraceLine("ClientAPI_BeginCursor(" + std::to_string(cursor) + ") -> void");
 }
 
-HOST_EXPORT void __stdcall ClientAPI_EndCursor() { TraceLine("ClientAPI_EndCursor() -> void"); }
+HOST_EXPORT void __stdcall ClientAPI_EndCursor() {
+  if (InjectedExportFailure("ClientAPI_EndCursor")) return;
+  TraceLine("ClientAPI_EndCursor() -> void");
+}
 
 HOST_EXPORT BYTE __stdcall VFSAPI_VFS_FileExists(const char* file_name) {
+  if (InjectedExportFailure("VFSAPI_VFS_FileExists")) return 0;
   DWORD attributes = file_name ? GetFileAttributesA(file_name) : INVALID_FILE_ATTRIBUTES;
   BYTE exists = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
   TraceLine("VFSAPI_VFS_FileExists(" + TraceText(file_name ? file_name : "") + ") -> " +

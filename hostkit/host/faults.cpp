@@ -9,11 +9,13 @@
 #include "base/com_ptr.h"
 #include "base/text_convert.h"
 #include "host_report.h"
+#include "trace.h"
 
 namespace {
 std::vector<TFaultRule> rules;
 std::map<std::string, int> calls;
 int any_calls = 0;
+bool numbering = false;
 
 void LeaveErrorInfo(const std::string& description) {
   if (description.empty()) {
@@ -75,9 +77,10 @@ void AddFaultRule(const TFaultRule& rule) { rules.push_back(rule); }
 
 HRESULT InjectedFault(std::string_view operation) {
   // Rules come from the command line before any call: without one, nothing needs counting.
-  if (rules.empty()) return S_OK;
+  if (rules.empty() && !numbering) return S_OK;
   int n = ++calls[std::string(operation)];
   int any = ++any_calls;
+  if (numbering && TraceOpen()) TraceLine("call " + std::to_string(any) + " " + std::string(operation));
   for (const TFaultRule& rule : rules) {
     bool named = rule.Operation == operation;
     bool wildcard = rule.Operation == "*";
@@ -94,3 +97,7 @@ HRESULT InjectedFault(std::string_view operation) {
   }
   return S_OK;
 }
+
+void SetCallNumbering(bool on) { numbering = on; }
+
+int CountedCalls() { return any_calls; }

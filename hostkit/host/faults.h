@@ -28,3 +28,9 @@ void AddFaultRule(const TFaultRule& rule);
 // answer also sets or clears the thread's error information. A rule for an access violation
 // writes to an invalid address right here, inside the host's operation.
 HRESULT InjectedFault(std::string_view operation);
+
+// Numbers every call of the session, rules or none: each counted call writes "call K OPERATION" to
+// the trace before its own line, and CountedCalls gives the number so far. A fault sweep records a
+// session this way and then fails or faults "*,K" for every K up to that number.
+void SetCallNumbering(bool on);
+int CountedCalls();

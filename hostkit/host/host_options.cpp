@@ -22,6 +22,7 @@ const char kHostUsage[] =
     "  --fail OP,N,STATUS[,DESCRIPTION]\n"
     "                         the N-th call of OP (\"*\": of any operation; N 0: every call) fails\n"
     "  --fault OP,N           the N-th call of OP faults with an access violation inside the host\n"
+    "  --count-calls          number every call of the session (trace \"call K OP\"), report the total\n"
     "  --remove-export NAME   hide an export of the host or of the PCB module from GetProcAddress\n"
     "  --board FILE           open a board file in the PCB module\n"
     "  --save FILE            save the board after the command\n"
@@ -154,6 +155,8 @@ bool ParseHostOptions(const std::vector<std::wstring>& arguments, THostOptions& 
       if (!value(options.Language)) return false;
     } else if (a == L"--hint-translations") {
       options.HintTranslations = true;
+    } else if (a == L"--count-calls") {
+      options.CountCalls = true;
     } else if (a == L"--interactive") {
       options.Interactive = true;
     } else {

@@ -18,6 +18,7 @@ struct THostOptions {
   std::wstring TracePath;
   std::wstring SettingsPath;             // the host kit's settings file
   std::vector<TFaultRule> Faults;
+  bool CountCalls = false;               // number every counted call in the trace, report the total
   std::vector<std::string> RemovedExports;
   std::wstring Board;
   std::wstring Save;

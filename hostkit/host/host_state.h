@@ -20,6 +20,7 @@ struct TPcbModuleExports {
   HostKitPcb_UndoProc Undo = nullptr;
   HostKitPcb_RedoProc Redo = nullptr;
   HostKitPcb_CallTicksProc CallTicks = nullptr;
+  HostKitPcb_CheckBracketsClosedProc CheckBracketsClosed = nullptr;
 };
 
 struct THostState {

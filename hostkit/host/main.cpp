@@ -192,6 +192,7 @@ int main() {
                                                         : host.Options.SettingsPath;
   if (!host.Options.TracePath.empty()) OpenTrace(host.Options.TracePath);
   for (const TFaultRule& rule : host.Options.Faults) AddFaultRule(rule);
+  SetCallNumbering(host.Options.CountCalls);
   host.DocumentKind = host.Options.DocumentKind;
   if (!host.Options.Language.empty()) {
     if (!LoadTranslation(host.Options.Language, error)) {
@@ -232,10 +233,16 @@ int main() {
   if (host.Options.OptionsDialog) ShowOptionsDialog();
   if (host.Options.Interactive) MessageLoop();
   FinishScript();
+  if (host.Pcb.CheckBracketsClosed) {
+    const int32_t violations = host.Pcb.CheckBracketsClosed();
+    if (violations) HostReport("PCB protocol violations: " + std::to_string(violations));
+  }
   SaveBoard();
 
   UnloadPlugin();
   release(host.PcbModule, "PCB module");
+  // Releasing and unloading the servers makes calls of its own: they count too.
+  if (host.Options.CountCalls) HostReport("calls counted " + std::to_string(CountedCalls()));
   if (host.MainWindow && IsWindow(host.MainWindow)) DestroyWindow(host.MainWindow);
   if (host.Options.TestMode) SetTestModeKey(false);
   OleUninitialize();

@@ -51,4 +51,6 @@ void BindPcbModuleExports(HMODULE library) {
   pcb.Undo = reinterpret_cast<HostKitPcb_UndoProc>(find("HostKitPcb_Undo"));
   pcb.Redo = reinterpret_cast<HostKitPcb_RedoProc>(find("HostKitPcb_Redo"));
   pcb.CallTicks = reinterpret_cast<HostKitPcb_CallTicksProc>(find("HostKitPcb_CallTicks"));
+  pcb.CheckBracketsClosed =
+      reinterpret_cast<HostKitPcb_CheckBracketsClosedProc>(find("HostKitPcb_CheckBracketsClosed"));
 }

@@ -90,6 +90,11 @@ void TEditor::Violation(const std::string& what) {
   Trace("PROTOCOL VIOLATION: " + what);
 }
 
+void TEditor::CheckBracketsClosed() {
+  if (modifying_) Violation("primitive " + std::to_string(modifying_) + " still open at the end");
+  if (process_depth_ > 0) Violation("process still open at the end");
+}
+
 void TEditor::ProcessStart() {
   if (process_depth_ > 0) Violation("ProcessStart inside a process");
   ++process_depth_;

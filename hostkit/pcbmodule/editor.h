@@ -57,6 +57,8 @@ class TEditor {
   bool Undo();
   bool Redo();
   int Violations() const { return violations_; }
+  // Records a violation for a process or modification still open when the host's command is over.
+  void CheckBracketsClosed();
   bool InProcess() const { return process_depth_ > 0; }
 
   // Host link. Lines are made only while the host writes a trace.

@@ -167,6 +167,13 @@ DRALITH_EXPORT int32_t __stdcall HostKitPcb_ProtocolViolations() {
   return TEditor::get().Violations();
 }
 
+DRALITH_EXPORT int32_t __stdcall HostKitPcb_CheckBracketsClosed() {
+  TEditor::get().CheckBracketsClosed();
+  return TEditor::get().Violations();
+}
+
+static_assert(std::is_same_v<decltype(&HostKitPcb_CheckBracketsClosed),
+                             HostKitPcb_CheckBracketsClosedProc>);
 static_assert(std::is_same_v<decltype(&HostKitPcb_OpenBoard), HostKitPcb_OpenBoardProc>);
 static_assert(std::is_same_v<decltype(&HostKitPcb_SaveBoard), HostKitPcb_SaveBoardProc>);
 static_assert(

@@ -30,20 +30,23 @@ std::string Hex(HRESULT status) {
 
 // Asks the host's fault injection about one interface operation and writes its trace line.
 // The trace shows the handle as the argument of a primitive's operation; a process takes none.
+// A closing operation (EndModify, ProcessEnd) closes its bracket before the fault injection is
+// asked: a caller that made the call has done its part, whatever the host then answers.
 HRESULT ServerCall(const char* operation, HRESULT (*body)(uint32_t), uint32_t handle,
-                    bool primitive = true) {
+                    bool primitive = true, bool closing = false) {
   TEditor& editor = TEditor::get();
   editor.ClockIn();
-  const int32_t injected = editor.InjectedFault(operation);
-  HRESULT status = injected;
-  if (!injected) {
-    // Nothing thrown may cross the interface into the caller.
+  // Nothing thrown may cross the interface into the caller.
+  auto run = [body, handle]() -> HRESULT {
     try {
-      status = body(handle);
+      return body(handle);
     } catch (const std::bad_alloc&) {
-      status = E_OUTOFMEMORY;
+      return E_OUTOFMEMORY;
     }
-  }
+  };
+  const HRESULT closed = closing ? run() : S_OK;
+  const int32_t injected = editor.InjectedFault(operation);
+  const HRESULT status = injected ? injected : closing ? closed : run();
   if (editor.Tracing())
     editor.Trace(std::string(operation) + "(" + (primitive ? std::to_string(handle) : std::string()) + ") = " +
                  Hex(status) + (injected ? " (injected)" : ""));
@@ -217,7 +220,7 @@ class TPrimitiveObject final : public TCounted<IPCB_PrimitiveObject> {
           TEditor::get().EndModify(h);
           return S_OK;
         },
-        handle_);
+        handle_, true, true);
   }
 
  private:
@@ -452,7 +455,7 @@ class TPcbServer final : public TCounted<IServerModule, IPCB_ServerInterface> {
           TEditor::get().ProcessEnd();
           return S_OK;
         },
-        0, false);
+        0, false, true);
   }
 
  private:

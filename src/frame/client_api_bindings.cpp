@@ -2,6 +2,7 @@
 
 #include "base/bstr.h"
 #include "base/com_ptr.h"
+#include "frame/guarded_host_call.h"
 #include "frame/slots.h"
 
 namespace {
@@ -18,6 +19,13 @@ Proc bound_proc() {
   return reinterpret_cast<Proc>(ClientApiAddress(Index));
 }
 #define CLIENT_API(name) bound_proc<name##Proc, ClientApiIndex(#name)>()
+
+// The error store and the cursor are called while an exception is being reported or handled: a
+// fault inside the host there has nowhere better to go, so it ends the call and nothing more.
+template <class Call>
+void CallHostQuietly(Call&& call) {
+  (void)RunHostCall(call);
+}
 
 }  // namespace
 
@@ -59,55 +67,55 @@ void* ClientApiAddress(int index) {
 IClient* ClientAPI_GetClientInterface() {
   auto proc = CLIENT_API(ClientAPI_GetClientInterface);
   IClient* client = nullptr;
-  if (proc) proc(&client);
+  if (proc) CallHost([&] { proc(&client); });
   return client;
 }
 
 bool ClientAPI_GetPrefUseLuna() {
   auto proc = CLIENT_API(ClientAPI_GetPrefUseLuna);
-  return proc ? proc() != 0 : false;
+  return proc ? CallHost(proc) != 0 : false;
 }
 
 bool ClientAPI_GetPrefHideFloatingPanels() {
   auto proc = CLIENT_API(ClientAPI_GetPrefHideFloatingPanels);
-  return proc ? proc() != 0 : false;
+  return proc ? CallHost(proc) != 0 : false;
 }
 
 void ClientAPI_SetPrefHideFloatingPanels(bool hide) {
   auto proc = CLIENT_API(ClientAPI_SetPrefHideFloatingPanels);
-  if (proc) proc(hide ? 1 : 0);
+  if (proc) CallHost([&] { proc(hide ? 1 : 0); });
 }
 
 bool ClientAPI_GetUseExternalWebBrowser() {
   auto proc = CLIENT_API(ClientAPI_GetUseExternalWebBrowser);
-  return proc ? proc() != 0 : true;
+  return proc ? CallHost(proc) != 0 : true;
 }
 
 bool ClientAPI_GetIntegratedHelpSystem() {
   auto proc = CLIENT_API(ClientAPI_GetIntegratedHelpSystem);
-  return proc ? proc() != 0 : false;
+  return proc ? CallHost(proc) != 0 : false;
 }
 
 bool ClientAPI_GetUseSystemLocaleLanguage() {
   auto proc = CLIENT_API(ClientAPI_GetUseSystemLocaleLanguage);
-  return proc ? proc() != 0 : false;
+  return proc ? CallHost(proc) != 0 : false;
 }
 
 bool ClientAPI_GetUseLocalizedDialogs() {
   auto proc = CLIENT_API(ClientAPI_GetUseLocalizedDialogs);
-  return proc ? proc() != 0 : false;
+  return proc ? CallHost(proc) != 0 : false;
 }
 
 ITranslationManager* ClientAPI_GetTranslationManager() {
   auto proc = CLIENT_API(ClientAPI_GetTranslationManager);
   ITranslationManager* manager = nullptr;
-  if (proc) proc(&manager);
+  if (proc) CallHost([&] { proc(&manager); });
   return manager;
 }
 
 int32_t ClientAPI_UpdateFont(LOGFONTW* font) {
   auto proc = CLIENT_API(ClientAPI_UpdateFont);
-  return proc && font ? proc(font) : 0;
+  return proc && font ? CallHost([&] { return proc(font); }) : 0;
 }
 
 void ClientAPI_SetErrorInfo(const std::wstring& message, const std::wstring& report,
@@ -115,23 +123,23 @@ void ClientAPI_SetErrorInfo(const std::wstring& message, const std::wstring& rep
   auto proc = CLIENT_API(ClientAPI_SetErrorInfo);
   if (!proc) return;
   TUniqueBstr m(message), r(report);
-  proc(m.get(), r.get(), static_cast<DWORD>(address));
+  CallHostQuietly([&] { proc(m.get(), r.get(), static_cast<DWORD>(address)); });
 }
 
 void ClientAPI_ClearErrorInfo() {
   auto proc = CLIENT_API(ClientAPI_ClearErrorInfo);
-  if (proc) proc();
+  if (proc) CallHostQuietly(proc);
 }
 
 void ClientAPI_HandleException(int32_t reserved) {
   auto proc = CLIENT_API(ClientAPI_HandleException);
-  if (proc) proc(reserved);
+  if (proc) CallHostQuietly([&] { proc(reserved); });
 }
 
 void ClientAPI_BeginCursor(int32_t cursor) {
-  if (begin_cursor) begin_cursor(cursor);
+  if (begin_cursor) CallHostQuietly([&] { begin_cursor(cursor); });
 }
 
 void ClientAPI_EndCursor() {
-  if (end_cursor) end_cursor();
+  if (end_cursor) CallHostQuietly(end_cursor);
 }

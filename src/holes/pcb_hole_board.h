@@ -5,7 +5,9 @@
 
 #include <cstdint>
 
+#include "base/com_ptr.h"
 #include "holes/hole_board.h"
+#include "hostapi/i_pcb_server_interface.h"
 
 class TPcbHoleBoard : public THoleBoard {
  public:
@@ -19,4 +21,5 @@ class TPcbHoleBoard : public THoleBoard {
 
  private:
   uint32_t board_handle_;
+  TComPtr<IPCB_ServerInterface> process_server_;  // the server the open process was started on
 };

@@ -25,6 +25,25 @@ int32_t LegacyQueryPad(uint8_t read_flag, uint32_t handle, uint16_t* flags, uint
   return status;
 }
 
+bool TryReadHoleSize(uint32_t handle, TObjectId kind, TCoord& size) {
+  size = 0;
+  if (handle == 0) return false;
+  if (kind != ePadObject && kind != eViaObject) return false;
+  EnsurePcbApiBound();
+  if (!PcbApiEntry(kind == ePadObject ? TPcbApiSlot::PcbApi_QueryPad : TPcbApiSlot::PcbApi_QueryVia))
+    return false;
+  if (kind == ePadObject) {
+    TPcbPad pad(handle);
+    if (pad.QueryRecord(1) != 0) return false;
+    size = pad.Hole;
+    return true;
+  }
+  TPcbVia via(handle);
+  if (via.QueryRecord(1) != 0) return false;
+  size = via.Hole;
+  return true;
+}
+
 TCoord ReadHoleSize(uint32_t handle, TObjectId kind) {
   if (handle == 0) return 0;
   // The record alone: the layer stays a layer id, so the read does not depend on whether the layer

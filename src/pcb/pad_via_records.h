@@ -26,6 +26,10 @@ int32_t LegacyQueryPad(uint8_t read_flag, uint32_t handle, uint16_t* flags, uint
 // The hole size read straight from the record of a pad or via whose kind the caller knows (from the
 // iteration): one host call. 0 for any other kind and for a record that cannot be read.
 TCoord ReadHoleSize(uint32_t handle, TObjectId kind);
+// The same, telling a record that was read from one that was not: false for any other kind, a
+// failing read, or a PCB module without the record's export (whose default reads as a success that
+// filled in nothing).
+bool TryReadHoleSize(uint32_t handle, TObjectId kind, TCoord& size);
 
 // Reads the record of a pad (kind 2) or via (kind 3) and writes it back with the new hole size and
 // every other field as read. When the read fails nothing is written: writing what the variables

@@ -1,5 +1,7 @@
 #include "pcb/pcb_server.h"
 
+#include <exception>
+
 #include "base/bstr.h"
 #include "base/check_host.h"
 #include "base/exceptions.h"
@@ -43,6 +45,21 @@ void ProcessStart(IPCB_ServerInterface* server) {
 }
 void ProcessEnd(IPCB_ServerInterface* server) {
   CheckHost(CallHost([&] { return server->ProcessEnd(); }));
+}
+
+void EndProcessOn(TComPtr<IPCB_ServerInterface>& started) {
+  TComPtr<IPCB_ServerInterface> kept = std::move(started);
+  TComPtr<IPCB_ServerInterface> server;
+  std::exception_ptr lookup_failed;
+  try {
+    server = RequirePcbServerInterface();
+  } catch (...) {
+    if (!kept) throw;
+    lookup_failed = std::current_exception();
+    server = std::move(kept);
+  }
+  ProcessEnd(server.get());
+  if (lookup_failed) std::rethrow_exception(lookup_failed);
 }
 void BeginModify(IPCB_PrimitiveObject* primitive) {
   CheckHost(CallHost([&] { return primitive->BeginModify(); }));

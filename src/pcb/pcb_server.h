@@ -27,6 +27,10 @@ bool GetPrimitiveInterface(IPCB_ServerInterface* server, uint32_t handle, const 
 
 void ProcessStart(IPCB_ServerInterface* server);
 void ProcessEnd(IPCB_ServerInterface* server);
+// Ends the process started on `started` (which it empties): on the server looked up afresh, or, when
+// that look-up fails, on the one the process was started on, so that no process is left open; the
+// look-up's failure then propagates after the ProcessEnd.
+void EndProcessOn(TComPtr<IPCB_ServerInterface>& started);
 void BeginModify(IPCB_PrimitiveObject* primitive);
 void EndModify(IPCB_PrimitiveObject* primitive);
 

@@ -38,6 +38,7 @@ struct TRunningScript {
 };
 
 std::unique_ptr<TRunningScript> running;
+TSessionSignals session;
 
 bool ReadFileText(const std::wstring& path, std::string& text) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -86,17 +87,21 @@ bool StartScript(const std::wstring& path) {
   }
   PrintLine("running " + ToAnsi(path) + " (" + std::to_string(script.Steps.size()) + " steps)");
   running->Runner = std::make_unique<TScriptRunner>(std::move(script), running->Ui, PrintLine);
+  running->Runner->SetSessionSignals(&session);
   TRunningScript* state = running.get();
   running->Thread = std::thread([state] {
     std::string failure;
     if (!state->Runner->RunAll(failure)) FailProcess(failure);
-    PrintLine("done");
+    PrintLine(state->Runner->Stopped() ? "finished the session after the stop" : "done");
     SetEvent(state->Done.get());
   });
   return true;
 }
 
+void NoteHostException() { ++session.HostExceptions; }
+
 void FinishScript() {
+  session.Over = true;
   if (!running) return;
   HANDLE done = running->Done.get();
   // The script may still be driving windows of this thread, so its calls must keep being served.

@@ -15,3 +15,7 @@ bool StartScript(const std::wstring& path);
 // returns at once when none was started. A failing step prints why and ends the process with
 // kScriptFailedExitCode straight away, since the windows it was driving may be left waiting.
 void FinishScript();
+
+// The host handled an exception a server reported (ClientAPI_HandleException): a script that
+// finishes its session after a stop ("on-stop finish") waits no longer for what will not come.
+void NoteHostException();

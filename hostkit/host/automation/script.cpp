@@ -21,6 +21,7 @@ constexpr TVerbShape kVerbs[] = {
     {"expect-checked", 2, 2},  {"expect-enabled", 2, 2},  {"expect-focus", 1, 1},
     {"print", 1, 1},           {"print-items", 1, 1},     {"print-controls", 0, 0},  {"print-windows", 0, 0},
     {"screenshot", 1, 1},      {"echo", 1, 1},            {"report-times", 1, 1},
+    {"on-stop", 1, 1},         {"dismiss-message", 0, 0},
 };
 
 const TVerbShape* FindVerb(std::string_view verb) {
@@ -98,6 +99,11 @@ bool CheckArguments(const TScriptStep& step, std::string& error) {
     double seconds = std::strtod(a[0].c_str(), &end);
     if (a[0].empty() || *end || !(seconds > 0 && seconds <= 600)) {
       error = "timeout needs seconds between 0 and 600";
+      return false;
+    }
+  } else if (verb == "on-stop") {
+    if (a[0] != "finish" && a[0] != "fail") {
+      error = "on-stop needs finish or fail";
       return false;
     }
   } else if (verb == "report-times") {

@@ -259,6 +259,90 @@ void ListControls(HWND root, int depth, std::vector<std::string>& lines) {
   }
 }
 
+// A message box: the framework's message form or the system's dialog box class.
+bool IsMessageBox(HWND window) {
+  return SameClass(window, L"TMessageForm") || SameClass(window, L"#32770");
+}
+
+// The message of a message box: the texts of its static controls.
+std::wstring MessageText(HWND box) {
+  TChildSearch search;
+  EnumChildWindows(box, SearchChild, reinterpret_cast<LPARAM>(&search));
+  std::wstring text;
+  for (HWND child : search.Visible) {
+    if (!SameClass(child, L"Static")) continue;
+    std::wstring part = WindowText(child);
+    if (!part.empty()) text += (text.empty() ? L"" : L" ") + part;
+  }
+  return text;
+}
+
+struct TMessageBoxSearch {
+  std::wstring Except;  // a caption a step waits for
+  HWND Found = nullptr;
+};
+
+BOOL CALLBACK MessageBoxSearch(HWND window, LPARAM l) {
+  auto* search = reinterpret_cast<TMessageBoxSearch*>(l);
+  if (IsWindowVisible(window) && IsMessageBox(window) && WindowText(window) != search->Except) {
+    search->Found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND FindMessageBox(const std::wstring& except = {}) {
+  TMessageBoxSearch search{except};
+  EnumThreadWindows(GetCurrentThreadId(), MessageBoxSearch, reinterpret_cast<LPARAM>(&search));
+  return search.Found;
+}
+
+// Presses the message box's OK (or only) button; "message "CAPTION": "TEXT"" for the output.
+std::string DismissMessageBox(HWND box) {
+  const std::string line = "message " + Quoted(WindowText(box)) + ": " + Quoted(MessageText(box));
+  TChildSearch search;
+  EnumChildWindows(box, SearchChild, reinterpret_cast<LPARAM>(&search));
+  HWND button = nullptr;
+  for (HWND child : search.Visible) {
+    if (!IsButton(child)) continue;
+    if (!button || CaptionMatches(WindowText(child), L"OK")) button = child;
+  }
+  if (button)
+    PostMessageW(button, BM_CLICK, 0, 0);
+  else
+    PostMessageW(box, WM_CLOSE, 0, 0);
+  return line;
+}
+
+// The modal window a user would answer now: a visible, enabled top-level window of the thread
+// that has an owner (the host's main window has none, and is disabled under a modal one).
+BOOL CALLBACK ModalSearch(HWND window, LPARAM l) {
+  if (IsWindowVisible(window) && IsWindowEnabled(window) && GetWindow(window, GW_OWNER)) {
+    *reinterpret_cast<HWND*>(l) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// One step of the cancel path: a message box is answered with OK, a dialog with its Cancel button
+// (or closed when it has none). "" when nothing modal is open.
+std::string AnswerModalWindow() {
+  HWND window = FindMessageBox();
+  if (window) return DismissMessageBox(window);
+  EnumThreadWindows(GetCurrentThreadId(), ModalSearch, reinterpret_cast<LPARAM>(&window));
+  if (!window) return {};
+  std::string why;
+  HWND cancel = FindControl(window, "Cancel", why);
+  if (cancel && IsButton(cancel) && IsWindowEnabled(cancel))
+    PostMessageW(cancel, BM_CLICK, 0, 0);
+  else
+    PostMessageW(window, WM_CLOSE, 0, 0);
+  return "cancelled " + Quoted(WindowText(window));
+}
+
+// How long the cancel path may take before the session counts as stuck.
+constexpr DWORD kFinishTimeout = 30000;
+
 THostCallClock host_call_clock = nullptr;
 
 }  // namespace
@@ -276,7 +360,10 @@ bool TScriptRunner::RunAll(std::string& failure) {
     const double host_started = host_call_clock ? host_call_clock() : 0;
     if (!RunStep(step, reason)) {
       failure = "line " + std::to_string(step.Line) + ": " + StepText(step) + ": " + reason;
-      return false;
+      if (!finish_on_stop_) return false;
+      stopped_ = true;
+      output_("stopped at " + failure);
+      return FinishSession(failure);
     }
     if (report_times_ && step.Verb != "report-times") {
       const ULONGLONG took = GetTickCount64() - started;
@@ -309,6 +396,13 @@ bool TScriptRunner::Until(const TJob& job, TAnswer& answer, std::string& reason)
     if (!Once(job, answer, reason) && reason.starts_with("the UI thread did not answer"))
       return false;
     if (answer.Ok) return true;
+    if (finish_on_stop_) {
+      std::string why;
+      if (Interrupted(why)) {
+        reason += " (" + why + ")";
+        return false;
+      }
+    }
     if (GetTickCount64() >= deadline) {
       reason += " (after " + std::to_string(timeout_) + " ms)";
       return false;
@@ -339,6 +433,61 @@ bool TScriptRunner::Settle(std::string& reason) {
   return true;
 }
 
+bool TScriptRunner::Interrupted(std::string& reason) {
+  if (signals_ && signals_->HostExceptions > 0) {
+    reason = "the host handled an exception";
+    return true;
+  }
+  auto box = std::make_shared<std::wstring>();
+  const std::wstring except = waited_caption_;
+  std::string ignored;
+  TAnswer answer;
+  if (Once([box, except] {
+        if (HWND found = FindMessageBox(except)) *box = WindowText(found);
+        return TAnswer{true, {}, nullptr};
+      }, answer, ignored) && !box->empty()) {
+    reason = "a message box " + Quoted(*box) + " is open";
+    return true;
+  }
+  // Read last: a session that ended with a message box still open reports the message box.
+  if (signals_ && signals_->Over) {
+    reason = "the session is over";
+    return true;
+  }
+  return false;
+}
+
+bool TScriptRunner::FinishSession(std::string& reason) {
+  const ULONGLONG deadline = GetTickCount64() + kFinishTimeout;
+  for (;;) {
+    auto line = std::make_shared<std::string>();
+    TAnswer answer;
+    std::string why;
+    if (!Once([line] {
+          *line = AnswerModalWindow();
+          return TAnswer{true, {}, nullptr};
+        }, answer, why)) {
+      reason += "; " + why;
+      return false;
+    }
+    if (!line->empty()) {
+      output_(*line);
+      current_ = nullptr;
+      if (!Settle(why)) {
+        reason += "; " + why;
+        return false;
+      }
+    }
+    // Without signals from a host there is no session to wait for: one pass is all.
+    if (!signals_ || signals_->Over) return true;
+    if (GetTickCount64() >= deadline) {
+      reason += "; the session did not end within " + std::to_string(kFinishTimeout) + " ms";
+      return false;
+    }
+    Sleep(kPollInterval);
+  }
+}
+
 bool TScriptRunner::NeedWindow(std::string& reason) const {
   if (current_) return true;
   reason = "no window waited for yet";
@@ -362,13 +511,30 @@ bool TScriptRunner::RunStep(const TScriptStep& step, std::string& reason) {
     output_(a[0]);
     return true;
   }
-  if (verb == "wait-window") {
-    std::wstring caption = ToWide(a[0]);
-    if (!Until([caption] {
-          HWND found = FindTop(caption);
-          return TAnswer{found != nullptr, "no window " + Quoted(caption), found};
+  if (verb == "on-stop") {
+    finish_on_stop_ = a[0] == "finish";
+    return true;
+  }
+  if (verb == "dismiss-message") {
+    auto line = std::make_shared<std::string>();
+    if (!Once([line] {
+          if (HWND box = FindMessageBox()) *line = DismissMessageBox(box);
+          return TAnswer{true, {}, nullptr};
         }, answer, reason))
       return false;
+    if (line->empty()) return true;
+    output_(*line);
+    return Settle(reason);
+  }
+  if (verb == "wait-window") {
+    std::wstring caption = ToWide(a[0]);
+    waited_caption_ = caption;
+    const bool found_it = Until([caption] {
+      HWND found = FindTop(caption);
+      return TAnswer{found != nullptr, "no window " + Quoted(caption), found};
+    }, answer, reason);
+    waited_caption_.clear();
+    if (!found_it) return false;
     current_ = answer.Window;
     current_caption_ = caption;
     // A window is there for the user once it is painted.

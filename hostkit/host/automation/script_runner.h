@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,6 +19,13 @@
 using THostCallClock = double (*)();
 void SetHostCallClock(THostCallClock clock);
 
+// What the host tells a running script about its session; written on the UI thread, read by the
+// script's thread.
+struct TSessionSignals {
+  std::atomic<bool> Over{false};         // the host's command and dialogs are done
+  std::atomic<int> HostExceptions{0};    // exceptions the host has handled (ClientAPI_HandleException)
+};
+
 class TScriptRunner {
  public:
   using TOutput = std::function<void(const std::string& line)>;
@@ -27,6 +35,11 @@ class TScriptRunner {
   // Runs every step in order; stops at the first that fails and returns false with
   // "line N: <step>: <reason>" in failure.
   bool RunAll(std::string& failure);
+  // After "on-stop finish", a failing step does not fail the script: the runner finishes the
+  // session instead (dismisses message boxes, cancels dialogs until the host's session is over).
+  // True when that happened.
+  bool Stopped() const { return stopped_; }
+  void SetSessionSignals(const TSessionSignals* signals) { signals_ = signals; }
 
  private:
   struct TAnswer {
@@ -44,12 +57,21 @@ class TScriptRunner {
   // Waits until the UI thread has handled everything posted so far.
   bool Settle(std::string& reason);
   bool NeedWindow(std::string& reason) const;
+  // With "on-stop finish": why a waiting step need not wait any longer (a message box it does not
+  // wait for is open, the host handled an exception, the session is over); false when none.
+  bool Interrupted(std::string& reason);
+  // The cancel path after a stop: false when the session did not end in time.
+  bool FinishSession(std::string& reason);
 
   TScript script_;
   TUiThreadCall& ui_;
   TOutput output_;
   DWORD timeout_ = 10000;
   bool report_times_ = false;
+  bool finish_on_stop_ = false;
+  bool stopped_ = false;
+  const TSessionSignals* signals_ = nullptr;
+  std::wstring waited_caption_;  // the caption a wait-window step is waiting for
   HWND current_ = nullptr;
   std::wstring current_caption_;
 };

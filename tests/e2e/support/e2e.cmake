@@ -1,4 +1,5 @@
-# tavrin_e2e_test(<name> SOURCES <files…> [DEPS <layers…>] [LIBS <libraries…>] [SERIAL])  (label: e2e)
+# tavrin_e2e_test(<name> SOURCES <files…> [DEPS <layers…>] [LIBS <libraries…>] [SERIAL] [TIMEOUT <s>])
+# (label: e2e)
 # A GoogleTest program that drives TavrinHost.exe through tests/e2e/support/host_run.h. It is built
 # after the host kit and the plug-in. SERIAL makes CTest run each of its cases alone: use it when the
 # runs change what every process of the Wine prefix sees (test-mode key, registry preferences,
@@ -14,7 +15,10 @@ if(NOT TARGET tavrin_e2e_support)
 endif()
 
 function(tavrin_e2e_test name)
-  cmake_parse_arguments(E "SERIAL" "" "SOURCES;DEPS;LIBS" ${ARGN})
+  cmake_parse_arguments(E "SERIAL" "TIMEOUT" "SOURCES;DEPS;LIBS" ${ARGN})
+  if(NOT E_TIMEOUT)
+    set(E_TIMEOUT 240)
+  endif()
   tavrin_use_googletest()
   include(GoogleTest)
   add_executable(${name} ${E_SOURCES})
@@ -30,7 +34,7 @@ function(tavrin_e2e_test name)
       add_dependencies(${name} ${target})
     endif()
   endforeach()
-  set(properties LABELS e2e TIMEOUT 240)
+  set(properties LABELS e2e TIMEOUT ${E_TIMEOUT})
   if(E_SERIAL)
     list(APPEND properties RUN_SERIAL TRUE)
   endif()

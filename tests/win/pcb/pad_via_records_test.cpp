@@ -110,6 +110,25 @@ TEST_F(TRecordTest, AWriteTheHostRefusesRaisesWithItsStatus) {
   EXPECT_EQ(SavedBoard(), before);
 }
 
+// A size of 0 is a size: a read that failed, or a module without the record's export (whose default
+// reads as a success), must be told apart from it.
+TEST_F(TRecordTest, TryReadTellsARecordThatWasNotReadFromAHoleOfZero) {
+  ASSERT_TRUE(OpenBoardText(BoardText({PadJson(1, 0), ViaJson(2, 500)})));
+  TCoord size = -1;
+  EXPECT_TRUE(TryReadHoleSize(1, ePadObject, size));
+  EXPECT_EQ(size, 0);
+  EXPECT_TRUE(TryReadHoleSize(2, eViaObject, size));
+  EXPECT_EQ(size, 500);
+  EXPECT_FALSE(TryReadHoleSize(2, ePadObject, size));
+  EXPECT_FALSE(TryReadHoleSize(2, static_cast<TObjectId>(0), size));
+  FailCall("PcbApi_QueryVia", 5);
+  EXPECT_FALSE(TryReadHoleSize(2, eViaObject, size));
+  Host().faults.clear();
+  ASSERT_TRUE(RemoveExport("PcbApi_QueryPad"));
+  ResetPcbApiBinding();
+  EXPECT_FALSE(TryReadHoleSize(1, ePadObject, size));
+}
+
 TEST_F(TRecordTest, RewritingAHoleSizeChangesThatFieldOnly) {
   const std::string rich_pad = PadJson(
       1, 1000,

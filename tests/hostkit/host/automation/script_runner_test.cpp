@@ -86,7 +86,7 @@ class ScriptRunnerTest : public testing::Test {
   }
 
   // Runs the script on its own thread while this thread serves the window as a dialog loop would.
-  bool Run(const std::string& text) {
+  bool Run(const std::string& text, const TSessionSignals* signals = nullptr) {
     TScript script;
     std::string error;
     EXPECT_TRUE(ParseScript(text, script, error)) << error;
@@ -95,10 +95,12 @@ class ScriptRunnerTest : public testing::Test {
     TScriptRunner runner(std::move(script), ui_, [this](const std::string& line) {
       output_.push_back(line);
     });
+    runner.SetSessionSignals(signals);
     TUniqueKernelHandle done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     bool ok = false;
     std::thread thread([&] {
       ok = runner.RunAll(failure_);
+      stopped_ = runner.Stopped();
       SetEvent(done.get());
     });
     HANDLE event = done.get();
@@ -131,6 +133,7 @@ class ScriptRunnerTest : public testing::Test {
   TUiThreadCall ui_;
   std::vector<std::string> output_;
   std::string failure_;
+  bool stopped_ = false;
 };
 
 TEST_F(ScriptRunnerTest, PlainCtrlAndShiftClicksSelectAsAUserWould) {
@@ -224,6 +227,49 @@ TEST_F(ScriptRunnerTest, ScreenshotHoldsTheWindowAsDrawn) {
   EXPECT_EQ(image.Pixels[at + 1], GetGValue(kBackground));
   EXPECT_EQ(image.Pixels[at + 2], GetBValue(kBackground));
   DeleteFileW(path.c_str());
+}
+
+// After "on-stop finish" a failing step stops the script without failing it; the cancel path then
+// answers the open dialog with its Cancel button.
+TEST_F(ScriptRunnerTest, AStopFinishesTheSessionByCancellingTheOpenDialog) {
+  HWND cancel = CreateWindowExW(0, L"BUTTON", L"Cancel", WS_CHILD | WS_VISIBLE, 290, 10, 75, 24, w_.Main,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDCANCEL)),
+                                GetModuleHandleW(nullptr), nullptr);
+  // The cancel path answers owned windows only, as the plug-in's dialogs are.
+  HWND owner = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+  SetWindowLongPtrW(w_.Main, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+  EXPECT_TRUE(Run("timeout 0.2\non-stop finish\nwait-window \"Automation Test\"\nclick Apply\nclick OK\n"));
+  EXPECT_TRUE(stopped_);
+  EXPECT_EQ(w_.OkCommands, 0);
+  EXPECT_EQ(w_.CancelCommands, 1);
+  ASSERT_GE(output_.size(), 2u);
+  EXPECT_EQ(output_[output_.size() - 2],
+            "stopped at line 4: click \"Apply\": no visible control captioned \"Apply\"");
+  EXPECT_EQ(output_.back(), "cancelled \"Automation Test\"");
+  SetWindowLongPtrW(w_.Main, GWLP_HWNDPARENT, 0);
+  DestroyWindow(owner);
+  DestroyWindow(cancel);
+}
+
+// Once the host's session is over a wait cannot be answered any more: it stops at once instead of
+// running out its time, and with nothing left open the session is finished.
+TEST_F(ScriptRunnerTest, AWaitStopsAtOnceWhenTheSessionIsOver) {
+  TSessionSignals signals;
+  signals.Over = true;
+  const ULONGLONG started = GetTickCount64();
+  EXPECT_TRUE(Run("timeout 60\non-stop finish\nwait-window \"Nowhere\"\n", &signals));
+  EXPECT_LT(GetTickCount64() - started, 30000u);
+  EXPECT_TRUE(stopped_);
+  EXPECT_EQ(output_.back(),
+            "stopped at line 3: wait-window \"Nowhere\": no window \"Nowhere\" (the session is over)");
+}
+
+// Without "on-stop finish" (or after "on-stop fail") a failing step fails the script as before;
+// "dismiss-message" with no message box open does nothing.
+TEST_F(ScriptRunnerTest, WithoutOnStopFinishAFailureFailsTheScript) {
+  EXPECT_FALSE(Run("timeout 0.2\non-stop finish\non-stop fail\ndismiss-message\nwait-window \"Nowhere\"\n"));
+  EXPECT_FALSE(stopped_);
+  EXPECT_EQ(failure_, "line 5: wait-window \"Nowhere\": no window \"Nowhere\" (after 200 ms)");
 }
 
 struct TFailingStep {

@@ -67,6 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
         TBadScript{"expect-enabled OK maybe", "line 1: expect-enabled needs on or off"},
         TBadScript{"select @ListBox a alt", "line 1: select takes plain, ctrl or shift"},
         TBadScript{"report-times always", "line 1: report-times needs on or off"},
+        TBadScript{"on-stop ignore", "line 1: on-stop needs finish or fail"},
         TBadScript{"timeout 0", "line 1: timeout needs seconds between 0 and 600"},
         TBadScript{"timeout 5s", "line 1: timeout needs seconds between 0 and 600"},
         TBadScript{"timeout 601", "line 1: timeout needs seconds between 0 and 600"}));
