@@ -61,15 +61,6 @@ TCoord ReadHoleSize(uint32_t handle, TObjectId kind) {
 
 namespace {
 
-// A write the host refused (a board that filled its memory, say) must not pass for done: the
-// editor would close as if every size had reached the board.
-void CheckWritten(int32_t status, uint32_t handle) {
-  if (status == 0) return;
-  throw EOleError("The hole size of primitive " + std::to_string(handle) + " could not be written (status " +
-                      std::to_string(status) + ").",
-                  status);
-}
-
 }  // namespace
 
 bool RewriteHoleSize(uint32_t handle, TObjectId kind, TCoord new_size) {
@@ -77,15 +68,13 @@ bool RewriteHoleSize(uint32_t handle, TObjectId kind, TCoord new_size) {
     TPcbPad pad(handle);
     if (pad.LegacyQueryRecord(1) != 0) return false;
     pad.Hole = new_size;
-    CheckWritten(pad.LegacyQueryRecord(0), handle);
-    return true;
+    return pad.LegacyQueryRecord(0) == 0;
   }
   if (kind == eViaObject) {
     TPcbVia via(handle);
     if (via.QueryRecord(1) != 0) return false;
     via.Hole = new_size;
-    CheckWritten(via.QueryRecord(0), handle);
-    return true;
+    return via.QueryRecord(0) == 0;
   }
   return false;
 }

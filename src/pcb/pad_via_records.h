@@ -34,5 +34,6 @@ bool TryReadHoleSize(uint32_t handle, TObjectId kind, TCoord& size);
 // Reads the record of a pad (kind 2) or via (kind 3) and writes it back with the new hole size and
 // every other field as read. When the read fails nothing is written: writing what the variables
 // happen to hold would overwrite the primitive with made-up values. True when the record was
-// written; other kinds are left alone. A write the host refuses raises EOleError with its status.
+// written and the host took it (a write it refuses, on a board that filled its memory say, is no
+// success); other kinds are left alone.
 bool RewriteHoleSize(uint32_t handle, TObjectId kind, TCoord new_size);

@@ -416,10 +416,10 @@ bool TScriptRunner::Settle(std::string& reason) {
   // repaints are done before the answer, so that the step's time includes them. Handling a posted
   // message may post further ones (a key's help request, a click's notification); they belong to the
   // step as well, so the answer waits until the UI thread's queue holds none of them.
-  constexpr int kMostRounds = 100;
+  constexpr int most_rounds = 100;
   HWND root = current_;
   auto pending = std::make_shared<bool>(false);
-  for (int round = 0; round < kMostRounds; ++round) {
+  for (int round = 0; round < most_rounds; ++round) {
     TAnswer answer;
     if (!Once([root, pending] {
           if (root && IsWindow(root) && IsWindowVisible(root))

@@ -212,7 +212,7 @@ TEST(HostileBoards, EveryPrimitiveADistinctSizeGivesOneLabelEach) {
 // A board that fills the host's memory makes the PCB module refuse a write (status 3). The write-back
 // stops there and the host gets the failure, as for any failing host call: the editor stays open
 // with the edit, the process is closed, and no later primitive is written as if all were well.
-TEST(HostileBoards, AWriteTheHostRefusesStopsTheWriteBackAndReachesTheHost) {
+TEST(HostileBoards, AWriteTheHostRefusesStopsTheWriteBackAndTellsTheUser) {
   THostCase host(CaseName());
   const std::string board = HostileBoard(false, Pads(3, 10 * kMil));
   // Opening reads the three pads; then each pad is read and written: call 7 is the second write.
@@ -224,13 +224,14 @@ TEST(HostileBoards, AWriteTheHostRefusesStopsTheWriteBackAndReachesTheHost) {
                                       "key enter\n"
                                       "wait-window \"Hole Size Editor\"\n"
                                       "click OK\n"
+                                      "dismiss-message\n"
                                       "wait-window \"Hole Size Editor\"\n"
                                       "expect-items @ListBox \"11.000 mil\"\n"
                                       "click Cancel\n"
                                       "wait-no-window \"Hole Size Editor\"\n",
                                       {L"--fail", L"PcbApi_QueryPad,7,3"});
   ExpectScriptPassed(result);
-  EXPECT_TRUE(result.Printed("host: exception: The hole size of primitive 2 could not be written (status 3)"))
+  EXPECT_TRUE(result.Printed("script: message \"Error\": \"The hole size of pad 2 could not be written to the board.\""))
       << result.Output;
   EXPECT_EQ(result.TraceStarting("IPCB_ServerInterface.ProcessEnd(").size(), 1u);
   EXPECT_TRUE(result.TraceStarting("PcbApi_QueryPad(0, 3)").empty()) << "nothing after the refused write";
