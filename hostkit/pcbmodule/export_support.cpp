@@ -39,7 +39,7 @@ int32_t TransferPrimitive(TExportId id, uint8_t read_flag, uint32_t handle,
   struct TClockOut {
     ~TClockOut() { TEditor::get().ClockOut(); }
   } clock_out;
-  const TExportSpec& desc = FindExportSpec(id);
+  const TExportDescription& desc = FindExportDescription(id);
   const std::string args =
       TEditor::get().Tracing() ? std::to_string(read_flag) + ", " + std::to_string(handle) : std::string();
   if (int32_t injected = EnterCall(desc.name)) {
@@ -85,7 +85,7 @@ int32_t TransferPrimitive(TExportId id, uint8_t read_flag, uint32_t handle,
 
 int32_t TransferBoard(TExportId id, uint8_t read_flag, uint32_t handle, uint32_t index,
                        std::initializer_list<TFieldRef> refs) {
-  const TExportSpec& desc = FindExportSpec(id);
+  const TExportDescription& desc = FindExportDescription(id);
   std::string args = std::to_string(read_flag) + ", " + std::to_string(handle);
   if (desc.group == TGroup::layer || desc.group == TGroup::pair || desc.group == TGroup::pen ||
       desc.group == TGroup::composite) {

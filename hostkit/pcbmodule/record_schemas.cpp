@@ -598,10 +598,10 @@ const TKindInfo* InfoOfKind(uint8_t kind) {
   return nullptr;
 }
 
-std::vector<TExportSpec> ResolveExports() {
-  std::vector<TExportSpec> descs;
+std::vector<TExportDescription> ResolveExports() {
+  std::vector<TExportDescription> descs;
   for (const TExportFields& entry : kExportFields) {
-    TExportSpec desc{entry.name, entry.group, {}};
+    TExportDescription desc{entry.name, entry.group, {}};
     const TSchema& schema = SchemaOf(entry.group);
     for (const char* field : entry.fields) {
       const int index = schema.Find(field);
@@ -630,7 +630,7 @@ uint8_t KindFromName(std::string_view name) {
   return 0;
 }
 
-const TExportSpec& FindExportSpec(TExportId id) {
-  static const std::vector<TExportSpec> descs = ResolveExports();
+const TExportDescription& FindExportDescription(TExportId id) {
+  static const std::vector<TExportDescription> descs = ResolveExports();
   return descs[static_cast<size_t>(id)];
 }

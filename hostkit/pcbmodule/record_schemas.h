@@ -102,9 +102,9 @@ enum class TExportId {
   QuerySplitPlane,
 };
 
-struct TExportSpec {
+struct TExportDescription {
   const char* name;
   TGroup group;
   std::vector<int> fields;  // indices into the group's schema, in the export's argument order
 };
-const TExportSpec& FindExportSpec(TExportId id);
+const TExportDescription& FindExportDescription(TExportId id);
