@@ -20,6 +20,7 @@
 #include "holes/hole_labels.h"
 #include "holes/hole_list.h"
 #include "holes/pcb_hole_board.h"
+#include "bench/support/dralith_board_opener.h"
 #include "hostkit/bridge/host_bridge.h"
 #include "pcb/object_id.h"
 #include "pcb/pcb_api_wrappers.h"
@@ -53,12 +54,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: bench_hostile_boards <board.json>\n");
     return 2;
   }
-  if (!LoadLibraryW(L"Dralith.dll")) {
-    std::fprintf(stderr, "Dralith.dll is not beside the benchmark\n");
-    return 1;
-  }
-  auto open = reinterpret_cast<HostKitPcb_OpenBoardProc>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleW(L"Dralith.dll"), "HostKitPcb_OpenBoard")));
+  const HostKitPcb_OpenBoardProc open = LoadDralithBoardOpener();
+  if (!open) return 1;
   std::string name = argv[1];
   name = name.substr(name.find_last_of("/\\") + 1);
 

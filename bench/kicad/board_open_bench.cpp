@@ -12,6 +12,7 @@
 #include <string>
 
 #include "base/text_convert.h"
+#include "bench/support/dralith_board_opener.h"
 #include "hostkit/bridge/host_bridge.h"
 #include "pcb/object_id.h"
 #include "pcb/pcb_api_wrappers.h"
@@ -41,12 +42,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: bench_board_open <board.json|board.kicad_pcb>\n");
     return 2;
   }
-  if (!LoadLibraryW(L"Dralith.dll")) {
-    std::fprintf(stderr, "Dralith.dll is not beside the benchmark\n");
-    return 1;
-  }
-  auto open = reinterpret_cast<HostKitPcb_OpenBoardProc>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleW(L"Dralith.dll"), "HostKitPcb_OpenBoard")));
+  const HostKitPcb_OpenBoardProc open = LoadDralithBoardOpener();
+  if (!open) return 1;
   const std::wstring path = ToWide(argv[1]);
   const double megabytes = FileMegabytes(path);
   const double before = PeakMegabytes();
