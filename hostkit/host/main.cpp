@@ -129,14 +129,25 @@ struct TWindowsOfModule {
   std::vector<std::string> classes;
 };
 
-BOOL CALLBACK FindWindowOfModule(HWND window, LPARAM param) {
+// Notes the window when its class belongs to the module; windows of other processes are skipped,
+// as another host's plug-in may sit at the same address.
+BOOL CALLBACK NoteWindowOfModule(HWND window, LPARAM param) {
   auto* found = reinterpret_cast<TWindowsOfModule*>(param);
-  if (reinterpret_cast<HMODULE>(GetClassLongPtrW(window, GCLP_HMODULE)) == found->module) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process == GetCurrentProcessId() &&
+      reinterpret_cast<HMODULE>(GetClassLongPtrW(window, GCLP_HMODULE)) == found->module) {
     wchar_t name[256] = {};
     GetClassNameW(window, name, 256);
     found->classes.push_back(ToAnsi(name));
   }
-  EnumChildWindows(window, &FindWindowOfModule, param);
+  return TRUE;
+}
+
+// A top-level window and all its descendants (EnumChildWindows walks the whole tree below it).
+BOOL CALLBACK NoteWindowTreeOfModule(HWND window, LPARAM param) {
+  NoteWindowOfModule(window, param);
+  EnumChildWindows(window, &NoteWindowOfModule, param);
   return TRUE;
 }
 
@@ -154,10 +165,10 @@ void UnloadPlugin() {
     return;
   }
   HostReport("plug-in library unloaded");
-  EnumThreadWindows(GetCurrentThreadId(), &FindWindowOfModule, reinterpret_cast<LPARAM>(&found));
+  EnumThreadWindows(GetCurrentThreadId(), &NoteWindowTreeOfModule, reinterpret_cast<LPARAM>(&found));
   HWND message_window = nullptr;
   while ((message_window = FindWindowExW(HWND_MESSAGE, message_window, nullptr, nullptr)))
-    FindWindowOfModule(message_window, reinterpret_cast<LPARAM>(&found));
+    NoteWindowTreeOfModule(message_window, reinterpret_cast<LPARAM>(&found));
   for (const std::string& name : found.classes)
     HostReport("a window of the unloaded plug-in library remains: " + name);
 }

@@ -10,6 +10,7 @@
 
 #include "base/unique_handle.h"
 #include "tests/e2e/support/host_run.h"
+#include "tests/win/support/own_window.h"
 
 namespace {
 
@@ -29,20 +30,9 @@ struct TSeenDialog {
   RECT monitor{};
 };
 
-// The editor's visible window in that process, if it shows.
-HWND EditorWindowOf(DWORD process_id) {
-  HWND window = nullptr;
-  while ((window = FindWindowExW(nullptr, window, nullptr, kEditorCaption))) {
-    DWORD owner_process = 0;
-    GetWindowThreadProcessId(window, &owner_process);
-    if (owner_process == process_id && IsWindowVisible(window)) return window;
-  }
-  return nullptr;
-}
-
 // Looks at the editor's window once it shows, then closes it as its close box would.
 void LookAtEditorAndClose(DWORD process_id, TSeenDialog& seen) {
-  HWND dialog = seen.found ? nullptr : EditorWindowOf(process_id);
+  HWND dialog = seen.found ? nullptr : FindProcessWindow(process_id, nullptr, kEditorCaption);
   if (!dialog) return;
   seen.found = true;
   HWND owner = GetWindow(dialog, GW_OWNER);

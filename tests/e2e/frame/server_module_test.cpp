@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string_view>
+
 #include "tests/e2e/support/host_run.h"
 
 namespace {
@@ -165,12 +168,12 @@ TEST(PluginModule, ALibraryLoadedAgainShowsItsEditorAgainAndLeavesNoWindowBehind
   THostRun run = RunHost({L"--board", board.Path(), L"--script", script.Path(), L"--command", L"Run",
                           L"--reload"});
   ASSERT_EQ(run.ExitCode, 0) << run.Describe();
-  int launches = 0;
-  for (const std::string& line : run.Lines) launches += line.rfind("host: LaunchCommand -> 0x00000000", 0) == 0;
-  EXPECT_EQ(launches, 2) << run.Describe();
+  auto lines_starting = [&run](std::string_view prefix) {
+    return std::count_if(run.Lines.begin(), run.Lines.end(),
+                         [prefix](const std::string& line) { return line.starts_with(prefix); });
+  };
+  EXPECT_EQ(lines_starting("host: LaunchCommand -> 0x00000000"), 2) << run.Describe();
   EXPECT_TRUE(run.OutputHas("script: done")) << run.Describe();
-  int unloads = 0;
-  for (const std::string& line : run.Lines) unloads += line == "host: plug-in library unloaded";
-  EXPECT_EQ(unloads, 2) << run.Describe();
+  EXPECT_EQ(lines_starting("host: plug-in library unloaded"), 2) << run.Describe();
   EXPECT_EQ(run.Output.find("a window of the unloaded plug-in library remains"), std::string::npos) << run.Describe();
 }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "base/text_convert.h"
 #include "tests/e2e/support/host_run.h"
@@ -14,13 +15,16 @@ namespace {
 
 std::wstring DemoBoard() { return ToWide(TAVRIN_SOURCE_DIR) + L"\\hostkit\\automation-scripts\\demo-board.json"; }
 
-THostRun RunScript(const std::string& script, const std::string& settings = "") {
+THostRun RunScript(const std::string& script, const std::string& settings = "",
+                   const std::wstring& board = DemoBoard(), const std::vector<std::wstring>& extra = {}) {
   const std::wstring path = UniqueTempPath(L"help.script");
   TScopedFile file(path, script);
   const std::wstring settings_path = UniqueTempPath(L"help.ini");
   TScopedFile settings_file(settings_path, settings);
-  return RunHost({L"--no-test-mode", L"--board", DemoBoard(), L"--command", L"Run", L"--script", path,
-                   L"--settings", settings_path});
+  std::vector<std::wstring> arguments = {L"--no-test-mode", L"--board", board, L"--command", L"Run",
+                                         L"--script", path, L"--settings", settings_path};
+  arguments.insert(arguments.end(), extra.begin(), extra.end());
+  return RunHost(arguments);
 }
 
 const char kF1InEditor[] =
@@ -87,21 +91,13 @@ TEST(DialogHelpInTheHost, WithTheIntegratedViewerF1NavigatesTheHelpBrowser) {
   EXPECT_EQ(CountLines(run, {"HelpPanel.Page(", "Dlg_HoleSizeEditor.htm", "-> shown"}), 2);
 }
 
-}  // namespace
-
-namespace {
-
 // A host that faults inside one of its own operations while F1 is handled: the fault becomes an
 // exception at that call, the host gets it with a report, and the editor stays open and usable.
 TEST(DialogHelpInTheHost, AFaultInsideTheHostsAddressServiceReachesTheHostAndTheEditorStaysOpen) {
-  const std::wstring script_path = UniqueTempPath(L"help.script");
-  TScopedFile script(script_path, kF1InEditor);
-  const std::wstring settings_path = UniqueTempPath(L"help.ini");
-  TScopedFile settings(settings_path, "[ClientAPI]\nIntegratedHelpSystem=1\n");
   // The host writes its crash report beside the board: a copy keeps it out of the source tree.
   TScopedFile board(UniqueTempPath(L"board.json"), ReadTextFile(DemoBoard()));
-  THostRun run = RunHost({L"--no-test-mode", L"--board", board.Path(), L"--command", L"Run", L"--script",
-                          script_path, L"--settings", settings_path, L"--fault", L"IAddressService.ExpandAddress,1"});
+  THostRun run = RunScript(kF1InEditor, "[ClientAPI]\nIntegratedHelpSystem=1\n", board.Path(),
+                           {L"--fault", L"IAddressService.ExpandAddress,1"});
   DeleteFileW((board.Path() + L".crash.txt").c_str());
   ASSERT_EQ(run.ExitCode, 0) << run.Describe();
   EXPECT_TRUE(run.OutputHas("script: done")) << run.Describe();
